@@ -1,0 +1,32 @@
+#include "platform/Application.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/Form.h"
+
+namespace {
+TApplicationBackend g_backend;
+std::function<void(int)> g_terminate;
+}  // namespace
+
+void Application_Install(const TApplicationBackend& backend) { g_backend = backend; }
+
+void Application_Run(TForm& form) {
+    if (g_backend.Run) g_backend.Run(form);
+}
+
+void Application_ShowException(const std::string& message) {
+    if (g_backend.ShowException) g_backend.ShowException(message);
+    else std::fprintf(stderr, "%s\n", message.c_str());
+}
+
+void Application_SetTerminateHandler(std::function<void(int status)> handler) {
+    g_terminate = std::move(handler);
+}
+
+void Application_Terminate(int status) {
+    if (g_terminate) g_terminate(status);  // headless runs unwind from here
+    std::fflush(nullptr);
+    std::exit(status);
+}

@@ -1,0 +1,30 @@
+// The application object: the message loop, the exit of the process and the
+// exception box. The backend installs the real loop; headless runs (tests,
+// the scenario runner) drive the form themselves.
+#pragma once
+
+#include <functional>
+#include <string>
+
+class TForm;
+
+struct TApplicationBackend {
+    // Shows the form and runs the message loop until it ends.
+    std::function<void(TForm& form)> Run;
+    // Shows an error box for an exception that escaped.
+    std::function<void(const std::string& message)> ShowException;
+};
+
+void Application_Install(const TApplicationBackend& backend);
+void Application_Run(TForm& form);
+void Application_ShowException(const std::string& message);
+
+// Ends the process with a status. Headless runs install a handler that
+// records the status (and throws out of the handler chain) instead.
+[[noreturn]] void Application_Terminate(int status);
+void Application_SetTerminateHandler(std::function<void(int status)> handler);
+
+// Thrown by the headless terminate handler to unwind back to the driver.
+struct TApplicationExit {
+    int Status;
+};

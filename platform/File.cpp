@@ -1,0 +1,141 @@
+// Files on POSIX: system paths (CP932, backslashes) become host paths (UTF-8,
+// '/') under the program folder; offsets and sizes are 64-bit.
+#include "platform/File.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+
+#include "platform/Cp932.h"
+
+namespace {
+
+std::string& ProgramDirStorage() {
+    static std::string dir;
+    return dir;
+}
+
+std::string WithSlash(std::string dir) {
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}
+
+}  // namespace
+
+void Platform_SetProgramDir(const std::string& hostDir) { ProgramDirStorage() = WithSlash(hostDir); }
+
+const std::string& Platform_ProgramDir() {
+    std::string& dir = ProgramDirStorage();
+    if (dir.empty()) dir = Platform_ExeDir();
+    return dir;
+}
+
+std::string Platform_ExeDir() {
+    std::string buf(PATH_MAX, '\0');
+    for (;;) {
+        ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size());
+        if (n < 0) return "./";
+        if (static_cast<size_t>(n) < buf.size()) {
+            buf.resize(static_cast<size_t>(n));
+            break;
+        }
+        buf.resize(buf.size() * 2);
+    }
+    size_t slash = buf.rfind('/');
+    return slash == std::string::npos ? std::string("./") : buf.substr(0, slash + 1);
+}
+
+std::string Platform_HostPath(const std::string& path) {
+    // Convert first: a trail byte of a CP932 character may be 0x5C, which
+    // must not become a separator.
+    std::string host = Cp932_ToUtf8(path);
+    for (char& c : host)
+        if (c == '\\') c = '/';
+    if (host.empty() || host[0] != '/') host = Platform_ProgramDir() + host;
+    return host;
+}
+
+namespace {
+
+int OpenHost(const std::string& path, int flags) {
+    std::string host = Platform_HostPath(path);
+    int fd;
+    do {
+        fd = ::open(host.c_str(), flags | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+}  // namespace
+
+int File_OpenRead(const std::string& path) { return OpenHost(path, O_RDONLY); }
+int File_OpenReadWrite(const std::string& path) { return OpenHost(path, O_RDWR); }
+int File_Create(const std::string& path) { return OpenHost(path, O_CREAT | O_TRUNC | O_RDWR); }
+
+std::int64_t File_Seek(int fd, std::int64_t offset, int origin) {
+    if (fd < 0) return -1;
+    int whence = origin == 1 ? SEEK_CUR : origin == 2 ? SEEK_END : SEEK_SET;
+    return static_cast<std::int64_t>(::lseek(fd, static_cast<off_t>(offset), whence));
+}
+
+std::int64_t File_Size(int fd) {
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0) return -1;
+    return static_cast<std::int64_t>(st.st_size);
+}
+
+std::int64_t File_Read(int fd, void* buf, std::int64_t n) {
+    if (fd < 0 || n < 0) return -1;
+    char* p = static_cast<char*>(buf);
+    std::int64_t done = 0;
+    while (done < n) {
+        ssize_t r = ::read(fd, p + done, static_cast<size_t>(n - done));
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            return done > 0 ? done : -1;
+        }
+        if (r == 0) break;  // end of file
+        done += r;
+    }
+    return done;
+}
+
+std::int64_t File_Write(int fd, const void* buf, std::int64_t n) {
+    if (fd < 0 || n < 0) return -1;
+    const char* p = static_cast<const char*>(buf);
+    std::int64_t done = 0;
+    while (done < n) {
+        ssize_t w = ::write(fd, p + done, static_cast<size_t>(n - done));
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        if (w == 0) break;
+        done += w;
+    }
+    return done;
+}
+
+bool File_Sync(int fd) { return fd >= 0 && ::fsync(fd) == 0; }
+
+bool File_Close(int fd) { return fd >= 0 && ::close(fd) == 0; }
+
+bool File_Rename(const std::string& from, const std::string& to) {
+    return ::rename(Platform_HostPath(from).c_str(), Platform_HostPath(to).c_str()) == 0;
+}
+
+bool File_Remove(const std::string& path) { return ::unlink(Platform_HostPath(path).c_str()) == 0; }
+
+bool File_Exists(const std::string& path) {
+    struct stat st;
+    return ::stat(Platform_HostPath(path).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool Dir_Exists(const std::string& path) {
+    struct stat st;
+    return ::stat(Platform_HostPath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}

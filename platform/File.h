@@ -1,0 +1,38 @@
+// Files with the paths the system writes ("Data\Jisya.620"): backslashes are
+// mapped to the host's separator, names are CP932 and converted for the disk,
+// and relative paths resolve under the program folder. The process's current
+// directory is never used or changed.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The program folder (host form, ending in '/'); set once at start-up.
+void Platform_SetProgramDir(const std::string& hostDir);
+const std::string& Platform_ProgramDir();
+// The folder of the running executable (host form, ending in '/').
+std::string Platform_ExeDir();
+
+// A system path (CP932, backslashes, absolute or relative to the program
+// folder) in the host's form (UTF-8, '/').
+std::string Platform_HostPath(const std::string& path);
+
+// File handles are ints; -1 is failure.
+int File_OpenRead(const std::string& path);
+int File_OpenReadWrite(const std::string& path);  // existing files only
+int File_Create(const std::string& path);         // new or emptied, read and write
+std::int64_t File_Seek(int fd, std::int64_t offset, int origin = 0);  // 0 start, 1 current, 2 end
+std::int64_t File_Size(int fd);
+// Reads or writes up to n bytes; returns the bytes moved (short at the end of
+// a file; a write that returns less than n failed).
+std::int64_t File_Read(int fd, void* buf, std::int64_t n);
+std::int64_t File_Write(int fd, const void* buf, std::int64_t n);
+bool File_Close(int fd);
+// Forces the file's data to the disk (before a rename replaces another file).
+bool File_Sync(int fd);
+// Renames from over to (replacing it at once), or removes a file.
+bool File_Rename(const std::string& from, const std::string& to);
+bool File_Remove(const std::string& path);
+
+bool File_Exists(const std::string& path);
+bool Dir_Exists(const std::string& path);

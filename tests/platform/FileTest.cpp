@@ -1,0 +1,130 @@
+// Files: system paths mapped to the host, 64-bit offsets, whole writes.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <climits>
+#include <string>
+
+#include "TestFolder.h"
+#include "platform/Clock.h"
+#include "platform/File.h"
+
+namespace {
+
+std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+TEST(HostPath, MapsSystemPathsUnderTheProgramFolder) {
+    TestFolder folder;
+    const std::string root = folder.Root();
+    EXPECT_EQ(Platform_ProgramDir(), root);
+    EXPECT_EQ(Platform_HostPath("Data\\Jisya.620"), root + "Data/Jisya.620");
+    EXPECT_EQ(Platform_HostPath("/media/usb/x.625"), "/media/usb/x.625");
+    EXPECT_EQ(Platform_HostPath("\\media\\usb"), "/media/usb");
+    // The CP932 text is converted before separators are mapped: the trail
+    // byte 0x5C of "表" is no separator.
+    EXPECT_EQ(Platform_HostPath("Data\\表\\見積顧客.CSV"), root + U8(u8"Data/表/見積顧客.CSV"));
+}
+
+TEST(HostPath, ProgramFolderEndsInASeparator) {
+    const std::string before = Platform_ProgramDir();
+    Platform_SetProgramDir("/opt/syori");
+    EXPECT_EQ(Platform_ProgramDir(), "/opt/syori/");
+    Platform_SetProgramDir(before);
+    const std::string exe = Platform_ExeDir();
+    ASSERT_FALSE(exe.empty());
+    EXPECT_EQ(exe.back(), '/');
+    char self[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", self, sizeof self);
+    ASSERT_GT(n, 0);
+    EXPECT_EQ(std::string(self, static_cast<size_t>(n)).rfind(exe, 0), 0u);
+}
+
+TEST(Files, LongPathsAndJapaneseNames) {
+    TestFolder folder;
+    std::string dir = "Data";
+    for (int i = 0; i < 8; ++i) dir += "\\" + std::string(40, static_cast<char>('a' + i));
+    folder.MakeDir(dir);
+    const std::string path = dir + "\\見積商品.CSV";  // well beyond 255 bytes
+    ASSERT_GT(Platform_HostPath(path).size(), 300u);
+    int fd = File_Create(path);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(File_Write(fd, "abc", 3), 3);
+    EXPECT_TRUE(File_Close(fd));
+    EXPECT_TRUE(File_Exists(path));
+    EXPECT_TRUE(Dir_Exists(dir));
+    EXPECT_FALSE(File_Exists(dir));
+    EXPECT_EQ(folder.Read(dir + U8(u8"/見積商品.CSV")), "abc");
+}
+
+TEST(Files, OpenCreateReadWriteSeek) {
+    TestFolder folder;
+    EXPECT_LT(File_OpenRead("Data\\none"), 0);
+    EXPECT_LT(File_OpenReadWrite("Data\\none"), 0);
+    EXPECT_FALSE(folder.Exists("Data/none"));
+
+    folder.Write("Data/f", "0123456789");
+    int fd = File_OpenReadWrite("Data\\f");
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(File_Size(fd), 10);
+    EXPECT_EQ(File_Seek(fd, 8), 8);
+    char buf[8] = {};
+    EXPECT_EQ(File_Read(fd, buf, 8), 2);  // short at the end
+    EXPECT_EQ(std::string(buf, 2), "89");
+    EXPECT_EQ(File_Seek(fd, 0, 2), 10);
+    EXPECT_EQ(File_Write(fd, "AB", 2), 2);
+    EXPECT_TRUE(File_Close(fd));
+    EXPECT_EQ(folder.Read("Data/f"), "0123456789AB");
+
+    fd = File_Create("Data\\f");  // empties
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(File_Size(fd), 0);
+    File_Close(fd);
+    EXPECT_EQ(folder.Size("Data/f"), 0);
+    EXPECT_LT(File_Create("NoSuchFolder\\f"), 0);
+}
+
+TEST(Files, OffsetsBeyondFourGigabytes) {
+    TestFolder folder;
+    const std::int64_t far = (std::int64_t{5} << 30) + 3;
+    int fd = File_Create("Data\\big");
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(File_Seek(fd, far), far);
+    EXPECT_EQ(File_Write(fd, "x", 1), 1);
+    EXPECT_EQ(File_Size(fd), far + 1);
+    EXPECT_EQ(File_Seek(fd, far), far);
+    char c = 0;
+    EXPECT_EQ(File_Read(fd, &c, 1), 1);
+    EXPECT_EQ(c, 'x');
+    File_Close(fd);
+}
+
+TEST(Files, AWriteThatCannotCompleteReportsTheShortCount) {
+    int fd = File_OpenReadWrite("/dev/full");
+    ASSERT_GE(fd, 0);
+    EXPECT_LT(File_Write(fd, "abc", 3), 3);
+    File_Close(fd);
+}
+
+TEST(Files, RenameReplacesAndRemoveDeletes) {
+    TestFolder folder;
+    folder.Write("Data/a", "new");
+    folder.Write("Data/b", "old");
+    EXPECT_TRUE(File_Rename("Data\\a", "Data\\b"));
+    EXPECT_EQ(folder.Read("Data/b"), "new");
+    EXPECT_FALSE(folder.Exists("Data/a"));
+    EXPECT_TRUE(File_Remove("Data\\b"));
+    EXPECT_FALSE(File_Remove("Data\\b"));
+}
+
+TEST(Clock, FixedForTestsAndShownZeroPadded) {
+    Clock_Fix({2026, 12, 10, 9, 5, 3});
+    TDateTime now = Now();
+    EXPECT_EQ(now.Year, 2026);
+    EXPECT_EQ(now.Second, 3);
+    EXPECT_EQ(DateTimeToStr(now), "2026/12/10 09:05:03");
+    Clock_Release();
+    EXPECT_GE(Now().Year, 2024);
+}
+
+}  // namespace

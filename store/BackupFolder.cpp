@@ -1,0 +1,38 @@
+#include "store/BackupFolder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "platform/File.h"
+#include "store/Record.h"
+
+namespace {
+constexpr const char* FileName = "Data\\BackupFolder.500";
+}
+
+void BackupFolder_Load(char* folder) {
+    char record[BackupFolder_RecLen];
+    std::memset(record, ' ', sizeof record);
+    std::vector<char> image;
+    if (Record_ReadFile(FileName, image)) {
+        std::memcpy(record, image.data(), std::min(image.size(), sizeof record));
+    } else {
+        Record_CreateMissing(FileName, record, sizeof record);
+    }
+    int len = static_cast<int>(strnlen(record, sizeof record));
+    while (len > 0 && record[len - 1] == ' ') --len;
+    std::memcpy(folder, record, static_cast<size_t>(len));
+    folder[len] = '\0';
+}
+
+bool BackupFolder_Save(const char* folder) {
+    char record[BackupFolder_RecLen];
+    size_t len = strnlen(folder, sizeof record);
+    std::memset(record, ' ', sizeof record);
+    std::memcpy(record, folder, len);
+    int fd = File_OpenReadWrite(FileName);
+    if (fd < 0) return false;
+    bool ok = File_Write(fd, record, sizeof record) == static_cast<std::int64_t>(sizeof record);
+    return File_Close(fd) && ok;
+}

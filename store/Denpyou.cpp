@@ -1,0 +1,123 @@
+#include "store/Denpyou.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "app/Syori_01.h"
+#include "app/Today.h"
+#include "platform/File.h"
+#include "store/Jisya.h"
+#include "store/Str.h"
+
+TRecordFile Denpyou_File =
+    Record_Define("Data\\Denpyou.620", Denpyou_RecLen, Denpyou_FieldCount, Denpyou_FieldWidth.data());
+int Denpyou_CurRec = 0;
+int Denpyou_LastNo = 0;
+int Seiri_Year = 0;
+int Seiri_Mode = 0;
+
+namespace {
+
+constexpr int FieldKind = 0, FieldNo = 1, FieldYear = 8;
+constexpr int JisyaKeepYears = 12;
+constexpr const char* ScratchName = "Data\\Denpyou.del";
+
+}  // namespace
+
+void Denpyou_ClearRecord() { Record_Clear(Denpyou_File); }
+void Denpyou_SplitRecord() { Record_Split(Denpyou_File); }
+void Denpyou_JoinRecord() { Record_Join(Denpyou_File); }
+void Denpyou_ReadRecord(int n) { Record_Read(Denpyou_File, n); }
+bool Denpyou_WriteRecord(int n) { return Record_Write(Denpyou_File, n); }
+
+void Denpyou_Open() {
+    Seiri_Mode = 0;
+    // The threshold is always 40 years: the setting is overwritten in memory
+    // and the exit stores it.
+    char keep[8];
+    std::snprintf(keep, sizeof keep, "%d", Denpyou_KeepYears);
+    Str_Pad(keep, Jisya_Field[JisyaKeepYears], Jisya_FieldWidth[JisyaKeepYears], 1);
+    Seiri_Year = Today_Year - Str_ToInt(Jisya_Field[JisyaKeepYears]);
+
+    if (Record_CountOrCreate(Denpyou_File, nullptr, 0)) {
+        // Only the four bytes of each creation year are read.
+        Record_ScanField(Denpyou_File, FieldYear, 1, Denpyou_Count, [](const char* year, int) {
+            int y = Str_ToInt(year, Denpyou_FieldWidth[FieldYear]);
+            if (y != 0 && y < Seiri_Year) {
+                Seiri_Mode = 1;
+                return false;
+            }
+            return true;
+        });
+        if (TPanel* panel = Ui_Panel("Panel_Seiri")) panel->Hide();
+        Denpyou_ClearRecord();
+    }
+    if (Denpyou_Count > Denpyou_SeiriCount) Seiri_Mode = 2;
+
+    TPanel* panel = Ui_Panel("Panel_Seiri");
+    if (Seiri_Mode != 0) {
+        if (panel) panel->Show();
+    } else {
+        if (TCheckBox* box = Ui_CheckBox("CheckBox_Seiri")) box->SetChecked(false);
+        if (panel && panel->Visible()) panel->Hide();
+    }
+}
+
+int Denpyou_FindRecordByNo(const char* text) {
+    if (Denpyou_Count == 0) return 0;
+    const int wanted = Str_ToInt(text);
+    int found = 0, last = 0;
+    Record_ScanField(Denpyou_File, FieldNo, 1, Denpyou_Count, [&](const char* number, int n) {
+        last = n;
+        if (Str_ToInt(number, Denpyou_FieldWidth[FieldNo]) != wanted) return true;
+        found = n;
+        return false;
+    });
+    // The buffer holds the record found, or the last one looked at.
+    if (last > 0) Denpyou_ReadRecord(last);
+    return found;
+}
+
+void Denpyou_PurgeDeleted() {
+    if (Denpyou_Count == 0) return;
+    int total = 0, deleted = 0;
+    if (!Record_ScanField(Denpyou_File, FieldKind, 1, INT_MAX, [&](const char* kind, int) {
+            ++total;
+            if (kind[0] == DenpyouKind_Deleted) ++deleted;
+            return true;
+        }))
+        return;
+    if (deleted == 0 || deleted == total) return;
+
+    // The kept documents go to the scratch copy and to the new document
+    // file, which replaces the old one only when it is complete.
+    int fresh = Record_BeginRewrite(Denpyou_File.FileName);
+    if (fresh < 0) return;
+    int scratch = File_Create(ScratchName);
+    if (scratch < 0) {
+        Record_EndRewrite(fresh, Denpyou_File.FileName, false);
+        return;
+    }
+    bool ok = true;
+    int copied = 0;
+    std::vector<char> pending;
+    auto flush = [&] {
+        const auto n = static_cast<std::int64_t>(pending.size());
+        ok = ok && File_Write(scratch, pending.data(), n) == n && File_Write(fresh, pending.data(), n) == n;
+        pending.clear();
+    };
+    std::vector<char> lastKept;
+    bool scanned = Record_Scan(Denpyou_File, 1, total, [&](const char* record, int) {
+        if (record[0] == DenpyouKind_Deleted) return true;
+        pending.insert(pending.end(), record, record + Denpyou_RecLen);
+        lastKept.assign(record, record + Denpyou_RecLen);
+        ++copied;
+        if (pending.size() >= (1u << 20)) flush();
+        return ok;
+    });
+    flush();
+    ok = File_Close(scratch) && ok && scanned;
+    Record_EndRewrite(fresh, Denpyou_File.FileName, ok && copied == total - deleted);
+    if (!lastKept.empty()) Denpyou_RecBuf = lastKept;
+}

@@ -1,0 +1,166 @@
+#include "store/Hinsyu.h"
+
+#include <cstring>
+#include <string>
+
+#include "app/Syori_01.h"
+#include "platform/File.h"
+#include "store/Sort.h"
+#include "store/Str.h"
+
+TRecordFile Hinsyu_File = Record_Define("Data\\Hinsyu.620", Hinsyu_RecLen, Hinsyu_FieldCount, Hinsyu_FieldWidth);
+char Hinsyu_Name[Hinsyu_Max][41];
+char Hinsyu_Kana[Hinsyu_Max][11];
+char Hinsyu_No[Hinsyu_Max][4];
+
+namespace {
+
+constexpr int FieldName = 1, FieldKana = 2, FieldNo = 3;
+
+// "%3d" of the number of position i (0 ... 99).
+void PositionNumber(int i, char* out) {
+    const int n = i + 1;
+    out[0] = n >= 100 ? static_cast<char>('0' + n / 100) : ' ';
+    out[1] = n >= 10 ? static_cast<char>('0' + n / 10 % 10) : ' ';
+    out[2] = static_cast<char>('0' + n % 10);
+    out[3] = '\0';
+}
+
+// The file image's record i, or nullptr when the file does not hold it whole.
+const char* RecordOf(const std::vector<char>& image, int i) {
+    size_t end = static_cast<size_t>(i + 1) * Hinsyu_RecLen;
+    return end <= image.size() ? image.data() + end - Hinsyu_RecLen : nullptr;
+}
+
+}  // namespace
+
+namespace {
+// Blank from the start, so that a list that no file could fill counts 0.
+const bool listBlank = (Hinsyu_ClearList(), true);
+}  // namespace
+
+void Hinsyu_ClearRecord() { Record_Clear(Hinsyu_File); }
+void Hinsyu_SplitRecord() { Record_Split(Hinsyu_File); }
+void Hinsyu_JoinRecord() { Record_Join(Hinsyu_File); }
+
+void Hinsyu_ClearList() {
+    for (int i = 0; i < Hinsyu_Max; ++i) {
+        Str_Spaces(Hinsyu_Name[i], 40);
+        Str_Spaces(Hinsyu_Kana[i], 10);
+    }
+}
+
+void Hinsyu_Load() {
+    std::vector<char> image;
+    if (!Record_ReadFile(Hinsyu_File.FileName, image)) {
+        Hinsyu_ClearRecord();
+        std::string records;
+        for (int i = 0; i < Hinsyu_Max; ++i) {
+            char number[4];
+            PositionNumber(i, number);
+            std::memcpy(Hinsyu_RecBuf.data() + Hinsyu_FieldOffset[FieldNo], number, 3);
+            records.append(Hinsyu_RecBuf.data(), Hinsyu_RecLen);
+            PositionNumber(i, Hinsyu_No[i]);
+        }
+        Record_CreateMissing(Hinsyu_File.FileName, records.data(), static_cast<std::int64_t>(records.size()));
+        Hinsyu_ShowCount();
+        return;
+    }
+    // First the numbers as stored: the first entry to hold a number keeps it.
+    bool taken[Hinsyu_Max + 1] = {};
+    bool numbered[Hinsyu_Max] = {};
+    for (int i = 0; i < Hinsyu_Max; ++i) {
+        const char* record = RecordOf(image, i);
+        if (!record) {
+            Str_Spaces(Hinsyu_Name[i], 40);
+            Str_Spaces(Hinsyu_Kana[i], 10);
+            continue;
+        }
+        std::memcpy(Hinsyu_RecBuf.data(), record, Hinsyu_RecLen);
+        Hinsyu_SplitRecord();
+        Str_Pad(Hinsyu_Field[FieldName], Hinsyu_Name[i], 40, 0);
+        Str_Pad(Hinsyu_Field[FieldKana], Hinsyu_Kana[i], 10, 0);
+        int no = Str_ToInt(Hinsyu_Field[FieldNo]);
+        if (no >= 1 && no <= Hinsyu_Max && !taken[no]) {
+            taken[no] = numbered[i] = true;
+            Str_Pad(Hinsyu_Field[FieldNo], Hinsyu_No[i], 3, 0);
+        }
+    }
+    // Then every other entry: its position number, or the smallest free one.
+    int nextFree = 1;
+    for (int i = 0; i < Hinsyu_Max; ++i) {
+        if (numbered[i]) continue;
+        int no = i + 1;
+        if (taken[no]) {
+            while (taken[nextFree]) ++nextFree;
+            no = nextFree;
+        }
+        taken[no] = true;
+        PositionNumber(no - 1, Hinsyu_No[i]);
+    }
+    Hinsyu_ShowCount();
+}
+
+void Hinsyu_ShowCount() {
+    int n = 0;
+    while (n < Hinsyu_Max && Hinsyu_Name[n][0] != ' ') ++n;
+    Hinsyu_Count = n;
+    if (TLabel* label = Ui_Label("Label_Hinsyu_ds")) label->SetCaption(std::to_string(n));
+}
+
+void Hinsyu_Save() {
+    int fd = File_OpenReadWrite(Hinsyu_File.FileName);
+    if (fd < 0) return;
+    File_Close(fd);
+    std::vector<char> image;
+    if (!Record_ReadFile(Hinsyu_File.FileName, image)) return;
+    const size_t held = image.size() / Hinsyu_RecLen;
+    if (image.size() < static_cast<size_t>(Hinsyu_Max * Hinsyu_RecLen)) image.resize(Hinsyu_Max * Hinsyu_RecLen);
+    for (int i = 0; i < Hinsyu_Max; ++i) {
+        char* record = image.data() + i * Hinsyu_RecLen;
+        // A record the file did not hold starts out cleared.
+        if (static_cast<size_t>(i) < held)
+            std::memcpy(Hinsyu_RecBuf.data(), record, Hinsyu_RecLen);
+        else
+            Hinsyu_ClearRecord();
+        Hinsyu_SplitRecord();
+        Str_Pad(Hinsyu_Name[i], Hinsyu_Field[FieldName], 40, 0);
+        Str_Pad(Hinsyu_Kana[i], Hinsyu_Field[FieldKana], 10, 0);
+        Str_Pad(Hinsyu_No[i], Hinsyu_Field[FieldNo], 3, 0);
+        Hinsyu_JoinRecord();
+        std::memcpy(record, Hinsyu_RecBuf.data(), Hinsyu_RecLen);
+    }
+    Record_RewriteFile(Hinsyu_File.FileName, image.data(), static_cast<std::int64_t>(image.size()));
+}
+
+void Hinsyu_SortFile() {
+    int fd = File_OpenReadWrite(Hinsyu_File.FileName);
+    if (fd < 0) return;
+    File_Close(fd);
+    int n = 0;
+    while (n < Hinsyu_Max && Hinsyu_Kana[n][0] != ' ') ++n;
+    if (n < 2) return;
+    std::vector<int> order = Sort_ExchangeOrder(&Hinsyu_Kana[0][0], n, 10, sizeof Hinsyu_Kana[0]);
+    bool moved = false;
+    for (int i = 0; i < n; ++i) moved = moved || order[i] != i;
+    if (!moved) return;
+
+    std::vector<char> image;
+    if (!Record_ReadFile(Hinsyu_File.FileName, image)) return;
+    // Records the file lacks take part as cleared records.
+    if (image.size() / Hinsyu_RecLen < static_cast<size_t>(n)) {
+        image.resize(image.size() / Hinsyu_RecLen * Hinsyu_RecLen);
+        Hinsyu_ClearRecord();
+        while (image.size() < static_cast<size_t>(n * Hinsyu_RecLen))
+            image.insert(image.end(), Hinsyu_RecBuf.begin(), Hinsyu_RecBuf.end());
+    }
+    std::vector<char> sorted(image);
+    for (int i = 0; i < n; ++i)
+        std::memcpy(sorted.data() + i * Hinsyu_RecLen, image.data() + order[i] * Hinsyu_RecLen, Hinsyu_RecLen);
+
+    // The readings in memory move with their records; names and numbers stay.
+    char kana[Hinsyu_Max][11];
+    std::memcpy(kana, Hinsyu_Kana, sizeof kana);
+    for (int i = 0; i < n; ++i) std::memcpy(Hinsyu_Kana[i], kana[order[i]], sizeof kana[0]);
+    Record_RewriteFile(Hinsyu_File.FileName, sorted.data(), static_cast<std::int64_t>(sorted.size()));
+}

@@ -1,0 +1,45 @@
+// The category list "Data\Hinsyu.620": always 100 records of 100 bytes
+// (name 40, reading 10, number "%3d"), held in memory as Hinsyu_Name,
+// Hinsyu_Kana and Hinsyu_No in file order. An entry whose name starts with a
+// blank is not in use. The number is a category's identity: category n is
+// flag byte n - 1 of a product's membership field.
+#pragma once
+
+#include "store/Record.h"
+
+constexpr int Hinsyu_RecLen = 100;
+constexpr int Hinsyu_FieldCount = 5;
+inline constexpr int Hinsyu_FieldWidth[Hinsyu_FieldCount] = {1, 40, 10, 3, 44};
+static_assert(Record_WidthSum(Hinsyu_FieldWidth, Hinsyu_FieldCount) == 98);
+constexpr int Hinsyu_Max = 100;
+
+extern TRecordFile Hinsyu_File;
+inline std::vector<int>& Hinsyu_FieldOffset = Hinsyu_File.FieldOffset;
+inline std::vector<char>& Hinsyu_RecBuf = Hinsyu_File.RecBuf;
+inline std::vector<char*>& Hinsyu_Field = Hinsyu_File.Field;
+// Entries before the first entry whose name starts with a blank.
+inline int& Hinsyu_Count = Hinsyu_File.Count;
+inline int& Hinsyu_Fd = Hinsyu_File.Fd;
+
+extern char Hinsyu_Name[Hinsyu_Max][41];
+extern char Hinsyu_Kana[Hinsyu_Max][11];
+extern char Hinsyu_No[Hinsyu_Max][4];
+
+void Hinsyu_ClearRecord();
+void Hinsyu_SplitRecord();
+void Hinsyu_JoinRecord();
+// Every name := 40 blanks, every reading := 10 blanks (start-up, before
+// Hinsyu_Load).
+void Hinsyu_ClearList();
+// Loads the list; a missing file is created with 100 numbered records. A
+// number outside 1 ... 100, or one that an earlier entry holds already,
+// becomes the entry's position number (or, when that is taken, the smallest
+// free number), so that every entry has a number of its own.
+void Hinsyu_Load();
+// Recounts Hinsyu_Count and shows it in Label_Hinsyu_ds.
+void Hinsyu_ShowCount();
+// Writes the list into the existing file; fields 0 and 4 keep what it held.
+void Hinsyu_Save();
+// Sorts the leading entries that have a reading (up to the first blank
+// reading) by reading: the readings in memory and the records in the file.
+void Hinsyu_SortFile();

@@ -1,0 +1,99 @@
+// Record files: fixed-length records of blank-filled fields laid end to end,
+// a line feed as the last byte, record n (from 1) at (n - 1) x record length.
+// Every file has the same set of tables; TRecordFile holds them and the
+// per-file names (Denpyou_Count, Kokyaku_Field, ...) refer into it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+struct TRecordFile {
+    const char* FileName;      // "Data\\Denpyou.620"
+    int RecLen;
+    int FieldCount;
+    const int* FieldWidth;     // FieldCount widths
+    std::vector<int> FieldOffset;
+    std::vector<char> RecBuf;  // RecLen bytes
+    std::vector<char*> Field;  // FieldCount buffers of width + 1 bytes
+    int Count = 0;
+    int Fd = -1;
+    std::vector<char> arena;   // storage of the field strings
+};
+
+// A file's tables, with its offsets and field strings already allocated and
+// cleared, so that they can be used before start-up prepares them.
+TRecordFile Record_Define(const char* fileName, int recLen, int fieldCount, const int* fieldWidth);
+// Prepares offsets and field strings once, then clears (start-up). The field
+// strings are allocated only the first time, so pointers to them stay valid.
+void Record_Prepare(TRecordFile& file);
+// RecBuf := blanks and a final line feed; every field := its width of blanks.
+void Record_Clear(TRecordFile& file);
+// Field strings := the fields of RecBuf (a NUL in the record ends the field).
+void Record_Split(TRecordFile& file);
+// RecBuf := the field strings; a field string's first NUL and everything
+// after it up to its width become blanks, so no NUL or stale tail reaches
+// the record.
+void Record_Join(TRecordFile& file);
+// Reads record n (1-based) into RecBuf. A missing or cut-short record, or a
+// file that does not open, leaves RecBuf as it was. Returns whether read.
+bool Record_Read(TRecordFile& file, int n);
+// Writes RecBuf as record n of the existing file. Returns false when the file
+// does not open or the whole record could not be written.
+bool Record_Write(TRecordFile& file, int n);
+// Count := file size / record length; a missing file is created empty. A
+// file that exists but does not open is left alone and the count stays.
+void Record_Count(TRecordFile& file);
+// Sum of a width table (for checking a layout at compile time).
+constexpr int Record_WidthSum(const int* widths, int n) {
+    int sum = 0;
+    for (int i = 0; i < n; ++i) sum += widths[i];
+    return sum;
+}
+// Count as Record_Count, creating a missing file with the given bytes instead
+// of empty. Returns whether the file opened.
+bool Record_CountOrCreate(TRecordFile& file, const void* data, std::int64_t size);
+// Byte offset of record n.
+inline std::int64_t Record_Offset(const TRecordFile& file, int n) {
+    return static_cast<std::int64_t>(n - 1) * file.RecLen;
+}
+
+// Writes width bytes of text as field k of record n of the existing file; a
+// NUL in the text and everything after it are written as blanks. Returns
+// false when the file does not open or the field was not written whole.
+bool Record_WriteField(TRecordFile& file, int n, int k, const char* text);
+// Creates the missing file with the given bytes. A file that exists (even
+// one that cannot be read) is never touched. Returns whether it was created
+// and written whole.
+bool Record_CreateMissing(const char* path, const void* data, std::int64_t size);
+
+// Reads records first ... last (1-based, cut to the records the file holds)
+// in large blocks and hands each to visit(record bytes, n); visit returns
+// false to stop. Returns false when the file does not open.
+bool Record_Scan(TRecordFile& file, int first, int last,
+                 const std::function<bool(const char* record, int n)>& visit);
+// Like Record_Scan, but reads only the width bytes of field k of each record.
+bool Record_ScanField(TRecordFile& file, int k, int first, int last,
+                      const std::function<bool(const char* field, int n)>& visit);
+// Reads the whole file into image. Returns false when it does not open or
+// cannot be read whole.
+bool Record_ReadFile(const char* path, std::vector<char>& image);
+
+// A whole-file rewrite: the new contents go to a scratch file beside the old
+// one ("Data\Kokyaku.620.new"), which replaces the old file only once it is
+// complete and on disk. Anything that fails leaves the old file as it was.
+// Record_BeginRewrite returns the scratch file's handle (-1: not created);
+// Record_EndRewrite closes it and, when ok, renames it over path; it returns
+// whether path now holds the new contents.
+int Record_BeginRewrite(const char* path);
+bool Record_EndRewrite(int fd, const char* path, bool ok);
+// The same for contents already in memory.
+bool Record_RewriteFile(const char* path, const void* data, std::int64_t size);
+
+// The field strings of a run of fields seen as a table of its own, e.g. the
+// detail lines of a document from field 14 on: view[i] is field base + i.
+struct TFieldView {
+    std::vector<char*>* Fields;
+    int Base;
+    char*& operator[](int i) const { return (*Fields)[static_cast<size_t>(Base + i)]; }
+};

@@ -1,0 +1,174 @@
+// The record-file scheme: clear, split, join, read, write, count, field
+// writes and scans, on a small file of its own, and the layouts of the six
+// data files.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "TestFolder.h"
+#include "store/BackupFolder.h"
+#include "store/Record.h"
+#include "store/Str.h"
+#include "tests/store/StoreTest.h"
+
+namespace {
+
+// Records of 9 bytes: fields of 3 and 4 bytes, a blank and a line feed.
+constexpr int SmallWidth[] = {3, 4};
+TRecordFile Small = Record_Define("Data\\Small.rec", 9, 2, SmallWidth);
+
+std::string Buf(const TRecordFile& f) { return std::string(f.RecBuf.begin(), f.RecBuf.end()); }
+
+class RecordFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Record_Prepare(Small);
+        Small.Count = 0;
+    }
+    TestFolder folder;
+};
+
+TEST_F(RecordFile, ClearSplitJoin) {
+    EXPECT_EQ(Buf(Small), "        \n");
+    EXPECT_STREQ(Small.Field[0], "   ");
+    EXPECT_STREQ(Small.Field[1], "    ");
+    std::memcpy(Small.RecBuf.data(), "ABCdefg \n", 9);
+    Record_Split(Small);
+    EXPECT_STREQ(Small.Field[0], "ABC");
+    EXPECT_STREQ(Small.Field[1], "defg");
+    Record_Join(Small);
+    EXPECT_EQ(Buf(Small), "ABCdefg \n");
+}
+
+TEST_F(RecordFile, JoinNeverCarriesANulOrAStaleTail) {
+    std::memcpy(Small.RecBuf.data(), "ABCdefg \n", 9);
+    Record_Split(Small);
+    std::strcpy(Small.Field[1], "x");  // "x", NUL, then the stale "fg"
+    Record_Join(Small);
+    EXPECT_EQ(Buf(Small), "ABCx    \n");
+}
+
+TEST_F(RecordFile, SplitEndsAFieldAtANul) {
+    std::memcpy(Small.RecBuf.data(), "A\0Cdefg \n", 9);
+    Record_Split(Small);
+    EXPECT_STREQ(Small.Field[0], "A");
+    EXPECT_EQ(Small.Field[0][3], '\0');
+    Record_Join(Small);
+    EXPECT_EQ(Buf(Small), "A  defg \n");
+}
+
+TEST_F(RecordFile, ReadLeavesTheBufferUnlessTheWholeRecordIsThere) {
+    folder.Write("Data/Small.rec", std::string("AAA1111 \nBBB2222 \nCCC3"));  // 2 records and a cut one
+    EXPECT_TRUE(Record_Read(Small, 2));
+    EXPECT_EQ(Buf(Small), "BBB2222 \n");
+    EXPECT_FALSE(Record_Read(Small, 3));  // cut short
+    EXPECT_EQ(Buf(Small), "BBB2222 \n");
+    EXPECT_FALSE(Record_Read(Small, 5));  // beyond the end
+    EXPECT_EQ(Buf(Small), "BBB2222 \n");
+    folder.Remove("Data/Small.rec");
+    EXPECT_FALSE(Record_Read(Small, 1));
+    EXPECT_EQ(Buf(Small), "BBB2222 \n");
+}
+
+TEST_F(RecordFile, WriteInPlaceAndAppendButNeverCreate) {
+    std::memcpy(Small.RecBuf.data(), "XYZ9999 \n", 9);
+    EXPECT_FALSE(Record_Write(Small, 1));
+    EXPECT_FALSE(folder.Exists("Data/Small.rec"));
+    folder.Write("Data/Small.rec", "AAA1111 \nBBB2222 \n");
+    EXPECT_TRUE(Record_Write(Small, 1));
+    EXPECT_TRUE(Record_Write(Small, 3));  // count + 1 appends
+    EXPECT_EQ(folder.Read("Data/Small.rec"), "XYZ9999 \nBBB2222 \nXYZ9999 \n");
+}
+
+TEST_F(RecordFile, WriteFieldBlanksFromTheFirstNul) {
+    folder.Write("Data/Small.rec", "AAA1111 \nBBB2222 \n");
+    EXPECT_TRUE(Record_WriteField(Small, 2, 1, std::string("ab\0zz", 5).c_str()));
+    EXPECT_TRUE(Record_WriteField(Small, 1, 0, "xyzTOO LONG"));  // only the width is written
+    EXPECT_EQ(folder.Read("Data/Small.rec"), "xyz1111 \nBBBab   \n");
+    folder.Remove("Data/Small.rec");
+    EXPECT_FALSE(Record_WriteField(Small, 1, 0, "abc"));
+    EXPECT_FALSE(folder.Exists("Data/Small.rec"));
+}
+
+TEST_F(RecordFile, CountCreatesOnlyAMissingFile) {
+    folder.Write("Data/Small.rec", std::string(18 + 5, 'x'));
+    Record_Count(Small);
+    EXPECT_EQ(Small.Count, 2);  // a trailing partial record is not counted
+    folder.Remove("Data/Small.rec");
+    Small.Count = 7;
+    Record_Count(Small);
+    EXPECT_EQ(Small.Count, 7);  // a missing file keeps the count
+    EXPECT_EQ(folder.Size("Data/Small.rec"), 0);
+}
+
+TEST_F(RecordFile, ScansVisitWholeRecordsInOrderAndStop) {
+    folder.Write("Data/Small.rec", "AAA1111 \nBBB2222 \nCCC3333 \nDD");
+    std::string seen;
+    EXPECT_TRUE(Record_Scan(Small, 1, 100, [&](const char* r, int n) {
+        seen += std::to_string(n) + std::string(r, 3);
+        return true;
+    }));
+    EXPECT_EQ(seen, "1AAA2BBB3CCC");
+    seen.clear();
+    Record_ScanField(Small, 1, 2, 100, [&](const char* f, int n) {
+        seen += std::string(f, 4);
+        return n < 2;
+    });
+    EXPECT_EQ(seen, "2222");
+    folder.Remove("Data/Small.rec");
+    EXPECT_FALSE(Record_Scan(Small, 1, 1, [](const char*, int) { return true; }));
+}
+
+TEST_F(RecordFile, RewriteReplacesWholeOrNotAtAll) {
+    folder.Write("Data/Small.rec", "old");
+    EXPECT_TRUE(Record_RewriteFile("Data\\Small.rec", "new!", 4));
+    EXPECT_EQ(folder.Read("Data/Small.rec"), "new!");
+    EXPECT_FALSE(folder.Exists("Data/Small.rec.new"));
+    // The scratch file cannot be made: the old contents stay.
+    folder.MakeDir("Data/Small.rec.new/x");
+    EXPECT_FALSE(Record_RewriteFile("Data\\Small.rec", "other", 5));
+    EXPECT_EQ(folder.Read("Data/Small.rec"), "new!");
+}
+
+// Field k's offset and width in each data file, as the stored files lay them out.
+TEST(RecordLayouts, OffsetsAndWidths) {
+    const struct {
+        TRecordFile* file;
+        int field, offset, width;
+    } cases[] = {
+        {&Denpyou_File, 1, 1, 10},        {&Denpyou_File, 8, 251, 4},      {&Denpyou_File, 13, 265, 2},
+        {&Denpyou_File, 14, 267, 1},      {&Denpyou_File, 15, 268, 50},    {&Denpyou_File, 23, 363, 10},   {&Denpyou_File, 24, 373, 4},
+        {&Denpyou_File, 25, 377, 1},      {&Denpyou_File, 2213, 22263, 4}, {&Denpyou_File, 2214, 22267, 10},
+        {&Denpyou_File, 2218, 22304, 10}, {&Denpyou_File, 2219, 22314, 6}, {&Denpyou_File, 2223, 22328, 1},
+        {&Denpyou_File, 2224, 22329, 670},
+        {&Kokyaku_File, 3, 81, 10},       {&Kokyaku_File, 4, 91, 6},       {&Kokyaku_File, 10, 213, 14},
+        {&Kokyaku_File, 13, 255, 20},     {&Kokyaku_File, 14, 275, 1723},
+        {&Hinsyu_File, 3, 51, 3},         {&Hinsyu_File, 4, 54, 44},
+        {&Syouhin_File, 2, 51, 10},       {&Syouhin_File, 4, 70, 4},       {&Syouhin_File, 7, 92, 6},
+        {&Syouhin_File, 8, 98, 100},      {&Syouhin_File, 9, 198, 100},
+        {&Tanni_File, 1, 6, 2},
+        {&Jisya_File, 11, 228, 1},        {&Jisya_File, 13, 231, 10},      {&Jisya_File, 26, 593, 2},
+        {&Jisya_File, 33, 697, 2},        {&Jisya_File, 43, 761, 20},      {&Jisya_File, 49, 881, 1},
+        {&Jisya_File, 56, 888, 1},        {&Jisya_File, 57, 889, 109},
+        {&SortTmp_File, 1, 8, 5},
+    };
+    for (const auto& c : cases) {
+        Record_Prepare(*c.file);
+        EXPECT_EQ(c.file->FieldOffset[c.field], c.offset) << c.file->FileName << " field " << c.field;
+        EXPECT_EQ(c.file->FieldWidth[c.field], c.width) << c.file->FileName << " field " << c.field;
+    }
+    // The detail lines seen from field 14 on.
+    EXPECT_EQ(Denpyou_LineField[11 * 199 + 10], Denpyou_Field[2213]);
+    EXPECT_EQ(Denpyou_LineWidth[9], 10);
+}
+
+TEST(RecordLayouts, ClearedRecordsJoinToBlanksAndALineFeed) {
+    for (TRecordFile* file : {&Denpyou_File, &Kokyaku_File, &Hinsyu_File, &Syouhin_File, &Tanni_File, &Jisya_File}) {
+        Record_Prepare(*file);
+        Record_Join(*file);
+        EXPECT_EQ(Buf(*file), Rec(file->RecLen)) << file->FileName;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,350 @@
+// The scenario runner and the headless session under it. Scripts are UTF-8
+// (u8 literals); plain literals in this file are CP932, so they check the
+// runner's conversions independently of the runner's own expectations.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/Syori_01.h"
+#include "platform/Application.h"
+#include "tools/Headless.h"
+#include "tools/ScenarioRunner.h"
+
+namespace {
+
+std::string U8(std::u8string_view s) { return std::string(s.begin(), s.end()); }
+
+// The lines of the runner's output.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// A started program with a few controls of the test's own, so that what the
+// runner delivers can be seen apart from the program's handlers.
+class ScenarioRunnerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(session.Start());
+        TForm& form = *session.Form();
+        panel = form.Create<TPanel>("Panel_Test");
+        panel->SetBounds(0, 0, 300, 100);
+        edit = form.Create<TEdit>("Edit_Test", panel);
+        edit->SetBounds(10, 10, 200, 20);
+        label = form.Create<TLabel>("Label_Test", panel);
+        label->SetBounds(10, 40, 100, 20);
+        shape = form.Create<TShape>("Shape_Test", panel);
+        shape->SetBounds(10, 70, 100, 20);
+        box = form.Create<TCheckBox>("Check_Test", panel);
+        box->SetBounds(200, 40, 60, 20);
+        form.FocusControl(edit);
+        ASSERT_EQ(session.Focused(), edit);
+    }
+
+    TScenarioResult Run(std::u8string_view script) {
+        out.str("");
+        return Scenario_Run(U8(script), "t.txt", dir, session, out);
+    }
+
+    THeadlessSession session;
+    std::ostringstream out;
+    std::string dir;
+    TPanel* panel = nullptr;
+    TEdit* edit = nullptr;
+    TLabel* label = nullptr;
+    TShape* shape = nullptr;
+    TCheckBox* box = nullptr;
+};
+
+TEST_F(ScenarioRunnerTest, PassingScriptCountsItsExpectations) {
+    label->Caption = "見積";
+    label->Color = clSilver;
+    label->Font.Color = clWhite;
+    shape->Brush.Color = clOlive;
+    shape->Pen = {clNavy, 2};
+    box->SetChecked(true);
+    const auto r = Run(u8R"(# comments and blank lines are skipped
+
+  expect focus Edit_Test
+expect text Label_Test "見積"
+expect visible Label_Test yes
+expect enabled Label_Test yes
+expect color Label_Test 0xC0C0C0
+expect color Shape_Test 32896
+expect fontcolor Label_Test 16777215
+expect pen Shape_Test 0x800000 2
+expect checked Check_Test yes
+expect exit none
+)");
+    EXPECT_EQ(r.Passed, 10);
+    EXPECT_EQ(r.Failed, 0);
+    EXPECT_EQ(out.str(), "10 passed, 0 failed\n");
+}
+
+// Each failing line is reported with its number, the line as written and
+// what was found; the run goes on after it.
+TEST_F(ScenarioRunnerTest, FailuresNameTheLineAndWhatWasFound) {
+    label->Caption = "abd  ";
+    panel->Hide();
+    const auto r = Run(u8R"(expect text Label_Test "abc  "
+expect text Label_Test "abd  "
+expect focus Edit_Test
+expect visible Label_Test yes
+frobnicate now
+expect smell Label_Test
+expect text Label_Nothing "x"
+expect text Label_Test abc
+key F13
+wheel sideways
+expect color Label_Test -1 extra
+start
+expect text Shape_Test ""
+)");
+    EXPECT_EQ(r.Passed, 1);
+    EXPECT_EQ(r.Failed, 12);
+    const std::vector<std::string> want = {
+        "t.txt:1: expect text Label_Test \"abc  \": got \"abd  \"",
+        "t.txt:3: expect focus Edit_Test: got none",
+        "t.txt:4: expect visible Label_Test yes: got no (its parent Panel_Test is not visible)",
+        "t.txt:5: frobnicate now: unknown command \"frobnicate\"",
+        "t.txt:6: expect smell Label_Test: unknown expectation \"smell\"",
+        "t.txt:7: expect text Label_Nothing \"x\": no control named Label_Nothing",
+        "t.txt:8: expect text Label_Test abc: TEXT must be in double quotes (usage: expect text NAME \"...\")",
+        "t.txt:9: key F13: unknown key F13 (usage: key [Shift+]KEY [COUNT])",
+        "t.txt:10: wheel sideways: the wheel turns up or down (usage: wheel up|down [COUNT])",
+        "t.txt:11: expect color Label_Test -1 extra: unexpected \"extra\" (usage: expect color NAME N)",
+        "t.txt:12: start: must come before start",
+        "t.txt:13: expect text Shape_Test \"\": Shape_Test has no text",
+        "1 passed, 12 failed",
+    };
+    EXPECT_EQ(Lines(out.str()), want);
+}
+
+TEST_F(ScenarioRunnerTest, LongTextsShowTheFirstDifference) {
+    edit->SetText("0123456789abcdef");
+    Run(u8"expect text Edit_Test \"0123456789abXdef\"\n");
+    EXPECT_EQ(Lines(out.str())[0],
+              "t.txt:1: expect text Edit_Test \"0123456789abXdef\": got \"0123456789abcdef\" "
+              "(first difference at byte 12; 16 bytes, expected 16)");
+}
+
+// `type` converts the script's UTF-8 to CP932 and commits it to the focused
+// control; `expect text` compares in CP932 too.
+TEST_F(ScenarioRunnerTest, TypeAndExpectTextConvertToCp932) {
+    const auto r = Run(u8R"(type 山田 工務店
+expect text Edit_Test "山田 工務店"
+type "  ～－\"\\ "
+expect text Edit_Test "山田 工務店  ～－\"\\ "
+)");
+    EXPECT_EQ(r.Failed, 0) << out.str();
+    EXPECT_EQ(r.Passed, 2);
+    EXPECT_EQ(edit->Text(), "山田 工務店  ～－\"\\ ");
+    EXPECT_EQ(edit->Text().substr(13, 4), "\x81\x60\x81\x7C");  // ～ and － as CP932 has them
+
+    Run(u8"expect text Edit_Test \"山田\"\n");
+    EXPECT_EQ(Lines(out.str())[0],
+              U8(u8"t.txt:1: expect text Edit_Test \"山田\": got \"山田 工務店  ～－\\\"\\\\ \" "
+                 u8"(first difference at byte 4; 20 bytes, expected 4)"));
+}
+
+// Keys by name, with Shift and a count; the wheel one notch at a time.
+TEST_F(ScenarioRunnerTest, KeysAndWheelReachTheWindow) {
+    std::vector<std::pair<Word, bool>> keys;
+    edit->OnKeyDown = [&](TControl*, Word key, TShiftState shift) { keys.push_back({key, shift.Shift}); };
+    int up = 0, down = 0;
+    session.Form()->OnMouseWheelUp = [&](TShiftState, int, int) { ++up; };
+    session.Form()->OnMouseWheelDown = [&](TShiftState, int, int) { ++down; };
+    const auto r = Run(u8R"(key Return
+key Escape 2
+key Shift+F9
+key Backspace
+key Delete
+key PageDown
+key Home
+key Space
+wheel up 3
+wheel down
+)");
+    EXPECT_EQ(r.Failed, 0) << out.str();
+    const std::vector<std::pair<Word, bool>> want = {
+        {13, false}, {27, false}, {27, false}, {120, true}, {8, false},
+        {46, false}, {34, false}, {36, false}, {32, false},
+    };
+    EXPECT_EQ(keys, want);
+    EXPECT_EQ(up, 3);
+    EXPECT_EQ(down, 1);
+}
+
+TEST_F(ScenarioRunnerTest, MouseCommandsPressReleaseAndClick) {
+    std::string events;
+    label->OnMouseDown = [&](TControl*, TMouseButton, TShiftState, int, int) { events += "down "; };
+    label->OnMouseUp = [&](TControl*, TMouseButton, TShiftState, int, int) { events += "up "; };
+    label->OnClick = [&](TControl*) { events += "click "; };
+    edit->SetText("abc");
+    const auto r = Run(u8R"(press Label_Test
+release Label_Test
+click Label_Test
+click Check_Test
+expect checked Check_Test yes
+expect focus Check_Test
+click Edit_Test
+type d
+expect text Edit_Test "abcd"
+)");
+    EXPECT_EQ(r.Failed, 0) << out.str();
+    EXPECT_EQ(events, "down up click down up click ");
+}
+
+// The program's exit is recorded: `expect exit` sees it (-1 and 255 are the
+// same status), input after it is refused, the window can still be read.
+TEST_F(ScenarioRunnerTest, ExitIsRecordedAndEndsTheInput) {
+    label->OnClick = [](TControl*) { Application_Terminate(-1); };
+    const auto r = Run(u8R"(expect exit none
+click Label_Test
+expect exit 255
+expect exit -1
+expect exit 0
+expect exit none
+key Return
+expect text Edit_Test ""
+)");
+    EXPECT_EQ(r.Passed, 4);
+    EXPECT_EQ(r.Failed, 3);
+    const std::vector<std::string> want = {
+        "t.txt:5: expect exit 0: got -1, that is 255",
+        "t.txt:6: expect exit none: got -1, that is 255",
+        "t.txt:7: key Return: the program has ended (exit status -1)",
+        "4 passed, 3 failed",
+    };
+    EXPECT_EQ(Lines(out.str()), want);
+    EXPECT_TRUE(session.Exited());
+    EXPECT_EQ(session.ExitStatus(), -1);
+    EXPECT_FALSE(session.Key(vk::Return));
+}
+
+// Files in the three forms, read back apart from the runner; the runner's
+// file expectations on the same bytes.
+TEST_F(ScenarioRunnerTest, PreloadsFilesInThreeForms) {
+    dir = session.Folder() + "src";
+    std::filesystem::create_directory(dir);
+    std::ofstream(dir + "/record.bin", std::ios::binary) << std::string("\x00\x0A\x82\xA0", 4);
+    const auto r = Run(u8R"(file Data\a.bin hex 00 41 ff 0A
+file Data/b.txt text "見積表\n\"x\"\\ ～"
+file Data\sub\c.bin copy record.bin
+file 顧客.txt text "顧客"
+expect file Data\a.bin size 4
+expect file Data/a.bin at 1 hex 41FF
+expect file Data\b.txt at 0 "見積表\n\"x\"\\ ～"
+expect file Data\sub\c.bin at 2 hex 82 A0
+expect file Data\sub\c.bin at 2 "あ"
+expect file 顧客.txt size 4
+expect nofile Data\d.bin
+expect file Data\a.bin at 3 hex 0A 0A
+expect file Data\a.bin at 0 hex 00 42
+expect nofile Data\a.bin
+expect file Data\d.bin size 0
+file Data\e.bin text "가"
+file Data\e.bin hex 4
+file Data\e.bin copy nothing.bin
+)");
+    EXPECT_EQ(session.ReadFile("Data\\a.bin"), std::string("\x00\x41\xFF\x0A", 4));
+    EXPECT_EQ(session.ReadFile("Data\\b.txt"), "見積表\n\"x\"\\ ～");
+    EXPECT_EQ(session.ReadFile("Data/sub/c.bin"), std::string("\x00\x0A\x82\xA0", 4));
+    EXPECT_EQ(session.ReadFile("顧客.txt"), "顧客");
+    EXPECT_TRUE(std::filesystem::exists(session.Folder() + U8(u8"顧客.txt")));
+    EXPECT_EQ(r.Passed, 7);
+    const std::vector<std::string> want = {
+        "t.txt:12: expect file Data\\a.bin at 3 hex 0A 0A: the file holds only 4 bytes",
+        "t.txt:13: expect file Data\\a.bin at 0 hex 00 42: got hex 00 41",
+        "t.txt:14: expect nofile Data\\a.bin: the file exists (4 bytes)",
+        "t.txt:15: expect file Data\\d.bin size 0: the file does not exist",
+        U8(u8"t.txt:16: file Data\\e.bin text \"가\": TEXT holds a character CP932 cannot hold (usage: file PATH "
+           u8"hex HEX... | file PATH text \"...\" | file PATH copy SOURCE)"),
+        "t.txt:17: file Data\\e.bin hex 4: HEX needs whole bytes (two digits each) (usage: file PATH hex HEX... | "
+        "file PATH text \"...\" | file PATH copy SOURCE)",
+        "t.txt:18: file Data\\e.bin copy nothing.bin: cannot read " + dir + "/nothing.bin",
+        "7 passed, 7 failed",
+    };
+    EXPECT_EQ(Lines(out.str()), want);
+    EXPECT_FALSE(session.FileExists("Data\\e.bin"));
+}
+
+// A script on its own session: set-up, start, and what needs the window
+// before it.
+TEST(ScenarioRunner, ScriptRunsTheProgramInItsOwnFolder) {
+    std::ostringstream out;
+    const auto r = Scenario_Run(U8(u8R"(expect focus none
+today 2025-04-30 23:59:59
+file Data\Note.txt text "x"
+expect file Data\Note.txt size 1
+start
+expect text Label_Date "2025/04/30 23:59:59"
+expect focus Edit_DenpKokyakuName_1
+today 2025-13-01 00:00:00
+)"),
+                                "s.txt", "", out);
+    const std::vector<std::string> want = {
+        "s.txt:1: expect focus none: no window: start has not run",
+        "s.txt:8: today 2025-13-01 00:00:00: not a date: 2025-13-01 (usage: today YYYY-MM-DD HH:MM:SS)",
+        "3 passed, 2 failed",
+    };
+    EXPECT_EQ(Lines(out.str()), want);
+    EXPECT_EQ(r.Failed, 2);
+
+    out.str("");
+    Scenario_Run("nodata\nexpect nofile Data\n", "n.txt", "", out);
+    EXPECT_EQ(Lines(out.str()), (std::vector<std::string>{"n.txt: the script never runs start", "1 passed, 1 failed"}));
+}
+
+// Many sessions in one process: each starts as if the program were new,
+// whatever the one before it loaded; the window and the folder go with it.
+TEST(HeadlessSession, EachSessionStartsAfresh) {
+    struct TStored {
+        const char* File;
+        int RecLen;
+        const char* CountLabel;
+    };
+    const TStored stored[] = {
+        {"Data\\Denpyou.620", 23000, "Label_DenpyouDs"},
+        {"Data\\Kokyaku.620", 2000, "Label_KokyakuDs"},
+        {"Data\\Syouhin.620", 300, "Label_SyouhinDs"},
+    };
+    std::string folder;
+    {
+        THeadlessSession first;
+        folder = first.Folder();
+        std::string jisya(999, ' ');
+        jisya += '\n';
+        jisya.replace(231, 10, "        41");
+        ASSERT_TRUE(first.WriteFile("Data\\Jisya.620", jisya));
+        for (const auto& f : stored) {
+            std::string record(f.RecLen - 1, ' ');
+            record.replace(0, 4, "\x82\xA0\x82\xA2");  // a name, so that no record reads as free
+            record += '\n';
+            ASSERT_TRUE(first.WriteFile(f.File, record + record));
+        }
+        ASSERT_TRUE(first.Start());
+        EXPECT_EQ(Form_Syori_01, first.Form());
+        EXPECT_EQ(first.TextOf("Edit_DenpNo"), "        42");
+        EXPECT_EQ(first.TextOf("Label_DenpyouRec"), "3");
+        for (const auto& f : stored) EXPECT_EQ(first.TextOf(f.CountLabel), "2") << f.File;
+    }
+    EXPECT_EQ(Form_Syori_01, nullptr);
+    EXPECT_FALSE(std::filesystem::exists(folder));
+
+    THeadlessSession second;
+    ASSERT_TRUE(second.Start());
+    EXPECT_EQ(second.TextOf("Edit_DenpNo"), "         1");
+    EXPECT_EQ(second.TextOf("Label_DenpyouRec"), "1");
+    for (const auto& f : stored) EXPECT_EQ(second.TextOf(f.CountLabel), "0") << f.File;
+    EXPECT_EQ(second.FocusedName(), "Edit_DenpKokyakuName_1");
+    EXPECT_FALSE(second.Start());  // once only
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+#include "tools/Headless.h"
+
+#include <stdlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+#include "platform/Application.h"
+#include "platform/Controls.h"
+#include "platform/Cp932.h"
+#include "platform/File.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Sessions alive; the process-wide settings are given back when the last one goes.
+int g_sessions = 0;
+
+std::string MakeFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string base = tmp && *tmp ? tmp : "/tmp";
+    if (base.back() != '/') base += '/';
+    std::vector<char> name(base.begin(), base.end());
+    const char pattern[] = "syori-XXXXXX";
+    name.insert(name.end(), pattern, pattern + sizeof pattern);  // with the NUL
+    if (!mkdtemp(name.data())) {
+        std::perror("headless: mkdtemp");
+        std::abort();
+    }
+    return std::string(name.data()) + "/";
+}
+
+bool KeepFolder() {
+    const char* keep = std::getenv("SCENARIO_KEEP");
+    return keep && std::string(keep) == "1";
+}
+
+}  // namespace
+
+THeadlessSession::THeadlessSession(bool withData) : folder_(MakeFolder()) {
+    if (withData) fs::create_directory(folder_ + "Data");
+    Platform_SetProgramDir(folder_);
+    Clock_Fix(DefaultToday);
+    Application_SetTerminateHandler([](int status) { throw TApplicationExit{status}; });
+    ++g_sessions;
+}
+
+THeadlessSession::~THeadlessSession() {
+    if (form_ && Form_Syori_01 == form_.get()) Form_Syori_01 = nullptr;
+    form_.reset();
+    if (--g_sessions == 0) {
+        Application_SetTerminateHandler(nullptr);
+        Clock_Release();
+    }
+    if (KeepFolder()) {
+        std::fprintf(stderr, "kept program folder %s\n", folder_.c_str());
+        return;
+    }
+    std::error_code ec;
+    fs::remove_all(folder_, ec);
+}
+
+// The same mapping as the platform's, but always under this session's folder.
+std::string THeadlessSession::HostPath(const std::string& path) const {
+    std::string host = Cp932_ToUtf8(path);
+    for (char& c : host)
+        if (c == '\\') c = '/';
+    if (host.empty() || host[0] != '/') host = folder_ + host;
+    return host;
+}
+
+void THeadlessSession::RemoveDataFolder() {
+    std::error_code ec;
+    fs::remove_all(folder_ + "Data", ec);
+}
+
+bool THeadlessSession::WriteFile(const std::string& path, const std::string& bytes) {
+    const fs::path host = HostPath(path);
+    std::error_code ec;
+    fs::create_directories(host.parent_path(), ec);
+    std::ofstream out(host, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+std::optional<std::string> THeadlessSession::ReadFile(const std::string& path) const {
+    const std::string host = HostPath(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(host, ec)) return std::nullopt;
+    std::ifstream in(host, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool THeadlessSession::FileExists(const std::string& path) const {
+    std::error_code ec;
+    return fs::exists(HostPath(path), ec);
+}
+
+void THeadlessSession::SetToday(const TDateTime& when) { Clock_Fix(when); }
+
+template <class F>
+bool THeadlessSession::Drive(F&& input) {
+    if (!Running()) return false;
+    try {
+        input();
+    } catch (const TApplicationExit& e) {
+        exited_ = true;
+        exitStatus_ = e.Status;
+    }
+    return true;
+}
+
+bool THeadlessSession::Start() {
+    if (form_) return false;
+    Platform_SetProgramDir(folder_);
+    form_ = std::make_unique<TForm_Syori_01>();
+    Form_Syori_01 = form_.get();
+    Drive([&] {
+        form_->FormCreate();
+        form_->FormActivate();
+    });
+    return Running();
+}
+
+TControl* THeadlessSession::Control(const std::string& name) const {
+    return form_ ? form_->Find(name) : nullptr;
+}
+
+TControl* THeadlessSession::Focused() const { return form_ ? form_->ActiveControl() : nullptr; }
+
+std::string THeadlessSession::FocusedName() const {
+    TControl* c = Focused();
+    return c ? c->Name() : std::string();
+}
+
+std::optional<std::string> THeadlessSession::TextOf(const std::string& name) const {
+    TControl* c = Control(name);
+    if (!c) return std::nullopt;
+    switch (c->Kind()) {
+        case TControlKind::Edit:
+            return static_cast<TEdit*>(c)->Text();
+        case TControlKind::DriveComboBox:
+            return static_cast<TDriveComboBox*>(c)->Drive();
+        case TControlKind::DirectoryListBox:
+            return static_cast<TDirectoryListBox*>(c)->Directory();
+        case TControlKind::Shape:
+            return std::nullopt;
+        default:
+            return c->Caption;
+    }
+}
+
+bool THeadlessSession::Key(Word key, TShiftState shift, int count) {
+    return Drive([&] {
+        for (int i = 0; i < count; ++i) form_->KeyDown(key, shift);
+    });
+}
+
+bool THeadlessSession::Type(const std::string& cp932) {
+    return Drive([&] { form_->InputText(cp932); });
+}
+
+bool THeadlessSession::Click(const std::string& name) {
+    TControl* c = Control(name);
+    return c && Drive([&] { form_->ClickControl(c); });
+}
+
+bool THeadlessSession::Press(const std::string& name) {
+    TControl* c = Control(name);
+    return c && Drive([&] { form_->PressControl(c, c->Width / 2, c->Height / 2); });
+}
+
+bool THeadlessSession::Release(const std::string& name) {
+    TControl* c = Control(name);
+    return c && Drive([&] { form_->ReleaseControl(c, c->Width / 2, c->Height / 2); });
+}
+
+bool THeadlessSession::Wheel(int notches) {
+    return Drive([&] {
+        const int step = notches < 0 ? -120 : 120;
+        for (int i = 0; i < std::abs(notches); ++i) form_->MouseWheel(step);
+    });
+}

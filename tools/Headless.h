@@ -1,0 +1,88 @@
+// A headless run of the real program: a fresh program folder, a fixed clock,
+// the window built and started as on a real start, and input delivered to it
+// by control name. The scenario runner and the window tests both use it.
+//
+// Texts and paths are CP932 like the system's own: paths in the program's
+// form ("Data\Denpyou.620", '/' works too), relative to the program folder.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/Syori_01.h"
+#include "platform/Clock.h"
+
+class THeadlessSession {
+public:
+    // Makes the program folder (mkdtemp under $TMPDIR or /tmp) with an empty
+    // Data folder unless withData is false, makes it the program folder,
+    // fixes the clock at DefaultToday and turns the process exit into a
+    // recorded status.
+    explicit THeadlessSession(bool withData = true);
+    // Forgets the window (Form_Syori_01 := nullptr) and removes the folder,
+    // unless SCENARIO_KEEP=1, which keeps it and prints its path.
+    ~THeadlessSession();
+    THeadlessSession(const THeadlessSession&) = delete;
+    THeadlessSession& operator=(const THeadlessSession&) = delete;
+
+    static constexpr TDateTime DefaultToday{2025, 4, 1, 10, 0, 0};
+
+    // ---- the program folder
+    const std::string& Folder() const { return folder_; }  // host form, ends in '/'
+    std::string HostPath(const std::string& path) const;
+    // Removes the Data folder with whatever it holds (a start without data).
+    void RemoveDataFolder();
+    // Writes a file (parent folders are made); false when that fails.
+    bool WriteFile(const std::string& path, const std::string& bytes);
+    // The bytes of a file; nullopt when it is missing or unreadable.
+    std::optional<std::string> ReadFile(const std::string& path) const;
+    bool FileExists(const std::string& path) const;
+
+    // ---- the clock (may change at any time)
+    void SetToday(const TDateTime& when);
+
+    // ---- the program
+    // Builds the window, sets Form_Syori_01 and runs FormCreate, then
+    // FormActivate as the window's first activation does. Once only; false
+    // when it was already started or the program ended during start-up.
+    bool Start();
+    bool Started() const { return form_ != nullptr; }
+    // Started and not ended: input is delivered only then.
+    bool Running() const { return form_ && !exited_; }
+    bool Exited() const { return exited_; }
+    int ExitStatus() const { return exitStatus_; }  // as the program gave it (App_Exit: -1)
+
+    // The window stays inspectable after an exit; nullptr before Start.
+    TForm_Syori_01* Form() const { return form_.get(); }
+    TControl* Control(const std::string& name) const;  // nullptr when unknown
+    template <class T>
+    T* ControlAs(const std::string& name) const { return dynamic_cast<T*>(Control(name)); }
+    TControl* Focused() const;
+    std::string FocusedName() const;  // "" when no control has the focus
+    // A label's, panel's, check box's, radio button's or button's caption,
+    // an edit's text, the drive box's drive or the list box's directory.
+    // nullopt when there is no such control or it has no text (shapes).
+    std::optional<std::string> TextOf(const std::string& name) const;
+
+    // ---- input. Each returns false when nothing was delivered: not
+    // started, already ended, or no control of that name. An exit during
+    // the input is recorded and ends the delivery (the rest of a count is
+    // dropped).
+    bool Key(Word key, TShiftState shift = {}, int count = 1);
+    bool Type(const std::string& cp932);  // committed input-method text
+    bool Click(const std::string& name);  // press and release; an edit gets the caret at its end
+    bool Press(const std::string& name);  // mouse down in the middle of the control
+    bool Release(const std::string& name);
+    bool Wheel(int notches);  // > 0 up, < 0 down; 120 units of angle each
+
+private:
+    // Runs one piece of input, recording an exit of the program.
+    template <class F>
+    bool Drive(F&& input);
+
+    std::string folder_;
+    std::unique_ptr<TForm_Syori_01> form_;
+    bool exited_ = false;
+    int exitStatus_ = 0;
+};

@@ -1,0 +1,52 @@
+// The scenario runner: runs the real program headlessly from a small text
+// script, one command a line. Blank lines and lines starting with '#' are
+// skipped. Texts are UTF-8 in the script and CP932 in the program; a quoted
+// text knows \n, \" and \\. PATH is the program's own form ("Data\Kokyaku.620"
+// or with '/'), relative to the program folder. N is decimal or 0x hex.
+//
+//   today YYYY-MM-DD HH:MM:SS        fix the clock
+//   file PATH hex HEX...             preload a file: bytes ("20 20 31" or "202031"),
+//   file PATH text "..."             a text written as CP932,
+//   file PATH copy SOURCE            a copy of SOURCE (relative to the script)
+//   nodata                           start without a Data folder (before start)
+//   start                            start-up and the window's first activation
+//   click NAME | press NAME | release NAME
+//   key [Shift+]KEY [COUNT]          Return Escape Tab Up Down Left Right Home End
+//                                    PageUp PageDown Space Backspace Delete F1 ... F9
+//   type TEXT | type "..."           committed input-method text, focused control
+//   wheel up|down [COUNT]            one notch (120 units) each
+//   expect focus NAME|none
+//   expect text NAME "..."           caption, or an edit's text; exact
+//   expect visible NAME yes|no       shown on the screen (its parents too)
+//   expect enabled NAME yes|no
+//   expect color NAME N              a shape's brush colour, else the control's colour
+//   expect fontcolor NAME N
+//   expect pen NAME COLOR WIDTH
+//   expect checked NAME yes|no
+//   expect file PATH size N
+//   expect file PATH at OFFSET "..." the CP932 bytes of the text at OFFSET
+//   expect file PATH at OFFSET hex HEX...
+//   expect nofile PATH
+//   expect exit STATUS|none          status & 0xFF: -1 and 255 are the same
+#pragma once
+
+#include <ostream>
+#include <string>
+
+class THeadlessSession;
+
+struct TScenarioResult {
+    int Passed = 0;  // expectations that held
+    int Failed = 0;  // expectations that did not, and lines that could not run
+};
+
+// Runs a script (UTF-8 text) in a fresh program folder. Every failure is
+// written to out as "scriptName:LINE: COMMAND: what went wrong", then the
+// summary "N passed, M failed". `file PATH copy SOURCE` reads SOURCE
+// relative to sourceDir.
+TScenarioResult Scenario_Run(const std::string& script, const std::string& scriptName,
+                             const std::string& sourceDir, std::ostream& out);
+// The same on a session the caller made (and may have started and fitted
+// with controls or handlers of its own): a test can mix code and script.
+TScenarioResult Scenario_Run(const std::string& script, const std::string& scriptName,
+                             const std::string& sourceDir, THeadlessSession& session, std::ostream& out);

@@ -1,0 +1,118 @@
+// The dispatch of the function keys by screen and open chooser. Each command
+// runs the first branch that matches; branches whose operation belongs to a
+// screen or chooser not built yet do nothing until it is.
+#include "app/Commands.h"
+
+#include "app/CommandBar.h"
+#include "app/Focus.h"
+#include "app/Job.h"
+#include "app/Syori_01.h"
+#include "document/Document.h"
+#include "masters/units/TanniList.h"
+#include "store/Denpyou.h"
+#include "store/Str.h"
+
+namespace {
+
+bool Shown(const char* panel) {
+    TPanel* p = Ui_Panel(panel);
+    return p && p->Visible();
+}
+bool SyouhinChoose_Shown() { return Shown("Panel_SyouhinChoose"); }
+bool HinsyuChoose_Shown() { return Shown("Panel_ChooseHinsyu"); }
+bool TanniChoose_Shown() { return Shown("Panel_Tanni"); }
+bool KokyakuChoose_Shown() { return Shown("Panel_ChooseKokyaku"); }
+
+// A header field of the document (those that step through documents).
+bool Focus_InHeader() { return Focus_Code >= 1120 && Focus_Code <= 1230; }
+// A description cell of the grid.
+bool Focus_InSyousai() { return Focus_Code >= 2110 && Focus_Code <= 3630 && (Focus_Code - 2110) % 80 == 0; }
+
+}  // namespace
+
+// Store the document (document editor).
+void Command_F1() {}
+
+// Delete or restore the document (document editor).
+void Command_F2() {}
+
+void Command_F3() {
+    if (SyouhinChoose_Shown()) return;                          // grid one line up
+    if (HinsyuChoose_Shown() || TanniChoose_Shown()) return;    // grid or product row up
+    if (Job_Current == Job_Denpyou && Command_Enabled[2] && Denpyou_CurRec > 0 &&
+        Denpyou_CurRec <= Denpyou_Count + 1)
+        return;  // the print preview
+}
+
+void Command_F4() {
+    if (TanniList_EditMode) return;  // delete the unit-list entry
+    if (Job_Current == Job_Denpyou) {
+        if (SyouhinChoose_Shown() || TanniChoose_Shown()) return;  // grid one line down
+        return;                                                     // delete the line
+    }
+    if (Job_Current == Job_Kokyaku) return;  // delete the customer
+    if (Job_Current == Job_Hinsyu) return;   // delete the category
+    if (HinsyuChoose_Shown() || TanniChoose_Shown()) return;  // product row down
+    // delete the product
+}
+
+// Insert a line, customer, category or product.
+void Command_F5() {}
+
+void Command_F6() {
+    if (!Command_Enabled[5]) return;
+    if (SyouhinChoose_Shown()) return;  // next half page, unless the category chooser lies over it
+    if (TanniChoose_Shown()) return;    // next half page on the editor
+    if (Job_Current == Job_Denpyou && Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count &&
+        Denpyou_Field[2][0] != ' ' && Str_ToInt(Denpyou_Field[2218]) != 0)
+        return;  // copy the document
+}
+
+void Command_F7() {
+    switch (Job_Current) {
+        case Job_Denpyou:
+            if (KokyakuChoose_Shown()) return;  // the chooser's previous page
+            if (Focus_InHeader()) return;       // the previous document
+            return;
+        case Job_Kokyaku: return;  // previous page
+        case Job_Hinsyu: return;   // previous page
+        case Job_Syouhin: return;  // previous page, then the open chooser follows the row
+        default: return;
+    }
+}
+
+void Command_F8() {
+    switch (Job_Current) {
+        case Job_Denpyou:
+            if (KokyakuChoose_Shown()) return;  // the chooser's next page
+            if (Focus_InHeader()) return;       // the next document
+            if (Focus_InSyousai()) return;      // open the product chooser at the row
+            return;
+        case Job_Kokyaku: return;  // next page
+        case Job_Hinsyu: return;   // next page
+        case Job_Syouhin: return;  // next page, then the open chooser follows the row
+        default: return;
+    }
+}
+
+void Command_F9() {
+    Utiwake_Kind = 0;
+    switch (Job_Current) {
+        case Job_Denpyou:
+            if (TanniChoose_Shown()) return;  // take the unit under the chooser's cursor
+            if (SyouhinChoose_Shown() && HinsyuChoose_Shown()) {
+                // the category chooser closes over the product chooser
+                for (int i = 2; i <= 5; ++i) Command_Enabled[i] = 1;
+                Command_ShowEnabled();
+                return;
+            }
+            if (SyouhinChoose_Shown()) return;  // close the product chooser
+            return;                             // a new document
+        case Job_Kokyaku: return;  // to the empty row after the last customer
+        case Job_Hinsyu: return;   // to the first empty category
+        case Job_Syouhin: return;  // take a unit, close the category chooser, or to the empty row
+        default: return;
+    }
+}
+
+void Command_Esc() {}

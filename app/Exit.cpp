@@ -1,0 +1,163 @@
+#include "app/Exit.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/Build.h"
+#include "app/Flags.h"
+#include "app/Focus.h"
+#include "app/Syori_01.h"
+#include "masters/customers/KokyakuChanged.h"
+#include "masters/products/SyouhinChanged.h"
+#include "masters/units/TanniList.h"
+#include "platform/Application.h"
+#include "store/Denpyou.h"
+#include "store/Hinsyu.h"
+#include "store/Jisya.h"
+#include "store/Kokyaku.h"
+#include "store/Syouhin.h"
+#include "store/Tanni.h"
+
+int ExitChoose_No = 1;
+
+namespace {
+
+constexpr TColor Exit_PanelColor = 14803455;  // light pink
+
+// The control that had the focus when the question was shown: where "いいえ"
+// goes back to when the focus code names no control that can take it.
+TControl* Exit_ReturnTo = nullptr;
+
+void Exit_HideQuestion() {
+    if (TPanel* p = Ui_Panel("Panel_ExitChoose")) p->Hide();
+    Popup_LockRelease(Lock_ExitChoose);
+}
+
+void Exit_GoBack() {
+    Focus_Restore();
+    TControl* back = Exit_ReturnTo;
+    Exit_ReturnTo = nullptr;
+    if (Form_Syori_01 && !Form_Syori_01->ActiveControl() && back && back->CanFocus()) back->SetFocus();
+}
+
+void Paint(const char* shape, const char* label, TColor color) {
+    bool changed = false;
+    if (TShape* s = Ui_Shape(shape); s && s->Brush.Color != color) s->Brush.Color = color, changed = true;
+    if (TLabel* l = Ui_Label(label); l && l->Color != color) l->Color = color, changed = true;
+    if (changed && Form_Syori_01) Form_Syori_01->Invalidate();
+}
+
+}  // namespace
+
+void Exit_CreateControls(TForm& form) {
+    if (TControl* panel = form.Find("Panel_ExitChoose")) {
+        panel->Width = 499;
+        panel->Height = 123;
+        panel->Color = Exit_PanelColor;
+    }
+    static const TControlSpec specs[] = {
+        {TControlKind::Label, "Label174", "Panel_ExitChoose", 80, 26, 343, 15,
+         "入力中の伝票があります。終了してもよろしいですか？", clNone, clBlack, -15, Font_PGothic},
+        {TControlKind::Shape, "Shape_Exit_Yes", "Panel_ExitChoose", 112, 70, 97, 33},
+        {TControlKind::Label, "Label_Exit_Yes", "Panel_ExitChoose", 116, 78, 90, 17, "は　い", clOlive, clWhite,
+         -15, Font_Gothic, TAlignment::taCenter},
+        {TControlKind::Shape, "Shape_Exit_No", "Panel_ExitChoose", 272, 70, 97, 33},
+        {TControlKind::Label, "Label_Exit_No", "Panel_ExitChoose", 276, 78, 90, 17, "いいえ", clOlive, clWhite,
+         -15, Font_Gothic, TAlignment::taCenter},
+        {TControlKind::Edit, "Edit_ExeitChoose", "Panel_ExitChoose", 384, 80, 0, 14},
+        {TControlKind::CheckBox, "CheckBox_CompleteDelete", "Panel_Denpyou", 396, 4, 177, 17,
+         "終了時に削除伝票を完全削除"},
+    };
+    Ui_BuildAll(form, specs);
+    for (const char* name : {"Shape_Exit_Yes", "Shape_Exit_No"}) {
+        auto* shape = form.FindAs<TShape>(name);
+        shape->Pen.Color = clGray;
+        shape->Brush.Color = clOlive;
+    }
+    form.FindAs<TShape>("Shape_Exit_No")->Pen.Width = 2;
+
+    auto* edit = form.FindAs<TEdit>("Edit_ExeitChoose");
+    edit->MaxLength = 1;
+    edit->ImeMode = TImeMode::imClose;
+    edit->TabStop = false;
+    edit->OnEnter = [](TControl*) { Edit_ExeitChooseEnter(); };
+    edit->OnExit = [](TControl*) { Edit_ExeitChooseExit(); };
+    edit->OnKeyDown = [](TControl*, Word key, TShiftState) { Edit_ExeitChooseKeyDown(key); };
+    form.Find("Label_Exit_Yes")->OnClick = [](TControl*) { Label_Exit_YesClick(); };
+    form.Find("Label_Exit_No")->OnClick = [](TControl*) { Label_Exit_NoClick(); };
+    Exit_ReturnTo = nullptr;
+}
+
+void App_Exit() {
+    if (TanniList_EditMode) TanniList_EditMode = 0;
+    if (TPanel* p = Ui_Panel("Panel_SyouhinChoose"); p && p->Visible()) p->Hide();
+    if (Denpyou_Field[2][0] == ' ') Exit_SaveAndEnd();
+
+    // A document is being typed: ask first.
+    Popup_LockTake(Lock_ExitChoose);
+    TPanel* panel = Ui_Panel("Panel_ExitChoose");
+    TEdit* edit = Ui_Edit("Edit_ExeitChoose");
+    if (!panel || !edit) return;
+    if (!panel->Visible()) {
+        Exit_ReturnTo = Form_Syori_01->ActiveControl();
+        panel->SetBounds(308, 308, panel->Width, panel->Height);
+        panel->Show();
+    }
+    if (edit->Focused()) Edit_ExeitChooseEnter();  // asked again: "いいえ" once more
+    else edit->SetFocus();
+}
+
+void ExitChoose_ShowChoice() {
+    Paint("Shape_Exit_Yes", "Label_Exit_Yes", ExitChoose_No ? clOlive : clRed);
+    Paint("Shape_Exit_No", "Label_Exit_No", ExitChoose_No ? clRed : clOlive);
+}
+
+void Exit_SaveAndEnd() {
+    Hinsyu_Save();
+    Hinsyu_SortFile();
+    if (Kokyaku_Changed && Kokyaku_Count > 1) Kokyaku_SortFile();
+    if (Syouhin_Changed && Syouhin_Count > 1) Syouhin_SortFile();
+    char lastNo[24];
+    std::snprintf(lastNo, sizeof lastNo, "%10ld", static_cast<long>(Denpyou_LastNo));
+    std::memcpy(Jisya_Field[13], lastNo, Jisya_FieldWidth[13]);
+    Jisya_JoinRecord();
+    Jisya_WriteRecord(1);
+    Tanni_Save();
+    if (TCheckBox* purge = Ui_CheckBox("CheckBox_CompleteDelete"); purge && purge->Checked())
+        Denpyou_PurgeDeleted();
+    Application_Terminate(-1);
+}
+
+void Edit_ExeitChooseEnter() {
+    ExitChoose_No = 1;
+    ExitChoose_ShowChoice();
+}
+
+void Edit_ExeitChooseExit() {}
+
+void Edit_ExeitChooseKeyDown(unsigned short key) {
+    switch (key) {
+        case vk::Return:
+            Exit_HideQuestion();
+            if (ExitChoose_No) Exit_GoBack();
+            else Exit_SaveAndEnd();
+            break;
+        case vk::Left:
+        case vk::Right:
+            ExitChoose_No = 1 - ExitChoose_No;
+            ExitChoose_ShowChoice();
+            break;
+        default:
+            break;
+    }
+}
+
+void Label_Exit_YesClick() {
+    Exit_HideQuestion();
+    Exit_SaveAndEnd();
+}
+
+void Label_Exit_NoClick() {
+    Exit_HideQuestion();
+    Exit_GoBack();
+}

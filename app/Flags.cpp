@@ -1,0 +1,3 @@
+#include "app/Flags.h"
+
+int Flag_EnterCommitted = Flag_False;

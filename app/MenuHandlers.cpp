@@ -1,0 +1,122 @@
+#include "app/MenuHandlers.h"
+
+#include <string>
+
+#include "app/Build.h"
+#include "app/CommandBar.h"
+#include "app/Commands.h"
+#include "app/Exit.h"
+#include "app/Flags.h"
+#include "app/Focus.h"
+#include "app/Job.h"
+#include "app/Syori_01.h"
+#include "masters/units/TanniList.h"
+
+namespace {
+
+// The job of a menu entry: entries 1 ... 7 are jobs 0 ... 6, entry 9 job 8.
+int JobOf(int menuNo) { return menuNo == 9 ? Job_Gyousyu : menuNo - 1; }
+
+std::string CellSuffix(int cell) { return cell == 9 ? "ESC" : "F" + std::to_string(cell + 1); }
+
+// A label on a shape that acts as a button: both take the colour, each only
+// when it differs.
+struct TPressable {
+    TShape* Shape;
+    TLabel* Label;
+    bool Is(TColor c) const { return Shape && Shape->Brush.Color == c; }
+    void Paint(TColor c) const {
+        bool changed = false;
+        if (Shape && Shape->Brush.Color != c) Shape->Brush.Color = c, changed = true;
+        if (Label && Label->Color != c) Label->Color = c, changed = true;
+        if (changed && Form_Syori_01) Form_Syori_01->Invalidate();
+    }
+};
+
+TPressable BarCell(int cell) {
+    const std::string suffix = CellSuffix(cell);
+    return {Ui_Shape(("Shape_Command_01_" + suffix).c_str()), Ui_Label(("Label_Command_01_" + suffix).c_str())};
+}
+
+using TCommand = void (*)();
+constexpr TCommand Bar_Commands[10] = {Command_F1, Command_F2, Command_F3, Command_F4, Command_F5,
+                                       Command_F6, Command_F7, Command_F8, Command_F9, Command_Esc};
+
+// Labels that turn red while pressed whatever the screen: the exit entry and
+// the editor's half-page labels.
+struct TPlainButton {
+    const char* Shape;
+    const char* Label;
+};
+constexpr TPlainButton Plain_Buttons[] = {
+    {"Shape_Job_10", "Label_Job_10"},
+    {"Shape_Denpyou_BeforePage", "Label_Denpyou_BeforePage"},
+    {"Shape_Denpyou_NextPage", "Label_Denpyou_NextPage"},
+};
+
+}  // namespace
+
+void Label_Job_Click(int menuNo) {
+    if (Popup_Lock != Flag_False) return;
+    if (TPanel* chooser = Ui_Panel("Panel_SyouhinChoose"); chooser && chooser->Visible()) chooser->Hide();
+    const int job = JobOf(menuNo);
+    if (Job_Current == job) return;
+    TanniList_EditMode = 0;
+    if (job == Job_BackUp)
+        if (TLabel* l = Ui_Label("Label_DataSyori_Nokori")) l->SetCaption("残りの処理");
+    Job_Current = job;
+    Job_Show();
+}
+
+void Label_Job_10Click() { App_Exit(); }
+
+bool Label_Command_01_Runs(int cell) {
+    // F4 deletes: only while the unit list is edited or F4 is active. The
+    // other commands decide for themselves what their key means.
+    return cell != 3 || TanniList_EditMode || Command_Enabled[3];
+}
+
+void Label_Command_01_Click(int cell) {
+    if (Label_Command_01_Runs(cell)) Bar_Commands[cell]();
+}
+
+void Label_Command_01_MouseDown(int cell) {
+    const TPressable b = BarCell(cell);
+    if (!Command_Enabled[cell] || b.Is(clRed)) return;
+    // The keys are pressed red on the editor only (F3 also on the list); the
+    // tenth cell on every screen.
+    const bool screen = cell == 9 || Job_Current == Job_Denpyou || (cell == 2 && Job_Current == Job_DenpyouList);
+    if (screen) b.Paint(clRed);
+}
+
+void Label_Command_01_MouseUp(int cell) {
+    const TPressable b = BarCell(cell);
+    if (Command_Enabled[cell] && !b.Is(clOlive)) b.Paint(clOlive);
+}
+
+void Menu_BindHandlers(TForm& form) {
+    for (int no : {1, 2, 3, 4, 5, 6, 7, 9})
+        if (TControl* l = form.Find(Ui_RowName("Label_Job_", no)))
+            l->OnClick = [no](TControl*) { Label_Job_Click(no); };
+    if (TControl* l = form.Find("Label_Job_10")) l->OnClick = [](TControl*) { Label_Job_10Click(); };
+
+    for (int cell = 0; cell < 10; ++cell) {
+        TControl* l = form.Find("Label_Command_01_" + CellSuffix(cell));
+        if (!l) continue;
+        l->OnClick = [cell](TControl*) { Label_Command_01_Click(cell); };
+        l->OnMouseDown = [cell](TControl*, TMouseButton, TShiftState, int, int) { Label_Command_01_MouseDown(cell); };
+        l->OnMouseUp = [cell](TControl*, TMouseButton, TShiftState, int, int) { Label_Command_01_MouseUp(cell); };
+    }
+
+    for (const TPlainButton& p : Plain_Buttons) {
+        TControl* l = form.Find(p.Label);
+        if (!l) continue;
+        const TPressable b{form.FindAs<TShape>(p.Shape), static_cast<TLabel*>(l)};
+        l->OnMouseDown = [b](TControl*, TMouseButton, TShiftState, int, int) {
+            if (!b.Is(clRed)) b.Paint(clRed);
+        };
+        l->OnMouseUp = [b](TControl*, TMouseButton, TShiftState, int, int) {
+            if (!b.Is(clOlive)) b.Paint(clOlive);
+        };
+    }
+}

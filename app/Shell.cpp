@@ -1,0 +1,45 @@
+#include "app/Shell.h"
+
+#include "app/Build.h"
+#include "app/Exit.h"
+#include "app/Flags.h"
+#include "app/Focus.h"
+#include "app/Job.h"
+#include "app/MenuHandlers.h"
+#include "masters/customers/KokyakuChanged.h"
+#include "masters/products/SyouhinChanged.h"
+
+namespace {
+
+// A new window starts from the shell's initial state.
+void Shell_ResetState() {
+    Job_Current = Job_Denpyou;
+    Focus_Code = 0;
+    Focus_CodeSaved = 5010;
+    Focus_CodeSavedKokyaku = 1120;
+    Popup_LockReset();
+    Flag_EnterCommitted = Flag_False;
+    ExitChoose_No = 1;
+    Kokyaku_Changed = Flag_False;
+    Syouhin_Changed = Flag_False;
+    Activate_Reset();
+}
+
+}  // namespace
+
+void Shell_CreateControls(TForm& form) {
+    // Zero-width edits without handlers that hold the keys when no field
+    // should (the preview sends the focus to the bar's one when it closes).
+    static const TControlSpec catchers[] = {
+        {TControlKind::Edit, "Edit_ChooseSyori", "Panel_ChooseSyori", 984, 16, 0, 14},
+        {TControlKind::Edit, "Edit_ChooseCommand", "Panel_Command_01", 984, 16, 0, 14},
+    };
+    for (const auto& spec : catchers) {
+        auto* edit = static_cast<TEdit*>(Ui_Build(form, spec));
+        edit->TabStop = false;
+        edit->ImeMode = TImeMode::imClose;
+    }
+    Exit_CreateControls(form);
+    Menu_BindHandlers(form);
+    Shell_ResetState();
+}

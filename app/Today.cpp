@@ -1,0 +1,32 @@
+#include "app/Today.h"
+
+#include <cstdio>
+
+#include "app/Syori_01.h"
+#include "platform/Clock.h"
+#include "platform/Cp932.h"
+
+int Today_Year = 0, Today_Month = 0, Today_Day = 0;
+int Today_Wareki = 0;
+char Today_YearText[5] = {};
+char Today_MonthText[3] = {};
+char Today_DayText[3] = {};
+char Today_WarekiText[3] = {};
+
+int Wareki_Year(int year, int month) {
+    if (year == 2019) return month >= 5 ? year - 2018 : year - 1988;
+    return year > 2019 ? year - 2018 : year - 1988;
+}
+
+void Today_Set() {
+    const TDateTime now = Now();
+    if (TLabel* label = Ui_Label("Label_Date")) label->SetCaption(Cp932_FromUtf8(DateTimeToStr(now)));
+    Today_Year = now.Year;
+    Today_Month = now.Month;
+    Today_Day = now.Day;
+    std::snprintf(Today_YearText, sizeof Today_YearText, "%4d", Today_Year % 10000);
+    std::snprintf(Today_MonthText, sizeof Today_MonthText, "%2d", Today_Month);
+    std::snprintf(Today_DayText, sizeof Today_DayText, "%2d", Today_Day);
+    Today_Wareki = Wareki_Year(Today_Year, Today_Month);
+    std::snprintf(Today_WarekiText, sizeof Today_WarekiText, "%2d", Today_Wareki % 100);
+}

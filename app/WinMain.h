@@ -1,0 +1,4 @@
+// The entry point of the system: creates the window and runs the loop.
+#pragma once
+
+int WinMain();

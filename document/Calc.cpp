@@ -1,0 +1,308 @@
+#include "document/Calc.h"
+
+#include <cmath>
+#include <cstring>
+#include <initializer_list>
+#include <limits>
+
+#include "app/Build.h"
+#include "app/Syori_01.h"
+#include "document/Number.h"
+#include "editor/Grid.h"
+#include "store/Denpyou.h"
+#include "store/Jisya.h"
+
+int Round_Mode = 0;
+int Goukei_CostShown = 0;
+
+namespace {
+
+constexpr int GridRows = 20;
+constexpr int LineFields = 11;
+constexpr int SeikyuuGoukeiField = 2218;
+
+// Line fields.
+constexpr int FieldKind = 0;
+constexpr int FieldTanka = 2;
+constexpr int FieldTankaRitu = 3;
+constexpr int FieldSuuryou = 4;
+constexpr int FieldSiire = 6;
+constexpr int FieldSiireRitu = 7;
+constexpr int FieldJitubai = 8;
+constexpr int FieldAmount = 9;
+constexpr int FieldZeiKind = 10;
+
+// Line kinds as numbers.
+constexpr int KindItem = 0;
+constexpr int KindZei = 1;
+constexpr int KindSyoukei = 3;
+constexpr int KindGoukei = 4;
+constexpr int KindSouGoukei = 6;
+
+constexpr int AmountWidth = 10;
+constexpr int PriceWidth = 9;
+
+const char Sotozei[] = "外税";  // 4 bytes
+
+constexpr std::int64_t Int64Max = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t Int64Min = std::numeric_limits<std::int64_t>::min();
+
+// A whole long double as a 64-bit integer, held at the limits; not finite: 0.
+std::int64_t ToInt64(long double x) {
+    if (!std::isfinite(x)) return 0;
+    if (x >= 9223372036854775807.0L) return Int64Max;
+    if (x <= -9223372036854775808.0L) return Int64Min;
+    return static_cast<std::int64_t>(x);
+}
+
+std::int64_t Add(std::int64_t a, std::int64_t b) {
+    std::int64_t sum;
+    if (__builtin_add_overflow(a, b, &sum)) return b > 0 ? Int64Max : Int64Min;
+    return sum;
+}
+
+// A typed number; one beyond the range of a double counts as 0.
+double Number(const char* text) {
+    double value = Num_ReadReal(text);
+    return std::isfinite(value) ? value : 0;
+}
+
+std::string AmountText(std::int64_t amount) {
+    return amount == 0 ? std::string(AmountWidth, ' ') : Num_FormatInt(amount, AmountWidth);
+}
+
+// text into a field of width bytes: cut or filled out with blanks, a NUL after.
+void SetField(char* field, int width, const std::string& text) {
+    std::size_t n = text.size() < static_cast<std::size_t>(width) ? text.size() : width;
+    std::memcpy(field, text.data(), n);
+    std::memset(field + n, ' ', width - n);
+    field[width] = '\0';
+}
+
+char* LineField(int line, int j) { return Denpyou_LineField[LineFields * line + j]; }
+int LineKind(int line) { return Num_ReadInt(LineField(line, FieldKind)); }
+std::int64_t LineAmount(int line) { return Num_ReadLong(LineField(line, FieldAmount)); }
+
+// A computed amount into line field 9 and, when the line is in the grid's
+// window, into its row's amount label.
+void SetLineAmount(int line, const std::string& text) {
+    SetField(LineField(line, FieldAmount), Denpyou_LineWidth[FieldAmount], text);
+    int row = line - Denpyou_TopLine;
+    if (row < 0 || row >= GridRows) return;
+    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSyoukei_", row + 1).c_str()))
+        label->SetCaption(text);
+}
+
+void SetTotalLabel(const std::string& text) {
+    if (TLabel* label = Ui_Label("Label_SeikyuuGoukei")) label->SetCaption(text);
+}
+
+// One edit of a grid row; the stored line field stands in without a window.
+double RowNumber(const char* prefix, int row, int line, int field) {
+    if (TEdit* edit = Ui_Edit(Ui_RowName(prefix, row + 1).c_str()))
+        return Number(edit->Text().c_str());
+    return Number(LineField(line, field));
+}
+
+// The subtotal and total passes: line kind target sums the item and tax
+// lines since the previous such line that was written; tax lines right after
+// a written line, before the next item, are not counted.
+void CalcSumLines(int target) {
+    std::int64_t s = 0;
+    bool skip = false;
+    for (int i = 0; i < Denpyou_LineMax; ++i) {
+        int kind = LineKind(i);
+        if (skip && kind == KindItem) skip = false;
+        if (!skip && (kind == KindItem || kind == KindZei)) s = Add(s, LineAmount(i));
+        if (kind == target && s != 0) {
+            SetLineAmount(i, Num_FormatInt(s, AmountWidth));
+            s = 0;
+            skip = true;
+        }
+    }
+}
+
+}  // namespace
+
+void Round_SetFromJisya() { Round_Mode = Num_ReadInt(Jisya_Field[11]); }
+
+std::int64_t Round_Value(long double x, int mode) {
+    if (!std::isfinite(x)) return 0;
+    if (mode == 0) return ToInt64(std::trunc(x + 0.5L));
+    if (mode == 1) return ToInt64(std::ceil(x));
+    return ToInt64(std::floor(x));
+}
+
+std::int64_t Round_Signed(double value, int mode) {
+    // Round_Value is never negative, so its negation always fits.
+    if (value < 0) return -Round_Value(-static_cast<long double>(value), mode);
+    return Round_Value(value, mode);
+}
+
+double Denpyou_SankouTanka(double t, double tr, double s, double sr, int mode) {
+    for (double* v : {&t, &tr, &s, &sr})
+        if (!std::isfinite(*v)) *v = 0;
+    if (t * tr == 0 && s * sr == 0) return 0;
+    if (tr == 0) {
+        t = s;
+        tr = sr;
+    }
+    // Tenths of the price: the product in extended precision, kept as a double.
+    double r = static_cast<double>(static_cast<long double>(t) * tr * 0.1L);
+    bool negative = r < 0;
+    std::int64_t k = Round_Value(negative ? -r : r, mode);
+    double x = static_cast<double>(static_cast<long double>(k) * 0.1L);
+    return negative ? -x : x;
+}
+
+TDenpyouLineResult DenpyouLine_Compute(const TDenpyouLineValues& v, int mode, int suuryouHissu) {
+    TDenpyouLineResult result;
+    double q = v.Suuryou;
+    if (suuryouHissu == 0 && q == 0) q = 1;
+    double j = v.Jitubai;
+    double x = 0;
+    bool shown = false;
+    std::int64_t amount = 0;
+    std::int64_t nebiki = 0;
+    if (v.Tanka * v.TankaRitu != 0 || v.Siire * v.SiireRitu != 0) {
+        x = Denpyou_SankouTanka(v.Tanka, v.TankaRitu, v.Siire, v.SiireRitu, mode);
+        shown = v.TankaRitu != 0 ? v.Tanka * v.TankaRitu != 0 : v.Siire * v.SiireRitu != 0;
+        // The actual price defaults to the reference price, with its sign.
+        if (j == 0) j = x;
+        amount = Round_Signed(j * q, mode);
+    } else {
+        // Without a price only a discount counts: the actual price itself
+        // is the amount then.
+        if (j < 0) {
+            result.Nebiki = true;
+            nebiki = ToInt64(std::trunc(static_cast<long double>(j)));
+        }
+        j = 0;
+    }
+    result.SankouText =
+        shown ? Num_FormatReal(x, PriceWidth, 1, true) : std::string(PriceWidth, ' ');
+    if (result.Nebiki) {
+        result.JitubaiText = Num_FormatInt(nebiki, PriceWidth);
+        amount = nebiki;
+    } else if (j != 0) {
+        result.JitubaiText = Num_FormatInt(ToInt64(std::trunc(static_cast<long double>(j))), PriceWidth);
+    } else {
+        result.JitubaiText = std::string(PriceWidth, ' ');
+    }
+    result.Blue = Num_ReadReal(result.SankouText.c_str()) != j;
+    if (amount > Num_IntMax(AmountWidth)) amount = Num_IntMax(AmountWidth);
+    if (amount < Num_IntMin(AmountWidth)) amount = Num_IntMin(AmountWidth);
+    result.Amount = amount;
+    result.AmountText = AmountText(amount);
+    return result;
+}
+
+std::int64_t Denpyou_ZeiAmount(std::int64_t s, int rate, int mode) {
+    long double y = static_cast<long double>(s) * rate * 0.01L;
+    if (mode == 0) return ToInt64(std::trunc(y + 0.5L));
+    double yd = static_cast<double>(y);
+    if (mode == 1) return ToInt64(std::ceil(yd));
+    return ToInt64(std::floor(yd));
+}
+
+void DenpyouLine_Calc(int row) {
+    if (row < 0 || row >= GridRows) return;
+    int line = Denpyou_TopLine + row;
+    if (line < 0 || line >= Denpyou_LineMax) return;
+
+    TDenpyouLineValues v;
+    v.Tanka = RowNumber("Edit_DenpTanka_", row, line, FieldTanka);
+    v.TankaRitu = RowNumber("Edit_DenpTankaRitu_", row, line, FieldTankaRitu);
+    v.Suuryou = RowNumber("Edit_DenpSuuryou_", row, line, FieldSuuryou);
+    v.Siire = RowNumber("Edit_DenpSiire_", row, line, FieldSiire);
+    v.SiireRitu = RowNumber("Edit_DenpSiireRitu_", row, line, FieldSiireRitu);
+    v.Jitubai = RowNumber("Edit_DenpJitubaiTanka_", row, line, FieldJitubai);
+    Round_SetFromJisya();
+    TDenpyouLineResult r = DenpyouLine_Compute(v, Round_Mode, Num_ReadInt(Jisya_Field[31]));
+
+    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSankouTanka_", row + 1).c_str()))
+        label->SetCaption(r.SankouText);
+    // A stored actual price that is not 0 is never overwritten here.
+    char* jitubai = LineField(line, FieldJitubai);
+    if (!r.Nebiki && Number(jitubai) == 0)
+        SetField(jitubai, Denpyou_LineWidth[FieldJitubai], r.JitubaiText);
+    if (TEdit* edit = Ui_Edit(Ui_RowName("Edit_DenpJitubaiTanka_", row + 1).c_str())) {
+        edit->Font.Color = r.Blue ? clBlue : clBlack;
+        edit->SetText(r.JitubaiText);
+    }
+    SetField(LineField(line, FieldAmount), Denpyou_LineWidth[FieldAmount], r.AmountText);
+    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSyoukei_", row + 1).c_str()))
+        label->SetCaption(r.AmountText);
+}
+
+void Denpyou_CalcZeiLines(int /*row*/) {
+    int rate = Num_ReadInt(Jisya_Field[26]);
+    if (rate == 0) rate = 5;
+    Round_SetFromJisya();
+    std::int64_t s = 0;
+    for (int i = 0; i < Denpyou_LineMax; ++i) {
+        int kind = LineKind(i);
+        if (kind == KindItem) {
+            char* zeiKind = LineField(i, FieldZeiKind);
+            if (zeiKind[0] == ' ') SetField(zeiKind, Denpyou_LineWidth[FieldZeiKind], Sotozei);
+            if (std::memcmp(zeiKind, Sotozei, 4) == 0) s = Add(s, LineAmount(i));
+        } else if (kind == KindZei && s != 0) {
+            SetLineAmount(i, Num_FormatInt(Denpyou_ZeiAmount(s, rate, Round_Mode), AmountWidth));
+            s = 0;
+        }
+    }
+    Denpyou_CalcSyoukeiLines();
+    Denpyou_CalcGoukeiLines();
+    Denpyou_CalcSeikyuuGoukei();
+}
+
+void Denpyou_CalcSyoukeiLines() { CalcSumLines(KindSyoukei); }
+
+void Denpyou_CalcGoukeiLines() { CalcSumLines(KindGoukei); }
+
+void Denpyou_CalcSouGoukeiLines() {
+    std::int64_t s = 0;
+    for (int i = 0; i < Denpyou_LineMax; ++i) {
+        int kind = LineKind(i);
+        if (kind == KindItem || kind == KindZei) s = Add(s, LineAmount(i));
+        if (kind == KindSouGoukei && s != 0) SetLineAmount(i, Num_FormatInt(s, AmountWidth));
+    }
+}
+
+void Denpyou_CalcSeikyuuGoukei() {
+    std::int64_t total = 0;
+    for (int i = 0; i < Denpyou_LineMax; ++i) {
+        int kind = LineKind(i);
+        if (kind == KindItem || kind == KindZei) total = Add(total, LineAmount(i));
+    }
+    std::string text = AmountText(total);
+    SetField(Denpyou_Field[SeikyuuGoukeiField], Denpyou_FieldWidth[SeikyuuGoukeiField], text);
+    SetTotalLabel(text);
+    Denpyou_CalcSouGoukeiLines();
+}
+
+void Denpyou_ShowSiireGoukei() {
+    std::int64_t total = 0;
+    for (int i = 0; i < Denpyou_LineMax; ++i) {
+        double s = Number(LineField(i, FieldSiire));
+        double q = Number(LineField(i, FieldSuuryou));
+        if (s * q != 0) total = Add(total, ToInt64(std::trunc(static_cast<long double>(s) * q)));
+    }
+    SetTotalLabel(AmountText(total));
+}
+
+void Label_GoukeiMouseDown() {
+    if (Goukei_CostShown != 0) return;
+    Goukei_CostShown = 1;
+    if (TLabel* label = Ui_Label("Label_Goukei")) label->SetCaption("仕入合計");
+    Denpyou_ShowSiireGoukei();
+}
+
+void Label_GoukeiMouseUp() {
+    if (Goukei_CostShown != 1) return;
+    Goukei_CostShown = 0;
+    if (TLabel* label = Ui_Label("Label_Goukei")) label->SetCaption("合計");
+    DenpyouLine_Calc(Denpyou_CurRow);
+    Denpyou_CalcZeiLines(Denpyou_CurRow);
+    Denpyou_CalcSeikyuuGoukei();
+}

@@ -1,0 +1,82 @@
+// The arithmetic of a document: a detail row's reference price, actual unit
+// price and amount; the tax, subtotal, total and grand-total lines; the
+// document total; and the purchase-cost total shown while the total label is
+// held down.
+//
+// Amounts and sums are whole numbers computed in 64 bits and written as
+// "%10ld" (ten blanks for 0); a value that does not fit its field is held at
+// the field's limits. A number that is not finite counts as 0.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// How computed amounts are rounded to whole numbers: 0 half up, 1 up, any
+// other value down. Taken from own-company field 11 by every line calculation,
+// every tax pass and the display of the rows.
+extern int Round_Mode;
+// 1 while the mouse button is held on Label_Goukei and the purchase-cost
+// total is shown.
+extern int Goukei_CostShown;
+
+// Round_Mode := own-company field 11 read as a number (blank: 0).
+void Round_SetFromJisya();
+// x (never negative) rounded to a whole number by mode. A value that is not
+// finite gives 0; one beyond 64 bits is held at the limit.
+std::int64_t Round_Value(long double x, int mode);
+// value rounded on its absolute value, with its sign put back: -12.5 gives
+// -13 in modes 0 and 1 and -12 otherwise.
+std::int64_t Round_Signed(double value, int mode);
+
+// The reference price of a row: list price t at rate tr percent or, when tr
+// is 0, purchase price s at rate sr percent; rounded to tenths by mode on its
+// absolute value, with its sign. 0 when neither price has a non-zero rate.
+// A value that is not finite counts as 0.
+double Denpyou_SankouTanka(double t, double tr, double s, double sr, int mode);
+
+// The numbers of one detail row, as typed.
+struct TDenpyouLineValues {
+    double Tanka = 0;      // list price
+    double TankaRitu = 0;  // its rate in percent
+    double Suuryou = 0;    // quantity
+    double Siire = 0;      // purchase price
+    double SiireRitu = 0;  // purchase rate in percent
+    double Jitubai = 0;    // actual unit price
+};
+
+// What the line calculation shows and stores for one row.
+struct TDenpyouLineResult {
+    std::string SankouText;   // reference price, "%-9.1f" or nine blanks
+    std::string JitubaiText;  // actual unit price, "%9d" or nine blanks
+    std::string AmountText;   // "%10ld" or ten blanks
+    std::int64_t Amount = 0;  // as written in AmountText
+    bool Nebiki = false;      // a discount line: the stored actual price is kept
+    bool Blue = false;        // the actual price differs from the reference
+};
+
+// The line calculation of one row without any control or field: suuryouHissu
+// is own-company field 31 (0: an empty quantity counts as 1).
+TDenpyouLineResult DenpyouLine_Compute(const TDenpyouLineValues& values, int mode,
+                                       int suuryouHissu);
+// The tax of a sum s at rate percent, by mode (its sign kept).
+std::int64_t Denpyou_ZeiAmount(std::int64_t s, int rate, int mode);
+
+// The line calculation of grid row 0 ... 19 from the row's edits (the stored
+// line fields when there is no window): the row's reference label, its
+// actual-price edit and amount label, line fields 8 and 9.
+void DenpyouLine_Calc(int row);
+// The tax lines, then the subtotal lines, the total lines and the document
+// total. row is not used.
+void Denpyou_CalcZeiLines(int row);
+void Denpyou_CalcSyoukeiLines();
+void Denpyou_CalcGoukeiLines();
+void Denpyou_CalcSouGoukeiLines();
+// The document total into field 2218 and Label_SeikyuuGoukei, then the
+// grand-total lines.
+void Denpyou_CalcSeikyuuGoukei();
+// The purchase-cost total of every line into Label_SeikyuuGoukei.
+void Denpyou_ShowSiireGoukei();
+
+// Mouse button pressed and released on Label_Goukei.
+void Label_GoukeiMouseDown();
+void Label_GoukeiMouseUp();

@@ -1,0 +1,3 @@
+#include "document/Document.h"
+
+int Utiwake_Kind = 0;

@@ -1,0 +1,44 @@
+// Numbers in field texts: reading typed or stored text as a number and
+// writing numbers into fixed-width fields.
+//
+// Neither direction looks at the process locale (the window toolkit sets
+// LC_NUMERIC): the decimal point is always '.', both when reading "2.50" and
+// when writing "%9.1f".
+//
+// Reading follows the grammar of the standard text-to-number conversions:
+// leading white space is skipped, then an optional sign, digits, an optional
+// fraction and an optional exponent; reading stops at the first byte that
+// cannot continue the number, and a text without a number reads 0. "nan",
+// "inf", "infinity" and hexadecimal ("0x1A") are not numbers here: "nan"
+// reads 0, "0x1A" reads the 0 before the 'x'.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The text as a double (prices, rates, quantities). A value beyond the range
+// of a double reads as an infinity of its sign, one too small as 0.
+double Num_ReadReal(const char* text);
+// The text as an integer: sign and digits only ("2.50" reads 2, "1e2" reads
+// 1). A value beyond the range is held at the nearest limit.
+std::int64_t Num_ReadLong(const char* text);
+int Num_ReadInt(const char* text);
+
+// Smallest and largest integer that a field of width characters can show.
+std::int64_t Num_IntMin(int width);
+std::int64_t Num_IntMax(int width);
+
+// "%<width>d" / "%-<width>d" of value. A value that does not fit is held at
+// the field's limits, so the text is always exactly width characters.
+std::string Num_FormatInt(std::int64_t value, int width, bool left = false);
+// "%<width>.<decimals>f" / "%-<width>.<decimals>f" of value, rounded to the
+// decimals as the standard conversion does. A value that does not fit is
+// held at the field's limits (9 characters, 1 decimal: -999999.9 ...
+// 9999999.9); a value that is not finite is written as 0. The text is
+// always exactly width characters.
+std::string Num_FormatReal(double value, int width, int decimals, bool left = false);
+
+// The same texts written into a field buffer of width + 1 bytes: exactly
+// width characters and a NUL, never more.
+void Num_WriteInt(char* field, int width, std::int64_t value, bool left = false);
+void Num_WriteReal(char* field, int width, double value, int decimals, bool left = false);

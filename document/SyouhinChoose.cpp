@@ -1,0 +1,3 @@
+#include "document/SyouhinChoose.h"
+
+int SyouhinChoose_Hits[1000] = {};

@@ -1,0 +1,340 @@
+#include "editor/Grid.h"
+
+#include <cstring>
+#include <vector>
+
+#include "app/Build.h"
+#include "app/Flags.h"
+#include "app/Focus.h"
+#include "app/Job.h"
+#include "app/Syori_01.h"
+#include "document/Calc.h"
+#include "document/Display.h"
+#include "document/Number.h"
+#include "editor/Controls.h"
+#include "store/Denpyou.h"
+#include "store/Str.h"
+#include "store/Tanni.h"
+
+int Denpyou_TopLine = 0;
+int Denpyou_CurRow = -1;
+int Denpyou_MoveUp = 0;
+int Denpyou_MoveDown = 0;
+int Denpyou_CommandMode = 0;
+
+namespace {
+
+constexpr int Grid_FirstCode = 2110;
+constexpr int Grid_RowCodes = 80;
+constexpr int Grid_LastRow = Denpyou_GridLastRow;
+static_assert(Grid_LastRow == Denpyou_GridRows - 1);
+
+// Columns by their move number. The list price, purchase price and their
+// rates rest in grey, the others in black.
+constexpr TGridColumn Grid_Columns[GridColumn_Count] = {
+    {"Edit_DenpSyousai_", "Shape_DenpSyousai_", 1, TCommitForm::Left, 0, clBlack, 1},
+    {"Edit_DenpTanni_", "Shape_DenpTanni_", 5, TCommitForm::Left, 40, clBlack, -1},
+    {"Edit_DenpSuuryou_", "Shape_DenpSuuryou_", 4, TCommitForm::RightReal, 30, clBlack, 2},
+    {"Edit_DenpTanka_", "Shape_DenpTanka_", 2, TCommitForm::RightReal, 10, clGray, 2},
+    {"Edit_DenpTankaRitu_", "Shape_DenpTankaRitu_", 3, TCommitForm::RightInt, 20, clGray, 2},
+    {"Edit_DenpSiire_", "Shape_DenpSiire_", 6, TCommitForm::RightReal, 50, clGray, 2},
+    {"Edit_DenpSiireRitu_", "Shape_DenpSiireRitu_", 7, TCommitForm::RightInt, 60, clGray, 2},
+    {"Edit_DenpJitubaiTanka_", "Shape_DenpJitubaiTanka_", 8, TCommitForm::RightReal, 70, clBlack, 2},
+};
+
+bool ValidRow(int row) { return row >= 0 && row <= Grid_LastRow; }
+
+char LineKind(int line) { return Denpyou_LineField[Denpyou_LineFieldCount * line + 0][0]; }
+
+bool Shown(const char* panel) {
+    TPanel* p = Ui_Panel(panel);
+    return p && p->Visible();
+}
+
+// The column that Up and Down move in outside the quantity column.
+int LineMoveColumn() {
+    return Shown("Panel_Tanni") && !Shown("Panel_SyouhinChoose") ? GridColumn_Tanni : GridColumn_Syousai;
+}
+
+void FocusCell(int column, int row) {
+    if (TEdit* e = Grid_Edit(column, row)) e->SetFocus();
+}
+
+void TrimCell(int column, int row) {
+    Grid_TrimEdit(Grid_Edit(column, row), Denpyou_LineWidth[Grid_Columns[column].Field]);
+}
+
+// The window moved one line under the cursor cell of a column at the first
+// or last row: the rows redrawn, the cell showing its new line trimmed.
+void ScrollUnder(int column, int row, int delta) {
+    Denpyou_TopLine += delta;
+    Denpyou_ShowLines();
+    TrimCell(column, row);
+}
+
+}  // namespace
+
+const TGridColumn& Grid_Column(int column) { return Grid_Columns[column]; }
+
+TEdit* Grid_Edit(int column, int row) {
+    if (column < 0 || column >= GridColumn_Count || !ValidRow(row)) return nullptr;
+    return Ui_Edit(Ui_RowName(Grid_Columns[column].Edit, row + 1).c_str());
+}
+
+TShape* Grid_Frame(int column, int row) {
+    if (column < 0 || column >= GridColumn_Count || !ValidRow(row)) return nullptr;
+    return Ui_Shape(Ui_RowName(Grid_Columns[column].Frame, row + 1).c_str());
+}
+
+int Grid_CellCode(int column, int row) {
+    return Grid_FirstCode + Grid_RowCodes * row + Grid_Columns[column].CodeOffset;
+}
+
+bool Denpyou_IsSpecialLine(int line) { return LineKind(line) != LineKind_Item; }
+
+bool Denpyou_IsSkippedLine(int line) {
+    const char kind = LineKind(line);
+    return kind == LineKind_Zei || kind == LineKind_Syoukei || kind == LineKind_Goukei;
+}
+
+void Grid_FrameMark(TShape* frame) {
+    if (!frame || (frame->Pen.Color == clRed && frame->Pen.Width == 2)) return;
+    frame->Pen.Color = clRed;
+    frame->Pen.Width = 2;
+    if (Form_Syori_01) Form_Syori_01->Invalidate();
+}
+
+void Grid_FrameRest(TShape* frame, TColor color) {
+    if (!frame || (frame->Pen.Color == color && frame->Pen.Width == 1)) return;
+    frame->Pen.Color = color;
+    frame->Pen.Width = 1;
+    if (Form_Syori_01) Form_Syori_01->Invalidate();
+}
+
+void Grid_TrimEdit(TEdit* edit, int width) {
+    if (!edit) return;
+    // Str_Trim rewrites its source: it works on a copy of the text.
+    std::vector<char> source(edit->Text().begin(), edit->Text().end());
+    source.push_back('\0');
+    std::vector<char> trimmed(static_cast<size_t>(width) + 1);
+    Str_Trim(source.data(), trimmed.data(), width);
+    edit->SetText(trimmed.data());
+}
+
+std::string Grid_CommitText(const std::string& text, int width, TCommitForm form) {
+    std::vector<char> buffer(static_cast<size_t>(width) + 1);
+    Str_Spaces(buffer.data(), width);
+    const bool keep = form == TCommitForm::Left ||
+                      (form == TCommitForm::RightReal && Num_ReadReal(text.c_str()) != 0) ||
+                      (form == TCommitForm::RightInt && Num_ReadLong(text.c_str()) != 0);
+    if (keep) Str_Pad(text.c_str(), buffer.data(), width, form == TCommitForm::Left ? 0 : 1);
+    return buffer.data();
+}
+
+void Denpyou_CommitCell(int column, int row, TEdit* edit) {
+    if (!edit || !ValidRow(row)) return;
+    const TGridColumn& col = Grid_Columns[column];
+    const int width = Denpyou_LineWidth[col.Field];
+    const std::string text = Grid_CommitText(edit->Text(), width, col.Form);
+    edit->SetText(text);
+    char* field = Denpyou_LineField[Denpyou_LineFieldCount * (Denpyou_TopLine + row) + col.Field];
+    std::memcpy(field, text.c_str(), static_cast<size_t>(width) + 1);
+    if (column == GridColumn_Syousai) return;
+    if (column == GridColumn_Tanni) {
+        if (text[0] != ' ') Tanni_Add(text.c_str());
+        return;
+    }
+    DenpyouLine_Calc(row);
+    Denpyou_CalcZeiLines(row);
+    Denpyou_CalcSeikyuuGoukei();
+}
+
+void Denpyou_CellEnter(int column, int row) {
+    if (Focus_Locked()) return;
+    const TGridColumn& col = Grid_Columns[column];
+    if (col.BarMode >= 0 && Denpyou_CommandMode != col.BarMode) {
+        Denpyou_CommandMode = col.BarMode;
+        Denpyou_SetCommandBar(col.BarMode);
+    }
+    if (TPanel* chooser = Ui_Panel("Panel_SyouhinChoose"); chooser && chooser->Visible()) {
+        chooser->Hide();
+        Denpyou_ClearSyousaiFrames();
+    }
+    if (Denpyou_IsSpecialLine(Denpyou_TopLine + row)) {
+        // Refused: a vertical move goes on to the nearest item line in its
+        // direction, anything else gives the focus back.
+        int v = 0;
+        if (Denpyou_MoveUp) v = Denpyou_FindPrevEditLine(row);
+        if (Denpyou_MoveDown) v = Denpyou_FindNextEditLine(row);
+        if (v == 0) Focus_Restore();
+        else Denpyou_FocusLineField(column, v - 1);
+        return;
+    }
+    if (Denpyou_CurRow != row) Denpyou_CurRow = row;
+    Focus_Take(Grid_CellCode(column, row));
+    TrimCell(column, row);
+    Grid_FrameMark(Grid_Frame(column, row));
+}
+
+void Denpyou_CellExit(int column, int row) {
+    if (Flag_EnterCommitted == Flag_False) Denpyou_CommitCell(column, row, Grid_Edit(column, row));
+    Grid_FrameRest(Grid_Frame(column, row), Grid_Columns[column].Rest);
+}
+
+int Denpyou_FindPrevEditLine(int r) {
+    if (!ValidRow(r)) return 0;
+    const int keptTop = Denpyou_TopLine, keptRow = Denpyou_CurRow;
+    const int start = Denpyou_TopLine + r;
+    int n;
+    if (r >= 1) {
+        n = r - 1;
+    } else if (Denpyou_TopLine > 0) {
+        --Denpyou_TopLine;
+        n = 0;
+    } else {
+        return 0;
+    }
+    int result = 0;
+    // Line i is always shown in row n.
+    for (int i = start - 1; i >= 0; --i) {
+        if (!Denpyou_IsSkippedLine(i)) {
+            result = n + 1;
+            break;
+        }
+        if (n > 0) --n;
+        else if (Denpyou_TopLine > 0) --Denpyou_TopLine;
+    }
+    const bool moved = Denpyou_TopLine != keptTop;
+    if (result == 0) {
+        Denpyou_TopLine = keptTop;
+        Denpyou_CurRow = keptRow;
+    }
+    if (moved) Denpyou_ShowLines();
+    return result;
+}
+
+int Denpyou_FindNextEditLine(int r) {
+    if (!ValidRow(r)) return 0;
+    const int keptTop = Denpyou_TopLine, keptRow = Denpyou_CurRow;
+    const int start = Denpyou_TopLine + r;
+    int n;
+    if (r + 1 <= Grid_LastRow) {
+        n = r + 1;
+    } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
+        ++Denpyou_TopLine;
+        n = Grid_LastRow;
+    } else {
+        return 0;
+    }
+    int result = 0;
+    for (int i = start + 1; i < Denpyou_LineMax; ++i) {
+        if (!Denpyou_IsSkippedLine(i)) {
+            result = n + 1;
+            break;
+        }
+        if (n < Grid_LastRow) ++n;
+        else if (Denpyou_TopLine < Denpyou_TopLineMax) ++Denpyou_TopLine;
+    }
+    const bool moved = Denpyou_TopLine != keptTop;
+    if (result == 0) {
+        Denpyou_TopLine = keptTop;
+        Denpyou_CurRow = keptRow;
+    }
+    if (moved) Denpyou_ShowLines();
+    return result;
+}
+
+void Denpyou_FocusLineField(int column, int r) {
+    // The cell left on the special line commits and recalculates on its way
+    // out, and the target's focus-in may do more: none of it may survive.
+    Denpyou_JoinRecord();
+    const std::vector<char> kept = Denpyou_RecBuf;
+
+    TEdit* edit = column >= GridColumn_Tanni && column < GridColumn_Count ? Grid_Edit(column, r) : nullptr;
+    if (edit && r >= 1 && r <= Grid_LastRow - 1) {
+        edit->SetFocus();
+    } else if (edit) {
+        // At the first and last rows the search may have moved the window
+        // under the cell that holds the focus: no focus-in then runs, so the
+        // move takes the row and the code itself.
+        TrimCell(column, r);
+        const bool already = edit->Focused();
+        edit->SetFocus();
+        Grid_FrameMark(Grid_Frame(column, r));
+        if (already) {
+            Denpyou_CurRow = r;
+            Focus_Take(Grid_CellCode(column, r));
+        }
+    }
+
+    Denpyou_RecBuf = kept;
+    Denpyou_SplitRecord();
+}
+
+void Denpyou_ClearSyousaiFrames() {
+    for (int row = 0; row <= Grid_LastRow; ++row) {
+        TShape* frame = Grid_Frame(GridColumn_Syousai, row);
+        if (frame && frame->Pen.Color != clBlack) Grid_FrameRest(frame, clBlack);
+    }
+}
+
+void Denpyou_MarkSyousaiRow() {
+    for (int row = 0; row <= Grid_LastRow; ++row) {
+        TShape* frame = Grid_Frame(GridColumn_Syousai, row);
+        if (!frame) continue;
+        if (row == Denpyou_CurRow) Grid_FrameMark(frame);
+        else if (frame->Pen.Color != clBlack) Grid_FrameRest(frame, clBlack);
+    }
+}
+
+void Denpyou_LineUp() {
+    const int column = LineMoveColumn();
+    if (Denpyou_CurRow > 0) FocusCell(column, Denpyou_CurRow - 1);
+    else if (Denpyou_CurRow == 0 && Denpyou_TopLine > 0) ScrollUnder(column, 0, -1);
+}
+
+void Denpyou_LineDown() {
+    const int column = LineMoveColumn();
+    if (Denpyou_CurRow < 0) return;
+    if (Denpyou_CurRow < Grid_LastRow) FocusCell(column, Denpyou_CurRow + 1);
+    else if (Denpyou_TopLine < Denpyou_TopLineMax) ScrollUnder(column, Grid_LastRow, +1);
+}
+
+void Denpyou_SuuryouLineUp() {
+    Denpyou_MoveUp = 1;
+    Denpyou_MoveDown = 0;
+    if (Denpyou_CurRow > 0) {
+        FocusCell(GridColumn_Suuryou, Denpyou_CurRow - 1);
+    } else if (Denpyou_CurRow == 0 && Denpyou_TopLine > 0) {
+        ScrollUnder(GridColumn_Suuryou, 0, -1);
+        if (Denpyou_IsSkippedLine(Denpyou_TopLine)) Denpyou_FindPrevEditLine(0);
+    }
+}
+
+void Denpyou_SuuryouLineDown() {
+    Denpyou_MoveUp = 0;
+    Denpyou_MoveDown = 1;
+    if (Denpyou_CurRow < 0) return;
+    if (Denpyou_CurRow < Grid_LastRow) {
+        FocusCell(GridColumn_Suuryou, Denpyou_CurRow + 1);
+    } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
+        ScrollUnder(GridColumn_Suuryou, Grid_LastRow, +1);
+        if (Denpyou_IsSkippedLine(Denpyou_TopLine + Grid_LastRow)) Denpyou_FindNextEditLine(Grid_LastRow);
+    }
+}
+
+void Denpyou_BeforeHalfPage() {
+    if (Job_Current != Job_Denpyou || Denpyou_TopLine - 10 < 0) return;
+    FocusCell(GridColumn_Syousai, 0);
+    Denpyou_TopLine -= 10;
+    Denpyou_ShowLines();
+    TrimCell(GridColumn_Syousai, 0);
+}
+
+void Denpyou_NextHalfPage() {
+    if (Denpyou_TopLine + 10 > Denpyou_TopLineMax) return;
+    FocusCell(GridColumn_Syousai, 10);
+    Denpyou_TopLine += 10;
+    Denpyou_ShowLines();
+    TrimCell(GridColumn_Syousai, 10);
+}

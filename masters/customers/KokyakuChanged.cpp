@@ -1,0 +1,3 @@
+#include "masters/customers/KokyakuChanged.h"
+
+int Kokyaku_Changed = 0;

@@ -1,0 +1,3 @@
+#include "masters/products/SyouhinChanged.h"
+
+int Syouhin_Changed = 0;

@@ -1,0 +1,6 @@
+// The print preview.
+#pragma once
+
+class TForm;
+
+void PrintView_CreateControls(TForm& form);

@@ -1,0 +1,22 @@
+#include "settings/BackupScreen.h"
+
+#include "app/Build.h"
+
+char BackUp_Folder[256] = {};
+char LastExecDay_FileName[16] = {};
+
+void Backup_CreateControls(TForm& form) {
+    static const TControlSpec specs[] = {
+        {TControlKind::DriveComboBox, "BackupDriveComboBox", "Panel_BackUp", 20, 40, 260, 22},
+        {TControlKind::DirectoryListBox, "BackupDirectoryListBox", "Panel_BackUp", 20, 70, 260, 300},
+        {TControlKind::Label, "Label_BackupFolder", "Panel_BackUp", 20, 16, 600, 17},
+        {TControlKind::Label, "Label_PC_KokyakuDs", "Panel_BackUp", 420, 60, 60, 17, "0", clNone, clBlack, -12,
+         nullptr, TAlignment::taRightJustify},
+        {TControlKind::Label, "Label_PC_SyouhinDs", "Panel_BackUp", 420, 84, 60, 17, "0", clNone, clBlack, -12,
+         nullptr, TAlignment::taRightJustify},
+        {TControlKind::Label, "Label_PC_DenpyouDs", "Panel_BackUp", 420, 108, 60, 17, "0", clNone, clBlack, -12,
+         nullptr, TAlignment::taRightJustify},
+        {TControlKind::CheckBox, "CheckBox_Seiri", "Panel_Seiri", 160, 110, 120, 20, "整理する"},
+    };
+    Ui_BuildAll(form, specs);
+}

@@ -1,0 +1,274 @@
+// The exit: the question, its answers and the save sequence.
+#include <cstring>
+
+#include "app/Exit.h"
+#include "app/Flags.h"
+#include "app/Focus.h"
+#include "app/Job.h"
+#include "masters/customers/KokyakuChanged.h"
+#include "masters/products/SyouhinChanged.h"
+#include "platform/Application.h"
+#include "store/Denpyou.h"
+#include "store/Hinsyu.h"
+#include "store/Jisya.h"
+#include "store/Str.h"
+#include "store/Tanni.h"
+#include "tests/app/ShellFixture.h"
+
+namespace {
+
+std::string Category(const char* name, const char* kana, const char* no) {
+    return Record(100, {{1, name}, {41, kana}, {51, no}});
+}
+std::string Customer(const char* name, const char* kana) { return Record(2000, {{1, name}, {81, kana}}); }
+std::string Product(const char* name, const char* kana) { return Record(300, {{1, name}, {51, kana}}); }
+std::string Document(char kind, const char* number) { return Record(23000, {{0, std::string(1, kind)}, {1, number}}); }
+
+class ExitTest : public ShellTest {
+protected:
+    // A document is being typed: customer name 1 is filled in.
+    void TypeCustomer() { std::memcpy(Denpyou_Field[2], "Tanaka", 6); }
+    bool Asking() { return Visible("Panel_ExitChoose"); }
+    TColor Yes() { return Shape("Shape_Exit_Yes")->Brush.Color; }
+    TColor No() { return Shape("Shape_Exit_No")->Brush.Color; }
+    std::string File(const char* path) { return Session.ReadFile(path).value_or("<missing>"); }
+};
+
+TEST_F(ExitTest, BlankCustomerNameEndsWithoutAQuestion) {
+    Start();
+    ASSERT_TRUE(Session.Click("Label_Job_10"));
+    EXPECT_TRUE(Session.Exited());
+    EXPECT_EQ(Session.ExitStatus(), -1);
+    EXPECT_FALSE(Asking());
+}
+
+TEST_F(ExitTest, QuestionIsAskedWithNoSelected) {
+    Start();
+    ASSERT_TRUE(Session.Click("Edit_DenpKoujiName_2"));
+    TypeCustomer();
+    Control("Panel_SyouhinChoose")->Show();
+    ASSERT_TRUE(Session.Click("Label_Job_10"));
+    ASSERT_FALSE(Session.Exited());
+    ASSERT_TRUE(Asking());
+    TControl* panel = Control("Panel_ExitChoose");
+    EXPECT_EQ(panel->Left, 308);
+    EXPECT_EQ(panel->Top, 308);
+    EXPECT_EQ(panel->Width, 499);
+    EXPECT_EQ(panel->Height, 123);
+    EXPECT_EQ(Caption("Label174"), "入力中の伝票があります。終了してもよろしいですか？");
+    EXPECT_EQ(Caption("Label_Exit_Yes"), "は　い");
+    EXPECT_EQ(Caption("Label_Exit_No"), "いいえ");
+    EXPECT_FALSE(Visible("Panel_SyouhinChoose"));
+    EXPECT_EQ(Session.FocusedName(), "Edit_ExeitChoose");
+    EXPECT_EQ(Popup_Lock, Flag_True);
+    EXPECT_EQ(ExitChoose_No, 1);
+    EXPECT_EQ(No(), clRed);
+    EXPECT_EQ(Yes(), clOlive);
+    EXPECT_EQ(Label("Label_Exit_No")->Color, clRed);
+    EXPECT_FALSE(Session.FileExists("Data\\Hinsyu.620.new"));
+
+    // Left and Right switch the answer; other keys do nothing.
+    ASSERT_TRUE(Session.Key(vk::Left));
+    EXPECT_EQ(Yes(), clRed);
+    EXPECT_EQ(No(), clOlive);
+    ASSERT_TRUE(Session.Key(vk::Up));
+    ASSERT_TRUE(Session.Key(vk::Escape));
+    EXPECT_EQ(ExitChoose_No, 0);
+    ASSERT_TRUE(Session.Key(vk::Right));
+    EXPECT_EQ(ExitChoose_No, 1);
+    EXPECT_EQ(No(), clRed);
+
+    // Asked again from the menu: the panel stays and "いいえ" is selected again.
+    ASSERT_TRUE(Session.Key(vk::Left));
+    panel->SetBounds(100, 100, panel->Width, panel->Height);
+    ASSERT_TRUE(Session.Click("Label_Job_10"));
+    EXPECT_EQ(panel->Left, 100);
+    EXPECT_EQ(ExitChoose_No, 1);
+    EXPECT_EQ(No(), clRed);
+    EXPECT_FALSE(Session.Exited());
+}
+
+// "いいえ" by Return (after Left, Left) or by its label goes back to the
+// control that had the focus; nothing is written.
+TEST_F(ExitTest, NoGoesBackToTheControlThatHadTheFocus) {
+    Start();
+    const std::string hinsyu = File("Data\\Hinsyu.620");
+    for (int byLabel = 0; byLabel < 2; ++byLabel) {
+        SCOPED_TRACE(byLabel ? "label" : "keys");
+        ASSERT_TRUE(Session.Click("Edit_DenpKoujiName_2"));
+        TypeCustomer();
+        ASSERT_TRUE(Session.Click("Label_Job_10"));
+        if (byLabel) {
+            ASSERT_TRUE(Session.Click("Label_Exit_No"));
+        } else {
+            ASSERT_TRUE(Session.Key(vk::Left, {}, 2));
+            ASSERT_TRUE(Session.Key(vk::Return));
+        }
+        EXPECT_FALSE(Session.Exited());
+        EXPECT_FALSE(Asking());
+        EXPECT_EQ(Popup_Lock, Flag_False);
+        EXPECT_EQ(Session.FocusedName(), "Edit_DenpKoujiName_2");
+    }
+    // With the focus code of a control, that control gets it back.
+    Control("Edit_DenpPlace")->OnEnter = [](TControl*) { Focus_Accept(1160); };
+    ASSERT_TRUE(Session.Click("Edit_DenpPlace"));
+    ASSERT_TRUE(Session.Click("Label_Job_10"));
+    ASSERT_TRUE(Session.Click("Label_Exit_No"));
+    EXPECT_EQ(Session.FocusedName(), "Edit_DenpPlace");
+    EXPECT_EQ(File("Data\\Hinsyu.620"), hinsyu);
+}
+
+// A click into a coded control while the question is shown goes back to the
+// control of the current code; the question stays until it is answered.
+TEST_F(ExitTest, ClickElsewhereWhileAskedGoesBackToTheCurrentControl) {
+    Start();
+    for (auto [name, code] : {std::pair{"Edit_DenpPlace", 1160}, std::pair{"Edit_DenpBikou", 1170}})
+        Control(name)->OnEnter = [code = code](TControl*) { Focus_Accept(code); };
+    ASSERT_TRUE(Session.Click("Edit_DenpPlace"));
+    TypeCustomer();
+    ASSERT_TRUE(Session.Click("Label_Job_10"));
+    ASSERT_TRUE(Session.Click("Edit_DenpBikou"));
+    EXPECT_EQ(Session.FocusedName(), "Edit_DenpPlace");
+    EXPECT_EQ(Focus_Code, 1160);
+    EXPECT_TRUE(Asking());
+    ASSERT_TRUE(Session.Click("Label_Exit_No"));
+    EXPECT_EQ(Session.FocusedName(), "Edit_DenpPlace");
+}
+
+// Answering "いいえ" while the customer chooser holds the lock leaves the
+// chooser's lock in force and the focus in the chooser.
+TEST_F(ExitTest, NoLeavesAnOpenChoosersLock) {
+    Start();
+    Control("Panel_ChooseKokyaku")->Show();
+    auto* catcher = StandIn<TEdit>("Edit_Panel_ChooseKokyaku_Command", "Panel_ChooseKokyaku");
+    catcher->OnEnter = [](TControl*) { Focus_Code = 1040; };
+    Control("Edit_DenpKokyakuName_2")->OnEnter = [](TControl*) { Focus_Accept(1130); };
+    Popup_LockTake(Lock_KokyakuChoose);
+    catcher->SetFocus();
+    TypeCustomer();
+    ASSERT_TRUE(Session.Click("Label_Job_10"));
+    ASSERT_TRUE(Session.Click("Label_Exit_No"));
+    EXPECT_EQ(Popup_Lock, Flag_True);
+    EXPECT_EQ(Session.FocusedName(), "Edit_Panel_ChooseKokyaku_Command");
+    ASSERT_TRUE(Session.Click("Edit_DenpKokyakuName_2"));  // still held
+    EXPECT_EQ(Session.FocusedName(), "Edit_Panel_ChooseKokyaku_Command");
+    for (int no : {1, 3, 5}) {
+        ASSERT_TRUE(Session.Click("Label_Job_0" + std::to_string(no)));
+        EXPECT_EQ(Job_Current, 0);
+    }
+}
+
+TEST_F(ExitTest, YesEndsByKeysAndByLabel) {
+    for (int byLabel = 0; byLabel < 2; ++byLabel) {
+        THeadlessSession session;
+        ASSERT_TRUE(session.Start());
+        TypeCustomer();
+        ASSERT_TRUE(session.Click("Label_Job_10"));
+        if (byLabel) {
+            ASSERT_TRUE(session.Click("Label_Exit_Yes"));  // whatever is selected
+        } else {
+            ASSERT_TRUE(session.Key(vk::Right));
+            ASSERT_TRUE(session.Key(vk::Return));
+        }
+        EXPECT_TRUE(session.Exited()) << byLabel;
+        EXPECT_EQ(session.ExitStatus(), -1);
+        EXPECT_FALSE(session.Control("Panel_ExitChoose")->Visible());
+    }
+}
+
+// What leaving writes: the categories saved and sorted with their numbers,
+// the own-company record with the last number, the 100 units, the sorted
+// customer and product files when changed, the purge when ticked.
+TEST_F(ExitTest, SaveSequenceWritesTheFiles) {
+    Session.WriteFile("Data\\Hinsyu.620", Category("Beta", "B", "  1") + Category("Alpha", "A", "  2") +
+                                              [] {
+                                                  std::string rest;
+                                                  for (int i = 3; i <= 100; ++i) {
+                                                      char no[4];
+                                                      std::snprintf(no, sizeof no, "%3d", i);
+                                                      rest += Category("", "", no);
+                                                  }
+                                                  return rest;
+                                              }());
+    Session.WriteFile("Data\\Kokyaku.620", Customer("K1", "KB") + Customer("K2", "KA"));
+    Session.WriteFile("Data\\Syouhin.620", Product("S1", "SB") + Product("S2", "SA"));
+    Session.WriteFile("Data\\Denpyou.620", Document('1', "         1") + Document('0', "         2") +
+                                               Document('2', "         3"));
+    Session.WriteFile("Data\\Tanni.620", Record(10, {{0, "m"}}));
+    Start();
+    // In memory since start-up: a third category, a unit, the last number.
+    Str_Pad("Gamma", Hinsyu_Name[2], 40, 0);
+    Str_Pad("C", Hinsyu_Kana[2], 10, 0);
+    Tanni_Add("kg    ");
+    Denpyou_LastNo = 12;
+    Kokyaku_Changed = Flag_True;
+    Syouhin_Changed = Flag_True;
+    Session.ControlAs<TCheckBox>("CheckBox_CompleteDelete")->SetChecked(true);
+    ASSERT_TRUE(Session.Click("Label_Job_10"));
+    ASSERT_TRUE(Session.Exited());
+    EXPECT_EQ(Session.ExitStatus(), -1);
+
+    const std::string hinsyu = File("Data\\Hinsyu.620");
+    ASSERT_EQ(hinsyu.size(), 10000u);
+    EXPECT_EQ(hinsyu.substr(1, 5) + hinsyu.substr(51, 3), "Alpha  2");
+    EXPECT_EQ(hinsyu.substr(101, 4) + hinsyu.substr(151, 3), "Beta  1");
+    EXPECT_EQ(hinsyu.substr(201, 5) + hinsyu.substr(241, 1) + hinsyu.substr(251, 3), "GammaC  3");
+
+    const std::string jisya = File("Data\\Jisya.620");
+    ASSERT_EQ(jisya.size(), 1000u);
+    EXPECT_EQ(jisya.substr(Jisya_FieldOffset[13], 10), "        12");
+    EXPECT_EQ(jisya.substr(Jisya_FieldOffset[12], 2), "40");  // the keep-years as start-up set them
+    EXPECT_EQ(jisya.back(), '\n');
+
+    const std::string tanni = File("Data\\Tanni.620");
+    ASSERT_EQ(tanni.size(), 1000u);
+    EXPECT_EQ(tanni.substr(0, 20), "m        \nkg       \n");
+    EXPECT_EQ(tanni.substr(990), "         \n");
+
+    const std::string kokyaku = File("Data\\Kokyaku.620");
+    EXPECT_EQ(kokyaku.substr(1, 2) + kokyaku.substr(2001, 2), "K2K1");
+    const std::string syouhin = File("Data\\Syouhin.620");
+    EXPECT_EQ(syouhin.substr(1, 2) + syouhin.substr(301, 2), "S2S1");
+
+    const std::string denpyou = File("Data\\Denpyou.620");
+    ASSERT_EQ(denpyou.size(), 46000u);
+    EXPECT_EQ(denpyou.substr(0, 11) + denpyou.substr(23000, 11), "1         12         3");
+}
+
+// Unchanged masters are not sorted, and the purge runs only when ticked.
+TEST_F(ExitTest, SortsOnlyChangedFilesAndPurgesOnlyWhenTicked) {
+    const std::string customers = Customer("K1", "KB") + Customer("K2", "KA");
+    const std::string products = Product("S1", "SB") + Product("S2", "SA");
+    const std::string documents = Document('1', "         1") + Document('0', "         2");
+    Session.WriteFile("Data\\Kokyaku.620", customers);
+    Session.WriteFile("Data\\Syouhin.620", products);
+    Session.WriteFile("Data\\Denpyou.620", documents);
+    Start();
+    ASSERT_TRUE(Session.Click("Label_Job_10"));
+    ASSERT_TRUE(Session.Exited());
+    EXPECT_EQ(File("Data\\Kokyaku.620"), customers);
+    EXPECT_EQ(File("Data\\Syouhin.620"), products);
+    EXPECT_EQ(File("Data\\Denpyou.620"), documents);
+}
+
+TEST_F(ExitTest, OneChangedRecordIsNotSorted) {
+    Session.WriteFile("Data\\Kokyaku.620", Customer("K1", "KB"));
+    Start();
+    Kokyaku_Changed = Flag_True;
+    ASSERT_TRUE(Session.Click("Label_Job_10"));
+    EXPECT_EQ(File("Data\\Kokyaku.620"), Customer("K1", "KB"));
+}
+
+// The real end of the process: status -1, which the system reports as 255.
+TEST_F(ExitTest, ProcessEndsWithStatus255) {
+    Start();
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            Application_SetTerminateHandler(nullptr);
+            Session.Click("Label_Job_10");
+        },
+        ::testing::ExitedWithCode(255), "");
+}
+
+}  // namespace

@@ -1,0 +1,317 @@
+// The line and total calculation on the document in memory, without a window.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "document/Calc.h"
+#include "editor/Grid.h"
+#include "store/Denpyou.h"
+#include "store/Jisya.h"
+#include "store/Str.h"
+
+namespace {
+
+constexpr int Kind = 0, Tanka = 2, TankaRitu = 3, Suuryou = 4, Siire = 6, SiireRitu = 7,
+              Jitubai = 8, Amount = 9, ZeiKind = 10;
+
+class CalcTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static bool prepared = false;
+        if (!prepared) {
+            Record_Prepare(Denpyou_File);
+            Record_Prepare(Jisya_File);
+            prepared = true;
+        }
+        Record_Clear(Denpyou_File);
+        Record_Clear(Jisya_File);
+        Denpyou_TopLine = 0;
+        Denpyou_CurRow = 0;
+        Goukei_CostShown = 0;
+    }
+
+    static char* Field(int line, int j) { return Denpyou_LineField[11 * line + j]; }
+    static std::string Text(int line, int j) { return Field(line, j); }
+    // Numbers right-aligned, texts left-aligned, as the cells commit them.
+    static void Put(int line, int j, const char* text) {
+        bool left = j == Kind || j == ZeiKind;
+        Str_Pad(text, Field(line, j), Denpyou_LineWidth[j], left ? 0 : 1);
+    }
+    static void Jisya(int k, const char* text) { Str_Pad(text, Jisya_Field[k], Jisya_FieldWidth[k], 1); }
+    static void Item(int line, const char* amount, const char* zei = "外税") {
+        Put(line, Amount, amount);
+        Put(line, ZeiKind, zei);
+    }
+    static void Special(int line, const char* kind, const char* amount = "") {
+        Put(line, Kind, kind);
+        Put(line, Amount, amount);
+    }
+    static std::string Total() { return Denpyou_Field[2218]; }
+    static std::string Amt(const char* digits) {
+        std::string s = digits;
+        return std::string(10 - s.size(), ' ') + s;
+    }
+};
+
+// The row arithmetic, one row per case.
+TEST_F(CalcTest, LineComputeTable) {
+    const struct {
+        double t, tr, q, s, sr, j;
+        int mode, hissu;
+        const char* sankou;
+        const char* jitubai;
+        const char* amount;
+        bool blue;
+    } cases[] = {
+        // 333 at 77 % x 3, empty actual price, in the three rounding modes.
+        {333, 77, 3, 0, 0, 0, 0, 0, "256.4    ", "      256", "       769", false},
+        {333, 77, 3, 0, 0, 0, 1, 0, "256.5    ", "      256", "       770", false},
+        {333, 77, 3, 0, 0, 0, 2, 0, "256.4    ", "      256", "       769", false},
+        // The same row recalculated with the shown actual price 256.
+        {333, 77, 3, 0, 0, 256, 0, 0, "256.4    ", "      256", "       768", true},
+        {1000, 85, 3, 0, 0, 0, 0, 0, "850.0    ", "      850", "      2550", false},
+        // Rate 0 on the list price: the purchase side gives the reference.
+        {500, 0, 1, 800, 125, 0, 0, 0, "1000.0   ", "     1000", "      1000", false},
+        // List price 0 with a rate: no reference text, actual price x quantity.
+        {0, 85, 2, 800, 125, 0, 0, 0, "         ", "         ", "          ", false},
+        {0, 85, 2, 800, 125, 700, 0, 0, "         ", "      700", "      1400", true},
+        // No price with a rate: no amount, the actual-price edit is cleared.
+        {0, 85, 2, 0, 0, 300, 0, 0, "         ", "         ", "          ", false},
+        // A discount: the truncated actual price is the amount.
+        {0, 0, 5, 0, 0, -300.7, 0, 0, "         ", "     -300", "      -300", false},
+        // A negative list price keeps its sign; -12.5 by mode.
+        {-1000, 85, 1, 0, 0, 0, 0, 0, "-850.0   ", "     -850", "      -850", false},
+        {-125, 10, 1, 0, 0, 0, 0, 0, "-12.5    ", "      -12", "       -13", false},
+        {-125, 10, 1, 0, 0, 0, 1, 0, "-12.5    ", "      -12", "       -13", false},
+        {-125, 10, 1, 0, 0, 0, 2, 0, "-12.5    ", "      -12", "       -12", false},
+        // An empty quantity counts as 1 unless own-company field 31 is set.
+        {1000, 85, 0, 0, 0, 0, 0, 0, "850.0    ", "      850", "       850", false},
+        {1000, 85, 0, 0, 0, 0, 0, 1, "850.0    ", "      850", "          ", false},
+        // The amount is the double product 0.35 x 10 = 3.5, then rounded.
+        {1, 100, 10, 0, 0, 0.35, 0, 0, "1.0      ", "        0", "         4", true},
+        // Beyond the fields: held at their limits.
+        {999999999, 999, 999999, 0, 0, 0, 0, 0, "9999999.9", "999999999", "9999999999", true},
+        {-99999999, 999, 999999, 0, 0, 0, 0, 0, "-999999.9", "-99999999", "-999999999", true},
+    };
+    for (const auto& c : cases) {
+        TDenpyouLineValues v;
+        v.Tanka = c.t, v.TankaRitu = c.tr, v.Suuryou = c.q, v.Siire = c.s, v.SiireRitu = c.sr;
+        v.Jitubai = c.j;
+        TDenpyouLineResult r = DenpyouLine_Compute(v, c.mode, c.hissu);
+        SCOPED_TRACE(testing::Message() << c.t << " " << c.tr << " x" << c.q << " " << c.s << " "
+                                        << c.sr << " j" << c.j << " mode " << c.mode);
+        EXPECT_EQ(r.SankouText, c.sankou);
+        EXPECT_EQ(r.JitubaiText, c.jitubai);
+        EXPECT_EQ(r.AmountText, c.amount);
+        EXPECT_EQ(r.Blue, c.blue);
+    }
+}
+
+TEST_F(CalcTest, ReferencePriceForTheDisplay) {
+    EXPECT_EQ(Denpyou_SankouTanka(333, 77, 0, 0, 0), 256.4);
+    EXPECT_EQ(Denpyou_SankouTanka(333, 77, 0, 0, 1), 256.5);
+    EXPECT_EQ(Denpyou_SankouTanka(0, 0, 800, 125, 0), 1000.0);
+    EXPECT_EQ(Denpyou_SankouTanka(-1000, 85, 0, 0, 0), -850.0);
+    EXPECT_EQ(Denpyou_SankouTanka(1000, 0, 0, 0, 0), 0.0);
+}
+
+TEST_F(CalcTest, RoundingAtTheHalves) {
+    const struct {
+        double x;
+        long long m0, m1, m2;
+    } cases[] = {
+        {2.5, 3, 3, 2},     {-2.5, -3, -3, -2}, {2.4999999, 2, 3, 2}, {0.5, 1, 1, 0},
+        {2.0, 2, 2, 2},     {-12.5, -13, -13, -12}, {769.5, 770, 770, 769},
+        {0.35 * 10, 4, 4, 3},  // a double product that lands on 3.5
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Round_Signed(c.x, 0), c.m0) << c.x;
+        EXPECT_EQ(Round_Signed(c.x, 1), c.m1) << c.x;
+        EXPECT_EQ(Round_Signed(c.x, 2), c.m2) << c.x;
+    }
+    EXPECT_EQ(Round_Signed(1e300, 0), INT64_MAX);
+    EXPECT_EQ(Round_Value(std::numeric_limits<long double>::infinity(), 1), 0);
+
+    // Tax: the sign stays on, mode 0 adds one half and truncates.
+    const struct {
+        long long s;
+        int rate;
+        long long m0, m1, m2;
+    } zei[] = {
+        {3000, 10, 300, 300, 300}, {3000, 5, 150, 150, 150}, {1010, 5, 51, 51, 50},
+        {333, 10, 33, 34, 33},     {-152, 5, -7, -7, -8},    {1, 50, 1, 1, 0},
+    };
+    for (const auto& z : zei) {
+        EXPECT_EQ(Denpyou_ZeiAmount(z.s, z.rate, 0), z.m0) << z.s;
+        EXPECT_EQ(Denpyou_ZeiAmount(z.s, z.rate, 1), z.m1) << z.s;
+        EXPECT_EQ(Denpyou_ZeiAmount(z.s, z.rate, 2), z.m2) << z.s;
+    }
+}
+
+// The row of the grid from the stored fields: line = window top + row.
+TEST_F(CalcTest, LineCalcWritesTheLineOfTheRow) {
+    Denpyou_TopLine = 5;
+    Put(7, Tanka, "333");
+    Put(7, TankaRitu, "77");
+    Put(7, Suuryou, "3");
+    const struct {
+        const char* mode;
+        const char* amount;
+    } modes[] = {{" ", "769"}, {"1", "770"}, {"2", "769"}};
+    for (const auto& m : modes) {
+        Jisya(11, m.mode);
+        Put(7, Jitubai, "");
+        DenpyouLine_Calc(2);
+        EXPECT_EQ(Text(7, Jitubai), "      256") << m.mode;
+        EXPECT_EQ(Text(7, Amount), Amt(m.amount)) << m.mode;
+    }
+    EXPECT_EQ(Round_Mode, 2);
+
+    // A stored actual price is kept and used.
+    Jisya(11, " ");
+    Put(7, Jitubai, "300");
+    DenpyouLine_Calc(2);
+    EXPECT_EQ(Text(7, Jitubai), "      300");
+    EXPECT_EQ(Text(7, Amount), Amt("900"));
+
+    // Rows outside the grid change nothing.
+    Put(4, Tanka, "100");
+    Put(4, TankaRitu, "100");
+    DenpyouLine_Calc(-1);
+    DenpyouLine_Calc(20);
+    EXPECT_EQ(Text(4, Amount), Amt(""));
+    EXPECT_EQ(Text(25, Amount), Amt(""));
+}
+
+TEST_F(CalcTest, EmptyQuantityFollowsOwnCompanyField31) {
+    Put(0, Tanka, "1000");
+    Put(0, TankaRitu, "85");
+    DenpyouLine_Calc(0);
+    EXPECT_EQ(Text(0, Amount), Amt("850"));
+    EXPECT_EQ(Text(0, Suuryou), "      ");
+    Jisya(31, "1");
+    DenpyouLine_Calc(0);
+    EXPECT_EQ(Text(0, Amount), Amt(""));
+}
+
+TEST_F(CalcTest, ValuesThatAreNotFiniteCountAsZero) {
+    Put(0, Tanka, "1e308");
+    Put(0, TankaRitu, "100");
+    Put(0, Suuryou, "2");
+    DenpyouLine_Calc(0);
+    EXPECT_EQ(Text(0, Amount), Amt(""));
+    Put(1, Tanka, "1e999");
+    Put(1, TankaRitu, "50");
+    Put(1, Suuryou, "2");
+    DenpyouLine_Calc(1);
+    EXPECT_EQ(Text(1, Amount), Amt(""));
+}
+
+TEST_F(CalcTest, TaxLinesTakeOnlyItemsTaxedOnTop) {
+    Item(0, "1000", "外税");
+    Item(1, "2000", "");
+    Item(2, "500", "内税");
+    Item(3, "700", "なし");
+    Special(4, "1", "");
+    Jisya(26, "10");
+    Denpyou_CalcZeiLines(0);
+    EXPECT_EQ(Text(4, Amount), Amt("300"));
+    EXPECT_EQ(Text(1, ZeiKind), "外税");
+    EXPECT_EQ(Text(2, ZeiKind), "内税");
+    EXPECT_EQ(Text(199, ZeiKind), "外税");  // every empty line, far below the window too
+    EXPECT_EQ(Text(4, ZeiKind), "    ");    // special lines keep theirs
+
+    Jisya(26, "  ");  // blank rate: 5 %
+    Denpyou_CalcZeiLines(0);
+    EXPECT_EQ(Text(4, Amount), Amt("150"));
+    EXPECT_EQ(Total(), Amt("4350"));  // 1000 + 2000 + 500 + 700 + 150
+
+    // A tax line with no item taxed on top since the previous one keeps its amount.
+    Special(5, "1", "77");
+    Denpyou_CalcZeiLines(0);
+    EXPECT_EQ(Text(5, Amount), Amt("77"));
+}
+
+TEST_F(CalcTest, SpecialLinesBelowTheWindowAreRecalculated) {
+    Item(10, "1000");
+    Special(150, "1", "999");  // stale
+    Special(151, "3", "5");
+    Special(152, "4", "5");
+    Item(199, "20");
+    Denpyou_CalcZeiLines(0);
+    EXPECT_EQ(Text(150, Amount), Amt("50"));
+    EXPECT_EQ(Text(151, Amount), Amt("1050"));
+    EXPECT_EQ(Text(152, Amount), Amt("1050"));
+    EXPECT_EQ(Total(), Amt("1070"));
+}
+
+TEST_F(CalcTest, SubtotalsAndTotals) {
+    Item(0, "1000");
+    Item(1, "2000");
+    Special(2, "3");
+    Special(3, "1", "300");
+    Item(4, "500");
+    Special(5, "3");
+    Special(6, "4");
+    Special(7, "3", "12");  // nothing to sum: keeps its amount
+    Denpyou_CalcSyoukeiLines();
+    Denpyou_CalcGoukeiLines();
+    EXPECT_EQ(Text(2, Amount), Amt("3000"));
+    EXPECT_EQ(Text(5, Amount), Amt("500"));
+    EXPECT_EQ(Text(6, Amount), Amt("3800"));
+    EXPECT_EQ(Text(7, Amount), Amt("12"));
+}
+
+TEST_F(CalcTest, GrandTotalsAndTheDocumentTotalCoverAllLines) {
+    Item(0, "1000");
+    Special(1, "6");
+    Special(2, "1", "50");
+    Special(3, "3", "1050");  // subtotals count in neither
+    Item(120, "-200");
+    Special(198, "6");
+    Item(199, "3");
+    Denpyou_CalcSeikyuuGoukei();
+    EXPECT_EQ(Text(1, Amount), Amt("1000"));
+    EXPECT_EQ(Text(198, Amount), Amt("850"));
+    EXPECT_EQ(Total(), Amt("853"));
+
+    // A total of 0 is ten blanks; a grand total with nothing keeps its amount.
+    Record_Clear(Denpyou_File);
+    Special(0, "6", "5");
+    Item(1, "7");
+    Item(2, "-7");
+    Denpyou_CalcSeikyuuGoukei();
+    EXPECT_EQ(Total(), Amt(""));
+    EXPECT_EQ(Text(0, Amount), Amt("5"));
+}
+
+TEST_F(CalcTest, SumsBeyondTheFieldAreHeldAtItsLimits) {
+    Item(0, "9999999999");
+    Item(1, "9999999999");
+    Special(2, "3");
+    Denpyou_CalcZeiLines(0);
+    EXPECT_EQ(Total(), "9999999999");
+    EXPECT_EQ(Text(2, Amount), "9999999999");
+    Item(0, "-999999999");
+    Item(1, "-999999999");
+    Denpyou_CalcSeikyuuGoukei();
+    EXPECT_EQ(Total(), "-999999999");
+    EXPECT_EQ(Denpyou_Field[2219][0], ' ');  // nothing written past field 2218
+}
+
+TEST_F(CalcTest, TotalLabelPressAndReleaseWithoutAWindow) {
+    Item(0, "1000");
+    Put(0, Siire, "400");
+    Put(0, Suuryou, "2");
+    Label_GoukeiMouseDown();
+    EXPECT_EQ(Goukei_CostShown, 1);
+    Denpyou_CurRow = -1;  // a header field has the focus: no line calculation
+    Label_GoukeiMouseUp();
+    EXPECT_EQ(Goukei_CostShown, 0);
+    EXPECT_EQ(Text(0, Amount), Amt("1000"));
+    EXPECT_EQ(Total(), Amt("1000"));
+}
+
+}  // namespace

@@ -161,6 +161,7 @@ void TForm_Syori_01::FormCreate() {
     Hinsyu_Top = 0;
     Hinsyu_CurRec = 0;
     Hinsyu_Row = -1;
+    Hinsyu_ClearList();
     Record_Prepare(Hinsyu_File);
     Hinsyu_ClearRecord();
     Hinsyu_Load();

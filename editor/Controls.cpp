@@ -91,8 +91,8 @@ struct TButtonPlace {
     const char* Caption;
 };
 constexpr TButtonPlace Button_Places[] = {
-    {"Shape_Denpyou_BeforePage", "Label_Denpyou_BeforePage", 820, 78, "PageUp 半頁戻し"},
-    {"Shape_Denpyou_NextPage", "Label_Denpyou_NextPage", 902, 78, "PageDown 半頁送り"},
+    {"Shape_Denpyou_BeforePage", "Label_Denpyou_BeforePage", 690, 140, "PageUp 半頁戻し"},
+    {"Shape_Denpyou_NextPage", "Label_Denpyou_NextPage", 838, 140, "PageDown 半頁送り"},
 };
 constexpr int Button_Top = 124;
 

@@ -132,9 +132,16 @@ TControl* TForm::ControlAt(int x, int y) const {
     return nullptr;
 }
 
-// Headless caret placement: half the font's pixel size per byte, which is
-// what a fixed-pitch Japanese font gives.
+// Caret placement by a press: the backend's measure, or headless half the
+// font's pixel size per byte, which is what a fixed-pitch Japanese font gives.
 void TForm::PlaceCaretAt(TEdit* edit, int x) {
+    if (host_) {  // the backend measures with the real font
+        const int pos = host_->EditPosAt(edit, x);
+        if (pos >= 0) {
+            edit->SetSel(pos, 0);
+            return;
+        }
+    }
     const int perByte = std::max(1, edit->Font.PixelSize() / 2);
     edit->SetSel(std::max(0, x - 2 + perByte / 2) / perByte, 0);
 }

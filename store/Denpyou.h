@@ -13,7 +13,8 @@ constexpr int Denpyou_RecLen = 23000;
 constexpr int Denpyou_FieldCount = 2225;
 constexpr int Denpyou_HeaderFieldCount = 14;  // fields 0 ... 13
 constexpr int Denpyou_LineFieldCount = 11;    // fields of one detail line
-constexpr int Denpyou_LineCount = 200;        // detail lines of a document
+constexpr int Denpyou_LineMax = 200;          // detail lines of a document
+constexpr int Denpyou_LineCount = Denpyou_LineMax;
 constexpr int Denpyou_TrailerField = Denpyou_HeaderFieldCount + Denpyou_LineCount * Denpyou_LineFieldCount;  // 2214
 
 // Widths of a detail line's fields: kind, description, list price, rate,

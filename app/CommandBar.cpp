@@ -1,6 +1,5 @@
 #include "app/CommandBar.h"
 
-#include <cstdio>
 
 #include "app/Build.h"
 #include "app/Syori_01.h"
@@ -22,9 +21,7 @@ constexpr TMenuEntry Menu_Entries[] = {
 // The tenth cell of the bar is named ESC; the others F1 ... F9.
 std::string CellSuffix(int cell) {
     if (cell == 9) return "ESC";
-    char buf[4];
-    std::snprintf(buf, sizeof buf, "F%d", cell + 1);
-    return buf;
+    return std::string("F") + static_cast<char>('1' + cell);
 }
 
 }  // namespace

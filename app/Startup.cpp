@@ -102,7 +102,7 @@ void StartDocuments() {
     SetNumber("Label_DenpyouRec", Denpyou_CurRec);
     Denpyou_ShowKind();
     Denpyou_ClearRecord();
-    std::snprintf(Denpyou_Field[1], 11, "%10ld", static_cast<long>(Denpyou_LastNo) + 1);
+    Num_WriteInt(Denpyou_Field[1], Denpyou_FieldWidth[1], static_cast<std::int64_t>(Denpyou_LastNo) + 1);
     Denpyou_ShowHeader();
     Denpyou_ShowLines();
 }

@@ -1,6 +1,6 @@
+#include "document/Number.h"
 #include "app/Today.h"
 
-#include <cstdio>
 
 #include "app/Syori_01.h"
 #include "platform/Clock.h"
@@ -24,9 +24,9 @@ void Today_Set() {
     Today_Year = now.Year;
     Today_Month = now.Month;
     Today_Day = now.Day;
-    std::snprintf(Today_YearText, sizeof Today_YearText, "%4d", Today_Year % 10000);
-    std::snprintf(Today_MonthText, sizeof Today_MonthText, "%2d", Today_Month);
-    std::snprintf(Today_DayText, sizeof Today_DayText, "%2d", Today_Day);
+    Num_WriteInt(Today_YearText, 4, Today_Year);
+    Num_WriteInt(Today_MonthText, 2, Today_Month);
+    Num_WriteInt(Today_DayText, 2, Today_Day);
     Today_Wareki = Wareki_Year(Today_Year, Today_Month);
-    std::snprintf(Today_WarekiText, sizeof Today_WarekiText, "%2d", Today_Wareki % 100);
+    Num_WriteInt(Today_WarekiText, 2, Today_Wareki);
 }

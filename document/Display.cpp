@@ -1,6 +1,5 @@
 #include "document/Display.h"
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -43,7 +42,7 @@ void Denpyou_EraText(int year, int month, char out[3]) {
         out[0] = '\0';
         return;
     }
-    std::snprintf(out, 3, "%2d", Wareki_Year(year, month) % 100);
+    Num_WriteInt(out, 2, Wareki_Year(year, month));
 }
 
 void Denpyou_ShowHeader() {
@@ -60,8 +59,8 @@ void Denpyou_ShowHeader() {
         Denpyou_EraText(makeYear, Num_ReadInt(Denpyou_Field[9]), era);
     } else {
         std::memcpy(era, Today_WarekiText, 3);
-        std::snprintf(Denpyou_Field[9], 3, "%2d", Today_Month);
-        std::snprintf(Denpyou_Field[10], 3, "%2d", Today_Day);
+        Num_WriteInt(Denpyou_Field[9], 2, Today_Month);
+        Num_WriteInt(Denpyou_Field[10], 2, Today_Day);
     }
     SetEdit("Edit_DenpMakeYear", era);
     SetEdit("Edit_DenpMakeMonth", Denpyou_Field[9]);
@@ -109,9 +108,7 @@ void Denpyou_ShowLines() {
         // Line numbers coloured by printed page: 22 lines on the first page,
         // 28 on each later one; even pages magenta.
         if (TLabel* l = Ui_Label(Ui_RowName("Label_DenpLine_", row).c_str())) {
-            char no[8];
-            std::snprintf(no, sizeof no, "%3d", line + 1);
-            l->SetCaption(no);
+            l->SetCaption(Num_FormatInt(line + 1, 3));
             const bool even = line >= 22 && ((line - 22) / 28 + 2) % 2 == 0;
             l->Font.Color = even ? clFuchsia : clBlack;
         }

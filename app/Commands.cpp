@@ -7,6 +7,7 @@
 #include "app/Focus.h"
 #include "app/Job.h"
 #include "app/Syori_01.h"
+#include "document/Commands.h"
 #include "document/Document.h"
 #include "masters/units/TanniList.h"
 #include "store/Denpyou.h"
@@ -31,10 +32,10 @@ bool Focus_InSyousai() { return Focus_Code >= 2110 && Focus_Code <= 3630 && (Foc
 }  // namespace
 
 // Store the document (document editor).
-void Command_F1() {}
+void Command_F1() { Denpyou_Store(); }
 
 // Delete or restore the document (document editor).
-void Command_F2() {}
+void Command_F2() { Denpyou_DeleteOrRestore(); }
 
 void Command_F3() {
     if (SyouhinChoose_Shown()) return;                          // grid one line up
@@ -48,7 +49,8 @@ void Command_F4() {
     if (TanniList_EditMode) return;  // delete the unit-list entry
     if (Job_Current == Job_Denpyou) {
         if (SyouhinChoose_Shown() || TanniChoose_Shown()) return;  // grid one line down
-        return;                                                     // delete the line
+        Denpyou_DeleteLine();
+        return;
     }
     if (Job_Current == Job_Kokyaku) return;  // delete the customer
     if (Job_Current == Job_Hinsyu) return;   // delete the category
@@ -56,13 +58,29 @@ void Command_F4() {
     // delete the product
 }
 
-// Insert a line, customer, category or product.
-void Command_F5() {}
+// Insert a line, customer, category or product; inside a chooser of the
+// editor, the grid back by half a page. The inserts come with their screens.
+void Command_F5() {
+    if (TanniList_EditMode) return;  // insert a unit-list entry
+    if (!Command_Enabled[4]) return;
+    if (Job_Current != Job_Denpyou) return;
+    if (SyouhinChoose_Shown()) {
+        if (!HinsyuChoose_Shown()) Denpyou_DetailPrePage();
+        return;
+    }
+    if (HinsyuChoose_Shown() || TanniChoose_Shown()) Denpyou_DetailPrePage();
+}
 
 void Command_F6() {
     if (!Command_Enabled[5]) return;
-    if (SyouhinChoose_Shown()) return;  // next half page, unless the category chooser lies over it
-    if (TanniChoose_Shown()) return;    // next half page on the editor
+    if (SyouhinChoose_Shown()) {
+        if (!HinsyuChoose_Shown()) Denpyou_DetailNextPage();
+        return;
+    }
+    if (TanniChoose_Shown()) {
+        if (Job_Current == Job_Denpyou) Denpyou_DetailNextPage();
+        return;
+    }
     if (Job_Current == Job_Denpyou && Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count &&
         Denpyou_Field[2][0] != ' ' && Str_ToInt(Denpyou_Field[2218]) != 0)
         return;  // copy the document
@@ -72,7 +90,10 @@ void Command_F7() {
     switch (Job_Current) {
         case Job_Denpyou:
             if (KokyakuChoose_Shown()) return;  // the chooser's previous page
-            if (Focus_InHeader()) return;       // the previous document
+            if (Focus_InHeader()) {
+                Denpyou_ShowBefore();
+                Job_Show();
+            }
             return;
         case Job_Kokyaku: return;  // previous page
         case Job_Hinsyu: return;   // previous page
@@ -85,7 +106,11 @@ void Command_F8() {
     switch (Job_Current) {
         case Job_Denpyou:
             if (KokyakuChoose_Shown()) return;  // the chooser's next page
-            if (Focus_InHeader()) return;       // the next document
+            if (Focus_InHeader()) {
+                Denpyou_ShowNext();
+                Job_Show();
+                return;
+            }
             if (Focus_InSyousai()) return;      // open the product chooser at the row
             return;
         case Job_Kokyaku: return;  // next page
@@ -107,7 +132,8 @@ void Command_F9() {
                 return;
             }
             if (SyouhinChoose_Shown()) return;  // close the product chooser
-            return;                             // a new document
+            Denpyou_New();
+            return;
         case Job_Kokyaku: return;  // to the empty row after the last customer
         case Job_Hinsyu: return;   // to the first empty category
         case Job_Syouhin: return;  // take a unit, close the category chooser, or to the empty row

@@ -72,6 +72,13 @@ void ScrollUnder(int column, int row, int delta) {
     TrimCell(column, row);
 }
 
+// The search has moved the window under the quantity cell that holds the
+// focus in the first or last row. A line it does not step past but that
+// takes no quantity (a grand total) is passed on as a focus-in would.
+void SettleUnderCursor(int row) {
+    if (Denpyou_IsSpecialLine(Denpyou_TopLine + row)) Denpyou_CellEnter(GridColumn_Suuryou, row);
+}
+
 }  // namespace
 
 const TGridColumn& Grid_Column(int column) { return Grid_Columns[column]; }
@@ -256,14 +263,16 @@ void Denpyou_FocusLineField(int column, int r) {
     } else if (edit) {
         // At the first and last rows the search may have moved the window
         // under the cell that holds the focus: no focus-in then runs, so the
-        // move takes the row and the code itself.
+        // move runs the shared one itself. It takes the row and the code on
+        // an item line, and on a line the search does not step past (a grand
+        // total) searches on, as a focus-in would.
         TrimCell(column, r);
-        const bool already = edit->Focused();
-        edit->SetFocus();
-        Grid_FrameMark(Grid_Frame(column, r));
-        if (already) {
-            Denpyou_CurRow = r;
-            Focus_Take(Grid_CellCode(column, r));
+        if (edit->Focused()) {
+            Denpyou_CellEnter(column, r);
+        } else {
+            edit->SetFocus();
+            // A cell that refused in turn keeps its resting frame.
+            if (edit->Focused()) Grid_FrameMark(Grid_Frame(column, r));
         }
     }
 
@@ -307,7 +316,8 @@ void Denpyou_SuuryouLineUp() {
         FocusCell(GridColumn_Suuryou, Denpyou_CurRow - 1);
     } else if (Denpyou_CurRow == 0 && Denpyou_TopLine > 0) {
         ScrollUnder(GridColumn_Suuryou, 0, -1);
-        if (Denpyou_IsSkippedLine(Denpyou_TopLine)) Denpyou_FindPrevEditLine(0);
+        if (Denpyou_IsSkippedLine(Denpyou_TopLine) && Denpyou_FindPrevEditLine(0) > 0)
+            SettleUnderCursor(0);
     }
 }
 
@@ -319,7 +329,8 @@ void Denpyou_SuuryouLineDown() {
         FocusCell(GridColumn_Suuryou, Denpyou_CurRow + 1);
     } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
         ScrollUnder(GridColumn_Suuryou, Grid_LastRow, +1);
-        if (Denpyou_IsSkippedLine(Denpyou_TopLine + Grid_LastRow)) Denpyou_FindNextEditLine(Grid_LastRow);
+        if (Denpyou_IsSkippedLine(Denpyou_TopLine + Grid_LastRow) && Denpyou_FindNextEditLine(Grid_LastRow) > 0)
+            SettleUnderCursor(Grid_LastRow);
     }
 }
 

@@ -4,6 +4,8 @@
 // focus-in and commit that every grid cell shares.
 #pragma once
 
+#include "store/Denpyou.h"
+
 #include <string>
 
 #include "platform/Types.h"
@@ -11,7 +13,6 @@
 class TEdit;
 class TShape;
 
-constexpr int Denpyou_LineMax = 200;
 constexpr int Denpyou_TopLineMax = Denpyou_LineMax - 20;  // the last row then shows line 199
 constexpr int Denpyou_GridLastRow = 19;                   // rows 0 ... 19
 

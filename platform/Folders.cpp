@@ -63,6 +63,7 @@ void TDirectoryListBox::Update() {
         paths_.push_back(Cp932_FromUtf8(walk.string()));
     }
     ItemIndex = static_cast<int>(Items.size()) - 1;
+    TopIndex = 0;
     std::vector<fs::path> subs;
     std::error_code ec;
     for (fs::directory_iterator it(host, ec), end; !ec && it != end; it.increment(ec))
@@ -86,5 +87,9 @@ void TDirectoryListBox::ProcessKey(Word key) {
     else if (key == vk::Down && ItemIndex + 1 < n) ++ItemIndex;
     else if (key == vk::Return) OpenItem(ItemIndex);
     else return;
+    // Keep the selected item in view.
+    const int rows = std::max(1, Height / std::max(1, ItemHeight));
+    if (ItemIndex < TopIndex) TopIndex = std::max(0, ItemIndex);
+    if (ItemIndex >= TopIndex + rows) TopIndex = ItemIndex - rows + 1;
     Changed();
 }

@@ -1,0 +1,27 @@
+// The function-key bar while a detail cell has the focus.
+#include <string>
+
+#include "app/CommandBar.h"
+#include "app/Syori_01.h"
+#include "document/Display.h"
+#include "store/Denpyou.h"
+
+void Denpyou_SetCommandBar(int mode) {
+    for (int key = 0; key < 9; ++key) Command_Enabled[key] = 1;
+    Command_Enabled[6] = 0;               // F7: no stepping from the grid
+    if (mode != 1) Command_Enabled[7] = 0;  // F8 lists products only from the description
+    if (Denpyou_CurRec == 0 || Denpyou_CurRec > Denpyou_Count) {
+        Command_Enabled[1] = 0;  // a new document: nothing to delete or copy, and it is new already
+        Command_Enabled[5] = 0;
+        Command_Enabled[8] = 0;
+    }
+
+    static const char* const captions[9] = {"F1 伝票登録", "F2 伝票削除", "F3 伝票印刷", "F4 行削除", "F5 行挿入",
+                                            "F6 複写",     "F7 前伝票",   nullptr,       "F9 伝票追加"};
+    for (int key = 1; key <= 9; ++key)
+        Command_SetCaption(key, key == 8 ? (mode == 1 ? "F8 商品一覧" : "F8 次伝票") : captions[key - 1]);
+    if (TLabel* l = Ui_Label("Label_Denpyou_BeforePage")) l->SetCaption("PageUp 半頁戻し");
+    if (TLabel* l = Ui_Label("Label_Denpyou_NextPage")) l->SetCaption("PageDown 半頁送り");
+
+    Command_ShowEnabled();
+}

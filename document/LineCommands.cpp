@@ -1,0 +1,96 @@
+// Commands on the detail lines: delete the cursor line, and move the grid's
+// window by half a page.
+#include <cstring>
+
+#include "app/CommandBar.h"
+#include "app/Build.h"
+#include "app/Job.h"
+#include "app/Syori_01.h"
+#include "document/Calc.h"
+#include "document/Commands.h"
+#include "document/Display.h"
+#include "editor/Controls.h"
+#include "editor/Grid.h"
+#include "store/Denpyou.h"
+#include "store/Str.h"
+
+namespace {
+
+constexpr int HalfPage = 10;
+constexpr int LastTopLine = Denpyou_LineMax - Denpyou_GridRows;  // 180
+
+// Line `to` := line `from`, every field copied whole (its full width).
+void CopyLine(int to, int from) {
+    for (int j = 0; j < Denpyou_LineFieldCount; ++j) {
+        const int w = Denpyou_LineWidth[j];
+        std::memcpy(Denpyou_LineField[Denpyou_LineFieldCount * to + j],
+                    Denpyou_LineField[Denpyou_LineFieldCount * from + j], static_cast<size_t>(w));
+        Denpyou_LineField[Denpyou_LineFieldCount * to + j][w] = '\0';
+    }
+}
+
+void BlankLine(int line) {
+    for (int j = 0; j < Denpyou_LineFieldCount; ++j)
+        Str_Spaces(Denpyou_LineField[Denpyou_LineFieldCount * line + j], Denpyou_LineWidth[j]);
+}
+
+bool IsZeiLine(int line) { return Denpyou_LineField[Denpyou_LineFieldCount * line][0] == LineKind_Zei; }
+
+void FocusSyousai(int row) {
+    if (TEdit* e = Ui_Edit(Ui_RowName("Edit_DenpSyousai_", row).c_str())) e->SetFocus();
+}
+
+}  // namespace
+
+void Denpyou_DeleteLine() {
+    if (!Command_Enabled[3] || Denpyou_CurRec == 0 || Denpyou_CurRec > Denpyou_Count + 1 ||
+        Job_Current != Job_Denpyou)
+        return;
+    if (Denpyou_CurRow < 0 || Denpyou_CurRow >= Denpyou_GridRows) return;  // no cursor line
+
+    const int first = Denpyou_TopLine + Denpyou_CurRow;
+    for (int line = first; line < Denpyou_LineMax - 1; ++line) CopyLine(line, line + 1);
+    BlankLine(Denpyou_LineMax - 1);
+    Denpyou_ShowLines();
+
+    // A tax line below the deleted line sums other lines now; it is looked
+    // for down to the last line, not only in the window, so that no tax
+    // line keeps an amount that the total then counts.
+    for (int line = first; line < Denpyou_LineMax; ++line)
+        if (IsZeiLine(line)) {
+            Denpyou_CalcZeiLines(Denpyou_CurRow);
+            break;
+        }
+    Denpyou_CalcSyoukeiLines();
+    Denpyou_CalcGoukeiLines();
+    Denpyou_CalcSeikyuuGoukei();
+
+    if (TEdit* e = Ui_Edit(Ui_RowName("Edit_DenpSyousai_", Denpyou_CurRow + 1).c_str())) {
+        char text[51], trimmed[51];
+        Str_Pad(e->Text().c_str(), text, 50, 0);
+        Str_Trim(text, trimmed, 50);
+        e->SetText(trimmed);
+    }
+}
+
+void Denpyou_DetailPrePage() {
+    if (Denpyou_TopLine >= HalfPage) {
+        Denpyou_TopLine -= HalfPage;
+        Denpyou_ShowLines();
+    } else if (Denpyou_TopLine > 0) {
+        Denpyou_TopLine = 0;
+        Denpyou_ShowLines();
+        FocusSyousai(1);
+    }
+}
+
+void Denpyou_DetailNextPage() {
+    if (Denpyou_TopLine <= LastTopLine - HalfPage) {
+        Denpyou_TopLine += HalfPage;
+        Denpyou_ShowLines();
+    } else if (Denpyou_TopLine < LastTopLine) {
+        Denpyou_TopLine = LastTopLine;
+        Denpyou_ShowLines();
+        FocusSyousai(Denpyou_GridRows);
+    }
+}

@@ -1,0 +1,125 @@
+#include "editor/Syousai.h"
+
+#include "app/Commands.h"
+#include "app/Flags.h"
+#include "app/Focus.h"
+#include "app/Syori_01.h"
+#include "document/Display.h"
+#include "editor/Grid.h"
+#include "store/Denpyou.h"
+
+namespace {
+
+constexpr int Syousai_Width = 50;
+constexpr char LineKind_Nebiki = '5';  // an adjustment the document total subtracts
+
+bool SyouhinChoose_Shown() {
+    TPanel* p = Ui_Panel("Panel_SyouhinChoose");
+    return p && p->Visible();
+}
+
+void FocusCell(int column, int row0) {
+    if (TEdit* e = Grid_Edit(column, row0)) e->SetFocus();
+}
+
+// Return: the description committed into the cursor's line, then on along
+// the line: an item line to its quantity, an adjustment line ('5') to its
+// actual price, any other line to the next row's description. In the last
+// row the window moves on under the cell instead.
+void Syousai_Return(int row) {
+    const int cur = Denpyou_CurRow;
+    if (cur < 0) return;
+    TEdit* edit = Grid_Edit(GridColumn_Syousai, row - 1);
+    if (!edit) return;
+    Flag_EnterCommitted = Flag_True;
+    Denpyou_CommitCell(GridColumn_Syousai, cur, edit);
+    const char kind = Denpyou_LineField[Denpyou_LineFieldCount * (Denpyou_TopLine + cur)][0];
+    if (kind == LineKind_Item) {
+        FocusCell(GridColumn_Suuryou, cur);
+    } else if (kind == LineKind_Nebiki) {
+        FocusCell(GridColumn_Jitubai, cur);
+    } else if (cur < Denpyou_GridLastRow) {
+        FocusCell(GridColumn_Syousai, cur + 1);
+    } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
+        ++Denpyou_TopLine;
+        Denpyou_ShowLines();
+        Grid_TrimEdit(edit, Syousai_Width);
+    }
+    // The focus stayed in this cell (the last row): its next focus-out
+    // commits what it then shows.
+    if (edit->Focused()) Flag_EnterCommitted = Flag_False;
+}
+
+// Home: the unit cell of the line above; in the first row the window moves
+// back one line first (text typed and not committed gives way to the
+// redrawn line).
+void Syousai_Home(int row) {
+    if (row > 1) {
+        FocusCell(GridColumn_Tanni, row - 2);
+        return;
+    }
+    if (Denpyou_TopLine <= 0) return;
+    --Denpyou_TopLine;
+    Denpyou_ShowLines();
+    FocusCell(GridColumn_Tanni, 0);
+}
+
+}  // namespace
+
+int SyouhinChoose_TopForRow(int row) {
+    if (row == 1) return 396;
+    return row <= 10 ? 394 : 118;
+}
+
+void Edit_DenpSyousai_Enter(int row) {
+    if (Focus_Locked()) return;
+    if (Denpyou_CommandMode != 1) {
+        Denpyou_CommandMode = 1;
+        Denpyou_SetCommandBar(1);
+    }
+    if (Denpyou_CurRow != row - 1) {
+        Denpyou_CurRow = row - 1;
+        if (TPanel* chooser = Ui_Panel("Panel_SyouhinChoose"); chooser && chooser->Visible()) {
+            const int top = SyouhinChoose_TopForRow(row);
+            if (chooser->Top != top) {
+                chooser->Top = top;
+                if (Form_Syori_01) Form_Syori_01->Invalidate();
+            }
+        }
+    }
+    Denpyou_MarkSyousaiRow();
+    const int code = Grid_CellCode(GridColumn_Syousai, row - 1);
+    Focus_Take(code);
+    Focus_CodeSaved = code;
+    Grid_TrimEdit(Grid_Edit(GridColumn_Syousai, row - 1), Syousai_Width);
+}
+
+void Edit_DenpSyousai_Exit(int row) {
+    if (Flag_EnterCommitted == Flag_False)
+        Denpyou_CommitCell(GridColumn_Syousai, row - 1, Grid_Edit(GridColumn_Syousai, row - 1));
+    // While the product chooser is open the frame marks the line it fills.
+    if (!SyouhinChoose_Shown()) Grid_FrameRest(Grid_Frame(GridColumn_Syousai, row - 1), clBlack);
+}
+
+void Edit_DenpSyousai_KeyDown(int row, Word key) {
+    // While the product chooser is shown its own key map takes the keys.
+    if (SyouhinChoose_Shown()) return;
+    switch (key) {
+        case vk::Return: Syousai_Return(row); break;
+        case vk::Home: Syousai_Home(row); break;
+        case vk::Up: Denpyou_LineUp(); break;
+        case vk::Down: Denpyou_LineDown(); break;
+        case vk::PageUp: Denpyou_BeforeHalfPage(); break;
+        case vk::PageDown: Denpyou_NextHalfPage(); break;
+        case vk::F1: Command_F1(); break;
+        case vk::F2: Command_F2(); break;
+        case vk::F3: Command_F3(); break;
+        case vk::F4: Command_F4(); break;
+        case vk::F5: Command_F5(); break;
+        case vk::F6: Command_F6(); break;
+        case vk::F8: Command_F8(); break;
+        case vk::F9: Command_F9(); break;
+        case vk::Escape: Command_Esc(); break;
+        default: break;  // F7 and every other key: nothing
+    }
+}

@@ -1,0 +1,270 @@
+#include "masters/units/TanniChoose.h"
+
+#include <cstring>
+#include <string>
+
+#include "app/Build.h"
+#include "app/CommandBar.h"
+#include "app/Flags.h"
+#include "app/Job.h"
+#include "app/Syori_01.h"
+#include "document/Display.h"
+#include "editor/Grid.h"
+#include "masters/products/SyouhinScreen.h"
+#include "store/Str.h"
+#include "store/Tanni.h"
+
+int TanniChoose_Top = 0;
+int TanniChoose_Row = 0;
+
+namespace {
+
+constexpr const char* Panel = "Panel_Tanni";
+constexpr int UnitWidth = 6;
+constexpr TColor clSkyBlue = 0xF0CAA6;
+constexpr TColor NumberBlue = 0xFF8000;
+constexpr int RowPitch = 20;
+constexpr int FirstRowTop = 20;
+constexpr int SyouhinRows = 25;
+
+// Where the panel stands over each screen that has unit cells.
+struct TPlace {
+    int Job, Left, Top;
+};
+constexpr TPlace Places[] = {{Job_Denpyou, 494, 76}, {Job_Syouhin, 784, 82}};
+
+// The key bars the chooser sets: (key, caption) pairs, the keys enabled.
+struct TCaption {
+    int Key;
+    const char* Text;
+};
+constexpr TCaption Bar_DenpyouOpen[] = {{1, "F1 品種変更"}, {3, "F3 明細上"}, {4, "F4 明細下"},
+                                        {5, "F5 前半頁"},   {6, "F6 次半頁"}, {9, "F9 閉じる"}};
+constexpr TCaption Bar_SyouhinOpen[] = {
+    {3, "F3 商品上"}, {4, "F4 商品下"}, {7, "F7 前頁"}, {8, "F8 次頁"}, {9, "F9 閉じる"}};
+// The product grid's own bar, back when the chooser closes there: every
+// caption set, only these keys enabled.
+constexpr TCaption Bar_Syouhin[] = {{1, "F1 伝票登録"}, {2, "F2 伝票削除"}, {3, "F3 伝票印刷"},
+                                    {4, "F4 商品削除"}, {5, "F5 商品挿入"}, {6, "F6 伝票複写"},
+                                    {7, "F7 商品前頁"}, {8, "F8 商品次頁"}, {9, "F9 商品追加"}};
+constexpr int Bar_SyouhinEnabled[] = {4, 5, 7, 8, 9};
+
+std::string RowName(const char* prefix, int row) { return Ui_RowName(prefix, row + 1); }
+
+TShape* CursorFrame(int row) { return Ui_Shape(RowName("Shape_Tanni_", row).c_str()); }
+
+void Repaint() {
+    if (Form_Syori_01) Form_Syori_01->Invalidate();
+}
+
+void ClearKeys() {
+    for (int key = 0; key < 9; ++key) Command_Enabled[key] = 0;
+}
+
+template <size_t N>
+void SetBar(const TCaption (&captions)[N], bool enable) {
+    for (const auto& c : captions) {
+        if (enable) Command_Enabled[c.Key - 1] = 1;
+        Command_SetCaption(c.Key, c.Text);
+    }
+}
+
+void SetLabel(const char* name, const char* caption) {
+    if (TLabel* l = Ui_Label(name)) l->SetCaption(caption);
+}
+
+// The entry the search puts the cursor on: the first of the units in use
+// equal to unit (6 bytes at most, stopping at a NUL), else the first free
+// entry, which with every entry in use is the last one: the cursor never
+// leaves the list.
+int FindEntry(const char* unit) {
+    const int count = Tanni_Count < Tanni_Max ? Tanni_Count : Tanni_Max;
+    for (int i = 0; i < count; ++i)
+        if (std::strncmp(Tanni_List[i], unit, UnitWidth) == 0) return i;
+    return count < Tanni_Max ? count : Tanni_Max - 1;
+}
+
+void Place() {
+    TPanel* panel = Ui_Panel(Panel);
+    if (!panel) return;
+    for (const auto& p : Places)
+        if (p.Job == Job_Current && (panel->Left != p.Left || panel->Top != p.Top)) {
+            panel->Left = p.Left;
+            panel->Top = p.Top;
+            Repaint();
+        }
+}
+
+void Locate(const char* unit) {
+    TanniChoose_Row = 0;
+    TanniChoose_Top = 0;
+    Place();
+    const int i = FindEntry(unit);
+    TanniChoose_Top = i / TanniChoose_Rows * TanniChoose_Rows;
+    TanniChoose_Row = i % TanniChoose_Rows;
+    TanniChoose_ShowPage();
+    TanniChoose_ShowCursor();
+}
+
+// The unit cell of the current row on the screen shown; nullptr when no row
+// is current.
+TEdit* CurrentCell() {
+    if (Job_Current == Job_Denpyou)
+        return Denpyou_CurRow >= 0 && Denpyou_CurRow <= Denpyou_GridLastRow ? Grid_Edit(GridColumn_Tanni, Denpyou_CurRow)
+                                                                           : nullptr;
+    return Syouhin_Row >= 0 && Syouhin_Row < SyouhinRows ? Ui_Edit(RowName("Edit_Syouhin_Tannni_", Syouhin_Row).c_str())
+                                                         : nullptr;
+}
+
+// A click on row k (0 ... 24) takes the row's own entry. The first two rows
+// ignore a free entry; the others take it and empty the cell.
+void RowClick(int k) {
+    const int entry = TanniChoose_Top + k;
+    if (k < 2 && Tanni_List[entry][0] == ' ') return;
+    Tanni_ChooseApply(entry + 1);
+}
+
+}  // namespace
+
+void TanniChoose_CreateControls(TForm& form) {
+    TControl* panel = form.Find(Panel);
+    if (!panel) return;
+    panel->Color = clSkyBlue;
+    for (int k = 0; k < TanniChoose_Rows; ++k) {
+        const int top = FirstRowTop + RowPitch * k;
+        Ui_Build(form, {TControlKind::Label, RowName("Label_Tanni_No_", k).c_str(), Panel, 2, top + 2, 22, 15, "",
+                        NumberBlue, clWhite, -12, Font_Gothic, TAlignment::taRightJustify});
+        auto* frame = static_cast<TShape*>(
+            Ui_Build(form, {TControlKind::Shape, RowName("Shape_Tanni_", k).c_str(), Panel, 26, top, 62, 19}));
+        frame->Pen.Color = clGray;
+        frame->Pen.Width = 1;
+        frame->Brush.Color = clWhite;
+        TControl* unit = Ui_Build(form, {TControlKind::Label, RowName("Label_Tanni_", k).c_str(), Panel, 29, top + 2,
+                                         56, 15, "", clWhite, clBlack, -15, Font_Mincho});
+        unit->OnClick = [k](TControl*) { RowClick(k); };
+    }
+    TControl* pre = Ui_Build(form, {TControlKind::Label, "Labe_TanniChoose_Pre", Panel, 2, 2, 20, 16, "▲",
+                                    clSkyBlue, clNavy, -15, Font_Gothic});
+    pre->OnClick = [](TControl*) { TanniChoose_PrevPage(); };
+    TControl* next = Ui_Build(form, {TControlKind::Label, "Labe_TanniChoose_Next", Panel, 2, 522, 20, 16, "▼",
+                                     clSkyBlue, clNavy, -15, Font_Gothic});
+    next->OnClick = [](TControl*) { TanniChoose_NextPage(); };
+}
+
+bool TanniChoose_Shown() {
+    TPanel* p = Ui_Panel(Panel);
+    return p && p->Visible();
+}
+
+int TanniChoose_Cursor() { return TanniChoose_Top + TanniChoose_Row + 1; }
+
+void TanniChoose_Open(const char* unit) {
+    ClearKeys();
+    if (Job_Current == Job_Denpyou) {
+        SetBar(Bar_DenpyouOpen, true);
+        Command_ShowEnabled();
+        SetLabel("Label_Denpyou_BeforePage", "F5 半頁戻し");
+        SetLabel("Label_Denpyou_NextPage", "F6 半頁送り");
+    } else {
+        SetBar(Bar_SyouhinOpen, true);
+        Command_ShowEnabled();
+    }
+    if (TPanel* panel = Ui_Panel(Panel); panel && !panel->Visible()) panel->Show();
+    Locate(unit);
+}
+
+void TanniChoose_Locate(const char* unit) { Locate(unit); }
+
+void TanniChoose_ShowPage() {
+    for (int k = 0; k < TanniChoose_Rows; ++k) {
+        const int entry = TanniChoose_Top + k;
+        if (TLabel* no = Ui_Label(RowName("Label_Tanni_No_", k).c_str())) no->SetCaption(std::to_string(entry + 1));
+        if (TLabel* unit = Ui_Label(RowName("Label_Tanni_", k).c_str()))
+            unit->SetCaption(std::string(Tanni_List[entry], strnlen(Tanni_List[entry], UnitWidth)));
+    }
+}
+
+void TanniChoose_ShowCursor() {
+    for (int k = 0; k < TanniChoose_Rows; ++k) {
+        TShape* frame = CursorFrame(k);
+        if (!frame) continue;
+        if (k == TanniChoose_Row) Grid_FrameMark(frame);
+        else if (frame->Pen.Color == clRed) Grid_FrameRest(frame, clGray);
+    }
+}
+
+void Tanni_ChooseUp() {
+    if (TanniChoose_Row > 0) {
+        --TanniChoose_Row;
+        TanniChoose_ShowCursor();
+    } else if (TanniChoose_Top > 0) {
+        --TanniChoose_Top;
+        TanniChoose_ShowPage();
+    }
+}
+
+// The page moves on one entry at a time up to the last page, so that the
+// hundredth entry can come under the cursor.
+void Tanni_ChooseDown() {
+    if (TanniChoose_Row < TanniChoose_Rows - 1) {
+        ++TanniChoose_Row;
+        TanniChoose_ShowCursor();
+    } else if (TanniChoose_Top < TanniChoose_TopMax) {
+        ++TanniChoose_Top;
+        TanniChoose_ShowPage();
+    }
+}
+
+void TanniChoose_PrevPage() {
+    if (TanniChoose_Top > TanniChoose_Rows - 1) {
+        TanniChoose_Top -= TanniChoose_Rows;
+        TanniChoose_ShowPage();
+    } else if (TanniChoose_Top != 0) {
+        TanniChoose_Top = 0;
+        TanniChoose_ShowPage();
+        TanniChoose_Row = 0;
+        TanniChoose_ShowCursor();
+    }
+}
+
+void TanniChoose_NextPage() {
+    if (TanniChoose_Top + TanniChoose_Rows < TanniChoose_TopMax) {
+        TanniChoose_Top += TanniChoose_Rows;
+        TanniChoose_ShowPage();
+    } else if (TanniChoose_Top != TanniChoose_TopMax) {
+        TanniChoose_Top = TanniChoose_TopMax;
+        TanniChoose_ShowPage();
+        TanniChoose_Row = TanniChoose_Rows - 1;
+        TanniChoose_ShowCursor();
+    }
+}
+
+void Tanni_ChooseApply(int n) {
+    if (TPanel* p = Ui_Panel("Panel_SyouhinChoose")) p->Hide();
+    if (Job_Current == Job_Denpyou) {
+        Denpyou_CommandMode = 2;
+        Denpyou_SetCommandBar(2);
+    } else {
+        ClearKeys();
+        for (int key : Bar_SyouhinEnabled) Command_Enabled[key - 1] = 1;
+        SetBar(Bar_Syouhin, false);
+        Command_ShowEnabled();
+    }
+    if (n >= 1 && n <= Tanni_Max) {
+        if (TEdit* cell = CurrentCell()) {
+            // The list's entry itself stays as it is: the trim works on a copy.
+            char source[UnitWidth + 1];
+            std::memcpy(source, Tanni_List[n - 1], UnitWidth);
+            source[UnitWidth] = '\0';
+            char trimmed[UnitWidth + 1];
+            Str_Trim(source, trimmed, UnitWidth);
+            cell->SetText(trimmed);
+            // The cell now shows a unit that is not stored yet: its next
+            // Return or focus-out stores it.
+            Flag_EnterCommitted = Flag_False;
+        }
+    }
+    if (TPanel* p = Ui_Panel(Panel)) p->Hide();
+}
+
+void TanniChoose_TakeCursor() { Tanni_ChooseApply(TanniChoose_Cursor()); }

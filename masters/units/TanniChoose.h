@@ -1,0 +1,47 @@
+// The unit chooser: a pop-up list of the unit list (Panel_Tanni) beside the
+// grid whose unit cell has the focus, 25 entries a page with a cursor. It
+// never takes the focus: the unit cell keeps it and hands the chooser its
+// keys while the panel is shown. A pick only puts the unit's text into the
+// cell; the cell's own Return or focus-out stores it.
+#pragma once
+
+class TForm;
+
+constexpr int TanniChoose_Rows = 25;
+constexpr int TanniChoose_TopMax = 75;  // the last page shows entries 76 ... 100
+
+extern int TanniChoose_Top;  // entry shown in the first row, 0 ... 75
+extern int TanniChoose_Row;  // cursor row, 0 ... 24
+
+// The rows, the page labels and their clicks on Panel_Tanni.
+void TanniChoose_CreateControls(TForm& form);
+
+// Whether the chooser is open (its panel shown).
+bool TanniChoose_Shown();
+// The 1-based entry number under the cursor.
+int TanniChoose_Cursor();
+
+// Opens the chooser for the focused unit cell on unit (6 bytes, blank
+// filled): the chooser's key bar, the panel shown beside the screen's grid,
+// the cursor on the first of the units in use equal to it, else on the first
+// free entry (the last entry when all 100 are in use).
+void TanniChoose_Open(const char* unit);
+// The same without the key bar and without showing the panel.
+void TanniChoose_Locate(const char* unit);
+
+void TanniChoose_ShowPage();    // the 25 rows from TanniChoose_Top
+void TanniChoose_ShowCursor();  // the cursor frame on TanniChoose_Row
+
+void Tanni_ChooseUp();        // cursor one row up, the page one entry back at row 0
+void Tanni_ChooseDown();      // cursor one row down, the page one entry on at row 24
+void TanniChoose_PrevPage();  // 25 entries back
+void TanniChoose_NextPage();  // 25 entries on
+
+// Takes entry n (1 ... 100) into the unit cell of the current row, or with 0
+// takes nothing; always closes the chooser and puts back the key bar of the
+// screen underneath. The cell's commit flag is cleared when it receives a
+// unit, so that its next Return or focus-out stores the unit it shows.
+void Tanni_ChooseApply(int n);
+// Tanni_ChooseApply with the entry under the cursor (Return, Home and F9).
+void TanniChoose_TakeCursor();
+

@@ -1,0 +1,50 @@
+// The program's own window rendered offscreen: the job menu, the bar, the
+// editor and their Japanese captions reach the picture.
+#include <gtest/gtest.h>
+
+#include "platform/Cp932.h"
+#include "platform/qt/Screenshot.h"
+#include "tests/qt/QtTestApp.h"
+#include "tools/Headless.h"
+
+namespace {
+
+// Pixels in a control's rectangle that are not its background colour: the
+// text drawn on it.
+int TextPixels(const QImage& image, TControl* c, const QColor& background) {
+    const QRect area(c->ScreenLeft(), c->ScreenTop(), c->Width, c->Height);
+    int all = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) all += image.pixel(x, y) != background.rgb();
+    return all;
+}
+
+TEST(Window, RendersTheStartScreenWithItsJapaneseCaptions) {
+    TestApp();
+    THeadlessSession session;
+    ASSERT_TRUE(session.Start());
+    const QImage image = Qt_RenderForm(*session.Form());
+    ASSERT_EQ(image.size(), QSize(1024, 768));
+    if (const char* out = std::getenv("SYORI_SCREENSHOT")) image.save(out);
+
+    // The current menu entry is navy with white text; the others olive.
+    TControl* current = session.Control("Label_Job_01");
+    TControl* other = session.Control("Label_Job_02");
+    EXPECT_EQ(session.TextOf("Label_Job_01"), Cp932_FromUtf8("見積伝票"));
+    EXPECT_GT(CountPixels(image, QColor(0, 0, 128), QRect(current->ScreenLeft(), current->ScreenTop(), current->Width, current->Height)), 100);
+    EXPECT_GT(TextPixels(image, current, QColor(0, 0, 128)), 40);
+    EXPECT_GT(CountPixels(image, QColor(128, 128, 0), QRect(other->ScreenLeft(), other->ScreenTop(), other->Width, other->Height)), 100);
+    // The bar's F1 cell is olive with its caption; F2 silver on a new document.
+    TControl* f1 = session.Control("Label_Command_01_F1");
+    EXPECT_GT(TextPixels(image, f1, QColor(128, 128, 0)), 40);
+    TControl* f2 = session.Control("Label_Command_01_F2");
+    EXPECT_GT(CountPixels(image, QColor(192, 192, 192), QRect(f2->ScreenLeft(), f2->ScreenTop(), f2->Width, f2->Height)), 100);
+    // The focused first header field has the red frame of the cursor.
+    TControl* frame = session.Control("Shape_DenpKokyakuName_1");
+    EXPECT_GT(CountPixels(image, QColor(255, 0, 0), QRect(frame->ScreenLeft(), frame->ScreenTop(), frame->Width, frame->Height)), 100);
+    // The state caption and the date are drawn.
+    EXPECT_GT(TextPixels(image, session.Control("Label_DenpyouKind"), QColor(255, 255, 255)), 20);
+    EXPECT_GT(TextPixels(image, session.Control("Label_Date"), image.pixelColor(0, 0)), 20);
+}
+
+}  // namespace

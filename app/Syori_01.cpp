@@ -7,6 +7,7 @@
 #include "app/Shell.h"
 #include "editor/Bind.h"
 #include "editor/Controls.h"
+#include "editor/ValueCells.h"
 #include "masters/categories/HinsyuScreen.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "masters/products/SyouhinScreen.h"
@@ -34,4 +35,5 @@ TForm_Syori_01::TForm_Syori_01() {
     Shell_CreateControls(*this);  // last: binds to the controls above
     Editor_BindHandlers(*this);
     Denpyou_BindCommands(*this);
+    ValueCells_BindHandlers(*this);
 }

@@ -32,14 +32,14 @@ static_assert(Grid_LastRow == Denpyou_GridRows - 1);
 // Columns by their move number. The list price, purchase price and their
 // rates rest in grey, the others in black.
 constexpr TGridColumn Grid_Columns[GridColumn_Count] = {
-    {"Edit_DenpSyousai_", "Shape_DenpSyousai_", 1, TCommitForm::Left, 0, clBlack, 1},
-    {"Edit_DenpTanni_", "Shape_DenpTanni_", 5, TCommitForm::Left, 40, clBlack, -1},
-    {"Edit_DenpSuuryou_", "Shape_DenpSuuryou_", 4, TCommitForm::RightReal, 30, clBlack, 2},
-    {"Edit_DenpTanka_", "Shape_DenpTanka_", 2, TCommitForm::RightReal, 10, clGray, 2},
-    {"Edit_DenpTankaRitu_", "Shape_DenpTankaRitu_", 3, TCommitForm::RightInt, 20, clGray, 2},
-    {"Edit_DenpSiire_", "Shape_DenpSiire_", 6, TCommitForm::RightReal, 50, clGray, 2},
-    {"Edit_DenpSiireRitu_", "Shape_DenpSiireRitu_", 7, TCommitForm::RightInt, 60, clGray, 2},
-    {"Edit_DenpJitubaiTanka_", "Shape_DenpJitubaiTanka_", 8, TCommitForm::RightReal, 70, clBlack, 2},
+    {"Edit_DenpSyousai_", "Shape_DenpSyousai_", 1, TCommitForm::Left, 0, clBlack},
+    {"Edit_DenpTanni_", "Shape_DenpTanni_", 5, TCommitForm::Left, 40, clBlack},
+    {"Edit_DenpSuuryou_", "Shape_DenpSuuryou_", 4, TCommitForm::RightReal, 30, clBlack},
+    {"Edit_DenpTanka_", "Shape_DenpTanka_", 2, TCommitForm::RightReal, 10, clGray},
+    {"Edit_DenpTankaRitu_", "Shape_DenpTankaRitu_", 3, TCommitForm::RightInt, 20, clGray},
+    {"Edit_DenpSiire_", "Shape_DenpSiire_", 6, TCommitForm::RightReal, 50, clGray},
+    {"Edit_DenpSiireRitu_", "Shape_DenpSiireRitu_", 7, TCommitForm::RightInt, 60, clGray},
+    {"Edit_DenpJitubaiTanka_", "Shape_DenpJitubaiTanka_", 8, TCommitForm::RightReal, 70, clBlack},
 };
 
 bool ValidRow(int row) { return row >= 0 && row <= Grid_LastRow; }
@@ -72,11 +72,17 @@ void ScrollUnder(int column, int row, int delta) {
     TrimCell(column, row);
 }
 
+// The focus-in of a cell that holds the focus already.
+void RunFocusIn(int column, int row) {
+    TEdit* edit = Grid_Edit(column, row);
+    if (edit && edit->OnEnter) edit->OnEnter(edit);
+}
+
 // The search has moved the window under the quantity cell that holds the
 // focus in the first or last row. A line it does not step past but that
 // takes no quantity (a grand total) is passed on as a focus-in would.
 void SettleUnderCursor(int row) {
-    if (Denpyou_IsSpecialLine(Denpyou_TopLine + row)) Denpyou_CellEnter(GridColumn_Suuryou, row);
+    if (Denpyou_IsSpecialLine(Denpyou_TopLine + row)) RunFocusIn(GridColumn_Suuryou, row);
 }
 
 }  // namespace
@@ -156,38 +162,6 @@ void Denpyou_CommitCell(int column, int row, TEdit* edit) {
     Denpyou_CalcSeikyuuGoukei();
 }
 
-void Denpyou_CellEnter(int column, int row) {
-    if (Focus_Locked()) return;
-    const TGridColumn& col = Grid_Columns[column];
-    if (col.BarMode >= 0 && Denpyou_CommandMode != col.BarMode) {
-        Denpyou_CommandMode = col.BarMode;
-        Denpyou_SetCommandBar(col.BarMode);
-    }
-    if (TPanel* chooser = Ui_Panel("Panel_SyouhinChoose"); chooser && chooser->Visible()) {
-        chooser->Hide();
-        Denpyou_ClearSyousaiFrames();
-    }
-    if (Denpyou_IsSpecialLine(Denpyou_TopLine + row)) {
-        // Refused: a vertical move goes on to the nearest item line in its
-        // direction, anything else gives the focus back.
-        int v = 0;
-        if (Denpyou_MoveUp) v = Denpyou_FindPrevEditLine(row);
-        if (Denpyou_MoveDown) v = Denpyou_FindNextEditLine(row);
-        if (v == 0) Focus_Restore();
-        else Denpyou_FocusLineField(column, v - 1);
-        return;
-    }
-    if (Denpyou_CurRow != row) Denpyou_CurRow = row;
-    Focus_Take(Grid_CellCode(column, row));
-    TrimCell(column, row);
-    Grid_FrameMark(Grid_Frame(column, row));
-}
-
-void Denpyou_CellExit(int column, int row) {
-    if (Flag_EnterCommitted == Flag_False) Denpyou_CommitCell(column, row, Grid_Edit(column, row));
-    Grid_FrameRest(Grid_Frame(column, row), Grid_Columns[column].Rest);
-}
-
 int Denpyou_FindPrevEditLine(int r) {
     if (!ValidRow(r)) return 0;
     const int keptTop = Denpyou_TopLine, keptRow = Denpyou_CurRow;
@@ -263,12 +237,12 @@ void Denpyou_FocusLineField(int column, int r) {
     } else if (edit) {
         // At the first and last rows the search may have moved the window
         // under the cell that holds the focus: no focus-in then runs, so the
-        // move runs the shared one itself. It takes the row and the code on
-        // an item line, and on a line the search does not step past (a grand
-        // total) searches on, as a focus-in would.
+        // move runs the cell's focus-in itself. It takes the row and the code
+        // on an item line, and on a line the search does not step past (a
+        // grand total) searches on.
         TrimCell(column, r);
         if (edit->Focused()) {
-            Denpyou_CellEnter(column, r);
+            RunFocusIn(column, r);
         } else {
             edit->SetFocus();
             // A cell that refused in turn keeps its resting frame.

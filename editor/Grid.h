@@ -1,7 +1,7 @@
 // The detail grid's window over the 200 lines and its cursor: the moves of
 // the cursor and the window, the search that carries the cursor past tax,
 // subtotal and total lines, the red frame of the cursor cell, and the
-// focus-in and commit that every grid cell shares.
+// commit that every grid cell shares.
 #pragma once
 
 #include "store/Denpyou.h"
@@ -50,7 +50,6 @@ struct TGridColumn {
     TCommitForm Form;
     int CodeOffset;     // focus code: 2110 + 80 x row + offset
     TColor Rest;        // the frame's pen colour at rest
-    int BarMode;        // the key bar the cell shows (-1: leaves the bar alone)
 };
 const TGridColumn& Grid_Column(int column);
 
@@ -79,12 +78,6 @@ std::string Grid_CommitText(const std::string& text, int width, TCommitForm form
 // document, the unit column takes the unit into the unit list. Nothing while
 // row is outside 0 ... 19.
 void Denpyou_CommitCell(int column, int row, TEdit* edit);
-
-// The focus-in and focus-out that every value cell (quantity, unit, prices,
-// rates) shares: the focus-in refuses a special line or carries a vertical
-// move on past it; the focus-out commits unless Return already has.
-void Denpyou_CellEnter(int column, int row);
-void Denpyou_CellExit(int column, int row);
 
 // The 1-based row of the nearest line above (below) the value cell of row r
 // whose kind is not '1', '3' or '4', after moving the window to show it; 0

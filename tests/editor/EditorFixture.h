@@ -63,15 +63,4 @@ protected:
         TShape* s = Shape(name);
         return s ? std::to_string(s->Pen.Color) + "/" + std::to_string(s->Pen.Width) : "<none>";
     }
-
-    // The shared focus-in and commit on the value cells, as their columns
-    // will bind them, so that moves in the quantity column can be followed.
-    void BindValueCells() {
-        for (int column = GridColumn_Tanni; column < GridColumn_Count; ++column)
-            for (int row = 0; row < 20; ++row) {
-                TEdit* e = Grid_Edit(column, row);
-                e->OnEnter = [column, row](TControl*) { Denpyou_CellEnter(column, row); };
-                e->OnExit = [column, row](TControl*) { Denpyou_CellExit(column, row); };
-            }
-    }
 };

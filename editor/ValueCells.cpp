@@ -1,0 +1,348 @@
+#include "editor/ValueCells.h"
+
+#include <string>
+
+#include "app/Build.h"
+#include "app/Commands.h"
+#include "app/Flags.h"
+#include "app/Focus.h"
+#include "app/Job.h"
+#include "app/Syori_01.h"
+#include "document/Display.h"
+#include "document/Number.h"
+#include "editor/Controls.h"
+#include "editor/Grid.h"
+#include "masters/units/TanniChoose.h"
+#include "platform/Form.h"
+#include "store/Denpyou.h"
+#include "store/Str.h"
+#include "store/Tanni.h"
+
+namespace {
+
+constexpr char LineKind_Nebiki = '5';  // an adjustment the document total subtracts
+constexpr int UnitWidth = 6;
+constexpr int BarMode_Values = 2;
+constexpr int Tanni_BarRow = 3;  // the one unit cell that switches the key bar itself
+constexpr int None = -1;
+
+// Where Return and Home lead from each value column (same row), and what a
+// rate cell reads for its "100": the other rate cell and the price it
+// applies to.
+struct TValueColumn {
+    int Return;
+    int Home;
+    int OtherRate;
+    int PriceField;
+};
+constexpr TValueColumn Value_Columns[GridColumn_Count] = {
+    /* description */ {None, None, None, None},
+    /* unit        */ {GridColumn_Tanka, GridColumn_Suuryou, None, None},
+    /* quantity    */ {GridColumn_Tanni, GridColumn_Syousai, None, None},
+    /* list price  */ {GridColumn_TankaRitu, GridColumn_Tanni, None, None},
+    /* its rate    */ {GridColumn_Siire, GridColumn_Tanka, GridColumn_SiireRitu, 2},
+    /* purchase    */ {GridColumn_SiireRitu, GridColumn_TankaRitu, None, None},
+    /* its rate    */ {GridColumn_Jitubai, GridColumn_Siire, GridColumn_TankaRitu, 6},
+    /* actual      */ {None, GridColumn_SiireRitu, None, None},  // Return: the next row's description
+};
+
+int Width(int column) { return Denpyou_LineWidth[Grid_Column(column).Field]; }
+
+char* LineField(int line, int field) { return Denpyou_LineField[Denpyou_LineFieldCount * line + field]; }
+
+bool ValidRow(int row0) { return row0 >= 0 && row0 <= Denpyou_GridLastRow; }
+
+void FocusCell(int column, int row0) {
+    if (TEdit* e = Grid_Edit(column, row0)) e->SetFocus();
+}
+
+// The text without leading and trailing blanks and line feeds, however long.
+std::string Bare(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \n");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \n") - first + 1);
+}
+
+// The cell's text readied for typing: the bare value. The actual price is
+// not cut to its field here, so that its commit sees the whole value.
+void TrimForTyping(int column, TEdit* edit) {
+    if (!edit) return;
+    if (column == GridColumn_Jitubai) edit->SetText(Bare(edit->Text()));
+    else Grid_TrimEdit(edit, Width(column));
+}
+
+// An actual price longer than its field: a fractional part is dropped when
+// that makes it fit. Returns false when it cannot fit; the cell then shows
+// the stored price again.
+bool FitJitubai(TEdit* edit, int line) {
+    const int width = Width(GridColumn_Jitubai);
+    std::string text = edit->Text();
+    text.erase(text.find_last_not_of(' ') + 1);
+    if (static_cast<int>(text.size()) <= width) return true;
+    text = Bare(text);
+    const size_t point = text.find('.');
+    if (static_cast<int>(text.size()) > width && point != std::string::npos) text.erase(point);
+    if (static_cast<int>(text.size()) <= width && Num_ReadReal(text.c_str()) != 0) {
+        edit->SetText(text);
+        return true;
+    }
+    edit->SetText(LineField(line, Grid_Column(GridColumn_Jitubai).Field));
+    return false;
+}
+
+// Commits the cell's text into its field of the line shown in row0, with
+// the recalculation (numbers) or the unit list (units). A line that is not
+// an item line takes nothing: a focused value cell can only stand on one
+// after the window has scrolled under it.
+void Commit(int column, int row0, TEdit* edit) {
+    if (!edit || !ValidRow(row0)) return;
+    const int line = Denpyou_TopLine + row0;
+    if (Denpyou_IsSpecialLine(line)) return;
+    if (column == GridColumn_Jitubai && !FitJitubai(edit, line)) return;
+    Denpyou_CommitCell(column, row0, edit);
+}
+
+// The rate cell's text on entry: "100" when neither rate of the row is set
+// and the price it applies to is, else the bare rate.
+void RateDefault(int column, int row0, TEdit* edit) {
+    const TValueColumn& c = Value_Columns[column];
+    TEdit* other = Grid_Edit(c.OtherRate, row0);
+    const std::string own = edit->Text();
+    const std::string others = other ? other->Text() : std::string();
+    const char* price = LineField(Denpyou_TopLine + row0, c.PriceField);
+    if (Num_ReadLong(own.c_str()) == 0 && Num_ReadLong(others.c_str()) == 0 && Num_ReadReal(price) != 0)
+        edit->SetText("100");
+    else
+        Grid_TrimEdit(edit, Width(column));
+}
+
+// Up and Down in the number columns: the cell one row up or down, which
+// hands the focus on past special lines in the direction of the move; at
+// the first and last rows the window scrolls under the cell instead (text
+// typed and not committed gives way to the line that comes in).
+void NumberUp(int column, int row0) {
+    Denpyou_MoveUp = 1;
+    if (row0 > 0) {
+        FocusCell(column, row0 - 1);
+        return;
+    }
+    if (Denpyou_TopLine <= 0) return;
+    --Denpyou_TopLine;
+    Denpyou_ShowLines();
+    TrimForTyping(column, Grid_Edit(column, row0));
+    if (Denpyou_IsSkippedLine(Denpyou_TopLine + row0)) Denpyou_FindPrevEditLine(row0);
+}
+
+void NumberDown(int column, int row0) {
+    Denpyou_MoveDown = 1;
+    if (row0 < Denpyou_GridLastRow) {
+        FocusCell(column, row0 + 1);
+        return;
+    }
+    if (Denpyou_TopLine >= Denpyou_TopLineMax) return;
+    ++Denpyou_TopLine;
+    Denpyou_ShowLines();
+    TrimForTyping(column, Grid_Edit(column, row0));
+    if (Denpyou_IsSkippedLine(Denpyou_TopLine + row0)) Denpyou_FindNextEditLine(row0);
+}
+
+// Return in the actual price: on to the next row's description; in the last
+// row the window moves on one line and the last row's description takes the
+// focus; at the document's last line the document is stored.
+void JitubaiOn(int row0, TEdit* edit) {
+    if (row0 < Denpyou_GridLastRow) {
+        FocusCell(GridColumn_Syousai, row0 + 1);
+    } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
+        ++Denpyou_TopLine;
+        Denpyou_ShowLines();
+        TrimForTyping(GridColumn_Jitubai, edit);
+        FocusCell(GridColumn_Syousai, Denpyou_GridLastRow);
+    } else {
+        Command_F1();
+    }
+}
+
+void NumberReturn(int column, int row0) {
+    TEdit* edit = Grid_Edit(column, row0);
+    Flag_EnterCommitted = Flag_True;
+    Commit(column, Denpyou_CurRow, edit);
+    if (column == GridColumn_Jitubai) JitubaiOn(row0, edit);
+    else FocusCell(Value_Columns[column].Return, row0);
+}
+
+void NumberHome(int column, int row0) {
+    int to = Value_Columns[column].Home;
+    if (column == GridColumn_Jitubai && LineField(Denpyou_TopLine + row0, 0)[0] == LineKind_Nebiki)
+        to = GridColumn_Syousai;
+    FocusCell(to, row0);
+}
+
+// The keys every value cell shares once its own keys are handled.
+void CommandKey(Word key) {
+    switch (key) {
+        case vk::F1: Command_F1(); break;
+        case vk::F2: Command_F2(); break;
+        case vk::F3: Command_F3(); break;
+        case vk::F4: Command_F4(); break;
+        case vk::F5: Command_F5(); break;
+        case vk::F6: Command_F6(); break;
+        case vk::F7:
+        case vk::PageUp: Denpyou_BeforeHalfPage(); break;
+        case vk::F8:
+        case vk::PageDown: Denpyou_NextHalfPage(); break;
+        case vk::F9: Command_F9(); break;
+        case vk::Escape: Command_Esc(); break;
+        default: break;
+    }
+}
+
+// The unit commit of Return: the text into the unit field of the cursor's
+// line and, when new, into the unit list.
+void TanniCommit(int row0) {
+    Flag_EnterCommitted = Flag_True;
+    Commit(GridColumn_Tanni, Denpyou_CurRow, Grid_Edit(GridColumn_Tanni, row0));
+}
+
+void TanniKeyClosed(int row0, Word key) {
+    switch (key) {
+        case vk::Home: FocusCell(GridColumn_Suuryou, row0); break;
+        case vk::Return:
+            TanniCommit(row0);
+            FocusCell(GridColumn_Tanka, row0);
+            break;
+        case vk::Up: Denpyou_LineUp(); break;
+        case vk::Down: Denpyou_LineDown(); break;
+        default: CommandKey(key); break;
+    }
+}
+
+// With the chooser open the cell's keys move and pick in it. Return first
+// stores what the cell holds, then fills it with the unit at the cursor,
+// which the next Return or focus-out stores.
+void TanniKeyOpen(int row0, Word key) {
+    switch (key) {
+        case vk::Home:
+            TanniChoose_TakeCursor();
+            FocusCell(GridColumn_Suuryou, row0);
+            break;
+        case vk::Return:
+            TanniCommit(row0);
+            TanniChoose_TakeCursor();
+            Grid_TrimEdit(Grid_Edit(GridColumn_Tanni, row0), UnitWidth);
+            break;
+        case vk::F3: Denpyou_LineUp(); break;
+        case vk::F4: Denpyou_LineDown(); break;
+        case vk::F5:
+        case vk::F7: Denpyou_BeforeHalfPage(); break;
+        case vk::F6:
+        case vk::F8: Denpyou_NextHalfPage(); break;
+        case vk::Up: Tanni_ChooseUp(); break;
+        case vk::Down: Tanni_ChooseDown(); break;
+        case vk::PageUp: TanniChoose_PrevPage(); break;
+        case vk::PageDown: TanniChoose_NextPage(); break;
+        case vk::F9: TanniChoose_TakeCursor(); break;
+        case vk::Escape: Command_Esc(); break;
+        default: break;  // F1 and F2: nothing while the chooser is open
+    }
+}
+
+// The wheel: every third event, in either direction, acts in its own
+// direction; over the open unit chooser it moves the chooser's cursor.
+int Wheel_Count = 0;
+
+bool Shown(const char* panel) {
+    TPanel* p = Ui_Panel(panel);
+    return p && p->Visible();
+}
+
+void Wheel(bool down) {
+    if (++Wheel_Count % 3 != 0) return;
+    Wheel_Count = 0;
+    if (Job_Current != Job_Denpyou && Job_Current != Job_Syouhin) return;
+    if (!TanniChoose_Shown() || Shown("Panel_ChooseHinsyu")) return;
+    if (Job_Current == Job_Denpyou && Shown("Panel_SyouhinChoose")) return;
+    if (down) Tanni_ChooseDown();
+    else Tanni_ChooseUp();
+}
+
+}  // namespace
+
+void ValueCell_Enter(int column, int row) {
+    const int row0 = row - 1;
+    if (Focus_Locked()) return;
+    if ((column != GridColumn_Tanni || row0 == Tanni_BarRow) && Denpyou_CommandMode != BarMode_Values) {
+        Denpyou_CommandMode = BarMode_Values;
+        Denpyou_SetCommandBar(BarMode_Values);
+    }
+    if (TPanel* chooser = Ui_Panel("Panel_SyouhinChoose"); chooser && chooser->Visible()) {
+        chooser->Hide();
+        Denpyou_ClearSyousaiFrames();
+    }
+    if (Denpyou_IsSpecialLine(Denpyou_TopLine + row0)) {
+        // Refused: a vertical move goes on to the nearest line it may edit
+        // in its direction; anything else gives the focus back.
+        int v = 0;
+        if (Denpyou_MoveUp) v = Denpyou_FindPrevEditLine(row0);
+        if (Denpyou_MoveDown) v = Denpyou_FindNextEditLine(row0);
+        if (v == 0) Focus_Restore();
+        else Denpyou_FocusLineField(column, v - 1);
+        return;
+    }
+    if (Denpyou_CurRow != row0) Denpyou_CurRow = row0;
+    Focus_Take(Grid_CellCode(column, row0));
+    TEdit* edit = Grid_Edit(column, row0);
+    if (!edit) return;
+    if (Value_Columns[column].OtherRate != None) RateDefault(column, row0, edit);
+    else TrimForTyping(column, edit);
+    if (column == GridColumn_Tanni && Tanni_Count != 0) {
+        char unit[UnitWidth + 1];
+        Str_Pad(edit->Text().c_str(), unit, UnitWidth, 0);
+        TanniChoose_Open(unit);
+    }
+    Grid_FrameMark(Grid_Frame(column, row0));
+}
+
+void ValueCell_Exit(int column, int row) {
+    const int row0 = row - 1;
+    if (Flag_EnterCommitted == Flag_False) Commit(column, row0, Grid_Edit(column, row0));
+    Grid_FrameRest(Grid_Frame(column, row0), Grid_Column(column).Rest);
+    if (column == GridColumn_Tanni) Tanni_ChooseApply(0);
+}
+
+void ValueCell_KeyDown(int column, int row, Word key) {
+    const int row0 = row - 1;
+    Denpyou_MoveUp = 0;
+    Denpyou_MoveDown = 0;
+    if (column == GridColumn_Tanni) {
+        // The chooser's state as the key arrives decides, even when the key
+        // closes it.
+        if (TanniChoose_Shown()) TanniKeyOpen(row0, key);
+        else TanniKeyClosed(row0, key);
+        return;
+    }
+    switch (key) {
+        case vk::Home: NumberHome(column, row0); break;
+        case vk::Return: NumberReturn(column, row0); break;
+        case vk::Up: NumberUp(column, row0); break;
+        case vk::Down: NumberDown(column, row0); break;
+        default: CommandKey(key); break;
+    }
+}
+
+void ValueCells_BindHandlers(TForm& form) {
+    TanniChoose_CreateControls(form);
+    Wheel_Count = 0;
+    for (int column = GridColumn_Tanni; column < GridColumn_Count; ++column)
+        for (int row = 1; row <= Denpyou_GridRows; ++row) {
+            TControl* edit = form.Find(Ui_RowName(Grid_Column(column).Edit, row));
+            if (!edit) continue;
+            edit->OnEnter = [column, row](TControl*) { ValueCell_Enter(column, row); };
+            edit->OnExit = [column, row](TControl*) { ValueCell_Exit(column, row); };
+            edit->OnKeyDown = [column, row](TControl*, Word key, TShiftState) { ValueCell_KeyDown(column, row, key); };
+        }
+    // The wheel belongs to the window. Until the window's own wheel handling
+    // is bound, the wheel reaches the unit chooser from here, and only while
+    // the chooser is shown; a handler bound before this one is left alone.
+    if (!form.OnMouseWheelDown) form.OnMouseWheelDown = [](TShiftState, int, int) { Wheel(true); };
+    if (!form.OnMouseWheelUp) form.OnMouseWheelUp = [](TShiftState, int, int) { Wheel(false); };
+}

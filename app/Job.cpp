@@ -13,6 +13,13 @@
 
 int Job_Current = Job_Denpyou;
 
+void Job_DenpyouCaptions() {
+    static const char* const captions[9] = {"F1 伝票登録", "F2 伝票削除", "F3 伝票印刷",
+                                            "F4 行削除",   "F5 行挿入",   "F6 伝票複写",
+                                            "F7 前伝票",   "F8 次伝票",   "F9 伝票追加"};
+    for (int key = 1; key <= 9; ++key) Command_SetCaption(key, captions[key - 1]);
+}
+
 namespace {
 
 // The screens in the order Job_Show works through them.
@@ -74,10 +81,7 @@ void Show_Denpyou(const TJobScreen& s) {
         for (int key : {2, 4, 5, 6, 8, 9}) Command_Enabled[key - 1] = 0;
     }
     Command_ShowEnabled();
-    static const char* const captions[9] = {"F1 伝票登録", "F2 伝票削除", "F3 伝票印刷",
-                                            "F4 行削除",   "F5 行挿入",   "F6 伝票複写",
-                                            "F7 前伝票",   "F8 次伝票",   "F9 伝票追加"};
-    for (int key = 1; key <= 9; ++key) Command_SetCaption(key, captions[key - 1]);
+    Job_DenpyouCaptions();
 }
 
 void Show_DenpyouList(const TJobScreen& s) {

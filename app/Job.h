@@ -14,5 +14,8 @@ enum {
 
 extern int Job_Current;
 
+// The document editor's captions of F1 ... F9.
+void Job_DenpyouCaptions();
+
 // Shows the screen Job_Current, colours the menu and sets the bar for it.
 void Job_Show();

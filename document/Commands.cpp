@@ -11,9 +11,9 @@
 #include "document/Display.h"
 #include "document/Document.h"
 #include "document/Number.h"
-#include "document/Reopen.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
+#include "store/DenpyouReopen.h"
 #include "store/Kokyaku.h"
 #include "store/Str.h"
 
@@ -176,10 +176,7 @@ void Denpyou_New() {
     for (int& flag : Command_Enabled) flag = 1;
     for (int key : {2, 4, 5, 6, 8, 9}) Command_Enabled[key - 1] = 0;
     Command_ShowEnabled();
-    static const char* const captions[9] = {"F1 伝票登録", "F2 伝票削除", "F3 伝票印刷",
-                                            "F4 行削除",   "F5 行挿入",   "F6 伝票複写",
-                                            "F7 前伝票",   "F8 次伝票",   "F9 伝票追加"};
-    for (int key = 1; key <= 9; ++key) Command_SetCaption(key, captions[key - 1]);
+    Job_DenpyouCaptions();
 }
 
 void Denpyou_ShowBefore() {

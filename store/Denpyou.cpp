@@ -55,6 +55,10 @@ void Denpyou_Open() {
     }
     if (Denpyou_Count > Denpyou_SeiriCount) Seiri_Mode = 2;
 
+    Seiri_ShowPanel();
+}
+
+void Seiri_ShowPanel() {
     TPanel* panel = Ui_Panel("Panel_Seiri");
     if (Seiri_Mode != 0) {
         if (panel) panel->Show();

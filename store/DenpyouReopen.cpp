@@ -2,7 +2,7 @@
 // a read per document. Between two counts only the editor's own writes change
 // the file, one document at a time, so after a store the answer usually
 // follows from the document just written and the previous answer.
-#include "document/Reopen.h"
+#include "store/DenpyouReopen.h"
 
 #include <cstdio>
 
@@ -64,11 +64,5 @@ void Denpyou_OpenAfterStore() {
     }
     Denpyou_ClearRecord();
 
-    TPanel* panel = Ui_Panel("Panel_Seiri");
-    if (Seiri_Mode != 0) {
-        if (panel) panel->Show();
-    } else {
-        if (TCheckBox* box = Ui_CheckBox("CheckBox_Seiri")) box->SetChecked(false);
-        if (panel && panel->Visible()) panel->Hide();
-    }
+    Seiri_ShowPanel();
 }

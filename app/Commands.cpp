@@ -9,6 +9,8 @@
 #include "app/Syori_01.h"
 #include "document/Commands.h"
 #include "document/Document.h"
+#include "editor/Grid.h"
+#include "masters/units/TanniChoose.h"
 #include "masters/units/TanniList.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
@@ -21,7 +23,6 @@ bool Shown(const char* panel) {
 }
 bool SyouhinChoose_Shown() { return Shown("Panel_SyouhinChoose"); }
 bool HinsyuChoose_Shown() { return Shown("Panel_ChooseHinsyu"); }
-bool TanniChoose_Shown() { return Shown("Panel_Tanni"); }
 bool KokyakuChoose_Shown() { return Shown("Panel_ChooseKokyaku"); }
 
 // A header field of the document (those that step through documents).
@@ -38,8 +39,14 @@ void Command_F1() { Denpyou_Store(); }
 void Command_F2() { Denpyou_DeleteOrRestore(); }
 
 void Command_F3() {
-    if (SyouhinChoose_Shown()) return;                          // grid one line up
-    if (HinsyuChoose_Shown() || TanniChoose_Shown()) return;    // grid or product row up
+    if (SyouhinChoose_Shown()) {
+        Denpyou_LineUp();
+        return;
+    }
+    if (HinsyuChoose_Shown() || TanniChoose_Shown()) {
+        if (Job_Current == Job_Denpyou) Denpyou_LineUp();
+        return;  // the product row up comes with the product screen
+    }
     if (Job_Current == Job_Denpyou && Command_Enabled[2] && Denpyou_CurRec > 0 &&
         Denpyou_CurRec <= Denpyou_Count + 1)
         return;  // the print preview
@@ -48,7 +55,10 @@ void Command_F3() {
 void Command_F4() {
     if (TanniList_EditMode) return;  // delete the unit-list entry
     if (Job_Current == Job_Denpyou) {
-        if (SyouhinChoose_Shown() || TanniChoose_Shown()) return;  // grid one line down
+        if (SyouhinChoose_Shown() || TanniChoose_Shown()) {
+            Denpyou_LineDown();
+            return;
+        }
         Denpyou_DeleteLine();
         return;
     }
@@ -124,7 +134,10 @@ void Command_F9() {
     Utiwake_Kind = 0;
     switch (Job_Current) {
         case Job_Denpyou:
-            if (TanniChoose_Shown()) return;  // take the unit under the chooser's cursor
+            if (TanniChoose_Shown()) {
+                TanniChoose_TakeCursor();
+                return;
+            }
             if (SyouhinChoose_Shown() && HinsyuChoose_Shown()) {
                 // the category chooser closes over the product chooser
                 for (int i = 2; i <= 5; ++i) Command_Enabled[i] = 1;

@@ -116,10 +116,11 @@ void RateDefault(int column, int row0, TEdit* edit) {
         Grid_TrimEdit(edit, Width(column));
 }
 
-// Up and Down in the number columns: the cell one row up or down, which
-// hands the focus on past special lines in the direction of the move; at
-// the first and last rows the window scrolls under the cell instead (text
-// typed and not committed gives way to the line that comes in).
+// Up and Down in the price and rate columns (the quantity column has the
+// grid's own moves): the cell one row up or down, which hands the focus on
+// past special lines in the direction of the move; at the first and last
+// rows the window scrolls under the cell instead (text typed and not
+// committed gives way to the line that comes in).
 void NumberUp(int column, int row0) {
     Denpyou_MoveUp = 1;
     if (row0 > 0) {
@@ -323,8 +324,14 @@ void ValueCell_KeyDown(int column, int row, Word key) {
     switch (key) {
         case vk::Home: NumberHome(column, row0); break;
         case vk::Return: NumberReturn(column, row0); break;
-        case vk::Up: NumberUp(column, row0); break;
-        case vk::Down: NumberDown(column, row0); break;
+        case vk::Up:
+            if (column == GridColumn_Suuryou) Denpyou_SuuryouLineUp();
+            else NumberUp(column, row0);
+            break;
+        case vk::Down:
+            if (column == GridColumn_Suuryou) Denpyou_SuuryouLineDown();
+            else NumberDown(column, row0);
+            break;
         default: CommandKey(key); break;
     }
 }

@@ -25,9 +25,7 @@ void TForm_Syori_01::FormActivate() {
     Command_Enabled[4] = 0;
     Command_SetCaption(4, "F4 行削除");
     Command_SetCaption(5, "F5 行挿入");
-    for (const char* cell : {"F4", "F5"}) {
-        if (TLabel* l = Ui_Label((std::string("Label_Command_01_") + cell).c_str())) l->Color = clSilver;
-        if (TShape* s = Ui_Shape((std::string("Shape_Command_01_") + cell).c_str())) s->Brush.Color = clSilver;
-    }
-    Invalidate();
+    for (const char* cell : {"F4", "F5"})
+        Button_Paint((std::string("Shape_Command_01_") + cell).c_str(), (std::string("Label_Command_01_") + cell).c_str(),
+                     clSilver);
 }

@@ -1,6 +1,5 @@
 #include "app/CommandBar.h"
 
-
 #include "app/Build.h"
 #include "app/Syori_01.h"
 
@@ -18,13 +17,21 @@ constexpr TMenuEntry Menu_Entries[] = {
     {5, "商品設定"}, {6, "自社設定"}, {7, "データ保守"}, {9, "業種変更"},
 };
 
+}  // namespace
+
 // The tenth cell of the bar is named ESC; the others F1 ... F9.
-std::string CellSuffix(int cell) {
-    if (cell == 9) return "ESC";
-    return std::string("F") + static_cast<char>('1' + cell);
+std::string Command_CellSuffix(int cell) { return cell == 9 ? "ESC" : "F" + std::to_string(cell + 1); }
+
+void Button_Paint(TShape* shape, TLabel* label, TColor color) {
+    bool changed = false;
+    if (shape && shape->Brush.Color != color) shape->Brush.Color = color, changed = true;
+    if (label && label->Color != color) label->Color = color, changed = true;
+    if (changed && Form_Syori_01) Form_Syori_01->Invalidate();
 }
 
-}  // namespace
+void Button_Paint(const char* shape, const char* label, TColor color) {
+    Button_Paint(Ui_Shape(shape), Ui_Label(label), color);
+}
 
 void Menu_CreateControls(TForm& form) {
     int i = 0;
@@ -40,7 +47,7 @@ void Menu_CreateControls(TForm& form) {
 void CommandBar_CreateControls(TForm& form) {
     static const char* const captions[10] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "Esc"};
     for (int cell = 0; cell < 10; ++cell) {
-        const std::string suffix = CellSuffix(cell);
+        const std::string suffix = Command_CellSuffix(cell);
         const std::string shape = "Shape_Command_01_" + suffix, label = "Label_Command_01_" + suffix;
         Ui_BuildButton(form, "Panel_Command_01", shape.c_str(), label.c_str(), 2 + 97 * cell, 8,
                        cell == 9 ? 97 : 95, 33, 89, 23, captions[cell], clOlive);
@@ -49,7 +56,7 @@ void CommandBar_CreateControls(TForm& form) {
 
 void Command_ShowEnabled() {
     for (int cell = 0; cell < 10; ++cell) {
-        const std::string suffix = CellSuffix(cell);
+        const std::string suffix = Command_CellSuffix(cell);
         TShape* shape = Ui_Shape(("Shape_Command_01_" + suffix).c_str());
         TLabel* label = Ui_Label(("Label_Command_01_" + suffix).c_str());
         if (!shape || !label) continue;
@@ -62,5 +69,5 @@ void Command_ShowEnabled() {
 }
 
 void Command_SetCaption(int key, const char* caption) {
-    if (TLabel* label = Ui_Label(("Label_Command_01_" + CellSuffix(key - 1)).c_str())) label->SetCaption(caption);
+    if (TLabel* label = Ui_Label(("Label_Command_01_" + Command_CellSuffix(key - 1)).c_str())) label->SetCaption(caption);
 }

@@ -139,7 +139,8 @@ void Command_F9() {
                 return;
             }
             if (SyouhinChoose_Shown() && HinsyuChoose_Shown()) {
-                // the category chooser closes over the product chooser
+                // Closing the category chooser (with its frames cleared)
+                // comes with it; the product chooser's F3 ... F6 come back.
                 for (int i = 2; i <= 5; ++i) Command_Enabled[i] = 1;
                 Command_ShowEnabled();
                 return;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/Build.h"
+#include "app/CommandBar.h"
 #include "app/Flags.h"
 #include "app/Focus.h"
 #include "app/Syori_01.h"
@@ -33,18 +34,15 @@ void Exit_HideQuestion() {
     Popup_LockRelease(Lock_ExitChoose);
 }
 
+// "いいえ": back to the control of the current code. On the data maintenance
+// screen that code still names a field of the screen shown before (the drive
+// box stores none), which is hidden now; the drive box that had the focus
+// takes it back rather than leaving the keys with no control at all.
 void Exit_GoBack() {
     Focus_Restore();
     TControl* back = Exit_ReturnTo;
     Exit_ReturnTo = nullptr;
     if (Form_Syori_01 && !Form_Syori_01->ActiveControl() && back && back->CanFocus()) back->SetFocus();
-}
-
-void Paint(const char* shape, const char* label, TColor color) {
-    bool changed = false;
-    if (TShape* s = Ui_Shape(shape); s && s->Brush.Color != color) s->Brush.Color = color, changed = true;
-    if (TLabel* l = Ui_Label(label); l && l->Color != color) l->Color = color, changed = true;
-    if (changed && Form_Syori_01) Form_Syori_01->Invalidate();
 }
 
 }  // namespace
@@ -108,8 +106,8 @@ void App_Exit() {
 }
 
 void ExitChoose_ShowChoice() {
-    Paint("Shape_Exit_Yes", "Label_Exit_Yes", ExitChoose_No ? clOlive : clRed);
-    Paint("Shape_Exit_No", "Label_Exit_No", ExitChoose_No ? clRed : clOlive);
+    Button_Paint("Shape_Exit_Yes", "Label_Exit_Yes", ExitChoose_No ? clOlive : clRed);
+    Button_Paint("Shape_Exit_No", "Label_Exit_No", ExitChoose_No ? clRed : clOlive);
 }
 
 void Exit_SaveAndEnd() {

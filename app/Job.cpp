@@ -40,14 +40,9 @@ constexpr TJobScreen Job_Screens[] = {
     {Job_Gyousyu, 9, "Panel_Gyousyu", "Edit_Naiyou"},
 };
 
-// A menu entry's shape brush and label background, changed only when they differ.
+// Menu entry 1 ... 10 (shape and label) in the colour: navy for the screen shown.
 void Menu_Paint(int menuNo, TColor color) {
-    TShape* shape = Ui_Shape(Ui_RowName("Shape_Job_", menuNo).c_str());
-    TLabel* label = Ui_Label(Ui_RowName("Label_Job_", menuNo).c_str());
-    bool changed = false;
-    if (shape && shape->Brush.Color != color) shape->Brush.Color = color, changed = true;
-    if (label && label->Color != color) label->Color = color, changed = true;
-    if (changed && Form_Syori_01) Form_Syori_01->Invalidate();
+    Button_Paint(Ui_RowName("Shape_Job_", menuNo).c_str(), Ui_RowName("Label_Job_", menuNo).c_str(), color);
 }
 
 void Focus_First(const char* name) {

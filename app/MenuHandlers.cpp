@@ -17,24 +17,16 @@ namespace {
 // The job of a menu entry: entries 1 ... 7 are jobs 0 ... 6, entry 9 job 8.
 int JobOf(int menuNo) { return menuNo == 9 ? Job_Gyousyu : menuNo - 1; }
 
-std::string CellSuffix(int cell) { return cell == 9 ? "ESC" : "F" + std::to_string(cell + 1); }
-
-// A label on a shape that acts as a button: both take the colour, each only
-// when it differs.
+// A label on a shape that acts as a button; its colour is the shape's brush.
 struct TPressable {
     TShape* Shape;
     TLabel* Label;
     bool Is(TColor c) const { return Shape && Shape->Brush.Color == c; }
-    void Paint(TColor c) const {
-        bool changed = false;
-        if (Shape && Shape->Brush.Color != c) Shape->Brush.Color = c, changed = true;
-        if (Label && Label->Color != c) Label->Color = c, changed = true;
-        if (changed && Form_Syori_01) Form_Syori_01->Invalidate();
-    }
+    void Paint(TColor c) const { Button_Paint(Shape, Label, c); }
 };
 
 TPressable BarCell(int cell) {
-    const std::string suffix = CellSuffix(cell);
+    const std::string suffix = Command_CellSuffix(cell);
     return {Ui_Shape(("Shape_Command_01_" + suffix).c_str()), Ui_Label(("Label_Command_01_" + suffix).c_str())};
 }
 
@@ -101,7 +93,7 @@ void Menu_BindHandlers(TForm& form) {
     if (TControl* l = form.Find("Label_Job_10")) l->OnClick = [](TControl*) { Label_Job_10Click(); };
 
     for (int cell = 0; cell < 10; ++cell) {
-        TControl* l = form.Find("Label_Command_01_" + CellSuffix(cell));
+        TControl* l = form.Find("Label_Command_01_" + Command_CellSuffix(cell));
         if (!l) continue;
         l->OnClick = [cell](TControl*) { Label_Command_01_Click(cell); };
         l->OnMouseDown = [cell](TControl*, TMouseButton, TShiftState, int, int) { Label_Command_01_MouseDown(cell); };

@@ -67,6 +67,7 @@ void StartBackupFolder() {
 
 // Own company: the settings, the special-line captions and the last number.
 void StartJisya() {
+    Jisya_Count = 0;
     Record_Prepare(Jisya_File);
     Jisya_ClearRecord();
     Jisya_Load();
@@ -131,7 +132,7 @@ void TForm_Syori_01::FormCreate() {
     SetText("Edit_PanelPrintView_Month", Today_MonthText);
     SetText("Edit_PanelPrintView_Day", Today_DayText);
 
-    Popup_Lock = 0;
+    Popup_LockReset();
     if (TPanel* p = Ui_Panel("Panel_ChooseHinsyu")) p->Hide();
 
     TanniList_EditMode = 0;

@@ -1,8 +1,7 @@
-#include "document/Number.h"
 #include "app/Today.h"
 
-
 #include "app/Syori_01.h"
+#include "document/Number.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 

@@ -1,13 +1,13 @@
 // The document commands: store, delete or restore, new, previous and next.
 #include "document/Commands.h"
 
-#include <algorithm>
 #include <string>
 
 #include "app/CommandBar.h"
 #include "app/Commands.h"
 #include "app/Job.h"
 #include "app/Syori_01.h"
+#include "document/Calc.h"
 #include "document/Display.h"
 #include "document/Document.h"
 #include "document/Number.h"
@@ -50,10 +50,7 @@ const char* EditText(const char* name) {
 void FocusFirstHeaderField() {
     TEdit* e = Ui_Edit("Edit_DenpKokyakuName_1");
     if (!e) return;
-    char text[41], trimmed[41];
-    Str_Pad(e->Text().c_str(), text, 40, 0);
-    Str_Trim(text, trimmed, 40);
-    e->SetText(trimmed);
+    Grid_TrimEdit(e, Denpyou_FieldWidth[FieldName1]);
     e->SetFocus();
 }
 
@@ -93,12 +90,6 @@ void CompleteCreationDate() {
     if (era == 32 && Num_ReadInt(Denpyou_Field[FieldMakeMonth]) >= 5) year = 2018 + era;
     Num_WriteInt(Denpyou_Field[FieldMakeYear], 4, year);
     CommitDatePart("Edit_DenpMakeDay", 1, 31, Denpyou_Field[FieldMakeDay]);
-}
-
-// The fields joined into the record buffer with no NUL left in it.
-void JoinForWrite() {
-    Denpyou_JoinRecord();
-    std::replace(Denpyou_RecBuf.begin(), Denpyou_RecBuf.end(), '\0', ' ');
 }
 
 // Shows record n of the file in the editor. A record that cannot be read
@@ -141,7 +132,9 @@ bool Denpyou_Store() {
             }
     CompleteCreationDate();
 
-    JoinForWrite();
+    // The join writes blanks for a field's NUL and whatever follows it, so
+    // neither a NUL nor an old tail reaches the file.
+    Denpyou_JoinRecord();
     const bool appended = Denpyou_CurRec > Denpyou_Count;
     if (!Denpyou_WriteRecord(Denpyou_CurRec)) return false;  // the document stays in the editor
     if (appended) {
@@ -232,4 +225,9 @@ void Denpyou_BindCommands(TForm& form) {
     };
     for (const auto& b : bindings)
         if (TControl* c = form.Find(b.Name)) c->OnClick = [click = b.Click](TControl*) { click(); };
+    // The total label shows the purchase-cost total while it is held down.
+    if (TControl* goukei = form.Find("Label_Goukei")) {
+        goukei->OnMouseDown = [](TControl*, TMouseButton, TShiftState, int, int) { Label_GoukeiMouseDown(); };
+        goukei->OnMouseUp = [](TControl*, TMouseButton, TShiftState, int, int) { Label_GoukeiMouseUp(); };
+    }
 }

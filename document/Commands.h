@@ -39,5 +39,6 @@ void RadioButton_IraiClick();
 void Label_Denpyou_BeforePageClick();
 void Label_Denpyou_NextPageClick();
 
-// Binds the kind buttons' and the half-page labels' clicks (window built).
+// Binds the kind buttons' and the half-page labels' clicks and the total
+// label's press and release (window built).
 void Denpyou_BindCommands(TForm& form);

@@ -99,6 +99,8 @@ void Denpyou_ShowHeader() {
 }
 
 void Denpyou_ShowLines() {
+    // Every row must show a line of the document.
+    if (Denpyou_TopLine < 0 || Denpyou_TopLine > Denpyou_LineMax - Denpyou_GridRows) return;
     Round_SetFromJisya();
     for (int r = 0; r < Denpyou_GridRows; ++r) {
         const int line = Denpyou_TopLine + r;

@@ -36,8 +36,9 @@ void BlankLine(int line) {
 
 bool IsZeiLine(int line) { return Denpyou_LineField[Denpyou_LineFieldCount * line][0] == LineKind_Zei; }
 
+// The description cell of row 0 ... 19 takes the focus.
 void FocusSyousai(int row) {
-    if (TEdit* e = Ui_Edit(Ui_RowName("Edit_DenpSyousai_", row).c_str())) e->SetFocus();
+    if (TEdit* e = Grid_Edit(GridColumn_Syousai, row)) e->SetFocus();
 }
 
 }  // namespace
@@ -65,12 +66,7 @@ void Denpyou_DeleteLine() {
     Denpyou_CalcGoukeiLines();
     Denpyou_CalcSeikyuuGoukei();
 
-    if (TEdit* e = Ui_Edit(Ui_RowName("Edit_DenpSyousai_", Denpyou_CurRow + 1).c_str())) {
-        char text[51], trimmed[51];
-        Str_Pad(e->Text().c_str(), text, 50, 0);
-        Str_Trim(text, trimmed, 50);
-        e->SetText(trimmed);
-    }
+    Grid_TrimEdit(Grid_Edit(GridColumn_Syousai, Denpyou_CurRow), Denpyou_LineWidth[1]);
 }
 
 void Denpyou_DetailPrePage() {
@@ -80,7 +76,7 @@ void Denpyou_DetailPrePage() {
     } else if (Denpyou_TopLine > 0) {
         Denpyou_TopLine = 0;
         Denpyou_ShowLines();
-        FocusSyousai(1);
+        FocusSyousai(0);
     }
 }
 
@@ -91,6 +87,6 @@ void Denpyou_DetailNextPage() {
     } else if (Denpyou_TopLine < LastTopLine) {
         Denpyou_TopLine = LastTopLine;
         Denpyou_ShowLines();
-        FocusSyousai(Denpyou_GridRows);
+        FocusSyousai(Denpyou_GridRows - 1);
     }
 }

@@ -92,12 +92,18 @@ bool FitJitubai(TEdit* edit, int line) {
 
 // Commits the cell's text into its field of the line shown in row0, with
 // the recalculation (numbers) or the unit list (units). A line that is not
-// an item line takes nothing: a focused value cell can only stand on one
-// after the window has scrolled under it.
+// an item line takes nothing, since a tax or total line must neither hold
+// typed values nor be recalculated as an item; a value cell meets one when
+// the window has scrolled under it, or when it refused the focus there and
+// loses it again. The cell then shows what the line holds, not a value that
+// was never stored.
 void Commit(int column, int row0, TEdit* edit) {
     if (!edit || !ValidRow(row0)) return;
     const int line = Denpyou_TopLine + row0;
-    if (Denpyou_IsSpecialLine(line)) return;
+    if (Denpyou_IsSpecialLine(line)) {
+        edit->SetText(LineField(line, Grid_Column(column).Field));
+        return;
+    }
     if (column == GridColumn_Jitubai && !FitJitubai(edit, line)) return;
     Denpyou_CommitCell(column, row0, edit);
 }
@@ -241,7 +247,7 @@ void TanniKeyOpen(int row0, Word key) {
         case vk::Down: Tanni_ChooseDown(); break;
         case vk::PageUp: TanniChoose_PrevPage(); break;
         case vk::PageDown: TanniChoose_NextPage(); break;
-        case vk::F9: TanniChoose_TakeCursor(); break;
+        case vk::F9: Command_F9(); break;  // takes the unit at the cursor
         case vk::Escape: Command_Esc(); break;
         default: break;  // F1 and F2: nothing while the chooser is open
     }

@@ -88,6 +88,18 @@ std::int64_t File_Size(int fd) {
     return static_cast<std::int64_t>(st.st_size);
 }
 
+TFileStamp File_Stamp(int fd) {
+    struct stat st;
+    TFileStamp stamp;
+    if (fd < 0 || ::fstat(fd, &st) != 0) return stamp;
+    stamp.Size = static_cast<std::int64_t>(st.st_size);
+    stamp.ModifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.ChangedNs = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    stamp.Device = static_cast<std::uint64_t>(st.st_dev);
+    stamp.Inode = static_cast<std::uint64_t>(st.st_ino);
+    return stamp;
+}
+
 std::int64_t File_Read(int fd, void* buf, std::int64_t n) {
     if (fd < 0 || n < 0) return -1;
     char* p = static_cast<char*>(buf);
@@ -118,6 +130,11 @@ std::int64_t File_Write(int fd, const void* buf, std::int64_t n) {
         done += w;
     }
     return done;
+}
+
+void File_WillNeed(int fd, std::int64_t offset, std::int64_t n) {
+    if (fd >= 0 && offset >= 0 && n > 0)
+        ::posix_fadvise(fd, static_cast<off_t>(offset), static_cast<off_t>(n), POSIX_FADV_WILLNEED);
 }
 
 bool File_Sync(int fd) { return fd >= 0 && ::fsync(fd) == 0; }

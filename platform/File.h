@@ -23,10 +23,25 @@ int File_OpenReadWrite(const std::string& path);  // existing files only
 int File_Create(const std::string& path);         // new or emptied, read and write
 std::int64_t File_Seek(int fd, std::int64_t offset, int origin = 0);  // 0 start, 1 current, 2 end
 std::int64_t File_Size(int fd);
+// What tells from outside whether an open file's contents may have changed:
+// its size, modification and status-change times and identity (a rename over
+// the path gives another inode). Equal stamps are no proof of equal contents
+// (times are coarse), but a differing stamp means the file was touched.
+struct TFileStamp {
+    std::int64_t Size = -1;  // -1: not known (the handle is not open)
+    std::int64_t ModifiedNs = 0, ChangedNs = 0;
+    std::uint64_t Device = 0, Inode = 0;
+    bool operator==(const TFileStamp&) const = default;
+};
+TFileStamp File_Stamp(int fd);
 // Reads or writes up to n bytes; returns the bytes moved (short at the end of
 // a file; a write that returns less than n failed).
 std::int64_t File_Read(int fd, void* buf, std::int64_t n);
 std::int64_t File_Write(int fd, const void* buf, std::int64_t n);
+// Tells the system that these bytes will be read soon: it starts fetching
+// them from the disk at once, many pieces at a time, instead of one by one
+// as the reads come.
+void File_WillNeed(int fd, std::int64_t offset, std::int64_t n);
 bool File_Close(int fd);
 // Forces the file's data to the disk (before a rename replaces another file).
 bool File_Sync(int fd);

@@ -3,9 +3,14 @@
 # Usage: scripts/deps.sh run|test
 set -euo pipefail
 
+# qt6-base-dev brings the Qt libraries with the xcb and offscreen platform
+# plugins and what they need (libxkbcommon-x11, fontconfig); on a Wayland
+# desktop the window runs through XWayland. The IPA fonts draw the Japanese
+# texts. For the window: the Qt 6 module of fcitx5 (ibus needs none, Qt has
+# its own) and xdg-utils, through which a file is opened with its program.
 common=(cmake g++ make pkg-config qt6-base-dev libgl1-mesa-dev fonts-ipafont-gothic fonts-ipafont-mincho)
 case "${1:-run}" in
-  run) wanted=("${common[@]}" qt6-qpa-plugins) ;;
+  run) wanted=("${common[@]}" qt6-qpa-plugins fcitx5-frontend-qt6 xdg-utils) ;;
   test) wanted=("${common[@]}" libgtest-dev) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
@@ -17,6 +22,13 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Install them as root (su -c \"apt-get install ${missing[*]}\") or install sudo, then run this again." >&2
+    exit 1
+  fi
+  sudo="sudo"
+fi
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

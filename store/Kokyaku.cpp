@@ -1,7 +1,11 @@
 #include "store/Kokyaku.h"
 
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
+#include "platform/File.h"
+#include "store/KokyakuIndex.h"
 #include "store/Sort.h"
 
 TRecordFile Kokyaku_File =
@@ -12,19 +16,55 @@ namespace {
 
 constexpr int FieldName1 = 1, FieldName2 = 2, FieldKana = 3;
 
+// Whether a record holds the two names (each compared over at most its
+// width, a NUL ending the text).
+bool SameNames(const char* record, const char* name1, const char* name2) {
+    return std::strncmp(record + Kokyaku_FieldOffset[FieldName1], name1,
+                        static_cast<size_t>(Kokyaku_FieldWidth[FieldName1])) == 0 &&
+           std::strncmp(record + Kokyaku_FieldOffset[FieldName2], name2,
+                        static_cast<size_t>(Kokyaku_FieldWidth[FieldName2])) == 0;
+}
+
 // Scans the file for the names; found := the record number (0: none) and
 // the record lands in the buffer. Returns whether the file opened.
 bool ScanByName(const char* name1, const char* name2, int& found) {
     found = 0;
-    const int off1 = Kokyaku_FieldOffset[FieldName1], off2 = Kokyaku_FieldOffset[FieldName2];
-    const size_t w1 = static_cast<size_t>(Kokyaku_FieldWidth[FieldName1]);
-    const size_t w2 = static_cast<size_t>(Kokyaku_FieldWidth[FieldName2]);
     return Record_Scan(Kokyaku_File, 1, Kokyaku_Count, [&](const char* record, int n) {
-        if (std::strncmp(record + off1, name1, w1) != 0 || std::strncmp(record + off2, name2, w2) != 0) return true;
+        if (!SameNames(record, name1, name2)) return true;
         std::memcpy(Kokyaku_RecBuf.data(), record, Kokyaku_RecLen);
         found = n;
         return false;
     });
+}
+
+// The same answer as ScanByName, through the index: one record read when the
+// index knows the names, none when it knows they are not there. A hit whose
+// record no longer holds the names (the file changed without its stamp
+// showing it) falls back to the scan.
+bool LookUpByName(const char* name1, const char* name2, int& found) {
+    found = 0;
+    int fd = File_OpenRead(Kokyaku_File.FileName);
+    if (fd < 0) return false;
+    bool answered = Kokyaku_Count <= 0;
+    int hit = 0;
+    if (!answered && KokyakuIndex_Find(fd, name1, name2, hit)) {
+        if (hit == 0 || hit > Kokyaku_Count) {
+            answered = true;  // no holder, or the first one lies beyond the customers counted
+        } else {
+            std::vector<char> record(static_cast<size_t>(Kokyaku_RecLen));
+            const std::int64_t at = Record_Offset(Kokyaku_File, hit);
+            if (File_Seek(fd, at) == at && File_Read(fd, record.data(), Kokyaku_RecLen) == Kokyaku_RecLen &&
+                SameNames(record.data(), name1, name2)) {
+                Kokyaku_RecBuf.swap(record);
+                found = hit;
+                answered = true;
+            }
+        }
+    }
+    File_Close(fd);
+    if (answered) return true;
+    KokyakuIndex_Forget();
+    return ScanByName(name1, name2, found);
 }
 
 }  // namespace
@@ -35,19 +75,20 @@ void Kokyaku_ReadRecord(int n) { Record_Read(Kokyaku_File, n); }
 
 void Kokyaku_Open() {
     Kokyaku_Count = 0;
+    KokyakuIndex_Forget();
     Record_Count(Kokyaku_File);
 }
 
 int Kokyaku_FindByName(const char* name1, const char* name2) {
     int found = 0;
-    ScanByName(name1, name2, found);
+    LookUpByName(name1, name2, found);
     if (found) Kokyaku_SplitRecord();
     return found;
 }
 
 void Kokyaku_LoadByName(const char* name1, const char* name2) {
     int found = 0;
-    if (!ScanByName(name1, name2, found)) return;
+    if (!LookUpByName(name1, name2, found)) return;
     if (found)
         Kokyaku_SplitRecord();
     else

@@ -34,7 +34,9 @@ void Kokyaku_ReadRecord(int n);
 void Kokyaku_Open();
 // The first customer whose two name lines (40 bytes each) equal name1 and
 // name2, or 0. A customer found is left in the buffer and field strings;
-// otherwise they, and Kokyaku_CurRec, are as before the call.
+// otherwise they, and Kokyaku_CurRec, are as before the call. Both lookups
+// answer from an index of the names (store/KokyakuIndex.h), reading one
+// record, with the same result as a scan of records 1 ... Kokyaku_Count.
 int Kokyaku_FindByName(const char* name1, const char* name2);
 // Leaves the customer with these names split in the field strings, or the
 // field strings cleared when there is none (nothing changes when the file

@@ -13,6 +13,8 @@ namespace {
 
 // Scans read about this many bytes at a time.
 constexpr std::int64_t ScanBlockBytes = 1 << 20;
+// Field scans of long records ask for this many records' pieces ahead.
+constexpr int ScanAheadRecords = 1024;
 
 std::string ScratchPath(const char* path) { return std::string(path) + ".new"; }
 
@@ -101,6 +103,7 @@ bool Record_Write(TRecordFile& file, int n) {
     if (n < 1) return false;
     file.Fd = File_OpenReadWrite(file.FileName);
     if (file.Fd < 0) return false;
+    ++file.Generation;
     bool ok = File_Seek(file.Fd, Record_Offset(file, n)) == Record_Offset(file, n) &&
               File_Write(file.Fd, file.RecBuf.data(), file.RecLen) == file.RecLen;
     ok = File_Close(file.Fd) && ok;
@@ -115,6 +118,7 @@ bool Record_WriteField(TRecordFile& file, int n, int k, const char* text) {
     CopyField(bytes.data(), text, w);
     file.Fd = File_OpenReadWrite(file.FileName);
     if (file.Fd < 0) return false;
+    ++file.Generation;
     std::int64_t at = Record_Offset(file, n) + file.FieldOffset[k];
     bool ok = File_Seek(file.Fd, at) == at && File_Write(file.Fd, bytes.data(), w) == w;
     ok = File_Close(file.Fd) && ok;
@@ -132,6 +136,7 @@ bool Record_CountOrCreate(TRecordFile& file, const void* data, std::int64_t size
         file.Fd = -1;
         return true;
     }
+    ++file.Generation;
     Record_CreateMissing(file.FileName, data, size);
     return false;
 }
@@ -185,7 +190,15 @@ bool Record_ScanField(TRecordFile& file, int k, int first, int last,
     if (fd < 0) return false;
     last = std::min(last, RecordsIn(fd, file.RecLen));
     std::vector<char> bytes(static_cast<size_t>(width));
+    // The pieces lie a record apart, too far for the system's own read-ahead:
+    // ask for the next batch of them ahead of the reads, so that a file not
+    // yet in memory is fetched many pieces at a time.
+    int hinted = 0;
     for (int n = std::max(first, 1); n <= last; ++n) {
+        if (n > hinted) {
+            hinted = std::min(last, n + ScanAheadRecords - 1);
+            for (int h = n; h <= hinted; ++h) File_WillNeed(fd, Record_Offset(file, h) + offset, width);
+        }
         std::int64_t at = Record_Offset(file, n) + offset;
         if (File_Seek(fd, at) != at || File_Read(fd, bytes.data(), width) != width) break;
         if (!visit(bytes.data(), n)) break;

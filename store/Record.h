@@ -19,6 +19,10 @@ struct TRecordFile {
     int Count = 0;
     int Fd = -1;
     std::vector<char> arena;   // storage of the field strings
+    // Goes up with every write this program makes to the file through these
+    // tables (records, fields, creation, rewrites), so that what is cached
+    // about the file's contents knows when to be rebuilt.
+    std::uint64_t Generation = 0;
 };
 
 // A file's tables, with its offsets and field strings already allocated and

@@ -121,5 +121,6 @@ void Sort_RecordFile(TRecordFile& file, int keyField, int count) {
     if (!moved) return;
     std::vector<char> sorted(image);
     for (int i = 0; i < n; ++i) std::memcpy(sorted.data() + i * len, image.data() + order[i] * len, len);
+    ++file.Generation;
     Record_RewriteFile(file.FileName, sorted.data(), static_cast<std::int64_t>(sorted.size()));
 }

@@ -34,6 +34,9 @@ void Tanni_Load() {
     Record_CreateMissing(Tanni_File.FileName, Tanni_RecBuf.data(), Tanni_RecLen);
 }
 
+// A new unit goes into the first free entry, even while the count is 0:
+// the unit-list editor may already have put a unit into entry 0, and taking
+// entry 0 then would overwrite it. With no free entry the last one is used.
 void Tanni_Add(const char* unit) {
     int slot = Tanni_Max - 1;
     for (int i = 0; i < Tanni_Max; ++i)

@@ -3,6 +3,7 @@
 // handler. A new command is a new row and a handler.
 #include "tools/ScenarioRunner.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -193,10 +194,12 @@ public:
         if (digits.empty() || digits.size() % 2) Error("HEX needs whole bytes (two digits each)");
         std::string bytes;
         for (size_t i = 0; i < digits.size(); i += 2) {
-            char* end = nullptr;
             const std::string pair = digits.substr(i, 2);
-            const long v = std::strtol(pair.c_str(), &end, 16);
-            if (*end) Error("not a hex byte: " + pair);
+            // (strtol alone would take "-1" or "+f" as well.)
+            if (!std::isxdigit(static_cast<unsigned char>(pair[0])) ||
+                !std::isxdigit(static_cast<unsigned char>(pair[1])))
+                Error("not a hex byte: " + pair);
+            const long v = std::strtol(pair.c_str(), nullptr, 16);
             bytes += static_cast<char>(v);
         }
         return bytes;

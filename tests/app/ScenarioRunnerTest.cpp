@@ -252,6 +252,7 @@ expect file Data\d.bin size 0
 file Data\e.bin text "가"
 file Data\e.bin hex 4
 file Data\e.bin copy nothing.bin
+file Data\e.bin hex -1
 )");
     EXPECT_EQ(session.ReadFile("Data\\a.bin"), std::string("\x00\x41\xFF\x0A", 4));
     EXPECT_EQ(session.ReadFile("Data\\b.txt"), "見積表\n\"x\"\\ ～");
@@ -269,7 +270,9 @@ file Data\e.bin copy nothing.bin
         "t.txt:17: file Data\\e.bin hex 4: HEX needs whole bytes (two digits each) (usage: file PATH hex HEX... | "
         "file PATH text \"...\" | file PATH copy SOURCE)",
         "t.txt:18: file Data\\e.bin copy nothing.bin: cannot read " + dir + "/nothing.bin",
-        "7 passed, 7 failed",
+        "t.txt:19: file Data\\e.bin hex -1: not a hex byte: -1 (usage: file PATH hex HEX... | "
+        "file PATH text \"...\" | file PATH copy SOURCE)",
+        "7 passed, 8 failed",
     };
     EXPECT_EQ(Lines(out.str()), want);
     EXPECT_FALSE(session.FileExists("Data\\e.bin"));

@@ -199,4 +199,50 @@ TEST_F(ValueCellsTanniTest, KeysOfTheOpenChooserAndTheClosedCell) {
     EXPECT_EQ(Denpyou_CommandMode, 1);
 }
 
+TEST_F(ValueCellsTanniTest, HalfPageKeysCommitTheCellLeftOrLeaveEverything) {
+    // The grid moves half a page when it can, through the description cell
+    // that takes the focus, so that the value cell left commits what was
+    // typed; with the unit chooser open F5 and F6 move the grid and PageUp
+    // and PageDown page the chooser.
+    const struct {
+        const char* Cell;
+        int Field;
+        int Units;  // the unit chooser opens when there are any
+        int Top;
+        Word Key;
+        int TopAfter;
+        const char* FocusAfter;  // nullptr: the cell keeps it
+        bool ChooserAfter;
+    } cases[] = {
+        {"Edit_DenpTanka_03", 2, 0, 15, vk::F7, 5, "Edit_DenpSyousai_01", false},
+        {"Edit_DenpSiireRitu_03", 7, 0, 15, vk::PageUp, 5, "Edit_DenpSyousai_01", false},
+        {"Edit_DenpTanka_03", 2, 0, 5, vk::PageUp, 5, nullptr, false},
+        {"Edit_DenpSuuryou_03", 4, 0, 5, vk::PageDown, 15, "Edit_DenpSyousai_11", false},
+        {"Edit_DenpJitubaiTanka_03", 8, 0, 175, vk::F8, 175, nullptr, false},
+        {"Edit_DenpTanni_03", 5, 0, 15, vk::PageDown, 25, "Edit_DenpSyousai_11", false},
+        {"Edit_DenpTanni_03", 5, 1, 15, vk::F5, 5, "Edit_DenpSyousai_01", false},
+        {"Edit_DenpTanni_03", 5, 1, 5, vk::F6, 15, "Edit_DenpSyousai_11", false},
+        {"Edit_DenpTanni_03", 5, 1, 175, vk::F6, 175, nullptr, true},
+        {"Edit_DenpTanni_03", 5, 1, 15, vk::PageDown, 15, nullptr, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.Cell) + " top " + std::to_string(c.Top) + " key " + std::to_string(c.Key));
+        LoadUnits(c.Units);
+        SetLineField(c.Top + 2, c.Field, "");
+        ShowFrom(c.Top);
+        Focus("Edit_DenpKokyakuName_1");
+        Click(c.Cell);
+        Type("7");
+        Key(c.Key);
+        EXPECT_EQ(Denpyou_TopLine, c.TopAfter);
+        EXPECT_EQ(Focused(), c.FocusAfter ? c.FocusAfter : c.Cell);
+        EXPECT_EQ(ChooserShown(), c.ChooserAfter);
+        const std::string stored = LineField(c.Top + 2, c.Field);
+        EXPECT_EQ(stored.find('7') != std::string::npos, c.FocusAfter != nullptr) << stored;
+        if (c.ChooserAfter && c.Key == vk::PageDown) {
+            EXPECT_EQ(TanniChoose_Top, 25);
+        }
+    }
+}
+
 }  // namespace

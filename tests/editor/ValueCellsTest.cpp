@@ -203,11 +203,16 @@ TEST_F(ValueCellsTest, RateCellsProposeAHundredOnlyForAPriceWithoutRates) {
 TEST_F(ValueCellsTest, ACellOnALineThatIsNoItemLineTakesNothing) {
     // Down in the last row brings a grand-total line under the cell (the
     // search passes tax, subtotal and total lines only). Neither Return nor
-    // leaving the cell stores into it; Return still moves on, and the next
-    // cell, refusing the line, gives the focus back.
+    // leaving the cell stores into it, and the cell shows again what the
+    // line holds; Return still moves on, and the next cell, refusing the
+    // line, gives the focus back.
     SetKinds(20, "6");
     SetLineField(20, 9, "900", true);
-    for (const char* cell : {"Edit_DenpSuuryou_20", "Edit_DenpTanni_20", "Edit_DenpTanka_20"})
+    const struct {
+        const char* Cell;
+        int Field;
+    } cells[] = {{"Edit_DenpSuuryou_20", 4}, {"Edit_DenpTanni_20", 5}, {"Edit_DenpTanka_20", 2}};
+    for (const auto& [cell, field] : cells)
         for (int byReturn = 0; byReturn < 2; ++byReturn) {
             SCOPED_TRACE(std::string(cell) + (byReturn ? " Return" : " click"));
             ShowFrom(0);
@@ -222,6 +227,7 @@ TEST_F(ValueCellsTest, ACellOnALineThatIsNoItemLineTakesNothing) {
                 EXPECT_EQ(Focused(), cell);
             }
             Click("Edit_DenpPlace");
+            EXPECT_EQ(Text(cell), std::string(Denpyou_LineWidth[field], ' '));
             for (int j : {2, 4, 5, 9}) EXPECT_EQ(LineField(20, j), j == 9 ? "       900" : std::string(Denpyou_LineWidth[j], ' '));
             EXPECT_EQ(Field(2218), total);
             EXPECT_EQ(Tanni_Count, 0);

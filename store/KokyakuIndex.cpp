@@ -1,0 +1,79 @@
+#include "store/KokyakuIndex.h"
+
+#include <climits>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+
+#include "platform/File.h"
+#include "store/Kokyaku.h"
+
+namespace {
+
+constexpr int FieldName1 = 1, FieldName2 = 2;
+
+struct TIndex {
+    bool Built = false;
+    std::string Path;  // the host path it was built from (the program folder may change)
+    TFileStamp Stamp;
+    std::uint64_t Generation = 0;
+    std::unordered_map<std::string, int> First;
+};
+
+TIndex& Index() {
+    static TIndex index;
+    return index;
+}
+
+// The key of a pair of names: each up to its first NUL or its width, which
+// is what a bounded comparison looks at; a NUL cannot occur inside either
+// part, so it separates them unambiguously.
+std::string Key(const char* name1, const char* name2) {
+    const size_t w1 = static_cast<size_t>(Kokyaku_FieldWidth[FieldName1]);
+    const size_t w2 = static_cast<size_t>(Kokyaku_FieldWidth[FieldName2]);
+    std::string key(name1, strnlen(name1, w1));
+    key += '\0';
+    key.append(name2, strnlen(name2, w2));
+    return key;
+}
+
+bool Build(TIndex& index, const std::string& path, const TFileStamp& stamp) {
+    index.Built = false;
+    index.First.clear();
+    const int off1 = Kokyaku_FieldOffset[FieldName1], off2 = Kokyaku_FieldOffset[FieldName2];
+    // Every record the file holds, not only Kokyaku_Count: the caller drops
+    // hits beyond the count, and the first hit stays the first either way.
+    bool read = Record_Scan(Kokyaku_File, 1, INT_MAX, [&](const char* record, int n) {
+        index.First.emplace(Key(record + off1, record + off2), n);
+        return true;
+    });
+    if (!read) return false;
+    // The stamp was taken before the scan: a change during the scan makes the
+    // next lookup build again.
+    index.Path = path;
+    index.Stamp = stamp;
+    index.Generation = Kokyaku_File.Generation;
+    index.Built = true;
+    return true;
+}
+
+}  // namespace
+
+bool KokyakuIndex_Find(int fd, const char* name1, const char* name2, int& hit) {
+    hit = 0;
+    TIndex& index = Index();
+    const std::string path = Platform_HostPath(Kokyaku_File.FileName);
+    const TFileStamp stamp = File_Stamp(fd);
+    if (stamp.Size < 0) return false;
+    bool current = index.Built && index.Generation == Kokyaku_File.Generation && index.Stamp == stamp &&
+                   index.Path == path;
+    if (!current && !Build(index, path, stamp)) return false;
+    auto found = index.First.find(Key(name1, name2));
+    if (found != index.First.end()) hit = found->second;
+    return true;
+}
+
+void KokyakuIndex_Forget() {
+    Index().Built = false;
+    Index().First.clear();
+}

@@ -60,9 +60,7 @@ void FocusCell(int column, int row) {
     if (TEdit* e = Grid_Edit(column, row)) e->SetFocus();
 }
 
-void TrimCell(int column, int row) {
-    Grid_TrimEdit(Grid_Edit(column, row), Denpyou_LineWidth[Grid_Columns[column].Field]);
-}
+void TrimCell(int column, int row) { Grid_TrimForTyping(column, Grid_Edit(column, row)); }
 
 // The window moved one line under the cursor cell of a column at the first
 // or last row: the rows redrawn, the cell showing its new line trimmed.
@@ -78,12 +76,14 @@ void RunFocusIn(int column, int row) {
     if (edit && edit->OnEnter) edit->OnEnter(edit);
 }
 
-// The search has moved the window under the quantity cell that holds the
+// The search has moved the window under the value cell that holds the
 // focus in the first or last row. A line it does not step past but that
-// takes no quantity (a grand total) is passed on as a focus-in would.
-void SettleUnderCursor(int row) {
-    if (Denpyou_IsSpecialLine(Denpyou_TopLine + row)) RunFocusIn(GridColumn_Suuryou, row);
+// takes no value (a grand total) is passed on as a focus-in would.
+void SettleUnderCursor(int column, int row) {
+    if (Denpyou_IsSpecialLine(Denpyou_TopLine + row)) RunFocusIn(column, row);
 }
+
+bool ValueColumn(int column) { return column >= GridColumn_Tanni && column < GridColumn_Count; }
 
 }  // namespace
 
@@ -132,6 +132,18 @@ void Grid_TrimEdit(TEdit* edit, int width) {
     std::vector<char> trimmed(static_cast<size_t>(width) + 1);
     Str_Trim(source.data(), trimmed.data(), width);
     edit->SetText(trimmed.data());
+}
+
+std::string Grid_BareText(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \n");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \n") - first + 1);
+}
+
+void Grid_TrimForTyping(int column, TEdit* edit) {
+    if (!edit || column < 0 || column >= GridColumn_Count) return;
+    if (column == GridColumn_Jitubai) edit->SetText(Grid_BareText(edit->Text()));
+    else Grid_TrimEdit(edit, Denpyou_LineWidth[Grid_Columns[column].Field]);
 }
 
 std::string Grid_CommitText(const std::string& text, int width, TCommitForm form) {
@@ -283,30 +295,35 @@ void Denpyou_LineDown() {
     else if (Denpyou_TopLine < Denpyou_TopLineMax) ScrollUnder(column, Grid_LastRow, +1);
 }
 
-void Denpyou_SuuryouLineUp() {
+void Denpyou_ColumnLineUp(int column) {
+    if (!ValueColumn(column)) return;
     Denpyou_MoveUp = 1;
     Denpyou_MoveDown = 0;
     if (Denpyou_CurRow > 0) {
-        FocusCell(GridColumn_Suuryou, Denpyou_CurRow - 1);
+        FocusCell(column, Denpyou_CurRow - 1);
     } else if (Denpyou_CurRow == 0 && Denpyou_TopLine > 0) {
-        ScrollUnder(GridColumn_Suuryou, 0, -1);
-        if (Denpyou_IsSkippedLine(Denpyou_TopLine) && Denpyou_FindPrevEditLine(0) > 0)
-            SettleUnderCursor(0);
+        ScrollUnder(column, 0, -1);
+        if (Denpyou_IsSkippedLine(Denpyou_TopLine) && Denpyou_FindPrevEditLine(0) > 0) SettleUnderCursor(column, 0);
     }
 }
 
-void Denpyou_SuuryouLineDown() {
+void Denpyou_ColumnLineDown(int column) {
+    if (!ValueColumn(column)) return;
     Denpyou_MoveUp = 0;
     Denpyou_MoveDown = 1;
     if (Denpyou_CurRow < 0) return;
     if (Denpyou_CurRow < Grid_LastRow) {
-        FocusCell(GridColumn_Suuryou, Denpyou_CurRow + 1);
+        FocusCell(column, Denpyou_CurRow + 1);
     } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
-        ScrollUnder(GridColumn_Suuryou, Grid_LastRow, +1);
+        ScrollUnder(column, Grid_LastRow, +1);
         if (Denpyou_IsSkippedLine(Denpyou_TopLine + Grid_LastRow) && Denpyou_FindNextEditLine(Grid_LastRow) > 0)
-            SettleUnderCursor(Grid_LastRow);
+            SettleUnderCursor(column, Grid_LastRow);
     }
 }
+
+void Denpyou_SuuryouLineUp() { Denpyou_ColumnLineUp(GridColumn_Suuryou); }
+
+void Denpyou_SuuryouLineDown() { Denpyou_ColumnLineDown(GridColumn_Suuryou); }
 
 void Denpyou_BeforeHalfPage() {
     if (Job_Current != Job_Denpyou || Denpyou_TopLine - 10 < 0) return;

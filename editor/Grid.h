@@ -70,6 +70,12 @@ void Grid_FrameRest(TShape* frame, TColor color);
 // The edit's text without leading and trailing blanks and line feeds, cut
 // to width bytes, so that the user edits the bare value.
 void Grid_TrimEdit(TEdit* edit, int width);
+// The text without leading and trailing blanks and line feeds, however long.
+std::string Grid_BareText(const std::string& text);
+// The cell's text readied for typing: its bare value, cut to its field
+// (Grid_TrimEdit), except in the actual price column, which is not cut so
+// that its commit sees the whole value shown.
+void Grid_TrimForTyping(int column, TEdit* edit);
 // The text as it is stored in a field of width bytes by the given form.
 std::string Grid_CommitText(const std::string& text, int width, TCommitForm form);
 
@@ -98,7 +104,16 @@ void Denpyou_MarkSyousaiRow();
 // scrolls under it.
 void Denpyou_LineUp();
 void Denpyou_LineDown();
-// The same in the quantity column, carrying the cursor past special lines.
+// The cursor one line up or down in a value column (GridColumn_Tanni ...
+// GridColumn_Jitubai), carrying it past special lines: Up and Down of the
+// quantity, price and rate cells. At the first or last row the window
+// scrolls under the cell (text typed and not committed gives way to the line
+// that comes in), further past tax, subtotal and total lines, and a line the
+// search stops on that takes no value (a grand total) passes the cursor on
+// as the cell's focus-in would.
+void Denpyou_ColumnLineUp(int column);
+void Denpyou_ColumnLineDown(int column);
+// The same in the quantity column.
 void Denpyou_SuuryouLineUp();
 void Denpyou_SuuryouLineDown();
 // The window ten lines back or on, the cursor on the first line that came

@@ -56,21 +56,6 @@ void FocusCell(int column, int row0) {
     if (TEdit* e = Grid_Edit(column, row0)) e->SetFocus();
 }
 
-// The text without leading and trailing blanks and line feeds, however long.
-std::string Bare(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \n");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \n") - first + 1);
-}
-
-// The cell's text readied for typing: the bare value. The actual price is
-// not cut to its field here, so that its commit sees the whole value.
-void TrimForTyping(int column, TEdit* edit) {
-    if (!edit) return;
-    if (column == GridColumn_Jitubai) edit->SetText(Bare(edit->Text()));
-    else Grid_TrimEdit(edit, Width(column));
-}
-
 // An actual price longer than its field: a fractional part is dropped when
 // that makes it fit. Returns false when it cannot fit; the cell then shows
 // the stored price again.
@@ -79,7 +64,7 @@ bool FitJitubai(TEdit* edit, int line) {
     std::string text = edit->Text();
     text.erase(text.find_last_not_of(' ') + 1);
     if (static_cast<int>(text.size()) <= width) return true;
-    text = Bare(text);
+    text = Grid_BareText(text);
     const size_t point = text.find('.');
     if (static_cast<int>(text.size()) > width && point != std::string::npos) text.erase(point);
     if (static_cast<int>(text.size()) <= width && Num_ReadReal(text.c_str()) != 0) {
@@ -122,37 +107,6 @@ void RateDefault(int column, int row0, TEdit* edit) {
         Grid_TrimEdit(edit, Width(column));
 }
 
-// Up and Down in the price and rate columns (the quantity column has the
-// grid's own moves): the cell one row up or down, which hands the focus on
-// past special lines in the direction of the move; at the first and last
-// rows the window scrolls under the cell instead (text typed and not
-// committed gives way to the line that comes in).
-void NumberUp(int column, int row0) {
-    Denpyou_MoveUp = 1;
-    if (row0 > 0) {
-        FocusCell(column, row0 - 1);
-        return;
-    }
-    if (Denpyou_TopLine <= 0) return;
-    --Denpyou_TopLine;
-    Denpyou_ShowLines();
-    TrimForTyping(column, Grid_Edit(column, row0));
-    if (Denpyou_IsSkippedLine(Denpyou_TopLine + row0)) Denpyou_FindPrevEditLine(row0);
-}
-
-void NumberDown(int column, int row0) {
-    Denpyou_MoveDown = 1;
-    if (row0 < Denpyou_GridLastRow) {
-        FocusCell(column, row0 + 1);
-        return;
-    }
-    if (Denpyou_TopLine >= Denpyou_TopLineMax) return;
-    ++Denpyou_TopLine;
-    Denpyou_ShowLines();
-    TrimForTyping(column, Grid_Edit(column, row0));
-    if (Denpyou_IsSkippedLine(Denpyou_TopLine + row0)) Denpyou_FindNextEditLine(row0);
-}
-
 // Return in the actual price: on to the next row's description; in the last
 // row the window moves on one line and the last row's description takes the
 // focus; at the document's last line the document is stored.
@@ -162,7 +116,7 @@ void JitubaiOn(int row0, TEdit* edit) {
     } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
         ++Denpyou_TopLine;
         Denpyou_ShowLines();
-        TrimForTyping(GridColumn_Jitubai, edit);
+        Grid_TrimForTyping(GridColumn_Jitubai, edit);
         FocusCell(GridColumn_Syousai, Denpyou_GridLastRow);
     } else {
         Command_F1();
@@ -300,7 +254,7 @@ void ValueCell_Enter(int column, int row) {
     TEdit* edit = Grid_Edit(column, row0);
     if (!edit) return;
     if (Value_Columns[column].OtherRate != None) RateDefault(column, row0, edit);
-    else TrimForTyping(column, edit);
+    else Grid_TrimForTyping(column, edit);
     if (column == GridColumn_Tanni && Tanni_Count != 0) {
         char unit[UnitWidth + 1];
         Str_Pad(edit->Text().c_str(), unit, UnitWidth, 0);
@@ -330,14 +284,8 @@ void ValueCell_KeyDown(int column, int row, Word key) {
     switch (key) {
         case vk::Home: NumberHome(column, row0); break;
         case vk::Return: NumberReturn(column, row0); break;
-        case vk::Up:
-            if (column == GridColumn_Suuryou) Denpyou_SuuryouLineUp();
-            else NumberUp(column, row0);
-            break;
-        case vk::Down:
-            if (column == GridColumn_Suuryou) Denpyou_SuuryouLineDown();
-            else NumberDown(column, row0);
-            break;
+        case vk::Up: Denpyou_ColumnLineUp(column); break;
+        case vk::Down: Denpyou_ColumnLineDown(column); break;
         default: CommandKey(key); break;
     }
 }

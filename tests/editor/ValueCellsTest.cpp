@@ -170,6 +170,40 @@ TEST_F(ValueCellsTest, UpAndDownPassSpecialLines) {
     }
 }
 
+TEST_F(ValueCellsTest, AnEdgeScrollPassesAGrandTotalTheSearchStopsOnInEveryColumn) {
+    // Down in row 20: a subtotal comes in, the search stops on the grand
+    // total after it, and the cursor goes on to the item line below. Up in
+    // row 1 mirrors it. The window moves under the cell; the focus stays in
+    // the same column on an item line.
+    const struct {
+        Word Key;
+        int Top, Row;
+        const char* Kinds;  // from line Top + Row - 1 on, in the direction of the key
+        int TopAfter;
+        const char* LineShown;
+    } moves[] = {
+        {vk::Down, 0, 20, " 36 ", 3, " 23"},
+        {vk::Up, 3, 1, " 36 ", 0, "  1"},
+    };
+    for (int column = GridColumn_Suuryou; column < GridColumn_Count; ++column)
+        for (const auto& m : moves) {
+            const std::string cell = Cell(Grid_Column(column).Edit, m.Row);
+            SCOPED_TRACE(cell + (m.Key == vk::Down ? " Down" : " Up"));
+            for (int line = 0; line < 200; ++line) SetKinds(line, " ");
+            const int from = m.Top + m.Row - 1, step = m.Key == vk::Down ? 1 : -1;
+            for (int k = 0; m.Kinds[k]; ++k) SetKinds(from + step * k, std::string(1, m.Kinds[k]));
+            ShowFrom(m.Top);
+            Click(cell);
+            Key(m.Key);
+            EXPECT_EQ(Focused(), cell);
+            EXPECT_EQ(Denpyou_TopLine, m.TopAfter);
+            EXPECT_EQ(Denpyou_CurRow, m.Row - 1);
+            EXPECT_EQ(Focus_Code, Grid_CellCode(column, m.Row - 1));
+            EXPECT_EQ(Text(Row("Label_DenpLine_", m.Row)), m.LineShown);
+            EXPECT_EQ(Pen(Row(Grid_Column(column).Frame, m.Row)), "255/2");
+        }
+}
+
 TEST_F(ValueCellsTest, RateCellsProposeAHundredOnlyForAPriceWithoutRates) {
     const struct {
         const char* Cell;

@@ -156,3 +156,15 @@ void Command_F9() {
 }
 
 void Command_Esc() {}
+
+bool Command_ForKey(unsigned short key) {
+    static void (*const commands[])() = {Command_F1, Command_F2, Command_F3, Command_F4, Command_F5,
+                                         Command_F6, Command_F7, Command_F8, Command_F9};
+    if (key >= vk::F1 && key <= vk::F9) {
+        commands[key - vk::F1]();
+        return true;
+    }
+    if (key != vk::Escape) return false;
+    Command_Esc();
+    return true;
+}

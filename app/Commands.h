@@ -13,3 +13,6 @@ void Command_F7();
 void Command_F8();
 void Command_F9();
 void Command_Esc();
+
+// The command of a function key (F1 ... F9) or Esc; false for any other key.
+bool Command_ForKey(unsigned short key);

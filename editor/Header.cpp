@@ -163,16 +163,10 @@ void Edit_DenpHeader_KeyDown(int field, Word key) {
         case vk::End:
             if (field == Header_FirstField) App_Exit();
             break;
-        case vk::F1: Command_F1(); break;
-        case vk::F2: Command_F2(); break;
-        case vk::F3: Command_F3(); break;
-        case vk::F6: Command_F6(); break;
-        case vk::F7:
+        case vk::F4:
+        case vk::F5: break;  // no line to delete or insert at in the header
         case vk::PageUp: Command_F7(); break;
-        case vk::F8:
         case vk::PageDown: Command_F8(); break;
-        case vk::F9: Command_F9(); break;
-        case vk::Escape: Command_Esc(); break;
-        default: break;  // F4, F5, the arrows and every other key: nothing
+        default: Command_ForKey(key); break;  // the other function keys and Esc
     }
 }

@@ -111,15 +111,7 @@ void Edit_DenpSyousai_KeyDown(int row, Word key) {
         case vk::Down: Denpyou_LineDown(); break;
         case vk::PageUp: Denpyou_BeforeHalfPage(); break;
         case vk::PageDown: Denpyou_NextHalfPage(); break;
-        case vk::F1: Command_F1(); break;
-        case vk::F2: Command_F2(); break;
-        case vk::F3: Command_F3(); break;
-        case vk::F4: Command_F4(); break;
-        case vk::F5: Command_F5(); break;
-        case vk::F6: Command_F6(); break;
-        case vk::F8: Command_F8(); break;
-        case vk::F9: Command_F9(); break;
-        case vk::Escape: Command_Esc(); break;
-        default: break;  // F7 and every other key: nothing
+        case vk::F7: break;  // no previous document from the grid
+        default: Command_ForKey(key); break;  // the other function keys and Esc
     }
 }

@@ -141,19 +141,11 @@ void NumberHome(int column, int row0) {
 // The keys every value cell shares once its own keys are handled.
 void CommandKey(Word key) {
     switch (key) {
-        case vk::F1: Command_F1(); break;
-        case vk::F2: Command_F2(); break;
-        case vk::F3: Command_F3(); break;
-        case vk::F4: Command_F4(); break;
-        case vk::F5: Command_F5(); break;
-        case vk::F6: Command_F6(); break;
         case vk::F7:
         case vk::PageUp: Denpyou_BeforeHalfPage(); break;
         case vk::F8:
         case vk::PageDown: Denpyou_NextHalfPage(); break;
-        case vk::F9: Command_F9(); break;
-        case vk::Escape: Command_Esc(); break;
-        default: break;
+        default: Command_ForKey(key); break;  // the other function keys and Esc
     }
 }
 

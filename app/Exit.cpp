@@ -8,6 +8,7 @@
 #include "app/Flags.h"
 #include "app/Focus.h"
 #include "app/Syori_01.h"
+#include "document/Number.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"
 #include "masters/units/TanniList.h"
@@ -115,9 +116,7 @@ void Exit_SaveAndEnd() {
     Hinsyu_SortFile();
     if (Kokyaku_Changed && Kokyaku_Count > 1) Kokyaku_SortFile();
     if (Syouhin_Changed && Syouhin_Count > 1) Syouhin_SortFile();
-    char lastNo[24];
-    std::snprintf(lastNo, sizeof lastNo, "%10ld", static_cast<long>(Denpyou_LastNo));
-    std::memcpy(Jisya_Field[13], lastNo, Jisya_FieldWidth[13]);
+    Num_WriteInt(Jisya_Field[13], Jisya_FieldWidth[13], Denpyou_LastNo);
     Jisya_JoinRecord();
     Jisya_WriteRecord(1);
     Tanni_Save();

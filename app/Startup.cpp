@@ -51,11 +51,15 @@ void SetText(const char* edit, const char* text) {
 }
 
 // The backup folder becomes what the backup screen's boxes show when its
-// volume answers. The current directory is left alone.
+// volume answers and the folder is there; a folder that is gone (removed,
+// or on another volume than the one mounted now) leaves the boxes as they
+// are. The current directory is left alone.
 void StartBackupFolder() {
     BackupFolder_Load(BackUp_Folder);
     SetCaption("Label_BackupFolder", BackUp_Folder);
-    if (BackUp_Folder[0] == '\0' || !Shell_VolumeAnswers(Platform_HostPath(BackUp_Folder))) return;
+    if (BackUp_Folder[0] == '\0' || !Shell_VolumeAnswers(Platform_HostPath(BackUp_Folder)) ||
+        !Dir_Exists(BackUp_Folder))
+        return;
     if (auto* list = Form_Syori_01->FindAs<TDirectoryListBox>("BackupDirectoryListBox")) {
         list->SetDirectory(BackUp_Folder);
         if (auto* drive = Form_Syori_01->FindAs<TDriveComboBox>("BackupDriveComboBox")) {
@@ -82,7 +86,7 @@ void StartJisya() {
     }
     Jisya_Show();
     Denp_SpecialLine_Arrange();
-    Denpyou_LastNo = Num_ReadInt(Jisya_Field[13]);
+    Denpyou_LastNo = Num_ReadLong(Jisya_Field[13]);
     Print_LeftMargin = Num_ReadInt(Jisya_Field[34]);
     Print_TopMargin = Num_ReadInt(Jisya_Field[33]);
 }
@@ -103,7 +107,7 @@ void StartDocuments() {
     SetNumber("Label_DenpyouRec", Denpyou_CurRec);
     Denpyou_ShowKind();
     Denpyou_ClearRecord();
-    Num_WriteInt(Denpyou_Field[1], Denpyou_FieldWidth[1], static_cast<std::int64_t>(Denpyou_LastNo) + 1);
+    Num_WriteInt(Denpyou_Field[1], Denpyou_FieldWidth[1], Denpyou_LastNo + 1);
     Denpyou_ShowHeader();
     Denpyou_ShowLines();
 }

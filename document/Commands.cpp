@@ -60,7 +60,7 @@ void ShowEmptyDocument() {
     Denpyou_TopLine = 0;
     Denpyou_CurRec = Denpyou_Count + 1;
     Denpyou_ClearRecord();
-    Num_WriteInt(Denpyou_Field[FieldNo], 10, static_cast<long long>(Denpyou_LastNo) + 1);
+    Num_WriteInt(Denpyou_Field[FieldNo], 10, Denpyou_LastNo + 1);
     Denpyou_ShowHeader();
     Denpyou_ShowLines();
     SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
@@ -139,7 +139,9 @@ bool Denpyou_Store() {
     if (!Denpyou_WriteRecord(Denpyou_CurRec)) return false;  // the document stays in the editor
     if (appended) {
         ++Denpyou_Count;
-        ++Denpyou_LastNo;
+        // The number field holds ten digits: the last number stops there
+        // rather than wrapping into a negative or cut-off number.
+        if (Denpyou_LastNo < Num_IntMax(Denpyou_FieldWidth[FieldNo])) ++Denpyou_LastNo;
     }
 
     Denpyou_OpenAfterStore();

@@ -163,8 +163,12 @@ void Denpyou_CreateControls(TForm& form) {
                               {"RadioButton_Seikyuu", "請求書"},
                               {"RadioButton_Utiwake", "内訳書"},
                               {"RadioButton_Irai", "見積依頼"}};
+    // The kind is chosen by a click. Tab runs from the last header field
+    // straight into the grid: a button that took the focus on the way would
+    // become the checked one and change the document's kind.
     for (int i = 0; i < 4; ++i)
-        Ui_Build(form, {TControlKind::RadioButton, kinds[i][0], Panel, 640 + 84 * i, 3, 82, 18, kinds[i][1]});
+        Ui_Build(form, {TControlKind::RadioButton, kinds[i][0], Panel, 640 + 84 * i, 3, 82, 18, kinds[i][1]})
+            ->TabStop = false;
 
     for (const auto& b : Button_Places)
         Ui_BuildButton(form, Panel, b.Shape, b.Label, b.Left, Button_Top, b.Width, Frame_Height, b.Width - 4, 15,

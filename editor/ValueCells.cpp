@@ -129,6 +129,14 @@ void NumberReturn(int column, int row0) {
     Commit(column, Denpyou_CurRow, edit);
     if (column == GridColumn_Jitubai) JitubaiOn(row0, edit);
     else FocusCell(Value_Columns[column].Return, row0);
+    // The focus stayed in this cell (the last line's store was refused):
+    // its next focus-out commits what it then shows, and typing replaces the
+    // text as after a focus-in, rather than meeting a field already full.
+    if (edit && edit->Focused()) {
+        Flag_EnterCommitted = Flag_False;
+        Grid_TrimForTyping(column, edit);
+        edit->SelectAll();
+    }
 }
 
 void NumberHome(int column, int row0) {
@@ -178,11 +186,16 @@ void TanniKeyOpen(int row0, Word key) {
             TanniChoose_TakeCursor();
             FocusCell(GridColumn_Suuryou, row0);
             break;
-        case vk::Return:
+        case vk::Return: {
             TanniCommit(row0);
+            // A typed unit that the list holds already must not give way to
+            // the free entry the cursor stood on: the cursor goes onto it.
+            const char* stored = LineField(Denpyou_TopLine + row0, Grid_Column(GridColumn_Tanni).Field);
+            if (Tanni_List[TanniChoose_Cursor() - 1][0] == ' ' && stored[0] != ' ') TanniChoose_Locate(stored);
             TanniChoose_TakeCursor();
             Grid_TrimEdit(Grid_Edit(GridColumn_Tanni, row0), UnitWidth);
             break;
+        }
         case vk::F3: Denpyou_LineUp(); break;
         case vk::F4: Denpyou_LineDown(); break;
         case vk::F5:

@@ -13,7 +13,7 @@
 TRecordFile Denpyou_File =
     Record_Define("Data\\Denpyou.620", Denpyou_RecLen, Denpyou_FieldCount, Denpyou_FieldWidth.data());
 int Denpyou_CurRec = 0;
-int Denpyou_LastNo = 0;
+std::int64_t Denpyou_LastNo = 0;
 int Seiri_Year = 0;
 int Seiri_Mode = 0;
 

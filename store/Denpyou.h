@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "store/Record.h"
 
@@ -59,7 +60,7 @@ inline constexpr TFieldView Denpyou_LineField{&Denpyou_File.Field, Denpyou_Heade
 inline constexpr const int* Denpyou_LineWidth = Denpyou_FieldWidth.data() + Denpyou_HeaderFieldCount;
 
 extern int Denpyou_CurRec;  // the document in the editor (Denpyou_Count + 1: a new one)
-extern int Denpyou_LastNo;  // the last document number issued
+extern std::int64_t Denpyou_LastNo;  // the last document number issued
 extern int Seiri_Year;      // documents created before this year call for a tidy-up
 extern int Seiri_Mode;      // 0 nothing to tidy, 1 old documents, 2 more than 30000 documents
 

@@ -130,7 +130,7 @@ void Hinsyu_Save() {
         Hinsyu_JoinRecord();
         std::memcpy(record, Hinsyu_RecBuf.data(), Hinsyu_RecLen);
     }
-    Record_RewriteFile(Hinsyu_File.FileName, image.data(), static_cast<std::int64_t>(image.size()));
+    Record_SaveFile(Hinsyu_File.FileName, image.data(), static_cast<std::int64_t>(image.size()));
 }
 
 void Hinsyu_SortFile() {

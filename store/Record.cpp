@@ -237,3 +237,11 @@ bool Record_RewriteFile(const char* path, const void* data, std::int64_t size) {
     if (fd < 0) return false;
     return Record_EndRewrite(fd, path, File_Write(fd, data, size) == size);
 }
+
+bool Record_SaveFile(const char* path, const void* data, std::int64_t size) {
+    if (Record_RewriteFile(path, data, size)) return true;
+    int fd = File_OpenReadWrite(path);
+    if (fd < 0) return false;
+    bool ok = File_Size(fd) <= size && File_Seek(fd, 0) == 0 && File_Write(fd, data, size) == size;
+    return File_Close(fd) && ok;
+}

@@ -93,6 +93,13 @@ int Record_BeginRewrite(const char* path);
 bool Record_EndRewrite(int fd, const char* path, bool ok);
 // The same for contents already in memory.
 bool Record_RewriteFile(const char* path, const void* data, std::int64_t size);
+// A save of data held only in memory (units, categories): rewritten as
+// Record_RewriteFile does; when that cannot be done (the folder takes no new
+// file, the disk has no room for a second copy), the contents are written
+// over the existing file in place, as a record-by-record save would, rather
+// than lost; contents shorter than the file are never written so. Returns
+// whether the file holds the new contents.
+bool Record_SaveFile(const char* path, const void* data, std::int64_t size);
 
 // The field strings of a run of fields seen as a table of its own, e.g. the
 // detail lines of a document from field 14 on: view[i] is field base + i.

@@ -69,5 +69,5 @@ void Tanni_Save() {
         size_t len = strnlen(Tanni_List[i], UnitWidth);
         std::memcpy(record, Tanni_List[i], len);
     }
-    Record_RewriteFile(Tanni_File.FileName, image.data(), static_cast<std::int64_t>(image.size()));
+    Record_SaveFile(Tanni_File.FileName, image.data(), static_cast<std::int64_t>(image.size()));
 }

@@ -120,6 +120,29 @@ TEST_F(DocCommandsTest, StoreAppendsTheNewDocumentAndShowsTheNextEmptyOne) {
     EXPECT_EQ(Text("Label_DenpyouDs"), "2");
 }
 
+// Document numbers run to the ten digits of the number field: the last
+// number neither wraps at the 32-bit limit nor grows past the field.
+TEST_F(DocCommandsTest, TheLastNumberStopsAtTheFieldsTenDigits) {
+    std::string jisya(1000, ' ');
+    jisya.back() = '\n';
+    jisya.replace(231, 10, "9999999998");
+    ASSERT_TRUE(Session.WriteFile("Data\\Jisya.620", jisya));
+    Start();
+    EXPECT_EQ(Text("Edit_DenpNo"), "9999999999");
+    SetField(2, "山田電気");
+    ASSERT_TRUE(Denpyou_Store());
+    EXPECT_EQ(At(1, 1, 10), "9999999999");
+    EXPECT_EQ(Denpyou_LastNo, 9999999999LL);
+    SetField(2, "佐藤工務店");
+    ASSERT_TRUE(Denpyou_Store());
+    EXPECT_EQ(At(2, 1, 10), "9999999999");
+    EXPECT_EQ(Denpyou_LastNo, 9999999999LL);
+    EXPECT_EQ(Text("Edit_DenpNo"), "9999999999");
+    Session.Click("Label_Job_10");
+    ASSERT_TRUE(Session.Exited());
+    EXPECT_EQ(Session.ReadFile("Data\\Jisya.620").value_or("").substr(231, 10), "9999999999");
+}
+
 TEST_F(DocCommandsTest, StoreNeedsACustomerNameAndItsKey) {
     Start();
     SetField(4, "工事だけ");

@@ -131,6 +131,18 @@ TEST_F(RecordFile, RewriteReplacesWholeOrNotAtAll) {
     EXPECT_EQ(folder.Read("Data/Small.rec"), "new!");
 }
 
+// A save of what lives only in memory: through the scratch file when it can
+// be made, else written over the existing file rather than lost.
+TEST_F(RecordFile, SaveWritesInPlaceWhenNoScratchCanBeMade) {
+    folder.Write("Data/Small.rec", "old");
+    folder.MakeDir("Data/Small.rec.new/x");
+    EXPECT_TRUE(Record_SaveFile("Data\\Small.rec", "new!", 4));
+    EXPECT_EQ(folder.Read("Data/Small.rec"), "new!");
+    // Shorter contents would leave a stale tail: the file stays as it was.
+    EXPECT_FALSE(Record_SaveFile("Data\\Small.rec", "ab", 2));
+    EXPECT_EQ(folder.Read("Data/Small.rec"), "new!");
+}
+
 // Field k's offset and width in each data file, as the stored files lay them out.
 TEST(RecordLayouts, OffsetsAndWidths) {
     const struct {

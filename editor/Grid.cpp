@@ -174,28 +174,31 @@ void Denpyou_CommitCell(int column, int row, TEdit* edit) {
     Denpyou_CalcSeikyuuGoukei();
 }
 
-int Denpyou_FindPrevEditLine(int r) {
+namespace {
+
+// The search for the next line in direction step (-1 up, +1 down) from row r
+// that is not a tax, subtotal or total line. Line i is always shown in row n:
+// the row moves until it meets the edge row, then the window moves under it.
+int FindEditLine(int r, int step) {
     if (!ValidRow(r)) return 0;
     const int keptTop = Denpyou_TopLine, keptRow = Denpyou_CurRow;
-    const int start = Denpyou_TopLine + r;
-    int n;
-    if (r >= 1) {
-        n = r - 1;
-    } else if (Denpyou_TopLine > 0) {
-        --Denpyou_TopLine;
-        n = 0;
-    } else {
-        return 0;
-    }
+    const int edgeRow = step < 0 ? 0 : Grid_LastRow;
+    const int edgeTop = step < 0 ? 0 : Denpyou_TopLineMax;
+    auto advance = [&](int& n) {
+        if (n != edgeRow) n += step;
+        else if (Denpyou_TopLine != edgeTop) Denpyou_TopLine += step;
+        else return false;
+        return true;
+    };
+    int n = r;
+    if (!advance(n)) return 0;
     int result = 0;
-    // Line i is always shown in row n.
-    for (int i = start - 1; i >= 0; --i) {
+    for (int i = keptTop + r + step; i >= 0 && i < Denpyou_LineMax; i += step) {
         if (!Denpyou_IsSkippedLine(i)) {
             result = n + 1;
             break;
         }
-        if (n > 0) --n;
-        else if (Denpyou_TopLine > 0) --Denpyou_TopLine;
+        advance(n);
     }
     const bool moved = Denpyou_TopLine != keptTop;
     if (result == 0) {
@@ -206,36 +209,10 @@ int Denpyou_FindPrevEditLine(int r) {
     return result;
 }
 
-int Denpyou_FindNextEditLine(int r) {
-    if (!ValidRow(r)) return 0;
-    const int keptTop = Denpyou_TopLine, keptRow = Denpyou_CurRow;
-    const int start = Denpyou_TopLine + r;
-    int n;
-    if (r + 1 <= Grid_LastRow) {
-        n = r + 1;
-    } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
-        ++Denpyou_TopLine;
-        n = Grid_LastRow;
-    } else {
-        return 0;
-    }
-    int result = 0;
-    for (int i = start + 1; i < Denpyou_LineMax; ++i) {
-        if (!Denpyou_IsSkippedLine(i)) {
-            result = n + 1;
-            break;
-        }
-        if (n < Grid_LastRow) ++n;
-        else if (Denpyou_TopLine < Denpyou_TopLineMax) ++Denpyou_TopLine;
-    }
-    const bool moved = Denpyou_TopLine != keptTop;
-    if (result == 0) {
-        Denpyou_TopLine = keptTop;
-        Denpyou_CurRow = keptRow;
-    }
-    if (moved) Denpyou_ShowLines();
-    return result;
-}
+}  // namespace
+
+int Denpyou_FindPrevEditLine(int r) { return FindEditLine(r, -1); }
+int Denpyou_FindNextEditLine(int r) { return FindEditLine(r, +1); }
 
 void Denpyou_FocusLineField(int column, int r) {
     // The cell left on the special line commits and recalculates on its way

@@ -15,7 +15,7 @@
 #include "document/Display.h"
 #include "document/Number.h"
 #include "document/Document.h"
-#include "document/SpecialLine.h"
+#include "document/DenpSpecialLine.h"
 #include "document/SyouhinChoose.h"
 #include "editor/Grid.h"
 #include "masters/categories/HinsyuScreen.h"

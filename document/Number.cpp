@@ -55,16 +55,18 @@ double Power10(int n) {
     return p;
 }
 
+// Steps over an optional sign; true for a minus.
+bool ReadSign(const char*& p) {
+    if (*p != '+' && *p != '-') return false;
+    return *p++ == '-';
+}
+
 }  // namespace
 
 double Num_ReadReal(const char* text) {
     if (!text) return 0;
     const char* p = SkipSpaces(text);
-    bool negative = false;
-    if (*p == '+' || *p == '-') {
-        negative = *p == '-';
-        ++p;
-    }
+    const bool negative = ReadSign(p);
     const char* begin = p;
     int digits = 0;
     while (IsDigit(*p)) ++p, ++digits;
@@ -108,11 +110,7 @@ double Num_ReadReal(const char* text) {
 std::int64_t Num_ReadLong(const char* text) {
     if (!text) return 0;
     const char* p = SkipSpaces(text);
-    bool negative = false;
-    if (*p == '+' || *p == '-') {
-        negative = *p == '-';
-        ++p;
-    }
+    const bool negative = ReadSign(p);
     // Accumulate as a negative number, whose range includes the minimum.
     constexpr std::int64_t minimum = std::numeric_limits<std::int64_t>::min();
     std::int64_t value = 0;

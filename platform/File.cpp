@@ -6,11 +6,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <vector>
 
 #include "platform/Cp932.h"
+#include "platform/FileFault.h"
 
 namespace {
 
@@ -59,6 +62,83 @@ std::string Platform_HostPath(const std::string& path) {
     return host;
 }
 
+// ------------------------------------------------------------ planned faults
+
+namespace {
+
+struct TPlannedFault {
+    TFileOp Op;
+    std::int64_t At;     // the count of that operation at which it fires
+    std::int64_t Bytes;  // bytes moved by the faulty call
+};
+
+struct TFaultState {
+    std::vector<TPlannedFault> Planned;
+    std::int64_t Reads = 0, Writes = 0;
+    std::int64_t DiskLeft = -1;  // -1: no full disk
+    // Open handles of files under the program folder, for the full disk.
+    std::vector<bool> UnderProgram;
+};
+
+TFaultState& Faults() {
+    static TFaultState state;
+    return state;
+}
+
+void NoteOpen(int fd, const std::string& host) {
+    if (fd < 0) return;
+    std::vector<bool>& under = Faults().UnderProgram;
+    if (static_cast<size_t>(fd) >= under.size()) under.resize(static_cast<size_t>(fd) + 1, false);
+    const std::string& dir = Platform_ProgramDir();
+    under[static_cast<size_t>(fd)] = host.compare(0, dir.size(), dir) == 0;
+}
+
+bool IsUnderProgram(int fd) {
+    const std::vector<bool>& under = Faults().UnderProgram;
+    return fd >= 0 && static_cast<size_t>(fd) < under.size() && under[static_cast<size_t>(fd)];
+}
+
+// Counts one call of op and returns how many of its n bytes may move (n when
+// no fault applies).
+std::int64_t Allowed(TFileOp op, int fd, std::int64_t n) {
+    TFaultState& f = Faults();
+    const std::int64_t at = op == TFileOp::Read ? ++f.Reads : ++f.Writes;
+    std::int64_t allowed = n;
+    for (size_t i = 0; i < f.Planned.size(); ++i) {
+        if (f.Planned[i].Op == op && f.Planned[i].At == at) {
+            allowed = std::min(allowed, f.Planned[i].Bytes);
+            f.Planned.erase(f.Planned.begin() + static_cast<std::ptrdiff_t>(i));
+            break;
+        }
+    }
+    if (op == TFileOp::Write && f.DiskLeft >= 0 && IsUnderProgram(fd)) {
+        allowed = std::min(allowed, f.DiskLeft);
+        f.DiskLeft -= allowed;
+    }
+    return allowed;
+}
+
+}  // namespace
+
+void FileFault_Plan(TFileOp op, int nth, std::int64_t bytes) {
+    TFaultState& f = Faults();
+    const std::int64_t now = op == TFileOp::Read ? f.Reads : f.Writes;
+    f.Planned.push_back({op, now + nth, bytes < 0 ? 0 : bytes});
+}
+
+void FileFault_DiskFull(std::int64_t bytesLeft) { Faults().DiskLeft = bytesLeft < 0 ? 0 : bytesLeft; }
+
+void FileFault_Reset() {
+    TFaultState& f = Faults();
+    f.Planned.clear();
+    f.Reads = f.Writes = 0;
+    f.DiskLeft = -1;
+}
+
+std::int64_t FileFault_Count(TFileOp op) { return op == TFileOp::Read ? Faults().Reads : Faults().Writes; }
+
+// ------------------------------------------------------------ files
+
 namespace {
 
 int OpenHost(const std::string& path, int flags) {
@@ -67,6 +147,7 @@ int OpenHost(const std::string& path, int flags) {
     do {
         fd = ::open(host.c_str(), flags | O_CLOEXEC, 0666);
     } while (fd < 0 && errno == EINTR);
+    NoteOpen(fd, host);
     return fd;
 }
 
@@ -102,6 +183,11 @@ TFileStamp File_Stamp(int fd) {
 
 std::int64_t File_Read(int fd, void* buf, std::int64_t n) {
     if (fd < 0 || n < 0) return -1;
+    const std::int64_t allowed = Allowed(TFileOp::Read, fd, n);
+    if (allowed < n) {
+        if (allowed == 0) return -1;
+        n = allowed;
+    }
     char* p = static_cast<char*>(buf);
     std::int64_t done = 0;
     while (done < n) {
@@ -118,6 +204,7 @@ std::int64_t File_Read(int fd, void* buf, std::int64_t n) {
 
 std::int64_t File_Write(int fd, const void* buf, std::int64_t n) {
     if (fd < 0 || n < 0) return -1;
+    n = Allowed(TFileOp::Write, fd, n);
     const char* p = static_cast<const char*>(buf);
     std::int64_t done = 0;
     while (done < n) {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "platform/File.h"
+#include "platform/FileFault.h"
 
 class TestFolder {
 public:
@@ -32,8 +33,10 @@ public:
         root_ = pattern + "/";
         if (data == WithData) std::filesystem::create_directory(root_ + "Data");
         Platform_SetProgramDir(root_);
+        FileFault_Reset();
     }
     ~TestFolder() {
+        FileFault_Reset();
         Platform_SetProgramDir(previous_);
         std::error_code ignored;
         std::filesystem::remove_all(root_, ignored);

@@ -14,6 +14,7 @@
 #include "platform/Controls.h"
 #include "platform/Cp932.h"
 #include "platform/File.h"
+#include "platform/FileFault.h"
 
 namespace fs = std::filesystem;
 
@@ -46,6 +47,7 @@ bool KeepFolder() {
 THeadlessSession::THeadlessSession(bool withData) : folder_(MakeFolder()) {
     if (withData) fs::create_directory(folder_ + "Data");
     Platform_SetProgramDir(folder_);
+    FileFault_Reset();
     Clock_Fix(DefaultToday);
     Application_SetTerminateHandler([](int status) { throw TApplicationExit{status}; });
     ++g_sessions;
@@ -54,6 +56,7 @@ THeadlessSession::THeadlessSession(bool withData) : folder_(MakeFolder()) {
 THeadlessSession::~THeadlessSession() {
     if (form_ && Form_Syori_01 == form_.get()) Form_Syori_01 = nullptr;
     form_.reset();
+    FileFault_Reset();
     if (--g_sessions == 0) {
         Application_SetTerminateHandler(nullptr);
         Clock_Release();

@@ -14,6 +14,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Cp932.h"
+#include "platform/FileFault.h"
 #include "tools/Headless.h"
 
 namespace {
@@ -303,6 +304,23 @@ TResult NoData(TRun& run, TArgs&) {
     return {};
 }
 
+// A disk that fills up: every write to the program folder's files comes up
+// short once N more bytes have been written, and fails after that.
+TResult DiskFull(TRun&, TArgs& args) {
+    args.Keyword("after");
+    const long long n = args.Number("N");
+    if (n < 0) Error("N must not be negative");
+    args.End();
+    FileFault_DiskFull(n);
+    return {};
+}
+
+TResult DiskOk(TRun&, TArgs& args) {
+    args.End();
+    FileFault_Reset();
+    return {};
+}
+
 TResult Start(TRun& run, TArgs&) {
     run.Session.Start();
     return {};
@@ -521,6 +539,8 @@ constexpr TCommand Commands[] = {
     {"today", "today YYYY-MM-DD HH:MM:SS", TNeeds::Nothing, false, Today},
     {"file", "file PATH hex HEX... | file PATH text \"...\" | file PATH copy SOURCE", TNeeds::Nothing, false, File},
     {"nodata", "nodata", TNeeds::BeforeStart, false, NoData},
+    {"disk full", "disk full after N", TNeeds::BeforeStart, false, DiskFull},
+    {"disk ok", "disk ok", TNeeds::Nothing, false, DiskOk},
     {"start", "start", TNeeds::BeforeStart, false, Start},
     {"click", "click NAME", TNeeds::Input, false, Mouse<&THeadlessSession::Click>},
     {"press", "press NAME", TNeeds::Input, false, Mouse<&THeadlessSession::Press>},

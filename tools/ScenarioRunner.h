@@ -9,6 +9,10 @@
 //   file PATH text "..."             a text written as CP932,
 //   file PATH copy SOURCE            a copy of SOURCE (relative to the script)
 //   nodata                           start without a Data folder (before start)
+//   disk full after N                before start: writes to the program folder's
+//                                    files come up short once N more bytes are
+//                                    written, and fail after that
+//   disk ok                          the disk has room again (anywhere)
 //   start                            start-up and the window's first activation
 //   click NAME | press NAME | release NAME
 //   key [Shift+]KEY [COUNT]          Return Escape Tab Up Down Left Right Home End

@@ -9,6 +9,7 @@
 #include "TestFolder.h"
 #include "platform/Clock.h"
 #include "platform/File.h"
+#include "platform/FileFault.h"
 
 namespace {
 
@@ -125,6 +126,51 @@ TEST(Clock, FixedForTestsAndShownZeroPadded) {
     EXPECT_EQ(DateTimeToStr(now), "2026/12/10 09:05:03");
     Clock_Release();
     EXPECT_GE(Now().Year, 2024);
+}
+
+// The planned faults that every failure test relies on.
+TEST(FileFaults, NthWriteAndReadFailOrComeUpShort) {
+    TestFolder folder;
+    int fd = File_Create("Data\\x");
+    ASSERT_GE(fd, 0);
+    FileFault_Plan(TFileOp::Write, 2);     // the second write fails
+    FileFault_Plan(TFileOp::Write, 3, 2);  // the third moves two bytes
+    EXPECT_EQ(File_Write(fd, "abcd", 4), 4);
+    EXPECT_EQ(File_Write(fd, "efgh", 4), 0);
+    EXPECT_EQ(File_Write(fd, "ijkl", 4), 2);
+    EXPECT_EQ(File_Write(fd, "mnop", 4), 4);
+    EXPECT_EQ(FileFault_Count(TFileOp::Write), 4);
+    char buf[16] = {};
+    ASSERT_EQ(File_Seek(fd, 0), 0);
+    FileFault_Plan(TFileOp::Read, 1);
+    FileFault_Plan(TFileOp::Read, 2, 3);
+    EXPECT_EQ(File_Read(fd, buf, 10), -1);
+    EXPECT_EQ(File_Read(fd, buf, 10), 3);
+    EXPECT_EQ(std::string(buf, 3), "abc");
+    EXPECT_EQ(File_Read(fd, buf, 10), 7);
+    EXPECT_EQ(std::string(buf, 7), "dijmnop");
+    File_Close(fd);
+}
+
+TEST(FileFaults, FullDiskCountsOnlyTheProgramFolder) {
+    TestFolder folder;
+    TestFolder other;  // a second folder that is not the program folder
+    const std::string outside = other.Root() + "y";
+    Platform_SetProgramDir(folder.Root());
+    int in = File_Create("Data\\x");
+    int out = File_Create(outside);
+    ASSERT_GE(in, 0);
+    ASSERT_GE(out, 0);
+    FileFault_DiskFull(5);
+    EXPECT_EQ(File_Write(in, "abc", 3), 3);
+    EXPECT_EQ(File_Write(out, "abcdef", 6), 6);
+    EXPECT_EQ(File_Write(in, "defg", 4), 2);
+    EXPECT_EQ(File_Write(in, "h", 1), 0);
+    EXPECT_EQ(folder.Read("Data/x"), "abcde");
+    FileFault_Reset();
+    EXPECT_EQ(File_Write(in, "h", 1), 1);
+    File_Close(in);
+    File_Close(out);
 }
 
 }  // namespace

@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr char LineKind_Nebiki = '5';  // an adjustment the document total subtracts
 constexpr int UnitWidth = 6;
 constexpr int BarMode_Values = 2;
 constexpr int Tanni_BarRow = 3;  // the one unit cell that switches the key bar itself

@@ -5,6 +5,7 @@
 // flag byte n - 1 of a product's membership field.
 #pragma once
 
+#include "store/MasterFields.h"
 #include "store/Record.h"
 
 constexpr int Hinsyu_RecLen = 100;

@@ -3,6 +3,7 @@
 // to exit. An entry whose first byte is a blank is free.
 #pragma once
 
+#include "store/MasterFields.h"
 #include "store/Record.h"
 
 constexpr int Tanni_RecLen = 10;

@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>

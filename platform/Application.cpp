@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/Cp932.h"
 #include "platform/Form.h"
 
 namespace {
@@ -18,7 +19,7 @@ void Application_Run(TForm& form) {
 
 void Application_ShowException(const std::string& message) {
     if (g_backend.ShowException) g_backend.ShowException(message);
-    else std::fprintf(stderr, "%s\n", message.c_str());
+    else std::fprintf(stderr, "%s\n", Cp932_ToUtf8(message).c_str());  // messages are CP932
 }
 
 void Application_SetTerminateHandler(std::function<void(int status)> handler) {

@@ -50,12 +50,14 @@ THeadlessSession::THeadlessSession(bool withData) : folder_(MakeFolder()) {
     FileFault_Reset();
     Clock_Fix(DefaultToday);
     Application_SetTerminateHandler([](int status) { throw TApplicationExit{status}; });
+    previousPrinter_ = Printer_Install(&printer_);
     ++g_sessions;
 }
 
 THeadlessSession::~THeadlessSession() {
     if (form_ && Form_Syori_01 == form_.get()) Form_Syori_01 = nullptr;
     form_.reset();
+    Printer_Install(previousPrinter_);
     FileFault_Reset();
     if (--g_sessions == 0) {
         Application_SetTerminateHandler(nullptr);

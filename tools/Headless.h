@@ -12,13 +12,14 @@
 
 #include "app/Syori_01.h"
 #include "platform/Clock.h"
+#include "platform/RecordingPrinter.h"
 
 class THeadlessSession {
 public:
     // Makes the program folder (mkdtemp under $TMPDIR or /tmp) with an empty
     // Data folder unless withData is false, makes it the program folder,
-    // fixes the clock at DefaultToday and turns the process exit into a
-    // recorded status.
+    // fixes the clock at DefaultToday, turns the process exit into a
+    // recorded status and installs a recording printer.
     explicit THeadlessSession(bool withData = true);
     // Forgets the window (Form_Syori_01 := nullptr) and removes the folder,
     // unless SCENARIO_KEEP=1, which keeps it and prints its path.
@@ -41,6 +42,9 @@ public:
 
     // ---- the clock (may change at any time)
     void SetToday(const TDateTime& when);
+
+    // ---- the printer: every job printed since the session began
+    TRecordingPrinter& RecordingPrinter() { return printer_; }
 
     // ---- the program
     // Builds the window, sets Form_Syori_01 and runs FormCreate, then
@@ -82,6 +86,8 @@ private:
     bool Drive(F&& input);
 
     std::string folder_;
+    TRecordingPrinter printer_;
+    TPrinter* previousPrinter_ = nullptr;
     std::unique_ptr<TForm_Syori_01> form_;
     bool exited_ = false;
     int exitStatus_ = 0;

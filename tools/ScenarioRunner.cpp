@@ -321,6 +321,21 @@ TResult DiskOk(TRun&, TArgs& args) {
     return {};
 }
 
+// The recording printer's physical offsets, in dots.
+TResult PrinterOffsets(TRun& run, TArgs& args) {
+    const long long x = args.Number("X"), y = args.Number("Y");
+    args.End();
+    if (x < 0 || y < 0 || x > 1000 || y > 1000) Error("offsets run from 0 to 1000 dots");
+    run.Session.RecordingPrinter().SetOffsets(static_cast<int>(x), static_cast<int>(y));
+    return {};
+}
+
+TResult PrinterFail(TRun& run, TArgs& args) {
+    args.End();
+    run.Session.RecordingPrinter().FailNextJob();
+    return {};
+}
+
 TResult Start(TRun& run, TArgs&) {
     run.Session.Start();
     return {};
@@ -533,6 +548,62 @@ TResult ExpectExit(TRun& run, TArgs& args) {
     return "got " + std::to_string(got) + (got < 0 ? ", that is " + std::to_string(got & 0xFF) : std::string());
 }
 
+// The last print job when it was printed to its end; otherwise why not.
+const TPrintJob* LastPrinted(TRun& run, std::string& why) {
+    const TPrintJob* job = run.Session.RecordingPrinter().LastJob();
+    if (!job) why = "got nothing printed";
+    else if (!job->Finished) why = "the last print job did not finish";
+    return job && job->Finished ? job : nullptr;
+}
+
+// Where the texts of a page that are not the one expected stand: the same
+// text elsewhere, else whatever stands at the point.
+std::string GotPrintedText(const TPrintedPage& page, const std::string& want, int x, int y) {
+    std::string found;
+    for (const TPrintedText& t : page.Texts)
+        if (t.Text == want) found += (found.empty() ? "" : ", ") + std::to_string(t.X) + " " + std::to_string(t.Y);
+    if (!found.empty()) return "the text stands at " + found;
+    for (const TPrintedText& t : page.Texts)
+        if (t.X == x && t.Y == y) return GotText(want, t.Text) + " there";
+    return "no such text on the page (it holds " + std::to_string(page.Texts.size()) + " text-outs)";
+}
+
+TResult ExpectPrinted(TRun& run, TArgs& args) {
+    const std::string form = args.Word("nothing, pages or page");
+    std::string why;
+    if (form == "nothing") {
+        args.End();
+        const auto& jobs = run.Session.RecordingPrinter().Jobs();
+        if (jobs.empty()) return {};
+        return "got " + std::to_string(jobs.size()) + " print job(s), the last with " +
+               std::to_string(jobs.back().Pages.size()) + " page(s)";
+    }
+    if (form == "pages") {
+        const long long want = args.Number("N");
+        args.End();
+        const TPrintJob* job = LastPrinted(run, why);
+        if (!job) return why;
+        if (static_cast<long long>(job->Pages.size()) == want) return {};
+        return "got " + std::to_string(job->Pages.size());
+    }
+    if (form != "page") Error("expected nothing, pages or page");
+    const long long page = args.Number("P");
+    args.Keyword("text");
+    const std::string want = ToCp932(args.Quoted("TEXT"), "TEXT");
+    args.Keyword("at");
+    const long long x = args.Number("X"), y = args.Number("Y");
+    args.End();
+    if (page < 1) Error("pages count from 1");
+    const TPrintJob* job = LastPrinted(run, why);
+    if (!job) return why;
+    if (page > static_cast<long long>(job->Pages.size()))
+        return "the last job has " + std::to_string(job->Pages.size()) + " page(s)";
+    const TPrintedPage& p = job->Pages[static_cast<size_t>(page - 1)];
+    for (const TPrintedText& t : p.Texts)
+        if (t.Text == want && t.X == x && t.Y == y) return {};
+    return GotPrintedText(p, want, static_cast<int>(x), static_cast<int>(y));
+}
+
 // ------------------------------------------------------------ the table
 
 constexpr TCommand Commands[] = {
@@ -541,6 +612,8 @@ constexpr TCommand Commands[] = {
     {"nodata", "nodata", TNeeds::BeforeStart, false, NoData},
     {"disk full", "disk full after N", TNeeds::BeforeStart, false, DiskFull},
     {"disk ok", "disk ok", TNeeds::Nothing, false, DiskOk},
+    {"printer offsets", "printer offsets X Y", TNeeds::BeforeStart, false, PrinterOffsets},
+    {"printer fail", "printer fail", TNeeds::BeforeStart, false, PrinterFail},
     {"start", "start", TNeeds::BeforeStart, false, Start},
     {"click", "click NAME", TNeeds::Input, false, Mouse<&THeadlessSession::Click>},
     {"press", "press NAME", TNeeds::Input, false, Mouse<&THeadlessSession::Press>},
@@ -560,6 +633,9 @@ constexpr TCommand Commands[] = {
      TNeeds::Nothing, true, ExpectFile},
     {"expect nofile", "expect nofile PATH", TNeeds::Nothing, true, ExpectNoFile},
     {"expect exit", "expect exit STATUS|none", TNeeds::Window, true, ExpectExit},
+    {"expect printed",
+     "expect printed nothing | expect printed pages N | expect printed page P text \"...\" at X Y",
+     TNeeds::Nothing, true, ExpectPrinted},
 };
 
 const TCommand* FindCommand(const std::string& first, const std::string& second) {

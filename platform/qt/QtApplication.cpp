@@ -12,6 +12,7 @@
 
 #include "platform/Application.h"
 #include "platform/Form.h"
+#include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Window.h"
 
@@ -87,6 +88,8 @@ void Qt_PrepareEnvironment() {
 void Qt_InstallBackends() {
     Application_Install(TApplicationBackend{RunForm, ShowException});
     Shell_Install(TShellServices{OpenDocument, Qt_Volumes});
+    static TQtPrinter printer(Qt_DefaultPrinterName);
+    Printer_Install(&printer);
 }
 
 int Qt_Main(int argc, char** argv, int (*entry)()) {

@@ -7,7 +7,8 @@
 #include "app/CommandBar.h"
 #include "app/Syori_01.h"
 #include "print/DenpyouList.h"
-#include "print/DenpyouListSearch.h"
+#include "print/list/DenpyouListPage.h"
+#include "print/list/DenpyouListSearch.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 

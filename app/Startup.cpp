@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/CommandBar.h"
+#include "app/Flags.h"
 #include "app/Focus.h"
 #include "app/Layout.h"
 #include "app/Syori_01.h"
@@ -97,6 +98,7 @@ void StartDocuments() {
     DenpyouList_Top = 0;
     Denpyou_CurRec = 0;
     DenpyouList_Row = -1;
+    DenpyouList_Shown = Flag_True;
     Denpyou_Count = 0;
     Record_Prepare(Denpyou_File);
     Denpyou_ClearRecord();

@@ -1,12 +1,11 @@
-// The document list screen and the print settings read at start-up.
+// The document list screen and the print settings read at start-up. The
+// list's search, pages and printing are in print/list/.
 #pragma once
+
+#include "print/list/DenpyouListHits.h"
 
 class TForm;
 
-extern int DenpyouList_Hits[1000];
-extern int DenpyouList_HitCount;
-extern int DenpyouList_Top;
-extern int DenpyouList_Row;
 extern int Print_LeftMargin;  // millimetres
 extern int Print_TopMargin;
 

@@ -1,0 +1,62 @@
+// Stored documents as the list reads them: only the fields it searches,
+// shows and prints (the header up to the creation date, the total and the
+// invoice issue date), into a buffer of its own. The document in the editor
+// (Denpyou_RecBuf, Denpyou_Field) is never touched, and the list's memory
+// stays small whatever the number of hits.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "store/DenpyouFields.h"
+
+struct TListDoc {
+    TListDoc() { Clear(); }
+    // Field k (one of the fields named below) as its stored bytes; blanks
+    // when the document was not read.
+    std::string_view Field(DenpyouField k) const;
+    char Kind() const { return Head[0]; }
+    // Every field blank, as a document that could not be read.
+    void Clear();
+
+    // Fields 0 ... 10 (kind ... creation day) and 2218 ... 2222 (total,
+    // honorific, invoice issue date), as they lie in the record.
+    static constexpr int HeadFirst = DenpyouField_Kind, HeadLast = DenpyouField_MakeDay;
+    static constexpr int TailFirst = DenpyouField_Goukei, TailLast = DenpyouField_SeikyuuDay;
+    char Head[259];
+    char Tail[24];
+};
+
+// The document file, open for one search, page or print.
+class TListFile {
+public:
+    TListFile();
+    ~TListFile();
+    TListFile(const TListFile&) = delete;
+    TListFile& operator=(const TListFile&) = delete;
+
+    // Record n's fields into doc. A record that does not lie whole in the
+    // file, or that cannot be read, leaves doc blank. Returns whether read.
+    bool Read(int n, TListDoc& doc);
+    // Only the header fields (what a search tests); the tail is left blank.
+    bool ReadHead(int n, TListDoc& doc);
+    // Only the tail fields of a record whose header was read; blank when
+    // they cannot be read.
+    bool ReadTail(int n, TListDoc& doc);
+    // Asks the system to fetch the headers of the next records from first on
+    // (up to last) ahead of a scan's reads, which lie a record apart, too far
+    // for its own read-ahead. Returns the last record asked for.
+    int WillScan(int first, int last);
+
+private:
+    bool Whole(int n) const;
+    bool ReadAt(int n, int field, char* out, int bytes);
+
+    int fd_ = -1;
+    std::int64_t size_ = 0;
+};
+
+// The era year of a stored date (Western year and month fields) in exactly
+// two cells and a NUL: "%2d" of the Heisei or Reiwa year, two blanks for a
+// blank year or one whose era year would not fit in two cells.
+void DenpyouList_EraYear(std::string_view year, std::string_view month, char out[3]);

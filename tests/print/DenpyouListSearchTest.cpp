@@ -90,10 +90,8 @@ TEST_F(ListTest, KindFilterAndDeletedDocuments) {
 // The sort key of a document as the list orders it: the invoice's issue
 // date, every other kind's creation date, blanks read as '0'.
 int OrderKey(const TListDocSpec& d) {
-    std::string key = d.Kind == '2' ? (d.IssueYear + "    ").substr(0, 4) + (d.IssueMonth + "  ").substr(0, 2) +
-                                          (d.IssueDay + "  ").substr(0, 2)
-                                    : (d.Year + "    ").substr(0, 4) + (d.Month + "  ").substr(0, 2) +
-                                          (d.Day + "  ").substr(0, 2);
+    std::string key = d.Kind == '2' ? ListData_Date(d.IssueYear, d.IssueMonth, d.IssueDay)
+                                    : ListData_Date(d.Year, d.Month, d.Day);
     for (char& c : key)
         if (c == ' ') c = '0';
     return std::atoi(key.c_str());

@@ -34,7 +34,6 @@
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"
-#include "store/SortTmp.h"
 #include "store/Str.h"
 #include "store/Syouhin.h"
 #include "store/Tanni.h"
@@ -151,7 +150,6 @@ void TForm_Syori_01::FormCreate() {
     Tanni_ShowList();
 
     StartJisya();
-    Record_Prepare(SortTmp_File);
 
     Kokyaku_Top = 0;
     Kokyaku_CurRec = 0;

@@ -24,7 +24,6 @@
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"
-#include "store/SortTmp.h"
 #include "store/Syouhin.h"
 #include "store/Tanni.h"
 #include "tests/TestFolder.h"
@@ -112,7 +111,6 @@ void StartData() {
     Record_Prepare(Jisya_File);
     Jisya_ClearRecord();
     Jisya_Load();
-    Record_Prepare(SortTmp_File);
     Record_Prepare(Kokyaku_File);
     Kokyaku_ClearRecord();
     Kokyaku_Open();

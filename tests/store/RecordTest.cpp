@@ -163,7 +163,6 @@ TEST(RecordLayouts, OffsetsAndWidths) {
         {&Jisya_File, 11, 228, 1},        {&Jisya_File, 13, 231, 10},      {&Jisya_File, 26, 593, 2},
         {&Jisya_File, 33, 697, 2},        {&Jisya_File, 43, 761, 20},      {&Jisya_File, 49, 881, 1},
         {&Jisya_File, 56, 888, 1},        {&Jisya_File, 57, 889, 109},
-        {&SortTmp_File, 1, 8, 5},
     };
     for (const auto& c : cases) {
         Record_Prepare(*c.file);

@@ -12,7 +12,6 @@
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"
-#include "store/SortTmp.h"
 #include "store/Syouhin.h"
 #include "store/Tanni.h"
 
@@ -45,7 +44,6 @@ inline void Store_StartData(int year = 2026, int month = 12, int day = 10) {
     Jisya_Count = 0;
     Record_Prepare(Jisya_File);
     Jisya_Load();
-    Record_Prepare(SortTmp_File);
     Kokyaku_CurRec = 0;
     Record_Prepare(Kokyaku_File);
     Kokyaku_Open();

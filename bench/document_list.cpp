@@ -21,6 +21,7 @@
 #include <string>
 
 #include "app/Syori_01.h"
+#include "bench/BenchIo.h"
 #include "platform/Clock.h"
 #include "platform/Printer.h"
 #include "print/list/DenpyouListHits.h"
@@ -58,30 +59,6 @@ void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
 namespace {
 
 constexpr int Documents = 30000, Customers = 3000, Runs = 20;
-
-double Now() {
-    // (<chrono> does not compile with the CP932 execution character set.)
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-struct TIo {
-    long long ReadBytes = 0, Reads = 0;
-};
-TIo Io() {
-    TIo io;
-    if (FILE* f = std::fopen("/proc/self/io", "r")) {
-        char name[32];
-        long long value;
-        while (std::fscanf(f, "%31[^:]: %lld\n", name, &value) == 2) {
-            if (!std::strcmp(name, "rchar")) io.ReadBytes = value;
-            if (!std::strcmp(name, "syscr")) io.Reads = value;
-        }
-        std::fclose(f);
-    }
-    return io;
-}
 
 // Documents of 3000 customers, spread over six years, a quarter of them
 // invoices (two in three of those printed), each with 20 detail lines.
@@ -153,15 +130,15 @@ template <class F>
 void Measure(const char* what, F work, int runs = Runs) {
     double total = 0, slowest = 0;
     std::size_t held = 0;
-    TIo io;
+    TBenchIo io;
     for (int i = 0; i < runs; ++i) {
         const std::size_t base = g_live;
         g_peak = base;
-        const TIo before = Io();
-        const double t = Now();
+        const TBenchIo before = Bench_Io();
+        const double t = Bench_NowMs();
         work();
-        const double took = Now() - t;
-        const TIo after = Io();
+        const double took = Bench_NowMs() - t;
+        const TBenchIo after = Bench_Io();
         io.ReadBytes += after.ReadBytes - before.ReadBytes;
         io.Reads += after.Reads - before.Reads;
         total += took;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/Job.h"
+#include "bench/BenchIo.h"
 #include "app/Syori_01.h"
 #include "document/Commands.h"
 #include "platform/Clock.h"
@@ -58,35 +59,10 @@ void WriteFiles(const TestFolder& folder, bool customers) {
     folder.Write("Data/Kokyaku.620", list);
 }
 
-struct TIo {
-    long long ReadBytes = 0, WriteBytes = 0, Reads = 0, Writes = 0;
-};
-TIo Io() {
-    TIo io;
-    if (FILE* f = std::fopen("/proc/self/io", "r")) {
-        char name[32];
-        long long value;
-        while (std::fscanf(f, "%31[^:]: %lld\n", name, &value) == 2) {
-            if (!std::strcmp(name, "rchar")) io.ReadBytes = value;
-            if (!std::strcmp(name, "wchar")) io.WriteBytes = value;
-            if (!std::strcmp(name, "syscr")) io.Reads = value;
-            if (!std::strcmp(name, "syscw")) io.Writes = value;
-        }
-        std::fclose(f);
-    }
-    return io;
-}
+using TIo = TBenchIo;
+TIo Io() { return Bench_Io(); }
+double Now() { return Bench_NowMs(); }
 
-double Now() {
-    // (<chrono> does not compile with the CP932 execution character set.)
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-TIo operator-(const TIo& a, const TIo& b) {
-    return {a.ReadBytes - b.ReadBytes, a.WriteBytes - b.WriteBytes, a.Reads - b.Reads, a.Writes - b.Writes};
-}
 // What reading /proc/self/io itself costs between two readings.
 TIo IoNoise() {
     const TIo a = Io();

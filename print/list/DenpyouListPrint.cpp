@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -13,7 +12,6 @@
 #include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListDoc.h"
 #include "print/list/DenpyouListHits.h"
-#include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/MasterFields.h"
 #include "store/Str.h"
@@ -24,40 +22,30 @@ constexpr const char* Face = "ＭＳ ゴシック";
 constexpr int FontSize = 11;  // points
 constexpr int LineWidth = 132, LineWidthWithKind = 134;
 
+// The two layouts. The title is built from a mask whose runs of asterisks
+// take the texts; both masks begin with the date range (start year, month,
+// day at columns 3, 7, 11, end year, month, day at 17, 21, 25). The column
+// header is its captions at their columns in a line of blanks.
 struct TLayout {
     int DocsPerPage, LinesPerPage, LinesPerDoc;
     int RuleStep;  // millimetres between the frame's rules
     int RuleCount;
+    const char* Title;
+    int Name_1, Name_2, KindWord, Page, Pages;  // columns in the title (-1: none)
+    int HeadingWidth;
+    const char* HeadingLeft;  // from column 0
+    int Naiyou, Amount;       // columns of the construction-name caption and "金    額"
 };
-constexpr TLayout OneCustomer{35, 35, 1, 5, 33};
-constexpr TLayout AllCustomers{17, 34, 2, 10, 17};
-
-// The title masks; their runs of asterisks take the texts. Both begin with
-// the date range: start year, month, day at columns 3, 7, 11 and end year,
-// month, day at 17, 21, 25.
 constexpr char TitleOne[] =
     "   **年**月**日～**年**月**日までの【***************************************+"
     "****************************************】  ******  ***/***";
 constexpr char TitleAll[] = "   **年**月**日～**年**月**日までの全顧客伝票一覧    ******   ***/***";
-constexpr int DateColumn[ListDate_Count] = {3, 7, 11, 17, 21, 25};
 static_assert(sizeof TitleOne - 1 == 136 && sizeof TitleAll - 1 == 69);
-
-// The column header: its captions at their columns in a line of blanks.
-struct THeading {
-    int Width;
-    const char* Left;  // from column 0
-    int Amount;        // column of "金    額"
-};
-constexpr THeading HeadingOne{125, "   伝票番号   作成日", 117};
-constexpr THeading HeadingAll{121, "   伝票番号   作成日     顧客名", 113};
-
-// Columns of the texts in the title and the header, by layout.
-struct TColumns {
-    int Name_1, Name_2, KindWord, Page, Pages;  // title (-1: not in this title)
-    int Naiyou;                                 // header: the construction-name caption
-};
-constexpr TColumns OneColumns{37, 77, 121, 129, 133, 25};
-constexpr TColumns AllColumns{-1, -1, 53, 62, 66, 67};
+constexpr TLayout OneCustomer{35, 35, 1, 5, 33, TitleOne, 37, 77, 121, 129, 133,
+                              125, "   伝票番号   作成日", 25, 117};
+constexpr TLayout AllCustomers{17, 34, 2, 10, 17, TitleAll, -1, -1, 53, 62, 66,
+                               121, "   伝票番号   作成日     顧客名", 67, 113};
+constexpr int DateColumn[ListDate_Count] = {3, 7, 11, 17, 21, 25};
 
 // ---- helpers shared with the document printing (to be joined with it)
 
@@ -144,7 +132,7 @@ public:
         : printer_(printer), canvas_(printer.Canvas()), layout_(layout), caps_(caps) {}
 
     // Prints every hit; the job has begun.
-    void Run(const std::string& title, const TColumns& columns, const std::string& header, bool kindWords);
+    void Run(const std::string& title, const std::string& heading, bool kindWords);
 
 private:
     // A line of the list: its top-left corner at the left margin, y
@@ -208,7 +196,7 @@ void TListPrinter::Lines(const TListDoc& doc, bool kindWords, std::string& line1
     }
 }
 
-void TListPrinter::Run(const std::string& title, const TColumns& columns, const std::string& heading, bool kindWords) {
+void TListPrinter::Run(const std::string& title, const std::string& heading, bool kindWords) {
     const int pages = (DenpyouList_HitCount + layout_.DocsPerPage - 1) / layout_.DocsPerPage;
     int page = 1, lines = 0;
     bool headed = false;
@@ -218,8 +206,8 @@ void TListPrinter::Run(const std::string& title, const TColumns& columns, const 
     for (int i = 0; i < DenpyouList_HitCount; ++i) {
         if (!headed) {
             std::string t = title;
-            Put(t, columns.Page, Number3(page));
-            Put(t, columns.Pages, Number3(pages));
+            Put(t, layout_.Page, Number3(page));
+            Put(t, layout_.Pages, Number3(pages));
             Text(3, t);
             Text(9, heading);
             headed = true;
@@ -252,23 +240,21 @@ void DenpyouList_Print() {
                                                                               : "請求書";
     const bool everyCustomer = DenpyouList_Visible("Panel_DenpyouList_SubPage");
     const TLayout& layout = everyCustomer ? AllCustomers : OneCustomer;
-    const TColumns& columns = everyCustomer ? AllColumns : OneColumns;
 
-    std::string title = everyCustomer ? TitleAll : TitleOne;
+    std::string title = layout.Title;
     for (int i = 0; i < ListDate_Count; ++i) Put(title, DateColumn[i], DatePart(static_cast<TListDate>(i)));
     if (!everyCustomer) {
         char name[41];
         DenpyouList_NameKey("Label_DenpyouList_SearchName_1", name);
-        Put(title, columns.Name_1, name);
+        Put(title, layout.Name_1, name);
         DenpyouList_NameKey("Label_DenpyouList_SearchName_2", name);
-        Put(title, columns.Name_2, name);
+        Put(title, layout.Name_2, name);
     }
-    Put(title, columns.KindWord, kindTitle);
-    const THeading& h = everyCustomer ? HeadingAll : HeadingOne;
-    std::string heading(static_cast<size_t>(h.Width), ' ');
-    Put(heading, 0, h.Left);
-    Put(heading, h.Amount, "金    額");
-    Put(heading, columns.Naiyou,
+    Put(title, layout.KindWord, kindTitle);
+    std::string heading(static_cast<size_t>(layout.HeadingWidth), ' ');
+    Put(heading, 0, layout.HeadingLeft);
+    Put(heading, layout.Amount, "金    額");
+    Put(heading, layout.Naiyou,
         std::string_view(Jisya_Field[JisyaField_Naiyou], static_cast<size_t>(Jisya_FieldWidth[JisyaField_Naiyou])));
 
     TPrinter& printer = Printer();
@@ -278,7 +264,7 @@ void DenpyouList_Print() {
     // A job that fails to start or to finish has been reported by the
     // printer layer; the list and the screen stay as they are.
     if (printer.BeginDoc()) {
-        TListPrinter(printer, layout, caps).Run(title, columns, heading, allKinds);
+        TListPrinter(printer, layout, caps).Run(title, heading, allKinds);
         printer.EndDoc();
     }
     Popup_LockRelease(Lock_DenpyouList);

@@ -230,6 +230,7 @@ std::string ToCp932(const std::string& utf8, const char* what) {
 struct TRun {
     THeadlessSession& Session;
     std::string SourceDir;
+    size_t MessagesSeen = 0;  // message boxes already matched by expect message
 
     TControl* Control(const std::string& name) {
         TControl* c = Session.Control(name);
@@ -533,6 +534,19 @@ TResult ExpectExit(TRun& run, TArgs& args) {
     return "got " + std::to_string(got) + (got < 0 ? ", that is " + std::to_string(got & 0xFF) : std::string());
 }
 
+TResult ExpectMessage(TRun& run, TArgs& args) {
+    const bool none = args.Peek() == "none";
+    std::string want;
+    if (none) args.Keyword("none");
+    else want = ToCp932(args.Quoted("TEXT"), "TEXT");
+    args.End();
+    const auto& shown = run.Session.Messages();
+    if (run.MessagesSeen >= shown.size()) return none ? TResult() : TResult("got none");
+    const std::string& got = shown[run.MessagesSeen++];
+    if (!none && got == want) return {};
+    return none ? "got \"" + Cp932_ToUtf8(got) + "\"" : GotText(want, got);
+}
+
 // ------------------------------------------------------------ the table
 
 constexpr TCommand Commands[] = {
@@ -560,6 +574,7 @@ constexpr TCommand Commands[] = {
      TNeeds::Nothing, true, ExpectFile},
     {"expect nofile", "expect nofile PATH", TNeeds::Nothing, true, ExpectNoFile},
     {"expect exit", "expect exit STATUS|none", TNeeds::Window, true, ExpectExit},
+    {"expect message", "expect message \"...\"|none", TNeeds::Window, true, ExpectMessage},
 };
 
 const TCommand* FindCommand(const std::string& first, const std::string& second) {

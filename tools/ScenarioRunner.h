@@ -32,6 +32,9 @@
 //   expect file PATH at OFFSET hex HEX...
 //   expect nofile PATH
 //   expect exit STATUS|none          status & 0xFF: -1 and 255 are the same
+//   expect message "..."|none        the oldest message box not yet expected
+//                                    showed this text (and counts as seen);
+//                                    none: every message box shown is seen
 #pragma once
 
 #include <ostream>

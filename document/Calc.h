@@ -5,7 +5,8 @@
 //
 // Amounts and sums are whole numbers computed in 64 bits and written as
 // "%10ld" (ten blanks for 0); a value that does not fit its field is held at
-// the field's limits. A number that is not finite counts as 0.
+// the field's limits, an infinity too (with its sign); only a value that is
+// not a number (an infinity times 0) counts as 0.
 #pragma once
 
 #include <cstdint>
@@ -21,8 +22,8 @@ extern int Goukei_CostShown;
 
 // Round_Mode := own-company field 11 read as a number (blank: 0).
 void Round_SetFromJisya();
-// x (never negative) rounded to a whole number by mode. A value that is not
-// finite gives 0; one beyond 64 bits is held at the limit.
+// x (never negative) rounded to a whole number by mode. A value beyond 64
+// bits (an infinity too) is held at the limit; not a number gives 0.
 std::int64_t Round_Value(long double x, int mode);
 // value rounded on its absolute value, with its sign put back: -12.5 gives
 // -13 in modes 0 and 1 and -12 otherwise.
@@ -30,8 +31,8 @@ std::int64_t Round_Signed(double value, int mode);
 
 // The reference price of a row: list price t at rate tr percent or, when tr
 // is 0, purchase price s at rate sr percent; rounded to tenths by mode on its
-// absolute value, with its sign. 0 when neither price has a non-zero rate.
-// A value that is not finite counts as 0.
+// absolute value, with its sign. 0 when neither price has a non-zero rate
+// (a product that is not a number, an infinity times 0, counts as 0).
 double Denpyou_SankouTanka(double t, double tr, double s, double sr, int mode);
 
 // The numbers of one detail row, as typed.

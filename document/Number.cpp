@@ -163,7 +163,7 @@ std::string Num_FormatReal(double value, int width, int decimals, bool left) {
     if (width <= 0) return std::string();
     if (decimals < 0) decimals = 0;
     if (decimals > 0 && width < decimals + 2) decimals = 0;  // no room for a fraction
-    if (!std::isfinite(value)) value = 0;
+    if (std::isnan(value)) value = 0;
     // The limits: all nines in the integer digits and decimals the width
     // leaves, one digit less for a minus sign.
     int integerDigits = width - (decimals > 0 ? decimals + 1 : 0);

@@ -132,7 +132,12 @@ TEST_F(CalcTest, RoundingAtTheHalves) {
         EXPECT_EQ(Round_Signed(c.x, 2), c.m2) << c.x;
     }
     EXPECT_EQ(Round_Signed(1e300, 0), INT64_MAX);
-    EXPECT_EQ(Round_Value(std::numeric_limits<long double>::infinity(), 1), 0);
+    const long double infinity = std::numeric_limits<long double>::infinity();
+    for (int mode : {0, 1, 2}) {
+        EXPECT_EQ(Round_Value(infinity, mode), INT64_MAX) << mode;
+        EXPECT_EQ(Round_Signed(-std::numeric_limits<double>::infinity(), mode), -INT64_MAX) << mode;
+        EXPECT_EQ(Round_Value(std::numeric_limits<long double>::quiet_NaN(), mode), 0) << mode;
+    }
 
     // Tax: the sign stays on, mode 0 adds one half and truncates.
     const struct {
@@ -196,17 +201,43 @@ TEST_F(CalcTest, EmptyQuantityFollowsOwnCompanyField31) {
     EXPECT_EQ(Text(0, Amount), Amt(""));
 }
 
-TEST_F(CalcTest, ValuesThatAreNotFiniteCountAsZero) {
-    Put(0, Tanka, "1e308");
-    Put(0, TankaRitu, "100");
-    Put(0, Suuryou, "2");
-    DenpyouLine_Calc(0);
-    EXPECT_EQ(Text(0, Amount), Amt(""));
-    Put(1, Tanka, "1e999");
-    Put(1, TankaRitu, "50");
-    Put(1, Suuryou, "2");
-    DenpyouLine_Calc(1);
-    EXPECT_EQ(Text(1, Amount), Amt(""));
+// An amount that overflows to infinity is held at the field's limit with its
+// sign, as a finite overflow is; only "not a number" (an infinity times 0)
+// counts as 0.
+TEST_F(CalcTest, InfinitiesAreHeldAtTheLimitsAndOnlyNotANumberCountsAsZero) {
+    const struct {
+        const char *tanka, *ritu, *suuryou, *siire, *jitubai;
+        const char* amount;
+        const char* stored;  // line field 8 afterwards
+    } cases[] = {
+        {"1e300", "100", "2", "", "", "9999999999", "999999999"},     // finite overflow
+        {"1e308", "100", "2", "", "", "9999999999", "999999999"},     // the tenths overflow
+        {"-1e308", "100", "2", "", "", "-999999999", "-99999999"},
+        {"1e999", "50", "2", "", "", "9999999999", "999999999"},      // typed beyond a double
+        {"100", "100", "1e999", "", "", "9999999999", "      100"},   // the quantity
+        {"100", "100", "-1e999", "", "", "-999999999", "      100"},
+        {"100", "100", "3", "", "1e999", "9999999999", "    1e999"},  // the actual price
+        // An infinite list price at rate 0 prices nothing: the line stays a
+        // discount of its actual price, whatever the quantity.
+        {"1e999", "", "5", "", "-300", "      -300", "     -300"},
+        // A reference price that rounds to 0 times an infinite quantity: 0.
+        {"0.001", "1", "1e999", "", "", "", "         "},
+    };
+    Jisya(31, "1");  // an empty quantity counts 0
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.tanka << " " << c.ritu << " x" << c.suuryou << " j" << c.jitubai);
+        Record_Clear(Denpyou_File);
+        Put(0, Tanka, c.tanka);
+        Put(0, TankaRitu, c.ritu);
+        Put(0, Suuryou, c.suuryou);
+        Put(0, Siire, c.siire);
+        Put(0, Jitubai, c.jitubai);
+        DenpyouLine_Calc(0);
+        EXPECT_EQ(Text(0, Amount), Amt(c.amount));
+        EXPECT_EQ(Text(0, Jitubai), c.stored);
+        Denpyou_CalcSeikyuuGoukei();
+        EXPECT_EQ(Total(), Amt(c.amount));
+    }
 }
 
 TEST_F(CalcTest, TaxLinesTakeOnlyItemsTaxedOnTop) {

@@ -99,11 +99,22 @@ void SetTotalLabel(const std::string& text) {
     if (TLabel* label = Ui_Label("Label_SeikyuuGoukei")) label->SetCaption(text);
 }
 
-// One edit of a grid row; the stored line field stands in without a window.
+// The text of one edit of a grid row; the stored line field stands in
+// without a window.
+std::string RowText(const char* prefix, int row, int line, int field) {
+    if (TEdit* edit = Ui_Edit(Ui_RowName(prefix, row + 1).c_str())) return edit->Text();
+    return LineField(line, field);
+}
 double RowNumber(const char* prefix, int row, int line, int field) {
-    if (TEdit* edit = Ui_Edit(Ui_RowName(prefix, row + 1).c_str()))
-        return Num_ReadReal(edit->Text().c_str());
-    return Num_ReadReal(LineField(line, field));
+    return Num_ReadReal(RowText(prefix, row, line, field).c_str());
+}
+
+// The text without leading and trailing blanks and line feeds.
+std::string Bare(const char* text) {
+    std::string s = text;
+    const size_t first = s.find_first_not_of(" \n");
+    if (first == std::string::npos) return "";
+    return s.substr(first, s.find_last_not_of(" \n") - first + 1);
 }
 
 // The subtotal and total passes: line kind target sums the item and tax
@@ -127,6 +138,21 @@ void CalcSumLines(int target) {
 }  // namespace
 
 void Round_SetFromJisya() { Round_Mode = Num_ReadInt(Jisya_Field[11]); }
+
+std::string Denpyou_PriceText(double price, int decimals, bool left, const char* source) {
+    if (std::isnan(price)) price = 0;
+    if (decimals > 0 && Num_FitsReal(price, PriceWidth, decimals))
+        return Num_FormatReal(price, PriceWidth, decimals, left);
+    const long double whole = std::trunc(static_cast<long double>(price));
+    const bool fits = whole >= Num_IntMin(PriceWidth) && whole <= Num_IntMax(PriceWidth);
+    if (!fits && source) {
+        const std::string typed = Bare(source);
+        const size_t width = PriceWidth;
+        if (!typed.empty() && typed.size() <= width)
+            return left ? typed + std::string(width - typed.size(), ' ') : std::string(width - typed.size(), ' ') + typed;
+    }
+    return Num_FormatInt(ToInt64(whole), PriceWidth, left);
+}
 
 std::int64_t Round_Value(long double x, int mode) {
     if (std::isnan(x)) return 0;
@@ -181,13 +207,15 @@ TDenpyouLineResult DenpyouLine_Compute(const TDenpyouLineValues& v, int mode, in
         }
         j = 0;
     }
-    result.SankouText =
-        shown ? Num_FormatReal(x, PriceWidth, 1, true) : std::string(PriceWidth, ' ');
+    result.SankouText = shown ? Denpyou_PriceText(x, 1, true) : std::string(PriceWidth, ' ');
+    // A typed actual price is shown from its own text where its whole number
+    // does not fit; a default taken from the reference price has no text.
+    const char* typed = v.Jitubai != 0 ? v.JitubaiTyped : nullptr;
     if (result.Nebiki) {
-        result.JitubaiText = Num_FormatInt(nebiki, PriceWidth);
+        result.JitubaiText = Denpyou_PriceText(v.Jitubai, 0, false, typed);
         amount = nebiki;
     } else if (j != 0) {
-        result.JitubaiText = Num_FormatInt(ToInt64(std::trunc(static_cast<long double>(j))), PriceWidth);
+        result.JitubaiText = Denpyou_PriceText(j, 0, false, typed);
     } else {
         result.JitubaiText = std::string(PriceWidth, ' ');
     }
@@ -218,16 +246,17 @@ void DenpyouLine_Calc(int row) {
     v.Suuryou = RowNumber("Edit_DenpSuuryou_", row, line, FieldSuuryou);
     v.Siire = RowNumber("Edit_DenpSiire_", row, line, FieldSiire);
     v.SiireRitu = RowNumber("Edit_DenpSiireRitu_", row, line, FieldSiireRitu);
-    v.Jitubai = RowNumber("Edit_DenpJitubaiTanka_", row, line, FieldJitubai);
+    const std::string jitubai = RowText("Edit_DenpJitubaiTanka_", row, line, FieldJitubai);
+    v.Jitubai = Num_ReadReal(jitubai.c_str());
+    v.JitubaiTyped = jitubai.c_str();
     Round_SetFromJisya();
     TDenpyouLineResult r = DenpyouLine_Compute(v, Round_Mode, Num_ReadInt(Jisya_Field[31]));
 
     if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSankouTanka_", row + 1).c_str()))
         label->SetCaption(r.SankouText);
     // A stored actual price that is not 0 is never overwritten here.
-    char* jitubai = LineField(line, FieldJitubai);
-    if (!r.Nebiki && Num_ReadReal(jitubai) == 0)
-        SetField(jitubai, Denpyou_LineWidth[FieldJitubai], r.JitubaiText);
+    char* stored = LineField(line, FieldJitubai);
+    if (!r.Nebiki && Num_ReadReal(stored) == 0) SetField(stored, Denpyou_LineWidth[FieldJitubai], r.JitubaiText);
     if (TEdit* edit = Ui_Edit(Ui_RowName("Edit_DenpJitubaiTanka_", row + 1).c_str())) {
         edit->Font.Color = r.Blue ? clBlue : clBlack;
         edit->SetText(r.JitubaiText);

@@ -35,6 +35,16 @@ std::int64_t Round_Signed(double value, int mode);
 // (a product that is not a number, an infinity times 0, counts as 0).
 double Denpyou_SankouTanka(double t, double tr, double s, double sr, int mode);
 
+// A price in its nine-byte field as the rows show it: with decimals 1 the
+// one-decimal form ("%9.1f", "%-9.1f" when left), or, where that does not
+// fit, the whole number toward zero ("%9d"); with decimals 0 the whole
+// number alone. Read back, the text is the price (to its shown decimal), so
+// a cell passed through stores what it showed. A price whose whole number
+// does not fit either shows source, the text it was read from, when that
+// fits (a price typed with an exponent, such as 2e9); otherwise it is held
+// at the field's limits.
+std::string Denpyou_PriceText(double price, int decimals, bool left, const char* source = nullptr);
+
 // The numbers of one detail row, as typed.
 struct TDenpyouLineValues {
     double Tanka = 0;      // list price
@@ -43,12 +53,13 @@ struct TDenpyouLineValues {
     double Siire = 0;      // purchase price
     double SiireRitu = 0;  // purchase rate in percent
     double Jitubai = 0;    // actual unit price
+    const char* JitubaiTyped = nullptr;  // the text Jitubai was read from
 };
 
 // What the line calculation shows and stores for one row.
 struct TDenpyouLineResult {
-    std::string SankouText;   // reference price, "%-9.1f" or nine blanks
-    std::string JitubaiText;  // actual unit price, "%9d" or nine blanks
+    std::string SankouText;   // reference price, Denpyou_PriceText left-aligned, or nine blanks
+    std::string JitubaiText;  // actual unit price, its whole number (Denpyou_PriceText), or nine blanks
     std::string AmountText;   // "%10ld" or ten blanks
     std::int64_t Amount = 0;  // as written in AmountText
     bool Nebiki = false;      // a discount line: the stored actual price is kept

@@ -185,6 +185,15 @@ std::string Num_FormatReal(double value, int width, int decimals, bool left) {
     return Padded(text, length, width, left);
 }
 
+bool Num_FitsReal(double value, int width, int decimals) {
+    if (std::isnan(value)) value = 0;
+    if (!std::isfinite(value) || width <= 0) return false;
+    if (decimals < 0) decimals = 0;
+    char text[400];  // the largest double has 309 digits
+    auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    return error == std::errc() && end - text <= width;
+}
+
 void Num_WriteInt(char* field, int width, std::int64_t value, bool left) {
     if (width < 0) width = 0;
     std::string text = Num_FormatInt(value, width, left);

@@ -38,6 +38,10 @@ std::string Num_FormatInt(std::int64_t value, int width, bool left = false);
 // 0. The text is always exactly width characters.
 std::string Num_FormatReal(double value, int width, int decimals, bool left = false);
 
+// Whether "%<width>.<decimals>f" of value fits width characters as it is,
+// without being held at a limit ("not a number" is written as 0, which fits).
+bool Num_FitsReal(double value, int width, int decimals);
+
 // The same texts written into a field buffer of width + 1 bytes: exactly
 // width characters and a NUL, never more.
 void Num_WriteInt(char* field, int width, std::int64_t value, bool left = false);

@@ -134,16 +134,9 @@ void Grid_TrimEdit(TEdit* edit, int width) {
     edit->SetText(trimmed.data());
 }
 
-std::string Grid_BareText(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \n");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \n") - first + 1);
-}
-
 void Grid_TrimForTyping(int column, TEdit* edit) {
     if (!edit || column < 0 || column >= GridColumn_Count) return;
-    if (column == GridColumn_Jitubai) edit->SetText(Grid_BareText(edit->Text()));
-    else Grid_TrimEdit(edit, Denpyou_LineWidth[Grid_Columns[column].Field]);
+    Grid_TrimEdit(edit, Denpyou_LineWidth[Grid_Columns[column].Field]);
 }
 
 std::string Grid_CommitText(const std::string& text, int width, TCommitForm form) {

@@ -70,11 +70,9 @@ void Grid_FrameRest(TShape* frame, TColor color);
 // The edit's text without leading and trailing blanks and line feeds, cut
 // to width bytes, so that the user edits the bare value.
 void Grid_TrimEdit(TEdit* edit, int width);
-// The text without leading and trailing blanks and line feeds, however long.
-std::string Grid_BareText(const std::string& text);
 // The cell's text readied for typing: its bare value, cut to its field
-// (Grid_TrimEdit), except in the actual price column, which is not cut so
-// that its commit sees the whole value shown.
+// (Grid_TrimEdit). Every text a cell shows fits its field: the prices show
+// as whole numbers where one decimal would not fit.
 void Grid_TrimForTyping(int column, TEdit* edit);
 // The text as it is stored in a field of width bytes by the given form.
 std::string Grid_CommitText(const std::string& text, int width, TCommitForm form);

@@ -91,9 +91,11 @@ TEST_F(CalcTest, LineComputeTable) {
         {1000, 85, 0, 0, 0, 0, 0, 1, "850.0    ", "      850", "          ", false},
         // The amount is the double product 0.35 x 10 = 3.5, then rounded.
         {1, 100, 10, 0, 0, 0.35, 0, 0, "1.0      ", "        0", "         4", true},
-        // Beyond the fields: held at their limits.
-        {999999999, 999, 999999, 0, 0, 0, 0, 0, "9999999.9", "999999999", "9999999999", true},
-        {-99999999, 999, 999999, 0, 0, 0, 0, 0, "-999999.9", "-99999999", "-999999999", true},
+        // Beyond the fields: held at their limits, as whole numbers.
+        {999999999, 999, 999999, 0, 0, 0, 0, 0, "999999999", "999999999", "9999999999", true},
+        {-99999999, 999, 999999, 0, 0, 0, 0, 0, "-99999999", "-99999999", "-999999999", true},
+        // A reference of ten million is shown whole and equals its actual price.
+        {12500000, 96, 1, 0, 0, 0, 0, 0, "12000000 ", " 12000000", "  12000000", false},
     };
     for (const auto& c : cases) {
         TDenpyouLineValues v;
@@ -106,6 +108,33 @@ TEST_F(CalcTest, LineComputeTable) {
         EXPECT_EQ(r.JitubaiText, c.jitubai);
         EXPECT_EQ(r.AmountText, c.amount);
         EXPECT_EQ(r.Blue, c.blue);
+    }
+}
+
+// A price shows with one decimal, or as its whole number where that does not
+// fit the nine bytes, so that the text read back is the price.
+TEST_F(CalcTest, PricesShowAsTextsThatReadBackAsThePrice) {
+    const double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        double Price;
+        int Decimals;
+        bool Left;
+        const char* Source;
+        const char* Shown;
+    } cases[] = {
+        {256.4, 1, false, nullptr, "    256.4"},   {256.4, 1, true, nullptr, "256.4    "},
+        {9999999.9, 1, false, nullptr, "9999999.9"}, {10000000, 1, false, nullptr, " 10000000"},
+        {12345678.9, 1, true, nullptr, "12345678 "}, {-999999.9, 1, false, nullptr, "-999999.9"},
+        {-1500000, 1, false, nullptr, " -1500000"},  {123456789, 1, false, nullptr, "123456789"},
+        {-12345678, 1, false, nullptr, "-12345678"}, {256.4, 0, false, nullptr, "      256"},
+        // Beyond nine digits only a text with an exponent keeps the value.
+        {2e9, 1, false, "      2e9", "      2e9"},  {-1e9, 0, false, " -1e9 ", "     -1e9"},
+        {infinity, 1, false, "1e999", "    1e999"}, {2e9, 1, false, nullptr, "999999999"},
+        {-2e9, 0, true, nullptr, "-99999999"},
+    };
+    for (const auto& c : cases) {
+        const std::string shown = Denpyou_PriceText(c.Price, c.Decimals, c.Left, c.Source);
+        EXPECT_EQ(shown, c.Shown) << c.Price;
     }
 }
 

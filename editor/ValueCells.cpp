@@ -225,13 +225,7 @@ void ValueCell_Enter(int column, int row) {
         Denpyou_ClearSyousaiFrames();
     }
     if (Denpyou_IsSpecialLine(Denpyou_TopLine + row0)) {
-        // Refused: a vertical move goes on to the nearest line it may edit
-        // in its direction; anything else gives the focus back.
-        int v = 0;
-        if (Denpyou_MoveUp) v = Denpyou_FindPrevEditLine(row0);
-        if (Denpyou_MoveDown) v = Denpyou_FindNextEditLine(row0);
-        if (v == 0) Focus_Restore();
-        else Denpyou_FocusLineField(column, v - 1);
+        Denpyou_RefuseCell(column, row0);
         return;
     }
     if (Denpyou_CurRow != row0) Denpyou_CurRow = row0;

@@ -2,6 +2,7 @@
 // and frame, and the store that ends a printed run.
 #include "print/DenpyouPrint.h"
 
+#include <cstdint>
 #include <string>
 
 #include "document/Commands.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-const char* Line(int line, DenpyouLineField j) { return Denpyou_Field[DenpyouField_Line(line, j)]; }
+const char* LineText(int line, DenpyouLineField j) { return Denpyou_Field[DenpyouField_Line(line, j)]; }
 
 const char* Title(TPrintKind kind) {
     switch (kind) {
@@ -31,16 +32,14 @@ const char* Title(TPrintKind kind) {
 // 1 + the last line whose description does not start with a blank; 0 for none.
 int PrintedLines() {
     for (int line = Denpyou_LineMax - 1; line >= 0; --line) {
-        const char first = Line(line, LineField_Syousai)[0];
+        const char first = LineText(line, LineField_Syousai)[0];
         if (first != ' ' && first != '\0') return line + 1;
     }
     return 0;
 }
 
-int PageCount(int lines) {
-    if (lines <= Print_FirstPageLines) return 1;
-    return 1 + (lines - Print_FirstPageLines + Print_PageLines - 1) / Print_PageLines;
-}
+// The page of the last line; 1 for a document without lines.
+int PageCount(int lines) { return lines > 0 ? Print_PageOfLine(lines - 1) : 1; }
 
 // "-" the page as "%3d" "-", and "全" the page count as "%3d" "ページ".
 std::string PageNumberText(int page) { return "-" + Num_FormatInt(page, 3) + "-"; }
@@ -85,13 +84,13 @@ std::string PriceText(const char* field, int width) {
 void DetailRow(const TDenpyouPrintRun& run, int line, int y) {
     const TPrintArea& a = run.Area;
     // Tax, subtotal and total lines stand out in the gothic face.
-    a.Font(Str_ToInt(Line(line, LineField_Kind)) != 0 ? Print_Gothic : Print_Mincho, 11);
-    a.Text(5, y, Line(line, LineField_Syousai));
-    a.Text(107, y, Line(line, LineField_Suuryou));
-    a.Text(123, y, Line(line, LineField_Tanni));
+    a.Font(Str_ToInt(LineText(line, LineField_Kind)) != 0 ? Print_Gothic : Print_Mincho, 11);
+    a.Text(5, y, LineText(line, LineField_Syousai));
+    a.Text(107, y, LineText(line, LineField_Suuryou));
+    a.Text(123, y, LineText(line, LineField_Tanni));
     if (!run.Prices) return;
-    a.Text(131, y, PriceText(Line(line, LineField_JitubaiTanka), 9).c_str());
-    a.Text(155, y, PriceText(Line(line, LineField_Kingaku), 10).c_str());
+    a.Text(131, y, PriceText(LineText(line, LineField_JitubaiTanka), 9).c_str());
+    a.Text(155, y, PriceText(LineText(line, LineField_Kingaku), 10).c_str());
 }
 
 // The frame, drawn last on every page: border, title rules, table box, a

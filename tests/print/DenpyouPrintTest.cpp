@@ -261,7 +261,7 @@ TEST_F(PrintStoreTest, NothingPrintedOrStoredWithoutADescribedLine) {
 // stored, and the document stays in the editor as it was.
 TEST_F(PrintStoreTest, FailedJobStoresNothingAndLeavesTheDocument) {
     std::vector<std::string> shown;  // the error box
-    Application_Install(TApplicationBackend{nullptr, [&](const std::string& m) { shown.push_back(m); }});
+    Application_Install(TApplicationBackend{nullptr, [&](const std::string& m) { shown.push_back(m); }, nullptr});
     Start();
     Denpyou_ShowHeader();
     for (TPrintFault fault : {TPrintFault::AtStart, TPrintFault::AtEnd}) {

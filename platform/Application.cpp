@@ -9,6 +9,7 @@
 namespace {
 TApplicationBackend g_backend;
 std::function<void(int)> g_terminate;
+std::function<void(const std::string&)> g_message;
 }  // namespace
 
 void Application_Install(const TApplicationBackend& backend) { g_backend = backend; }
@@ -20,6 +21,16 @@ void Application_Run(TForm& form) {
 void Application_ShowException(const std::string& message) {
     if (g_backend.ShowException) g_backend.ShowException(message);
     else std::fprintf(stderr, "%s\n", Cp932_ToUtf8(message).c_str());  // messages are CP932
+}
+
+void Application_ShowMessage(const std::string& message) {
+    if (g_message) g_message(message);  // headless runs record it
+    else if (g_backend.ShowMessage) g_backend.ShowMessage(message);
+    else std::fprintf(stderr, "%s\n", message.c_str());
+}
+
+void Application_SetMessageHandler(std::function<void(const std::string& message)> handler) {
+    g_message = std::move(handler);
 }
 
 void Application_SetTerminateHandler(std::function<void(int status)> handler) {

@@ -67,6 +67,9 @@ extern int Seiri_Mode;      // 0 nothing to tidy, 1 old documents, 2 more than 3
 
 constexpr int Denpyou_KeepYears = 40;    // the tidy-up threshold, whatever the settings say
 constexpr int Denpyou_SeiriCount = 30000;
+// Own-company field 12 (keep-years) := 40 in memory; Seiri_Year := this year
+// - 40.
+void Seiri_SetYear();
 // Shows the tidy-up notice while Seiri_Mode is not 0; otherwise unticks it
 // and hides it.
 void Seiri_ShowPanel();

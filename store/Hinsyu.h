@@ -40,7 +40,9 @@ void Hinsyu_Load();
 // Recounts Hinsyu_Count and shows it in Label_Hinsyu_ds.
 void Hinsyu_ShowCount();
 // Writes the list into the existing file; fields 0 and 4 keep what it held.
-void Hinsyu_Save();
+// Returns whether the file holds the list (false also for a missing file).
+bool Hinsyu_Save();
 // Sorts the leading entries that have a reading (up to the first blank
-// reading) by reading: the readings in memory and the records in the file.
+// reading) by reading: the entries in memory (name, reading and number
+// together) and the records in the file.
 void Hinsyu_SortFile();

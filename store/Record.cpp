@@ -13,8 +13,9 @@ namespace {
 
 // Scans read about this many bytes at a time.
 constexpr std::int64_t ScanBlockBytes = 1 << 20;
-// Field scans of long records ask for this many records' pieces ahead.
-constexpr int ScanAheadRecords = 1024;
+// Field scans of long records read the first this many records' pieces at
+// once, then twice as many each time up to the most.
+constexpr int ScanFirstPieces = 16, ScanMostPieces = 4096;
 
 std::string ScratchPath(const char* path) { return std::string(path) + ".new"; }
 
@@ -189,19 +190,19 @@ bool Record_ScanField(TRecordFile& file, int k, int first, int last,
     int fd = File_OpenRead(file.FileName);
     if (fd < 0) return false;
     last = std::min(last, RecordsIn(fd, file.RecLen));
-    std::vector<char> bytes(static_cast<size_t>(width));
-    // The pieces lie a record apart, too far for the system's own read-ahead:
-    // ask for the next batch of them ahead of the reads, so that a file not
-    // yet in memory is fetched many pieces at a time.
-    int hinted = 0;
-    for (int n = std::max(first, 1); n <= last; ++n) {
-        if (n > hinted) {
-            hinted = std::min(last, n + ScanAheadRecords - 1);
-            for (int h = n; h <= hinted; ++h) File_WillNeed(fd, Record_Offset(file, h) + offset, width);
-        }
-        std::int64_t at = Record_Offset(file, n) + offset;
-        if (File_Seek(fd, at) != at || File_Read(fd, bytes.data(), width) != width) break;
-        if (!visit(bytes.data(), n)) break;
+    // The pieces come in batches that grow, so that a scan that stops early
+    // reads little more than it looks at.
+    std::vector<char> pieces;
+    int batch = ScanFirstPieces;
+    for (int n = std::max(first, 1); n <= last; n += batch, batch = std::min(batch * 2, ScanMostPieces)) {
+        const int count = std::min(batch, last - n + 1);
+        pieces.resize(static_cast<size_t>(count) * static_cast<size_t>(width));
+        const int got =
+            File_ReadPieces(fd, Record_Offset(file, n) + offset, file.RecLen, count, width, pieces.data());
+        bool stop = false;
+        for (int i = 0; i < got && !stop; ++i)
+            stop = !visit(pieces.data() + static_cast<size_t>(i) * static_cast<size_t>(width), n + i);
+        if (stop || got < count) break;
     }
     File_Close(fd);
     return true;

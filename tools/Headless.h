@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Syori_01.h"
 #include "platform/Clock.h"
@@ -21,8 +22,9 @@ public:
     // fixes the clock at DefaultToday, turns the process exit into a
     // recorded status and installs a recording printer.
     explicit THeadlessSession(bool withData = true);
-    // Forgets the window (Form_Syori_01 := nullptr) and removes the folder,
-    // unless SCENARIO_KEEP=1, which keeps it and prints its path.
+    // Forgets the window (Form_Syori_01 := nullptr), gives up the program
+    // folder's lock and removes the folder, unless SCENARIO_KEEP=1, which
+    // keeps it and prints its path.
     ~THeadlessSession();
     THeadlessSession(const THeadlessSession&) = delete;
     THeadlessSession& operator=(const THeadlessSession&) = delete;
@@ -56,6 +58,9 @@ public:
     bool Running() const { return form_ && !exited_; }
     bool Exited() const { return exited_; }
     int ExitStatus() const { return exitStatus_; }  // as the program gave it (App_Exit: -1)
+    // The message boxes the program showed (CP932), oldest first. Each is
+    // taken as closed with OK at once.
+    const std::vector<std::string>& Messages() const { return messages_; }
 
     // The window stays inspectable after an exit; nullptr before Start.
     TForm_Syori_01* Form() const { return form_.get(); }
@@ -91,4 +96,5 @@ private:
     std::unique_ptr<TForm_Syori_01> form_;
     bool exited_ = false;
     int exitStatus_ = 0;
+    std::vector<std::string> messages_;
 };

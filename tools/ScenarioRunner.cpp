@@ -230,6 +230,7 @@ std::string ToCp932(const std::string& utf8, const char* what) {
 struct TRun {
     THeadlessSession& Session;
     std::string SourceDir;
+    size_t MessagesSeen = 0;  // message boxes already matched by expect message
 
     TControl* Control(const std::string& name) {
         TControl* c = Session.Control(name);
@@ -604,6 +605,19 @@ TResult ExpectPrinted(TRun& run, TArgs& args) {
     return GotPrintedText(p, want, static_cast<int>(x), static_cast<int>(y));
 }
 
+TResult ExpectMessage(TRun& run, TArgs& args) {
+    const bool none = args.Peek() == "none";
+    std::string want;
+    if (none) args.Keyword("none");
+    else want = ToCp932(args.Quoted("TEXT"), "TEXT");
+    args.End();
+    const auto& shown = run.Session.Messages();
+    if (run.MessagesSeen >= shown.size()) return none ? TResult() : TResult("got none");
+    const std::string& got = shown[run.MessagesSeen++];
+    if (!none && got == want) return {};
+    return none ? "got \"" + Cp932_ToUtf8(got) + "\"" : GotText(want, got);
+}
+
 // ------------------------------------------------------------ the table
 
 constexpr TCommand Commands[] = {
@@ -636,6 +650,7 @@ constexpr TCommand Commands[] = {
     {"expect printed",
      "expect printed nothing | expect printed pages N | expect printed page P text \"...\" at X Y",
      TNeeds::Nothing, true, ExpectPrinted},
+    {"expect message", "expect message \"...\"|none", TNeeds::Window, true, ExpectMessage},
 };
 
 const TCommand* FindCommand(const std::string& first, const std::string& second) {

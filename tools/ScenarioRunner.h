@@ -43,6 +43,9 @@
 //                                    a text-out of exactly these CP932 bytes with its
 //                                    top-left corner at dots X, Y on page P (from 1)
 //                                    of the last job
+//   expect message "..."|none        the oldest message box not yet expected
+//                                    showed this text (and counts as seen);
+//                                    none: every message box shown is seen
 #pragma once
 
 #include <ostream>

@@ -44,6 +44,15 @@ void ShowException(const std::string& message) {
     QMessageBox::critical(parent, title, Qt_FromCp932(message));
 }
 
+// A plain box with OK, modal over the window (or on its own before the
+// window is shown, as at a refused start).
+void ShowMessage(const std::string& message) {
+    QWidget* parent = g_window.data();
+    const QString title = parent ? parent->windowTitle() : QApplication::applicationDisplayName();
+    QMessageBox box(QMessageBox::NoIcon, title, Qt_FromCp932(message), QMessageBox::Ok, parent);
+    box.exec();
+}
+
 bool OpenDocument(const std::string& hostPath) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(hostPath)));
 }
@@ -86,7 +95,7 @@ void Qt_PrepareEnvironment() {
 }
 
 void Qt_InstallBackends() {
-    Application_Install(TApplicationBackend{RunForm, ShowException});
+    Application_Install(TApplicationBackend{RunForm, ShowException, ShowMessage});
     Shell_Install(TShellServices{OpenDocument, Qt_Volumes});
     static TQtPrinter printer(Qt_DefaultPrinterName);
     Printer_Install(&printer);

@@ -1,7 +1,10 @@
 #include "print/list/DenpyouListDoc.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "app/Today.h"
 #include "platform/File.h"
@@ -31,48 +34,55 @@ void TListDoc::Clear() {
 
 TListFile::TListFile() {
     fd_ = File_OpenRead(Denpyou_File.FileName);
-    if (fd_ >= 0) size_ = File_Size(fd_);
+    if (fd_ < 0) return;
+    const std::int64_t records = File_Size(fd_) / Denpyou_RecLen;
+    whole_ = records > INT_MAX ? INT_MAX : static_cast<int>(records);
 }
 
 TListFile::~TListFile() {
     if (fd_ >= 0) File_Close(fd_);
 }
 
-bool TListFile::Whole(int n) const {
-    return fd_ >= 0 && n >= 1 && Record_Offset(Denpyou_File, n) + Denpyou_RecLen <= size_;
-}
-
-bool TListFile::ReadAt(int n, int field, char* out, int bytes) {
-    const std::int64_t at = Record_Offset(Denpyou_File, n) + OffsetOf(field);
-    return File_Seek(fd_, at) == at && File_Read(fd_, out, bytes) == bytes;
-}
-
-bool TListFile::ReadHead(int n, TListDoc& doc) {
-    doc.Clear();
-    if (Whole(n) && ReadAt(n, TListDoc::HeadFirst, doc.Head, sizeof doc.Head)) return true;
-    doc.Clear();
-    return false;
+bool TListFile::ReadPiece(int n, int field, char* out, int bytes) {
+    return n >= 1 && n <= whole_ &&
+           File_ReadPieces(fd_, Record_Offset(Denpyou_File, n) + OffsetOf(field), 0, 1, bytes, out) == 1;
 }
 
 bool TListFile::ReadTail(int n, TListDoc& doc) {
-    if (Whole(n) && ReadAt(n, TListDoc::TailFirst, doc.Tail, sizeof doc.Tail)) return true;
+    if (ReadPiece(n, TListDoc::TailFirst, doc.Tail, sizeof doc.Tail)) return true;
     std::memset(doc.Tail, ' ', sizeof doc.Tail);
     return false;
 }
 
 bool TListFile::Read(int n, TListDoc& doc) {
-    if (ReadHead(n, doc) && ReadTail(n, doc)) return true;
+    if (ReadPiece(n, TListDoc::HeadFirst, doc.Head, sizeof doc.Head) && ReadTail(n, doc)) return true;
     doc.Clear();
     return false;
 }
 
-int TListFile::WillScan(int first, int last) {
-    constexpr int Ahead = 1024;
-    const int until = last - first < Ahead ? last : first + Ahead - 1;
-    if (fd_ >= 0)
-        for (int n = first; n <= until; ++n)
-            File_WillNeed(fd_, Record_Offset(Denpyou_File, n) + OffsetOf(TListDoc::HeadFirst), sizeof TListDoc::Head);
-    return until;
+void TListFile::ScanHeads(int first, int last, const std::function<bool(int n, TListDoc& doc)>& visit) {
+    // A batch's pieces are asked for from the disk together; the batch is
+    // all the list holds of them at once.
+    constexpr int Batch = 256;
+    constexpr int Bytes = sizeof TListDoc::Head;
+    std::vector<char> heads(static_cast<size_t>(Batch) * Bytes);
+    TListDoc doc;
+    for (int n = std::max(first, 1); n <= last;) {
+        const int count = std::min(Batch, last - n + 1);
+        const int readable = std::clamp(whole_ - n + 1, 0, count);
+        const int got = readable == 0 ? 0
+                                       : File_ReadPieces(fd_, Record_Offset(Denpyou_File, n) + OffsetOf(TListDoc::HeadFirst),
+                                                         Denpyou_RecLen, readable, Bytes, heads.data());
+        // Past the read pieces: one that failed (the scan goes on after it),
+        // or the records beyond the end of the file.
+        const int visited = got < readable ? got + 1 : count;
+        for (int i = 0; i < visited; ++i) {
+            doc.Clear();
+            if (i < got) std::memcpy(doc.Head, heads.data() + static_cast<size_t>(i) * Bytes, Bytes);
+            if (!visit(n + i, doc)) return;
+        }
+        n += visited;
+    }
 }
 
 void DenpyouList_EraYear(std::string_view year, std::string_view month, char out[3]) {

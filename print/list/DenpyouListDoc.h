@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "store/DenpyouFields.h"
@@ -27,7 +28,8 @@ struct TListDoc {
     char Tail[24];
 };
 
-// The document file, open for one search, page or print.
+// The document file, open for one search, page or print. A record that does
+// not lie whole in the file, or that cannot be read, reads blank.
 class TListFile {
 public:
     TListFile();
@@ -35,25 +37,21 @@ public:
     TListFile(const TListFile&) = delete;
     TListFile& operator=(const TListFile&) = delete;
 
-    // Record n's fields into doc. A record that does not lie whole in the
-    // file, or that cannot be read, leaves doc blank. Returns whether read.
+    // Record n's fields into doc. Returns whether read.
     bool Read(int n, TListDoc& doc);
-    // Only the header fields (what a search tests); the tail is left blank.
-    bool ReadHead(int n, TListDoc& doc);
-    // Only the tail fields of a record whose header was read; blank when
+    // Only the tail fields of a record whose header is in doc; blank when
     // they cannot be read.
     bool ReadTail(int n, TListDoc& doc);
-    // Asks the system to fetch the headers of the next records from first on
-    // (up to last) ahead of a scan's reads, which lie a record apart, too far
-    // for its own read-ahead. Returns the last record asked for.
-    int WillScan(int first, int last);
+    // The headers of records first ... last in turn (the tail left blank),
+    // read many at a time; visit returns false to stop. A record that cannot
+    // be read is visited blank and the scan goes on after it.
+    void ScanHeads(int first, int last, const std::function<bool(int n, TListDoc& doc)>& visit);
 
 private:
-    bool Whole(int n) const;
-    bool ReadAt(int n, int field, char* out, int bytes);
+    bool ReadPiece(int n, int field, char* out, int bytes);
 
     int fd_ = -1;
-    std::int64_t size_ = 0;
+    int whole_ = 0;  // records that lie whole in the file
 };
 
 // The era year of a stored date (Western year and month fields) in exactly

@@ -9,6 +9,8 @@
 #include "document/Number.h"
 #include "platform/Printer.h"
 #include "print/DenpyouList.h"
+#include "print/PrintArea.h"
+#include "print/PrintText.h"
 #include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListDoc.h"
 #include "print/list/DenpyouListHits.h"
@@ -18,8 +20,7 @@
 
 namespace {
 
-constexpr const char* Face = "ＭＳ ゴシック";
-constexpr int FontSize = 11;  // points
+constexpr int FontSize = 11;  // points, in Print_Gothic
 constexpr int LineWidth = 132, LineWidthWithKind = 134;
 
 // The two layouts. The title is built from a mask whose runs of asterisks
@@ -47,44 +48,6 @@ constexpr TLayout AllCustomers{17, 34, 2, 10, 17, TitleAll, -1, -1, 53, 62, 66,
                                121, "   伝票番号   作成日     顧客名", 67, 113};
 constexpr int DateColumn[ListDate_Count] = {3, 7, 11, 17, 21, 25};
 
-// ---- helpers shared with the document printing (to be joined with it)
-
-// Device units for a length in millimetres: dpi × mm / 25.4, truncated
-// toward zero.
-int MmToDots(int dpi, int mm) { return static_cast<int>(static_cast<std::int64_t>(dpi) * mm * 10 / 254); }
-
-// destination (width + 2 blanks, prepared by the caller) := the right-aligned
-// number text source of width characters with thousands separators after
-// its third and sixth digit from the right; a minus sign directly before a
-// separator takes the separator's place.
-void InsertCommas(const char* source, char* destination, int width) {
-    for (int i = 0; i < width; ++i) {
-        const char c = source[width - 1 - i];
-        if (i < 3) {
-            destination[width + 1 - i] = c;
-        } else if (c == ' ') {
-            continue;
-        } else if (i == 3) {
-            destination[width - 2] = ',';
-            destination[width - 3] = c;
-        } else if (i < 6) {
-            destination[width - i] = c;
-        } else if (i == 6) {
-            destination[width - 6] = ',';
-            destination[width - 7] = c;
-        } else {
-            destination[width - i - 1] = c;
-        }
-    }
-    for (char* p = destination; p[0] && p[1]; ++p)
-        if (p[0] == '-' && p[1] == ',') {
-            p[0] = ' ';
-            p[1] = '-';
-        }
-}
-
-// ----
-
 void Put(std::string& line, int column, std::string_view text) {
     line.replace(static_cast<size_t>(column), text.size(), text);
 }
@@ -110,10 +73,7 @@ std::string DatePart(TListDate which) {
 // The total in 12 columns: blank for 0, else "%10ld" with separators.
 std::string Total(const TListDoc& doc) {
     const std::int64_t total = Num_ReadLong(std::string(doc.Field(DenpyouField_Goukei)).c_str());
-    char text[13];
-    Str_Spaces(text, 12);
-    if (total != 0) InsertCommas(Num_FormatInt(total, 10).c_str(), text, 10);
-    return text;
+    return total != 0 ? Print_Amount(total, 10) : std::string(12, ' ');
 }
 
 // The kind word at the end of a line when every kind is listed.
@@ -128,46 +88,36 @@ const char* KindWord(char kind) {
 
 class TListPrinter {
 public:
-    TListPrinter(TPrinter& printer, const TLayout& layout, const TPrinterCaps& caps)
-        : printer_(printer), canvas_(printer.Canvas()), layout_(layout), caps_(caps) {}
+    // The list's positions start at the margins' corner itself, without the
+    // document's 10 mm and 2 mm.
+    TListPrinter(TPrinter& printer, const TLayout& layout)
+        : printer_(printer), layout_(layout), area_(TPrintArea::Of(printer, Print_LeftMargin, Print_TopMargin)) {
+        area_.OriginX = area_.OriginY = 0;
+    }
 
     // Prints every hit; the job has begun.
     void Run(const std::string& title, const std::string& heading, bool kindWords);
 
 private:
-    // A line of the list: its top-left corner at the left margin, y
-    // millimetres below the top margin.
-    void Text(int y, const std::string& text) {
-        canvas_.Font.Name = Face;
-        canvas_.Font.Size = FontSize;
-        canvas_.TextOut(X(0), Y(y), text);
-    }
-    int X(int mm) const { return MmToDots(caps_.PixelsPerInchX, Print_LeftMargin + mm) + caps_.PhysicalOffsetX; }
-    int Y(int mm) const { return MmToDots(caps_.PixelsPerInchY, Print_TopMargin + mm) + caps_.PhysicalOffsetY; }
-    void Line(int x1, int y1, int x2, int y2) {
-        canvas_.MoveTo(X(x1), Y(y1));
-        canvas_.LineTo(X(x2), Y(y2));
-    }
-    void Frame();
+    // A line of the list at the left margin, y millimetres below the top one.
+    void Text(int y, const std::string& text) const { area_.Text(0, y, Print_Gothic, FontSize, text.c_str()); }
+    void Frame() const;
     void Lines(const TListDoc& doc, bool kindWords, std::string& line1, std::string& line2) const;
 
     TPrinter& printer_;
-    TPrinterCanvas& canvas_;
     const TLayout& layout_;
-    TPrinterCaps caps_;
+    TPrintArea area_;
 };
 
 // The frame from (0, 14) to (270, 185), drawn down, across, up and back, and
 // its rules from the top edge down.
-void TListPrinter::Frame() {
-    canvas_.Pen.Color = clBlack;
-    canvas_.Pen.Width = 1;
-    canvas_.MoveTo(X(0), Y(14));
-    canvas_.LineTo(X(0), Y(185));
-    canvas_.LineTo(X(270), Y(185));
-    canvas_.LineTo(X(270), Y(14));
-    canvas_.LineTo(X(0), Y(14));
-    for (int k = 0; k < layout_.RuleCount; ++k) Line(0, 14 + layout_.RuleStep * k, 270, 14 + layout_.RuleStep * k);
+void TListPrinter::Frame() const {
+    area_.PenWidth(1);
+    area_.Line(0, 14, 0, 185);
+    area_.Line(0, 185, 270, 185);
+    area_.Line(270, 185, 270, 14);
+    area_.Line(270, 14, 0, 14);
+    for (int k = 0; k < layout_.RuleCount; ++k) area_.Line(0, 14 + layout_.RuleStep * k, 270, 14 + layout_.RuleStep * k);
 }
 
 void TListPrinter::Lines(const TListDoc& doc, bool kindWords, std::string& line1, std::string& line2) const {
@@ -260,11 +210,10 @@ void DenpyouList_Print() {
     TPrinter& printer = Printer();
     printer.Title = "伝票一覧";
     printer.SetA4(TPrinterOrientation::poLandscape);
-    const TPrinterCaps caps = printer.DeviceCaps();
     // A job that fails to start or to finish has been reported by the
     // printer layer; the list and the screen stay as they are.
     if (printer.BeginDoc()) {
-        TListPrinter(printer, layout, caps).Run(title, heading, allKinds);
+        TListPrinter(printer, layout).Run(title, heading, allKinds);
         printer.EndDoc();
     }
     Popup_LockRelease(Lock_DenpyouList);

@@ -140,29 +140,27 @@ void DenpyouList_MakeHitList() {
 
     std::vector<int> sortKeys;
     TListFile file;
-    TListDoc doc;
-    for (int n = 1, hinted = 0; n <= Denpyou_Count && DenpyouList_HitCount < DenpyouList_HitMax - 1; ++n) {
-        if (n > hinted) hinted = file.WillScan(n, Denpyou_Count);
+    file.ScanHeads(1, Denpyou_Count, [&](int n, TListDoc& doc) {
         // A record that cannot be read is blank: date key 0, never found.
-        file.ReadHead(n, doc);
         const char kind = doc.Kind();
-        if (kind == DenpyouKind_Deleted) continue;
+        if (kind == DenpyouKind_Deleted) return true;
         if (!everyCustomer && (doc.Field(DenpyouField_KokyakuName_1) != std::string_view(key1, 40) ||
                                doc.Field(DenpyouField_KokyakuName_2) != std::string_view(key2, 40)))
-            continue;
+            return true;
         const std::int64_t key = CreationKey(doc);
-        if (key < startKey || key > endKey) continue;
+        if (key < startKey || key > endKey) return true;
         if (!(allKinds || (mitumoriOnly && kind == DenpyouKind_Mitumori) ||
               (seikyuuOnly && kind == DenpyouKind_Seikyuu)))
-            continue;
-        // Hits beyond 999 are not listed; they would change nothing else.
+            return true;
         DenpyouList_Hits[DenpyouList_HitCount++] = n;
         DenpyouList_Shown = Flag_True;
         if (byDate) {
             if (kind == DenpyouKind_Seikyuu) file.ReadTail(n, doc);
             sortKeys.push_back(SortKey(doc));
         }
-    }
+        // Hits beyond 999 are not listed; they would change nothing else.
+        return DenpyouList_HitCount < DenpyouList_HitMax - 1;
+    });
 
     if (DenpyouList_HitCount == 0) {
         DenpyouList_ClearLabels();

@@ -229,6 +229,35 @@ expect text Edit_Test ""
     EXPECT_FALSE(session.Key(vk::Return));
 }
 
+// Message boxes are matched oldest first, each once; "none" holds when every
+// one shown has been matched.
+TEST_F(ScenarioRunnerTest, MessagesAreExpectedInTheOrderShown) {
+    label->OnClick = [](TControl*) {
+        Application_ShowMessage("保存できませんでした。");
+        Application_ShowMessage("二つ目");
+    };
+    const auto r = Run(u8R"(expect message none
+click Label_Test
+expect message "保存できませんでした。"
+expect message "二つ目"
+expect message none
+click Label_Test
+expect message "二つ"
+expect message none
+expect message none
+expect message "三つ目"
+)");
+    EXPECT_EQ(r.Passed, 5);
+    EXPECT_EQ(r.Failed, 3);
+    const std::vector<std::string> want = {
+        U8(u8"t.txt:7: expect message \"二つ\": got \"保存できませんでした。\" (first difference at byte 0; 22 bytes, expected 4)"),
+        U8(u8"t.txt:8: expect message none: got \"二つ目\""),
+        U8(u8"t.txt:10: expect message \"三つ目\": got none"),
+        "5 passed, 3 failed",
+    };
+    EXPECT_EQ(Lines(out.str()), want);
+}
+
 // Files in the three forms, read back apart from the runner; the runner's
 // file expectations on the same bytes.
 TEST_F(ScenarioRunnerTest, PreloadsFilesInThreeForms) {

@@ -14,7 +14,7 @@ namespace {
 class ShownErrors {
 public:
     ShownErrors() {
-        Application_Install(TApplicationBackend{nullptr, [this](const std::string& m) { Messages.push_back(m); }});
+        Application_Install(TApplicationBackend{nullptr, [this](const std::string& m) { Messages.push_back(m); }, nullptr});
     }
     ~ShownErrors() { Application_Install(TApplicationBackend{}); }
     std::vector<std::string> Messages;

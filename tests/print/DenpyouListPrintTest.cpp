@@ -198,7 +198,7 @@ TEST_F(ListPrintTest, OneKindPrintsNoKindWordAndTheTitleShowsIt) {
 
 TEST_F(ListPrintTest, AFailedJobEndsQuietly) {
     std::vector<std::string> shown;
-    Application_Install(TApplicationBackend{nullptr, [&](const std::string& m) { shown.push_back(m); }});
+    Application_Install(TApplicationBackend{nullptr, [&](const std::string& m) { shown.push_back(m); }, nullptr});
     Start(std::vector<TListDocSpec>(3));
     Session.Control("Panel_DenpyouList")->Show();
     SetHits({1, 2, 3});

@@ -5,12 +5,12 @@
 
 #include <QImage>
 #include <QRegularExpression>
-#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "PdfText.h"
 #include "QtTestApp.h"
 #include "platform/Cp932.h"
 #include "platform/FileFault.h"
@@ -54,40 +54,14 @@ TEST(QtPrinter, PdfFileIsNamedAfterTheJobAndTheTime) {
 
 // ------------------------------------------------- a job printed to a PDF
 
-std::string Shell(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buf[4096];
-        for (size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
-std::string Quote(const std::string& path) { return "'" + path + "'"; }
-
-// The text of each page, NFKC-normalised and without white space, so that
-// full-width forms and the spacing pdftotext chooses do not matter.
-std::vector<std::string> PageTexts(const std::string& pdf) {
-    const std::string text = Shell(
-        "pdftotext -layout -enc UTF-8 " + Quote(pdf) +
-        " - | python3 -c \"import sys, unicodedata; "
-        "sys.stdout.write(''.join(c for c in unicodedata.normalize('NFKC', sys.stdin.read()) "
-        "if not c.isspace() or c == '\\f'))\"");
-    std::vector<std::string> pages;
-    size_t start = 0;
-    for (size_t ff; (ff = text.find('\f', start)) != std::string::npos; start = ff + 1)
-        pages.push_back(text.substr(start, ff - start));
-    return pages;
-}
-
 struct TWordBox {
     double XMin, YMin, XMax, YMax;  // points from the page's top-left corner
 };
 
 // The box of the first word of that text on page 1, as pdftotext sees it.
 std::optional<TWordBox> WordBox(const std::string& pdf, const QString& word) {
-    const QString html = QString::fromStdString(Shell("pdftotext -f 1 -l 1 -bbox -enc UTF-8 " + Quote(pdf) + " -"));
+    const QString html =
+        QString::fromStdString(ShellOutput("pdftotext -f 1 -l 1 -bbox -enc UTF-8 " + ShellQuote(pdf) + " -"));
     const QRegularExpression re(
         "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
     for (auto it = re.globalMatch(html); it.hasNext();) {
@@ -160,7 +134,7 @@ TEST_F(QtPdfPrinterTest, JobBecomesAPdfThatReadsBackAndIsOpened) {
     EXPECT_EQ(PdfFiles(), std::vector<std::string>{pdf});
     EXPECT_EQ(opened, std::vector<std::string>{pdf});
 
-    const auto pages = PageTexts(pdf);
+    const auto pages = PdfPageTexts(pdf);
     ASSERT_EQ(pages.size(), 2u) << "pdftotext and python3 are needed (scripts/deps.sh test)";
     for (const char* want : {"御見積書", "山田工務店様", "¥1,234,567-"})
         EXPECT_NE(pages[0].find(want), std::string::npos) << want << " in " << pages[0];
@@ -181,7 +155,8 @@ TEST_F(QtPdfPrinterTest, JobBecomesAPdfThatReadsBackAndIsOpened) {
 
     // The line and the rectangle's sides where they were drawn, nothing
     // between them: page 1 rendered at 2 pixels per millimetre.
-    Shell("pdftoppm -r 50.8 -gray -f 1 -l 1 -singlefile " + Quote(pdf) + " " + Quote(session.Folder() + "page"));
+    ShellOutput("pdftoppm -r 50.8 -gray -f 1 -l 1 -singlefile " + ShellQuote(pdf) + " " +
+                ShellQuote(session.Folder() + "page"));
     const QImage page(QString::fromStdString(session.Folder() + "page.pgm"));
     ASSERT_FALSE(page.isNull());
     auto dark = [&](double xMm, double yMm) { return qGray(page.pixel(int(xMm * 2), int(yMm * 2))) < 128; };

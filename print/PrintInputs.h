@@ -1,0 +1,39 @@
+// What a print of the document in the editor reads besides the document:
+// the kind buttons, the honorific shown, the preview's print date and its
+// no-date box, and the customer's address. The preview shows the same.
+#pragma once
+
+// The kind as the checked kind button gives it (not the document's field 0).
+enum TPrintKind : int {
+    PrintKind_Mitumori = 0,  // estimate
+    PrintKind_Seikyuu = 1,   // invoice
+    PrintKind_Utiwake = 2,   // breakdown statement
+    PrintKind_Irai = 3,      // estimate request: no prices, no customer
+};
+TPrintKind Print_Kind();
+
+// The print date typed in the preview (Edit_PanelPrintView_Year, _Month,
+// _Day): each text right-aligned in two characters when it reads as a
+// non-zero number, else two blanks; blanks without a preview.
+struct TPrintDate {
+    char Year[3], Month[3], Day[3];  // era year, month, day
+    int YearValue() const;
+    int MonthValue() const;
+    int DayValue() const;
+};
+TPrintDate Print_ReadDate();
+// Shows an era name in the preview's era label of the print date.
+void Print_ShowDateEra(const char* eraName);
+
+// The honorific the editor shows (Label_DenpKeisyou; the document's own
+// without a window), "様" when blank, left-aligned in 6 characters.
+void Print_Keisyou(char out[7]);
+
+// Whether the preview's "日付を印刷しない" box is checked.
+bool Print_DateNotPrinted();
+
+// The address of the customer with the document's two name lines: city (20)
+// and street (40), blank-padded. A name that no customer has, or a customer
+// file that cannot be read, gives blank lines: never another customer's
+// address. The customer found is left in the customer buffers.
+bool Print_KokyakuAddress(char city[21], char street[41]);

@@ -21,7 +21,6 @@ namespace {
 
 constexpr int FieldKind = 0, FieldNo = 1, FieldYear = 8;
 constexpr int JisyaKeepYears = 12;
-constexpr const char* ScratchName = "Data\\Denpyou.del";
 
 }  // namespace
 
@@ -98,7 +97,7 @@ void Denpyou_PurgeDeleted() {
     // file, which replaces the old one only when it is complete.
     int fresh = Record_BeginRewrite(Denpyou_File.FileName);
     if (fresh < 0) return;
-    int scratch = File_Create(ScratchName);
+    int scratch = File_Create(Denpyou_ScratchName);
     if (scratch < 0) {
         Record_EndRewrite(fresh, Denpyou_File.FileName, false);
         return;

@@ -1,19 +1,50 @@
-// Start-up over what an odd run left in Data: paths that hold something
-// other than a regular file.
+// Start-up over what an interrupted or odd run left in Data: a half-written
+// record with its journal, and paths that hold something other than a
+// regular file.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
 
+#include "platform/File.h"
 #include "store/Denpyou.h"
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
+#include "store/Journal.h"
 #include "store/Kokyaku.h"
 #include "store/Syouhin.h"
 #include "store/Tanni.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {
+
+std::string Document(int no, const char* customer) {
+    std::string number = std::to_string(no);
+    number.insert(0, 10 - number.size(), ' ');
+    return Record(23000, {{0, "1"}, {1, number}, {11, customer}});
+}
+
+class StartupRecovery : public ShellTest {};
+
+// The process was killed while it rewrote document 2: its journal is on
+// disk and the record holds the first part of the new bytes.
+TEST_F(StartupRecovery, StartUpRollsBackARecordLeftHalfWritten) {
+    const std::string stored = Document(1, "A社") + Document(2, "B社");
+    ASSERT_TRUE(Session.WriteFile("Data\\Denpyou.620", stored));
+    Platform_SetProgramDir(Session.Folder());
+    const int fd = File_OpenReadWrite("Data\\Denpyou.620");
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(Journal_Keep("Data\\Denpyou.620", fd, 23000, 23000));
+    File_Close(fd);
+    std::string torn = stored;
+    torn.replace(23000, 300, Document(2, "C社").substr(0, 300));
+    ASSERT_TRUE(Session.WriteFile("Data\\Denpyou.620", torn));
+
+    Start();
+    EXPECT_EQ(Session.ReadFile("Data\\Denpyou.620"), stored);
+    EXPECT_FALSE(Session.FileExists("Data\\Denpyou.620.jnl"));
+    EXPECT_EQ(Caption("Label_DenpyouDs"), "2");
+}
 
 // A FIFO at every data path: start-up and exit go through without waiting
 // on one, and none of them is created over.

@@ -129,6 +129,7 @@ void TForm_Syori_01::FormCreate() {
     // A write that a killed process left half done is put right before any
     // data file is read.
     Recovery_RollBackJournals();
+    Recovery_RemoveScratchFiles();
 
     Today_Set();
     StartBackupFolder();

@@ -1,5 +1,6 @@
 #include "store/Recovery.h"
 
+#include "platform/File.h"
 #include "store/Denpyou.h"
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
@@ -19,4 +20,13 @@ const TRecordFile* const DataFiles[] = {&Denpyou_File, &Kokyaku_File, &Hinsyu_Fi
 
 void Recovery_RollBackJournals() {
     for (const TRecordFile* file : DataFiles) Journal_RollBack(file->FileName);
+}
+
+void Recovery_RemoveScratchFiles() {
+    auto removeScratch = [](const char* path) {
+        const std::string scratch = Record_ScratchPath(path);
+        if (File_Exists(scratch)) File_Remove(scratch);
+    };
+    for (const TRecordFile* file : DataFiles) removeScratch(file->FileName);
+    removeScratch(Denpyou_ScratchName);
 }

@@ -1,6 +1,6 @@
 // Start-up over what an interrupted or odd run left in Data: a half-written
-// record with its journal, and paths that hold something other than a
-// regular file.
+// record with its journal, scratch files of rewrites that never finished,
+// and paths that hold something other than a regular file.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,6 +44,21 @@ TEST_F(StartupRecovery, StartUpRollsBackARecordLeftHalfWritten) {
     EXPECT_EQ(Session.ReadFile("Data\\Denpyou.620"), stored);
     EXPECT_FALSE(Session.FileExists("Data\\Denpyou.620.jnl"));
     EXPECT_EQ(Caption("Label_DenpyouDs"), "2");
+}
+
+// Scratch files of rewrites that never finished go; the copy of the last
+// purge, data files and files the program does not make stay, as does a
+// scratch name that is no regular file.
+TEST_F(StartupRecovery, StartUpRemovesTheScratchFilesOfUnfinishedRewrites) {
+    for (const char* leftover : {"Data\\Kokyaku.620.new", "Data\\Denpyou.620.new", "Data\\Denpyou.del.new"})
+        ASSERT_TRUE(Session.WriteFile(leftover, "partial"));
+    for (const char* kept : {"Data\\Denpyou.del", "Data\\Memo.new", "Data\\Hinsyu.620.new\\x"})
+        ASSERT_TRUE(Session.WriteFile(kept, "kept"));
+    Start();
+    for (const char* leftover : {"Data\\Kokyaku.620.new", "Data\\Denpyou.620.new", "Data\\Denpyou.del.new"})
+        EXPECT_FALSE(Session.FileExists(leftover)) << leftover;
+    for (const char* kept : {"Data\\Denpyou.del", "Data\\Memo.new", "Data\\Hinsyu.620.new\\x"})
+        EXPECT_EQ(Session.ReadFile(kept), "kept") << kept;
 }
 
 // A FIFO at every data path: start-up and exit go through without waiting

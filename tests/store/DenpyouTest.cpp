@@ -128,4 +128,24 @@ TEST_F(Documents, APurgeThatFailsLeavesTheFileWhole) {
     EXPECT_FALSE(folder.Exists("Data/Denpyou.620.new"));
 }
 
+// A purge cut off by a failing disk at any of its writes: the document file
+// and the copy of the last purge stay as they were, and no scratch file is
+// left behind.
+TEST_F(Documents, AFailedPurgeLeavesNoPartialCopy) {
+    const std::string file = Doc('1', 1) + Doc('0', 2) + Doc('2', 3);
+    for (int nth : {1, 2}) {
+        SCOPED_TRACE(nth);
+        Open(file);
+        folder.Write("Data/Denpyou.del", "the copy of the last purge");
+        FileFault_Plan(TFileOp::Write, nth, 1000);
+        Denpyou_PurgeDeleted();
+        EXPECT_EQ(folder.Read("Data/Denpyou.620"), file);
+        EXPECT_EQ(folder.Read("Data/Denpyou.del"), "the copy of the last purge");
+        EXPECT_EQ(folder.List("Data"), (std::vector<std::string>{"Denpyou.620", "Denpyou.del",
+                                                                 "Hinsyu.620", "Jisya.620", "Kokyaku.620",
+                                                                 "Syouhin.620", "Tanni.620"}));
+        FileFault_Reset();
+    }
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "app/Build.h"
 #include "app/CommandBar.h"
@@ -13,6 +14,7 @@
 #include "masters/products/SyouhinChanged.h"
 #include "masters/units/TanniList.h"
 #include "platform/Application.h"
+#include "platform/File.h"
 #include "store/Denpyou.h"
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
@@ -44,6 +46,22 @@ void Exit_GoBack() {
     TControl* back = Exit_ReturnTo;
     Exit_ReturnTo = nullptr;
     if (Form_Syori_01 && !Form_Syori_01->ActiveControl() && back && back->CanFocus()) back->SetFocus();
+}
+
+// A save of data that lives only in memory (the categories, the last
+// number with the own-company record, the units). When its file is there
+// but was not written, ending now would lose what the file lacks: the user
+// is told which file it was ("Hinsyu.620を保存できませんでした。") and the
+// program goes on, with the focus back where it was; the next exit runs the
+// whole sequence again. A file that is not there at all (no Data folder)
+// never held anything: its save is skipped as before, so such a run can
+// still end.
+bool Exit_Saved(const char* path, bool written) {
+    if (written || !File_Exists(path)) return true;
+    const char* name = std::strrchr(path, '\\');
+    Application_ShowMessage(std::string(name ? name + 1 : path) + "を保存できませんでした。");
+    if (Form_Syori_01 && !Form_Syori_01->ActiveControl()) Exit_GoBack();  // the question took the focus away
+    return false;
 }
 
 }  // namespace
@@ -90,7 +108,10 @@ void Exit_CreateControls(TForm& form) {
 void App_Exit() {
     if (TanniList_EditMode) TanniList_EditMode = 0;
     if (TPanel* p = Ui_Panel("Panel_SyouhinChoose"); p && p->Visible()) p->Hide();
-    if (Denpyou_Field[2][0] == ' ') Exit_SaveAndEnd();
+    if (Denpyou_Field[2][0] == ' ') {
+        Exit_SaveAndEnd();
+        return;  // a save failed: the program goes on
+    }
 
     // A document is being typed: ask first.
     Popup_LockTake(Lock_ExitChoose);
@@ -112,14 +133,14 @@ void ExitChoose_ShowChoice() {
 }
 
 void Exit_SaveAndEnd() {
-    Hinsyu_Save();
+    if (!Exit_Saved(Hinsyu_File.FileName, Hinsyu_Save())) return;
     Hinsyu_SortFile();
     if (Kokyaku_Changed && Kokyaku_Count > 1) Kokyaku_SortFile();
     if (Syouhin_Changed && Syouhin_Count > 1) Syouhin_SortFile();
     Num_WriteInt(Jisya_Field[13], Jisya_FieldWidth[13], Denpyou_LastNo);
     Jisya_JoinRecord();
-    Jisya_WriteRecord(1);
-    Tanni_Save();
+    if (!Exit_Saved(Jisya_File.FileName, Jisya_WriteRecord(1))) return;
+    if (!Exit_Saved(Tanni_File.FileName, Tanni_Save())) return;
     if (TCheckBox* purge = Ui_CheckBox("CheckBox_CompleteDelete"); purge && purge->Checked())
         Denpyou_PurgeDeleted();
     Application_Terminate(-1);

@@ -15,8 +15,10 @@ void Exit_CreateControls(TForm& form);
 void App_Exit();
 // Paints the selected answer red, the other olive.
 void ExitChoose_ShowChoice();
-// The save sequence, then the end of the process with status -1.
-[[noreturn]] void Exit_SaveAndEnd();
+// The save sequence, then the end of the process with status -1. Returns
+// only when a save failed: the sequence stopped there (no sort or purge
+// after it), the user was told, and the program goes on.
+void Exit_SaveAndEnd();
 
 // Handlers of the question.
 void Edit_ExeitChooseEnter();

@@ -8,6 +8,7 @@
 
 #include "app/CommandBar.h"
 #include "app/Focus.h"
+#include "app/KidouLock.h"
 #include "app/Layout.h"
 #include "app/Syori_01.h"
 #include "app/Today.h"
@@ -116,6 +117,7 @@ void StartDocuments() {
 }  // namespace
 
 void TForm_Syori_01::FormCreate() {
+    KidouLock_Take();  // before anything reads or writes Data; a second copy ends here
     Goukei_CostShown = 0;
     Utiwake_Kind = 0;
     Str_Spaces(BackUp_Folder, 255);

@@ -3,9 +3,11 @@
 // (/proc/self/io: bytes and read or write calls). A step reads one record;
 // a store writes one and looks at the file's size.
 //
-// Run twice: first with an empty customer file, so that only the document
-// file is touched, then with 5000 customers, whose lookup by name each step
-// also makes.
+// Run three times: first with an empty customer file, so that only the
+// document file is touched, then with 5000 customers, whose lookup by name
+// each step also makes; last with 29000 documents of which one late in the
+// file is older than the tidy-up threshold, so that the tidy-up notice is
+// shown and every store has to keep it right.
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -23,7 +25,13 @@
 
 namespace {
 
-constexpr int Documents = 30000, Customers = 5000, Steps = 1000, Stores = 200;
+constexpr int Customers = 5000, Steps = 1000, Stores = 200;
+
+struct TSetup {
+    int Documents;
+    bool Customers;
+    int OldDocument;  // the record created long ago (0: none)
+};
 
 std::string Record(int len) {
     std::string r(static_cast<size_t>(len), ' ');
@@ -34,22 +42,22 @@ void Put(std::string& record, int offset, const std::string& text) {
     record.replace(static_cast<size_t>(offset), text.size(), text);
 }
 
-void WriteFiles(const TestFolder& folder, bool customers) {
+void WriteFiles(const TestFolder& folder, const TSetup& setup) {
     std::string docs;
-    docs.reserve(static_cast<size_t>(Documents) * Denpyou_RecLen);
-    for (int i = 0; i < Documents; ++i) {
+    docs.reserve(static_cast<size_t>(setup.Documents) * Denpyou_RecLen);
+    for (int i = 0; i < setup.Documents; ++i) {
         std::string r = Record(Denpyou_RecLen);
         char head[32];
         std::snprintf(head, sizeof head, "1%10d", i + 1);
         Put(r, 0, head);
         Put(r, 11, "顧客" + std::to_string(i % Customers));
-        Put(r, 251, "2024 315");
+        Put(r, 251, i + 1 == setup.OldDocument ? "1980 315" : "2024 315");
         for (int line = 0; line < 20; ++line) Put(r, 267 + 110 * line + 1, "商品" + std::to_string(line));
         docs += r;
     }
     folder.Write("Data/Denpyou.620", docs);
     std::string list;
-    if (customers)
+    if (setup.Customers)
         for (int i = 0; i < Customers; ++i) {
             std::string r = Record(Kokyaku_RecLen);
             Put(r, 1, "顧客" + std::to_string(i));
@@ -128,16 +136,19 @@ void StepOn() {
     Job_Show();
 }
 
-void Run(bool customers) {
+void Run(const TSetup& setup) {
     TestFolder folder;
-    WriteFiles(folder, customers);
+    WriteFiles(folder, setup);
     auto form = std::make_unique<TForm_Syori_01>();
     Form_Syori_01 = form.get();
     const double t = Now();
     form->FormCreate();
     form->FormActivate();
-    std::printf("%s: %d documents, %d customers; start-up %.1f ms\n",
-                customers ? "with customers" : "documents only", Denpyou_Count, Kokyaku_Count, Now() - t);
+    std::printf("%s: %d documents, %d customers, tidy-up mode %d; start-up %.1f ms\n",
+                setup.OldDocument ? "an old document late in the file"
+                : setup.Customers ? "with customers"
+                                  : "documents only",
+                Denpyou_Count, Kokyaku_Count, Seiri_Mode, Now() - t);
 
     Measure("F7 step back", Steps, Nothing, [](int) { StepBack(); });
     Measure("F8 step on", Steps, Nothing, [](int) { StepOn(); });
@@ -145,8 +156,9 @@ void Run(bool customers) {
     Measure("F1 store of a stored document", Stores, [](int) { StepBack(); }, [](int) { Denpyou_Store(); });
     Measure("F1 store of a new document", Stores, [](int) { Str_Pad("新規顧客", Denpyou_Field[2], 40, 0); },
             [](int) { Denpyou_Store(); });
-    std::printf("  documents now %d; for comparison, one full count of the file (Denpyou_Open): %.1f ms\n",
-                Denpyou_Count, [] {
+    std::printf("  documents now %d, tidy-up mode %d; for comparison, one full count of the file (Denpyou_Open): "
+                "%.1f ms\n",
+                Denpyou_Count, Seiri_Mode, [] {
                     const double s = Now();
                     Denpyou_Open();
                     return Now() - s;
@@ -158,7 +170,8 @@ void Run(bool customers) {
 
 int main() {
     Clock_Fix({2025, 4, 1, 10, 0, 0});
-    Run(false);
-    Run(true);
+    Run({30000, false, 0});
+    Run({30000, true, 0});
+    Run({29000, false, 28990});
     return 0;
 }

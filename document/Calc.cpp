@@ -47,9 +47,10 @@ const char Sotozei[] = "外税";  // 4 bytes
 constexpr std::int64_t Int64Max = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t Int64Min = std::numeric_limits<std::int64_t>::min();
 
-// A whole long double as a 64-bit integer, held at the limits; not finite: 0.
+// A whole long double as a 64-bit integer, held at the limits (an infinity
+// too, with its sign); not a number: 0.
 std::int64_t ToInt64(long double x) {
-    if (!std::isfinite(x)) return 0;
+    if (std::isnan(x)) return 0;
     if (x >= 9223372036854775807.0L) return Int64Max;
     if (x <= -9223372036854775808.0L) return Int64Min;
     return static_cast<std::int64_t>(x);
@@ -61,10 +62,11 @@ std::int64_t Add(std::int64_t a, std::int64_t b) {
     return sum;
 }
 
-// A typed number; one beyond the range of a double counts as 0.
-double Number(const char* text) {
-    double value = Num_ReadReal(text);
-    return std::isfinite(value) ? value : 0;
+// Whether the product of two numbers counts: neither 0 nor "not a number"
+// (an infinity times 0).
+bool NonZeroProduct(double a, double b) {
+    const double p = a * b;
+    return p != 0 && !std::isnan(p);
 }
 
 std::string AmountText(std::int64_t amount) {
@@ -97,11 +99,22 @@ void SetTotalLabel(const std::string& text) {
     if (TLabel* label = Ui_Label("Label_SeikyuuGoukei")) label->SetCaption(text);
 }
 
-// One edit of a grid row; the stored line field stands in without a window.
+// The text of one edit of a grid row; the stored line field stands in
+// without a window.
+std::string RowText(const char* prefix, int row, int line, int field) {
+    if (TEdit* edit = Ui_Edit(Ui_RowName(prefix, row + 1).c_str())) return edit->Text();
+    return LineField(line, field);
+}
 double RowNumber(const char* prefix, int row, int line, int field) {
-    if (TEdit* edit = Ui_Edit(Ui_RowName(prefix, row + 1).c_str()))
-        return Number(edit->Text().c_str());
-    return Number(LineField(line, field));
+    return Num_ReadReal(RowText(prefix, row, line, field).c_str());
+}
+
+// The text without leading and trailing blanks and line feeds.
+std::string Bare(const char* text) {
+    std::string s = text;
+    const size_t first = s.find_first_not_of(" \n");
+    if (first == std::string::npos) return "";
+    return s.substr(first, s.find_last_not_of(" \n") - first + 1);
 }
 
 // The subtotal and total passes: line kind target sums the item and tax
@@ -126,8 +139,23 @@ void CalcSumLines(int target) {
 
 void Round_SetFromJisya() { Round_Mode = Num_ReadInt(Jisya_Field[11]); }
 
+std::string Denpyou_PriceText(double price, int decimals, bool left, const char* source) {
+    if (std::isnan(price)) price = 0;
+    if (decimals > 0 && Num_FitsReal(price, PriceWidth, decimals))
+        return Num_FormatReal(price, PriceWidth, decimals, left);
+    const long double whole = std::trunc(static_cast<long double>(price));
+    const bool fits = whole >= Num_IntMin(PriceWidth) && whole <= Num_IntMax(PriceWidth);
+    if (!fits && source) {
+        const std::string typed = Bare(source);
+        const size_t width = PriceWidth;
+        if (!typed.empty() && typed.size() <= width)
+            return left ? typed + std::string(width - typed.size(), ' ') : std::string(width - typed.size(), ' ') + typed;
+    }
+    return Num_FormatInt(ToInt64(whole), PriceWidth, left);
+}
+
 std::int64_t Round_Value(long double x, int mode) {
-    if (!std::isfinite(x)) return 0;
+    if (std::isnan(x)) return 0;
     if (mode == 0) return ToInt64(std::trunc(x + 0.5L));
     if (mode == 1) return ToInt64(std::ceil(x));
     return ToInt64(std::floor(x));
@@ -141,8 +169,8 @@ std::int64_t Round_Signed(double value, int mode) {
 
 double Denpyou_SankouTanka(double t, double tr, double s, double sr, int mode) {
     for (double* v : {&t, &tr, &s, &sr})
-        if (!std::isfinite(*v)) *v = 0;
-    if (t * tr == 0 && s * sr == 0) return 0;
+        if (std::isnan(*v)) *v = 0;
+    if (!NonZeroProduct(t, tr) && !NonZeroProduct(s, sr)) return 0;
     if (tr == 0) {
         t = s;
         tr = sr;
@@ -164,9 +192,9 @@ TDenpyouLineResult DenpyouLine_Compute(const TDenpyouLineValues& v, int mode, in
     bool shown = false;
     std::int64_t amount = 0;
     std::int64_t nebiki = 0;
-    if (v.Tanka * v.TankaRitu != 0 || v.Siire * v.SiireRitu != 0) {
+    if (NonZeroProduct(v.Tanka, v.TankaRitu) || NonZeroProduct(v.Siire, v.SiireRitu)) {
         x = Denpyou_SankouTanka(v.Tanka, v.TankaRitu, v.Siire, v.SiireRitu, mode);
-        shown = v.TankaRitu != 0 ? v.Tanka * v.TankaRitu != 0 : v.Siire * v.SiireRitu != 0;
+        shown = v.TankaRitu != 0 ? NonZeroProduct(v.Tanka, v.TankaRitu) : NonZeroProduct(v.Siire, v.SiireRitu);
         // The actual price defaults to the reference price, with its sign.
         if (j == 0) j = x;
         amount = Round_Signed(j * q, mode);
@@ -179,13 +207,15 @@ TDenpyouLineResult DenpyouLine_Compute(const TDenpyouLineValues& v, int mode, in
         }
         j = 0;
     }
-    result.SankouText =
-        shown ? Num_FormatReal(x, PriceWidth, 1, true) : std::string(PriceWidth, ' ');
+    result.SankouText = shown ? Denpyou_PriceText(x, 1, true) : std::string(PriceWidth, ' ');
+    // A typed actual price is shown from its own text where its whole number
+    // does not fit; a default taken from the reference price has no text.
+    const char* typed = v.Jitubai != 0 ? v.JitubaiTyped : nullptr;
     if (result.Nebiki) {
-        result.JitubaiText = Num_FormatInt(nebiki, PriceWidth);
+        result.JitubaiText = Denpyou_PriceText(v.Jitubai, 0, false, typed);
         amount = nebiki;
     } else if (j != 0) {
-        result.JitubaiText = Num_FormatInt(ToInt64(std::trunc(static_cast<long double>(j))), PriceWidth);
+        result.JitubaiText = Denpyou_PriceText(j, 0, false, typed);
     } else {
         result.JitubaiText = std::string(PriceWidth, ' ');
     }
@@ -216,16 +246,17 @@ void DenpyouLine_Calc(int row) {
     v.Suuryou = RowNumber("Edit_DenpSuuryou_", row, line, FieldSuuryou);
     v.Siire = RowNumber("Edit_DenpSiire_", row, line, FieldSiire);
     v.SiireRitu = RowNumber("Edit_DenpSiireRitu_", row, line, FieldSiireRitu);
-    v.Jitubai = RowNumber("Edit_DenpJitubaiTanka_", row, line, FieldJitubai);
+    const std::string jitubai = RowText("Edit_DenpJitubaiTanka_", row, line, FieldJitubai);
+    v.Jitubai = Num_ReadReal(jitubai.c_str());
+    v.JitubaiTyped = jitubai.c_str();
     Round_SetFromJisya();
     TDenpyouLineResult r = DenpyouLine_Compute(v, Round_Mode, Num_ReadInt(Jisya_Field[31]));
 
     if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSankouTanka_", row + 1).c_str()))
         label->SetCaption(r.SankouText);
     // A stored actual price that is not 0 is never overwritten here.
-    char* jitubai = LineField(line, FieldJitubai);
-    if (!r.Nebiki && Number(jitubai) == 0)
-        SetField(jitubai, Denpyou_LineWidth[FieldJitubai], r.JitubaiText);
+    char* stored = LineField(line, FieldJitubai);
+    if (!r.Nebiki && Num_ReadReal(stored) == 0) SetField(stored, Denpyou_LineWidth[FieldJitubai], r.JitubaiText);
     if (TEdit* edit = Ui_Edit(Ui_RowName("Edit_DenpJitubaiTanka_", row + 1).c_str())) {
         edit->Font.Color = r.Blue ? clBlue : clBlack;
         edit->SetText(r.JitubaiText);
@@ -284,9 +315,9 @@ void Denpyou_CalcSeikyuuGoukei() {
 void Denpyou_ShowSiireGoukei() {
     std::int64_t total = 0;
     for (int i = 0; i < Denpyou_LineMax; ++i) {
-        double s = Number(LineField(i, FieldSiire));
-        double q = Number(LineField(i, FieldSuuryou));
-        if (s * q != 0) total = Add(total, ToInt64(std::trunc(static_cast<long double>(s) * q)));
+        double s = Num_ReadReal(LineField(i, FieldSiire));
+        double q = Num_ReadReal(LineField(i, FieldSuuryou));
+        if (NonZeroProduct(s, q)) total = Add(total, ToInt64(std::trunc(static_cast<long double>(s) * q)));
     }
     SetTotalLabel(AmountText(total));
 }

@@ -5,7 +5,8 @@
 //
 // Amounts and sums are whole numbers computed in 64 bits and written as
 // "%10ld" (ten blanks for 0); a value that does not fit its field is held at
-// the field's limits. A number that is not finite counts as 0.
+// the field's limits, an infinity too (with its sign); only a value that is
+// not a number (an infinity times 0) counts as 0.
 #pragma once
 
 #include <cstdint>
@@ -21,8 +22,8 @@ extern int Goukei_CostShown;
 
 // Round_Mode := own-company field 11 read as a number (blank: 0).
 void Round_SetFromJisya();
-// x (never negative) rounded to a whole number by mode. A value that is not
-// finite gives 0; one beyond 64 bits is held at the limit.
+// x (never negative) rounded to a whole number by mode. A value beyond 64
+// bits (an infinity too) is held at the limit; not a number gives 0.
 std::int64_t Round_Value(long double x, int mode);
 // value rounded on its absolute value, with its sign put back: -12.5 gives
 // -13 in modes 0 and 1 and -12 otherwise.
@@ -30,9 +31,19 @@ std::int64_t Round_Signed(double value, int mode);
 
 // The reference price of a row: list price t at rate tr percent or, when tr
 // is 0, purchase price s at rate sr percent; rounded to tenths by mode on its
-// absolute value, with its sign. 0 when neither price has a non-zero rate.
-// A value that is not finite counts as 0.
+// absolute value, with its sign. 0 when neither price has a non-zero rate
+// (a product that is not a number, an infinity times 0, counts as 0).
 double Denpyou_SankouTanka(double t, double tr, double s, double sr, int mode);
+
+// A price in its nine-byte field as the rows show it: with decimals 1 the
+// one-decimal form ("%9.1f", "%-9.1f" when left), or, where that does not
+// fit, the whole number toward zero ("%9d"); with decimals 0 the whole
+// number alone. Read back, the text is the price (to its shown decimal), so
+// a cell passed through stores what it showed. A price whose whole number
+// does not fit either shows source, the text it was read from, when that
+// fits (a price typed with an exponent, such as 2e9); otherwise it is held
+// at the field's limits.
+std::string Denpyou_PriceText(double price, int decimals, bool left, const char* source = nullptr);
 
 // The numbers of one detail row, as typed.
 struct TDenpyouLineValues {
@@ -42,12 +53,13 @@ struct TDenpyouLineValues {
     double Siire = 0;      // purchase price
     double SiireRitu = 0;  // purchase rate in percent
     double Jitubai = 0;    // actual unit price
+    const char* JitubaiTyped = nullptr;  // the text Jitubai was read from
 };
 
 // What the line calculation shows and stores for one row.
 struct TDenpyouLineResult {
-    std::string SankouText;   // reference price, "%-9.1f" or nine blanks
-    std::string JitubaiText;  // actual unit price, "%9d" or nine blanks
+    std::string SankouText;   // reference price, Denpyou_PriceText left-aligned, or nine blanks
+    std::string JitubaiText;  // actual unit price, its whole number (Denpyou_PriceText), or nine blanks
     std::string AmountText;   // "%10ld" or ten blanks
     std::int64_t Amount = 0;  // as written in AmountText
     bool Nebiki = false;      // a discount line: the stored actual price is kept

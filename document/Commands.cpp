@@ -35,6 +35,9 @@ constexpr TKindButton Kind_Buttons[] = {
     {"RadioButton_Irai", DenpyouKind_Irai},
 };
 
+// Whether Denpyou_LastNo + 1 fits the ten digits of the number field.
+bool Denpyou_NextNoFits() { return Denpyou_LastNo < Num_IntMax(Denpyou_FieldWidth[FieldNo]); }
+
 bool IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
 
 void SetNumberLabel(const char* name, int n) {
@@ -123,6 +126,10 @@ bool Denpyou_Store() {
     // A new document goes right after the last record, never further on,
     // which would leave a gap of zero bytes in the file.
     if (Denpyou_CurRec == 0 || Denpyou_CurRec > Denpyou_Count + 1) Denpyou_CurRec = Denpyou_Count + 1;
+    // A new document needs a number of its own: after the last one the
+    // field's ten digits can hold, it stays in the editor unstored, as after
+    // a failed write, rather than repeat a number.
+    if (Denpyou_CurRec > Denpyou_Count && !Denpyou_NextNoFits()) return false;
     if (Denpyou_Field[FieldKind][0] != DenpyouKind_Deleted)
         for (const auto& b : Kind_Buttons)
             if (TRadioButton* r = Ui_RadioButton(b.Name); r && r->Checked()) {
@@ -139,9 +146,7 @@ bool Denpyou_Store() {
     if (!Denpyou_WriteRecord(Denpyou_CurRec)) return false;  // the document stays in the editor
     if (appended) {
         ++Denpyou_Count;
-        // The number field holds ten digits: the last number stops there
-        // rather than wrapping into a negative or cut-off number.
-        if (Denpyou_LastNo < Num_IntMax(Denpyou_FieldWidth[FieldNo])) ++Denpyou_LastNo;
+        ++Denpyou_LastNo;
     }
 
     Denpyou_OpenAfterStore();

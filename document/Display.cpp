@@ -124,12 +124,14 @@ void Denpyou_ShowLines() {
 
         const double reference = Denpyou_SankouTanka(Num_ReadReal(f[2]), Num_ReadReal(f[3]), Num_ReadReal(f[6]),
                                                      Num_ReadReal(f[7]), Round_Mode);
+        // One decimal, or the whole number where that does not fit, so that
+        // the actual price passed through its cell is stored unchanged.
         if (TLabel* l = Ui_Label(Ui_RowName("Label_DenpSankouTanka_", row).c_str()))
-            l->SetCaption(reference != 0 ? Num_FormatReal(reference, 9, 1) : std::string(9, ' '));
+            l->SetCaption(reference != 0 ? Denpyou_PriceText(reference, 1, false) : std::string(9, ' '));
         const double actual = Num_ReadReal(f[8]);
         if (TEdit* e = Ui_Edit(Ui_RowName("Edit_DenpJitubaiTanka_", row).c_str())) {
             e->Font.Color = reference != actual ? clBlue : clBlack;
-            e->SetText(actual != 0 ? Num_FormatReal(actual, 9, 1) : std::string(9, ' '));
+            e->SetText(actual != 0 ? Denpyou_PriceText(actual, 1, false, f[8]) : std::string(9, ' '));
         }
         if (TLabel* l = Ui_Label(Ui_RowName("Label_DenpSyoukei_", row).c_str())) l->SetCaption(f[9]);
     }

@@ -163,7 +163,7 @@ std::string Num_FormatReal(double value, int width, int decimals, bool left) {
     if (width <= 0) return std::string();
     if (decimals < 0) decimals = 0;
     if (decimals > 0 && width < decimals + 2) decimals = 0;  // no room for a fraction
-    if (!std::isfinite(value)) value = 0;
+    if (std::isnan(value)) value = 0;
     // The limits: all nines in the integer digits and decimals the width
     // leaves, one digit less for a minus sign.
     int integerDigits = width - (decimals > 0 ? decimals + 1 : 0);
@@ -183,6 +183,15 @@ std::string Num_FormatReal(double value, int width, int decimals, bool left) {
         length = static_cast<std::size_t>(end - text);
     }
     return Padded(text, length, width, left);
+}
+
+bool Num_FitsReal(double value, int width, int decimals) {
+    if (std::isnan(value)) value = 0;
+    if (!std::isfinite(value) || width <= 0) return false;
+    if (decimals < 0) decimals = 0;
+    char text[400];  // the largest double has 309 digits
+    auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    return error == std::errc() && end - text <= width;
 }
 
 void Num_WriteInt(char* field, int width, std::int64_t value, bool left) {

@@ -34,9 +34,13 @@ std::string Num_FormatInt(std::int64_t value, int width, bool left = false);
 // "%<width>.<decimals>f" / "%-<width>.<decimals>f" of value, rounded to the
 // decimals as the standard conversion does. A value that does not fit is
 // held at the field's limits (9 characters, 1 decimal: -999999.9 ...
-// 9999999.9); a value that is not finite is written as 0. The text is
-// always exactly width characters.
+// 9999999.9), an infinity too; a value that is not a number is written as
+// 0. The text is always exactly width characters.
 std::string Num_FormatReal(double value, int width, int decimals, bool left = false);
+
+// Whether "%<width>.<decimals>f" of value fits width characters as it is,
+// without being held at a limit ("not a number" is written as 0, which fits).
+bool Num_FitsReal(double value, int width, int decimals);
 
 // The same texts written into a field buffer of width + 1 bytes: exactly
 // width characters and a NUL, never more.

@@ -70,17 +70,11 @@ void ScrollUnder(int column, int row, int delta) {
     TrimCell(column, row);
 }
 
-// The focus-in of a cell that holds the focus already.
-void RunFocusIn(int column, int row) {
-    TEdit* edit = Grid_Edit(column, row);
-    if (edit && edit->OnEnter) edit->OnEnter(edit);
-}
-
 // The search has moved the window under the value cell that holds the
 // focus in the first or last row. A line it does not step past but that
-// takes no value (a grand total) is passed on as a focus-in would.
+// takes no value (a grand total) is passed on as the cell's focus-in would.
 void SettleUnderCursor(int column, int row) {
-    if (Denpyou_IsSpecialLine(Denpyou_TopLine + row)) RunFocusIn(column, row);
+    if (Denpyou_IsSpecialLine(Denpyou_TopLine + row)) Denpyou_RefuseCell(column, row);
 }
 
 bool ValueColumn(int column) { return column >= GridColumn_Tanni && column < GridColumn_Count; }
@@ -134,16 +128,9 @@ void Grid_TrimEdit(TEdit* edit, int width) {
     edit->SetText(trimmed.data());
 }
 
-std::string Grid_BareText(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \n");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \n") - first + 1);
-}
-
 void Grid_TrimForTyping(int column, TEdit* edit) {
     if (!edit || column < 0 || column >= GridColumn_Count) return;
-    if (column == GridColumn_Jitubai) edit->SetText(Grid_BareText(edit->Text()));
-    else Grid_TrimEdit(edit, Denpyou_LineWidth[Grid_Columns[column].Field]);
+    Grid_TrimEdit(edit, Denpyou_LineWidth[Grid_Columns[column].Field]);
 }
 
 std::string Grid_CommitText(const std::string& text, int width, TCommitForm form) {
@@ -220,27 +207,39 @@ void Denpyou_FocusLineField(int column, int r) {
     Denpyou_JoinRecord();
     const std::vector<char> kept = Denpyou_RecBuf;
 
-    TEdit* edit = column >= GridColumn_Tanni && column < GridColumn_Count ? Grid_Edit(column, r) : nullptr;
+    TEdit* edit = ValueColumn(column) ? Grid_Edit(column, r) : nullptr;
     if (edit && r >= 1 && r <= Grid_LastRow - 1) {
         edit->SetFocus();
-    } else if (edit) {
-        // At the first and last rows the search may have moved the window
-        // under the cell that holds the focus: no focus-in then runs, so the
-        // move runs the cell's focus-in itself. It takes the row and the code
-        // on an item line, and on a line the search does not step past (a
-        // grand total) searches on.
+    } else if (edit && !edit->Focused()) {
         TrimCell(column, r);
-        if (edit->Focused()) {
-            RunFocusIn(column, r);
-        } else {
-            edit->SetFocus();
-            // A cell that refused in turn keeps its resting frame.
-            if (edit->Focused()) Grid_FrameMark(Grid_Frame(column, r));
-        }
+        edit->SetFocus();
+        // A cell that refused in turn keeps its resting frame.
+        if (edit->Focused()) Grid_FrameMark(Grid_Frame(column, r));
+    } else if (edit && !Denpyou_IsSpecialLine(Denpyou_TopLine + r)) {
+        // At the first and last rows the search may have moved the window
+        // under the cell that holds the focus: no focus-in runs, so the move
+        // takes the row and the code itself, and nothing else of a focus-in
+        // happens (a rate cell proposes no "100" here).
+        TrimCell(column, r);
+        Grid_FrameMark(Grid_Frame(column, r));
+        Denpyou_CurRow = r;
+        Focus_Take(Grid_CellCode(column, r));
+    } else if (edit) {
+        // A line the search does not step past but that takes no value (a
+        // grand total) is passed on, as the cell's focus-in passes it on.
+        Denpyou_RefuseCell(column, r);
     }
 
     Denpyou_RecBuf = kept;
     Denpyou_SplitRecord();
+}
+
+void Denpyou_RefuseCell(int column, int row) {
+    int v = 0;
+    if (Denpyou_MoveUp) v = Denpyou_FindPrevEditLine(row);
+    if (Denpyou_MoveDown) v = Denpyou_FindNextEditLine(row);
+    if (v == 0) Focus_Restore();
+    else Denpyou_FocusLineField(column, v - 1);
 }
 
 void Denpyou_ClearSyousaiFrames() {

@@ -70,11 +70,9 @@ void Grid_FrameRest(TShape* frame, TColor color);
 // The edit's text without leading and trailing blanks and line feeds, cut
 // to width bytes, so that the user edits the bare value.
 void Grid_TrimEdit(TEdit* edit, int width);
-// The text without leading and trailing blanks and line feeds, however long.
-std::string Grid_BareText(const std::string& text);
 // The cell's text readied for typing: its bare value, cut to its field
-// (Grid_TrimEdit), except in the actual price column, which is not cut so
-// that its commit sees the whole value shown.
+// (Grid_TrimEdit). Every text a cell shows fits its field: the prices show
+// as whole numbers where one decimal would not fit.
 void Grid_TrimForTyping(int column, TEdit* edit);
 // The text as it is stored in a field of width bytes by the given form.
 std::string Grid_CommitText(const std::string& text, int width, TCommitForm form);
@@ -91,8 +89,15 @@ void Denpyou_CommitCell(int column, int row, TEdit* edit);
 int Denpyou_FindPrevEditLine(int r);
 int Denpyou_FindNextEditLine(int r);
 // Gives the focus to the cell of column 1 ... 7 in row r (0 ... 19),
-// leaving every document field as it was before the move.
+// leaving every document field as it was before the move. When that cell
+// holds the focus already (the search moved the window under it in the
+// first or last row), it only takes the row and the code: trimmed text, red
+// frame, Denpyou_CurRow, Flag_EnterCommitted and Focus_Code.
 void Denpyou_FocusLineField(int column, int r);
+// A value cell in row 0 ... 19 refused on a special line: a vertical move
+// (the move flags) goes on to the nearest line it may edit in its direction,
+// anything else gives the focus back (Focus_Restore).
+void Denpyou_RefuseCell(int column, int row);
 
 // Every description frame that is not black goes back to black, width 1.
 void Denpyou_ClearSyousaiFrames();

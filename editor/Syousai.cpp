@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int Syousai_Width = 50;
-constexpr char LineKind_Nebiki = '5';  // an adjustment the document total subtracts
 
 bool SyouhinChoose_Shown() {
     TPanel* p = Ui_Panel("Panel_SyouhinChoose");

@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr char LineKind_Nebiki = '5';  // an adjustment the document total subtracts
 constexpr int UnitWidth = 6;
 constexpr int BarMode_Values = 2;
 constexpr int Tanni_BarRow = 3;  // the one unit cell that switches the key bar itself
@@ -56,25 +55,6 @@ void FocusCell(int column, int row0) {
     if (TEdit* e = Grid_Edit(column, row0)) e->SetFocus();
 }
 
-// An actual price longer than its field: a fractional part is dropped when
-// that makes it fit. Returns false when it cannot fit; the cell then shows
-// the stored price again.
-bool FitJitubai(TEdit* edit, int line) {
-    const int width = Width(GridColumn_Jitubai);
-    std::string text = edit->Text();
-    text.erase(text.find_last_not_of(' ') + 1);
-    if (static_cast<int>(text.size()) <= width) return true;
-    text = Grid_BareText(text);
-    const size_t point = text.find('.');
-    if (static_cast<int>(text.size()) > width && point != std::string::npos) text.erase(point);
-    if (static_cast<int>(text.size()) <= width && Num_ReadReal(text.c_str()) != 0) {
-        edit->SetText(text);
-        return true;
-    }
-    edit->SetText(LineField(line, Grid_Column(GridColumn_Jitubai).Field));
-    return false;
-}
-
 // Commits the cell's text into its field of the line shown in row0, with
 // the recalculation (numbers) or the unit list (units). A line that is not
 // an item line takes nothing, since a tax or total line must neither hold
@@ -89,7 +69,6 @@ void Commit(int column, int row0, TEdit* edit) {
         edit->SetText(LineField(line, Grid_Column(column).Field));
         return;
     }
-    if (column == GridColumn_Jitubai && !FitJitubai(edit, line)) return;
     Denpyou_CommitCell(column, row0, edit);
 }
 
@@ -245,13 +224,7 @@ void ValueCell_Enter(int column, int row) {
         Denpyou_ClearSyousaiFrames();
     }
     if (Denpyou_IsSpecialLine(Denpyou_TopLine + row0)) {
-        // Refused: a vertical move goes on to the nearest line it may edit
-        // in its direction; anything else gives the focus back.
-        int v = 0;
-        if (Denpyou_MoveUp) v = Denpyou_FindPrevEditLine(row0);
-        if (Denpyou_MoveDown) v = Denpyou_FindNextEditLine(row0);
-        if (v == 0) Focus_Restore();
-        else Denpyou_FocusLineField(column, v - 1);
+        Denpyou_RefuseCell(column, row0);
         return;
     }
     if (Denpyou_CurRow != row0) Denpyou_CurRow = row0;

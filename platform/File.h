@@ -40,10 +40,16 @@ TFileStamp File_Stamp(int fd);
 // a file; a write that returns less than n failed).
 std::int64_t File_Read(int fd, void* buf, std::int64_t n);
 std::int64_t File_Write(int fd, const void* buf, std::int64_t n);
-// Tells the system that these bytes will be read soon: it starts fetching
-// them from the disk at once, many pieces at a time, instead of one by one
-// as the reads come.
-void File_WillNeed(int fd, std::int64_t offset, std::int64_t n);
+// Reads width bytes at each of count offsets first, first + stride,
+// first + 2 x stride, ... into out (count x width bytes), the file position
+// left alone: one small piece of each of many long records. A piece already
+// in memory costs one system call; pieces that are not are asked for from the
+// disk many at a time, ahead of their reads, rather than waited for one by
+// one. Returns how many pieces were read whole, from the first on (fewer at
+// the end of the file or when a read fails). For planned faults the call is
+// one read of count x width bytes: a fault cuts it to the whole pieces that
+// its bytes allow.
+int File_ReadPieces(int fd, std::int64_t first, std::int64_t stride, int count, int width, char* out);
 bool File_Close(int fd);
 // Cuts the open file back to size bytes (or lengthens it with zero bytes).
 bool File_Truncate(int fd, std::int64_t size);

@@ -7,11 +7,13 @@ set -euo pipefail
 # plugins and what they need (libxkbcommon-x11, fontconfig); on a Wayland
 # desktop the window runs through XWayland. The IPA fonts draw the Japanese
 # texts. For the window: the Qt 6 module of fcitx5 (ibus needs none, Qt has
-# its own) and xdg-utils, through which a file is opened with its program.
+# its own) and xdg-utils, through which a file is opened with its program
+# (a PDF printed without a printer, too). The print tests read PDF files
+# back with poppler's pdftotext and pdftoppm, and normalise text with python3.
 common=(cmake g++ make pkg-config qt6-base-dev libgl1-mesa-dev fonts-ipafont-gothic fonts-ipafont-mincho)
 case "${1:-run}" in
   run) wanted=("${common[@]}" qt6-qpa-plugins fcitx5-frontend-qt6 xdg-utils) ;;
-  test) wanted=("${common[@]}" libgtest-dev) ;;
+  test) wanted=("${common[@]}" libgtest-dev poppler-utils python3) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 

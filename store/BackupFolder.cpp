@@ -16,7 +16,8 @@ void BackupFolder_Load(char* folder) {
     std::memset(record, ' ', sizeof record);
     std::vector<char> image;
     if (Record_ReadFile(FileName, image)) {
-        std::memcpy(record, image.data(), std::min(image.size(), sizeof record));
+        // An empty file reads as blanks (and stays empty): there is nothing to copy.
+        if (!image.empty()) std::memcpy(record, image.data(), std::min(image.size(), sizeof record));
     } else {
         Record_CreateMissing(FileName, record, sizeof record);
     }

@@ -7,6 +7,7 @@
 #include "app/Syori_01.h"
 #include "app/Today.h"
 #include "platform/File.h"
+#include "store/DenpyouYears.h"
 #include "store/Jisya.h"
 #include "store/Str.h"
 
@@ -19,7 +20,7 @@ int Seiri_Mode = 0;
 
 namespace {
 
-constexpr int FieldKind = 0, FieldNo = 1, FieldYear = 8;
+constexpr int FieldKind = 0, FieldNo = 1;
 constexpr int JisyaKeepYears = 12;
 
 }  // namespace
@@ -30,25 +31,24 @@ void Denpyou_JoinRecord() { Record_Join(Denpyou_File); }
 void Denpyou_ReadRecord(int n) { Record_Read(Denpyou_File, n); }
 bool Denpyou_WriteRecord(int n) { return Record_Write(Denpyou_File, n); }
 
-void Denpyou_Open() {
-    Seiri_Mode = 0;
+void Seiri_SetYear() {
     // The threshold is always 40 years: the setting is overwritten in memory
     // and the exit stores it.
     char keep[8];
     std::snprintf(keep, sizeof keep, "%d", Denpyou_KeepYears);
     Str_Pad(keep, Jisya_Field[JisyaKeepYears], Jisya_FieldWidth[JisyaKeepYears], 1);
     Seiri_Year = Today_Year - Str_ToInt(Jisya_Field[JisyaKeepYears]);
+}
 
+void Denpyou_Open() {
+    Seiri_Mode = 0;
+    Seiri_SetYear();
+
+    DenpyouYears_Forget();
     if (Record_CountOrCreate(Denpyou_File, nullptr, 0)) {
-        // Only the four bytes of each creation year are read.
-        Record_ScanField(Denpyou_File, FieldYear, 1, Denpyou_Count, [](const char* year, int) {
-            int y = Str_ToInt(year, Denpyou_FieldWidth[FieldYear]);
-            if (y != 0 && y < Seiri_Year) {
-                Seiri_Mode = 1;
-                return false;
-            }
-            return true;
-        });
+        // Past the limit the count alone calls for a tidy-up: the creation
+        // years are not read.
+        if (Denpyou_Count <= Denpyou_SeiriCount && DenpyouYears_Read()) Seiri_Mode = 1;
         if (TPanel* panel = Ui_Panel("Panel_Seiri")) panel->Hide();
         Denpyou_ClearRecord();
     }
@@ -97,6 +97,7 @@ void Denpyou_PurgeDeleted() {
     // file. Each is written under a temporary name that replaces the file
     // only when it is complete, so a purge that fails or is cut off leaves
     // neither a partial copy nor a partial document file.
+    DenpyouYears_Forget();
     int fresh = Record_BeginRewrite(Denpyou_File.FileName);
     if (fresh < 0) return;
     int scratch = Record_BeginRewrite(Denpyou_ScratchName);

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 
+#include "store/DenpyouFields.h"
 #include "store/Record.h"
 
 constexpr int Denpyou_RecLen = 23000;
@@ -66,23 +67,12 @@ extern int Seiri_Mode;      // 0 nothing to tidy, 1 old documents, 2 more than 3
 
 constexpr int Denpyou_KeepYears = 40;    // the tidy-up threshold, whatever the settings say
 constexpr int Denpyou_SeiriCount = 30000;
+// Own-company field 12 (keep-years) := 40 in memory; Seiri_Year := this year
+// - 40.
+void Seiri_SetYear();
 // Shows the tidy-up notice while Seiri_Mode is not 0; otherwise unticks it
 // and hides it.
 void Seiri_ShowPanel();
-
-// Document kinds (field 0).
-constexpr char DenpyouKind_Mitumori = '1';  // estimate
-constexpr char DenpyouKind_Seikyuu = '2';   // invoice
-constexpr char DenpyouKind_Utiwake = '3';   // breakdown statement
-constexpr char DenpyouKind_Irai = '4';      // estimate request
-constexpr char DenpyouKind_Deleted = '0';   // marked deleted, purged at exit on request
-
-// Line kinds (line field 0).
-constexpr char LineKind_Item = ' ';
-constexpr char LineKind_Zei = '1';        // consumption tax
-constexpr char LineKind_Syoukei = '3';    // subtotal
-constexpr char LineKind_Goukei = '4';     // total
-constexpr char LineKind_SouGoukei = '6';  // running grand total
 
 void Denpyou_ClearRecord();
 void Denpyou_SplitRecord();

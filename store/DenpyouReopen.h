@@ -1,16 +1,17 @@
 // The document file's count and tidy-up state after the editor has written
-// one document, without reading the file again when that write cannot have
-// changed the answer.
+// one document, without reading the file again.
 #pragma once
 
-// The document in memory (its creation year, field 8) has just been written
-// in place by the delete/restore command, which does not recount: remembers
-// whether the next count has to look at the file again.
+// The document in memory (Denpyou_RecBuf) has just been written in place as
+// record Denpyou_CurRec by the delete/restore command, which does not
+// recount: its creation year is kept for the next count.
 void Denpyou_NoteWrite();
-// The document in memory has just been stored: leaves Denpyou_Count,
-// Seiri_Year, Seiri_Mode, own-company field 12, Panel_Seiri and
-// CheckBox_Seiri exactly as Denpyou_Open would, and clears the document
-// buffers. The count is the file's size; the creation years are scanned
-// only when the stored document may have been the old one that the last
-// count found, when the threshold year has moved, or after a noted write.
+// The document in memory (Denpyou_RecBuf) has just been stored as record
+// Denpyou_CurRec: leaves Denpyou_Count, Seiri_Year, Seiri_Mode, own-company
+// field 12, Panel_Seiri and CheckBox_Seiri exactly as Denpyou_Open would,
+// and clears the document buffers. The count is the file's size; the tidy-up
+// state follows from the creation years kept since the last count and the
+// one just written, in constant time. The file is read again (Denpyou_Open)
+// only when the kept years may not match it: after a write they did not
+// follow, or when they were never read.
 void Denpyou_OpenAfterStore();

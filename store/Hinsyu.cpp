@@ -32,6 +32,14 @@ const char* RecordOf(const std::vector<char>& image, int i) {
     return end <= image.size() ? image.data() + end - Hinsyu_RecLen : nullptr;
 }
 
+// entries[i] := entries[order[i]] for the sorted range (memory only).
+template <size_t Width>
+void MoveInOrder(char (&entries)[Hinsyu_Max][Width], const std::vector<int>& order) {
+    char before[Hinsyu_Max][Width];
+    std::memcpy(before, entries, sizeof before);
+    for (size_t i = 0; i < order.size(); ++i) std::memcpy(entries[i], before[order[i]], Width);
+}
+
 }  // namespace
 
 namespace {
@@ -108,12 +116,12 @@ void Hinsyu_ShowCount() {
     if (TLabel* label = Ui_Label("Label_Hinsyu_ds")) label->SetCaption(std::to_string(n));
 }
 
-void Hinsyu_Save() {
+bool Hinsyu_Save() {
     int fd = File_OpenReadWrite(Hinsyu_File.FileName);
-    if (fd < 0) return;
+    if (fd < 0) return false;
     File_Close(fd);
     std::vector<char> image;
-    if (!Record_ReadImage(Hinsyu_File, image)) return;
+    if (!Record_ReadImage(Hinsyu_File, image)) return false;
     const size_t held = image.size() / Hinsyu_RecLen;
     if (image.size() < static_cast<size_t>(Hinsyu_Max * Hinsyu_RecLen)) image.resize(Hinsyu_Max * Hinsyu_RecLen);
     for (int i = 0; i < Hinsyu_Max; ++i) {
@@ -130,7 +138,7 @@ void Hinsyu_Save() {
         Hinsyu_JoinRecord();
         std::memcpy(record, Hinsyu_RecBuf.data(), Hinsyu_RecLen);
     }
-    Record_SaveFile(Hinsyu_File.FileName, image.data(), static_cast<std::int64_t>(image.size()));
+    return Record_SaveFile(Hinsyu_File.FileName, image.data(), static_cast<std::int64_t>(image.size()));
 }
 
 void Hinsyu_SortFile() {
@@ -158,9 +166,12 @@ void Hinsyu_SortFile() {
     for (int i = 0; i < n; ++i)
         std::memcpy(sorted.data() + i * Hinsyu_RecLen, image.data() + order[i] * Hinsyu_RecLen, Hinsyu_RecLen);
 
-    // The readings in memory move with their records; names and numbers stay.
-    char kana[Hinsyu_Max][11];
-    std::memcpy(kana, Hinsyu_Kana, sizeof kana);
-    for (int i = 0; i < n; ++i) std::memcpy(Hinsyu_Kana[i], kana[order[i]], sizeof kana[0]);
+    // The entries in memory move with their records, so that memory and file
+    // still agree when the program goes on after the sort (an exit stopped by
+    // a later save that failed); the next save then writes each name with its
+    // own reading and number.
+    MoveInOrder(Hinsyu_Kana, order);
+    MoveInOrder(Hinsyu_Name, order);
+    MoveInOrder(Hinsyu_No, order);
     Record_RewriteFile(Hinsyu_File.FileName, sorted.data(), static_cast<std::int64_t>(sorted.size()));
 }

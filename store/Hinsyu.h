@@ -5,6 +5,7 @@
 // flag byte n - 1 of a product's membership field.
 #pragma once
 
+#include "store/MasterFields.h"
 #include "store/Record.h"
 
 constexpr int Hinsyu_RecLen = 100;
@@ -39,7 +40,9 @@ void Hinsyu_Load();
 // Recounts Hinsyu_Count and shows it in Label_Hinsyu_ds.
 void Hinsyu_ShowCount();
 // Writes the list into the existing file; fields 0 and 4 keep what it held.
-void Hinsyu_Save();
+// Returns whether the file holds the list (false also for a missing file).
+bool Hinsyu_Save();
 // Sorts the leading entries that have a reading (up to the first blank
-// reading) by reading: the readings in memory and the records in the file.
+// reading) by reading: the entries in memory (name, reading and number
+// together) and the records in the file.
 void Hinsyu_SortFile();

@@ -4,6 +4,7 @@
 // the file one by one as they are edited.
 #pragma once
 
+#include "store/MasterFields.h"
 #include "store/Record.h"
 
 constexpr int Jisya_RecLen = 1000;

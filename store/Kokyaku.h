@@ -3,6 +3,7 @@
 // in the file and are read record by record.
 #pragma once
 
+#include "store/MasterFields.h"
 #include "store/Record.h"
 
 constexpr int Kokyaku_RecLen = 2000;

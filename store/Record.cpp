@@ -14,8 +14,9 @@ namespace {
 
 // Scans read about this many bytes at a time.
 constexpr std::int64_t ScanBlockBytes = 1 << 20;
-// Field scans of long records ask for this many records' pieces ahead.
-constexpr int ScanAheadRecords = 1024;
+// Field scans of long records read the first this many records' pieces at
+// once, then twice as many each time up to the most.
+constexpr int ScanFirstPieces = 16, ScanMostPieces = 4096;
 
 // width bytes of text into out, blank from the first NUL on.
 void CopyField(char* out, const char* text, int width) {
@@ -248,23 +249,33 @@ bool Record_ScanField(TRecordFile& file, int k, int first, int last,
     int fd = Record_OpenRead(file);
     if (fd < 0) return false;
     const std::int64_t size = File_Size(fd);
-    last = std::min(last, RecordsOf(size, file.RecLen));
-    std::vector<char> bytes(static_cast<size_t>(width));
-    // The pieces lie a record apart, too far for the system's own read-ahead:
-    // ask for the next batch of them ahead of the reads, so that a file not
-    // yet in memory is fetched many pieces at a time.
-    int hinted = 0;
-    for (int n = std::max(first, 1); n <= last; ++n) {
-        if (n > hinted) {
-            hinted = std::min(last, n + ScanAheadRecords - 1);
-            for (int h = n; h <= hinted; ++h) File_WillNeed(fd, Record_Offset(file, h) + offset, width);
-        }
-        // A cut-short last record may lack the field, or its end: blanks.
-        const std::int64_t at = Record_Offset(file, n) + offset;
+    const int records = RecordsOf(size, file.RecLen);
+    last = std::min(last, records);
+    // A cut-short last record may lack the field or its end: its piece is
+    // read on its own, the missing bytes blanks.
+    const bool lastCut = records > 0 && Record_Offset(file, records) + offset + width > size;
+    const int batched = lastCut ? std::min(last, records - 1) : last;
+    // The pieces come in batches that grow, so that a scan that stops early
+    // reads little more than it looks at.
+    std::vector<char> pieces;
+    bool stop = false;
+    int batch = ScanFirstPieces;
+    first = std::max(first, 1);
+    for (int n = first; n <= batched && !stop; n += batch, batch = std::min(batch * 2, ScanMostPieces)) {
+        const int count = std::min(batch, batched - n + 1);
+        pieces.resize(static_cast<size_t>(count) * static_cast<size_t>(width));
+        const int got =
+            File_ReadPieces(fd, Record_Offset(file, n) + offset, file.RecLen, count, width, pieces.data());
+        for (int i = 0; i < got && !stop; ++i)
+            stop = !visit(pieces.data() + static_cast<size_t>(i) * static_cast<size_t>(width), n + i);
+        stop = stop || got < count;
+    }
+    if (!stop && lastCut && last == records && first <= last) {
+        const std::int64_t at = Record_Offset(file, last) + offset;
         const std::int64_t held = std::clamp<std::int64_t>(size - at, 0, width);
-        if (held > 0 && (File_Seek(fd, at) != at || File_Read(fd, bytes.data(), held) != held)) break;
-        std::memset(bytes.data() + held, ' ', static_cast<size_t>(width - held));
-        if (!visit(bytes.data(), n)) break;
+        pieces.assign(static_cast<size_t>(width), ' ');
+        if (held == 0 || (File_Seek(fd, at) == at && File_Read(fd, pieces.data(), held) == held))
+            visit(pieces.data(), last);
     }
     File_Close(fd);
     return true;

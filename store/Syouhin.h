@@ -4,6 +4,7 @@
 // category numbered n.
 #pragma once
 
+#include "store/MasterFields.h"
 #include "store/Record.h"
 
 constexpr int Syouhin_RecLen = 300;

@@ -54,12 +54,12 @@ void Tanni_Add(const char* unit) {
     if (Tanni_Count < Tanni_Max) ++Tanni_Count;
 }
 
-void Tanni_Save() {
+bool Tanni_Save() {
     std::vector<char> image;
     int fd = File_OpenReadWrite(Tanni_File.FileName);
-    if (fd < 0) return;
+    if (fd < 0) return false;
     File_Close(fd);
-    if (!Record_ReadImage(Tanni_File, image)) return;
+    if (!Record_ReadImage(Tanni_File, image)) return false;
     // Records beyond the 100 entries are kept as they are.
     if (image.size() < static_cast<size_t>(Tanni_Max * Tanni_RecLen)) image.resize(Tanni_Max * Tanni_RecLen);
     for (int i = 0; i < Tanni_Max; ++i) {
@@ -69,5 +69,5 @@ void Tanni_Save() {
         size_t len = strnlen(Tanni_List[i], UnitWidth);
         std::memcpy(record, Tanni_List[i], len);
     }
-    Record_SaveFile(Tanni_File.FileName, image.data(), static_cast<std::int64_t>(image.size()));
+    return Record_SaveFile(Tanni_File.FileName, image.data(), static_cast<std::int64_t>(image.size()));
 }

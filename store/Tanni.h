@@ -3,6 +3,7 @@
 // to exit. An entry whose first byte is a blank is free.
 #pragma once
 
+#include "store/MasterFields.h"
 #include "store/Record.h"
 
 constexpr int Tanni_RecLen = 10;
@@ -28,5 +29,6 @@ void Tanni_Load();
 // list holds it already; with no free entry it replaces the last one.
 // Memory only: the list is saved at exit.
 void Tanni_Add(const char* unit);
-// Writes the 100 entries into the existing unit file.
-void Tanni_Save();
+// Writes the 100 entries into the existing unit file. Returns whether the
+// file holds them (false also for a missing file).
+bool Tanni_Save();

@@ -15,6 +15,7 @@
 #include "platform/Cp932.h"
 #include "platform/File.h"
 #include "platform/FileFault.h"
+#include "platform/InstanceLock.h"
 
 namespace fs = std::filesystem;
 
@@ -22,6 +23,9 @@ namespace {
 
 // Sessions alive; the process-wide settings are given back when the last one goes.
 int g_sessions = 0;
+// The session whose program shows its message boxes now: the last one made
+// or started.
+THeadlessSession* g_messagesTo = nullptr;
 
 std::string MakeFolder() {
     const char* tmp = std::getenv("TMPDIR");
@@ -50,15 +54,24 @@ THeadlessSession::THeadlessSession(bool withData) : folder_(MakeFolder()) {
     FileFault_Reset();
     Clock_Fix(DefaultToday);
     Application_SetTerminateHandler([](int status) { throw TApplicationExit{status}; });
+    previousPrinter_ = Printer_Install(&printer_);
+    g_messagesTo = this;
+    Application_SetMessageHandler([](const std::string& message) {
+        if (g_messagesTo) g_messagesTo->messages_.push_back(message);
+    });
     ++g_sessions;
 }
 
 THeadlessSession::~THeadlessSession() {
     if (form_ && Form_Syori_01 == form_.get()) Form_Syori_01 = nullptr;
     form_.reset();
+    Printer_Install(previousPrinter_);
     FileFault_Reset();
+    InstanceLock_Release();
+    if (g_messagesTo == this) g_messagesTo = nullptr;
     if (--g_sessions == 0) {
         Application_SetTerminateHandler(nullptr);
+        Application_SetMessageHandler(nullptr);
         Clock_Release();
     }
     if (KeepFolder()) {
@@ -138,6 +151,7 @@ bool THeadlessSession::Drive(F&& input) {
 bool THeadlessSession::Start() {
     if (form_) return false;
     Platform_SetProgramDir(folder_);
+    g_messagesTo = this;
     form_ = std::make_unique<TForm_Syori_01>();
     Form_Syori_01 = form_.get();
     Drive([&] {

@@ -10,19 +10,22 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Syori_01.h"
 #include "platform/Clock.h"
+#include "platform/RecordingPrinter.h"
 
 class THeadlessSession {
 public:
     // Makes the program folder (mkdtemp under $TMPDIR or /tmp) with an empty
     // Data folder unless withData is false, makes it the program folder,
-    // fixes the clock at DefaultToday and turns the process exit into a
-    // recorded status.
+    // fixes the clock at DefaultToday, turns the process exit into a
+    // recorded status and installs a recording printer.
     explicit THeadlessSession(bool withData = true);
-    // Forgets the window (Form_Syori_01 := nullptr) and removes the folder,
-    // unless SCENARIO_KEEP=1, which keeps it and prints its path.
+    // Forgets the window (Form_Syori_01 := nullptr), gives up the program
+    // folder's lock and removes the folder, unless SCENARIO_KEEP=1, which
+    // keeps it and prints its path.
     ~THeadlessSession();
     THeadlessSession(const THeadlessSession&) = delete;
     THeadlessSession& operator=(const THeadlessSession&) = delete;
@@ -46,6 +49,9 @@ public:
     // ---- the clock (may change at any time)
     void SetToday(const TDateTime& when);
 
+    // ---- the printer: every job printed since the session began
+    TRecordingPrinter& RecordingPrinter() { return printer_; }
+
     // ---- the program
     // Builds the window, sets Form_Syori_01 and runs FormCreate, then
     // FormActivate as the window's first activation does. Once only; false
@@ -56,6 +62,9 @@ public:
     bool Running() const { return form_ && !exited_; }
     bool Exited() const { return exited_; }
     int ExitStatus() const { return exitStatus_; }  // as the program gave it (App_Exit: -1)
+    // The message boxes the program showed (CP932), oldest first. Each is
+    // taken as closed with OK at once.
+    const std::vector<std::string>& Messages() const { return messages_; }
 
     // The window stays inspectable after an exit; nullptr before Start.
     TForm_Syori_01* Form() const { return form_.get(); }
@@ -86,7 +95,10 @@ private:
     bool Drive(F&& input);
 
     std::string folder_;
+    TRecordingPrinter printer_;
+    TPrinter* previousPrinter_ = nullptr;
     std::unique_ptr<TForm_Syori_01> form_;
     bool exited_ = false;
     int exitStatus_ = 0;
+    std::vector<std::string> messages_;
 };

@@ -230,6 +230,7 @@ std::string ToCp932(const std::string& utf8, const char* what) {
 struct TRun {
     THeadlessSession& Session;
     std::string SourceDir;
+    size_t MessagesSeen = 0;  // message boxes already matched by expect message
 
     TControl* Control(const std::string& name) {
         TControl* c = Session.Control(name);
@@ -321,6 +322,21 @@ TResult DiskFull(TRun&, TArgs& args) {
 TResult DiskOk(TRun&, TArgs& args) {
     args.End();
     FileFault_Reset();
+    return {};
+}
+
+// The recording printer's physical offsets, in dots.
+TResult PrinterOffsets(TRun& run, TArgs& args) {
+    const long long x = args.Number("X"), y = args.Number("Y");
+    args.End();
+    if (x < 0 || y < 0 || x > 1000 || y > 1000) Error("offsets run from 0 to 1000 dots");
+    run.Session.RecordingPrinter().SetOffsets(static_cast<int>(x), static_cast<int>(y));
+    return {};
+}
+
+TResult PrinterFail(TRun& run, TArgs& args) {
+    args.End();
+    run.Session.RecordingPrinter().FailNextJob();
     return {};
 }
 
@@ -536,6 +552,75 @@ TResult ExpectExit(TRun& run, TArgs& args) {
     return "got " + std::to_string(got) + (got < 0 ? ", that is " + std::to_string(got & 0xFF) : std::string());
 }
 
+// The last print job when it was printed to its end; otherwise why not.
+const TPrintJob* LastPrinted(TRun& run, std::string& why) {
+    const TPrintJob* job = run.Session.RecordingPrinter().LastJob();
+    if (!job) why = "got nothing printed";
+    else if (!job->Finished) why = "the last print job did not finish";
+    return job && job->Finished ? job : nullptr;
+}
+
+// Where the texts of a page that are not the one expected stand: the same
+// text elsewhere, else whatever stands at the point.
+std::string GotPrintedText(const TPrintedPage& page, const std::string& want, int x, int y) {
+    std::string found;
+    for (const TPrintedText& t : page.Texts)
+        if (t.Text == want) found += (found.empty() ? "" : ", ") + std::to_string(t.X) + " " + std::to_string(t.Y);
+    if (!found.empty()) return "the text stands at " + found;
+    for (const TPrintedText& t : page.Texts)
+        if (t.X == x && t.Y == y) return GotText(want, t.Text) + " there";
+    return "no such text on the page (it holds " + std::to_string(page.Texts.size()) + " text-outs)";
+}
+
+TResult ExpectPrinted(TRun& run, TArgs& args) {
+    const std::string form = args.Word("nothing, pages or page");
+    std::string why;
+    if (form == "nothing") {
+        args.End();
+        const auto& jobs = run.Session.RecordingPrinter().Jobs();
+        if (jobs.empty()) return {};
+        return "got " + std::to_string(jobs.size()) + " print job(s), the last with " +
+               std::to_string(jobs.back().Pages.size()) + " page(s)";
+    }
+    if (form == "pages") {
+        const long long want = args.Number("N");
+        args.End();
+        const TPrintJob* job = LastPrinted(run, why);
+        if (!job) return why;
+        if (static_cast<long long>(job->Pages.size()) == want) return {};
+        return "got " + std::to_string(job->Pages.size());
+    }
+    if (form != "page") Error("expected nothing, pages or page");
+    const long long page = args.Number("P");
+    args.Keyword("text");
+    const std::string want = ToCp932(args.Quoted("TEXT"), "TEXT");
+    args.Keyword("at");
+    const long long x = args.Number("X"), y = args.Number("Y");
+    args.End();
+    if (page < 1) Error("pages count from 1");
+    const TPrintJob* job = LastPrinted(run, why);
+    if (!job) return why;
+    if (page > static_cast<long long>(job->Pages.size()))
+        return "the last job has " + std::to_string(job->Pages.size()) + " page(s)";
+    const TPrintedPage& p = job->Pages[static_cast<size_t>(page - 1)];
+    for (const TPrintedText& t : p.Texts)
+        if (t.Text == want && t.X == x && t.Y == y) return {};
+    return GotPrintedText(p, want, static_cast<int>(x), static_cast<int>(y));
+}
+
+TResult ExpectMessage(TRun& run, TArgs& args) {
+    const bool none = args.Peek() == "none";
+    std::string want;
+    if (none) args.Keyword("none");
+    else want = ToCp932(args.Quoted("TEXT"), "TEXT");
+    args.End();
+    const auto& shown = run.Session.Messages();
+    if (run.MessagesSeen >= shown.size()) return none ? TResult() : TResult("got none");
+    const std::string& got = shown[run.MessagesSeen++];
+    if (!none && got == want) return {};
+    return none ? "got \"" + Cp932_ToUtf8(got) + "\"" : GotText(want, got);
+}
+
 // ------------------------------------------------------------ the table
 
 constexpr TCommand Commands[] = {
@@ -544,6 +629,8 @@ constexpr TCommand Commands[] = {
     {"nodata", "nodata", TNeeds::BeforeStart, false, NoData},
     {"disk full", "disk full after N", TNeeds::BeforeStart, false, DiskFull},
     {"disk ok", "disk ok", TNeeds::Nothing, false, DiskOk},
+    {"printer offsets", "printer offsets X Y", TNeeds::BeforeStart, false, PrinterOffsets},
+    {"printer fail", "printer fail", TNeeds::BeforeStart, false, PrinterFail},
     {"start", "start", TNeeds::BeforeStart, false, Start},
     {"click", "click NAME", TNeeds::Input, false, Mouse<&THeadlessSession::Click>},
     {"press", "press NAME", TNeeds::Input, false, Mouse<&THeadlessSession::Press>},
@@ -563,6 +650,10 @@ constexpr TCommand Commands[] = {
      TNeeds::Nothing, true, ExpectFile},
     {"expect nofile", "expect nofile PATH", TNeeds::Nothing, true, ExpectNoFile},
     {"expect exit", "expect exit STATUS|none", TNeeds::Window, true, ExpectExit},
+    {"expect printed",
+     "expect printed nothing | expect printed pages N | expect printed page P text \"...\" at X Y",
+     TNeeds::Nothing, true, ExpectPrinted},
+    {"expect message", "expect message \"...\"|none", TNeeds::Window, true, ExpectMessage},
 };
 
 const TCommand* FindCommand(const std::string& first, const std::string& second) {

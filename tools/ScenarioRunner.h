@@ -3,6 +3,8 @@
 // skipped. Texts are UTF-8 in the script and CP932 in the program; a quoted
 // text knows \n, \" and \\. PATH is the program's own form ("Data\Kokyaku.620"
 // or with '/'), relative to the program folder. N is decimal or 0x hex.
+// The program prints on a recording printer (254 dots per inch, 1 mm = 10
+// dots); the printed expectations look at what it kept.
 //
 //   today YYYY-MM-DD HH:MM:SS        fix the clock
 //   file PATH hex HEX...             preload a file: bytes ("20 20 31" or "202031"),
@@ -13,6 +15,9 @@
 //                                    files come up short once N more bytes are
 //                                    written, and fail after that
 //   disk ok                          the disk has room again (anywhere)
+//   printer offsets X Y              before start: the physical offsets of the
+//                                    recording printer (254 dots per inch), in dots
+//   printer fail                     before start: the next print job fails to start
 //   start                            start-up and the window's first activation
 //   click NAME | press NAME | release NAME
 //   key [Shift+]KEY [COUNT]          Return Escape Tab Up Down Left Right Home End
@@ -32,6 +37,15 @@
 //   expect file PATH at OFFSET hex HEX...
 //   expect nofile PATH
 //   expect exit STATUS|none          status & 0xFF: -1 and 255 are the same
+//   expect printed nothing           no print job was begun since the session began
+//   expect printed pages N           the last job's pages
+//   expect printed page P text "..." at X Y
+//                                    a text-out of exactly these CP932 bytes with its
+//                                    top-left corner at dots X, Y on page P (from 1)
+//                                    of the last job
+//   expect message "..."|none        the oldest message box not yet expected
+//                                    showed this text (and counts as seen);
+//                                    none: every message box shown is seen
 #pragma once
 
 #include <ostream>

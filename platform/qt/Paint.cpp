@@ -95,13 +95,56 @@ void PaintShape(QPainter& p, const TShape& c) {
     p.restore();
 }
 
+// The format the input method gave the character at pos (none: a plain part).
+QTextCharFormat FormatAt(const QList<TPreeditFormat>& formats, int pos) {
+    for (const auto& f : formats)
+        if (pos >= f.start && pos < f.start + f.length) return f.format;
+    return QTextCharFormat();
+}
+
+// The composition from x on the text line, as desktop editors show it: each
+// part the input method formats in its own colours, the clause being
+// converted on its background and every other part underlined. The underline
+// stays inside the edit, where a low edit would cut off the font's own, and
+// leaves a pixel free at each end of a part so the clauses can be told apart.
+void PaintComposition(QPainter& p, const TEditLayout& L, int x, const QList<TPreeditFormat>& formats,
+                      const QColor& color) {
+    const QString& text = L.middle;
+    const int n = static_cast<int>(text.size());
+    QList<int> cuts = {0, n};
+    for (const auto& f : formats) cuts << std::clamp(f.start, 0, n) << std::clamp(f.start + f.length, 0, n);
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+
+    const QFontMetrics fm(L.font);
+    const int baseline = L.top + L.ascent;
+    const int underlineY = std::min(baseline + std::max(1, fm.underlinePos()), L.inner.bottom());
+    for (qsizetype i = 0; i + 1 < cuts.size(); ++i) {
+        const int from = cuts[i], to = cuts[i + 1];
+        const QTextCharFormat format = FormatAt(formats, from);
+        const int left = x + fm.horizontalAdvance(text.left(from));
+        const int width = x + fm.horizontalAdvance(text.left(to)) - left;
+        const QColor pen = format.foreground().style() != Qt::NoBrush ? format.foreground().color() : color;
+        const bool highlighted = format.background().style() != Qt::NoBrush;
+        if (highlighted) p.fillRect(QRect(left, L.top, width, L.lineHeight), format.background());
+        p.setPen(pen);
+        p.drawText(QPoint(left, baseline), text.mid(from, to - from));
+        if (!highlighted) {
+            const QColor line = format.underlineColor().isValid() ? format.underlineColor() : pen;
+            p.fillRect(QRect(left + 1, underlineY, std::max(1, width - 2), 1), line);
+        }
+    }
+    p.setPen(color);
+}
+
 void PaintEdit(QPainter& p, const TEdit& c, const TPaintState& st) {
     const QRect r = Bounds(c);
     p.fillRect(r, c.Color == clNone ? kLight : Qt_Color(c.Color));
     if (c.BorderStyle) Frame(p, r, kFrame, kFrame);
     const bool focused = c.Focused();
-    const bool composing = focused && st.composing == &c && !st.preedit.isEmpty();
-    const TEditLayout L = Qt_EditLayout(c, composing ? st.preedit : QString(), st.preeditCursor);
+    const TComposition& comp = st.composition;
+    const bool composing = focused && comp.edit == &c && comp.Active();
+    const TEditLayout L = Qt_EditLayout(c, composing ? comp.text : QString(), comp.cursor);
     p.save();
     p.setClipRect(L.inner.adjusted(0, 0, 1, 0), Qt::IntersectClip);  // room for a caret at the end
     p.setFont(L.font);
@@ -114,11 +157,7 @@ void PaintEdit(QPainter& p, const TEdit& c, const TPaintState& st) {
     x += fm.horizontalAdvance(L.before);
     const int middleWidth = fm.horizontalAdvance(L.middle);
     if (composing) {
-        QFont underlined = L.font;
-        underlined.setUnderline(true);
-        p.setFont(underlined);
-        p.drawText(QPoint(x, baseline), L.middle);
-        p.setFont(L.font);
+        PaintComposition(p, L, x, comp.formats, color);
     } else if (focused && !L.middle.isEmpty()) {
         p.fillRect(QRect(x, L.top, middleWidth, L.lineHeight), kHighlight);
         p.setPen(kHighlightText);
@@ -129,7 +168,7 @@ void PaintEdit(QPainter& p, const TEdit& c, const TPaintState& st) {
     }
     x += middleWidth;
     p.drawText(QPoint(x, baseline), L.after);
-    const bool caretShown = composing ? st.preeditCursor >= 0 : c.SelLength() == 0;
+    const bool caretShown = composing ? comp.cursorShown : c.SelLength() == 0;
     if (focused && st.caretOn && caretShown) p.fillRect(QRect(L.caretX, L.top, 1, L.lineHeight), color);
     p.restore();
 }

@@ -4,19 +4,40 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QPainter>
 #include <QRect>
 #include <QString>
+#include <QTextCharFormat>
 
 class TForm;
 class TEdit;
 
-// What the window knows beyond the toolkit: the input method's composition
-// in the focused edit and the caret's blink.
+// A part of the composition as the input method formats it: the clause being
+// converted usually has a background, the others an underline. Positions
+// count UTF-16 units of the composed text.
+struct TPreeditFormat {
+    int start = 0;
+    int length = 0;
+    QTextCharFormat format;
+};
+
+// The input method's composition: text shown in an edit that the edit does
+// not hold yet.
+struct TComposition {
+    TEdit* edit = nullptr;  // the edit it was typed in
+    QString text;
+    int cursor = -1;        // the input method's cursor inside the text; negative: at its end
+    bool cursorShown = true;
+    QList<TPreeditFormat> formats;
+
+    bool Active() const { return edit && !text.isEmpty(); }
+};
+
+// What the window knows beyond the toolkit: the composition in the focused
+// edit and the caret's blink.
 struct TPaintState {
-    const TEdit* composing = nullptr;  // the edit the preedit text belongs to
-    QString preedit;
-    int preeditCursor = -1;            // caret inside the preedit; -1: hidden
+    TComposition composition;
     bool caretOn = true;
 };
 
@@ -37,6 +58,7 @@ struct TEditLayout {
     int caretX = 0;
 };
 
+// preeditCursor: the caret inside the preedit; negative: at its end.
 TEditLayout Qt_EditLayout(const TEdit& edit, const QString& preedit = QString(), int preeditCursor = -1);
 // Byte offset of the character boundary nearest to x (relative to the edit).
 int Qt_EditPosAt(const TEdit& edit, int x);

@@ -12,6 +12,7 @@
 
 #include "platform/Application.h"
 #include "platform/Form.h"
+#include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Window.h"
 
@@ -41,6 +42,15 @@ void ShowException(const std::string& message) {
     QWidget* parent = g_window.data();
     const QString title = parent ? parent->windowTitle() : QString();
     QMessageBox::critical(parent, title, Qt_FromCp932(message));
+}
+
+// A plain box with OK, modal over the window (or on its own before the
+// window is shown, as at a refused start).
+void ShowMessage(const std::string& message) {
+    QWidget* parent = g_window.data();
+    const QString title = parent ? parent->windowTitle() : QApplication::applicationDisplayName();
+    QMessageBox box(QMessageBox::NoIcon, title, Qt_FromCp932(message), QMessageBox::Ok, parent);
+    box.exec();
 }
 
 bool OpenDocument(const std::string& hostPath) {
@@ -85,8 +95,10 @@ void Qt_PrepareEnvironment() {
 }
 
 void Qt_InstallBackends() {
-    Application_Install(TApplicationBackend{RunForm, ShowException});
+    Application_Install(TApplicationBackend{RunForm, ShowException, ShowMessage});
     Shell_Install(TShellServices{OpenDocument, Qt_Volumes});
+    static TQtPrinter printer(Qt_DefaultPrinterName);
+    Printer_Install(&printer);
 }
 
 int Qt_Main(int argc, char** argv, int (*entry)()) {

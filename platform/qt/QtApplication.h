@@ -7,8 +7,8 @@
 
 // Before the QApplication exists: fixed pixel geometry, no high-DPI scaling.
 void Qt_PrepareEnvironment();
-// Installs the message loop, the exception box, opening documents and the
-// volume list. The QApplication must exist.
+// Installs the message loop, the exception box, opening documents, the
+// volume list and the printer. The QApplication must exist.
 void Qt_InstallBackends();
 
 // The program's main: makes the QApplication, installs the backends and runs

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTextCharFormat>
 #include <QWheelEvent>
 #include <algorithm>
 #include <exception>
@@ -104,9 +105,7 @@ TQtWindow::~TQtWindow() {
 
 TPaintState TQtWindow::PaintState() const {
     TPaintState st;
-    st.composing = preeditEdit_;
-    st.preedit = preedit_;
-    st.preeditCursor = preeditCursor_;
+    st.composition = composition_;
     st.caretOn = caretOn_;
     return st;
 }
@@ -138,12 +137,10 @@ void TQtWindow::RepaintNow(TControl* control) {
 }
 
 void TQtWindow::FocusChanged() {
-    // A composition belongs to the edit it was started in.
-    if (!preedit_.isEmpty()) {
-        preedit_.clear();
-        preeditEdit_ = nullptr;
-        QGuiApplication::inputMethod()->reset();
-    }
+    // The form calls this before the focus-out of the control being left: a
+    // composition in it is committed there first, and the focus-out stores
+    // what was typed.
+    CommitComposition();
     setAttribute(Qt::WA_InputMethodEnabled, InputMethodWanted());
     if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImQueryAll);
     caretOn_ = true;
@@ -179,8 +176,12 @@ void TQtWindow::paintEvent(QPaintEvent* event) {
 
 void TQtWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    // Keys that belong to a composition never reach the form.
-    if (!preedit_.isEmpty()) return;
+    if (composition_.Active()) {
+        // Keys that belong to a composition never reach the form. A Tab the
+        // input method passes on leaves the edit with what was composed.
+        if (event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab) return;
+        CommitComposition();
+    }
     if (EditCommand(event)) {
         Settle();
         return;
@@ -236,17 +237,55 @@ bool TQtWindow::EditCommand(QKeyEvent* event) {
 void TQtWindow::inputMethodEvent(QInputMethodEvent* event) {
     event->accept();
     const QString commit = event->commitString();
-    preedit_.clear();
-    preeditEdit_ = nullptr;
+    if (capturing_) {
+        // The input method's answer to CommitComposition, which places it.
+        if (captured_.isNull() && !commit.isEmpty()) captured_ = commit;
+        return;
+    }
+    composition_ = TComposition();
     if (!commit.isEmpty()) Qt_Guarded([&] { form_.InputText(Qt_ToCp932(commit)); });
     if (TEdit* edit = FocusedEdit(); edit && !event->preeditString().isEmpty()) {
-        preedit_ = event->preeditString();
-        preeditEdit_ = edit;
-        preeditCursor_ = static_cast<int>(preedit_.size());
-        for (const auto& a : event->attributes())
-            if (a.type == QInputMethodEvent::Cursor) preeditCursor_ = a.length > 0 ? a.start : -1;
+        composition_.edit = edit;
+        composition_.text = event->preeditString();
+        const int length = static_cast<int>(composition_.text.size());
+        composition_.cursor = length;
+        for (const auto& a : event->attributes()) {
+            if (a.type == QInputMethodEvent::Cursor) {
+                // A hidden cursor still marks where the candidates belong.
+                composition_.cursor = std::clamp(a.start, 0, length);
+                composition_.cursorShown = a.length > 0;
+            } else if (a.type == QInputMethodEvent::TextFormat && a.length > 0) {
+                const QTextCharFormat format = a.value.value<QTextFormat>().toCharFormat();
+                if (format.isValid()) composition_.formats.append({a.start, a.length, format});
+            }
+        }
     }
     Settle();
+}
+
+// Ends the composition the user is leaving (the focus moves, a press, Tab),
+// as desktop editors do: the input method is asked to commit, and what it
+// commits, or without its answer the text as shown, goes into the edit it was
+// typed in, whichever control has the focus by now.
+void TQtWindow::CommitComposition() {
+    if (!composition_.Active()) {
+        composition_ = TComposition();
+        return;
+    }
+    TEdit* edit = composition_.edit;
+    const QString shown = composition_.text;
+    composition_ = TComposition();
+    update();
+    capturing_ = true;
+    captured_ = QString();
+    QInputMethod* im = QGuiApplication::inputMethod();
+    im->commit();
+    // No answer: the input method forgets its composition, and whatever it
+    // commits while doing so is the same text and is not taken twice.
+    if (captured_.isNull()) im->reset();
+    capturing_ = false;
+    const QString text = captured_.isNull() ? shown : captured_;
+    Qt_Guarded([&] { edit->InsertText(Qt_ToCp932(text)); });
 }
 
 QVariant TQtWindow::inputMethodQuery(Qt::InputMethodQuery query) const {
@@ -258,8 +297,8 @@ QVariant TQtWindow::inputMethodQuery(Qt::InputMethodQuery query) const {
     const int anchor = caret == edit->SelStart() ? edit->SelStart() + edit->SelLength() : edit->SelStart();
     switch (query) {
         case Qt::ImCursorRectangle: {
-            const TEditLayout L =
-                Qt_EditLayout(*edit, preeditEdit_ == edit ? preedit_ : QString(), preeditCursor_);
+            const bool composing = composition_.edit == edit && composition_.Active();
+            const TEditLayout L = Qt_EditLayout(*edit, composing ? composition_.text : QString(), composition_.cursor);
             return QRect(L.caretX, L.top, 1, L.lineHeight);
         }
         case Qt::ImInputItemClipRectangle:
@@ -291,6 +330,8 @@ QVariant TQtWindow::inputMethodQuery(Qt::InputMethodQuery query) const {
 void TQtWindow::Press(QMouseEvent* event, bool doubleClick) {
     TMouseButton button;
     if (!MouseButton(event->button(), &button)) return;
+    // A press ends a composition before any of its handlers runs.
+    CommitComposition();
     const QPoint at = event->position().toPoint();
     const TShiftState shift = ShiftState(event->modifiers());
     TControl* hit = nullptr;

@@ -46,6 +46,7 @@ private:
     TEdit* FocusedEdit() const;
     bool InputMethodWanted() const;
     bool EditCommand(QKeyEvent* event);
+    void CommitComposition();
     void Press(QMouseEvent* event, bool doubleClick);
     void DropDown(TDriveComboBox* box);
     void Settle();  // after an event: repaint, the caret shows, the input method follows
@@ -53,9 +54,10 @@ private:
 
     TForm& form_;
     std::string title_;
-    QString preedit_;
-    int preeditCursor_ = -1;
-    const TEdit* preeditEdit_ = nullptr;
+    TComposition composition_;
+    // While a composition is being committed: the input method's answer.
+    bool capturing_ = false;
+    QString captured_;
     QTimer caretTimer_;
     bool caretOn_ = true;
 };

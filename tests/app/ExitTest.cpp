@@ -1,5 +1,8 @@
 // The exit: the question, its answers and the save sequence.
+#include <cstdint>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "app/Exit.h"
 #include "app/Flags.h"
@@ -8,6 +11,7 @@
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"
 #include "platform/Application.h"
+#include "platform/FileFault.h"
 #include "store/Denpyou.h"
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
@@ -283,6 +287,75 @@ TEST_F(ExitTest, EachMasterIsSortedOnlyWhenChangedWithMoreThanOneRecord) {
         ASSERT_TRUE(session.Exited());
         EXPECT_EQ(session.ReadFile("Data\\Kokyaku.620"), c.KokyakuSorted ? customers[1] + customers[0] : kokyaku);
         EXPECT_EQ(session.ReadFile("Data\\Syouhin.620"), c.SyouhinSorted ? products[1] + products[0] : syouhin);
+    }
+}
+
+// A save at exit that cannot be written stops the exit there: the user is
+// told which file, nothing after it runs (no sort, no purge), the program
+// goes on where it was, and the next exit runs the whole sequence again.
+TEST_F(ExitTest, AFailedSaveStopsTheExitUntilTheNextOne) {
+    struct TCase {
+        std::int64_t DiskLeft;  // the category save writes 10000 bytes, their sort
+                                // 10000, the own-company record 1000 after its
+                                // journal of 1040, the units 1000
+        const char* Message;
+        bool Sorted;            // the categories sorted before the failure
+        bool Asked;             // a document typed: left with "は　い"
+    };
+    const TCase cases[] = {
+        {0, "Hinsyu.620を保存できませんでした。", false, false},
+        {20000, "Jisya.620を保存できませんでした。", true, true},
+        {22040, "Tanni.620を保存できませんでした。", true, false},
+    };
+    std::string rest;
+    for (int i = 3; i <= 100; ++i) {
+        char no[4];
+        std::snprintf(no, sizeof no, "%3d", i);
+        rest += Category("", "", no);
+    }
+    const std::string unsorted = Category("Beta", "B", "  1") + Category("Alpha", "A", "  2") + rest;
+    const std::string sorted = Category("Alpha", "A", "  2") + Category("Beta", "B", "  1") + rest;
+    const std::string documents = Document('1', "         1") + Document('0', "         2");
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Message);
+        THeadlessSession session;
+        session.WriteFile("Data\\Hinsyu.620", unsorted);
+        session.WriteFile("Data\\Tanni.620", Record(10, {{0, "m"}}));
+        session.WriteFile("Data\\Denpyou.620", documents);
+        ASSERT_TRUE(session.Start());
+        Tanni_Add("kg    ");
+        Denpyou_LastNo = 12;
+        session.ControlAs<TCheckBox>("CheckBox_CompleteDelete")->SetChecked(true);
+        const auto read = [&](const char* path) { return session.ReadFile(path).value_or("<missing>"); };
+        const std::string jisya = read("Data\\Jisya.620"), tanni = read("Data\\Tanni.620");
+        if (c.Asked) TypeCustomer();
+
+        FileFault_DiskFull(c.DiskLeft);
+        ASSERT_TRUE(session.Click("Label_Job_10"));
+        if (c.Asked) {
+            ASSERT_TRUE(session.Click("Label_Exit_Yes"));
+        }
+        ASSERT_FALSE(session.Exited());
+        EXPECT_EQ(session.Messages(), std::vector<std::string>{c.Message});
+        EXPECT_EQ(read("Data\\Hinsyu.620"), c.Sorted ? sorted : unsorted);
+        if (c.DiskLeft <= 20000) {
+            EXPECT_EQ(read("Data\\Jisya.620"), jisya);
+        }
+        EXPECT_EQ(read("Data\\Tanni.620"), tanni);
+        EXPECT_EQ(read("Data\\Denpyou.620"), documents);  // no purge
+        EXPECT_FALSE(session.Control("Panel_ExitChoose")->Visible());
+        EXPECT_EQ(Popup_Lock, Flag_False);
+        EXPECT_EQ(session.FocusedName(), "Edit_DenpKokyakuName_1");
+
+        FileFault_Reset();
+        if (c.Asked) Str_Pad("", Denpyou_Field[2], Denpyou_FieldWidth[2], 0);
+        ASSERT_TRUE(session.Click("Label_Job_10"));
+        ASSERT_TRUE(session.Exited());
+        EXPECT_EQ(session.Messages().size(), 1u);
+        EXPECT_EQ(read("Data\\Hinsyu.620"), sorted);
+        EXPECT_EQ(read("Data\\Jisya.620").substr(231, 10), "        12");
+        EXPECT_EQ(read("Data\\Tanni.620").substr(0, 20), Record(10, {{0, "m"}}) + Record(10, {{0, "kg"}}));
+        EXPECT_EQ(read("Data\\Denpyou.620"), Document('1', "         1"));
     }
 }
 

@@ -15,6 +15,7 @@
 
 #include "app/Syori_01.h"
 #include "platform/Application.h"
+#include "platform/Printer.h"
 #include "tools/Headless.h"
 #include "tools/ScenarioRunner.h"
 
@@ -232,6 +233,35 @@ expect text Edit_Test ""
     EXPECT_FALSE(session.Key(vk::Return));
 }
 
+// Message boxes are matched oldest first, each once; "none" holds when every
+// one shown has been matched.
+TEST_F(ScenarioRunnerTest, MessagesAreExpectedInTheOrderShown) {
+    label->OnClick = [](TControl*) {
+        Application_ShowMessage("保存できませんでした。");
+        Application_ShowMessage("二つ目");
+    };
+    const auto r = Run(u8R"(expect message none
+click Label_Test
+expect message "保存できませんでした。"
+expect message "二つ目"
+expect message none
+click Label_Test
+expect message "二つ"
+expect message none
+expect message none
+expect message "三つ目"
+)");
+    EXPECT_EQ(r.Passed, 5);
+    EXPECT_EQ(r.Failed, 3);
+    const std::vector<std::string> want = {
+        U8(u8"t.txt:7: expect message \"二つ\": got \"保存できませんでした。\" (first difference at byte 0; 22 bytes, expected 4)"),
+        U8(u8"t.txt:8: expect message none: got \"二つ目\""),
+        U8(u8"t.txt:10: expect message \"三つ目\": got none"),
+        "5 passed, 3 failed",
+    };
+    EXPECT_EQ(Lines(out.str()), want);
+}
+
 // Files in the three forms, read back apart from the runner; the runner's
 // file expectations on the same bytes.
 TEST_F(ScenarioRunnerTest, PreloadsFilesInThreeForms) {
@@ -280,6 +310,85 @@ file Data\e.bin hex -1
     };
     EXPECT_EQ(Lines(out.str()), want);
     EXPECT_FALSE(session.FileExists("Data\\e.bin"));
+}
+
+// A print of the test's own, made by a click: "見積" at (100, 200) on page 1
+// moved by the physical offsets as the program's prints place text, and the
+// yen mark at (100, 200) on page 2.
+void AddPrintLabel(THeadlessSession& session) {
+    TLabel* label = session.Form()->Create<TLabel>("Label_Print");
+    label->SetBounds(0, 0, 50, 20);
+    label->OnClick = [](TControl*) {
+        TPrinter& printer = Printer();
+        printer.SetA4(TPrinterOrientation::poPortrait);
+        const TPrinterCaps caps = printer.DeviceCaps();
+        if (!printer.BeginDoc()) return;
+        printer.Canvas().TextOut(100 + caps.PhysicalOffsetX, 200 + caps.PhysicalOffsetY, "見積");
+        printer.NewPage();
+        printer.Canvas().TextOut(100, 200, "\\1,000-");
+        printer.EndDoc();
+    };
+}
+
+TEST(ScenarioRunnerPrinting, ExpectationsLookAtTheLastJob) {
+    THeadlessSession session;
+    std::ostringstream out;
+    ASSERT_EQ(Scenario_Run(U8(u8"printer offsets 30 40\nstart\nexpect printed nothing\n"), "p.txt", "", session, out)
+                  .Failed,
+              0);
+    AddPrintLabel(session);
+    out.str("");
+    const auto r = Scenario_Run(U8(u8R"(expect printed pages 1
+click Label_Print
+expect printed pages 2
+expect printed page 1 text "見積" at 130 240
+expect printed page 2 text "\\1,000-" at 100 200
+expect printed nothing
+expect printed pages 3
+expect printed page 1 text "見積" at 100 200
+expect printed page 1 text "見積書" at 130 240
+expect printed page 1 text "御見積" at 0 0
+expect printed page 3 text "見積" at 130 240
+expect printed page 0 text "見積" at 130 240
+expect printed sheets 2
+printer fail
+)"),
+                                "p.txt", "", session, out);
+    const std::vector<std::string> want = {
+        "p.txt:1: expect printed pages 1: got nothing printed",
+        "p.txt:6: expect printed nothing: got 1 print job(s), the last with 2 page(s)",
+        "p.txt:7: expect printed pages 3: got 2",
+        U8(u8"p.txt:8: expect printed page 1 text \"見積\" at 100 200: the text stands at 130 240"),
+        U8(u8"p.txt:9: expect printed page 1 text \"見積書\" at 130 240: got \"見積\" there"),
+        U8(u8"p.txt:10: expect printed page 1 text \"御見積\" at 0 0: no such text on the page (it holds 1 text-outs)"),
+        U8(u8"p.txt:11: expect printed page 3 text \"見積\" at 130 240: the last job has 2 page(s)"),
+        U8(u8"p.txt:12: expect printed page 0 text \"見積\" at 130 240: pages count from 1 (usage: expect printed nothing | "
+           u8"expect printed pages N | expect printed page P text \"...\" at X Y)"),
+        "p.txt:13: expect printed sheets 2: expected nothing, pages or page (usage: expect printed nothing | "
+        "expect printed pages N | expect printed page P text \"...\" at X Y)",
+        "p.txt:14: printer fail: must come before start",
+        "3 passed, 10 failed",
+    };
+    EXPECT_EQ(Lines(out.str()), want);
+    EXPECT_EQ(r.Failed, 10);
+}
+
+// `printer fail` makes only the next job fail to start.
+TEST(ScenarioRunnerPrinting, FailedStartPrintsNothing) {
+    THeadlessSession session;
+    std::ostringstream out;
+    ASSERT_EQ(Scenario_Run("printer fail\nstart\n", "f.txt", "", session, out).Failed, 0);
+    AddPrintLabel(session);
+    out.str("");
+    const auto r = Scenario_Run(U8(u8R"(click Label_Print
+expect printed nothing
+click Label_Print
+expect printed pages 2
+expect printed page 1 text "見積" at 100 200
+)"),
+                                "f.txt", "", session, out);
+    EXPECT_EQ(r.Failed, 0) << out.str();
+    EXPECT_EQ(r.Passed, 3);
 }
 
 // A script on its own session: set-up, start, and what needs the window

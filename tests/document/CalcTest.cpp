@@ -91,9 +91,11 @@ TEST_F(CalcTest, LineComputeTable) {
         {1000, 85, 0, 0, 0, 0, 0, 1, "850.0    ", "      850", "          ", false},
         // The amount is the double product 0.35 x 10 = 3.5, then rounded.
         {1, 100, 10, 0, 0, 0.35, 0, 0, "1.0      ", "        0", "         4", true},
-        // Beyond the fields: held at their limits.
-        {999999999, 999, 999999, 0, 0, 0, 0, 0, "9999999.9", "999999999", "9999999999", true},
-        {-99999999, 999, 999999, 0, 0, 0, 0, 0, "-999999.9", "-99999999", "-999999999", true},
+        // Beyond the fields: held at their limits, as whole numbers.
+        {999999999, 999, 999999, 0, 0, 0, 0, 0, "999999999", "999999999", "9999999999", true},
+        {-99999999, 999, 999999, 0, 0, 0, 0, 0, "-99999999", "-99999999", "-999999999", true},
+        // A reference of ten million is shown whole and equals its actual price.
+        {12500000, 96, 1, 0, 0, 0, 0, 0, "12000000 ", " 12000000", "  12000000", false},
     };
     for (const auto& c : cases) {
         TDenpyouLineValues v;
@@ -106,6 +108,33 @@ TEST_F(CalcTest, LineComputeTable) {
         EXPECT_EQ(r.JitubaiText, c.jitubai);
         EXPECT_EQ(r.AmountText, c.amount);
         EXPECT_EQ(r.Blue, c.blue);
+    }
+}
+
+// A price shows with one decimal, or as its whole number where that does not
+// fit the nine bytes, so that the text read back is the price.
+TEST_F(CalcTest, PricesShowAsTextsThatReadBackAsThePrice) {
+    const double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        double Price;
+        int Decimals;
+        bool Left;
+        const char* Source;
+        const char* Shown;
+    } cases[] = {
+        {256.4, 1, false, nullptr, "    256.4"},   {256.4, 1, true, nullptr, "256.4    "},
+        {9999999.9, 1, false, nullptr, "9999999.9"}, {10000000, 1, false, nullptr, " 10000000"},
+        {12345678.9, 1, true, nullptr, "12345678 "}, {-999999.9, 1, false, nullptr, "-999999.9"},
+        {-1500000, 1, false, nullptr, " -1500000"},  {123456789, 1, false, nullptr, "123456789"},
+        {-12345678, 1, false, nullptr, "-12345678"}, {256.4, 0, false, nullptr, "      256"},
+        // Beyond nine digits only a text with an exponent keeps the value.
+        {2e9, 1, false, "      2e9", "      2e9"},  {-1e9, 0, false, " -1e9 ", "     -1e9"},
+        {infinity, 1, false, "1e999", "    1e999"}, {2e9, 1, false, nullptr, "999999999"},
+        {-2e9, 0, true, nullptr, "-99999999"},
+    };
+    for (const auto& c : cases) {
+        const std::string shown = Denpyou_PriceText(c.Price, c.Decimals, c.Left, c.Source);
+        EXPECT_EQ(shown, c.Shown) << c.Price;
     }
 }
 
@@ -132,7 +161,12 @@ TEST_F(CalcTest, RoundingAtTheHalves) {
         EXPECT_EQ(Round_Signed(c.x, 2), c.m2) << c.x;
     }
     EXPECT_EQ(Round_Signed(1e300, 0), INT64_MAX);
-    EXPECT_EQ(Round_Value(std::numeric_limits<long double>::infinity(), 1), 0);
+    const long double infinity = std::numeric_limits<long double>::infinity();
+    for (int mode : {0, 1, 2}) {
+        EXPECT_EQ(Round_Value(infinity, mode), INT64_MAX) << mode;
+        EXPECT_EQ(Round_Signed(-std::numeric_limits<double>::infinity(), mode), -INT64_MAX) << mode;
+        EXPECT_EQ(Round_Value(std::numeric_limits<long double>::quiet_NaN(), mode), 0) << mode;
+    }
 
     // Tax: the sign stays on, mode 0 adds one half and truncates.
     const struct {
@@ -196,17 +230,43 @@ TEST_F(CalcTest, EmptyQuantityFollowsOwnCompanyField31) {
     EXPECT_EQ(Text(0, Amount), Amt(""));
 }
 
-TEST_F(CalcTest, ValuesThatAreNotFiniteCountAsZero) {
-    Put(0, Tanka, "1e308");
-    Put(0, TankaRitu, "100");
-    Put(0, Suuryou, "2");
-    DenpyouLine_Calc(0);
-    EXPECT_EQ(Text(0, Amount), Amt(""));
-    Put(1, Tanka, "1e999");
-    Put(1, TankaRitu, "50");
-    Put(1, Suuryou, "2");
-    DenpyouLine_Calc(1);
-    EXPECT_EQ(Text(1, Amount), Amt(""));
+// An amount that overflows to infinity is held at the field's limit with its
+// sign, as a finite overflow is; only "not a number" (an infinity times 0)
+// counts as 0.
+TEST_F(CalcTest, InfinitiesAreHeldAtTheLimitsAndOnlyNotANumberCountsAsZero) {
+    const struct {
+        const char *tanka, *ritu, *suuryou, *siire, *jitubai;
+        const char* amount;
+        const char* stored;  // line field 8 afterwards
+    } cases[] = {
+        {"1e300", "100", "2", "", "", "9999999999", "999999999"},     // finite overflow
+        {"1e308", "100", "2", "", "", "9999999999", "999999999"},     // the tenths overflow
+        {"-1e308", "100", "2", "", "", "-999999999", "-99999999"},
+        {"1e999", "50", "2", "", "", "9999999999", "999999999"},      // typed beyond a double
+        {"100", "100", "1e999", "", "", "9999999999", "      100"},   // the quantity
+        {"100", "100", "-1e999", "", "", "-999999999", "      100"},
+        {"100", "100", "3", "", "1e999", "9999999999", "    1e999"},  // the actual price
+        // An infinite list price at rate 0 prices nothing: the line stays a
+        // discount of its actual price, whatever the quantity.
+        {"1e999", "", "5", "", "-300", "      -300", "     -300"},
+        // A reference price that rounds to 0 times an infinite quantity: 0.
+        {"0.001", "1", "1e999", "", "", "", "         "},
+    };
+    Jisya(31, "1");  // an empty quantity counts 0
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.tanka << " " << c.ritu << " x" << c.suuryou << " j" << c.jitubai);
+        Record_Clear(Denpyou_File);
+        Put(0, Tanka, c.tanka);
+        Put(0, TankaRitu, c.ritu);
+        Put(0, Suuryou, c.suuryou);
+        Put(0, Siire, c.siire);
+        Put(0, Jitubai, c.jitubai);
+        DenpyouLine_Calc(0);
+        EXPECT_EQ(Text(0, Amount), Amt(c.amount));
+        EXPECT_EQ(Text(0, Jitubai), c.stored);
+        Denpyou_CalcSeikyuuGoukei();
+        EXPECT_EQ(Total(), Amt(c.amount));
+    }
 }
 
 TEST_F(CalcTest, TaxLinesTakeOnlyItemsTaxedOnTop) {

@@ -90,7 +90,8 @@ TEST_F(NumberTest, FormatsRealsWithAPointHeldAtTheLimits) {
     EXPECT_EQ(Num_FormatReal(9999999.96, 9, 1), "9999999.9");
     EXPECT_EQ(Num_FormatReal(-1e12, 9, 1, true), "-999999.9");
     EXPECT_EQ(Num_FormatReal(std::nan(""), 9, 1), "      0.0");
-    EXPECT_EQ(Num_FormatReal(std::numeric_limits<double>::infinity(), 9, 1), "      0.0");
+    EXPECT_EQ(Num_FormatReal(std::numeric_limits<double>::infinity(), 9, 1), "9999999.9");
+    EXPECT_EQ(Num_FormatReal(-std::numeric_limits<double>::infinity(), 9, 1), "-999999.9");
 }
 
 TEST_F(NumberTest, WritesNeverPastTheField) {

@@ -269,32 +269,4 @@ TEST_F(ValueCellsTest, ACellOnALineThatIsNoItemLineTakesNothing) {
         }
 }
 
-TEST_F(ValueCellsTest, AnActualPriceLongerThanItsFieldDropsItsFractionOrStaysAsItWas) {
-    const struct {
-        const char* Shown;
-        const char* Stored;
-    } cases[] = {
-        {"12345678.9", " 12345678"},
-        {"-1234567.5", " -1234567"},
-        {"123456789.5", "123456789"},
-        {"-123456789.5", "      950"},  // cannot fit: the line keeps its price
-        {"1234567890", "      950"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Shown);
-        SetLineField(0, 2, "1000", true);
-        SetLineField(0, 3, "100", true);
-        SetLineField(0, 8, "950", true);
-        SetLineField(0, 9, "950", true);
-        ShowFrom(0);
-        Click("Edit_DenpJitubaiTanka_01");
-        Edit("Edit_DenpJitubaiTanka_01")->SetText(c.Shown);
-        Key(vk::Return);
-        EXPECT_EQ(LineField(0, 8), c.Stored);
-        if (std::string(c.Stored) == "      950") {
-            EXPECT_EQ(LineField(0, 9), "       950");
-        }
-    }
-}
-
 }  // namespace

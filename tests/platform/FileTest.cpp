@@ -153,6 +153,48 @@ TEST(Clock, FixedForTestsAndShownZeroPadded) {
     EXPECT_GE(Now().Year, 2024);
 }
 
+// One small piece of each of many records, whether the file is in memory or
+// has to come from the disk; the end of the file and a failed read cut it.
+TEST(File, ReadsPiecesFarApart) {
+    TestFolder folder;
+    std::string file;
+    for (int i = 0; i < 3000; ++i) {
+        std::string record(5000, ' ');
+        record.replace(7, 4, std::to_string(1000 + i));
+        file += record;
+    }
+    folder.Write("Data/x", file);
+    const int fd = File_OpenRead("Data\\x");
+    ASSERT_GE(fd, 0);
+    auto pieces = [&](int first, int count, std::string& out) {
+        out.assign(static_cast<size_t>(count) * 4, '.');
+        return File_ReadPieces(fd, std::int64_t{first} * 5000 + 7, 5000, count, 4, out.data());
+    };
+    std::string out;
+    for (bool inMemory : {true, false}) {
+        SCOPED_TRACE(inMemory ? "in memory" : "from the disk");
+        if (!inMemory) {
+            ASSERT_EQ(fdatasync(fd), 0);
+            ASSERT_EQ(posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED), 0);
+        }
+        ASSERT_EQ(pieces(0, 3000, out), 3000);
+        EXPECT_EQ(out.substr(0, 12), "100010011002");
+        EXPECT_EQ(out.substr(4 * 2999), "3999");
+    }
+    EXPECT_EQ(pieces(2998, 5, out), 2);  // the end of the file
+    EXPECT_EQ(out, "39983999............");
+    FileFault_Plan(TFileOp::Read, 1, 9);  // two whole pieces' bytes, and one more
+    EXPECT_EQ(pieces(10, 5, out), 2);
+    EXPECT_EQ(out.substr(0, 8), "10101011");
+    FileFault_Plan(TFileOp::Read, 1);
+    EXPECT_EQ(pieces(10, 5, out), 0);
+    // The file position is not used.
+    char head[4];
+    EXPECT_EQ(File_Read(fd, head, 4), 4);
+    EXPECT_EQ(std::string(head, 4), "    ");
+    File_Close(fd);
+}
+
 // The planned faults that every failure test relies on.
 TEST(FileFaults, NthWriteAndReadFailOrComeUpShort) {
     TestFolder folder;

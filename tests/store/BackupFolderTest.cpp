@@ -19,6 +19,7 @@ TEST(BackupFolderRecord, ReadsThePathWithoutItsFill) {
         {"/mnt/b  " + std::string(1, '\0') + Blanks(246), "/mnt/b"},
         {Blanks(255), ""},
         {"/short", "/short"},  // a record cut short
+        {"", ""},              // an empty file stays empty
     };
     for (const auto& c : cases) {
         folder.Write("Data/BackupFolder.500", c.record);

@@ -3,9 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <random>
 
 #include "TestFolder.h"
+#include "platform/FileFault.h"
+#include "store/DenpyouReopen.h"
 #include "tests/store/StoreTest.h"
 
 namespace {
@@ -27,6 +32,30 @@ protected:
         Denpyou_Open();
     }
     std::string Buffer() const { return std::string(Denpyou_RecBuf.begin(), Denpyou_RecBuf.end()); }
+    // Writes a document created in year as record n, as the editor writes it.
+    static void Write(int n, const char* year) {
+        const std::string doc = Doc('1', n, year);
+        Denpyou_RecBuf.assign(doc.begin(), doc.end());
+        Denpyou_CurRec = n;
+        ASSERT_TRUE(Denpyou_WriteRecord(n));
+    }
+    // The same followed by what the store command does next.
+    static void Store(int n, const char* year) {
+        Write(n, year);
+        if (n > Denpyou_Count) ++Denpyou_Count;
+        Denpyou_OpenAfterStore();
+    }
+    // The tidy-up mode that reading every creation year of the file gives.
+    int FullCountMode() const {
+        const std::string file = folder.Read("Data/Denpyou.620");
+        const size_t count = file.size() / Denpyou_RecLen;
+        if (count > 30000) return 2;
+        for (size_t i = 0; i < count; ++i) {
+            const int year = std::atoi(file.substr(i * Denpyou_RecLen + 251, 4).c_str());
+            if (year != 0 && year < Today_Year - 40) return 1;
+        }
+        return 0;
+    }
     TestFolder folder;
 };
 
@@ -35,6 +64,15 @@ TEST_F(Documents, CountIncludesACutShortLastRecord) {
     EXPECT_EQ(Denpyou_Count, 2);
     Open(Doc('1', 1) + Doc('1', 2) + Blanks(100));
     EXPECT_EQ(Denpyou_Count, 3);
+    // Its fields read as far as it holds them, the rest as blanks.
+    Open(Doc('1', 1) + Doc('1', 7, "1985").substr(0, 300));
+    EXPECT_EQ(Seiri_Mode, 1);
+    EXPECT_EQ(Denpyou_FindRecordByNo("7"), 2);
+    Open(Doc('1', 1, "1985") + Doc('1', 7).substr(0, 5));
+    EXPECT_EQ(Denpyou_Count, 2);
+    EXPECT_EQ(Seiri_Mode, 1);
+    EXPECT_EQ(Denpyou_FindRecordByNo("7"), 0);
+    EXPECT_EQ(Buffer(), Doc('1', 7).substr(0, 5) + Rec(Denpyou_RecLen - 5));
 }
 
 TEST_F(Documents, TheThresholdIsAlwaysFortyYears) {
@@ -62,9 +100,81 @@ TEST_F(Documents, MoreThanThirtyThousandDocumentsCallForATidyUp) {
     EXPECT_EQ(Denpyou_Count, 30000);
     EXPECT_EQ(Seiri_Mode, 0);
     folder.Resize("Data/Denpyou.620", std::int64_t{30001} * Denpyou_RecLen);
+    FileFault_Reset();
     Denpyou_Open();
     EXPECT_EQ(Denpyou_Count, 30001);
     EXPECT_EQ(Seiri_Mode, 2);
+    EXPECT_EQ(FileFault_Count(TFileOp::Read), 0);  // the creation years would change nothing
+}
+
+// The tidy-up state after a store follows from the creation years kept since
+// the last count: the file is not read again, however far into it the old
+// document lies (a rewrite reads only the record it keeps in its journal).
+TEST_F(Documents, AStoreKeepsTheTidyUpStateWithoutReadingTheFile) {
+    Open(Recs(300, [](int i) { return Doc('1', i + 1, i == 289 ? "1980" : "2024"); }));
+    ASSERT_EQ(Seiri_Mode, 1);
+    const struct {
+        int Record;
+        const char* Year;
+        int Mode;
+        int Reads;
+    } stores[] = {
+        {301, "2025", 1, 0},  // a new document
+        {12, "2025", 1, 1},   // a young one rewritten
+        {290, "2020", 0, 1},  // the old one made young
+        {302, "1970", 1, 0},  // an old date typed into a new document
+        {302, "    ", 0, 1},  // and taken out again
+    };
+    for (const auto& s : stores) {
+        SCOPED_TRACE(s.Record);
+        FileFault_Reset();
+        Store(s.Record, s.Year);
+        EXPECT_EQ(Seiri_Mode, s.Mode);
+        EXPECT_EQ(FileFault_Count(TFileOp::Read), s.Reads);
+    }
+
+    // Past 30000 documents the count alone decides.
+    folder.Resize("Data/Denpyou.620", std::int64_t{29999} * Denpyou_RecLen);
+    Denpyou_Open();
+    ASSERT_EQ(Seiri_Mode, 0);
+    FileFault_Reset();
+    Store(30000, "2025");
+    EXPECT_EQ(Seiri_Mode, 0);
+    Store(30001, "2025");
+    EXPECT_EQ(Seiri_Mode, 2);
+    EXPECT_EQ(FileFault_Count(TFileOp::Read), 0);
+}
+
+// After any mix of stores, deletions and restores, writes that the kept years
+// do not hear about and a date that moves on, the tidy-up state is the one
+// that reading every creation year in the file gives.
+TEST_F(Documents, TheTidyUpStateAfterEveryStoreIsThatOfAFullCount) {
+    // Mostly young: old documents come and go. 1986 is old only in 2027.
+    const char* const years[] = {"2024", "2024", "2024", "2024", "    ", "   0", "abcd", "1986", "1986", "1985", " 198"};
+    std::mt19937 rng(8);
+    auto year = [&] { return years[rng() % std::size(years)]; };
+    for (int file = 0; file < 25; ++file) {
+        SCOPED_TRACE(file);
+        Today_Year = 2026;
+        Open(Recs(static_cast<int>(rng() % 12), [&](int i) { return Doc('1', i + 1, year()); }));
+        EXPECT_EQ(Seiri_Mode, FullCountMode());
+        for (int step = 0; step < 40; ++step) {
+            const int n = 1 + static_cast<int>(rng() % static_cast<unsigned>(Denpyou_Count + 1));
+            switch (rng() % 6) {
+                case 0:  // delete or restore: written at once, no count
+                    if (n <= Denpyou_Count) Write(n, year()), Denpyou_NoteWrite();
+                    continue;
+                case 1:  // a write the kept years do not follow
+                    if (n <= Denpyou_Count) Write(n, year());
+                    continue;
+                case 2: Today_Year = 2026 + static_cast<int>(rng() % 2); break;
+                default: break;
+            }
+            Store(n, year());
+            ASSERT_EQ(Seiri_Mode, FullCountMode()) << "step " << step;
+            EXPECT_EQ(Seiri_Year, Today_Year - 40);
+        }
+    }
 }
 
 TEST_F(Documents, FindByNumberLeavesTheRecordInTheBuffer) {

@@ -159,15 +159,22 @@ TEST_F(CategorySort, ABlankReadingEndsTheSortedRange) {
     EXPECT_EQ(folder.Read("Data/Hinsyu.620"), loaded);
 }
 
-TEST_F(CategorySort, ReadingsAndRecordsMoveButNamesAndNumbersInMemoryStay) {
+// The entries in memory move with their records, so a save after the sort
+// (the program going on after an exit that stopped) keeps each name with its
+// reading and number.
+TEST_F(CategorySort, EntriesInMemoryMoveWithTheirRecords) {
     Load({{"c", "C"}, {"a", "A"}, {"b", "B"}});
     Hinsyu_SortFile();
-    EXPECT_EQ(folder.Read("Data/Hinsyu.620"),
-              loaded.substr(100, 100) + loaded.substr(200, 100) + loaded.substr(0, 100) + loaded.substr(300));
+    const std::string sorted =
+        loaded.substr(100, 100) + loaded.substr(200, 100) + loaded.substr(0, 100) + loaded.substr(300);
+    EXPECT_EQ(folder.Read("Data/Hinsyu.620"), sorted);
     EXPECT_EQ(std::string(Hinsyu_Kana[0], 1), "A");
     EXPECT_EQ(std::string(Hinsyu_Kana[2], 1), "C");
-    EXPECT_EQ(std::string(Hinsyu_Name[0], 1), "c");
-    EXPECT_STREQ(Hinsyu_No[0], "  1");
+    EXPECT_EQ(std::string(Hinsyu_Name[0], 1), "a");
+    EXPECT_STREQ(Hinsyu_No[0], "  2");
+    EXPECT_STREQ(Hinsyu_No[2], "  1");
+    ASSERT_TRUE(Hinsyu_Save());
+    EXPECT_EQ(folder.Read("Data/Hinsyu.620"), sorted);
 }
 
 }  // namespace

@@ -34,6 +34,7 @@
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"
+#include "store/Recovery.h"
 #include "store/SortTmp.h"
 #include "store/Str.h"
 #include "store/Syouhin.h"
@@ -126,6 +127,11 @@ void TForm_Syori_01::FormCreate() {
     Denpyou_MoveUp = 0;
     Denpyou_TopLine = 0;
     Denpyou_CurRow = -1;
+
+    // A write that a killed process left half done is put right before any
+    // data file is read.
+    Recovery_RollBackJournals();
+    Recovery_RemoveScratchFiles();
 
     Today_Set();
     StartBackupFolder();

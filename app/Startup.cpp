@@ -35,6 +35,7 @@
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"
+#include "store/Recovery.h"
 #include "store/Str.h"
 #include "store/Syouhin.h"
 #include "store/Tanni.h"
@@ -127,6 +128,11 @@ void TForm_Syori_01::FormCreate() {
     Denpyou_MoveUp = 0;
     Denpyou_TopLine = 0;
     Denpyou_CurRow = -1;
+
+    // A write that a killed process left half done is put right before any
+    // data file is read.
+    Recovery_RollBackJournals();
+    Recovery_RemoveScratchFiles();
 
     Today_Set();
     StartBackupFolder();

@@ -142,12 +142,23 @@ std::int64_t FileFault_Count(TFileOp op) { return op == TFileOp::Read ? Faults()
 
 namespace {
 
+// Opens without waiting (a FIFO would block an ordinary open until a writer
+// comes) and keeps the handle only when it is a regular file; the open
+// creates nothing over a path that holds something else.
 int OpenHost(const std::string& path, int flags) {
     std::string host = Platform_HostPath(path);
     int fd;
     do {
-        fd = ::open(host.c_str(), flags | O_CLOEXEC, 0666);
+        fd = ::open(host.c_str(), flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
     } while (fd < 0 && errno == EINTR);
+    if (fd < 0) return -1;
+    struct stat st;
+    const int status = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || status < 0 ||
+        ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return -1;
+    }
     NoteOpen(fd, host);
     return fd;
 }
@@ -281,8 +292,20 @@ bool File_Sync(int fd) { return fd >= 0 && ::fsync(fd) == 0; }
 
 bool File_Close(int fd) { return fd >= 0 && ::close(fd) == 0; }
 
+bool File_Truncate(int fd, std::int64_t size) {
+    if (fd < 0 || size < 0) return false;
+    int r;
+    do {
+        r = ::ftruncate(fd, static_cast<off_t>(size));
+    } while (r != 0 && errno == EINTR);
+    return r == 0;
+}
+
 bool File_Rename(const std::string& from, const std::string& to) {
-    return ::rename(Platform_HostPath(from).c_str(), Platform_HostPath(to).c_str()) == 0;
+    const std::string target = Platform_HostPath(to);
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;
+    return ::rename(Platform_HostPath(from).c_str(), target.c_str()) == 0;
 }
 
 bool File_Remove(const std::string& path) { return ::unlink(Platform_HostPath(path).c_str()) == 0; }

@@ -17,7 +17,9 @@ std::string Platform_ExeDir();
 // folder) in the host's form (UTF-8, '/').
 std::string Platform_HostPath(const std::string& path);
 
-// File handles are ints; -1 is failure.
+// File handles are ints; -1 is failure. Only regular files open: a folder,
+// a FIFO or a device at the path fails at once, is never waited on, and is
+// never created over.
 int File_OpenRead(const std::string& path);
 int File_OpenReadWrite(const std::string& path);  // existing files only
 int File_Create(const std::string& path);         // new or emptied, read and write
@@ -49,9 +51,12 @@ std::int64_t File_Write(int fd, const void* buf, std::int64_t n);
 // its bytes allow.
 int File_ReadPieces(int fd, std::int64_t first, std::int64_t stride, int count, int width, char* out);
 bool File_Close(int fd);
+// Cuts the open file back to size bytes (or lengthens it with zero bytes).
+bool File_Truncate(int fd, std::int64_t size);
 // Forces the file's data to the disk (before a rename replaces another file).
 bool File_Sync(int fd);
-// Renames from over to (replacing it at once), or removes a file.
+// Renames from over to (replacing it at once; a `to` that is there but is
+// not a regular file is never replaced), or removes a file.
 bool File_Rename(const std::string& from, const std::string& to);
 bool File_Remove(const std::string& path);
 

@@ -22,7 +22,6 @@ namespace {
 
 constexpr int FieldKind = 0, FieldNo = 1;
 constexpr int JisyaKeepYears = 12;
-constexpr const char* ScratchName = "Data\\Denpyou.del";
 
 }  // namespace
 
@@ -95,11 +94,13 @@ void Denpyou_PurgeDeleted() {
     if (deleted == 0 || deleted == total) return;
 
     // The kept documents go to the scratch copy and to the new document
-    // file, which replaces the old one only when it is complete.
+    // file. Each is written under a temporary name that replaces the file
+    // only when it is complete, so a purge that fails or is cut off leaves
+    // neither a partial copy nor a partial document file.
     DenpyouYears_Forget();
     int fresh = Record_BeginRewrite(Denpyou_File.FileName);
     if (fresh < 0) return;
-    int scratch = File_Create(ScratchName);
+    int scratch = Record_BeginRewrite(Denpyou_ScratchName);
     if (scratch < 0) {
         Record_EndRewrite(fresh, Denpyou_File.FileName, false);
         return;
@@ -122,7 +123,8 @@ void Denpyou_PurgeDeleted() {
         return ok;
     });
     flush();
-    ok = File_Close(scratch) && ok && scanned;
-    Record_EndRewrite(fresh, Denpyou_File.FileName, ok && copied == total - deleted);
+    ok = ok && scanned && copied == total - deleted;
+    ok = Record_EndRewrite(scratch, Denpyou_ScratchName, ok);
+    Record_EndRewrite(fresh, Denpyou_File.FileName, ok);
     if (!lastKept.empty()) Denpyou_RecBuf = lastKept;
 }

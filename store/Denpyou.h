@@ -87,6 +87,8 @@ void Denpyou_Open();
 // The record holding the first document whose number equals the number in
 // text, or 0. The buffer is left holding that record (or the last one).
 int Denpyou_FindRecordByNo(const char* text);
+// The copy of the documents kept by the last purge.
+constexpr const char* Denpyou_ScratchName = "Data\\Denpyou.del";
 // Rewrites the document file without the documents of kind '0'; the kept
 // ones also stay in "Data\Denpyou.del". Run only as the last work at exit.
 void Denpyou_PurgeDeleted();

@@ -60,7 +60,7 @@ void Hinsyu_ClearList() {
 
 void Hinsyu_Load() {
     std::vector<char> image;
-    if (!Record_ReadFile(Hinsyu_File.FileName, image)) {
+    if (!Record_ReadImage(Hinsyu_File, image)) {
         Hinsyu_ClearRecord();
         std::string records;
         for (int i = 0; i < Hinsyu_Max; ++i) {
@@ -121,7 +121,7 @@ bool Hinsyu_Save() {
     if (fd < 0) return false;
     File_Close(fd);
     std::vector<char> image;
-    if (!Record_ReadFile(Hinsyu_File.FileName, image)) return false;
+    if (!Record_ReadImage(Hinsyu_File, image)) return false;
     const size_t held = image.size() / Hinsyu_RecLen;
     if (image.size() < static_cast<size_t>(Hinsyu_Max * Hinsyu_RecLen)) image.resize(Hinsyu_Max * Hinsyu_RecLen);
     for (int i = 0; i < Hinsyu_Max; ++i) {
@@ -154,7 +154,7 @@ void Hinsyu_SortFile() {
     if (!moved) return;
 
     std::vector<char> image;
-    if (!Record_ReadFile(Hinsyu_File.FileName, image)) return;
+    if (!Record_ReadImage(Hinsyu_File, image)) return;
     // Records the file lacks take part as cleared records.
     if (image.size() / Hinsyu_RecLen < static_cast<size_t>(n)) {
         image.resize(image.size() / Hinsyu_RecLen * Hinsyu_RecLen);

@@ -43,7 +43,7 @@ bool ScanByName(const char* name1, const char* name2, int& found) {
 // showing it) falls back to the scan.
 bool LookUpByName(const char* name1, const char* name2, int& found) {
     found = 0;
-    int fd = File_OpenRead(Kokyaku_File.FileName);
+    int fd = Record_OpenRead(Kokyaku_File);
     if (fd < 0) return false;
     bool answered = Kokyaku_Count <= 0;
     int hit = 0;
@@ -52,9 +52,7 @@ bool LookUpByName(const char* name1, const char* name2, int& found) {
             answered = true;  // no holder, or the first one lies beyond the customers counted
         } else {
             std::vector<char> record(static_cast<size_t>(Kokyaku_RecLen));
-            const std::int64_t at = Record_Offset(Kokyaku_File, hit);
-            if (File_Seek(fd, at) == at && File_Read(fd, record.data(), Kokyaku_RecLen) == Kokyaku_RecLen &&
-                SameNames(record.data(), name1, name2)) {
+            if (Record_ReadFrom(fd, Kokyaku_File, hit, record.data()) && SameNames(record.data(), name1, name2)) {
                 Kokyaku_RecBuf.swap(record);
                 found = hit;
                 answered = true;

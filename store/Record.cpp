@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/File.h"
+#include "store/Journal.h"
 #include "store/Str.h"
 
 namespace {
@@ -17,8 +18,6 @@ constexpr std::int64_t ScanBlockBytes = 1 << 20;
 // once, then twice as many each time up to the most.
 constexpr int ScanFirstPieces = 16, ScanMostPieces = 4096;
 
-std::string ScratchPath(const char* path) { return std::string(path) + ".new"; }
-
 // width bytes of text into out, blank from the first NUL on.
 void CopyField(char* out, const char* text, int width) {
     int len = static_cast<int>(strnlen(text, static_cast<size_t>(width)));
@@ -26,12 +25,70 @@ void CopyField(char* out, const char* text, int width) {
     std::memset(out + len, ' ', static_cast<size_t>(width - len));
 }
 
-// Number of whole records the open file holds.
-int RecordsIn(int fd, int recLen) {
-    std::int64_t size = File_Size(fd);
+// Number of records in a file of size bytes, a cut-short last one included.
+int RecordsOf(std::int64_t size, int recLen) {
     if (size <= 0) return 0;
-    std::int64_t n = size / recLen;
+    std::int64_t n = (size + recLen - 1) / recLen;
     return n > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(n);
+}
+
+// A record of which only the first `held` bytes were in the file: the rest
+// become blanks, and the last byte the line feed.
+void CompleteRecord(char* record, std::int64_t held, int recLen) {
+    if (held >= recLen) return;
+    std::memset(record + held, ' ', static_cast<size_t>(recLen - held));
+    record[recLen - 1] = '\n';
+}
+
+// Writes what records hold between from and to (blanks, a line feed at each
+// record's end) into the open file: it completes a cut-short last record and
+// fills any gap before a write further on, so that the file never gets a
+// hole of zero bytes.
+bool FillRecords(int fd, std::int64_t from, std::int64_t to, int recLen) {
+    if (from >= to) return true;
+    if (File_Seek(fd, from) != from) return false;
+    std::vector<char> block;
+    while (from < to) {
+        const std::int64_t n = std::min<std::int64_t>(to - from, ScanBlockBytes);
+        block.assign(static_cast<size_t>(n), ' ');
+        for (std::int64_t at = from; at < from + n; ++at)
+            if ((at + 1) % recLen == 0) block[static_cast<size_t>(at - from)] = '\n';
+        if (File_Write(fd, block.data(), n) != n) return false;
+        from += n;
+    }
+    return true;
+}
+
+// Writes len bytes at byte `within` of record n of the existing file. Bytes
+// the file already holds are overwritten only with their old contents kept
+// in the journal; a cut-short last record at or before n is completed. When
+// anything fails the file is put back as it was: the kept bytes are written
+// back, and whatever was added is cut off again.
+bool WriteInRecord(TRecordFile& file, int n, int within, const char* bytes, int len) {
+    if (n < 1 || !Journal_Settle(file.FileName)) return false;
+    file.Fd = File_OpenReadWrite(file.FileName);
+    if (file.Fd < 0) return false;
+    ++file.Generation;
+    const int fd = file.Fd;
+    const std::int64_t size = File_Size(fd);
+    const std::int64_t at = Record_Offset(file, n) + within, end = Record_Offset(file, n) + file.RecLen;
+    const bool overwrites = at < size;
+    bool ok = size >= 0 && (!overwrites || Journal_Keep(file.FileName, fd, at, len));
+    const bool journaled = ok && overwrites;
+    ok = ok && FillRecords(fd, size, at, file.RecLen) && File_Seek(fd, at) == at &&
+         File_Write(fd, bytes, len) == len && FillRecords(fd, std::max(size, at + len), end, file.RecLen);
+    if (journaled) {
+        ok = ok && File_Sync(fd);
+        if (ok)
+            Journal_Drop(file.FileName);
+        else
+            Journal_PutBack(file.FileName, fd);
+    } else if (!ok && size >= 0 && File_Size(fd) > size) {
+        File_Truncate(fd, size);
+    }
+    ok = File_Close(fd) && ok;
+    file.Fd = -1;
+    return ok;
 }
 
 }  // namespace
@@ -87,52 +144,50 @@ void Record_Join(TRecordFile& file) {
         CopyField(file.RecBuf.data() + file.FieldOffset[i], file.Field[i], file.FieldWidth[i]);
 }
 
+int Record_OpenRead(const TRecordFile& file) {
+    return Journal_Settle(file.FileName) ? File_OpenRead(file.FileName) : -1;
+}
+
+bool Record_ReadFrom(int fd, const TRecordFile& file, int n, char* record) {
+    const std::int64_t size = File_Size(fd), at = Record_Offset(file, n);
+    if (n < 1 || size < 0 || at >= size) return false;
+    const std::int64_t held = std::min<std::int64_t>(file.RecLen, size - at);
+    if (File_Seek(fd, at) != at || File_Read(fd, record, held) != held) return false;
+    CompleteRecord(record, held, file.RecLen);
+    return true;
+}
+
 bool Record_Read(TRecordFile& file, int n) {
     if (n < 1) return false;
-    file.Fd = File_OpenRead(file.FileName);
+    file.Fd = Record_OpenRead(file);
     if (file.Fd < 0) return false;
     std::vector<char> buf(static_cast<size_t>(file.RecLen));
-    bool whole = File_Seek(file.Fd, Record_Offset(file, n)) == Record_Offset(file, n) &&
-                 File_Read(file.Fd, buf.data(), file.RecLen) == file.RecLen;
+    const bool read = Record_ReadFrom(file.Fd, file, n, buf.data());
     File_Close(file.Fd);
     file.Fd = -1;
-    if (whole) file.RecBuf.swap(buf);
-    return whole;
+    if (read) file.RecBuf.swap(buf);
+    return read;
 }
 
-bool Record_Write(TRecordFile& file, int n) {
-    if (n < 1) return false;
-    file.Fd = File_OpenReadWrite(file.FileName);
-    if (file.Fd < 0) return false;
-    ++file.Generation;
-    bool ok = File_Seek(file.Fd, Record_Offset(file, n)) == Record_Offset(file, n) &&
-              File_Write(file.Fd, file.RecBuf.data(), file.RecLen) == file.RecLen;
-    ok = File_Close(file.Fd) && ok;
-    file.Fd = -1;
-    return ok;
-}
+bool Record_Write(TRecordFile& file, int n) { return WriteInRecord(file, n, 0, file.RecBuf.data(), file.RecLen); }
 
 bool Record_WriteField(TRecordFile& file, int n, int k, const char* text) {
-    if (n < 1 || k < 0 || k >= file.FieldCount) return false;
+    if (k < 0 || k >= file.FieldCount) return false;
     int w = file.FieldWidth[k];
     std::vector<char> bytes(static_cast<size_t>(w));
     CopyField(bytes.data(), text, w);
-    file.Fd = File_OpenReadWrite(file.FileName);
-    if (file.Fd < 0) return false;
-    ++file.Generation;
-    std::int64_t at = Record_Offset(file, n) + file.FieldOffset[k];
-    bool ok = File_Seek(file.Fd, at) == at && File_Write(file.Fd, bytes.data(), w) == w;
-    ok = File_Close(file.Fd) && ok;
-    file.Fd = -1;
-    return ok;
+    return WriteInRecord(file, n, file.FieldOffset[k], bytes.data(), w);
 }
 
 void Record_Count(TRecordFile& file) { Record_CountOrCreate(file, nullptr, 0); }
 
 bool Record_CountOrCreate(TRecordFile& file, const void* data, std::int64_t size) {
+    // A file whose journal cannot be rolled back yet is there, but does not
+    // open: it is neither counted nor created.
+    if (!Journal_Settle(file.FileName)) return false;
     file.Fd = File_OpenRead(file.FileName);
     if (file.Fd >= 0) {
-        file.Count = RecordsIn(file.Fd, file.RecLen);
+        file.Count = RecordsOf(File_Size(file.Fd), file.RecLen);
         File_Close(file.Fd);
         file.Fd = -1;
         return true;
@@ -154,23 +209,27 @@ bool Record_CreateMissing(const char* path, const void* data, std::int64_t size)
 
 bool Record_Scan(TRecordFile& file, int first, int last,
                  const std::function<bool(const char* record, int n)>& visit) {
-    int fd = File_OpenRead(file.FileName);
+    int fd = Record_OpenRead(file);
     if (fd < 0) return false;
-    last = std::min(last, RecordsIn(fd, file.RecLen));
+    const std::int64_t size = File_Size(fd);
+    last = std::min(last, RecordsOf(size, file.RecLen));
     if (first < 1) first = 1;
     int perBlock = static_cast<int>(std::max<std::int64_t>(1, ScanBlockBytes / file.RecLen));
     std::vector<char> block;
     for (int n = first; n <= last;) {
         int count = std::min(perBlock, last - n + 1);
         block.resize(static_cast<size_t>(count) * static_cast<size_t>(file.RecLen));
-        std::int64_t at = static_cast<std::int64_t>(n - 1) * file.RecLen;
-        if (File_Seek(fd, at) != at) break;
-        std::int64_t got = File_Read(fd, block.data(), static_cast<std::int64_t>(block.size()));
-        int whole = got > 0 ? static_cast<int>(got / file.RecLen) : 0;
+        const std::int64_t at = Record_Offset(file, n);
+        // The bytes the file holds of these records (less than all of them
+        // only at its cut-short end); anything less is a failed read.
+        const std::int64_t want = std::min<std::int64_t>(static_cast<std::int64_t>(block.size()), size - at);
+        if (File_Seek(fd, at) != at || File_Read(fd, block.data(), want) != want) break;
+        const std::int64_t lastStart = static_cast<std::int64_t>(count - 1) * file.RecLen;
+        CompleteRecord(block.data() + lastStart, want - lastStart, file.RecLen);
         bool stop = false;
-        for (int i = 0; i < whole && !stop; ++i)
+        for (int i = 0; i < count && !stop; ++i)
             stop = !visit(block.data() + static_cast<size_t>(i) * static_cast<size_t>(file.RecLen), n + i);
-        if (stop || whole < count) break;
+        if (stop) break;
         n += count;
     }
     File_Close(fd);
@@ -187,22 +246,36 @@ bool Record_ScanField(TRecordFile& file, int k, int first, int last,
     if (file.RecLen < 8192)
         return Record_Scan(file, first, last,
                            [&](const char* record, int n) { return visit(record + offset, n); });
-    int fd = File_OpenRead(file.FileName);
+    int fd = Record_OpenRead(file);
     if (fd < 0) return false;
-    last = std::min(last, RecordsIn(fd, file.RecLen));
+    const std::int64_t size = File_Size(fd);
+    const int records = RecordsOf(size, file.RecLen);
+    last = std::min(last, records);
+    // A cut-short last record may lack the field or its end: its piece is
+    // read on its own, the missing bytes blanks.
+    const bool lastCut = records > 0 && Record_Offset(file, records) + offset + width > size;
+    const int batched = lastCut ? std::min(last, records - 1) : last;
     // The pieces come in batches that grow, so that a scan that stops early
     // reads little more than it looks at.
     std::vector<char> pieces;
+    bool stop = false;
     int batch = ScanFirstPieces;
-    for (int n = std::max(first, 1); n <= last; n += batch, batch = std::min(batch * 2, ScanMostPieces)) {
-        const int count = std::min(batch, last - n + 1);
+    first = std::max(first, 1);
+    for (int n = first; n <= batched && !stop; n += batch, batch = std::min(batch * 2, ScanMostPieces)) {
+        const int count = std::min(batch, batched - n + 1);
         pieces.resize(static_cast<size_t>(count) * static_cast<size_t>(width));
         const int got =
             File_ReadPieces(fd, Record_Offset(file, n) + offset, file.RecLen, count, width, pieces.data());
-        bool stop = false;
         for (int i = 0; i < got && !stop; ++i)
             stop = !visit(pieces.data() + static_cast<size_t>(i) * static_cast<size_t>(width), n + i);
-        if (stop || got < count) break;
+        stop = stop || got < count;
+    }
+    if (!stop && lastCut && last == records && first <= last) {
+        const std::int64_t at = Record_Offset(file, last) + offset;
+        const std::int64_t held = std::clamp<std::int64_t>(size - at, 0, width);
+        pieces.assign(static_cast<size_t>(width), ' ');
+        if (held == 0 || (File_Seek(fd, at) == at && File_Read(fd, pieces.data(), held) == held))
+            visit(pieces.data(), last);
     }
     File_Close(fd);
     return true;
@@ -221,13 +294,27 @@ bool Record_ReadFile(const char* path, std::vector<char>& image) {
     return ok;
 }
 
-int Record_BeginRewrite(const char* path) { return File_Create(ScratchPath(path)); }
+bool Record_ReadImage(const TRecordFile& file, std::vector<char>& image) {
+    if (!Journal_Settle(file.FileName) || !Record_ReadFile(file.FileName, image)) return false;
+    const size_t held = image.size() % static_cast<size_t>(file.RecLen);
+    if (held != 0) {
+        image.resize(image.size() - held + static_cast<size_t>(file.RecLen));
+        CompleteRecord(image.data() + image.size() - file.RecLen, static_cast<std::int64_t>(held), file.RecLen);
+    }
+    return true;
+}
+
+std::string Record_ScratchPath(const char* path) { return std::string(path) + ".new"; }
+
+int Record_BeginRewrite(const char* path) {
+    return Journal_Settle(path) ? File_Create(Record_ScratchPath(path)) : -1;
+}
 
 bool Record_EndRewrite(int fd, const char* path, bool ok) {
     if (fd < 0) return false;
     ok = File_Sync(fd) && ok;
     ok = File_Close(fd) && ok;
-    std::string scratch = ScratchPath(path);
+    std::string scratch = Record_ScratchPath(path);
     if (ok && File_Rename(scratch, path)) return true;
     File_Remove(scratch);
     return false;

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 struct TRecordFile {
@@ -39,14 +40,24 @@ void Record_Split(TRecordFile& file);
 // after it up to its width become blanks, so no NUL or stale tail reaches
 // the record.
 void Record_Join(TRecordFile& file);
-// Reads record n (1-based) into RecBuf. A missing or cut-short record, or a
+// A file's last record may be cut short (by a copy or another editor): it
+// still counts as a record, and reads as the bytes it has with the missing
+// ones blanks and a line feed as its last byte. The first write of that
+// record, or of one after it, completes it on disk.
+//
+// Reads record n (1-based) into RecBuf. A record wholly beyond the end, or a
 // file that does not open, leaves RecBuf as it was. Returns whether read.
 bool Record_Read(TRecordFile& file, int n);
 // Writes RecBuf as record n of the existing file. Returns false when the file
-// does not open or the whole record could not be written.
+// does not open or the whole record could not be written; the file then
+// holds what it held before (Record_WriteField likewise): an append is cut
+// back, and bytes written over are put back from their journal
+// (store/Journal.h), at once or, when that fails too, before the file is
+// next opened.
 bool Record_Write(TRecordFile& file, int n);
-// Count := file size / record length; a missing file is created empty. A
-// file that exists but does not open is left alone and the count stays.
+// Count := file size / record length, rounded up; a missing file is created
+// empty. A file that exists but does not open is left alone and the count
+// stays.
 void Record_Count(TRecordFile& file);
 // Sum of a width table (for checking a layout at compile time).
 constexpr int Record_WidthSum(const int* widths, int n) {
@@ -61,6 +72,13 @@ bool Record_CountOrCreate(TRecordFile& file, const void* data, std::int64_t size
 inline std::int64_t Record_Offset(const TRecordFile& file, int n) {
     return static_cast<std::int64_t>(n - 1) * file.RecLen;
 }
+// Opens the file for reading, once a journal still pending for it has been
+// rolled back (-1: it does not open, or the roll-back cannot be done yet).
+int Record_OpenRead(const TRecordFile& file);
+// Reads record n of the open file into record (RecLen bytes), a cut-short
+// last record completed as Record_Read completes it. false, with record
+// changed or not, when the record lies wholly beyond the end or cannot be read.
+bool Record_ReadFrom(int fd, const TRecordFile& file, int n, char* record);
 
 // Writes width bytes of text as field k of record n of the existing file; a
 // NUL in the text and everything after it are written as blanks. Returns
@@ -71,24 +89,29 @@ bool Record_WriteField(TRecordFile& file, int n, int k, const char* text);
 // and written whole.
 bool Record_CreateMissing(const char* path, const void* data, std::int64_t size);
 
-// Reads records first ... last (1-based, cut to the records the file holds)
-// in large blocks and hands each to visit(record bytes, n); visit returns
-// false to stop. Returns false when the file does not open.
+// Reads records first ... last (1-based, cut to the records the file holds,
+// a cut-short last one completed) in large blocks and hands each to
+// visit(record bytes, n); visit returns false to stop. Returns false when the
+// file does not open.
 bool Record_Scan(TRecordFile& file, int first, int last,
                  const std::function<bool(const char* record, int n)>& visit);
-// Like Record_Scan, but reads only the width bytes of field k of each record.
+// Like Record_Scan, but reads only the width bytes of field k of each record
+// (what a cut-short last record lacks of it reads as blanks).
 bool Record_ScanField(TRecordFile& file, int k, int first, int last,
                       const std::function<bool(const char* field, int n)>& visit);
 // Reads the whole file into image. Returns false when it does not open or
 // cannot be read whole.
 bool Record_ReadFile(const char* path, std::vector<char>& image);
+// The same for a record file, its cut-short last record completed in image.
+bool Record_ReadImage(const TRecordFile& file, std::vector<char>& image);
 
 // A whole-file rewrite: the new contents go to a scratch file beside the old
 // one ("Data\Kokyaku.620.new"), which replaces the old file only once it is
-// complete and on disk. Anything that fails leaves the old file as it was.
-// Record_BeginRewrite returns the scratch file's handle (-1: not created);
-// Record_EndRewrite closes it and, when ok, renames it over path; it returns
-// whether path now holds the new contents.
+// complete and on disk. Anything that fails leaves the old file as it was and
+// removes the scratch file. Record_BeginRewrite returns the scratch file's
+// handle (-1: not created); Record_EndRewrite closes it and, when ok, renames
+// it over path; it returns whether path now holds the new contents.
+std::string Record_ScratchPath(const char* path);
 int Record_BeginRewrite(const char* path);
 bool Record_EndRewrite(int fd, const char* path, bool ok);
 // The same for contents already in memory.

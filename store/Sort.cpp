@@ -111,7 +111,7 @@ void Sort_RecordFile(TRecordFile& file, int keyField, int count) {
     if (fd < 0) return;
     File_Close(fd);
     std::vector<char> image;
-    if (!Record_ReadFile(file.FileName, image)) return;
+    if (!Record_ReadImage(file, image)) return;
     const size_t len = static_cast<size_t>(file.RecLen);
     int n = static_cast<int>(std::min<size_t>(static_cast<size_t>(std::max(count, 0)), image.size() / len));
     std::vector<int> order =

@@ -59,7 +59,7 @@ bool Tanni_Save() {
     int fd = File_OpenReadWrite(Tanni_File.FileName);
     if (fd < 0) return false;
     File_Close(fd);
-    if (!Record_ReadFile(Tanni_File.FileName, image)) return false;
+    if (!Record_ReadImage(Tanni_File, image)) return false;
     // Records beyond the 100 entries are kept as they are.
     if (image.size() < static_cast<size_t>(Tanni_Max * Tanni_RecLen)) image.resize(Tanni_Max * Tanni_RecLen);
     for (int i = 0; i < Tanni_Max; ++i) {

@@ -106,6 +106,20 @@ bool THeadlessSession::WriteFile(const std::string& path, const std::string& byt
     return static_cast<bool>(out);
 }
 
+bool THeadlessSession::CopyFile(const std::string& path, std::istream& from) {
+    const fs::path host = HostPath(path);
+    std::error_code ec;
+    fs::create_directories(host.parent_path(), ec);
+    std::ofstream out(host, std::ios::binary | std::ios::trunc);
+    std::vector<char> block(1 << 20);
+    while (out && from) {
+        from.read(block.data(), static_cast<std::streamsize>(block.size()));
+        out.write(block.data(), from.gcount());
+    }
+    out.close();
+    return static_cast<bool>(out) && !from.bad();
+}
+
 std::optional<std::string> THeadlessSession::ReadFile(const std::string& path) const {
     const std::string host = HostPath(path);
     std::error_code ec;

@@ -6,6 +6,7 @@
 // form ("Data\Denpyou.620", '/' works too), relative to the program folder.
 #pragma once
 
+#include <istream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,9 @@ public:
     void RemoveDataFolder();
     // Writes a file (parent folders are made); false when that fails.
     bool WriteFile(const std::string& path, const std::string& bytes);
+    // The same with what the stream holds, copied a block at a time, so that
+    // a file of any size is copied in little memory.
+    bool CopyFile(const std::string& path, std::istream& from);
     // The bytes of a file; nullopt when it is missing or unreadable.
     std::optional<std::string> ReadFile(const std::string& path) const;
     bool FileExists(const std::string& path) const;

@@ -289,9 +289,12 @@ TResult File(TRun& run, TArgs& args) {
         for (char& c : source)
             if (c == '\\') c = '/';
         if (source.empty() || source[0] != '/') source = run.SourceDir + source;
+        args.End();
+        // Block by block: a source may be far larger than memory allows.
         std::ifstream in(source, std::ios::binary);
         if (!in) Wrong("cannot read " + source);
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (!run.Session.CopyFile(path, in)) Wrong("cannot write the file");
+        return {};
     } else {
         Error("expected hex, text or copy");
     }

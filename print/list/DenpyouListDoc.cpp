@@ -1,7 +1,6 @@
 #include "print/list/DenpyouListDoc.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -33,19 +32,22 @@ void TListDoc::Clear() {
 }
 
 TListFile::TListFile() {
-    fd_ = File_OpenRead(Denpyou_File.FileName);
-    if (fd_ < 0) return;
-    const std::int64_t records = File_Size(fd_) / Denpyou_RecLen;
-    whole_ = records > INT_MAX ? INT_MAX : static_cast<int>(records);
+    fd_ = Record_OpenRead(Denpyou_File);
+    if (fd_ >= 0) size_ = std::max<std::int64_t>(File_Size(fd_), 0);
 }
 
 TListFile::~TListFile() {
     if (fd_ >= 0) File_Close(fd_);
 }
 
+// A cut-short last record reads as the bytes it has, the missing ones blank,
+// as the record files read it; a record wholly beyond the end is not read.
 bool TListFile::ReadPiece(int n, int field, char* out, int bytes) {
-    return n >= 1 && n <= whole_ &&
-           File_ReadPieces(fd_, Record_Offset(Denpyou_File, n) + OffsetOf(field), 0, 1, bytes, out) == 1;
+    if (fd_ < 0 || n < 1 || Record_Offset(Denpyou_File, n) >= size_) return false;
+    const std::int64_t at = Record_Offset(Denpyou_File, n) + OffsetOf(field);
+    const int held = static_cast<int>(std::clamp<std::int64_t>(size_ - at, 0, bytes));
+    std::memset(out + held, ' ', static_cast<size_t>(bytes - held));
+    return held == 0 || File_ReadPieces(fd_, at, 0, 1, held, out) == 1;
 }
 
 bool TListFile::ReadTail(int n, TListDoc& doc) {
@@ -66,16 +68,24 @@ void TListFile::ScanHeads(int first, int last, const std::function<bool(int n, T
     constexpr int Batch = 256;
     constexpr int Bytes = sizeof TListDoc::Head;
     std::vector<char> heads(static_cast<size_t>(Batch) * Bytes);
+    // Records whose header lies whole in the file are read in batches; the
+    // rest one by one (a cut-short last record, those beyond the end).
+    const std::int64_t wholeHeads = size_ < Bytes ? 0 : (size_ - Bytes) / Denpyou_RecLen + 1;
     TListDoc doc;
     for (int n = std::max(first, 1); n <= last;) {
         const int count = std::min(Batch, last - n + 1);
-        const int readable = std::clamp(whole_ - n + 1, 0, count);
-        const int got = readable == 0 ? 0
-                                       : File_ReadPieces(fd_, Record_Offset(Denpyou_File, n) + OffsetOf(TListDoc::HeadFirst),
-                                                         Denpyou_RecLen, readable, Bytes, heads.data());
-        // Past the read pieces: one that failed (the scan goes on after it),
-        // or the records beyond the end of the file.
-        const int visited = got < readable ? got + 1 : count;
+        const int readable = static_cast<int>(std::clamp<std::int64_t>(wholeHeads - n + 1, 0, count));
+        if (readable == 0) {
+            doc.Clear();
+            ReadPiece(n, TListDoc::HeadFirst, doc.Head, Bytes);
+            if (!visit(n++, doc)) return;
+            continue;
+        }
+        const int got = File_ReadPieces(fd_, Record_Offset(Denpyou_File, n) + OffsetOf(TListDoc::HeadFirst),
+                                        Denpyou_RecLen, readable, Bytes, heads.data());
+        // A piece that could not be read is visited blank and the scan goes
+        // on after it.
+        const int visited = got < readable ? got + 1 : readable;
         for (int i = 0; i < visited; ++i) {
             doc.Clear();
             if (i < got) std::memcpy(doc.Head, heads.data() + static_cast<size_t>(i) * Bytes, Bytes);

@@ -28,8 +28,9 @@ struct TListDoc {
     char Tail[24];
 };
 
-// The document file, open for one search, page or print. A record that does
-// not lie whole in the file, or that cannot be read, reads blank.
+// The document file, open for one search, page or print. A record beyond
+// the end of the file, or one that cannot be read, reads blank; a cut-short
+// last record reads as the bytes it has, the missing ones blank.
 class TListFile {
 public:
     TListFile();
@@ -51,7 +52,7 @@ private:
     bool ReadPiece(int n, int field, char* out, int bytes);
 
     int fd_ = -1;
-    int whole_ = 0;  // records that lie whole in the file
+    std::int64_t size_ = 0;
 };
 
 // The era year of a stored date (Western year and month fields) in exactly

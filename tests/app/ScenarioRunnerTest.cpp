@@ -3,6 +3,10 @@
 // runner's conversions independently of the runner's own expectations.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -412,6 +416,44 @@ today 2025-13-01 00:00:00
     out.str("");
     Scenario_Run("nodata\nexpect nofile Data\n", "n.txt", "", out);
     EXPECT_EQ(Lines(out.str()), (std::vector<std::string>{"n.txt: the script never runs start", "1 passed, 1 failed"}));
+}
+
+// A copied file of hundreds of megabytes needs only a small, fixed amount of
+// memory: the runner, in a child process whose address space may grow by
+// far less than the file, copies a sparse source whole. (The size is checked
+// outside the script: `expect file` reads the whole file.)
+TEST(ScenarioRunner, CopiesAFileFarLargerThanItsMemoryInBlocks) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's shadow memory does not fit under an address-space limit";
+#endif
+    constexpr std::int64_t Size = std::int64_t{256} << 20, Headroom = std::int64_t{64} << 20;
+    std::string dir = (std::filesystem::temp_directory_path() / "syori-copy-XXXXXX").string();
+    ASSERT_NE(mkdtemp(dir.data()), nullptr);
+    { std::ofstream(dir + "/big.bin", std::ios::binary); }
+    std::filesystem::resize_file(dir + "/big.bin", static_cast<std::uintmax_t>(Size));
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t limit = static_cast<rlim_t>(pages * sysconf(_SC_PAGESIZE) + Headroom);
+        const rlimit as{limit, limit};
+        if (setrlimit(RLIMIT_AS, &as) != 0) _exit(2);
+        THeadlessSession session;
+        if (!session.Start()) _exit(3);
+        std::ostringstream out;
+        const auto r = Scenario_Run("file Data\\Big.bin copy big.bin\n", "c.txt", dir + "/", session, out);
+        std::error_code ec;
+        const auto copied = std::filesystem::file_size(session.HostPath("Data\\Big.bin"), ec);
+        const bool whole = r.Failed == 0 && !ec && copied == static_cast<std::uintmax_t>(Size);
+        std::filesystem::remove_all(session.Folder(), ec);  // _exit skips the session's own clean-up
+        _exit(whole ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    std::filesystem::remove_all(dir);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
 }
 
 // Many sessions in one process: each starts as if the program were new,

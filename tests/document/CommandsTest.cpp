@@ -17,6 +17,7 @@
 #include "document/Display.h"
 #include "document/Document.h"
 #include "editor/Grid.h"
+#include "platform/FileFault.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Str.h"
@@ -219,18 +220,15 @@ TEST_F(DocCommandsTest, StoringADeletedDocumentKeepsItDeleted) {
     EXPECT_EQ(At(1, 0, 1), "0");
 }
 
-// The file cannot take the record: a folder in its place, or a device that
-// is always full (which also stops root).
+// The file cannot take the record: a folder in its place, or a full disk.
 TEST(DocStoreFailure, AFailedWriteKeepsTheDocumentInTheEditor) {
     for (const bool folder : {true, false}) {
-        SCOPED_TRACE(folder ? "folder" : "full device");
+        SCOPED_TRACE(folder ? "folder" : "full disk");
         THeadlessSession session;
         const std::string path = session.Folder() + "Data/Denpyou.620";
-        if (folder)
-            std::filesystem::create_directory(path);
-        else
-            std::filesystem::create_symlink("/dev/full", path);
+        if (folder) std::filesystem::create_directory(path);
         ASSERT_TRUE(session.Start());
+        if (!folder) FileFault_DiskFull(0);
         const int lastNo = Denpyou_LastNo, count = Denpyou_Count;
         Str_Pad("山田電気", Denpyou_Field[2], 40, 0);
         session.ControlAs<TEdit>("Edit_DenpKokyakuName_1")->SetText("山田電気");
@@ -315,7 +313,7 @@ TEST_F(DocCommandsTest, AStepToARecordThatCannotBeReadLeavesTheEditorAlone) {
     Start(StoredDoc(1, "A社") + StoredDoc(2, "B社"));
     Before();
     ASSERT_EQ(Denpyou_CurRec, 2);
-    std::filesystem::resize_file(Session.HostPath(DenpyouPath), RecLen / 2);  // cut short behind our back
+    FileFault_Plan(TFileOp::Read, 1);  // the record's read fails
     Before();
     EXPECT_EQ(Denpyou_CurRec, 2);
     EXPECT_EQ(Text("Edit_DenpKokyakuName_1"), "B社");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
@@ -102,10 +103,33 @@ TEST(Files, OffsetsBeyondFourGigabytes) {
 }
 
 TEST(Files, AWriteThatCannotCompleteReportsTheShortCount) {
-    int fd = File_OpenReadWrite("/dev/full");
+    int fd = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
     ASSERT_GE(fd, 0);
     EXPECT_LT(File_Write(fd, "abc", 3), 3);
     File_Close(fd);
+}
+
+// Only regular files open: a FIFO (which would block an ordinary open), a
+// folder or a device fails at once, and nothing is created or renamed over it.
+TEST(Files, OnlyRegularFilesOpen) {
+    TestFolder folder;
+    ASSERT_EQ(mkfifo(folder.Path("Data/fifo").c_str(), 0600), 0);
+    folder.MakeDir("Data/dir");
+    ASSERT_EQ(symlink("/dev/null", folder.Path("Data/device").c_str()), 0);
+    folder.Write("Data/file", "new");
+    alarm(30);  // an open that waits on the FIFO ends the test here
+    for (const char* path : {"Data\\fifo", "Data\\dir", "Data\\device"}) {
+        SCOPED_TRACE(path);
+        EXPECT_LT(File_OpenRead(path), 0);
+        EXPECT_LT(File_OpenReadWrite(path), 0);
+        EXPECT_LT(File_Create(path), 0);
+        EXPECT_FALSE(File_Rename("Data\\file", path));
+    }
+    alarm(0);
+    struct stat st;
+    ASSERT_EQ(lstat(folder.Path("Data/fifo").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(folder.Read("Data/file"), "new");
 }
 
 TEST(Files, RenameReplacesAndRemoveDeletes) {

@@ -145,13 +145,14 @@ TEST_F(ListTest, ARowIsReadForTheEditorOnlyWhenItsDocumentIsReadWhole) {
     DenpyouList_Top = 2;
     EXPECT_EQ(DenpyouList_ReadSlip(1), 0);
     DenpyouList_Top = 0;
-    // A failed read, a short one, and a record cut short since the search.
+    // A failed read, a short one, and a record gone from the file since the
+    // search.
     FileFault_Plan(TFileOp::Read, 1);
     EXPECT_EQ(DenpyouList_ReadSlip(0), 0);
     FileFault_Plan(TFileOp::Read, 1, 22999);
     EXPECT_EQ(DenpyouList_ReadSlip(0), 0);
     const std::string file = *Session.ReadFile("Data\\Denpyou.620");
-    ASSERT_TRUE(Session.WriteFile("Data\\Denpyou.620", file.substr(0, file.size() - 10)));
+    ASSERT_TRUE(Session.WriteFile("Data\\Denpyou.620", file.substr(0, 2 * Denpyou_RecLen)));
     EXPECT_EQ(DenpyouList_ReadSlip(2), 0);
     EXPECT_EQ(EditorDocument(), editor);
     EXPECT_EQ(DenpyouList_ReadSlip(0), 1);

@@ -2,8 +2,6 @@
 // write result and the purge of deleted documents.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -61,11 +59,20 @@ protected:
     TestFolder folder;
 };
 
-TEST_F(Documents, CountIgnoresATrailingPartialRecord) {
+TEST_F(Documents, CountIncludesACutShortLastRecord) {
     Open(Doc('1', 1) + Doc('1', 2));
     EXPECT_EQ(Denpyou_Count, 2);
     Open(Doc('1', 1) + Doc('1', 2) + Blanks(100));
+    EXPECT_EQ(Denpyou_Count, 3);
+    // Its fields read as far as it holds them, the rest as blanks.
+    Open(Doc('1', 1) + Doc('1', 7, "1985").substr(0, 300));
+    EXPECT_EQ(Seiri_Mode, 1);
+    EXPECT_EQ(Denpyou_FindRecordByNo("7"), 2);
+    Open(Doc('1', 1, "1985") + Doc('1', 7).substr(0, 5));
     EXPECT_EQ(Denpyou_Count, 2);
+    EXPECT_EQ(Seiri_Mode, 1);
+    EXPECT_EQ(Denpyou_FindRecordByNo("7"), 0);
+    EXPECT_EQ(Buffer(), Doc('1', 7).substr(0, 5) + Rec(Denpyou_RecLen - 5));
 }
 
 TEST_F(Documents, TheThresholdIsAlwaysFortyYears) {
@@ -102,7 +109,7 @@ TEST_F(Documents, MoreThanThirtyThousandDocumentsCallForATidyUp) {
 
 // The tidy-up state after a store follows from the creation years kept since
 // the last count: the file is not read again, however far into it the old
-// document lies.
+// document lies (a rewrite reads only the record it keeps in its journal).
 TEST_F(Documents, AStoreKeepsTheTidyUpStateWithoutReadingTheFile) {
     Open(Recs(300, [](int i) { return Doc('1', i + 1, i == 289 ? "1980" : "2024"); }));
     ASSERT_EQ(Seiri_Mode, 1);
@@ -110,19 +117,20 @@ TEST_F(Documents, AStoreKeepsTheTidyUpStateWithoutReadingTheFile) {
         int Record;
         const char* Year;
         int Mode;
+        int Reads;
     } stores[] = {
-        {301, "2025", 1},  // a new document
-        {12, "2025", 1},   // a young one rewritten
-        {290, "2020", 0},  // the old one made young
-        {302, "1970", 1},  // an old date typed into a new document
-        {302, "    ", 0},  // and taken out again
+        {301, "2025", 1, 0},  // a new document
+        {12, "2025", 1, 1},   // a young one rewritten
+        {290, "2020", 0, 1},  // the old one made young
+        {302, "1970", 1, 0},  // an old date typed into a new document
+        {302, "    ", 0, 1},  // and taken out again
     };
     for (const auto& s : stores) {
         SCOPED_TRACE(s.Record);
         FileFault_Reset();
         Store(s.Record, s.Year);
         EXPECT_EQ(Seiri_Mode, s.Mode);
-        EXPECT_EQ(FileFault_Count(TFileOp::Read), 0);
+        EXPECT_EQ(FileFault_Count(TFileOp::Read), s.Reads);
     }
 
     // Past 30000 documents the count alone decides.
@@ -188,9 +196,11 @@ TEST_F(Documents, WriteReportsAMissingFileAndAShortWrite) {
     folder.Remove("Data/Denpyou.620");
     EXPECT_FALSE(Denpyou_WriteRecord(1));
     EXPECT_FALSE(folder.Exists("Data/Denpyou.620"));
-    // A device that takes no byte: the write is short.
-    ASSERT_EQ(symlink("/dev/full", folder.Path("Data/Denpyou.620").c_str()), 0);
-    EXPECT_FALSE(Denpyou_WriteRecord(1));
+    // A write that comes up short.
+    folder.Write("Data/Denpyou.620", Doc('1', 1));
+    FileFault_Plan(TFileOp::Write, 1, 100);
+    EXPECT_FALSE(Denpyou_WriteRecord(2));
+    EXPECT_EQ(folder.Read("Data/Denpyou.620"), Doc('1', 1));  // the append is cut back
 }
 
 TEST_F(Documents, PurgeKeepsTheOtherDocumentsInOrder) {
@@ -226,6 +236,26 @@ TEST_F(Documents, APurgeThatFailsLeavesTheFileWhole) {
     Denpyou_PurgeDeleted();
     EXPECT_EQ(folder.Read("Data/Denpyou.620"), file);
     EXPECT_FALSE(folder.Exists("Data/Denpyou.620.new"));
+}
+
+// A purge cut off by a failing disk at any of its writes: the document file
+// and the copy of the last purge stay as they were, and no scratch file is
+// left behind.
+TEST_F(Documents, AFailedPurgeLeavesNoPartialCopy) {
+    const std::string file = Doc('1', 1) + Doc('0', 2) + Doc('2', 3);
+    for (int nth : {1, 2}) {
+        SCOPED_TRACE(nth);
+        Open(file);
+        folder.Write("Data/Denpyou.del", "the copy of the last purge");
+        FileFault_Plan(TFileOp::Write, nth, 1000);
+        Denpyou_PurgeDeleted();
+        EXPECT_EQ(folder.Read("Data/Denpyou.620"), file);
+        EXPECT_EQ(folder.Read("Data/Denpyou.del"), "the copy of the last purge");
+        EXPECT_EQ(folder.List("Data"), (std::vector<std::string>{"Denpyou.620", "Denpyou.del",
+                                                                 "Hinsyu.620", "Jisya.620", "Kokyaku.620",
+                                                                 "Syouhin.620", "Tanni.620"}));
+        FileFault_Reset();
+    }
 }
 
 }  // namespace

@@ -34,10 +34,11 @@ TEST_F(Units, CountIsTheLastEntryInUsePlusOne) {
     EXPECT_EQ(Tanni_Count, 50);
     EXPECT_STREQ(Tanni_List[49], "本    ");
     EXPECT_STREQ(Tanni_List[0], "      ");
-    // Records the file does not hold whole stay blank.
+    // A cut-short last record is a unit too; the entries after it are blank.
     Load(Unit("m") + "kg");
-    EXPECT_EQ(Tanni_Count, 1);
-    EXPECT_STREQ(Tanni_List[1], "      ");
+    EXPECT_EQ(Tanni_Count, 2);
+    EXPECT_STREQ(Tanni_List[1], "kg    ");
+    EXPECT_STREQ(Tanni_List[2], "      ");
 }
 
 TEST_F(Units, AddTakesTheFirstFreeEntry) {

@@ -58,17 +58,26 @@ TEST_F(RecordFile, SplitEndsAFieldAtANul) {
     EXPECT_EQ(Buf(Small), "A  defg \n");
 }
 
-TEST_F(RecordFile, ReadLeavesTheBufferUnlessTheWholeRecordIsThere) {
-    folder.Write("Data/Small.rec", std::string("AAA1111 \nBBB2222 \nCCC3"));  // 2 records and a cut one
-    EXPECT_TRUE(Record_Read(Small, 2));
-    EXPECT_EQ(Buf(Small), "BBB2222 \n");
-    EXPECT_FALSE(Record_Read(Small, 3));  // cut short
-    EXPECT_EQ(Buf(Small), "BBB2222 \n");
-    EXPECT_FALSE(Record_Read(Small, 5));  // beyond the end
-    EXPECT_EQ(Buf(Small), "BBB2222 \n");
+// A cut-short last record reads as its bytes, blanks and a line feed; only a
+// record wholly beyond the end (or a file that does not open) leaves the
+// buffer as it was.
+TEST_F(RecordFile, ACutShortLastRecordReadsCompleted) {
+    const struct {
+        const char* tail;  // what the file holds of record 3
+        const char* read;
+    } cases[] = {{"CCC3", "CCC3    \n"}, {"CCC3333 ", "CCC3333 \n"}, {"C", "C       \n"}};
+    for (const auto& c : cases) {
+        folder.Write("Data/Small.rec", std::string("AAA1111 \nBBB2222 \n") + c.tail);
+        EXPECT_TRUE(Record_Read(Small, 3)) << c.tail;
+        EXPECT_EQ(Buf(Small), c.read);
+        Record_Count(Small);
+        EXPECT_EQ(Small.Count, 3);
+    }
+    EXPECT_FALSE(Record_Read(Small, 4));  // beyond the end
+    EXPECT_EQ(Buf(Small), "C       \n");
     folder.Remove("Data/Small.rec");
     EXPECT_FALSE(Record_Read(Small, 1));
-    EXPECT_EQ(Buf(Small), "BBB2222 \n");
+    EXPECT_EQ(Buf(Small), "C       \n");
 }
 
 TEST_F(RecordFile, WriteInPlaceAndAppendButNeverCreate) {
@@ -79,6 +88,45 @@ TEST_F(RecordFile, WriteInPlaceAndAppendButNeverCreate) {
     EXPECT_TRUE(Record_Write(Small, 1));
     EXPECT_TRUE(Record_Write(Small, 3));  // count + 1 appends
     EXPECT_EQ(folder.Read("Data/Small.rec"), "XYZ9999 \nBBB2222 \nXYZ9999 \n");
+}
+
+// The first write of a cut-short last record, or of one after it, completes
+// it on disk: no hole, no NUL, and its loaded bytes stay.
+TEST_F(RecordFile, WritesCompleteACutShortLastRecord) {
+    const std::string stored = "AAA1111 \nBBB2222 \n", cut = "CCC3";
+    const struct {
+        const char* what;
+        int record, field;  // field -1: the whole record
+        const char* after;  // what follows the two whole records
+    } cases[] = {
+        {"rewrite of the cut record", 3, -1, "XYZ9999 \n"},
+        {"append after it", 4, -1, "CCC3    \nXYZ9999 \n"},
+        {"write past a gap", 5, -1, "CCC3    \n        \nXYZ9999 \n"},
+        {"field of the cut record", 3, 0, "xyz3    \n"},
+        {"field of an earlier record", 1, 1, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        folder.Write("Data/Small.rec", stored + cut);
+        std::memcpy(Small.RecBuf.data(), "XYZ9999 \n", 9);
+        EXPECT_TRUE(c.field < 0 ? Record_Write(Small, c.record) : Record_WriteField(Small, c.record, c.field, "xyz"));
+        if (c.after)
+            EXPECT_EQ(folder.Read("Data/Small.rec"), stored + c.after);
+        else
+            EXPECT_EQ(folder.Read("Data/Small.rec"), "AAAxyz  \nBBB2222 \n" + cut);
+    }
+}
+
+// An append that fails at any of its writes leaves the file as it was.
+TEST_F(RecordFile, AFailedAppendIsCutBack) {
+    const std::string file = "AAA1111 \nCCC3";
+    for (int nth : {1, 2}) {
+        folder.Write("Data/Small.rec", file);
+        FileFault_Plan(TFileOp::Write, nth, 3);
+        EXPECT_FALSE(Record_Write(Small, 3)) << nth;
+        EXPECT_EQ(folder.Read("Data/Small.rec"), file) << nth;
+        FileFault_Reset();
+    }
 }
 
 TEST_F(RecordFile, WriteFieldBlanksFromTheFirstNul) {
@@ -94,7 +142,7 @@ TEST_F(RecordFile, WriteFieldBlanksFromTheFirstNul) {
 TEST_F(RecordFile, CountCreatesOnlyAMissingFile) {
     folder.Write("Data/Small.rec", std::string(18 + 5, 'x'));
     Record_Count(Small);
-    EXPECT_EQ(Small.Count, 2);  // a trailing partial record is not counted
+    EXPECT_EQ(Small.Count, 3);  // a cut-short last record counts
     folder.Remove("Data/Small.rec");
     Small.Count = 7;
     Record_Count(Small);
@@ -109,7 +157,7 @@ TEST_F(RecordFile, ScansVisitWholeRecordsInOrderAndStop) {
         seen += std::to_string(n) + std::string(r, 3);
         return true;
     }));
-    EXPECT_EQ(seen, "1AAA2BBB3CCC");
+    EXPECT_EQ(seen, "1AAA2BBB3CCC4DD ");
     seen.clear();
     Record_ScanField(Small, 1, 2, 100, [&](const char* f, int n) {
         seen += std::string(f, 4);

@@ -1,0 +1,32 @@
+#include "store/Recovery.h"
+
+#include "platform/File.h"
+#include "store/Denpyou.h"
+#include "store/Hinsyu.h"
+#include "store/Jisya.h"
+#include "store/Journal.h"
+#include "store/Kokyaku.h"
+#include "store/Syouhin.h"
+#include "store/Tanni.h"
+
+namespace {
+
+// The data files, which are written record by record (journaled) and
+// rewritten whole through a scratch file.
+const TRecordFile* const DataFiles[] = {&Denpyou_File, &Kokyaku_File, &Hinsyu_File,
+                                        &Syouhin_File, &Tanni_File,   &Jisya_File};
+
+}  // namespace
+
+void Recovery_RollBackJournals() {
+    for (const TRecordFile* file : DataFiles) Journal_RollBack(file->FileName);
+}
+
+void Recovery_RemoveScratchFiles() {
+    auto removeScratch = [](const char* path) {
+        const std::string scratch = Record_ScratchPath(path);
+        if (File_Exists(scratch)) File_Remove(scratch);
+    };
+    for (const TRecordFile* file : DataFiles) removeScratch(file->FileName);
+    removeScratch(Denpyou_ScratchName);
+}

@@ -14,7 +14,7 @@ export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
 
 # Unoptimised: it builds in less time than it would save in the runs. Only
-# what the tests run is built (not the program itself or the benchmarks).
+# the programs the tests run are built (not the program itself or the benchmarks).
 cmake -S "$here" -B "$asan" -DCMAKE_BUILD_TYPE=Debug -DSYORI_SANITIZE=ON >/dev/null
-cmake --build "$asan" -j"$(nproc)" --target syori_tests syori_qt_tests scenario
+cmake --build "$asan" -j"$(nproc)" --target test_programs
 ctest --test-dir "$asan" --output-on-failure -j"$(nproc)"

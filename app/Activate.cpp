@@ -3,10 +3,11 @@
 // another program) leave the screen and the focus as they are.
 #include <string>
 
-#include "app/CommandBar.h"
+#include "ui/CommandBar.h"
 #include "app/Job.h"
 #include "app/Shell.h"
 #include "app/Syori_01.h"
+#include "ui/Ui.h"
 
 namespace {
 bool Form_Activated = false;

@@ -1,12 +1,13 @@
 // The dispatch of the function keys by screen and open chooser. Each command
 // runs the first branch that matches; branches whose operation belongs to a
 // screen or chooser not built yet do nothing until it is.
-#include "app/Commands.h"
+#include "ui/Commands.h"
 
-#include "app/CommandBar.h"
-#include "app/Focus.h"
+#include "ui/CommandBar.h"
+#include "ui/Focus.h"
 #include "app/Job.h"
 #include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "document/Commands.h"
 #include "document/Document.h"
 #include "editor/Grid.h"

@@ -4,11 +4,12 @@
 #include <cstring>
 #include <string>
 
-#include "app/Build.h"
-#include "app/CommandBar.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 #include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "document/Number.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"

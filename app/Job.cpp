@@ -3,9 +3,10 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "app/Build.h"
-#include "app/CommandBar.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
 #include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "print/DenpyouList.h"
 #include "print/list/DenpyouListPage.h"
 #include "print/list/DenpyouListSearch.h"

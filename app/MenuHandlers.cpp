@@ -2,14 +2,15 @@
 
 #include <string>
 
-#include "app/Build.h"
-#include "app/CommandBar.h"
-#include "app/Commands.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Commands.h"
 #include "app/Exit.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 #include "app/Job.h"
 #include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "masters/units/TanniList.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "app/Shell.h"
 
-#include "app/Build.h"
+#include "ui/Build.h"
 #include "app/Exit.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 #include "app/Job.h"
 #include "app/MenuHandlers.h"
 #include "masters/customers/KokyakuChanged.h"

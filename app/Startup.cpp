@@ -6,12 +6,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/CommandBar.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
+#include "ui/CommandBar.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 #include "app/KidouLock.h"
 #include "app/Layout.h"
 #include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "app/Today.h"
 #include "document/Calc.h"
 #include "document/Display.h"

@@ -1,7 +1,7 @@
 #include "app/Syori_01.h"
 
-#include "app/Build.h"
-#include "app/CommandBar.h"
+#include "app/MenuControls.h"
+#include "app/FocusTable.h"
 #include "app/Layout.h"
 #include "document/Commands.h"
 #include "app/Shell.h"
@@ -15,6 +15,10 @@
 #include "print/PrintView.h"
 #include "settings/BackupScreen.h"
 #include "settings/Jisya.h"
+#include "ui/Build.h"
+#include "ui/Ui.h"
+
+TForm_Syori_01* Form_Syori_01 = nullptr;
 
 TForm_Syori_01::TForm_Syori_01() {
     Caption = "見積・請求書作成";
@@ -36,4 +40,13 @@ TForm_Syori_01::TForm_Syori_01() {
     Editor_BindHandlers(*this);
     Denpyou_BindCommands(*this);
     ValueCells_BindHandlers(*this);
+    Focus_SetTable(Focus_CodeTable.data(), Focus_CodeCount);
+    Form_Syori_01 = this;
+    Ui_SetForm(this);
+}
+
+TForm_Syori_01::~TForm_Syori_01() {
+    if (Form_Syori_01 != this) return;
+    Form_Syori_01 = nullptr;
+    Ui_SetForm(nullptr);
 }

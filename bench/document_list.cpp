@@ -21,6 +21,7 @@
 #include <string>
 
 #include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "bench/BenchIo.h"
 #include "platform/Clock.h"
 #include "platform/Printer.h"
@@ -160,7 +161,6 @@ int main() {
     TCountingPrinter printer;
     TPrinter* previous = Printer_Install(&printer);
     auto form = std::make_unique<TForm_Syori_01>();
-    Form_Syori_01 = form.get();
     form->FormCreate();
     form->FormActivate();
     ListData_MakeControls(*form);
@@ -195,7 +195,6 @@ int main() {
     Measure("a page of nine rows", [] { DenpyouSubList_ShowPage(); });
     Measure("print the list of all hits", [] { DenpyouList_Print(); });
     std::printf("  (the print: %d pages, %d texts)\n", printer.Pages, printer.Texts);
-    Form_Syori_01 = nullptr;
     form.reset();
     Printer_Install(previous);
     return 0;

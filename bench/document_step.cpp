@@ -116,7 +116,6 @@ void Run(const TSetup& setup) {
     TestFolder folder;
     WriteFiles(folder, setup);
     auto form = std::make_unique<TForm_Syori_01>();
-    Form_Syori_01 = form.get();
     const double t = Now();
     form->FormCreate();
     form->FormActivate();
@@ -139,7 +138,6 @@ void Run(const TSetup& setup) {
                     Denpyou_Open();
                     return Now() - s;
                 }());
-    Form_Syori_01 = nullptr;
 }
 
 }  // namespace

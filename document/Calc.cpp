@@ -5,8 +5,8 @@
 #include <initializer_list>
 #include <limits>
 
-#include "app/Build.h"
-#include "app/Syori_01.h"
+#include "ui/Build.h"
+#include "ui/Ui.h"
 #include "document/Number.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"

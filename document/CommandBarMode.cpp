@@ -1,8 +1,8 @@
 // The function-key bar while a detail cell has the focus.
 #include <string>
 
-#include "app/CommandBar.h"
-#include "app/Syori_01.h"
+#include "ui/CommandBar.h"
+#include "ui/Ui.h"
 #include "document/Display.h"
 #include "store/Denpyou.h"
 

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "app/CommandBar.h"
-#include "app/Commands.h"
+#include "ui/CommandBar.h"
+#include "ui/Commands.h"
 #include "app/Job.h"
-#include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "document/Calc.h"
 #include "document/Display.h"
 #include "document/Document.h"

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/Build.h"
-#include "app/Syori_01.h"
-#include "app/Today.h"
+#include "ui/Build.h"
+#include "ui/Ui.h"
+#include "store/Today.h"
 #include "document/Calc.h"
 #include "document/Number.h"
 #include "editor/Controls.h"

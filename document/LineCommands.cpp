@@ -2,10 +2,10 @@
 // window by half a page.
 #include <cstring>
 
-#include "app/CommandBar.h"
-#include "app/Build.h"
-#include "app/Job.h"
-#include "app/Syori_01.h"
+#include "ui/CommandBar.h"
+#include "ui/Build.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 #include "document/Calc.h"
 #include "document/Commands.h"
 #include "document/Display.h"

@@ -1,6 +1,6 @@
 #include "editor/Bind.h"
 
-#include "app/Build.h"
+#include "ui/Build.h"
 #include "editor/Controls.h"
 #include "editor/Grid.h"
 #include "editor/Header.h"

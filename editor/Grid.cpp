@@ -3,11 +3,11 @@
 #include <cstring>
 #include <vector>
 
-#include "app/Build.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "app/Job.h"
-#include "app/Syori_01.h"
+#include "ui/Build.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 #include "document/Calc.h"
 #include "document/Display.h"
 #include "document/Number.h"
@@ -108,14 +108,14 @@ void Grid_FrameMark(TShape* frame) {
     if (!frame || (frame->Pen.Color == clRed && frame->Pen.Width == 2)) return;
     frame->Pen.Color = clRed;
     frame->Pen.Width = 2;
-    if (Form_Syori_01) Form_Syori_01->Invalidate();
+    Ui_Invalidate();
 }
 
 void Grid_FrameRest(TShape* frame, TColor color) {
     if (!frame || (frame->Pen.Color == color && frame->Pen.Width == 1)) return;
     frame->Pen.Color = color;
     frame->Pen.Width = 1;
-    if (Form_Syori_01) Form_Syori_01->Invalidate();
+    Ui_Invalidate();
 }
 
 void Grid_TrimEdit(TEdit* edit, int width) {

@@ -3,12 +3,12 @@
 #include <cstring>
 #include <string>
 
-#include "app/Commands.h"
+#include "ui/Commands.h"
 #include "app/Exit.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "app/Job.h"
-#include "app/Syori_01.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 #include "document/Number.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"

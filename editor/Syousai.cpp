@@ -1,9 +1,9 @@
 #include "editor/Syousai.h"
 
-#include "app/Commands.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "app/Syori_01.h"
+#include "ui/Commands.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Ui.h"
 #include "document/Display.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
@@ -82,7 +82,7 @@ void Edit_DenpSyousai_Enter(int row) {
             const int top = SyouhinChoose_TopForRow(row);
             if (chooser->Top != top) {
                 chooser->Top = top;
-                if (Form_Syori_01) Form_Syori_01->Invalidate();
+                Ui_Invalidate();
             }
         }
     }

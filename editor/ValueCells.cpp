@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/Build.h"
-#include "app/Commands.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "app/Job.h"
-#include "app/Syori_01.h"
+#include "ui/Build.h"
+#include "ui/Commands.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 #include "document/Display.h"
 #include "document/Number.h"
 #include "editor/Controls.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "document/Number.h"
 #include "store/Denpyou.h"
 #include "store/Kokyaku.h"

@@ -1,6 +1,6 @@
 #include "print/PrintView.h"
 
-#include "app/Build.h"
+#include "ui/Build.h"
 
 void PrintView_CreateControls(TForm& form) {
     // The print date: era year, month, day.

@@ -1,6 +1,6 @@
 #include "settings/BackupScreen.h"
 
-#include "app/Build.h"
+#include "ui/Build.h"
 
 char BackUp_Folder[256] = {};
 char LastExecDay_FileName[16] = {};

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "store/Jisya.h"
 #include "store/Str.h"
 

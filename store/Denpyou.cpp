@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/Syori_01.h"
-#include "app/Today.h"
+#include "ui/Ui.h"
+#include "store/Today.h"
 #include "platform/File.h"
 #include "store/DenpyouYears.h"
 #include "store/Jisya.h"

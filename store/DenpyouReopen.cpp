@@ -4,7 +4,7 @@
 // the years kept by the last count and the document just written.
 #include "store/DenpyouReopen.h"
 
-#include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "store/Denpyou.h"
 #include "store/DenpyouYears.h"
 

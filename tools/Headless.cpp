@@ -63,7 +63,6 @@ THeadlessSession::THeadlessSession(bool withData) : folder_(MakeFolder()) {
 }
 
 THeadlessSession::~THeadlessSession() {
-    if (form_ && Form_Syori_01 == form_.get()) Form_Syori_01 = nullptr;
     form_.reset();
     Printer_Install(previousPrinter_);
     FileFault_Reset();
@@ -153,7 +152,6 @@ bool THeadlessSession::Start() {
     Platform_SetProgramDir(folder_);
     g_messagesTo = this;
     form_ = std::make_unique<TForm_Syori_01>();
-    Form_Syori_01 = form_.get();
     Drive([&] {
         form_->FormCreate();
         form_->FormActivate();

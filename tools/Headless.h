@@ -53,7 +53,7 @@ public:
     TRecordingPrinter& RecordingPrinter() { return printer_; }
 
     // ---- the program
-    // Builds the window, sets Form_Syori_01 and runs FormCreate, then
+    // Builds the window (it becomes Form_Syori_01), runs FormCreate, then
     // FormActivate as the window's first activation does. Once only; false
     // when it was already started or the program ended during start-up.
     bool Start();

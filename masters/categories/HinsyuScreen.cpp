@@ -1,6 +1,6 @@
 #include "masters/categories/HinsyuScreen.h"
 
-#include "app/Build.h"
+#include "ui/Build.h"
 
 int Hinsyu_Top = 0;
 int Hinsyu_CurRec = 0;

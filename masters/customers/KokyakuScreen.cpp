@@ -1,6 +1,6 @@
 #include "masters/customers/KokyakuScreen.h"
 
-#include "app/Build.h"
+#include "ui/Build.h"
 
 int Kokyaku_Top = 0;
 int Kokyaku_Row = 0;

@@ -1,6 +1,6 @@
 #include "masters/products/SyouhinScreen.h"
 
-#include "app/Build.h"
+#include "ui/Build.h"
 
 int Syouhin_Top = 0;
 int Syouhin_Row = -1;

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <string>
 
-#include "app/Build.h"
-#include "app/CommandBar.h"
-#include "app/Flags.h"
-#include "app/Job.h"
-#include "app/Syori_01.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Flags.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 #include "document/Display.h"
 #include "editor/Grid.h"
 #include "masters/products/SyouhinScreen.h"
@@ -54,7 +54,7 @@ std::string RowName(const char* prefix, int row) { return Ui_RowName(prefix, row
 TShape* CursorFrame(int row) { return Ui_Shape(RowName("Shape_Tanni_", row).c_str()); }
 
 void Repaint() {
-    if (Form_Syori_01) Form_Syori_01->Invalidate();
+    Ui_Invalidate();
 }
 
 void ClearKeys() {

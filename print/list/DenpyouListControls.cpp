@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "store/Str.h"
 
 std::string DenpyouList_Caption(const char* label) {

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/Today.h"
+#include "store/Today.h"
 #include "platform/File.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"

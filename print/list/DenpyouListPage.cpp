@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/Syori_01.h"
+#include "ui/Ui.h"
 #include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListHits.h"
 #include "print/list/DenpyouListSearch.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Focus.h"
+#include "ui/Focus.h"
 #include "document/Number.h"
 #include "platform/Printer.h"
 #include "print/DenpyouList.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Flags.h"
-#include "app/Today.h"
+#include "ui/Flags.h"
+#include "store/Today.h"
 #include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListDoc.h"
 #include "print/list/DenpyouListHits.h"

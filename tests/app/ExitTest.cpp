@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "app/Exit.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 #include "app/Job.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"

@@ -4,8 +4,9 @@
 #include <set>
 #include <string>
 
-#include "app/Flags.h"
-#include "app/Focus.h"
+#include "ui/Flags.h"
+#include "app/FocusTable.h"
+#include "ui/Focus.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <vector>
 
-#include "app/CommandBar.h"
-#include "app/Focus.h"
+#include "ui/CommandBar.h"
+#include "ui/Focus.h"
 #include "app/Job.h"
 #include "app/MenuHandlers.h"
 #include "document/Document.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <utility>
 
-#include "app/Build.h"
-#include "app/CommandBar.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
 #include "app/Job.h"
 #include "document/Commands.h"
 #include "document/Display.h"

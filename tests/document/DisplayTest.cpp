@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/Build.h"
+#include "ui/Build.h"
 #include "document/Display.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/Flags.h"
-#include "app/Focus.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 #include "document/Display.h"
 #include "editor/Grid.h"
 #include "platform/Controls.h"

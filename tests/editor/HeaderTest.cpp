@@ -1,6 +1,6 @@
 // The header edits: commits, the era-year rule, focus-in and keys.
-#include "app/CommandBar.h"
-#include "app/Focus.h"
+#include "ui/CommandBar.h"
+#include "ui/Focus.h"
 #include "editor/Header.h"
 #include "tests/editor/EditorFixture.h"
 

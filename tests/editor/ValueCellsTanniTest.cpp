@@ -3,7 +3,7 @@
 // units joining the list.
 #include "tests/editor/EditorFixture.h"
 
-#include "app/Build.h"
+#include "ui/Build.h"
 #include "masters/units/TanniChoose.h"
 #include "store/Tanni.h"
 

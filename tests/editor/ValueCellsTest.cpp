@@ -4,7 +4,7 @@
 // not item lines taking nothing.
 #include "tests/editor/EditorFixture.h"
 
-#include "app/Build.h"
+#include "ui/Build.h"
 #include "document/Display.h"
 #include "store/Tanni.h"
 

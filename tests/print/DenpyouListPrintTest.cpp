@@ -5,8 +5,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "app/Flags.h"
-#include "app/Focus.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 #include "platform/Application.h"
 #include "platform/FileFault.h"
 #include "print/DenpyouList.h"

@@ -3,8 +3,8 @@
 // records that cannot be read.
 #include <random>
 
-#include "app/Flags.h"
-#include "app/Today.h"
+#include "ui/Flags.h"
+#include "store/Today.h"
 #include "platform/FileFault.h"
 #include "print/list/DenpyouListDoc.h"
 #include "print/list/DenpyouListPage.h"

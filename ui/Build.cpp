@@ -1,4 +1,4 @@
-#include "app/Build.h"
+#include "ui/Build.h"
 
 #include <cstdio>
 

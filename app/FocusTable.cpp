@@ -1,54 +1,11 @@
-#include "app/Focus.h"
+#include "app/FocusTable.h"
 
 #include <cstring>
 
-#include "app/Flags.h"
-#include "app/Syori_01.h"
-
-int Focus_Code = 0;
-int Popup_Lock = Flag_False;
-int Focus_CodeSaved = 5010;
-int Focus_CodeSavedKokyaku = 1120;
-
 namespace {
 
-// Builds the table from the code rules of each screen, at compile time.
-class TTableBuilder {
-public:
-    // name, or name + row as two digits when row > 0.
-    constexpr void Add(int code, const char* name, int row = 0) {
-        TFocusEntry& e = table_[count_++];  // more than Focus_CodeCount entries do not compile
-        e.Code = code;
-        int i = 0;
-        for (; name[i]; ++i) e.Name[i] = name[i];
-        if (row > 0) {
-            e.Name[i++] = static_cast<char>('0' + row / 10);
-            e.Name[i++] = static_cast<char>('0' + row % 10);
-        }
-        e.Name[i] = '\0';
-    }
-    template <size_t N>
-    constexpr void AddList(const int first, const int step, const char* const (&names)[N]) {
-        for (size_t k = 0; k < N; ++k) Add(first + step * static_cast<int>(k), names[k]);
-    }
-    constexpr std::array<TFocusEntry, Focus_CodeCount> Sorted() {
-        for (int i = 1; i < count_; ++i)  // insertion sort by code
-            for (int k = i; k > 0 && table_[k - 1].Code > table_[k].Code; --k) {
-                TFocusEntry t = table_[k];
-                table_[k] = table_[k - 1];
-                table_[k - 1] = t;
-            }
-        return table_;
-    }
-    constexpr int Count() const { return count_; }
-
-private:
-    std::array<TFocusEntry, Focus_CodeCount> table_{};
-    int count_ = 0;
-};
-
-constexpr TTableBuilder Focus_Build() {
-    TTableBuilder b;
+constexpr TFocusCodes Focus_Build() {
+    TFocusCodes b;
     // Key catchers of the job menu, the bar and the two locked choosers.
     b.AddList(1010, 10, {"Edit_ChooseSyori", "Edit_ChooseCommand", "Edit_Panel_ChooseHinsyu_Command",
                          "Edit_Panel_ChooseKokyaku_Command"});
@@ -113,8 +70,22 @@ constexpr TTableBuilder Focus_Build() {
                          "Edit_Panel_DenpyouList_TopMargine", "Edit_Panel_DenpyouList_LeftMargine"});
     b.AddList(9810, 10, {"BackupDriveComboBox", "BackupDirectoryListBox", "CheckBox_Kokyaku", "CheckBox_Syouhin",
                          "CheckBox_Denpyou"});
-    b.AddList(9910, 10, {"CheckBox_Denpyou_Suuryou", "CheckBox_Denpyou_KokyakuAddress"});
+    // The print-option check boxes store their codes but are never returned to.
+    b.AddList(9910, 10, {"CheckBox_Denpyou_Suuryou", "CheckBox_Denpyou_KokyakuAddress"}, false);
     return b;
+}
+
+// The parts in ascending order of their codes.
+constexpr std::array<TFocusEntry, Focus_CodeCount> Sorted(const TFocusCodes& codes) {
+    std::array<TFocusEntry, Focus_CodeCount> t{};
+    for (int i = 0; i < Focus_CodeCount; ++i) t[i] = codes[i];
+    for (int i = 1; i < Focus_CodeCount; ++i)  // insertion sort by code
+        for (int k = i; k > 0 && t[k - 1].Code > t[k].Code; --k) {
+            const TFocusEntry e = t[k];
+            t[k] = t[k - 1];
+            t[k - 1] = e;
+        }
+    return t;
 }
 
 static_assert(Focus_Build().Count() == Focus_CodeCount);
@@ -125,22 +96,9 @@ constexpr bool StrictlyAscending(const std::array<TFocusEntry, Focus_CodeCount>&
     return t[0].Code == 1010 && t[Focus_CodeCount - 1].Code == 9920;
 }
 
-const TFocusEntry* Find(int code) {
-    int lo = 0, hi = Focus_CodeCount - 1;
-    while (lo <= hi) {
-        const int mid = (lo + hi) / 2;
-        if (Focus_CodeTable[mid].Code == code) return &Focus_CodeTable[mid];
-        if (Focus_CodeTable[mid].Code < code) lo = mid + 1;
-        else hi = mid - 1;
-    }
-    return nullptr;
-}
-
-unsigned Lock_Holders = 0;
-
 }  // namespace
 
-constexpr std::array<TFocusEntry, Focus_CodeCount> Focus_CodeTable = Focus_Build().Sorted();
+constexpr std::array<TFocusEntry, Focus_CodeCount> Focus_CodeTable = Sorted(Focus_Build());
 static_assert(StrictlyAscending(Focus_CodeTable));
 
 int Focus_CodeOf(const char* name) {
@@ -150,50 +108,7 @@ int Focus_CodeOf(const char* name) {
 }
 
 const char* Focus_NameOf(int code) {
-    const TFocusEntry* e = Find(code);
-    return e ? e->Name : nullptr;
-}
-
-void Focus_Restore() {
-    // The print-option check boxes store their codes but are never returned to.
-    if (Focus_Code == 9910 || Focus_Code == 9920) return;
-    const TFocusEntry* e = Find(Focus_Code);
-    if (!e) return;
-    TControl* control = Ui_Control(e->Name);
-    if (!control || !control->CanFocus()) return;
-    control->SetFocus();
-}
-
-bool Focus_Locked() {
-    if (Popup_Lock == Flag_False) return false;
-    Focus_Restore();
-    return true;
-}
-
-void Focus_Take(int code) {
-    Flag_EnterCommitted = Flag_False;
-    Focus_Code = code;
-}
-
-bool Focus_Accept(int code) {
-    if (Focus_Locked()) return false;
-    Focus_Take(code);
-    return true;
-}
-
-void Popup_LockTake(TLockHolder holder) {
-    Lock_Holders |= holder;
-    Popup_Lock = Flag_True;
-}
-
-void Popup_LockRelease(TLockHolder holder) {
-    Lock_Holders &= ~static_cast<unsigned>(holder);
-    Popup_Lock = Lock_Holders ? Flag_True : Flag_False;
-}
-
-bool Popup_LockHeldBy(TLockHolder holder) { return (Lock_Holders & holder) != 0; }
-
-void Popup_LockReset() {
-    Lock_Holders = 0;
-    Popup_Lock = Flag_False;
+    for (const TFocusEntry& e : Focus_CodeTable)
+        if (e.Code == code) return e.Name;
+    return nullptr;
 }

@@ -1,18 +1,32 @@
-#include "app/Syori_01.h"
-
-TForm_Syori_01* Form_Syori_01 = nullptr;
+#include "ui/Ui.h"
 
 namespace {
+
+TForm* Ui_Window = nullptr;
+
 template <class T>
 T* Lookup(const char* name) {
-    return Form_Syori_01 ? Form_Syori_01->FindAs<T>(name) : nullptr;
+    return Ui_Window ? Ui_Window->FindAs<T>(name) : nullptr;
 }
+
 }  // namespace
 
-TControl* Ui_Control(const char* name) { return Form_Syori_01 ? Form_Syori_01->Find(name) : nullptr; }
+TForm* Ui_Form() { return Ui_Window; }
+void Ui_SetForm(TForm* form) { Ui_Window = form; }
+
+void Ui_Invalidate() {
+    if (Ui_Window) Ui_Window->Invalidate();
+}
+
+TControl* Ui_Control(const char* name) { return Ui_Window ? Ui_Window->Find(name) : nullptr; }
 TLabel* Ui_Label(const char* name) { return Lookup<TLabel>(name); }
 TEdit* Ui_Edit(const char* name) { return Lookup<TEdit>(name); }
 TShape* Ui_Shape(const char* name) { return Lookup<TShape>(name); }
 TPanel* Ui_Panel(const char* name) { return Lookup<TPanel>(name); }
 TCheckBox* Ui_CheckBox(const char* name) { return Lookup<TCheckBox>(name); }
 TRadioButton* Ui_RadioButton(const char* name) { return Lookup<TRadioButton>(name); }
+
+bool Ui_Shown(const char* panel) {
+    TPanel* p = Ui_Panel(panel);
+    return p && p->Visible();
+}

@@ -1,3 +1,3 @@
-#include "app/Flags.h"
+#include "ui/Flags.h"
 
 int Flag_EnterCommitted = Flag_False;

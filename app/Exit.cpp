@@ -8,12 +8,12 @@
 #include "ui/CommandBar.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
+#include "ui/Screen.h"
 #include "app/Syori_01.h"
 #include "ui/Ui.h"
 #include "document/Number.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"
-#include "masters/units/TanniList.h"
 #include "platform/Application.h"
 #include "platform/File.h"
 #include "store/Denpyou.h"
@@ -65,7 +65,17 @@ bool Exit_Saved(const char* path, bool written) {
     return false;
 }
 
+const TScreen Exit_Screen{
+    .Panel = "Panel_ExitChoose",
+    .Over = Job_Every,
+    .Shown = [] { return Ui_Shown("Panel_ExitChoose"); },
+    .MenuNo = 10,
+    .Open = App_Exit,
+};
+
 }  // namespace
+
+void Exit_Register() { Screen_Register(Exit_Screen); }
 
 void Exit_CreateControls(TForm& form) {
     if (TControl* panel = form.Find("Panel_ExitChoose")) {
@@ -107,8 +117,9 @@ void Exit_CreateControls(TForm& form) {
 }
 
 void App_Exit() {
-    if (TanniList_EditMode) TanniList_EditMode = 0;
-    if (TPanel* p = Ui_Panel("Panel_SyouhinChoose"); p && p->Visible()) p->Hide();
+    // The unit list's edit mode ends, the product chooser closes.
+    Screen_LeaveAll();
+    Screen_DismissAll();
     if (Denpyou_Field[2][0] == ' ') {
         Exit_SaveAndEnd();
         return;  // a save failed: the program goes on

@@ -20,6 +20,10 @@ void ExitChoose_ShowChoice();
 // after it), the user was told, and the program goes on.
 void Exit_SaveAndEnd();
 
+// Registers the question: a panel over every screen, opened by App_Exit
+// (Screen_Open("Panel_ExitChoose") from a screen's key), its menu entry 10.
+void Exit_Register();
+
 // Handlers of the question.
 void Edit_ExeitChooseEnter();
 void Edit_ExeitChooseExit();

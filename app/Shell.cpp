@@ -4,7 +4,7 @@
 #include "app/Exit.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
-#include "app/Job.h"
+#include "ui/Job.h"
 #include "app/MenuHandlers.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"
@@ -41,5 +41,6 @@ void Shell_CreateControls(TForm& form) {
     }
     Exit_CreateControls(form);
     Menu_BindHandlers(form);
+    Wheel_BindHandlers(form);
     Shell_ResetState();
 }

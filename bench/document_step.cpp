@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Job.h"
+#include "ui/Job.h"
 #include "bench/BenchIo.h"
 #include "app/Syori_01.h"
 #include "document/Commands.h"

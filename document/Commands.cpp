@@ -5,7 +5,8 @@
 
 #include "ui/CommandBar.h"
 #include "ui/Commands.h"
-#include "app/Job.h"
+#include "editor/EditorScreen.h"
+#include "ui/Job.h"
 #include "ui/Ui.h"
 #include "document/Calc.h"
 #include "document/Display.h"
@@ -176,7 +177,7 @@ void Denpyou_New() {
     for (int& flag : Command_Enabled) flag = 1;
     for (int key : {2, 4, 5, 6, 8, 9}) Command_Enabled[key - 1] = 0;
     Command_ShowEnabled();
-    Job_DenpyouCaptions();
+    Denpyou_SetCaptions();
 }
 
 void Denpyou_ShowBefore() {

@@ -191,25 +191,6 @@ void TanniKeyOpen(int row0, Word key) {
     }
 }
 
-// The wheel: every third event, in either direction, acts in its own
-// direction; over the open unit chooser it moves the chooser's cursor.
-int Wheel_Count = 0;
-
-bool Shown(const char* panel) {
-    TPanel* p = Ui_Panel(panel);
-    return p && p->Visible();
-}
-
-void Wheel(bool down) {
-    if (++Wheel_Count % 3 != 0) return;
-    Wheel_Count = 0;
-    if (Job_Current != Job_Denpyou && Job_Current != Job_Syouhin) return;
-    if (!TanniChoose_Shown() || Shown("Panel_ChooseHinsyu")) return;
-    if (Job_Current == Job_Denpyou && Shown("Panel_SyouhinChoose")) return;
-    if (down) Tanni_ChooseDown();
-    else Tanni_ChooseUp();
-}
-
 }  // namespace
 
 void ValueCell_Enter(int column, int row) {
@@ -270,7 +251,6 @@ void ValueCell_KeyDown(int column, int row, Word key) {
 
 void ValueCells_BindHandlers(TForm& form) {
     TanniChoose_CreateControls(form);
-    Wheel_Count = 0;
     for (int column = GridColumn_Tanni; column < GridColumn_Count; ++column)
         for (int row = 1; row <= Denpyou_GridRows; ++row) {
             TControl* edit = form.Find(Ui_RowName(Grid_Column(column).Edit, row));
@@ -279,9 +259,4 @@ void ValueCells_BindHandlers(TForm& form) {
             edit->OnExit = [column, row](TControl*) { ValueCell_Exit(column, row); };
             edit->OnKeyDown = [column, row](TControl*, Word key, TShiftState) { ValueCell_KeyDown(column, row, key); };
         }
-    // The wheel belongs to the window. Until the window's own wheel handling
-    // is bound, the wheel reaches the unit chooser from here, and only while
-    // the chooser is shown; a handler bound before this one is left alone.
-    if (!form.OnMouseWheelDown) form.OnMouseWheelDown = [](TShiftState, int, int) { Wheel(true); };
-    if (!form.OnMouseWheelUp) form.OnMouseWheelUp = [](TShiftState, int, int) { Wheel(false); };
 }

@@ -8,7 +8,7 @@
 #include "document/Commands.h"
 #include "document/Document.h"
 #include "document/Number.h"
-#include "print/DenpyouList.h"
+#include "print/PrintMargins.h"
 #include "print/DenpyouPrintRun.h"
 #include "print/PrintFirstPage.h"
 #include "print/PrintText.h"

@@ -1,6 +1,6 @@
 #include "store/Jisya.h"
 
-#include "settings/Jisya.h"
+#include "settings/jisya/Jisya.h"
 
 TRecordFile Jisya_File = Record_Define("Data\\Jisya.620", Jisya_RecLen, Jisya_FieldCount, Jisya_FieldWidth);
 

@@ -3,6 +3,7 @@
 
 // The screens by number; the choosers and questions over them have none.
 enum {
+    Job_None = -1,        // not a screen of the menu
     Job_Denpyou = 0,      // document editor
     Job_DenpyouList = 1,  // document list
     Job_Kokyaku = 2,      // customers

@@ -1,10 +1,31 @@
 #include "masters/categories/HinsyuScreen.h"
 
 #include "ui/Build.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 int Hinsyu_Top = 0;
 int Hinsyu_CurRec = 0;
 int Hinsyu_Row = -1;
+
+namespace {
+
+const TScreen HinsyuChoose_Screen{
+    .Panel = "Panel_ChooseHinsyu",
+    .Over = Job_Bit(Job_Denpyou) | Job_Bit(Job_Syouhin),
+    .Shown = HinsyuChoose_Shown,
+};
+
+const TScreen Hinsyu_Screen{
+    .Job = Job_Hinsyu,
+    .Panel = "Panel_Hinsyu",
+    .MenuNo = 4,
+    .First = "Edit_Hinsyu_Name_01",
+    .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8}),
+    .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁"},
+};
+
+}  // namespace
 
 void Hinsyu_CreateControls(TForm& form) {
     static const TControlSpec specs[] = {
@@ -16,3 +37,10 @@ void Hinsyu_CreateControls(TForm& form) {
 
 // The category rows come with the category screen.
 void Hinsyu_ShowPage() {}
+
+bool HinsyuChoose_Shown() { return Ui_Shown("Panel_ChooseHinsyu"); }
+
+void Hinsyu_Register() {
+    Screen_Register(HinsyuChoose_Screen);
+    Screen_Register(Hinsyu_Screen);
+}

@@ -1,9 +1,24 @@
 #include "masters/customers/KokyakuScreen.h"
 
 #include "ui/Build.h"
+#include "ui/Screen.h"
 
 int Kokyaku_Top = 0;
 int Kokyaku_Row = 0;
+
+namespace {
+
+const TScreen Kokyaku_Screen{
+    .Job = Job_Kokyaku,
+    .Panel = "Panel_Kokyaku",
+    .MenuNo = 3,
+    .First = "Edit_PanelKokyaku_Name_1_01",
+    .FocusEveryShow = true,
+    .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
+    .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
+};
+
+}  // namespace
 
 void Kokyaku_CreateControls(TForm& form) {
     static const TControlSpec specs[] = {
@@ -18,3 +33,5 @@ void Kokyaku_CreateControls(TForm& form) {
 // The rows of the customer screen and chooser come with those screens.
 void Kokyaku_ShowPage() {}
 void KokyakuChoose_ShowPage() {}
+
+void Kokyaku_Register() { Screen_Register(Kokyaku_Screen); }

@@ -13,6 +13,8 @@
 #include "masters/products/SyouhinScreen.h"
 #include "store/Str.h"
 #include "store/Tanni.h"
+#include "masters/units/TanniList.h"
+#include "ui/Screen.h"
 
 int TanniChoose_Top = 0;
 int TanniChoose_Row = 0;
@@ -268,3 +270,15 @@ void Tanni_ChooseApply(int n) {
 }
 
 void TanniChoose_TakeCursor() { Tanni_ChooseApply(TanniChoose_Cursor()); }
+
+const TScreen TanniChoose_Screen{
+    .Panel = Panel,
+    .Over = Job_Bit(Job_Denpyou) | Job_Bit(Job_Syouhin),
+    .Shown = TanniChoose_Shown,
+    .Wheel = [](bool down) { down ? Tanni_ChooseDown() : Tanni_ChooseUp(); },
+};
+
+void Tanni_Register() {
+    Screen_Register(TanniList_Screen);
+    Screen_Register(TanniChoose_Screen);
+}

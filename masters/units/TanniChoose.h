@@ -6,6 +6,7 @@
 #pragma once
 
 class TForm;
+struct TScreen;
 
 constexpr int TanniChoose_Rows = 25;
 constexpr int TanniChoose_TopMax = 75;  // the last page shows entries 76 ... 100
@@ -44,4 +45,11 @@ void TanniChoose_NextPage();  // 25 entries on
 void Tanni_ChooseApply(int n);
 // Tanni_ChooseApply with the entry under the cursor (Return, Home and F9).
 void TanniChoose_TakeCursor();
+
+// Its record: shown over the editor and the product screen, where the wheel
+// moves its cursor.
+extern const TScreen TanniChoose_Screen;
+
+// Registers the unit chooser and the unit list's editor.
+void Tanni_Register();
 

@@ -8,7 +8,7 @@
 #include "ui/Focus.h"
 #include "document/Number.h"
 #include "platform/Printer.h"
-#include "print/DenpyouList.h"
+#include "print/PrintMargins.h"
 #include "print/PrintArea.h"
 #include "print/PrintText.h"
 #include "print/list/DenpyouListControls.h"

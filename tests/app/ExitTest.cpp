@@ -7,7 +7,7 @@
 #include "app/Exit.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
-#include "app/Job.h"
+#include "ui/Job.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"
 #include "platform/Application.h"

@@ -7,7 +7,7 @@
 
 #include "ui/CommandBar.h"
 #include "ui/Focus.h"
-#include "app/Job.h"
+#include "ui/Job.h"
 #include "app/MenuHandlers.h"
 #include "document/Document.h"
 #include "masters/units/TanniList.h"

@@ -12,7 +12,7 @@
 
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
-#include "app/Job.h"
+#include "ui/Job.h"
 #include "document/Commands.h"
 #include "document/Display.h"
 #include "document/Document.h"

@@ -1,6 +1,6 @@
 // The grid: the description cells, the window's moves at its edges and by
 // half pages, and the search that carries the cursor past special lines.
-#include "app/Job.h"
+#include "ui/Job.h"
 #include "tests/editor/EditorFixture.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "ui/Focus.h"
 #include "platform/Application.h"
 #include "platform/FileFault.h"
-#include "print/DenpyouList.h"
+#include "print/PrintMargins.h"
 #include "print/list/DenpyouListPage.h"
 #include "print/list/DenpyouListPrint.h"
 #include "store/Jisya.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "document/Document.h"
-#include "print/DenpyouList.h"
+#include "print/PrintMargins.h"
 #include "print/DenpyouPrint.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"

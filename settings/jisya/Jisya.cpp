@@ -1,8 +1,9 @@
-#include "settings/Jisya.h"
+#include "settings/jisya/Jisya.h"
 
 #include <cstring>
 #include <string>
 
+#include "ui/Screen.h"
 #include "ui/Ui.h"
 #include "store/Jisya.h"
 #include "store/Str.h"
@@ -31,9 +32,18 @@ void SetCaption(const char* label, const std::string& text) {
     if (TLabel* l = Ui_Label(label)) l->SetCaption(text);
 }
 
+const TScreen Jisya_Screen{
+    .Job = Job_Jisya,
+    .Panel = "Panel_Jisya",
+    .MenuNo = 6,
+    .First = "Edit_JisyaName_1",
+};
+
 }  // namespace
 
 void Jisya_CreateControls(TForm&) {}
+
+void Jisya_Register() { Screen_Register(Jisya_Screen); }
 
 void Jisya_Show() {
     for (const auto& d : Caption_Defaults)

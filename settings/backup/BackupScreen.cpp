@@ -1,9 +1,28 @@
-#include "settings/BackupScreen.h"
+#include "settings/backup/BackupScreen.h"
 
 #include "ui/Build.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 char BackUp_Folder[256] = {};
 char LastExecDay_FileName[16] = {};
+
+namespace {
+
+// Chosen from the menu, the screen starts with its progress caption.
+void Backup_Selected() {
+    if (TLabel* l = Ui_Label("Label_DataSyori_Nokori")) l->SetCaption("残りの処理");
+}
+
+const TScreen Backup_Screen{
+    .Job = Job_BackUp,
+    .Panel = "Panel_BackUp",
+    .MenuNo = 7,
+    .First = "BackupDriveComboBox",
+    .Selected = Backup_Selected,
+};
+
+}  // namespace
 
 void Backup_CreateControls(TForm& form) {
     static const TControlSpec specs[] = {
@@ -20,3 +39,5 @@ void Backup_CreateControls(TForm& form) {
     };
     Ui_BuildAll(form, specs);
 }
+
+void Backup_Register() { Screen_Register(Backup_Screen); }

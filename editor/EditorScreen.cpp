@@ -1,0 +1,154 @@
+// The document editor's keys decide by the choosers open over it: the
+// product chooser (this folder), the category chooser and the unit chooser.
+#include "editor/EditorScreen.h"
+
+#include "document/Commands.h"
+#include "editor/Grid.h"
+#include "editor/KokyakuChoose.h"
+#include "editor/SyouhinChoose.h"
+#include "masters/categories/HinsyuScreen.h"
+#include "masters/units/TanniChoose.h"
+#include "store/Denpyou.h"
+#include "ui/CommandBar.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+namespace {
+
+// A header field of the document (those that step through documents).
+bool Focus_InHeader() { return Focus_Code >= 1120 && Focus_Code <= 1230; }
+
+bool IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
+
+void Denpyou_Show(bool wasHidden) {
+    if (wasHidden)
+        if (TControl* c = Ui_Control("Edit_DenpKokyakuName_1")) c->SetFocus();
+    Command_EnableAll(true);
+    if (IsStored()) {
+        Command_Enable(vk::F4, false);
+        Command_Enable(vk::F5, false);
+    } else {
+        if (Denpyou_Count == 0) Command_Enable(vk::F7, false);  // nothing to step back to
+        for (Word key : {vk::F2, vk::F4, vk::F5, vk::F6, vk::F8, vk::F9}) Command_Enable(key, false);
+    }
+    Command_ShowEnabled();
+    Denpyou_SetCaptions();
+}
+
+// Store the document.
+bool Key_F1() {
+    Denpyou_Store();
+    return true;
+}
+
+// Delete or restore the document.
+bool Key_F2() {
+    Denpyou_DeleteOrRestore();
+    return true;
+}
+
+// With a chooser open the grid's cursor one line up; else the print preview.
+bool Key_F3() {
+    if (SyouhinChoose_Shown() || HinsyuChoose_Shown() || TanniChoose_Shown()) {
+        Denpyou_LineUp();
+        return true;
+    }
+    if (Command_IsEnabled(vk::F3) && Denpyou_CurRec > 0 && Denpyou_CurRec <= Denpyou_Count + 1)
+        Screen_Open("Panel_PrintView");
+    return true;
+}
+
+// With the product or the unit chooser open the grid's cursor one line
+// down; else the cursor line deleted.
+bool Key_F4() {
+    if (SyouhinChoose_Shown() || TanniChoose_Shown()) Denpyou_LineDown();
+    else Denpyou_DeleteLine();
+    return true;
+}
+
+// Inside a chooser the grid back by half a page (not while the category
+// chooser stands over the product chooser). The insert comes with its Part.
+bool Key_F5() {
+    if (!Command_IsEnabled(vk::F5)) return true;
+    if (SyouhinChoose_Shown()) {
+        if (!HinsyuChoose_Shown()) Denpyou_DetailPrePage();
+        return true;
+    }
+    if (HinsyuChoose_Shown() || TanniChoose_Shown()) Denpyou_DetailPrePage();
+    return true;
+}
+
+// Inside a chooser the grid on by half a page (not while the category
+// chooser stands over the product chooser). The copy of a stored document
+// comes with the document commands.
+bool Key_F6() {
+    if (!Command_IsEnabled(vk::F6)) return true;
+    if (SyouhinChoose_Shown()) {
+        if (!HinsyuChoose_Shown()) Denpyou_DetailNextPage();
+        return true;
+    }
+    if (TanniChoose_Shown()) Denpyou_DetailNextPage();
+    return true;
+}
+
+// From a header field: the previous stored document.
+bool Key_F7() {
+    if (!KokyakuChoose_Shown() && Focus_InHeader()) {
+        Denpyou_ShowBefore();
+        Job_Show();
+    }
+    return true;
+}
+
+// From a header field: the next stored document, or a new one past the last.
+bool Key_F8() {
+    if (!KokyakuChoose_Shown() && Focus_InHeader()) {
+        Denpyou_ShowNext();
+        Job_Show();
+    }
+    return true;
+}
+
+// Takes the unit at the unit chooser's cursor; closes the category chooser
+// over the product chooser (its F3 ... F6 come back); else a new document.
+bool Key_F9() {
+    if (TanniChoose_Shown()) {
+        TanniChoose_TakeCursor();
+    } else if (SyouhinChoose_Shown()) {
+        // Closing the choosers (with the category frames cleared) comes
+        // with them.
+        if (HinsyuChoose_Shown()) {
+            for (Word key : {vk::F3, vk::F4, vk::F5, vk::F6}) Command_Enable(key, true);
+            Command_ShowEnabled();
+        }
+    } else {
+        Denpyou_New();
+    }
+    return true;
+}
+
+const TScreen Denpyou_Screen{
+    .Job = Job_Denpyou,
+    .Panel = "Panel_Denpyou",
+    .MenuNo = 1,
+    .First = "Edit_DenpKokyakuName_1",
+    .BarPressed = Command_Keys({vk::F1, vk::F2, vk::F3, vk::F4, vk::F5, vk::F6, vk::F7, vk::F8, vk::F9}),
+    .Show = Denpyou_Show,
+    .Keys = {.F1 = Key_F1, .F2 = Key_F2, .F3 = Key_F3, .F4 = Key_F4, .F5 = Key_F5, .F6 = Key_F6, .F7 = Key_F7,
+             .F8 = Key_F8, .F9 = Key_F9},
+};
+
+}  // namespace
+
+void Denpyou_SetCaptions() {
+    static const char* const captions[9] = {"F1 伝票登録", "F2 伝票削除", "F3 伝票印刷",
+                                            "F4 行削除",   "F5 行挿入",   "F6 伝票複写",
+                                            "F7 前伝票",   "F8 次伝票",   "F9 伝票追加"};
+    for (int key = 1; key <= 9; ++key) Command_SetCaption(key, captions[key - 1]);
+}
+
+void Denpyou_Register() {
+    Screen_Register(SyouhinChoose_Screen);
+    Screen_Register(KokyakuChoose_Screen);
+    Screen_Register(Denpyou_Screen);
+}

@@ -1,0 +1,10 @@
+// The print preview (Panel_PrintView), shown over the editor by its F3.
+// Built so far: the print-date edits that printing reads.
+#pragma once
+
+class TForm;
+
+void PrintView_CreateControls(TForm& form);
+
+// Registers the preview and the F9 that starts the breakdown title over.
+void PrintView_Register();

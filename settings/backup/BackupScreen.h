@@ -1,0 +1,22 @@
+// The data maintenance screen (job 6): backup and restore. Built so far:
+// the boxes and labels that start-up fills; its record says how the shell
+// shows it.
+#pragma once
+
+#include "ui/Focus.h"
+
+class TForm;
+
+extern char BackUp_Folder[256];          // the backup folder, NUL-terminated
+extern char LastExecDay_FileName[16];    // "LastExecDay.620"
+
+// The drive and folder boxes and the three files' check boxes; none has a
+// focus-in handler, so no code of theirs is ever stored.
+constexpr void Backup_FocusCodes(TFocusCodes& codes) {
+    codes.AddList(9810, 10, {"BackupDriveComboBox", "BackupDirectoryListBox", "CheckBox_Kokyaku",
+                             "CheckBox_Syouhin", "CheckBox_Denpyou"});
+}
+
+void Backup_CreateControls(TForm& form);
+
+void Backup_Register();

@@ -12,13 +12,15 @@
 #include "app/KidouLock.h"
 #include "app/Layout.h"
 #include "app/Syori_01.h"
+#include "ui/Screen.h"
 #include "ui/Ui.h"
 #include "app/Today.h"
 #include "document/Calc.h"
-#include "document/Display.h"
+#include "editor/LineCalc.h"
+#include "editor/Display.h"
 #include "document/Number.h"
 #include "document/Document.h"
-#include "document/DenpSpecialLine.h"
+#include "editor/DenpSpecialLine.h"
 #include "editor/SyouhinChoose.h"
 #include "editor/Grid.h"
 #include "masters/categories/HinsyuScreen.h"
@@ -78,7 +80,7 @@ void StartJisya() {
     Jisya_Count = 0;
     Record_Prepare(Jisya_File);
     Jisya_ClearRecord();
-    Jisya_Load();
+    if (Jisya_Load()) Jisya_Show();
     Round_Mode = Num_ReadInt(Jisya_Field[11]);
     if (Jisya_Field[43][0] == ' ') {
         static const char* const captions[6] = {"小計", "計", "課税合計", "消費税", "合計", "調整(値引）"};
@@ -106,6 +108,7 @@ void StartDocuments() {
     Record_Prepare(Denpyou_File);
     Denpyou_ClearRecord();
     Denpyou_Open();
+    Screen_DocumentsCounted();  // the tidy-up notice
     SetNumber("Label_DenpyouDs", Denpyou_Count);
     SetNumber("Label_PC_DenpyouDs", Denpyou_Count);
     Denpyou_CurRec = Denpyou_Count + 1;
@@ -180,6 +183,7 @@ void TForm_Syori_01::FormCreate() {
     Record_Prepare(Hinsyu_File);
     Hinsyu_ClearRecord();
     Hinsyu_Load();
+    Hinsyu_ShowCount();
     Hinsyu_ShowPage();
 
     std::memset(SyouhinChoose_Hits, 0, sizeof SyouhinChoose_Hits);

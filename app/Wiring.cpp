@@ -5,7 +5,7 @@
 #include "app/Layout.h"
 #include "app/MenuControls.h"
 #include "app/Shell.h"
-#include "document/Commands.h"
+#include "editor/DenpyouCommands.h"
 #include "editor/Bind.h"
 #include "editor/Controls.h"
 #include "editor/EditorScreen.h"

@@ -17,7 +17,7 @@
 #include "ui/Job.h"
 #include "bench/BenchIo.h"
 #include "app/Syori_01.h"
-#include "document/Commands.h"
+#include "editor/DenpyouCommands.h"
 #include "platform/Clock.h"
 #include "store/Denpyou.h"
 #include "store/Kokyaku.h"

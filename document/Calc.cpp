@@ -5,19 +5,15 @@
 #include <initializer_list>
 #include <limits>
 
-#include "ui/Build.h"
-#include "ui/Ui.h"
 #include "document/Number.h"
-#include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 
 int Round_Mode = 0;
-int Goukei_CostShown = 0;
+TDenpyouView Denpyou_View;
 
 namespace {
 
-constexpr int GridRows = 20;
 constexpr int LineFields = 11;
 constexpr int SeikyuuGoukeiField = 2218;
 
@@ -85,28 +81,14 @@ char* LineField(int line, int j) { return Denpyou_LineField[LineFields * line + 
 int LineKind(int line) { return Num_ReadInt(LineField(line, FieldKind)); }
 std::int64_t LineAmount(int line) { return Num_ReadLong(LineField(line, FieldAmount)); }
 
-// A computed amount into line field 9 and, when the line is in the grid's
-// window, into its row's amount label.
+// A computed amount into line field 9, and to whoever shows the line.
 void SetLineAmount(int line, const std::string& text) {
     SetField(LineField(line, FieldAmount), Denpyou_LineWidth[FieldAmount], text);
-    int row = line - Denpyou_TopLine;
-    if (row < 0 || row >= GridRows) return;
-    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSyoukei_", row + 1).c_str()))
-        label->SetCaption(text);
+    if (Denpyou_View.LineAmount) Denpyou_View.LineAmount(line, text);
 }
 
-void SetTotalLabel(const std::string& text) {
-    if (TLabel* label = Ui_Label("Label_SeikyuuGoukei")) label->SetCaption(text);
-}
-
-// The text of one edit of a grid row; the stored line field stands in
-// without a window.
-std::string RowText(const char* prefix, int row, int line, int field) {
-    if (TEdit* edit = Ui_Edit(Ui_RowName(prefix, row + 1).c_str())) return edit->Text();
-    return LineField(line, field);
-}
-double RowNumber(const char* prefix, int row, int line, int field) {
-    return Num_ReadReal(RowText(prefix, row, line, field).c_str());
+void ShowTotal(const std::string& text) {
+    if (Denpyou_View.Total) Denpyou_View.Total(text);
 }
 
 // The text without leading and trailing blanks and line feeds.
@@ -235,35 +217,14 @@ std::int64_t Denpyou_ZeiAmount(std::int64_t s, int rate, int mode) {
     return ToInt64(std::floor(yd));
 }
 
-void DenpyouLine_Calc(int row) {
-    if (row < 0 || row >= GridRows) return;
-    int line = Denpyou_TopLine + row;
-    if (line < 0 || line >= Denpyou_LineMax) return;
-
-    TDenpyouLineValues v;
-    v.Tanka = RowNumber("Edit_DenpTanka_", row, line, FieldTanka);
-    v.TankaRitu = RowNumber("Edit_DenpTankaRitu_", row, line, FieldTankaRitu);
-    v.Suuryou = RowNumber("Edit_DenpSuuryou_", row, line, FieldSuuryou);
-    v.Siire = RowNumber("Edit_DenpSiire_", row, line, FieldSiire);
-    v.SiireRitu = RowNumber("Edit_DenpSiireRitu_", row, line, FieldSiireRitu);
-    const std::string jitubai = RowText("Edit_DenpJitubaiTanka_", row, line, FieldJitubai);
-    v.Jitubai = Num_ReadReal(jitubai.c_str());
-    v.JitubaiTyped = jitubai.c_str();
+TDenpyouLineResult DenpyouLine_Apply(int line, const TDenpyouLineValues& values) {
     Round_SetFromJisya();
-    TDenpyouLineResult r = DenpyouLine_Compute(v, Round_Mode, Num_ReadInt(Jisya_Field[31]));
-
-    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSankouTanka_", row + 1).c_str()))
-        label->SetCaption(r.SankouText);
+    TDenpyouLineResult r = DenpyouLine_Compute(values, Round_Mode, Num_ReadInt(Jisya_Field[31]));
     // A stored actual price that is not 0 is never overwritten here.
     char* stored = LineField(line, FieldJitubai);
     if (!r.Nebiki && Num_ReadReal(stored) == 0) SetField(stored, Denpyou_LineWidth[FieldJitubai], r.JitubaiText);
-    if (TEdit* edit = Ui_Edit(Ui_RowName("Edit_DenpJitubaiTanka_", row + 1).c_str())) {
-        edit->Font.Color = r.Blue ? clBlue : clBlack;
-        edit->SetText(r.JitubaiText);
-    }
     SetField(LineField(line, FieldAmount), Denpyou_LineWidth[FieldAmount], r.AmountText);
-    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSyoukei_", row + 1).c_str()))
-        label->SetCaption(r.AmountText);
+    return r;
 }
 
 void Denpyou_CalcZeiLines(int /*row*/) {
@@ -308,32 +269,16 @@ void Denpyou_CalcSeikyuuGoukei() {
     }
     std::string text = AmountText(total);
     SetField(Denpyou_Field[SeikyuuGoukeiField], Denpyou_FieldWidth[SeikyuuGoukeiField], text);
-    SetTotalLabel(text);
+    ShowTotal(text);
     Denpyou_CalcSouGoukeiLines();
 }
 
-void Denpyou_ShowSiireGoukei() {
+std::string Denpyou_SiireGoukeiText() {
     std::int64_t total = 0;
     for (int i = 0; i < Denpyou_LineMax; ++i) {
         double s = Num_ReadReal(LineField(i, FieldSiire));
         double q = Num_ReadReal(LineField(i, FieldSuuryou));
         if (NonZeroProduct(s, q)) total = Add(total, ToInt64(std::trunc(static_cast<long double>(s) * q)));
     }
-    SetTotalLabel(AmountText(total));
-}
-
-void Label_GoukeiMouseDown() {
-    if (Goukei_CostShown != 0) return;
-    Goukei_CostShown = 1;
-    if (TLabel* label = Ui_Label("Label_Goukei")) label->SetCaption("仕入合計");
-    Denpyou_ShowSiireGoukei();
-}
-
-void Label_GoukeiMouseUp() {
-    if (Goukei_CostShown != 1) return;
-    Goukei_CostShown = 0;
-    if (TLabel* label = Ui_Label("Label_Goukei")) label->SetCaption("合計");
-    DenpyouLine_Calc(Denpyou_CurRow);
-    Denpyou_CalcZeiLines(Denpyou_CurRow);
-    Denpyou_CalcSeikyuuGoukei();
+    return AmountText(total);
 }

@@ -2,10 +2,12 @@
 // product chooser (this folder), the category chooser and the unit chooser.
 #include "editor/EditorScreen.h"
 
-#include "document/Commands.h"
+#include "editor/DenpyouCommands.h"
 #include "editor/Grid.h"
 #include "editor/KokyakuChoose.h"
+#include "editor/LineCalc.h"
 #include "editor/SyouhinChoose.h"
+#include "editor/ValueCells.h"
 #include "masters/categories/HinsyuScreen.h"
 #include "masters/units/TanniChoose.h"
 #include "store/Denpyou.h"
@@ -148,6 +150,8 @@ void Denpyou_SetCaptions() {
 }
 
 void Denpyou_Register() {
+    LineCalc_ShowPasses();
+    ValueCells_SetTanniHost();
     Screen_Register(SyouhinChoose_Screen);
     Screen_Register(KokyakuChoose_Screen);
     Screen_Register(Denpyou_Screen);

@@ -1,15 +1,17 @@
 #include "editor/Grid.h"
+#include "editor/LineCalc.h"
 
 #include <cstring>
 #include <vector>
 
+#include "ui/Frame.h"
 #include "ui/Build.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Job.h"
 #include "ui/Ui.h"
 #include "document/Calc.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "document/Number.h"
 #include "editor/Controls.h"
 #include "store/Denpyou.h"
@@ -102,20 +104,6 @@ bool Denpyou_IsSpecialLine(int line) { return LineKind(line) != LineKind_Item; }
 bool Denpyou_IsSkippedLine(int line) {
     const char kind = LineKind(line);
     return kind == LineKind_Zei || kind == LineKind_Syoukei || kind == LineKind_Goukei;
-}
-
-void Grid_FrameMark(TShape* frame) {
-    if (!frame || (frame->Pen.Color == clRed && frame->Pen.Width == 2)) return;
-    frame->Pen.Color = clRed;
-    frame->Pen.Width = 2;
-    Ui_Invalidate();
-}
-
-void Grid_FrameRest(TShape* frame, TColor color) {
-    if (!frame || (frame->Pen.Color == color && frame->Pen.Width == 1)) return;
-    frame->Pen.Color = color;
-    frame->Pen.Width = 1;
-    Ui_Invalidate();
 }
 
 void Grid_TrimEdit(TEdit* edit, int width) {
@@ -214,14 +202,14 @@ void Denpyou_FocusLineField(int column, int r) {
         TrimCell(column, r);
         edit->SetFocus();
         // A cell that refused in turn keeps its resting frame.
-        if (edit->Focused()) Grid_FrameMark(Grid_Frame(column, r));
+        if (edit->Focused()) Frame_Mark(Grid_Frame(column, r));
     } else if (edit && !Denpyou_IsSpecialLine(Denpyou_TopLine + r)) {
         // At the first and last rows the search may have moved the window
         // under the cell that holds the focus: no focus-in runs, so the move
         // takes the row and the code itself, and nothing else of a focus-in
         // happens (a rate cell proposes no "100" here).
         TrimCell(column, r);
-        Grid_FrameMark(Grid_Frame(column, r));
+        Frame_Mark(Grid_Frame(column, r));
         Denpyou_CurRow = r;
         Focus_Take(Grid_CellCode(column, r));
     } else if (edit) {
@@ -245,7 +233,7 @@ void Denpyou_RefuseCell(int column, int row) {
 void Denpyou_ClearSyousaiFrames() {
     for (int row = 0; row <= Grid_LastRow; ++row) {
         TShape* frame = Grid_Frame(GridColumn_Syousai, row);
-        if (frame && frame->Pen.Color != clBlack) Grid_FrameRest(frame, clBlack);
+        if (frame && frame->Pen.Color != clBlack) Frame_Rest(frame, clBlack);
     }
 }
 
@@ -253,8 +241,8 @@ void Denpyou_MarkSyousaiRow() {
     for (int row = 0; row <= Grid_LastRow; ++row) {
         TShape* frame = Grid_Frame(GridColumn_Syousai, row);
         if (!frame) continue;
-        if (row == Denpyou_CurRow) Grid_FrameMark(frame);
-        else if (frame->Pen.Color != clBlack) Grid_FrameRest(frame, clBlack);
+        if (row == Denpyou_CurRow) Frame_Mark(frame);
+        else if (frame->Pen.Color != clBlack) Frame_Rest(frame, clBlack);
     }
 }
 

@@ -3,8 +3,9 @@
 #include <cstring>
 #include <string>
 
+#include "ui/Frame.h"
 #include "ui/Commands.h"
-#include "app/Exit.h"
+#include "ui/Screen.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Job.h"
@@ -135,13 +136,13 @@ void Edit_DenpHeader_Enter(int field) {
     }
     Focus_Take(Header_FirstCode + 10 * (field - Header_FirstField));
     Grid_TrimEdit(HeaderEdit(field), Entry(field).TrimWidth);
-    Grid_FrameMark(Ui_Shape(Entry(field).Frame));
+    Frame_Mark(Ui_Shape(Entry(field).Frame));
 }
 
 void Edit_DenpHeader_Exit(int field) {
     if (!IsHeaderField(field)) return;
     if (Flag_EnterCommitted == Flag_False) Denpyou_CommitHeaderField(field);
-    Grid_FrameRest(Ui_Shape(Entry(field).Frame), clBlack);
+    Frame_Rest(Ui_Shape(Entry(field).Frame), clBlack);
 }
 
 void Edit_DenpHeader_KeyDown(int field, Word key) {
@@ -161,7 +162,7 @@ void Edit_DenpHeader_KeyDown(int field, Word key) {
             if (field > Header_FirstField) FocusEdit(HeaderEdit(field - 1));
             break;
         case vk::End:
-            if (field == Header_FirstField) App_Exit();
+            if (field == Header_FirstField) Screen_Open("Panel_ExitChoose");  // the exit
             break;
         case vk::F4:
         case vk::F5: break;  // no line to delete or insert at in the header

@@ -1,10 +1,11 @@
 #include "editor/Syousai.h"
 
+#include "ui/Frame.h"
 #include "ui/Commands.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Ui.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 
@@ -97,7 +98,7 @@ void Edit_DenpSyousai_Exit(int row) {
     if (Flag_EnterCommitted == Flag_False)
         Denpyou_CommitCell(GridColumn_Syousai, row - 1, Grid_Edit(GridColumn_Syousai, row - 1));
     // While the product chooser is open the frame marks the line it fills.
-    if (!SyouhinChoose_Shown()) Grid_FrameRest(Grid_Frame(GridColumn_Syousai, row - 1), clBlack);
+    if (!SyouhinChoose_Shown()) Frame_Rest(Grid_Frame(GridColumn_Syousai, row - 1), clBlack);
 }
 
 void Edit_DenpSyousai_KeyDown(int row, Word key) {

@@ -2,13 +2,15 @@
 
 #include <string>
 
+#include "ui/CommandBar.h"
+#include "ui/Frame.h"
 #include "ui/Build.h"
 #include "ui/Commands.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Job.h"
 #include "ui/Ui.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "document/Number.h"
 #include "editor/Controls.h"
 #include "editor/Grid.h"
@@ -191,7 +193,40 @@ void TanniKeyOpen(int row0, Word key) {
     }
 }
 
+// The unit chooser over the editor: its bar while open (F1 ... F9 are off
+// when this runs), and the bar of the value cells when it closes, which also
+// closes the product chooser.
+struct TCaption {
+    Word Key;
+    const char* Text;
+};
+constexpr TCaption TanniChoose_Bar[] = {{vk::F1, "F1 品種変更"}, {vk::F3, "F3 明細上"}, {vk::F4, "F4 明細下"},
+                                        {vk::F5, "F5 前半頁"},   {vk::F6, "F6 次半頁"}, {vk::F9, "F9 閉じる"}};
+
+void TanniChoose_Opened() {
+    for (const TCaption& c : TanniChoose_Bar) {
+        Command_Enable(c.Key, true);
+        Command_SetCaption(c.Key - vk::F1 + 1, c.Text);
+    }
+    Command_ShowEnabled();
+    if (TLabel* l = Ui_Label("Label_Denpyou_BeforePage")) l->SetCaption("F5 半頁戻し");
+    if (TLabel* l = Ui_Label("Label_Denpyou_NextPage")) l->SetCaption("F6 半頁送り");
+}
+
+void TanniChoose_Closed() {
+    if (TPanel* p = Ui_Panel("Panel_SyouhinChoose")) p->Hide();
+    Denpyou_CommandMode = BarMode_Values;
+    Denpyou_SetCommandBar(BarMode_Values);
+}
+
+TEdit* TanniChoose_Cell() { return ValidRow(Denpyou_CurRow) ? Grid_Edit(GridColumn_Tanni, Denpyou_CurRow) : nullptr; }
+
+const TTanniChooseHost Denpyou_TanniHost{Job_Denpyou, 494, 76, TanniChoose_Opened, TanniChoose_Closed,
+                                         TanniChoose_Cell};
+
 }  // namespace
+
+void ValueCells_SetTanniHost() { TanniChoose_SetHost(Denpyou_TanniHost); }
 
 void ValueCell_Enter(int column, int row) {
     const int row0 = row - 1;
@@ -219,13 +254,13 @@ void ValueCell_Enter(int column, int row) {
         Str_Pad(edit->Text().c_str(), unit, UnitWidth, 0);
         TanniChoose_Open(unit);
     }
-    Grid_FrameMark(Grid_Frame(column, row0));
+    Frame_Mark(Grid_Frame(column, row0));
 }
 
 void ValueCell_Exit(int column, int row) {
     const int row0 = row - 1;
     if (Flag_EnterCommitted == Flag_False) Commit(column, row0, Grid_Edit(column, row0));
-    Grid_FrameRest(Grid_Frame(column, row0), Grid_Column(column).Rest);
+    Frame_Rest(Grid_Frame(column, row0), Grid_Column(column).Rest);
     if (column == GridColumn_Tanni) Tanni_ChooseApply(0);
 }
 

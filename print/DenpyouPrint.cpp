@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "document/Commands.h"
+#include "editor/DenpyouCommands.h"
 #include "document/Document.h"
 #include "document/Number.h"
 #include "print/PrintMargins.h"

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/Ui.h"
 #include "store/Today.h"
 #include "platform/File.h"
 #include "store/DenpyouYears.h"
@@ -49,22 +48,9 @@ void Denpyou_Open() {
         // Past the limit the count alone calls for a tidy-up: the creation
         // years are not read.
         if (Denpyou_Count <= Denpyou_SeiriCount && DenpyouYears_Read()) Seiri_Mode = 1;
-        if (TPanel* panel = Ui_Panel("Panel_Seiri")) panel->Hide();
         Denpyou_ClearRecord();
     }
     if (Denpyou_Count > Denpyou_SeiriCount) Seiri_Mode = 2;
-
-    Seiri_ShowPanel();
-}
-
-void Seiri_ShowPanel() {
-    TPanel* panel = Ui_Panel("Panel_Seiri");
-    if (Seiri_Mode != 0) {
-        if (panel) panel->Show();
-    } else {
-        if (TCheckBox* box = Ui_CheckBox("CheckBox_Seiri")) box->SetChecked(false);
-        if (panel && panel->Visible()) panel->Hide();
-    }
 }
 
 int Denpyou_FindRecordByNo(const char* text) {

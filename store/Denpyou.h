@@ -70,9 +70,6 @@ constexpr int Denpyou_SeiriCount = 30000;
 // Own-company field 12 (keep-years) := 40 in memory; Seiri_Year := this year
 // - 40.
 void Seiri_SetYear();
-// Shows the tidy-up notice while Seiri_Mode is not 0; otherwise unticks it
-// and hides it.
-void Seiri_ShowPanel();
 
 void Denpyou_ClearRecord();
 void Denpyou_SplitRecord();
@@ -82,7 +79,9 @@ void Denpyou_ReadRecord(int n);
 // file does not open or the record was not written whole.
 bool Denpyou_WriteRecord(int n);
 // Counts the documents (creating a missing file empty), sets Seiri_Year and
-// Seiri_Mode, shows or hides Panel_Seiri, clears the document buffers.
+// Seiri_Mode, clears the document buffers. The tidy-up notice that shows the
+// mode is the data maintenance screen's (Seiri_ShowPanel), told by the
+// caller.
 void Denpyou_Open();
 // The record holding the first document whose number equals the number in
 // text, or 0. The buffer is left holding that record (or the last one).

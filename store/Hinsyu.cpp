@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "ui/Ui.h"
 #include "platform/File.h"
 #include "store/Sort.h"
 #include "store/Str.h"
@@ -71,7 +70,7 @@ void Hinsyu_Load() {
             PositionNumber(i, Hinsyu_No[i]);
         }
         Record_CreateMissing(Hinsyu_File.FileName, records.data(), static_cast<std::int64_t>(records.size()));
-        Hinsyu_ShowCount();
+        Hinsyu_Recount();
         return;
     }
     // First the numbers as stored: the first entry to hold a number keeps it.
@@ -106,14 +105,13 @@ void Hinsyu_Load() {
         taken[no] = true;
         PositionNumber(no - 1, Hinsyu_No[i]);
     }
-    Hinsyu_ShowCount();
+    Hinsyu_Recount();
 }
 
-void Hinsyu_ShowCount() {
+void Hinsyu_Recount() {
     int n = 0;
     while (n < Hinsyu_Max && Hinsyu_Name[n][0] != ' ') ++n;
     Hinsyu_Count = n;
-    if (TLabel* label = Ui_Label("Label_Hinsyu_ds")) label->SetCaption(std::to_string(n));
 }
 
 bool Hinsyu_Save() {

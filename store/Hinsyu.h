@@ -37,8 +37,8 @@ void Hinsyu_ClearList();
 // becomes the entry's position number (or, when that is taken, the smallest
 // free number), so that every entry has a number of its own.
 void Hinsyu_Load();
-// Recounts Hinsyu_Count and shows it in Label_Hinsyu_ds.
-void Hinsyu_ShowCount();
+// Recounts Hinsyu_Count (the category screen shows it: Hinsyu_ShowCount).
+void Hinsyu_Recount();
 // Writes the list into the existing file; fields 0 and 4 keep what it held.
 // Returns whether the file holds the list (false also for a missing file).
 bool Hinsyu_Save();

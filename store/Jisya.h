@@ -34,6 +34,8 @@ bool Jisya_WriteRecord(int n = 1);
 // Writes field k of the record straight into the file (text: at least the
 // field's width; the field string in memory is the caller's to update).
 void Jisya_WriteField(int k, const char* text);
-// Loads the record, creating the file with one blank record when missing,
-// and fills the own-company screen.
-void Jisya_Load();
+// Loads the record, creating the file with one blank record when missing.
+// True when the file was there to read (the own-company screen is then
+// filled from it: Jisya_Show); false for a file created now or one that
+// could not be opened.
+bool Jisya_Load();

@@ -1,5 +1,8 @@
 #include "masters/categories/HinsyuScreen.h"
 
+#include <string>
+
+#include "store/Hinsyu.h"
 #include "ui/Build.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -37,6 +40,10 @@ void Hinsyu_CreateControls(TForm& form) {
 
 // The category rows come with the category screen.
 void Hinsyu_ShowPage() {}
+
+void Hinsyu_ShowCount() {
+    if (TLabel* label = Ui_Label("Label_Hinsyu_ds")) label->SetCaption(std::to_string(Hinsyu_Count));
+}
 
 bool HinsyuChoose_Shown() { return Ui_Shown("Panel_ChooseHinsyu"); }
 

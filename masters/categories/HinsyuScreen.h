@@ -23,6 +23,8 @@ constexpr void Hinsyu_FocusCodes(TFocusCodes& codes) {
 
 void Hinsyu_CreateControls(TForm& form);
 void Hinsyu_ShowPage();
+// Hinsyu_Count in Label_Hinsyu_ds (after the list was loaded).
+void Hinsyu_ShowCount();
 
 // Whether the category chooser is open.
 bool HinsyuChoose_Shown();

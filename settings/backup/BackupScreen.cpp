@@ -1,5 +1,7 @@
 #include "settings/backup/BackupScreen.h"
 
+#include "store/Denpyou.h"
+
 #include "ui/Build.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -20,6 +22,7 @@ const TScreen Backup_Screen{
     .MenuNo = 7,
     .First = "BackupDriveComboBox",
     .Selected = Backup_Selected,
+    .DocumentsCounted = Seiri_ShowPanel,
 };
 
 }  // namespace
@@ -41,3 +44,13 @@ void Backup_CreateControls(TForm& form) {
 }
 
 void Backup_Register() { Screen_Register(Backup_Screen); }
+
+void Seiri_ShowPanel() {
+    TPanel* panel = Ui_Panel("Panel_Seiri");
+    if (Seiri_Mode != 0) {
+        if (panel) panel->Show();
+    } else {
+        if (TCheckBox* box = Ui_CheckBox("CheckBox_Seiri")) box->SetChecked(false);
+        if (panel && panel->Visible()) panel->Hide();
+    }
+}

@@ -18,5 +18,9 @@ constexpr void Backup_FocusCodes(TFocusCodes& codes) {
 }
 
 void Backup_CreateControls(TForm& form);
+// The tidy-up notice (Panel_Seiri): shown while Seiri_Mode is not 0;
+// otherwise unticked and hidden. Runs whenever the document file was
+// counted again (the record's DocumentsCounted).
+void Seiri_ShowPanel();
 
 void Backup_Register();

@@ -7,6 +7,7 @@
 
 #include "document/Calc.h"
 #include "editor/Grid.h"
+#include "editor/LineCalc.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Str.h"

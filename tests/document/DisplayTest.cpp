@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ui/Build.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"

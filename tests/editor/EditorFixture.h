@@ -9,7 +9,7 @@
 
 #include "ui/Flags.h"
 #include "ui/Focus.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "editor/Grid.h"
 #include "platform/Controls.h"
 #include "store/Denpyou.h"

@@ -5,7 +5,7 @@
 #include "tests/editor/EditorFixture.h"
 
 #include "ui/Build.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "store/Tanni.h"
 
 namespace {

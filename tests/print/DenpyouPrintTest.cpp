@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "PrintFixture.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "platform/Application.h"
 
 namespace {

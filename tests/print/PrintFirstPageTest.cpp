@@ -4,7 +4,7 @@
 #include <string>
 
 #include "PrintFixture.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 
 namespace {
 

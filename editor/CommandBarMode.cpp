@@ -3,7 +3,7 @@
 
 #include "ui/CommandBar.h"
 #include "ui/Ui.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "store/Denpyou.h"
 
 void Denpyou_SetCommandBar(int mode) {

@@ -1,4 +1,4 @@
-#include "document/Display.h"
+#include "editor/Display.h"
 
 #include <cstring>
 #include <string>

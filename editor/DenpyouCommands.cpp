@@ -1,5 +1,5 @@
 // The document commands: store, delete or restore, new, previous and next.
-#include "document/Commands.h"
+#include "editor/DenpyouCommands.h"
 
 #include <string>
 
@@ -7,12 +7,14 @@
 #include "ui/Commands.h"
 #include "editor/EditorScreen.h"
 #include "ui/Job.h"
+#include "ui/Screen.h"
 #include "ui/Ui.h"
 #include "document/Calc.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "document/Document.h"
 #include "document/Number.h"
 #include "editor/Grid.h"
+#include "editor/LineCalc.h"
 #include "store/Denpyou.h"
 #include "store/DenpyouReopen.h"
 #include "store/Kokyaku.h"
@@ -151,6 +153,7 @@ bool Denpyou_Store() {
     }
 
     Denpyou_OpenAfterStore();
+    Screen_DocumentsCounted();  // the tidy-up notice
     ShowEmptyDocument();
     return true;
 }

@@ -1,7 +1,8 @@
 #include "print/DenpyouList.h"
 
+#include "print/list/DenpyouListScreen.h"
+
 int Print_LeftMargin = 0;
 int Print_TopMargin = 0;
 
-// The list's search fields and rows come with the document list screen.
-void DenpyouList_CreateControls(TForm&) {}
+void DenpyouList_CreateControls(TForm& form) { DenpyouList_CreateScreen(form); }

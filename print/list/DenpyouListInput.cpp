@@ -1,5 +1,6 @@
 #include "print/list/DenpyouListInput.h"
 
+#include <climits>
 #include <string>
 
 #include "app/Flags.h"
@@ -23,16 +24,16 @@ void Focus(TListInput input) {
     if (TControl* c = Ui_Control(DenpyouList_InputEdit[input])) c->SetFocus();
 }
 
+// Each end of the range is a year, a month and a day, in that order.
+constexpr bool IsYear(TListDate d) { return d % 3 == 0; }
+constexpr bool IsMonth(TListDate d) { return d % 3 == 1; }
+
 // The width and accepted range of each date input.
 struct TDateRule {
     int Width, Min, Max;
 };
 constexpr TDateRule DateRule(TListDate d) {
-    switch (d % 3) {
-        case 0: return {4, 2000, 2147483647};  // year
-        case 1: return {2, 1, 12};             // month
-        default: return {2, 1, 31};            // day
-    }
+    return IsYear(d) ? TDateRule{4, 2000, INT_MAX} : IsMonth(d) ? TDateRule{2, 1, 12} : TDateRule{2, 1, 31};
 }
 
 // Return in a date input: checked and rewritten; a year always moves on, a
@@ -41,7 +42,7 @@ void CommitDate(TListInput input) {
     Flag_EnterCommitted = Flag_True;
     const TListDate d = DateOf(input);
     const bool valid = DenpyouList_CheckDate(d);
-    if (valid || d % 3 == 0) {
+    if (valid || IsYear(d)) {
         Focus(static_cast<TListInput>(input + 1));
         return;
     }

@@ -17,10 +17,12 @@ constexpr TMenuEntry Menu_Entries[] = {
     {5, "商品設定"}, {6, "自社設定"}, {7, "データ保守"}, {9, "業種変更"},
 };
 
+// The name endings of the bar's cells; the tenth is named ESC.
+constexpr const char* Command_CellSuffixes[10] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "ESC"};
+
 }  // namespace
 
-// The tenth cell of the bar is named ESC; the others F1 ... F9.
-std::string Command_CellSuffix(int cell) { return cell == 9 ? "ESC" : "F" + std::to_string(cell + 1); }
+std::string Command_CellSuffix(int cell) { return Command_CellSuffixes[cell]; }
 
 void Button_Paint(TShape* shape, TLabel* label, TColor color) {
     bool changed = false;

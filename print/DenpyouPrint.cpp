@@ -42,8 +42,12 @@ int PrintedLines() {
 int PageCount(int lines) { return lines > 0 ? Print_PageOfLine(lines - 1) : 1; }
 
 // "-" the page as "%3d" "-", and "全" the page count as "%3d" "ページ".
-std::string PageNumberText(int page) { return "-" + Num_FormatInt(page, 3) + "-"; }
-std::string AllPageText(int pages) { return "全" + Num_FormatInt(pages, 3) + "ページ"; }
+std::string Framed(const char* before, int n, const char* after) {
+    std::string text = before;
+    return text.append(Num_FormatInt(n, 3)).append(after);
+}
+std::string PageNumberText(int page) { return Framed("-", page, "-"); }
+std::string AllPageText(int pages) { return Framed("全", pages, "ページ"); }
 
 // The job's name: the title without its blanks and the document number.
 std::string JobTitle(TPrintKind kind) {

@@ -56,7 +56,7 @@ std::string Qt_PdfFileName(const std::string& cp932Title, const TDateTime& when,
     std::snprintf(stamp, sizeof stamp, "_%04d%02d%02d_%02d%02d%02d", when.Year, when.Month, when.Day, when.Hour,
                   when.Minute, when.Second);
     std::string name = SafeTitle(cp932Title) + stamp;
-    if (attempt > 1) name += "_" + std::to_string(attempt);
+    if (attempt > 1) name.append("_").append(std::to_string(attempt));
     return name + ".pdf";
 }
 

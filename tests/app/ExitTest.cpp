@@ -188,7 +188,7 @@ TEST_F(ExitTest, SaveSequenceWritesTheFiles) {
     auto blankCategories = [](int from) {
         std::string rest;
         for (int i = from; i <= 100; ++i) {
-            char no[4];
+            char no[12];
             std::snprintf(no, sizeof no, "%3d", i);
             rest += Category("", "", no);
         }

@@ -24,7 +24,7 @@ TEST(FirstStart, CreatesEveryMissingFile) {
     EXPECT_EQ(folder.Read("Data/Jisya.620"), Rec(1000));
     EXPECT_EQ(folder.Read("Data/BackupFolder.500"), Blanks(255));
     std::string categories = Recs(100, [](int i) {
-        char no[4];
+        char no[12];
         std::snprintf(no, sizeof no, "%3d", i + 1);
         return Rec(100, {{51, no}});
     });

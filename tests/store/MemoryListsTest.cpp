@@ -64,7 +64,7 @@ TEST_F(Units, AddNeverOverwritesAUnitWhenTheCountIsZero) {
 
 TEST_F(Units, AFullListReplacesTheLastEntry) {
     Load(Recs(100, [](int i) {
-        char u[7];
+        char u[16];
         std::snprintf(u, sizeof u, "u%d", i);
         return Unit(u);
     }));
@@ -105,7 +105,7 @@ protected:
 std::string Numbered(int from, int to) {
     std::string records;
     for (int i = from; i <= to; ++i) {
-        char no[4];
+        char no[12];
         std::snprintf(no, sizeof no, "%3d", i);
         records += Category("", "", no);
     }

@@ -43,7 +43,7 @@ std::string RandomRecords(std::mt19937& rng, int n, int alphabet) {
         std::string key(10, ' ');
         for (int c = 0, l = length(rng); c < l; ++c) key[static_cast<size_t>(c)] = letters[pick(rng)];
         if (pick(rng) == 0) key[9] = 'Z';  // bytes behind a NUL must not count
-        char tag[5];
+        char tag[16];
         std::snprintf(tag, sizeof tag, "%04d", j);
         records += key + tag;
     }
@@ -68,7 +68,7 @@ TEST(ExchangeOrder, MatchesOnLargeAndDescendingInputs) {
     std::string records = RandomRecords(rng, 2000, 6);
     std::string descending;
     for (int j = 1500; j > 0; --j) {
-        char key[15];
+        char key[32];
         std::snprintf(key, sizeof key, "%06d    %04d", j / 3, j % 10000);  // runs of three equal keys
         descending += key;
     }
@@ -136,12 +136,12 @@ protected:
         std::string file;
         int i = 0;
         for (const auto& [name, kana] : entries) {
-            char no[4];
+            char no[12];
             std::snprintf(no, sizeof no, "%3d", ++i);
             file += Rec(Hinsyu_RecLen, {{1, name}, {41, kana}, {51, no}});
         }
         while (i < 100) {
-            char no[4];
+            char no[12];
             std::snprintf(no, sizeof no, "%3d", ++i);
             file += Rec(Hinsyu_RecLen, {{51, no}});
         }

@@ -1,5 +1,6 @@
 #include "print/list/DenpyouListScreen.h"
 
+#include <iterator>
 #include <string>
 
 #include "app/Build.h"
@@ -189,7 +190,8 @@ void CreateCriteria(TForm& form) {
     for (int d = 0; d < ListDate_Count; ++d) {
         const TDatePlace& p = Date_Places[d];
         TEdit* edit = FramedEdit(form, DenpyouList_DateEdit[d], p.Left, Date_Top, p.Width, p.MaxLength);
-        if (d % 3 == 0) edit->SetText("1234");  // until the first search puts this year there
+        // The years until the first search puts this year there.
+        if (d == ListDate_StartYear || d == ListDate_EndYear) edit->SetText("1234");
     }
     Ui_Build(form, {TControlKind::Label, "Label_DenpyouList_Kara", Panel, 583, Date_Top + 2, 18, 15, "～"});
     KeyCatcher(form, "Edit_DenpyouSearchComandChoose", 718, Date_Top + 2);

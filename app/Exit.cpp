@@ -120,7 +120,7 @@ void App_Exit() {
     // The unit list's edit mode ends, the product chooser closes.
     Screen_LeaveAll();
     Screen_DismissAll();
-    if (Denpyou_Field[2][0] == ' ') {
+    if (Denpyou_Field[DenpyouField_KokyakuName_1][0] == ' ') {
         Exit_SaveAndEnd();
         return;  // a save failed: the program goes on
     }
@@ -149,7 +149,7 @@ void Exit_SaveAndEnd() {
     Hinsyu_SortFile();
     if (Kokyaku_Changed && Kokyaku_Count > 1) Kokyaku_SortFile();
     if (Syouhin_Changed && Syouhin_Count > 1) Syouhin_SortFile();
-    Num_WriteInt(Jisya_Field[13], Jisya_FieldWidth[13], Denpyou_LastNo);
+    Num_WriteInt(Jisya_Field[JisyaField_Denban], Jisya_FieldWidth[JisyaField_Denban], Denpyou_LastNo);
     Jisya_JoinRecord();
     if (!Exit_Saved(Jisya_File.FileName, Jisya_WriteRecord(1))) return;
     if (!Exit_Saved(Tanni_File.FileName, Tanni_Save())) return;

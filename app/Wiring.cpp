@@ -28,7 +28,7 @@ void Wiring_CreateControls(TForm& form) {
     Menu_CreateControls(form);
     CommandBar_CreateControls(form);
     Denpyou_CreateControls(form);
-    DenpyouList_CreateControls(form);
+    DenpyouList_CreateScreen(form);
     Kokyaku_CreateControls(form);
     Hinsyu_CreateControls(form);
     Syouhin_CreateControls(form);

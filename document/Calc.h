@@ -14,7 +14,7 @@
 #include <string>
 
 // How computed amounts are rounded to whole numbers: 0 half up, 1 up, any
-// other value down. Taken from own-company field 11 by every line calculation,
+// other value down. Taken from JisyaField_Hasuu by every line calculation,
 // every tax pass and the display of the rows.
 extern int Round_Mode;
 
@@ -27,7 +27,7 @@ struct TDenpyouView {
 };
 extern TDenpyouView Denpyou_View;
 
-// Round_Mode := own-company field 11 read as a number (blank: 0).
+// Round_Mode := JisyaField_Hasuu read as a number (blank: 0).
 void Round_SetFromJisya();
 // x (never negative) rounded to a whole number by mode. A value beyond 64
 // bits (an infinity too) is held at the limit; not a number gives 0.
@@ -74,15 +74,16 @@ struct TDenpyouLineResult {
 };
 
 // The line calculation of one row without any control or field: suuryouHissu
-// is own-company field 31 (0: an empty quantity counts as 1).
+// is JisyaField_Suuryou (0: an empty quantity counts as 1).
 TDenpyouLineResult DenpyouLine_Compute(const TDenpyouLineValues& values, int mode,
                                        int suuryouHissu);
 // The tax of a sum s at rate percent, by mode (its sign kept).
 std::int64_t Denpyou_ZeiAmount(std::int64_t s, int rate, int mode);
 
 // The line calculation of line 0 ... 199 from the values its row shows (by
-// the rounding and own-company field 31): line field 8 takes the actual
-// price when it holds none and the line is no discount, field 9 the amount.
+// the rounding and JisyaField_Suuryou): LineField_JitubaiTanka takes the
+// actual price when it holds none and the line is no discount,
+// LineField_Kingaku the amount.
 TDenpyouLineResult DenpyouLine_Apply(int line, const TDenpyouLineValues& values);
 // The tax lines, then the subtotal lines, the total lines and the document
 // total. row is not used.
@@ -90,8 +91,8 @@ void Denpyou_CalcZeiLines(int row);
 void Denpyou_CalcSyoukeiLines();
 void Denpyou_CalcGoukeiLines();
 void Denpyou_CalcSouGoukeiLines();
-// The document total into field 2218 (and shown), then the grand-total
-// lines.
+// The document total into DenpyouField_Goukei (and shown), then the
+// grand-total lines.
 void Denpyou_CalcSeikyuuGoukei();
 // The purchase-cost total of every line, as the total is written.
 std::string Denpyou_SiireGoukeiText();

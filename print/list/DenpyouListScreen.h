@@ -1,6 +1,9 @@
-// The document list screen (job 1): its controls (not built yet; the tests
-// make stand-ins, tests/print/ListData.h), its record and its focus codes.
-// The search, pages and printing are this folder's other files.
+// The document list screen on Panel_DenpyouList: the criteria (customer
+// captions and their key catcher, the six date inputs, kind and order radio
+// buttons), the command labels "F1 検索開始" and "F4 印刷", the print
+// margins' pair, the nine rows of the one-customer page and, on
+// Panel_DenpyouList_SubPage over them, of the all-customer page, with their
+// arrows; and the two key catchers that hold the focus between searches.
 #pragma once
 
 #include "ui/Focus.h"
@@ -17,6 +20,11 @@ constexpr void DenpyouList_FocusCodes(TFocusCodes& codes) {
     codes.AddList(9730, 10, {"Edit_Panel_DenpyouList_TopMargine", "Edit_Panel_DenpyouList_LeftMargine"});
 }
 
-void DenpyouList_CreateControls(TForm& form);
+// Creates the screen's controls and binds their handlers. The margin edits
+// Edit_Panel_DenpyouList_LeftMargine / _TopMargine (with their frames) are
+// placed on the screen; made here only when no one made them before.
+void DenpyouList_CreateScreen(TForm& form);
 
+// Registers the screen (job 1): entered (DenpyouList_Enter) when it is shown
+// after being hidden, with no key of the bar on; F3 turns red when pressed.
 void DenpyouList_Register();

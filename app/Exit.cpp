@@ -113,6 +113,10 @@ void Exit_CreateControls(TForm& form) {
     edit->OnKeyDown = [](TControl*, Word key, TShiftState) { Edit_ExeitChooseKeyDown(key); };
     form.Find("Label_Exit_Yes")->OnClick = [](TControl*) { Label_Exit_YesClick(); };
     form.Find("Label_Exit_No")->OnClick = [](TControl*) { Label_Exit_NoClick(); };
+}
+
+void Exit_Reset() {
+    ExitChoose_No = 1;
     Exit_ReturnTo = nullptr;
 }
 

@@ -12,6 +12,7 @@ TForm_Syori_01::TForm_Syori_01() {
     Font.Height = -12;
     Wiring_CreateControls(*this);
     Wiring_Register();
+    Wiring_Reset();
     Form_Syori_01 = this;
     Ui_SetForm(this);
 }

@@ -19,8 +19,10 @@
 #include "settings/backup/BackupScreen.h"
 #include "settings/gyousyu/GyousyuScreen.h"
 #include "settings/jisya/Jisya.h"
+#include "document/Document.h"
 #include "ui/Build.h"
 #include "ui/Screen.h"
+#include "ui/Ui.h"
 
 void Wiring_CreateControls(TForm& form) {
     Layout_CreatePanels(form);
@@ -59,4 +61,11 @@ void Wiring_Register() {
     Jisya_Register();
     Backup_Register();
     Gyousyu_Register();
+}
+
+void Wiring_Reset() {
+    Ui_Reset();
+    Document_Reset();
+    Screen_ResetAll();
+    Shell_Reset();
 }

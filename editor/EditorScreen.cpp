@@ -2,6 +2,8 @@
 // product chooser (this folder), the category chooser and the unit chooser.
 #include "editor/EditorScreen.h"
 
+#include <cstring>
+
 #include "editor/DenpyouCommands.h"
 #include "editor/Grid.h"
 #include "editor/KokyakuChoose.h"
@@ -129,6 +131,18 @@ bool Key_F9() {
     return true;
 }
 
+// A new window: the grid at the top without a cursor row, the header's bar
+// mode, no move pending, the total label released, no product found.
+void Denpyou_Reset() {
+    Denpyou_TopLine = 0;
+    Denpyou_CurRow = -1;
+    Denpyou_MoveUp = 0;
+    Denpyou_MoveDown = 0;
+    Denpyou_CommandMode = 0;
+    Goukei_CostShown = 0;
+    std::memset(SyouhinChoose_Hits, 0, sizeof SyouhinChoose_Hits);
+}
+
 const TScreen Denpyou_Screen{
     .Job = Job_Denpyou,
     .Panel = "Panel_Denpyou",
@@ -138,6 +152,7 @@ const TScreen Denpyou_Screen{
     .Show = Denpyou_Show,
     .Keys = {.F1 = Key_F1, .F2 = Key_F2, .F3 = Key_F3, .F4 = Key_F4, .F5 = Key_F5, .F6 = Key_F6, .F7 = Key_F7,
              .F8 = Key_F8, .F9 = Key_F9},
+    .Reset = Denpyou_Reset,
 };
 
 }  // namespace

@@ -23,3 +23,8 @@ TRadioButton* Ui_RadioButton(const char* name);
 
 // Whether the panel is shown (false without a window).
 bool Ui_Shown(const char* panel);
+
+// A new window: the shell's state as at start (the screen shown is the
+// editor, no focus code, no lock, no commit pending, every bar key on, no
+// wheel event counted).
+void Ui_Reset();

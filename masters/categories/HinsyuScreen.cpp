@@ -19,6 +19,11 @@ const TScreen HinsyuChoose_Screen{
     .Shown = HinsyuChoose_Shown,
 };
 
+void Hinsyu_Reset() {
+    Hinsyu_Top = 0;
+    Hinsyu_Row = -1;
+}
+
 const TScreen Hinsyu_Screen{
     .Job = Job_Hinsyu,
     .Panel = "Panel_Hinsyu",
@@ -26,6 +31,7 @@ const TScreen Hinsyu_Screen{
     .First = "Edit_Hinsyu_Name_01",
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁"},
+    .Reset = Hinsyu_Reset,
 };
 
 }  // namespace

@@ -1,12 +1,20 @@
 #include "masters/customers/KokyakuScreen.h"
 
+#include "masters/customers/KokyakuChanged.h"
 #include "ui/Build.h"
+#include "ui/Flags.h"
 #include "ui/Screen.h"
 
 int Kokyaku_Top = 0;
 int Kokyaku_Row = 0;
 
 namespace {
+
+void Kokyaku_Reset() {
+    Kokyaku_Top = 0;
+    Kokyaku_Row = 0;
+    Kokyaku_Changed = Flag_False;
+}
 
 const TScreen Kokyaku_Screen{
     .Job = Job_Kokyaku,
@@ -16,6 +24,7 @@ const TScreen Kokyaku_Screen{
     .FocusEveryShow = true,
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
+    .Reset = Kokyaku_Reset,
 };
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "masters/products/SyouhinScreen.h"
 
+#include "masters/products/SyouhinChanged.h"
 #include "masters/units/TanniChoose.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
+#include "ui/Flags.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -53,6 +55,12 @@ TEdit* TanniChoose_Cell() {
 const TTanniChooseHost Syouhin_TanniHost{Job_Syouhin, 784, 82, TanniChoose_Opened, TanniChoose_Closed,
                                          TanniChoose_Cell};
 
+void Syouhin_Reset() {
+    Syouhin_Top = 0;
+    Syouhin_Row = -1;
+    Syouhin_Changed = Flag_False;
+}
+
 const TScreen Syouhin_Screen{
     .Job = Job_Syouhin,
     .Panel = "Panel_Syouhin",
@@ -60,6 +68,7 @@ const TScreen Syouhin_Screen{
     .First = "Edit_Syouhin_Name_01",
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 商品追加"},
+    .Reset = Syouhin_Reset,
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "print/list/DenpyouListScreen.h"
 
+#include <cstring>
 #include <iterator>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "print/list/DenpyouListInput.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
+#include "ui/Flags.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -268,6 +270,16 @@ void DenpyouList_Show(bool wasHidden) {
     Command_EnableOnly({});
 }
 
+// A new window: no hits, no row chosen, a result shown (the first touch of
+// a criterion blanks it).
+void DenpyouList_Reset() {
+    std::memset(DenpyouList_Hits, 0, sizeof DenpyouList_Hits);
+    DenpyouList_HitCount = 0;
+    DenpyouList_Top = 0;
+    DenpyouList_Row = -1;
+    DenpyouList_Shown = Flag_True;
+}
+
 const TScreen DenpyouList_Screen{
     .Job = Job_DenpyouList,
     .Panel = Panel,
@@ -275,6 +287,7 @@ const TScreen DenpyouList_Screen{
     .First = "Edit_DenpyouList_SearchName",
     .BarPressed = Command_Key(vk::F3),
     .Show = DenpyouList_Show,
+    .Reset = DenpyouList_Reset,
 };
 
 }  // namespace

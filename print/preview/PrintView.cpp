@@ -1,6 +1,7 @@
 #include "print/preview/PrintView.h"
 
 #include "document/Document.h"
+#include "store/Today.h"
 #include "ui/Build.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -39,4 +40,15 @@ void PrintView_CreateControls(TForm& form) {
 void PrintView_Register() {
     Screen_Register(Utiwake_Screen);
     Screen_Register(PrintView_Screen);
+}
+
+void PrintView_ShowToday() {
+    const struct {
+        const char* Edit;
+        const char* Text;
+    } parts[] = {{"Edit_PanelPrintView_Year", Today_WarekiText},
+                 {"Edit_PanelPrintView_Month", Today_MonthText},
+                 {"Edit_PanelPrintView_Day", Today_DayText}};
+    for (const auto& p : parts)
+        if (TEdit* e = Ui_Edit(p.Edit)) e->SetText(p.Text);
 }

@@ -5,6 +5,8 @@
 class TForm;
 
 void PrintView_CreateControls(TForm& form);
+// Start-up: the print date shows today (era year, month, day).
+void PrintView_ShowToday();
 
 // Registers the preview and the F9 that starts the breakdown title over.
 void PrintView_Register();

@@ -1,6 +1,12 @@
 #include "settings/backup/BackupScreen.h"
 
+#include <cstdio>
+
+#include "platform/File.h"
+#include "platform/Shell.h"
+#include "store/BackupFolder.h"
 #include "store/Denpyou.h"
+#include "store/Str.h"
 
 #include "ui/Build.h"
 #include "ui/Screen.h"
@@ -10,6 +16,11 @@ char BackUp_Folder[256] = {};
 char LastExecDay_FileName[16] = {};
 
 namespace {
+
+void Backup_Reset() {
+    Str_Spaces(BackUp_Folder, 255);
+    std::snprintf(LastExecDay_FileName, sizeof LastExecDay_FileName, "%s", "LastExecDay.620");
+}
 
 // Chosen from the menu, the screen starts with its progress caption.
 void Backup_Selected() {
@@ -23,6 +34,7 @@ const TScreen Backup_Screen{
     .First = "BackupDriveComboBox",
     .Selected = Backup_Selected,
     .DocumentsCounted = Seiri_ShowPanel,
+    .Reset = Backup_Reset,
 };
 
 }  // namespace
@@ -52,5 +64,21 @@ void Seiri_ShowPanel() {
     } else {
         if (TCheckBox* box = Ui_CheckBox("CheckBox_Seiri")) box->SetChecked(false);
         if (panel && panel->Visible()) panel->Hide();
+    }
+}
+
+void Backup_StartFolder() {
+    BackupFolder_Load(BackUp_Folder);
+    if (TLabel* l = Ui_Label("Label_BackupFolder")) l->SetCaption(BackUp_Folder);
+    if (BackUp_Folder[0] == '\0' || !Shell_VolumeAnswers(Platform_HostPath(BackUp_Folder)) ||
+        !Dir_Exists(BackUp_Folder))
+        return;
+    TForm* form = Ui_Form();
+    if (auto* list = form->FindAs<TDirectoryListBox>("BackupDirectoryListBox")) {
+        list->SetDirectory(BackUp_Folder);
+        if (auto* drive = form->FindAs<TDriveComboBox>("BackupDriveComboBox")) {
+            drive->Refresh();
+            drive->SetDrive(list->Directory());
+        }
     }
 }

@@ -18,6 +18,13 @@ constexpr void Backup_FocusCodes(TFocusCodes& codes) {
 }
 
 void Backup_CreateControls(TForm& form);
+// Start-up: the backup folder read from "Data\BackupFolder.500" (made with
+// blanks when missing) into BackUp_Folder and Label_BackupFolder; the
+// drive and folder boxes go to it when its volume answers and the folder is
+// there (a folder that is gone, removed or on another volume than the one
+// mounted now, leaves the boxes as they are). The current directory is left
+// alone.
+void Backup_StartFolder();
 // The tidy-up notice (Panel_Seiri): shown while Seiri_Mode is not 0;
 // otherwise unticked and hidden. Runs whenever the document file was
 // counted again (the record's DocumentsCounted).

@@ -92,6 +92,7 @@ void Exit_CreateControls(TForm& form) {
         {TControlKind::Shape, "Shape_Exit_No", "Panel_ExitChoose", 272, 70, 97, 33},
         {TControlKind::Label, "Label_Exit_No", "Panel_ExitChoose", 276, 78, 90, 17, "いいえ", clOlive, clWhite,
          -15, Font_Gothic, TAlignment::taCenter},
+        // "Exeit" is the program's own spelling of the key catcher's name.
         {TControlKind::Edit, "Edit_ExeitChoose", "Panel_ExitChoose", 384, 80, 0, 14},
         {TControlKind::CheckBox, "CheckBox_CompleteDelete", "Panel_Denpyou", 396, 4, 177, 17,
          "終了時に削除伝票を完全削除"},

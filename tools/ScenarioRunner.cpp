@@ -734,6 +734,8 @@ TScenarioResult Scenario_Run(const std::string& script, const std::string& scrip
             const TResult failure = command->Run(run, args);
             if (failure) fail(number, line, *failure);
             else if (command->Expectation) ++result.Passed;
+            for (const std::string& name : session.TakeLookupMisses())
+                fail(number, line, "the program looked up \"" + Cp932_ToUtf8(name) + "\", a control that no table creates");
         } catch (const TScriptError& e) {
             fail(number, line, e.ShowUsage ? e.Message + " (usage: " + command->Usage + ")" : e.Message);
         } catch (const std::exception& e) {

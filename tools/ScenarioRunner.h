@@ -50,6 +50,9 @@
 //                                    showed this text (and counts as seen);
 //                                    none: every message box shown is seen
 //
+// A line during which the program looks up a control by a name that no table
+// creates (a misspelling, ui/Ui.h) fails as well.
+//
 // Blocks, unrolled before anything runs (tools/ScenarioBlocks.h):
 //   repeat NAME from A to B          the lines up to the matching end run once
 //   ...                              for each NAME = A, A + 1, ... B (A <= B,

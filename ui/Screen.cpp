@@ -83,6 +83,16 @@ void Screen_DismissAll() { Every(&TScreen::Dismiss); }
 void Screen_DocumentsCounted() { Every(&TScreen::DocumentsCounted); }
 void Screen_ResetAll() { Every(&TScreen::Reset); }
 
+bool Screen_IsPending(const char* name) {
+    for (const TScreen* s : Records())
+        for (const char* const* p = s->Pending; p && *p; ++p) {
+            const size_t n = std::strlen(*p);
+            if (n > 0 && (*p)[n - 1] == '*' ? std::strncmp(*p, name, n - 1) == 0 : std::strcmp(*p, name) == 0)
+                return true;
+        }
+    return false;
+}
+
 bool Screen_BarPressed(int cell) {
     if (cell == 9) return true;  // the tenth cell on every screen
     const TScreen* screen = Screen_Current();

@@ -92,6 +92,12 @@ struct TScreen {
     void (*Dismiss)() = nullptr;     // any menu click, or the exit: a panel that closes then
     void (*DocumentsCounted)() = nullptr;  // the document file was counted again
     void (*Reset)() = nullptr;       // a new window: the folder's state as at start
+
+    // Controls that its table will create once it is built and that code
+    // looks up already (a screen's first input, captions spread to it); a
+    // lookup finds none and is no mistake (ui/Ui.h). nullptr-terminated;
+    // "Prefix*" stands for every name that starts so.
+    const char* const* Pending = nullptr;
 };
 
 // Registers a record (kept by address: give it static storage). The order
@@ -123,6 +129,9 @@ void Screen_LeaveAll();
 void Screen_DismissAll();
 void Screen_DocumentsCounted();
 void Screen_ResetAll();
+
+// Whether a record names the control as one its table will create.
+bool Screen_IsPending(const char* name);
 
 // Whether the bar's cell 0 ... 9 turns red while pressed on the screen shown.
 bool Screen_BarPressed(int cell);

@@ -12,7 +12,16 @@ void Ui_SetForm(TForm* form);
 // Repaint the window soon (nothing without a window).
 void Ui_Invalidate();
 
-// Controls by name; nullptr when there is no window or no such control.
+// Controls by name; nullptr when there is no window or no such control. A
+// name that the window lacks (or that names a control of another kind) is a
+// mistake unless a registered screen names it as pending (ui/Screen.h): the
+// handler set here hears of it. The program sets none and stays silent; the
+// test programs and the headless session (the scenario runner) set one that
+// fails the test or the script line.
+using TUiMissHandler = void (*)(const char* name);
+// Sets the handler and returns the one set before (nullptr: none).
+TUiMissHandler Ui_SetMissHandler(TUiMissHandler handler);
+
 TControl* Ui_Control(const char* name);
 TLabel* Ui_Label(const char* name);
 TEdit* Ui_Edit(const char* name);

@@ -24,6 +24,8 @@ void Hinsyu_Reset() {
     Hinsyu_Row = -1;
 }
 
+constexpr const char* Hinsyu_Pending[] = {"Edit_Hinsyu_Name_01", nullptr};
+
 const TScreen Hinsyu_Screen{
     .Job = Job_Hinsyu,
     .Panel = "Panel_Hinsyu",
@@ -32,6 +34,7 @@ const TScreen Hinsyu_Screen{
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁"},
     .Reset = Hinsyu_Reset,
+    .Pending = Hinsyu_Pending,
 };
 
 }  // namespace

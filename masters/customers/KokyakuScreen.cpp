@@ -16,6 +16,8 @@ void Kokyaku_Reset() {
     Kokyaku_Changed = Flag_False;
 }
 
+constexpr const char* Kokyaku_Pending[] = {"Edit_PanelKokyaku_Name_1_01", nullptr};
+
 const TScreen Kokyaku_Screen{
     .Job = Job_Kokyaku,
     .Panel = "Panel_Kokyaku",
@@ -25,6 +27,7 @@ const TScreen Kokyaku_Screen{
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
     .Reset = Kokyaku_Reset,
+    .Pending = Kokyaku_Pending,
 };
 
 }  // namespace

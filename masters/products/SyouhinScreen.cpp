@@ -46,7 +46,6 @@ void TanniChoose_Closed() {
     SetCaptions(Syouhin_Bar);
 }
 
-// "Tannni" is the program's own spelling of the unit column's names.
 TEdit* TanniChoose_Cell() {
     if (Syouhin_Row < 0 || Syouhin_Row >= Syouhin_Rows) return nullptr;
     return Ui_Edit(Ui_RowName("Edit_Syouhin_Tannni_", Syouhin_Row + 1).c_str());
@@ -61,6 +60,8 @@ void Syouhin_Reset() {
     Syouhin_Changed = Flag_False;
 }
 
+constexpr const char* Syouhin_Pending[] = {"Edit_Syouhin_Name_01", "Edit_Syouhin_Tannni_*", nullptr};
+
 const TScreen Syouhin_Screen{
     .Job = Job_Syouhin,
     .Panel = "Panel_Syouhin",
@@ -69,6 +70,7 @@ const TScreen Syouhin_Screen{
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 商品追加"},
     .Reset = Syouhin_Reset,
+    .Pending = Syouhin_Pending,
 };
 
 }  // namespace

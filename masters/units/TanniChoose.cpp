@@ -110,6 +110,7 @@ void TanniChoose_CreateControls(TForm& form) {
                                          56, 15, "", clWhite, clBlack, -15, Font_Mincho});
         unit->OnClick = [k](TControl*) { RowClick(k); };
     }
+    // "Labe_" is the program's own spelling of the page labels' names.
     TControl* pre = Ui_Build(form, {TControlKind::Label, "Labe_TanniChoose_Pre", Panel, 2, 2, 20, 16, "▲",
                                     clSkyBlue, clNavy, -15, Font_Gothic});
     pre->OnClick = [](TControl*) { TanniChoose_PrevPage(); };

@@ -8,10 +8,14 @@
 
 namespace {
 
+// Read by printing already (print/PrintInputs.h).
+constexpr const char* PrintView_Pending[] = {"Label_PrintView_PrintWareki", "CheckBox_MakeDayNotPrint", nullptr};
+
 const TScreen PrintView_Screen{
     .Panel = "Panel_PrintView",
     .Over = Job_Bit(Job_Denpyou),
     .Shown = [] { return Ui_Shown("Panel_PrintView"); },
+    .Pending = PrintView_Pending,
 };
 
 // F9, on every screen and before anything else it does, starts the

@@ -27,6 +27,8 @@ void Backup_Selected() {
     if (TLabel* l = Ui_Label("Label_DataSyori_Nokori")) l->SetCaption("残りの処理");
 }
 
+constexpr const char* Backup_Pending[] = {"Label_DataSyori_Nokori", nullptr};
+
 const TScreen Backup_Screen{
     .Job = Job_BackUp,
     .Panel = "Panel_BackUp",
@@ -35,6 +37,7 @@ const TScreen Backup_Screen{
     .Selected = Backup_Selected,
     .DocumentsCounted = Seiri_ShowPanel,
     .Reset = Backup_Reset,
+    .Pending = Backup_Pending,
 };
 
 }  // namespace

@@ -32,11 +32,14 @@ void SetCaption(const char* label, const std::string& text) {
     if (TLabel* l = Ui_Label(label)) l->SetCaption(text);
 }
 
+constexpr const char* Jisya_Pending[] = {"Edit_JisyaName_1", nullptr};
+
 const TScreen Jisya_Screen{
     .Job = Job_Jisya,
     .Panel = "Panel_Jisya",
     .MenuNo = 6,
     .First = "Edit_JisyaName_1",
+    .Pending = Jisya_Pending,
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "editor/Grid.h"
 #include "masters/units/TanniChoose.h"
 #include "masters/units/TanniList.h"
+#include "print/preview/PrintView.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 
@@ -49,7 +50,7 @@ void Command_F3() {
     }
     if (Job_Current == Job_Denpyou && Command_Enabled[2] && Denpyou_CurRec > 0 &&
         Denpyou_CurRec <= Denpyou_Count + 1)
-        return;  // the print preview
+        PrintView_Open();
 }
 
 void Command_F4() {

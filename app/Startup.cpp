@@ -28,6 +28,8 @@
 #include "platform/File.h"
 #include "platform/Shell.h"
 #include "print/DenpyouList.h"
+#include "print/preview/PrintMargin.h"
+#include "print/preview/PrintView.h"
 #include "settings/BackupScreen.h"
 #include "settings/Jisya.h"
 #include "store/BackupFolder.h"
@@ -91,6 +93,8 @@ void StartJisya() {
     Denpyou_LastNo = Num_ReadLong(Jisya_Field[13]);
     Print_LeftMargin = Num_ReadInt(Jisya_Field[34]);
     Print_TopMargin = Num_ReadInt(Jisya_Field[33]);
+    PrintView_ShowJisya();
+    PrintMargin_Show();
 }
 
 void StartDocuments() {

@@ -12,7 +12,8 @@
 #include "masters/customers/KokyakuScreen.h"
 #include "masters/products/SyouhinScreen.h"
 #include "print/DenpyouList.h"
-#include "print/PrintView.h"
+#include "print/preview/PrintMargin.h"
+#include "print/preview/PrintView.h"
 #include "settings/BackupScreen.h"
 #include "settings/Jisya.h"
 
@@ -32,6 +33,7 @@ TForm_Syori_01::TForm_Syori_01() {
     Jisya_CreateControls(*this);
     Backup_CreateControls(*this);
     PrintView_CreateControls(*this);
+    PrintMargin_CreateControls(*this);
     Shell_CreateControls(*this);  // last: binds to the controls above
     Editor_BindHandlers(*this);
     Denpyou_BindCommands(*this);

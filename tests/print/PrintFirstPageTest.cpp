@@ -198,7 +198,7 @@ TEST_F(FirstPageTest, CompanyNameSizeFollowsItsLength) {
 // no date, the remarks cut at 20 bytes, or nothing (and no rule).
 TEST_F(FirstPageTest, FooterModes) {
     StartEstimate();
-    auto* noDate = Session.Form()->Create<TCheckBox>("CheckBox_MakeDayNotPrint", Session.Control("Panel_PrintView"));
+    auto* noDate = Session.ControlAs<TCheckBox>("CheckBox_MakeDayNotPrint");
     const struct {
         const char *mode, *noDateSetting;
         bool boxChecked;

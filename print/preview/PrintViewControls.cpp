@@ -117,8 +117,8 @@ struct TViewCommand {
 };
 constexpr TViewCommand View_Commands[] = {
     {1, "Shape_PanelPrintView_F1", "Label_PanelPrintView_F1", 20, "F1 印刷実行", Label_PanelPrintView_F1Click},
-    {5, "Shape_PanelPrintView_F5", "Label_PanelPrintView_F5", 430, "F5 前ページ", Label_PanelPrintView_F5Click},
-    {6, "Shape_PanelPrintView_F6", "Label_PanelPrintView_F6", 580, "F6 次ページ", Label_PanelPrintView_F6Click},
+    {5, "Shape_PanelPrintView_F5", "Label_PanelPrintView_F5", 424, "F5 前ページ", Label_PanelPrintView_F5Click},
+    {6, "Shape_PanelPrintView_F6", "Label_PanelPrintView_F6", 590, "F6 次ページ", Label_PanelPrintView_F6Click},
     {9, "Shape_PanelPrintView_F9", "Label_PanelPrintView_F9", 818, "F9 閉じる", Label_PanelPrintView_F9Click},
 };
 constexpr int Command_Top = 640;

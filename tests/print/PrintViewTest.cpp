@@ -12,11 +12,7 @@ namespace {
 
 class PrintViewTest : public PrintTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(Session.WriteFile("Data\\Kokyaku.620",
-                                      KokyakuRecord("山田電気", "札幌市中央区", "大通西1丁目") +
-                                          KokyakuRecord("佐藤工務店", "函館市", "本町2番")));
-    }
+    void SetUp() override { WriteCustomers(); }
     // F3 from the editor's first header field, the document set in its
     // fields shown first (leaving a field commits what it shows).
     void Open() {

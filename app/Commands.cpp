@@ -93,7 +93,7 @@ void Command_F6() {
         return;
     }
     if (Job_Current == Job_Denpyou && Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count &&
-        Denpyou_Field[2][0] != ' ' && Str_ToInt(Denpyou_Field[2218]) != 0)
+        Denpyou_Field[DenpyouField_KokyakuName_1][0] != ' ' && Str_ToInt(Denpyou_Field[DenpyouField_Goukei]) != 0)
         return;  // copy the document
 }
 

@@ -108,7 +108,7 @@ void Exit_CreateControls(TForm& form) {
 void App_Exit() {
     if (TanniList_EditMode) TanniList_EditMode = 0;
     if (TPanel* p = Ui_Panel("Panel_SyouhinChoose"); p && p->Visible()) p->Hide();
-    if (Denpyou_Field[2][0] == ' ') {
+    if (Denpyou_Field[DenpyouField_KokyakuName_1][0] == ' ') {
         Exit_SaveAndEnd();
         return;  // a save failed: the program goes on
     }
@@ -137,7 +137,7 @@ void Exit_SaveAndEnd() {
     Hinsyu_SortFile();
     if (Kokyaku_Changed && Kokyaku_Count > 1) Kokyaku_SortFile();
     if (Syouhin_Changed && Syouhin_Count > 1) Syouhin_SortFile();
-    Num_WriteInt(Jisya_Field[13], Jisya_FieldWidth[13], Denpyou_LastNo);
+    Num_WriteInt(Jisya_Field[JisyaField_Denban], Jisya_FieldWidth[JisyaField_Denban], Denpyou_LastNo);
     Jisya_JoinRecord();
     if (!Exit_Saved(Jisya_File.FileName, Jisya_WriteRecord(1))) return;
     if (!Exit_Saved(Tanni_File.FileName, Tanni_Save())) return;

@@ -85,8 +85,8 @@ void Show_DenpyouList(const TJobScreen& s) {
         // Search for the customer of the document in the editor, or for all.
         Str_Spaces(DenpyouList_SearchName_1, 40);
         Str_Spaces(DenpyouList_SearchName_2, 40);
-        std::memcpy(DenpyouList_SearchName_1, Denpyou_Field[2], 40);
-        std::memcpy(DenpyouList_SearchName_2, Denpyou_Field[3], 40);
+        std::memcpy(DenpyouList_SearchName_1, Denpyou_Field[DenpyouField_KokyakuName_1], 40);
+        std::memcpy(DenpyouList_SearchName_2, Denpyou_Field[DenpyouField_KokyakuName_2], 40);
         if (DenpyouList_SearchName_1[0] == ' ') {
             Str_Pad("全顧客", DenpyouList_SearchName_1, 40, 0);
             Str_Spaces(DenpyouList_SearchName_2, 40);

@@ -79,20 +79,22 @@ void StartJisya() {
     Record_Prepare(Jisya_File);
     Jisya_ClearRecord();
     Jisya_Load();
-    Round_Mode = Num_ReadInt(Jisya_Field[11]);
-    if (Jisya_Field[43][0] == ' ') {
+    Round_Mode = Num_ReadInt(Jisya_Field[JisyaField_Hasuu]);
+    if (Jisya_Field[JisyaField_SyoukeiCaption][0] == ' ') {
         static const char* const captions[6] = {"小計", "計", "課税合計", "消費税", "合計", "調整(値引）"};
-        for (int i = 0; i < 6; ++i) Str_Pad(captions[i], Jisya_Field[43 + i], Jisya_FieldWidth[43 + i], 0);
+        for (int i = 0; i < 6; ++i)
+            Str_Pad(captions[i], Jisya_Field[JisyaField_SyoukeiCaption + i],
+                    Jisya_FieldWidth[JisyaField_SyoukeiCaption + i], 0);
         for (int i = 0; i < 8; ++i) {
             const char order[2] = {static_cast<char>('1' + i), '\0'};
-            Str_Pad(order, Jisya_Field[49 + i], Jisya_FieldWidth[49 + i], 0);
+            Str_Pad(order, Jisya_Field[JisyaField_Jun_1 + i], Jisya_FieldWidth[JisyaField_Jun_1 + i], 0);
         }
     }
     Jisya_Show();
     Denp_SpecialLine_Arrange();
-    Denpyou_LastNo = Num_ReadLong(Jisya_Field[13]);
-    Print_LeftMargin = Num_ReadInt(Jisya_Field[34]);
-    Print_TopMargin = Num_ReadInt(Jisya_Field[33]);
+    Denpyou_LastNo = Num_ReadLong(Jisya_Field[JisyaField_Denban]);
+    Print_LeftMargin = Num_ReadInt(Jisya_Field[JisyaField_LeftMargin]);
+    Print_TopMargin = Num_ReadInt(Jisya_Field[JisyaField_TopMargin]);
     PrintView_ShowJisya();
     PrintMargin_Show();
 }
@@ -114,7 +116,7 @@ void StartDocuments() {
     SetNumber("Label_DenpyouRec", Denpyou_CurRec);
     Denpyou_ShowKind();
     Denpyou_ClearRecord();
-    Num_WriteInt(Denpyou_Field[1], Denpyou_FieldWidth[1], Denpyou_LastNo + 1);
+    Num_WriteInt(Denpyou_Field[DenpyouField_No], Denpyou_FieldWidth[DenpyouField_No], Denpyou_LastNo + 1);
     Denpyou_ShowHeader();
     Denpyou_ShowLines();
 }

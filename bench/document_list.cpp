@@ -66,14 +66,16 @@ void WriteDocuments(const TestFolder& folder) {
     std::ofstream out(folder.Path("Data/Denpyou.620"), std::ios::binary);
     for (int i = 0; i < Documents; ++i) {
         TListDocSpec d;
-        d.Kind = "1213"[i % 4];
+        constexpr char kinds[] = {DenpyouKind_Mitumori, DenpyouKind_Seikyuu, DenpyouKind_Mitumori, DenpyouKind_Utiwake};
+        d.Kind = kinds[i % 4];
         d.Name_1 = "顧客" + std::to_string(i % Customers);
         d.Year = std::to_string(2020 + i % 6);
         d.Month = std::to_string(1 + i % 12);
         d.Day = std::to_string(1 + i % 28);
         d.Kouji_1 = "工事" + std::to_string(i);
         d.Total = std::to_string(1000 * (i % 977));
-        if (d.Kind == '2' && i % 3 != 0) d.IssueYear = d.Year, d.IssueMonth = d.Month, d.IssueDay = "28";
+        if (d.Kind == DenpyouKind_Seikyuu && i % 3 != 0)
+            d.IssueYear = d.Year, d.IssueMonth = d.Month, d.IssueDay = "28";
         std::string r = ListDocRecord(d, i + 1);
         for (int line = 0; line < 20; ++line) {
             const std::string text = "商品" + std::to_string(line);

@@ -59,7 +59,9 @@ void WriteFiles(const TestFolder& folder, int documents) {
     for (int i = 0; i < documents; ++i) {
         std::string r = Record(Denpyou_RecLen);
         char head[32];
-        std::snprintf(head, sizeof head, "%c%10d", "12340"[i % 5], i + 1);
+        constexpr char kinds[] = {DenpyouKind_Mitumori, DenpyouKind_Seikyuu, DenpyouKind_Utiwake, DenpyouKind_Irai,
+                                  DenpyouKind_Deleted};
+        std::snprintf(head, sizeof head, "%c%10d", kinds[i % 5], i + 1);
         Put(r, 0, head);
         Put(r, 11, "顧客" + std::to_string(rng() % Customers));
         Put(r, 251, std::to_string(2000 + static_cast<int>(rng() % 26)));  // none older than 40 years

@@ -13,14 +13,14 @@
 #include <string>
 
 // How computed amounts are rounded to whole numbers: 0 half up, 1 up, any
-// other value down. Taken from own-company field 11 by every line calculation,
+// other value down. Taken from JisyaField_Hasuu by every line calculation,
 // every tax pass and the display of the rows.
 extern int Round_Mode;
 // 1 while the mouse button is held on Label_Goukei and the purchase-cost
 // total is shown.
 extern int Goukei_CostShown;
 
-// Round_Mode := own-company field 11 read as a number (blank: 0).
+// Round_Mode := JisyaField_Hasuu read as a number (blank: 0).
 void Round_SetFromJisya();
 // x (never negative) rounded to a whole number by mode. A value beyond 64
 // bits (an infinity too) is held at the limit; not a number gives 0.
@@ -67,7 +67,7 @@ struct TDenpyouLineResult {
 };
 
 // The line calculation of one row without any control or field: suuryouHissu
-// is own-company field 31 (0: an empty quantity counts as 1).
+// is JisyaField_Suuryou (0: an empty quantity counts as 1).
 TDenpyouLineResult DenpyouLine_Compute(const TDenpyouLineValues& values, int mode,
                                        int suuryouHissu);
 // The tax of a sum s at rate percent, by mode (its sign kept).
@@ -75,7 +75,8 @@ std::int64_t Denpyou_ZeiAmount(std::int64_t s, int rate, int mode);
 
 // The line calculation of grid row 0 ... 19 from the row's edits (the stored
 // line fields when there is no window): the row's reference label, its
-// actual-price edit and amount label, line fields 8 and 9.
+// actual-price edit and amount label, LineField_JitubaiTanka and
+// LineField_Kingaku.
 void DenpyouLine_Calc(int row);
 // The tax lines, then the subtotal lines, the total lines and the document
 // total. row is not used.
@@ -83,7 +84,7 @@ void Denpyou_CalcZeiLines(int row);
 void Denpyou_CalcSyoukeiLines();
 void Denpyou_CalcGoukeiLines();
 void Denpyou_CalcSouGoukeiLines();
-// The document total into field 2218 and Label_SeikyuuGoukei, then the
+// The document total into DenpyouField_Goukei and Label_SeikyuuGoukei, then the
 // grand-total lines.
 void Denpyou_CalcSeikyuuGoukei();
 // The purchase-cost total of every line into Label_SeikyuuGoukei.

@@ -19,10 +19,6 @@
 
 namespace {
 
-constexpr int FieldKind = 0, FieldNo = 1, FieldName1 = 2, FieldName2 = 3;
-constexpr int FieldMakeYear = 8, FieldMakeMonth = 9, FieldMakeDay = 10;
-constexpr int FieldUtiwake = 2223;
-
 // The kind buttons in the order the store tests them, with their kinds.
 struct TKindButton {
     const char* Name;
@@ -36,7 +32,7 @@ constexpr TKindButton Kind_Buttons[] = {
 };
 
 // Whether Denpyou_LastNo + 1 fits the ten digits of the number field.
-bool Denpyou_NextNoFits() { return Denpyou_LastNo < Num_IntMax(Denpyou_FieldWidth[FieldNo]); }
+bool Denpyou_NextNoFits() { return Denpyou_LastNo < Num_IntMax(Denpyou_FieldWidth[DenpyouField_No]); }
 
 bool IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
 
@@ -53,7 +49,7 @@ const char* EditText(const char* name) {
 void FocusFirstHeaderField() {
     TEdit* e = Ui_Edit("Edit_DenpKokyakuName_1");
     if (!e) return;
-    Grid_TrimEdit(e, Denpyou_FieldWidth[FieldName1]);
+    Grid_TrimEdit(e, Denpyou_FieldWidth[DenpyouField_KokyakuName_1]);
     e->SetFocus();
 }
 
@@ -63,7 +59,7 @@ void ShowEmptyDocument() {
     Denpyou_TopLine = 0;
     Denpyou_CurRec = Denpyou_Count + 1;
     Denpyou_ClearRecord();
-    Num_WriteInt(Denpyou_Field[FieldNo], 10, Denpyou_LastNo + 1);
+    Num_WriteInt(Denpyou_Field[DenpyouField_No], 10, Denpyou_LastNo + 1);
     Denpyou_ShowHeader();
     Denpyou_ShowLines();
     SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
@@ -86,13 +82,13 @@ void CommitDatePart(const char* edit, int lo, int hi, char* field) {
 // A document without a creation year takes it from the era-year edit, with
 // the month and day edits, as it is stored.
 void CompleteCreationDate() {
-    if (Num_ReadInt(Denpyou_Field[FieldMakeYear]) != 0) return;
-    CommitDatePart("Edit_DenpMakeMonth", 1, 12, Denpyou_Field[FieldMakeMonth]);
+    if (Num_ReadInt(Denpyou_Field[DenpyouField_MakeYear]) != 0) return;
+    CommitDatePart("Edit_DenpMakeMonth", 1, 12, Denpyou_Field[DenpyouField_MakeMonth]);
     const int era = Num_ReadInt(EditText("Edit_DenpMakeYear"));
     int year = era < 27 ? 2018 + era : 1988 + era;  // Reiwa below 27, Heisei from 27
-    if (era == 32 && Num_ReadInt(Denpyou_Field[FieldMakeMonth]) >= 5) year = 2018 + era;
-    Num_WriteInt(Denpyou_Field[FieldMakeYear], 4, year);
-    CommitDatePart("Edit_DenpMakeDay", 1, 31, Denpyou_Field[FieldMakeDay]);
+    if (era == 32 && Num_ReadInt(Denpyou_Field[DenpyouField_MakeMonth]) >= 5) year = 2018 + era;
+    Num_WriteInt(Denpyou_Field[DenpyouField_MakeYear], 4, year);
+    CommitDatePart("Edit_DenpMakeDay", 1, 31, Denpyou_Field[DenpyouField_MakeDay]);
 }
 
 // Shows record n of the file in the editor. A record that cannot be read
@@ -106,8 +102,8 @@ bool ShowRecord(int n) {
     Denpyou_TopLine = 0;
     Denpyou_CurRec = n;
     Denpyou_SplitRecord();
-    Utiwake_Kind = Num_ReadInt(Denpyou_Field[FieldUtiwake]);
-    Kokyaku_LoadByName(Denpyou_Field[FieldName1], Denpyou_Field[FieldName2]);
+    Utiwake_Kind = Num_ReadInt(Denpyou_Field[DenpyouField_UtiwakeKind]);
+    Kokyaku_LoadByName(Denpyou_Field[DenpyouField_KokyakuName_1], Denpyou_Field[DenpyouField_KokyakuName_2]);
     Denpyou_ShowHeader();
     Denpyou_ShowLines();
     SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
@@ -120,7 +116,7 @@ bool ShowRecord(int n) {
 
 bool Denpyou_Store() {
     if (!Command_Enabled[0]) return false;
-    const char first = Denpyou_Field[FieldName1][0];
+    const char first = Denpyou_Field[DenpyouField_KokyakuName_1][0];
     if (first == ' ' || first == '\0') return false;  // only documents with a customer are stored
 
     // A new document goes right after the last record, never further on,
@@ -130,11 +126,11 @@ bool Denpyou_Store() {
     // field's ten digits can hold, it stays in the editor unstored, as after
     // a failed write, rather than repeat a number.
     if (Denpyou_CurRec > Denpyou_Count && !Denpyou_NextNoFits()) return false;
-    if (Denpyou_Field[FieldKind][0] != DenpyouKind_Deleted)
+    if (Denpyou_Field[DenpyouField_Kind][0] != DenpyouKind_Deleted)
         for (const auto& b : Kind_Buttons)
             if (TRadioButton* r = Ui_RadioButton(b.Name); r && r->Checked()) {
-                Denpyou_Field[FieldKind][0] = b.Kind;
-                Denpyou_Field[FieldKind][1] = '\0';
+                Denpyou_Field[DenpyouField_Kind][0] = b.Kind;
+                Denpyou_Field[DenpyouField_Kind][1] = '\0';
                 break;
             }
     CompleteCreationDate();
@@ -156,9 +152,9 @@ bool Denpyou_Store() {
 
 void Denpyou_DeleteOrRestore() {
     if (!Command_Enabled[1] || !IsStored() || Job_Current != Job_Denpyou) return;
-    char* kind = Denpyou_Field[FieldKind];
+    char* kind = Denpyou_Field[DenpyouField_Kind];
     const char was = kind[0];
-    kind[0] = was == DenpyouKind_Deleted ? ' ' : DenpyouKind_Deleted;
+    kind[0] = was == DenpyouKind_Deleted ? DenpyouKind_None : DenpyouKind_Deleted;
     kind[1] = '\0';
     Denpyou_JoinRecord();
     if (!Denpyou_WriteRecord(Denpyou_CurRec)) {
@@ -204,8 +200,8 @@ namespace {
 void KindClick(const char* button, char kind) {
     TRadioButton* r = Ui_RadioButton(button);
     if (!r || !r->Enabled()) return;
-    Denpyou_Field[FieldKind][0] = kind;
-    Denpyou_Field[FieldKind][1] = '\0';
+    Denpyou_Field[DenpyouField_Kind][0] = kind;
+    Denpyou_Field[DenpyouField_Kind][1] = '\0';
 }
 
 }  // namespace

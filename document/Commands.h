@@ -32,7 +32,8 @@ void Denpyou_DeleteLine();
 void Denpyou_DetailPrePage();
 void Denpyou_DetailNextPage();
 
-// The kind buttons: field 0 := '1' ... '4' while the button is enabled.
+// The kind buttons: the document kind := the button's DenpyouKind_* while the
+// button is enabled.
 void RadioButton_MitumoriClick();
 void RadioButton_SeikyuuClick();
 void RadioButton_UtiwakeClick();

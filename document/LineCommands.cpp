@@ -34,7 +34,9 @@ void BlankLine(int line) {
         Str_Spaces(Denpyou_LineField[Denpyou_LineFieldCount * line + j], Denpyou_LineWidth[j]);
 }
 
-bool IsZeiLine(int line) { return Denpyou_LineField[Denpyou_LineFieldCount * line][0] == LineKind_Zei; }
+bool IsZeiLine(int line) {
+    return Denpyou_LineField[Denpyou_LineFieldCount * line + LineField_Kind][0] == LineKind_Zei;
+}
 
 // The description cell of row 0 ... 19 takes the focus.
 void FocusSyousai(int row) {
@@ -66,7 +68,7 @@ void Denpyou_DeleteLine() {
     Denpyou_CalcGoukeiLines();
     Denpyou_CalcSeikyuuGoukei();
 
-    Grid_TrimEdit(Grid_Edit(GridColumn_Syousai, Denpyou_CurRow), Denpyou_LineWidth[1]);
+    Grid_TrimEdit(Grid_Edit(GridColumn_Syousai, Denpyou_CurRow), Denpyou_LineWidth[LineField_Syousai]);
 }
 
 void Denpyou_DetailPrePage() {

@@ -32,19 +32,20 @@ static_assert(Grid_LastRow == Denpyou_GridRows - 1);
 // Columns by their move number. The list price, purchase price and their
 // rates rest in grey, the others in black.
 constexpr TGridColumn Grid_Columns[GridColumn_Count] = {
-    {"Edit_DenpSyousai_", "Shape_DenpSyousai_", 1, TCommitForm::Left, 0, clBlack},
-    {"Edit_DenpTanni_", "Shape_DenpTanni_", 5, TCommitForm::Left, 40, clBlack},
-    {"Edit_DenpSuuryou_", "Shape_DenpSuuryou_", 4, TCommitForm::RightReal, 30, clBlack},
-    {"Edit_DenpTanka_", "Shape_DenpTanka_", 2, TCommitForm::RightReal, 10, clGray},
-    {"Edit_DenpTankaRitu_", "Shape_DenpTankaRitu_", 3, TCommitForm::RightInt, 20, clGray},
-    {"Edit_DenpSiire_", "Shape_DenpSiire_", 6, TCommitForm::RightReal, 50, clGray},
-    {"Edit_DenpSiireRitu_", "Shape_DenpSiireRitu_", 7, TCommitForm::RightInt, 60, clGray},
-    {"Edit_DenpJitubaiTanka_", "Shape_DenpJitubaiTanka_", 8, TCommitForm::RightReal, 70, clBlack},
+    {"Edit_DenpSyousai_", "Shape_DenpSyousai_", LineField_Syousai, TCommitForm::Left, 0, clBlack},
+    {"Edit_DenpTanni_", "Shape_DenpTanni_", LineField_Tanni, TCommitForm::Left, 40, clBlack},
+    {"Edit_DenpSuuryou_", "Shape_DenpSuuryou_", LineField_Suuryou, TCommitForm::RightReal, 30, clBlack},
+    {"Edit_DenpTanka_", "Shape_DenpTanka_", LineField_Tanka, TCommitForm::RightReal, 10, clGray},
+    {"Edit_DenpTankaRitu_", "Shape_DenpTankaRitu_", LineField_TankaRitu, TCommitForm::RightInt, 20, clGray},
+    {"Edit_DenpSiire_", "Shape_DenpSiire_", LineField_Siire, TCommitForm::RightReal, 50, clGray},
+    {"Edit_DenpSiireRitu_", "Shape_DenpSiireRitu_", LineField_SiireRitu, TCommitForm::RightInt, 60, clGray},
+    {"Edit_DenpJitubaiTanka_", "Shape_DenpJitubaiTanka_", LineField_JitubaiTanka, TCommitForm::RightReal, 70,
+     clBlack},
 };
 
 bool ValidRow(int row) { return row >= 0 && row <= Grid_LastRow; }
 
-char LineKind(int line) { return Denpyou_LineField[Denpyou_LineFieldCount * line + 0][0]; }
+char LineKind(int line) { return Denpyou_LineField[Denpyou_LineFieldCount * line + LineField_Kind][0]; }
 
 bool Shown(const char* panel) {
     TPanel* p = Ui_Panel(panel);

@@ -46,7 +46,7 @@ enum class TCommitForm {
 struct TGridColumn {
     const char* Edit;   // row controls are Edit + "01" ... "20"
     const char* Frame;  // Shape_... of the same rows
-    int Field;          // field of the detail line
+    DenpyouLineField Field;  // field of the detail line
     TCommitForm Form;
     int CodeOffset;     // focus code: 2110 + 80 x row + offset
     TColor Rest;        // the frame's pen colour at rest

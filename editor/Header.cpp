@@ -39,7 +39,7 @@ constexpr THeaderEdit Header_Edits[Header_LastField - Header_FirstField + 1] = {
 constexpr int Header_FirstCode = 1120;
 
 // The Western year field of each date; its month and day follow it.
-constexpr int Date_YearField[2] = {8, 11};
+constexpr int Date_YearField[2] = {DenpyouField_MakeYear, DenpyouField_YoukouYear};
 
 bool IsHeaderField(int field) { return field >= Header_FirstField && field <= Header_LastField; }
 const THeaderEdit& Entry(int field) { return Header_Edits[field - Header_FirstField]; }
@@ -86,26 +86,26 @@ void Denpyou_CommitHeaderField(int field) {
     if (!edit) return;
     const std::string& typed = edit->Text();
     switch (field) {
-        case 8:
-        case 11: {
+        case DenpyouField_MakeYear:
+        case DenpyouField_YoukouYear: {
             // The year cell holds the era year; the field gets the Western
             // year from the era-year step.
             const bool number = Num_ReadInt(typed.c_str()) != 0;
             edit->SetText(number ? Grid_CommitText(typed, 2, TCommitForm::RightInt) : std::string(2, ' '));
-            Denpyou_CommitEraYear(field == 8 ? Date_Make : Date_Youkou);
+            Denpyou_CommitEraYear(field == DenpyouField_MakeYear ? Date_Make : Date_Youkou);
             return;
         }
-        case 9:
-        case 12:
-        case 10:
-        case 13: {
-            const bool month = field == 9 || field == 12;
+        case DenpyouField_MakeMonth:
+        case DenpyouField_YoukouMonth:
+        case DenpyouField_MakeDay:
+        case DenpyouField_YoukouDay: {
+            const bool month = field == DenpyouField_MakeMonth || field == DenpyouField_YoukouMonth;
             const int v = Num_ReadInt(typed.c_str());
             const bool inRange = v >= 1 && v <= (month ? 12 : 31);
             const std::string text = inRange ? Grid_CommitText(typed, 2, TCommitForm::RightInt) : std::string(2, ' ');
             edit->SetText(text);
             StoreField(field, text);
-            if (month) Denpyou_CommitEraYear(field == 9 ? Date_Make : Date_Youkou);
+            if (month) Denpyou_CommitEraYear(field == DenpyouField_MakeMonth ? Date_Make : Date_Youkou);
             return;
         }
         default: {

@@ -32,7 +32,7 @@ void Syousai_Return(int row) {
     if (!edit) return;
     Flag_EnterCommitted = Flag_True;
     Denpyou_CommitCell(GridColumn_Syousai, cur, edit);
-    const char kind = Denpyou_LineField[Denpyou_LineFieldCount * (Denpyou_TopLine + cur)][0];
+    const char kind = Denpyou_LineField[Denpyou_LineFieldCount * (Denpyou_TopLine + cur) + LineField_Kind][0];
     if (kind == LineKind_Item) {
         FocusCell(GridColumn_Suuryou, cur);
     } else if (kind == LineKind_Nebiki) {

@@ -32,16 +32,16 @@ struct TValueColumn {
     int Return;
     int Home;
     int OtherRate;
-    int PriceField;
+    int PriceField;  // a detail-line field
 };
 constexpr TValueColumn Value_Columns[GridColumn_Count] = {
     /* description */ {None, None, None, None},
     /* unit        */ {GridColumn_Tanka, GridColumn_Suuryou, None, None},
     /* quantity    */ {GridColumn_Tanni, GridColumn_Syousai, None, None},
     /* list price  */ {GridColumn_TankaRitu, GridColumn_Tanni, None, None},
-    /* its rate    */ {GridColumn_Siire, GridColumn_Tanka, GridColumn_SiireRitu, 2},
+    /* its rate    */ {GridColumn_Siire, GridColumn_Tanka, GridColumn_SiireRitu, LineField_Tanka},
     /* purchase    */ {GridColumn_SiireRitu, GridColumn_TankaRitu, None, None},
-    /* its rate    */ {GridColumn_Jitubai, GridColumn_Siire, GridColumn_TankaRitu, 6},
+    /* its rate    */ {GridColumn_Jitubai, GridColumn_Siire, GridColumn_TankaRitu, LineField_Siire},
     /* actual      */ {None, GridColumn_SiireRitu, None, None},  // Return: the next row's description
 };
 
@@ -120,7 +120,7 @@ void NumberReturn(int column, int row0) {
 
 void NumberHome(int column, int row0) {
     int to = Value_Columns[column].Home;
-    if (column == GridColumn_Jitubai && LineField(Denpyou_TopLine + row0, 0)[0] == LineKind_Nebiki)
+    if (column == GridColumn_Jitubai && LineField(Denpyou_TopLine + row0, LineField_Kind)[0] == LineKind_Nebiki)
         to = GridColumn_Syousai;
     FocusCell(to, row0);
 }

@@ -11,14 +11,14 @@ namespace {
 
 // Captions that a blank field shows, filled out to the field's width.
 struct TCaptionDefault {
-    int Field;
+    JisyaField Field;
     const char* Text;
 };
 constexpr TCaptionDefault Caption_Defaults[] = {
-    {35, "工事名  "},
-    {36, "工事場所"},
-    {37, "ユーザー設定１      "},
-    {38, "ユーザー設定２      "},
+    {JisyaField_Naiyou, "工事名  "},
+    {JisyaField_Basyo, "工事場所"},
+    {JisyaField_UserSentaku_1, "ユーザー設定１      "},
+    {JisyaField_UserSentaku_2, "ユーザー設定２      "},
 };
 
 // The text of a field up to its first blank.
@@ -38,13 +38,13 @@ void Jisya_CreateControls(TForm&) {}
 void Jisya_Show() {
     for (const auto& d : Caption_Defaults)
         if (Jisya_Field[d.Field][0] == ' ') Str_Pad(d.Text, Jisya_Field[d.Field], Jisya_FieldWidth[d.Field], 0);
-    SetCaption("Label_DenpKoujiName", Jisya_Field[35]);
-    SetCaption("Label_DenpPlace", Jisya_Field[36]);
-    SetCaption("Label_Denp_UserLine_1", Jisya_Field[37]);
-    SetCaption("Label_Denp_UserLine_2", Jisya_Field[38]);
+    SetCaption("Label_DenpKoujiName", Jisya_Field[JisyaField_Naiyou]);
+    SetCaption("Label_DenpPlace", Jisya_Field[JisyaField_Basyo]);
+    SetCaption("Label_Denp_UserLine_1", Jisya_Field[JisyaField_UserSentaku_1]);
+    SetCaption("Label_Denp_UserLine_2", Jisya_Field[JisyaField_UserSentaku_2]);
     static const char* const specialLabels[] = {
         "Label_Denp_SyoukeiLine", "Label_Denp_GoukeiLine", "Label_Denp_KazeiGoukeiiLine",
         "Label_Denp_ZeiLine",     "Label_Denp_SouGoukei",  "Label_Denp_CyouseiiLine",
     };
-    for (int i = 0; i < 6; ++i) SetCaption(specialLabels[i], UpToBlank(Jisya_Field[43 + i]));
+    for (int i = 0; i < 6; ++i) SetCaption(specialLabels[i], UpToBlank(Jisya_Field[JisyaField_SyoukeiCaption + i]));
 }

@@ -18,13 +18,6 @@ std::int64_t Denpyou_LastNo = 0;
 int Seiri_Year = 0;
 int Seiri_Mode = 0;
 
-namespace {
-
-constexpr int FieldKind = 0, FieldNo = 1;
-constexpr int JisyaKeepYears = 12;
-
-}  // namespace
-
 void Denpyou_ClearRecord() { Record_Clear(Denpyou_File); }
 void Denpyou_SplitRecord() { Record_Split(Denpyou_File); }
 void Denpyou_JoinRecord() { Record_Join(Denpyou_File); }
@@ -36,8 +29,8 @@ void Seiri_SetYear() {
     // and the exit stores it.
     char keep[8];
     std::snprintf(keep, sizeof keep, "%d", Denpyou_KeepYears);
-    Str_Pad(keep, Jisya_Field[JisyaKeepYears], Jisya_FieldWidth[JisyaKeepYears], 1);
-    Seiri_Year = Today_Year - Str_ToInt(Jisya_Field[JisyaKeepYears]);
+    Str_Pad(keep, Jisya_Field[JisyaField_Hozon], Jisya_FieldWidth[JisyaField_Hozon], 1);
+    Seiri_Year = Today_Year - Str_ToInt(Jisya_Field[JisyaField_Hozon]);
 }
 
 void Denpyou_Open() {
@@ -71,9 +64,9 @@ int Denpyou_FindRecordByNo(const char* text) {
     if (Denpyou_Count == 0) return 0;
     const int wanted = Str_ToInt(text);
     int found = 0, last = 0;
-    Record_ScanField(Denpyou_File, FieldNo, 1, Denpyou_Count, [&](const char* number, int n) {
+    Record_ScanField(Denpyou_File, DenpyouField_No, 1, Denpyou_Count, [&](const char* number, int n) {
         last = n;
-        if (Str_ToInt(number, Denpyou_FieldWidth[FieldNo]) != wanted) return true;
+        if (Str_ToInt(number, Denpyou_FieldWidth[DenpyouField_No]) != wanted) return true;
         found = n;
         return false;
     });
@@ -85,7 +78,7 @@ int Denpyou_FindRecordByNo(const char* text) {
 void Denpyou_PurgeDeleted() {
     if (Denpyou_Count == 0) return;
     int total = 0, deleted = 0;
-    if (!Record_ScanField(Denpyou_File, FieldKind, 1, INT_MAX, [&](const char* kind, int) {
+    if (!Record_ScanField(Denpyou_File, DenpyouField_Kind, 1, INT_MAX, [&](const char* kind, int) {
             ++total;
             if (kind[0] == DenpyouKind_Deleted) ++deleted;
             return true;

@@ -18,6 +18,9 @@ constexpr int Denpyou_LineFieldCount = 11;    // fields of one detail line
 constexpr int Denpyou_LineMax = 200;          // detail lines of a document
 constexpr int Denpyou_LineCount = Denpyou_LineMax;
 constexpr int Denpyou_TrailerField = Denpyou_HeaderFieldCount + Denpyou_LineCount * Denpyou_LineFieldCount;  // 2214
+// The field names cover the layout exactly.
+static_assert(DenpyouField_FirstLine == Denpyou_HeaderFieldCount && DenpyouField_Trailer == Denpyou_TrailerField &&
+              DenpyouField_Spare == Denpyou_FieldCount - 1 && LineField_Zei == Denpyou_LineFieldCount - 1);
 
 // Widths of a detail line's fields: kind, description, list price, rate,
 // quantity, unit, purchase price, purchase rate, actual unit price, amount,
@@ -67,7 +70,7 @@ extern int Seiri_Mode;      // 0 nothing to tidy, 1 old documents, 2 more than 3
 
 constexpr int Denpyou_KeepYears = 40;    // the tidy-up threshold, whatever the settings say
 constexpr int Denpyou_SeiriCount = 30000;
-// Own-company field 12 (keep-years) := 40 in memory; Seiri_Year := this year
+// JisyaField_Hozon (keep-years) := 40 in memory; Seiri_Year := this year
 // - 40.
 void Seiri_SetYear();
 // Shows the tidy-up notice while Seiri_Mode is not 0; otherwise unticks it

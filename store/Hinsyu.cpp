@@ -15,8 +15,6 @@ char Hinsyu_No[Hinsyu_Max][4];
 
 namespace {
 
-constexpr int FieldName = 1, FieldKana = 2, FieldNo = 3;
-
 // "%3d" of the number of position i (0 ... 99).
 void PositionNumber(int i, char* out) {
     const int n = i + 1;
@@ -66,7 +64,7 @@ void Hinsyu_Load() {
         for (int i = 0; i < Hinsyu_Max; ++i) {
             char number[4];
             PositionNumber(i, number);
-            std::memcpy(Hinsyu_RecBuf.data() + Hinsyu_FieldOffset[FieldNo], number, 3);
+            std::memcpy(Hinsyu_RecBuf.data() + Hinsyu_FieldOffset[HinsyuField_No], number, 3);
             records.append(Hinsyu_RecBuf.data(), Hinsyu_RecLen);
             PositionNumber(i, Hinsyu_No[i]);
         }
@@ -86,12 +84,12 @@ void Hinsyu_Load() {
         }
         std::memcpy(Hinsyu_RecBuf.data(), record, Hinsyu_RecLen);
         Hinsyu_SplitRecord();
-        Str_Pad(Hinsyu_Field[FieldName], Hinsyu_Name[i], 40, 0);
-        Str_Pad(Hinsyu_Field[FieldKana], Hinsyu_Kana[i], 10, 0);
-        int no = Str_ToInt(Hinsyu_Field[FieldNo]);
+        Str_Pad(Hinsyu_Field[HinsyuField_Name], Hinsyu_Name[i], 40, 0);
+        Str_Pad(Hinsyu_Field[HinsyuField_Kana], Hinsyu_Kana[i], 10, 0);
+        int no = Str_ToInt(Hinsyu_Field[HinsyuField_No]);
         if (no >= 1 && no <= Hinsyu_Max && !taken[no]) {
             taken[no] = numbered[i] = true;
-            Str_Pad(Hinsyu_Field[FieldNo], Hinsyu_No[i], 3, 0);
+            Str_Pad(Hinsyu_Field[HinsyuField_No], Hinsyu_No[i], 3, 0);
         }
     }
     // Then every other entry: its position number, or the smallest free one.
@@ -132,9 +130,9 @@ bool Hinsyu_Save() {
         else
             Hinsyu_ClearRecord();
         Hinsyu_SplitRecord();
-        Str_Pad(Hinsyu_Name[i], Hinsyu_Field[FieldName], 40, 0);
-        Str_Pad(Hinsyu_Kana[i], Hinsyu_Field[FieldKana], 10, 0);
-        Str_Pad(Hinsyu_No[i], Hinsyu_Field[FieldNo], 3, 0);
+        Str_Pad(Hinsyu_Name[i], Hinsyu_Field[HinsyuField_Name], 40, 0);
+        Str_Pad(Hinsyu_Kana[i], Hinsyu_Field[HinsyuField_Kana], 10, 0);
+        Str_Pad(Hinsyu_No[i], Hinsyu_Field[HinsyuField_No], 3, 0);
         Hinsyu_JoinRecord();
         std::memcpy(record, Hinsyu_RecBuf.data(), Hinsyu_RecLen);
     }

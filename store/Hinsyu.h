@@ -12,6 +12,7 @@ constexpr int Hinsyu_RecLen = 100;
 constexpr int Hinsyu_FieldCount = 5;
 inline constexpr int Hinsyu_FieldWidth[Hinsyu_FieldCount] = {1, 40, 10, 3, 44};
 static_assert(Record_WidthSum(Hinsyu_FieldWidth, Hinsyu_FieldCount) == 98);
+static_assert(HinsyuField_Spare == Hinsyu_FieldCount - 1);
 constexpr int Hinsyu_Max = 100;
 
 extern TRecordFile Hinsyu_File;

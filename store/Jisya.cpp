@@ -9,7 +9,7 @@ void Jisya_SplitRecord() { Record_Split(Jisya_File); }
 void Jisya_JoinRecord() { Record_Join(Jisya_File); }
 void Jisya_ReadRecord(int n) { Record_Read(Jisya_File, n); }
 bool Jisya_WriteRecord(int n) { return Record_Write(Jisya_File, n); }
-void Jisya_WriteField(int k, const char* text) { Record_WriteField(Jisya_File, 1, k, text); }
+void Jisya_WriteField(JisyaField k, const char* text) { Record_WriteField(Jisya_File, 1, k, text); }
 
 void Jisya_Load() {
     Jisya_ClearRecord();

@@ -10,12 +10,12 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <sstream>
 
 #include "platform/Controls.h"
 #include "platform/Cp932.h"
 #include "platform/FileFault.h"
 #include "tools/Headless.h"
+#include "tools/ScenarioBlocks.h"
 
 namespace {
 
@@ -697,15 +697,13 @@ TScenarioResult Scenario_Run(const std::string& script, const std::string& scrip
         out << scriptName << ":" << number << ": " << line << ": " << what << "\n";
     };
 
-    std::istringstream lines(script);
-    std::string line;
-    for (int number = 1; std::getline(lines, line); ++number) {
-        if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.pop_back();
-        const size_t first = line.find_first_not_of(" \t");
-        if (first == std::string::npos || line[first] == '#') continue;
-        line.erase(0, first);
-
+    for (const TScenarioLine& unrolled : Scenario_Unroll(script)) {
+        const int number = unrolled.Number;
+        const std::string& line = unrolled.Text;
+        if (!unrolled.Error.empty()) {
+            fail(number, line, unrolled.Error);
+            continue;
+        }
         TArgs words(line, 0);
         const std::string w1 = words.Bare();
         const std::string w2 = words.Bare();

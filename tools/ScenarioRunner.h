@@ -46,6 +46,23 @@
 //   expect message "..."|none        the oldest message box not yet expected
 //                                    showed this text (and counts as seen);
 //                                    none: every message box shown is seen
+//
+// Blocks, unrolled before anything runs (tools/ScenarioBlocks.h):
+//   repeat NAME from A to B          the lines up to the matching end run once
+//   ...                              for each NAME = A, A + 1, ... B (A <= B,
+//   end                              100000 rounds at most); blocks nest
+//   if EXPR                          the lines run when EXPR is not 0 (up to
+//   [else]                           else, else those after it)
+//   end
+//   let NAME = EXPR                  binds NAME; inside a repeat for the rest
+//                                    of that round
+// In every other line {EXPR} is replaced by its value: {EXPR:W} right-aligned
+// in W bytes, {EXPR:-W} left-aligned (in the program's CP932 bytes, filled
+// with blanks, never cut); a { or } in such a line always belongs to one.
+// EXPR (tools/ScenarioExpr.h): whole numbers, the names bound so far, "texts",
+// + - * / % ( ), == != < <= > >= (1 or 0), COND ? A : B. A line whose
+// expression fails is a failure in its place; a script whose blocks do not
+// match runs nothing.
 #pragma once
 
 #include <ostream>

@@ -22,7 +22,7 @@ struct TMarginEdit {
     const char* Edit;
     const char* Caption;
     const char* CaptionText;
-    int Field;
+    JisyaField Field;
     int* Global;
     int Next, Twin;
 };

@@ -1,16 +1,12 @@
 #include "app/Job.h"
 
-#include <cstring>
 #include <initializer_list>
 
 #include "app/Build.h"
 #include "app/CommandBar.h"
 #include "app/Syori_01.h"
-#include "print/DenpyouList.h"
-#include "print/list/DenpyouListPage.h"
-#include "print/list/DenpyouListSearch.h"
+#include "print/list/DenpyouListCommands.h"
 #include "store/Denpyou.h"
-#include "store/Str.h"
 
 int Job_Current = Job_Denpyou;
 
@@ -81,23 +77,7 @@ void Show_Denpyou(const TJobScreen& s) {
 }
 
 void Show_DenpyouList(const TJobScreen& s) {
-    if (Show_Panel(s.Panel)) {
-        // Search for the customer of the document in the editor, or for all.
-        Str_Spaces(DenpyouList_SearchName_1, 40);
-        Str_Spaces(DenpyouList_SearchName_2, 40);
-        std::memcpy(DenpyouList_SearchName_1, Denpyou_Field[DenpyouField_KokyakuName_1], 40);
-        std::memcpy(DenpyouList_SearchName_2, Denpyou_Field[DenpyouField_KokyakuName_2], 40);
-        if (DenpyouList_SearchName_1[0] == ' ') {
-            Str_Pad("全顧客", DenpyouList_SearchName_1, 40, 0);
-            Str_Spaces(DenpyouList_SearchName_2, 40);
-        }
-        DenpyouList_ResetSearch();
-        if (TLabel* l = Ui_Label("Label_DenpyouList_SearchName_1")) l->SetCaption(DenpyouList_SearchName_1);
-        if (TLabel* l = Ui_Label("Label_DenpyouList_SearchName_2")) l->SetCaption(DenpyouList_SearchName_2);
-        DenpyouList_MakeHitList();
-        DenpyouList_ShowResult();
-        if (DenpyouList_HitCount == 0) Focus_First(s.First);
-    }
+    if (Show_Panel(s.Panel)) DenpyouList_Enter();
     Bar_Only({});
 }
 

@@ -24,6 +24,7 @@
 #include "bench/BenchIo.h"
 #include "platform/Clock.h"
 #include "platform/Printer.h"
+#include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListHits.h"
 #include "print/list/DenpyouListPage.h"
 #include "print/list/DenpyouListPrint.h"
@@ -165,7 +166,6 @@ int main() {
     Form_Syori_01 = form.get();
     form->FormCreate();
     form->FormActivate();
-    ListData_MakeControls(*form);
     std::printf("document list: %d documents of %d customers (%lld bytes), the file in the page cache\n",
                 Denpyou_Count, Customers, static_cast<long long>(Denpyou_Count) * Denpyou_RecLen);
     std::printf("  the hit list and page state: %zu bytes\n",

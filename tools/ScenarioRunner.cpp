@@ -319,6 +319,16 @@ TResult DiskFull(TRun&, TArgs& args) {
     return {};
 }
 
+// One planned failure of a file read, counted from now.
+TResult ReadFail(TRun&, TArgs& args) {
+    long long nth = 1;
+    if (!args.AtEnd()) nth = args.Number("NTH");
+    if (nth < 1 || nth > 1000000) Error("NTH counts from 1");
+    args.End();
+    FileFault_Plan(TFileOp::Read, static_cast<int>(nth));
+    return {};
+}
+
 TResult DiskOk(TRun&, TArgs& args) {
     args.End();
     FileFault_Reset();
@@ -629,6 +639,7 @@ constexpr TCommand Commands[] = {
     {"nodata", "nodata", TNeeds::BeforeStart, false, NoData},
     {"disk full", "disk full after N", TNeeds::BeforeStart, false, DiskFull},
     {"disk ok", "disk ok", TNeeds::Nothing, false, DiskOk},
+    {"read fail", "read fail [NTH]", TNeeds::Nothing, false, ReadFail},
     {"printer offsets", "printer offsets X Y", TNeeds::BeforeStart, false, PrinterOffsets},
     {"printer fail", "printer fail", TNeeds::BeforeStart, false, PrinterFail},
     {"start", "start", TNeeds::BeforeStart, false, Start},

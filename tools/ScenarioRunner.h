@@ -15,6 +15,9 @@
 //                                    files come up short once N more bytes are
 //                                    written, and fail after that
 //   disk ok                          the disk has room again (anywhere)
+//   read fail [NTH]                  the NTH read of a file by the program from now
+//                                    on fails (1, the next one, when left out);
+//                                    disk ok forgets it
 //   printer offsets X Y              before start: the physical offsets of the
 //                                    recording printer (254 dots per inch), in dots
 //   printer fail                     before start: the next print job fails to start

@@ -16,11 +16,12 @@ namespace {
 
 // The four edits: on each screen the left margin, then the top margin.
 // Return moves to the other edit of the same screen (Next); the same margin
-// on the other screen (Twin) shows every value committed.
+// on the other screen (Twin) shows every value committed. The list screen
+// makes its pair with their captions itself.
 struct TMarginEdit {
     TMarginScreen Screen;
     const char* Edit;
-    const char* Caption;
+    const char* Caption;  // the editor's
     const char* CaptionText;
     JisyaField Field;
     int* Global;
@@ -31,12 +32,11 @@ const TMarginEdit Margin_Edits[] = {
      JisyaField_LeftMargin, &Print_LeftMargin, 1, 2},
     {MarginScreen_Denpyou, "Edit_Panel_Denpyou_TopMargine", "Label_Panel_Denpyou_TopMargine", "上余白",
      JisyaField_TopMargin, &Print_TopMargin, 0, 3},
-    {MarginScreen_DenpyouList, "Edit_Panel_DenpyouList_LeftMargine", "Label_Panel_DenpyouList_LeftMargine",
-     "左余白", JisyaField_LeftMargin, &Print_LeftMargin, 3, 0},
-    {MarginScreen_DenpyouList, "Edit_Panel_DenpyouList_TopMargine", "Label_Panel_DenpyouList_TopMargine",
-     "上余白", JisyaField_TopMargin, &Print_TopMargin, 2, 1},
+    {MarginScreen_DenpyouList, "Edit_Panel_DenpyouList_LeftMargine", nullptr, nullptr, JisyaField_LeftMargin,
+     &Print_LeftMargin, 3, 0},
+    {MarginScreen_DenpyouList, "Edit_Panel_DenpyouList_TopMargine", nullptr, nullptr, JisyaField_TopMargin,
+     &Print_TopMargin, 2, 1},
 };
-const char* const Screen_Panels[] = {"Panel_Denpyou", "Panel_DenpyouList"};
 
 constexpr int Margin_Width = 2;  // bytes: whole millimetres, a sign allowed
 
@@ -87,27 +87,35 @@ void KeyDown(const TMarginEdit& m, Word key) {
 
 }  // namespace
 
-void PrintMargin_CreateEdits(TForm& form, TMarginScreen screen, int left, int top) {
-    const char* panel = Screen_Panels[screen];
+void PrintMargin_BindEdits(TForm& form, TMarginScreen screen) {
     for (const TMarginEdit& m : Margin_Edits) {
         if (m.Screen != screen) continue;
-        Ui_Build(form, {TControlKind::Label, m.Caption, panel, left, top + 2, 44, 15, m.CaptionText});
-        auto* frame = static_cast<TShape*>(
-            Ui_Build(form, {TControlKind::Shape, FrameName(m).c_str(), panel, left + 46, top, 29, 19}));
-        frame->Brush.Color = clWhite;
-        auto* edit = static_cast<TEdit*>(Ui_Build(form, {TControlKind::Edit, m.Edit, panel, left + 50, top + 2, 21,
-                                                         14, "", clWhite, clBlack, -15, Font_Mincho,
-                                                         TAlignment::taRightJustify}));
-        edit->MaxLength = Margin_Width;
-        edit->ImeMode = TImeMode::imClose;
+        auto* edit = form.FindAs<TEdit>(m.Edit);
+        if (!edit) continue;
         edit->OnEnter = [&m](TControl*) { Enter(m); };
         edit->OnExit = [&m](TControl*) { Exit(m); };
         edit->OnKeyDown = [&m](TControl*, Word key, TShiftState) { KeyDown(m, key); };
-        left += 82;
     }
 }
 
-void PrintMargin_CreateControls(TForm& form) { PrintMargin_CreateEdits(form, MarginScreen_Denpyou, 812, 44); }
+void PrintMargin_CreateControls(TForm& form) {
+    int left = 812;
+    constexpr int top = 44;
+    for (const TMarginEdit& m : Margin_Edits) {
+        if (m.Screen != MarginScreen_Denpyou) continue;
+        Ui_Build(form, {TControlKind::Label, m.Caption, "Panel_Denpyou", left, top + 2, 44, 15, m.CaptionText});
+        auto* frame = static_cast<TShape*>(
+            Ui_Build(form, {TControlKind::Shape, FrameName(m).c_str(), "Panel_Denpyou", left + 46, top, 29, 19}));
+        frame->Brush.Color = clWhite;
+        auto* edit = static_cast<TEdit*>(Ui_Build(form, {TControlKind::Edit, m.Edit, "Panel_Denpyou", left + 50,
+                                                         top + 2, 21, 14, "", clWhite, clBlack, -15, Font_Mincho,
+                                                         TAlignment::taRightJustify}));
+        edit->MaxLength = Margin_Width;
+        edit->ImeMode = TImeMode::imClose;
+        left += 82;
+    }
+    PrintMargin_BindEdits(form, MarginScreen_Denpyou);
+}
 
 void PrintMargin_Show() {
     for (const TMarginEdit& m : Margin_Edits)

@@ -8,11 +8,11 @@ class TForm;
 
 enum TMarginScreen { MarginScreen_Denpyou, MarginScreen_DenpyouList };
 
-// The captions "左余白" and "上余白", each before its framed edit, from
-// (left, top) on the screen's panel, with their handlers.
-void PrintMargin_CreateEdits(TForm& form, TMarginScreen screen, int left, int top);
-// The editor's pair, top right.
+// The editor's pair, top right: the captions "左余白" and "上余白", each
+// before its framed edit, with their handlers.
 void PrintMargin_CreateControls(TForm& form);
+// The handlers on a screen's two edits made by that screen (the list's).
+void PrintMargin_BindEdits(TForm& form, TMarginScreen screen);
 
 // The four edits from own-company fields 33 and 34 (start-up).
 void PrintMargin_Show();

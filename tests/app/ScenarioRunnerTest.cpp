@@ -15,6 +15,7 @@
 
 #include "app/Syori_01.h"
 #include "platform/Application.h"
+#include "platform/File.h"
 #include "platform/Printer.h"
 #include "tools/Headless.h"
 #include "tools/ScenarioBlocks.h"
@@ -401,6 +402,34 @@ file Data\e.bin hex -1
     };
     EXPECT_EQ(Lines(out.str()), want);
     EXPECT_FALSE(session.FileExists("Data\\e.bin"));
+}
+
+// read fail plans one failed read, counted from the command on.
+TEST_F(ScenarioRunnerTest, ReadFailMakesTheNthReadFail) {
+    std::string reads;  // one letter per read of the click: r read, f failed
+    label->OnClick = [&reads](TControl*) {
+        for (int i = 0; i < 3; ++i) {
+            const int fd = File_OpenRead("Data\\r.bin");
+            char c;
+            reads += fd >= 0 && File_Read(fd, &c, 1) == 1 ? 'r' : 'f';
+            File_Close(fd);
+        }
+    };
+    const auto r = Run(u8R"(file Data\r.bin text "x"
+read fail 2
+click Label_Test
+read fail
+click Label_Test
+read fail 3
+disk ok
+click Label_Test
+read fail 0
+)");
+    EXPECT_EQ(reads, "rfrfrrrrr");
+    EXPECT_EQ(Lines(out.str()),
+              (std::vector<std::string>{"t.txt:9: read fail 0: NTH counts from 1 (usage: read fail [NTH])",
+                                        "0 passed, 1 failed"}));
+    EXPECT_EQ(r.Failed, 1);
 }
 
 // A print of the test's own, made by a click: "見積" at (100, 200) on page 1

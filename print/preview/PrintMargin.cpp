@@ -103,7 +103,9 @@ void PrintMargin_CreateControls(TForm& form) {
     constexpr int top = 44;
     for (const TMarginEdit& m : Margin_Edits) {
         if (m.Screen != MarginScreen_Denpyou) continue;
-        Ui_Build(form, {TControlKind::Label, m.Caption, "Panel_Denpyou", left, top + 2, 44, 15, m.CaptionText});
+        // On the light green ground of the editor's captions.
+        Ui_Build(form, {TControlKind::Label, m.Caption, "Panel_Denpyou", left, top, 44, 19, m.CaptionText, 0xC0DCC0,
+                        clBlack, -12, nullptr, TAlignment::taCenter});
         auto* frame = static_cast<TShape*>(
             Ui_Build(form, {TControlKind::Shape, FrameName(m).c_str(), "Panel_Denpyou", left + 46, top, 29, 19}));
         frame->Brush.Color = clWhite;

@@ -1,13 +1,12 @@
 #include "app/FocusTable.h"
 
-#include <cstring>
-
 #include "editor/EditorScreen.h"
 #include "masters/categories/HinsyuScreen.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "masters/products/SyouhinScreen.h"
 #include "masters/units/TanniList.h"
 #include "print/list/DenpyouListScreen.h"
+#include "print/preview/PrintMargin.h"
 #include "settings/backup/BackupScreen.h"
 #include "settings/gyousyu/GyousyuScreen.h"
 #include "settings/jisya/Jisya.h"
@@ -25,6 +24,7 @@ constexpr TFocusCodes Focus_Build() {
     Syouhin_FocusCodes(codes);
     TanniList_FocusCodes(codes);
     DenpyouList_FocusCodes(codes);
+    PrintMargin_FocusCodes(codes);
     Jisya_FocusCodes(codes);
     Gyousyu_FocusCodes(codes);
     Backup_FocusCodes(codes);
@@ -56,15 +56,3 @@ constexpr bool StrictlyAscending(const std::array<TFocusEntry, Focus_CodeCount>&
 
 constexpr std::array<TFocusEntry, Focus_CodeCount> Focus_CodeTable = Sorted(Focus_Build());
 static_assert(StrictlyAscending(Focus_CodeTable));
-
-int Focus_CodeOf(const char* name) {
-    for (const TFocusEntry& e : Focus_CodeTable)
-        if (std::strcmp(e.Name, name) == 0) return e.Code;
-    return 0;
-}
-
-const char* Focus_NameOf(int code) {
-    for (const TFocusEntry& e : Focus_CodeTable)
-        if (e.Code == code) return e.Name;
-    return nullptr;
-}

@@ -8,10 +8,7 @@
 
 constexpr int Focus_CodeCount = 630;
 
-// All codes in ascending order with their controls.
+// All codes in ascending order with their controls; the window hands it to
+// the focus protocol (Focus_SetTable), whose Focus_CodeOf and Focus_NameOf
+// then read it.
 extern const std::array<TFocusEntry, Focus_CodeCount> Focus_CodeTable;
-
-// The code of a control by name; 0 when it has none.
-int Focus_CodeOf(const char* name);
-// The control name of a code; nullptr for a code not in the table.
-const char* Focus_NameOf(int code);

@@ -11,6 +11,8 @@
 #include "masters/products/SyouhinScreen.h"
 #include "masters/units/TanniList.h"
 #include "print/PrintMargins.h"
+#include "print/preview/PrintMargin.h"
+#include "print/preview/PrintView.h"
 #include "settings/jisya/Jisya.h"
 #include "store/Denpyou.h"
 #include "store/Hinsyu.h"
@@ -58,6 +60,8 @@ void StartJisya() {
     Denpyou_LastNo = Num_ReadLong(Jisya_Field[JisyaField_Denban]);
     Print_LeftMargin = Num_ReadInt(Jisya_Field[JisyaField_LeftMargin]);
     Print_TopMargin = Num_ReadInt(Jisya_Field[JisyaField_TopMargin]);
+    PrintView_ShowJisya();
+    PrintMargin_Show();
 }
 
 void StartKokyaku() {

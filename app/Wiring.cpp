@@ -15,6 +15,7 @@
 #include "masters/products/SyouhinScreen.h"
 #include "masters/units/TanniChoose.h"
 #include "print/list/DenpyouListScreen.h"
+#include "print/preview/PrintMargin.h"
 #include "print/preview/PrintView.h"
 #include "settings/backup/BackupScreen.h"
 #include "settings/gyousyu/GyousyuScreen.h"
@@ -31,12 +32,14 @@ void Wiring_CreateControls(TForm& form) {
     CommandBar_CreateControls(form);
     Denpyou_CreateControls(form);
     DenpyouList_CreateScreen(form);
+    PrintMargin_BindEdits(form, MarginScreen_DenpyouList);  // the list places its pair
     Kokyaku_CreateControls(form);
     Hinsyu_CreateControls(form);
     Syouhin_CreateControls(form);
     Jisya_CreateControls(form);
     Backup_CreateControls(form);
     PrintView_CreateControls(form);
+    PrintMargin_CreateControls(form);
     Shell_CreateControls(form);  // last: binds to the controls above
     Editor_BindHandlers(form);
     Denpyou_BindCommands(form);

@@ -5,9 +5,9 @@
 #include "ui/Focus.h"
 
 // The editor's focus codes: the customer chooser's key catcher (1040), the
-// header (1110 ... 1230, Return order), the grid (2110 + 80 x (row - 1) +
-// 10 x column, columns in the order below, not the screen's) and the
-// editor's two print margins (9710, 9720).
+// header (1110 ... 1230, Return order) and the grid (2110 + 80 x (row - 1) +
+// 10 x column, columns in the order below, not the screen's). Its print
+// margins are the preview's (print/preview/PrintMargin.h).
 constexpr void Denpyou_FocusCodes(TFocusCodes& codes) {
     codes.Add(1040, "Edit_Panel_ChooseKokyaku_Command");
     codes.AddList(1110, 10, {"Edit_DenpNo", "Edit_DenpKokyakuName_1", "Edit_DenpKokyakuName_2",
@@ -19,8 +19,6 @@ constexpr void Denpyou_FocusCodes(TFocusCodes& codes) {
                                  "Edit_DenpSiireRitu_", "Edit_DenpJitubaiTanka_"};
     for (int r = 1; r <= 20; ++r)
         for (int c = 0; c < 8; ++c) codes.Add(2110 + 80 * (r - 1) + 10 * c, grid[c], r);
-    // "Margine" is the program's own spelling of these names.
-    codes.AddList(9710, 10, {"Edit_Panel_Denpyou_TopMargine", "Edit_Panel_Denpyou_LeftMargine"});
 }
 
 // The editor's captions of F1 ... F9 (header and new document).

@@ -1,5 +1,7 @@
 #include "ui/Focus.h"
 
+#include <cstring>
+
 #include "ui/Flags.h"
 #include "ui/Ui.h"
 
@@ -31,6 +33,17 @@ unsigned Lock_Holders = 0;
 void Focus_SetTable(const TFocusEntry* table, int count) {
     Focus_Table = table;
     Focus_TableCount = count;
+}
+
+int Focus_CodeOf(const char* name) {
+    for (int i = 0; i < Focus_TableCount; ++i)
+        if (std::strcmp(Focus_Table[i].Name, name) == 0) return Focus_Table[i].Code;
+    return 0;
+}
+
+const char* Focus_NameOf(int code) {
+    const TFocusEntry* e = Find(code);
+    return e ? e->Name : nullptr;
 }
 
 void Focus_Restore() {

@@ -59,6 +59,10 @@ private:
 
 // The window's table, ascending by code (app/FocusTable.h hands it over).
 void Focus_SetTable(const TFocusEntry* table, int count);
+// The code of a control by name; 0 when it has none.
+int Focus_CodeOf(const char* name);
+// The control name of a code; nullptr for a code not in the table.
+const char* Focus_NameOf(int code);
 
 extern int Focus_Code;              // the control that last accepted the focus; 0: none yet
 extern int Popup_Lock;              // Flag_True while a chooser or the exit question holds the focus

@@ -10,14 +10,13 @@
 
 class TForm;
 
-// The criteria and the row choice (8400 ... 8480) and the list's print
-// margins (9730, 9740; "Comand" and "Margine" are the program's own
-// spelling of these names).
+// The criteria and the row choice (8400 ... 8480; "Comand" is the
+// program's own spelling). Its print margins are the preview's
+// (print/preview/PrintMargin.h).
 constexpr void DenpyouList_FocusCodes(TFocusCodes& codes) {
     codes.AddList(8400, 10, {"Edit_DenpyouList_SearchName", "Edit_SearchStartYear", "Edit_SearchStartMonth",
                              "Edit_SearchStartDay", "Edit_SearchEndYear", "Edit_SearchEndMonth",
                              "Edit_SearchEndDay", "Edit_DenpyouSearchComandChoose", "Edit_DenpyouListLineChoose"});
-    codes.AddList(9730, 10, {"Edit_Panel_DenpyouList_TopMargine", "Edit_Panel_DenpyouList_LeftMargine"});
 }
 
 // Creates the screen's controls and binds their handlers. The margin edits

@@ -2,20 +2,18 @@
 
 #include "document/Document.h"
 #include "store/Today.h"
-#include "ui/Build.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
 namespace {
 
-// Read by printing already (print/PrintInputs.h).
-constexpr const char* PrintView_Pending[] = {"Label_PrintView_PrintWareki", "CheckBox_MakeDayNotPrint", nullptr};
-
+// Shown over the editor, opened by its F3. While it is shown the function
+// keys keep their editor meaning: it takes none.
 const TScreen PrintView_Screen{
     .Panel = "Panel_PrintView",
     .Over = Job_Bit(Job_Denpyou),
     .Shown = [] { return Ui_Shown("Panel_PrintView"); },
-    .Pending = PrintView_Pending,
+    .Open = PrintView_Open,
 };
 
 // F9, on every screen and before anything else it does, starts the
@@ -29,17 +27,6 @@ const TScreen Utiwake_Screen{
 };
 
 }  // namespace
-
-void PrintView_CreateControls(TForm& form) {
-    // The print date: era year, month, day.
-    static const TControlSpec specs[] = {
-        {TControlKind::Edit, "Edit_PanelPrintView_Year", "Panel_PrintView", 700, 10, 28, 20},
-        {TControlKind::Edit, "Edit_PanelPrintView_Month", "Panel_PrintView", 750, 10, 28, 20},
-        {TControlKind::Edit, "Edit_PanelPrintView_Day", "Panel_PrintView", 800, 10, 28, 20},
-    };
-    Ui_BuildAll(form, specs);
-    for (const auto& s : specs) form.FindAs<TEdit>(s.Name)->MaxLength = 2;
-}
 
 void PrintView_Register() {
     Screen_Register(Utiwake_Screen);

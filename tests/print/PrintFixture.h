@@ -38,6 +38,14 @@ class PrintTest : public ::testing::Test {
 protected:
     THeadlessSession Session;
 
+    // Two customers: 山田電気 (record 1) and 佐藤工務店 (record 2) with
+    // their addresses. Before Start.
+    void WriteCustomers() {
+        ASSERT_TRUE(Session.WriteFile("Data\\Kokyaku.620",
+                                      KokyakuRecord("山田電気", "札幌市中央区", "大通西1丁目") +
+                                          KokyakuRecord("佐藤工務店", "函館市", "本町2番")));
+    }
+
     // Preload files with Session.WriteFile before.
     void Start(int offsetX = 0, int offsetY = 0) {
         Session.RecordingPrinter().SetOffsets(offsetX, offsetY);

@@ -4,13 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "ui/Build.h"
-#include "ui/CommandBar.h"
-#include "ui/Flags.h"
-#include "ui/Focus.h"
-#include "ui/Screen.h"
 #include "app/Syori_01.h"
-#include "ui/Ui.h"
 #include "document/Number.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"
@@ -22,6 +16,12 @@
 #include "store/Kokyaku.h"
 #include "store/Syouhin.h"
 #include "store/Tanni.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 int ExitChoose_No = 1;
 

@@ -3,8 +3,8 @@
 #include <iterator>
 #include <string>
 
-#include "ui/Build.h"
 #include "app/Syori_01.h"
+#include "ui/Build.h"
 #include "ui/Ui.h"
 
 namespace {

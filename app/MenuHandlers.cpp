@@ -2,16 +2,16 @@
 
 #include <string>
 
+#include "app/Exit.h"
+#include "app/Syori_01.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Commands.h"
-#include "app/Exit.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Job.h"
-#include "app/Syori_01.h"
-#include "ui/Ui.h"
 #include "ui/Screen.h"
+#include "ui/Ui.h"
 
 namespace {
 

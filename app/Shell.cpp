@@ -1,11 +1,11 @@
 #include "app/Shell.h"
 
-#include "ui/Build.h"
 #include "app/Exit.h"
+#include "app/MenuHandlers.h"
+#include "ui/Build.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Job.h"
-#include "app/MenuHandlers.h"
 
 namespace {
 

@@ -21,7 +21,6 @@
 #include <string>
 
 #include "app/Syori_01.h"
-#include "ui/Ui.h"
 #include "bench/BenchIo.h"
 #include "platform/Clock.h"
 #include "platform/Printer.h"
@@ -32,6 +31,7 @@
 #include "print/list/DenpyouListSearch.h"
 #include "tests/TestFolder.h"
 #include "tests/print/ListData.h"
+#include "ui/Ui.h"
 
 // ---- the heap in use, counted by every new and delete of the process.
 namespace {

@@ -14,15 +14,15 @@
 #include <memory>
 #include <string>
 
-#include "ui/Job.h"
-#include "bench/BenchIo.h"
 #include "app/Syori_01.h"
+#include "bench/BenchIo.h"
 #include "editor/DenpyouCommands.h"
 #include "platform/Clock.h"
 #include "store/Denpyou.h"
 #include "store/Kokyaku.h"
 #include "store/Str.h"
 #include "tests/TestFolder.h"
+#include "ui/Job.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The function-key bar while a detail cell has the focus.
 #include <string>
 
-#include "ui/CommandBar.h"
-#include "ui/Ui.h"
 #include "editor/Display.h"
 #include "store/Denpyou.h"
+#include "ui/CommandBar.h"
+#include "ui/Ui.h"
 
 void Denpyou_SetCommandBar(int mode) {
     for (int key = 0; key < 9; ++key) Command_Enabled[key] = 1;

@@ -3,22 +3,22 @@
 
 #include <string>
 
-#include "ui/CommandBar.h"
-#include "ui/Commands.h"
-#include "editor/EditorScreen.h"
-#include "ui/Job.h"
-#include "ui/Screen.h"
-#include "ui/Ui.h"
 #include "document/Calc.h"
-#include "editor/Display.h"
 #include "document/Document.h"
 #include "document/Number.h"
+#include "editor/Display.h"
+#include "editor/EditorScreen.h"
 #include "editor/Grid.h"
 #include "editor/LineCalc.h"
 #include "store/Denpyou.h"
 #include "store/DenpyouReopen.h"
 #include "store/Kokyaku.h"
 #include "store/Str.h"
+#include "ui/CommandBar.h"
+#include "ui/Commands.h"
+#include "ui/Job.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <cstring>
 #include <string>
 
-#include "ui/Build.h"
-#include "ui/Ui.h"
-#include "store/Today.h"
 #include "document/Calc.h"
 #include "document/Number.h"
 #include "editor/Controls.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
+#include "store/Today.h"
+#include "ui/Build.h"
+#include "ui/Ui.h"
 
 namespace {
 

@@ -4,19 +4,19 @@
 #include <cstring>
 #include <vector>
 
-#include "ui/Frame.h"
-#include "ui/Build.h"
-#include "ui/Flags.h"
-#include "ui/Focus.h"
-#include "ui/Job.h"
-#include "ui/Ui.h"
 #include "document/Calc.h"
-#include "editor/Display.h"
 #include "document/Number.h"
 #include "editor/Controls.h"
+#include "editor/Display.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 #include "store/Tanni.h"
+#include "ui/Build.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Frame.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 
 int Denpyou_TopLine = 0;
 int Denpyou_CurRow = -1;

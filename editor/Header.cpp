@@ -3,16 +3,16 @@
 #include <cstring>
 #include <string>
 
-#include "ui/Frame.h"
-#include "ui/Commands.h"
-#include "ui/Screen.h"
-#include "ui/Flags.h"
-#include "ui/Focus.h"
-#include "ui/Job.h"
-#include "ui/Ui.h"
 #include "document/Number.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
+#include "ui/Commands.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Frame.h"
+#include "ui/Job.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 namespace {
 

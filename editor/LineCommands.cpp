@@ -2,17 +2,17 @@
 // window by half a page.
 #include <cstring>
 
-#include "ui/CommandBar.h"
-#include "ui/Build.h"
-#include "ui/Job.h"
-#include "ui/Ui.h"
 #include "document/Calc.h"
+#include "editor/Controls.h"
 #include "editor/DenpyouCommands.h"
 #include "editor/Display.h"
-#include "editor/Controls.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "editor/Syousai.h"
 
-#include "ui/Frame.h"
-#include "ui/Commands.h"
-#include "ui/Flags.h"
-#include "ui/Focus.h"
-#include "ui/Ui.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
+#include "ui/Commands.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Frame.h"
+#include "ui/Ui.h"
 
 namespace {
 

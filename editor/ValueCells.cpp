@@ -2,23 +2,23 @@
 
 #include <string>
 
-#include "ui/CommandBar.h"
-#include "ui/Frame.h"
-#include "ui/Build.h"
-#include "ui/Commands.h"
-#include "ui/Flags.h"
-#include "ui/Focus.h"
-#include "ui/Job.h"
-#include "ui/Ui.h"
-#include "editor/Display.h"
 #include "document/Number.h"
 #include "editor/Controls.h"
+#include "editor/Display.h"
 #include "editor/Grid.h"
 #include "masters/units/TanniChoose.h"
 #include "platform/Form.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 #include "store/Tanni.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Commands.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Frame.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 
 namespace {
 

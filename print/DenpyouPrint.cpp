@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "editor/DenpyouCommands.h"
 #include "document/Document.h"
 #include "document/Number.h"
-#include "print/PrintMargins.h"
+#include "editor/DenpyouCommands.h"
 #include "print/DenpyouPrintRun.h"
 #include "print/PrintFirstPage.h"
+#include "print/PrintMargins.h"
 #include "print/PrintText.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"

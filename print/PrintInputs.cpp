@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "ui/Ui.h"
 #include "document/Number.h"
 #include "store/Denpyou.h"
 #include "store/Kokyaku.h"
 #include "store/Str.h"
+#include "ui/Ui.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "store/Today.h"
 #include "platform/File.h"
 #include "store/DenpyouYears.h"
 #include "store/Jisya.h"
 #include "store/Str.h"
+#include "store/Today.h"
 
 TRecordFile Denpyou_File =
     Record_Define("Data\\Denpyou.620", Denpyou_RecLen, Denpyou_FieldCount, Denpyou_FieldWidth.data());

@@ -3,16 +3,16 @@
 #include <cstring>
 #include <string>
 
-#include "ui/Frame.h"
+#include "masters/units/TanniList.h"
+#include "store/Str.h"
+#include "store/Tanni.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Flags.h"
+#include "ui/Frame.h"
 #include "ui/Job.h"
-#include "ui/Ui.h"
-#include "store/Str.h"
-#include "store/Tanni.h"
-#include "masters/units/TanniList.h"
 #include "ui/Screen.h"
+#include "ui/Ui.h"
 
 int TanniChoose_Top = 0;
 int TanniChoose_Row = 0;

@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "ui/Job.h"
-#include "ui/Ui.h"
 #include "editor/Display.h"
 #include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListHits.h"
@@ -11,6 +9,8 @@
 #include "print/list/DenpyouListSearch.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 
 namespace {
 

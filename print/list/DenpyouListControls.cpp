@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "ui/Ui.h"
 #include "store/Str.h"
+#include "ui/Ui.h"
 
 std::string DenpyouList_Caption(const char* label) {
     const TLabel* l = Ui_Label(label);

@@ -3,14 +3,14 @@
 #include <climits>
 #include <string>
 
-#include "ui/Flags.h"
-#include "ui/Focus.h"
-#include "ui/Ui.h"
-#include "ui/Frame.h"
 #include "print/list/DenpyouListCommands.h"
 #include "print/list/DenpyouListHits.h"
 #include "print/list/DenpyouListPage.h"
 #include "store/Str.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Frame.h"
+#include "ui/Ui.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "ui/Ui.h"
 #include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListHits.h"
 #include "print/list/DenpyouListSearch.h"
 #include "store/Denpyou.h"
+#include "ui/Ui.h"
 
 namespace {
 

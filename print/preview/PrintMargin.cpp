@@ -3,15 +3,15 @@
 #include <cstring>
 #include <string>
 
+#include "editor/Grid.h"
+#include "print/PrintMargins.h"
+#include "store/Jisya.h"
+#include "store/Str.h"
 #include "ui/Build.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Frame.h"
 #include "ui/Ui.h"
-#include "editor/Grid.h"
-#include "print/PrintMargins.h"
-#include "store/Jisya.h"
-#include "store/Str.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 // press colours, and the title click that cycles a breakdown title.
 #include <string>
 
-#include "ui/Job.h"
-#include "ui/Ui.h"
 #include "document/Document.h"
 #include "print/DenpyouPrint.h"
 #include "print/preview/PrintView.h"
 #include "print/preview/PrintViewHandlers.h"
 #include "store/Denpyou.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 
 namespace {
 

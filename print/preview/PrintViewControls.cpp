@@ -4,9 +4,9 @@
 // twelve detail rows and the four command labels.
 #include <string>
 
-#include "ui/Build.h"
 #include "print/preview/PrintView.h"
 #include "print/preview/PrintViewHandlers.h"
+#include "ui/Build.h"
 
 namespace {
 

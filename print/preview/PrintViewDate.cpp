@@ -4,13 +4,13 @@
 // is never stored; the box is own-company field 39, written at once.
 #include <string>
 
-#include "ui/Flags.h"
-#include "ui/Ui.h"
 #include "document/Number.h"
 #include "editor/Grid.h"
 #include "print/PrintInputs.h"
 #include "print/preview/PrintViewHandlers.h"
 #include "store/Jisya.h"
+#include "ui/Flags.h"
+#include "ui/Ui.h"
 
 namespace {
 

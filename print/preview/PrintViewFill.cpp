@@ -3,8 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "ui/Build.h"
-#include "ui/Ui.h"
 #include "document/Document.h"
 #include "document/Number.h"
 #include "platform/Form.h"
@@ -17,6 +15,8 @@
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"
 #include "store/Str.h"
+#include "ui/Build.h"
+#include "ui/Ui.h"
 
 int PrintView_Top = 0;
 

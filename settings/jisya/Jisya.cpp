@@ -3,10 +3,10 @@
 #include <cstring>
 #include <string>
 
-#include "ui/Screen.h"
-#include "ui/Ui.h"
 #include "store/Jisya.h"
 #include "store/Str.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 namespace {
 

@@ -5,9 +5,6 @@
 #include <vector>
 
 #include "app/Exit.h"
-#include "ui/Flags.h"
-#include "ui/Focus.h"
-#include "ui/Job.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"
 #include "platform/Application.h"
@@ -18,6 +15,9 @@
 #include "store/Str.h"
 #include "store/Tanni.h"
 #include "tests/app/ShellFixture.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Job.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <set>
 #include <string>
 
-#include "ui/Flags.h"
 #include "app/FocusTable.h"
-#include "ui/Focus.h"
 #include "tests/app/ShellFixture.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 
 namespace {
 

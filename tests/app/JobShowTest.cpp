@@ -5,14 +5,14 @@
 #include <sstream>
 #include <vector>
 
-#include "ui/CommandBar.h"
-#include "ui/Focus.h"
-#include "ui/Job.h"
 #include "app/MenuHandlers.h"
 #include "document/Document.h"
 #include "masters/units/TanniList.h"
 #include "store/Denpyou.h"
 #include "tests/app/ShellFixture.h"
+#include "ui/CommandBar.h"
+#include "ui/Focus.h"
+#include "ui/Job.h"
 
 namespace {
 

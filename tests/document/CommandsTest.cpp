@@ -10,18 +10,18 @@
 #include <string>
 #include <utility>
 
-#include "ui/Build.h"
-#include "ui/CommandBar.h"
-#include "ui/Job.h"
+#include "document/Document.h"
 #include "editor/DenpyouCommands.h"
 #include "editor/Display.h"
-#include "document/Document.h"
 #include "editor/Grid.h"
 #include "platform/FileFault.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Str.h"
 #include "tools/Headless.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Job.h"
 
 namespace {
 

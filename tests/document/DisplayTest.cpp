@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "ui/Build.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 #include "tools/Headless.h"
+#include "ui/Build.h"
 
 namespace {
 

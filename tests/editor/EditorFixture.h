@@ -7,14 +7,14 @@
 #include <cstring>
 #include <string>
 
-#include "ui/Flags.h"
-#include "ui/Focus.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "platform/Controls.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 #include "tools/Headless.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 
 class EditorTest : public ::testing::Test {
 protected:

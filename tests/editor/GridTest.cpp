@@ -1,7 +1,7 @@
 // The grid: the description cells, the window's moves at its edges and by
 // half pages, and the search that carries the cursor past special lines.
-#include "ui/Job.h"
 #include "tests/editor/EditorFixture.h"
+#include "ui/Job.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The header edits: commits, the era-year rule, focus-in and keys.
-#include "ui/CommandBar.h"
-#include "ui/Focus.h"
 #include "editor/Header.h"
 #include "tests/editor/EditorFixture.h"
+#include "ui/CommandBar.h"
+#include "ui/Focus.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // units joining the list.
 #include "tests/editor/EditorFixture.h"
 
-#include "ui/Build.h"
 #include "masters/units/TanniChoose.h"
 #include "store/Tanni.h"
+#include "ui/Build.h"
 
 namespace {
 

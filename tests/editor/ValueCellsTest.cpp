@@ -4,9 +4,9 @@
 // not item lines taking nothing.
 #include "tests/editor/EditorFixture.h"
 
-#include "ui/Build.h"
 #include "editor/Display.h"
 #include "store/Tanni.h"
+#include "ui/Build.h"
 
 namespace {
 

@@ -5,8 +5,6 @@
 #include <initializer_list>
 #include <utility>
 
-#include "ui/Flags.h"
-#include "ui/Focus.h"
 #include "platform/Application.h"
 #include "platform/FileFault.h"
 #include "print/PrintMargins.h"
@@ -15,6 +13,8 @@
 #include "store/Jisya.h"
 #include "store/MasterFields.h"
 #include "tests/print/ListFixture.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 
 namespace {
 

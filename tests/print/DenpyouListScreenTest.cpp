@@ -1,9 +1,9 @@
 // The list screen's inputs and the bar's keys on it. The screen's paths
 // (search, paging, opening, printing, dates) are in the list_* scenarios.
-#include "ui/Focus.h"
 #include "document/Document.h"
 #include "print/list/DenpyouListInput.h"
 #include "tests/print/ListFixture.h"
+#include "ui/Focus.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 // records that cannot be read.
 #include <random>
 
-#include "ui/Flags.h"
-#include "store/Today.h"
 #include "platform/FileFault.h"
 #include "print/list/DenpyouListDoc.h"
 #include "print/list/DenpyouListPage.h"
+#include "store/Today.h"
 #include "tests/print/ListFixture.h"
+#include "ui/Flags.h"
 
 namespace {
 

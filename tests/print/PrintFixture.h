@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "document/Document.h"
-#include "print/PrintMargins.h"
 #include "print/DenpyouPrint.h"
+#include "print/PrintMargins.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"

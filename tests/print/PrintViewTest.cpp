@@ -4,9 +4,9 @@
 #include <string>
 
 #include "PrintFixture.h"
-#include "ui/Focus.h"
 #include "editor/Display.h"
 #include "print/preview/PrintView.h"
+#include "ui/Focus.h"
 
 namespace {
 

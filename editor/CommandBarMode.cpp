@@ -7,13 +7,12 @@
 #include "ui/Ui.h"
 
 void Denpyou_SetCommandBar(int mode) {
-    for (int key = 0; key < 9; ++key) Command_Enabled[key] = 1;
-    Command_Enabled[6] = 0;               // F7: no stepping from the grid
-    if (mode != 1) Command_Enabled[7] = 0;  // F8 lists products only from the description
+    for (Word key = vk::F1; key <= vk::F9; ++key) Command_Enable(key, true);
+    Command_Enable(vk::F7, false);                   // no stepping from the grid
+    if (mode != 1) Command_Enable(vk::F8, false);  // F8 lists products only from the description
     if (Denpyou_CurRec == 0 || Denpyou_CurRec > Denpyou_Count) {
-        Command_Enabled[1] = 0;  // a new document: nothing to delete or copy, and it is new already
-        Command_Enabled[5] = 0;
-        Command_Enabled[8] = 0;
+        // A new document: nothing to delete or copy, and it is new already.
+        for (Word key : {vk::F2, vk::F6, vk::F9}) Command_Enable(key, false);
     }
 
     static const char* const captions[9] = {"F1 伝票登録", "F2 伝票削除", "F3 伝票印刷", "F4 行削除", "F5 行挿入",

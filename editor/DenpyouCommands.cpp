@@ -118,7 +118,7 @@ bool ShowRecord(int n) {
 }  // namespace
 
 bool Denpyou_Store() {
-    if (!Command_Enabled[0]) return false;
+    if (!Command_IsEnabled(vk::F1)) return false;
     const char first = Denpyou_Field[DenpyouField_KokyakuName_1][0];
     if (first == ' ' || first == '\0') return false;  // only documents with a customer are stored
 
@@ -155,7 +155,7 @@ bool Denpyou_Store() {
 }
 
 void Denpyou_DeleteOrRestore() {
-    if (!Command_Enabled[1] || !IsStored() || Job_Current != Job_Denpyou) return;
+    if (!Command_IsEnabled(vk::F2) || !IsStored() || Job_Current != Job_Denpyou) return;
     char* kind = Denpyou_Field[DenpyouField_Kind];
     const char was = kind[0];
     kind[0] = was == DenpyouKind_Deleted ? DenpyouKind_None : DenpyouKind_Deleted;
@@ -170,24 +170,24 @@ void Denpyou_DeleteOrRestore() {
 }
 
 void Denpyou_New() {
-    if (!Command_Enabled[8]) return;
+    if (!Command_IsEnabled(vk::F9)) return;
     if (Job_Current == Job_Denpyou) ShowEmptyDocument();
 
-    for (int& flag : Command_Enabled) flag = 1;
-    for (int key : {2, 4, 5, 6, 8, 9}) Command_Enabled[key - 1] = 0;
+    Command_EnableAll(true);
+    for (Word key : {vk::F2, vk::F4, vk::F5, vk::F6, vk::F8, vk::F9}) Command_Enable(key, false);
     Command_ShowEnabled();
     Denpyou_SetCaptions();
 }
 
 void Denpyou_ShowBefore() {
     Utiwake_Kind = 0;
-    if (!Command_Enabled[6] || Denpyou_CurRec <= 1 || Job_Current != Job_Denpyou) return;
+    if (!Command_IsEnabled(vk::F7) || Denpyou_CurRec <= 1 || Job_Current != Job_Denpyou) return;
     ShowRecord(Denpyou_CurRec - 1);
 }
 
 void Denpyou_ShowNext() {
     Utiwake_Kind = 0;
-    if (!Command_Enabled[7] || Denpyou_CurRec >= Denpyou_Count + 1 || Job_Current != Job_Denpyou) return;
+    if (!Command_IsEnabled(vk::F8) || Denpyou_CurRec >= Denpyou_Count + 1 || Job_Current != Job_Denpyou) return;
     if (Denpyou_CurRec + 1 == Denpyou_Count + 1) {
         // Past the last stored document: a new one.
         Denpyou_CurRow = 0;

@@ -46,7 +46,7 @@ void FocusSyousai(int row) {
 }  // namespace
 
 void Denpyou_DeleteLine() {
-    if (!Command_Enabled[3] || Denpyou_CurRec == 0 || Denpyou_CurRec > Denpyou_Count + 1 ||
+    if (!Command_IsEnabled(vk::F4) || Denpyou_CurRec == 0 || Denpyou_CurRec > Denpyou_Count + 1 ||
         Job_Current != Job_Denpyou)
         return;
     if (Denpyou_CurRow < 0 || Denpyou_CurRow >= Denpyou_GridRows) return;  // no cursor line

@@ -8,17 +8,26 @@
 // resets them all when it is built.
 //
 // A record is a constant with static storage; a folder registers it from its
-// Register function, which the window calls (app/Wiring.cpp):
+// Register function, which the window calls (app/Wiring.cpp). Its fields are
+// given by name, in the order they are declared:
 //
 //     const TScreen Kokyaku_Screen{
-//         .Job = Job_Kokyaku, .MenuNo = 3, .Panel = "Panel_Kokyaku",
-//         .First = "Edit_PanelKokyaku_Name_1_01", .FocusEveryShow = true,
+//         .Job = Job_Kokyaku, .Panel = "Panel_Kokyaku",
+//         .MenuNo = 3, .First = "Edit_PanelKokyaku_Name_1_01", .FocusEveryShow = true,
 //         .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
 //         .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
 //         .Keys = {.F4 = Kokyaku_DeleteKey},
 //         .Reset = Kokyaku_Reset,
 //     };
 //     void Kokyaku_Register() { Screen_Register(Kokyaku_Screen); }
+//
+// A panel over screens (a chooser) gives Over and Shown instead of Job:
+//
+//     const TScreen HinsyuChoose_Screen{
+//         .Panel = "Panel_ChooseHinsyu",
+//         .Over = Job_Bit(Job_Denpyou) | Job_Bit(Job_Syouhin),
+//         .Shown = HinsyuChoose_Shown,
+//     };
 #pragma once
 
 #include <initializer_list>

@@ -71,7 +71,8 @@ bool Key_F4() {
 }
 
 // Inside a chooser the grid back by half a page (not while the category
-// chooser stands over the product chooser). The insert comes with its Part.
+// chooser stands over the product chooser). The insert of a line comes with
+// the insert command.
 bool Key_F5() {
     if (!Command_IsEnabled(vk::F5)) return true;
     if (SyouhinChoose_Shown()) {

@@ -1,6 +1,5 @@
 #include "editor/Bind.h"
 
-#include "editor/Controls.h"
 #include "editor/Grid.h"
 #include "editor/Header.h"
 #include "editor/Syousai.h"
@@ -16,7 +15,7 @@ void Editor_BindHandlers(TForm& form) {
         edit->OnKeyDown = [field](TControl*, Word key, TShiftState) { Edit_DenpHeader_KeyDown(field, key); };
     }
     for (int row = 1; row <= Denpyou_GridRows; ++row) {
-        TControl* edit = form.Find(Ui_RowName(Grid_Column(GridColumn_Syousai).Edit, row));
+        TControl* edit = form.Find(Ui_RowName(Grid_Column(GridColumn_Syousai).Prefix, row));
         if (!edit) continue;
         edit->OnEnter = [row](TControl*) { Edit_DenpSyousai_Enter(row); };
         edit->OnExit = [row](TControl*) { Edit_DenpSyousai_Exit(row); };

@@ -5,37 +5,48 @@
 // while the edit is the cursor cell.
 #include "editor/Controls.h"
 
+#include "editor/GridColumns.h"
 #include "ui/Build.h"
 
 namespace {
 
 constexpr const char* Panel = "Panel_Denpyou";
 constexpr TColor clMoneyGreen = 0xC0DCC0;
-constexpr TColor clLightGrey = 15461355;  // the ground of the price columns
-constexpr int Edit_Height = 14;
-constexpr int Frame_Height = 19;
 constexpr int Edit_FontHeight = -15;
+// Every edit of the editor and its frame are as high as a grid cell.
+constexpr int Edit_Height = Grid_EditHeight;
+constexpr int Frame_Height = Grid_FrameHeight;
 
 struct TBox {
     int Left, Top, Width;
 };
 
-// An edit of maxLength bytes and its frame, both Edit_Height / Frame_Height
-// high.
-TEdit* FramedEdit(TForm& form, const std::string& editName, TBox frame, TBox edit, int maxLength, TColor pen,
-                  TColor ground, TAlignment align, TImeMode ime) {
-    auto* shape = form.Create<TShape>("Shape_" + editName.substr(5), form.Find(Panel));
+// How an edit and its frame look: the frame's pen and brush at rest, the
+// edit's ground, text colour and font, alignment and input method.
+struct TEditLook {
+    TColor Pen, Fill, Color, FontColor;
+    const char* Font;
+    int FontHeight;
+    TAlignment Align;
+    TImeMode Ime;
+};
+
+// An edit of maxLength bytes on its frame.
+TEdit* FramedEdit(TForm& form, const std::string& editName, const std::string& frameName, TBox frame, TBox edit,
+                  int maxLength, const TEditLook& look) {
+    auto* shape = form.Create<TShape>(frameName, form.Find(Panel));
     shape->SetBounds(frame.Left, frame.Top, frame.Width, Frame_Height);
-    shape->Pen.Color = pen;
-    shape->Brush.Color = ground;
+    shape->Pen.Color = look.Pen;
+    shape->Brush.Color = look.Fill;
     auto* e = form.Create<TEdit>(editName, form.Find(Panel));
     e->SetBounds(edit.Left, edit.Top, edit.Width, Edit_Height);
-    e->Color = ground;
-    e->Font.Name = Font_Mincho;
-    e->Font.Height = Edit_FontHeight;
+    e->Color = look.Color;
+    e->Font.Color = look.FontColor;
+    e->Font.Name = look.Font;
+    e->Font.Height = look.FontHeight;
     e->MaxLength = maxLength;
-    e->Alignment = align;
-    e->ImeMode = ime;
+    e->Alignment = look.Align;
+    e->ImeMode = look.Ime;
     return e;
 }
 
@@ -68,48 +79,28 @@ constexpr THeaderField Header_Fields[] = {
     {"Edit_DenpYoukouDay", {880, 64, 25}, {884, 66, 19}, 2, false},
 };
 
-// The grid's columns in screen (and tab) order. Labels have no frame and no
-// bytes. Row R stands at Top + 20 (R - 1): edits and labels from 140,
-// frames from 138.
-struct TGridColumn {
-    const char* Prefix;  // row controls are Prefix + "01" ... "20"
-    TControlKind Kind;
-    TBox Frame, Edit;    // Top unused: the row gives it
-    int Bytes;
-    TColor Pen, Ground;
-    TAlignment Align;
-    bool Japanese;
-    const char* Heading;
-    TBox Head;           // the heading above the column, at Top 120
-};
-constexpr TGridColumn Grid_Columns[] = {
-    {"Label_DenpLine_", TControlKind::Label, {}, {4, 0, 38}, 0, clBlack, clNone, TAlignment::taRightJustify,
-     false, "行", {4, 0, 38}},
-    {"Edit_DenpSyousai_", TControlKind::Edit, {46, 0, 315}, {48, 0, 310}, 50, clBlack, clWhite,
-     TAlignment::taLeftJustify, true, "商品及び詳細", {48, 0, 310}},
-    {"Edit_DenpSuuryou_", TControlKind::Edit, {362, 0, 55}, {364, 0, 51}, 6, clBlack, clWhite,
-     TAlignment::taRightJustify, false, "数量", {378, 0, 35}},
-    {"Edit_DenpTanni_", TControlKind::Edit, {418, 0, 41}, {420, 0, 37}, 6, clBlack, clWhite,
-     TAlignment::taLeftJustify, true, "単位", {420, 0, 37}},
-    {"Edit_DenpTanka_", TControlKind::Edit, {460, 0, 81}, {464, 0, 75}, 9, clGray, clLightGrey,
-     TAlignment::taRightJustify, false, "定価", {464, 0, 75}},
-    {"Edit_DenpTankaRitu_", TControlKind::Edit, {542, 0, 31}, {544, 0, 27}, 3, clGray, clLightGrey,
-     TAlignment::taRightJustify, false, "％", {548, 0, 20}},
-    {"Edit_DenpSiire_", TControlKind::Edit, {574, 0, 81}, {576, 0, 75}, 9, clGray, clLightGrey,
-     TAlignment::taRightJustify, false, "仕入値", {576, 0, 75}},
-    {"Edit_DenpSiireRitu_", TControlKind::Edit, {656, 0, 31}, {658, 0, 27}, 3, clGray, clLightGrey,
-     TAlignment::taRightJustify, false, "％", {662, 0, 20}},
-    {"Label_DenpSankouTanka_", TControlKind::Label, {}, {690, 0, 92}, 0, clBlack, clLightGrey,
-     TAlignment::taRightJustify, false, "参照売価", {690, 0, 92}},
-    {"Edit_DenpJitubaiTanka_", TControlKind::Edit, {786, 0, 93}, {800, 0, 74}, 9, clBlack, clWhite,
-     TAlignment::taRightJustify, false, "実売単価", {800, 0, 74}},
-    {"Label_DenpSyoukei_", TControlKind::Label, {}, {882, 0, 96}, 0, clBlack, clNone, TAlignment::taRightJustify,
-     false, "小計", {882, 0, 96}},
-};
-constexpr int Grid_HeadTop = 120;
-constexpr int Grid_EditTop = 140;
-constexpr int Grid_FrameTop = 138;
-constexpr int Grid_RowStep = 20;
+// The grid's headings, then its rows from the column table.
+void Grid_CreateControls(TForm& form) {
+    for (const TGridColumn& col : Grid_Columns)
+        Ui_Build(form, {TControlKind::Label, (std::string("Label_Head_") + col.Prefix).c_str(), Panel, col.Head.Left,
+                        Grid_HeadTop, col.Head.Width, Grid_HeadHeight, col.Heading, clMoneyGreen, clBlack, -12,
+                        nullptr, TAlignment::taCenter});
+    for (int row = 1; row <= Denpyou_GridRows; ++row) {
+        const int step = Grid_RowStep * (row - 1);
+        for (const TGridColumn& col : Grid_Columns) {
+            const std::string name = Ui_RowName(col.Prefix, row);
+            if (col.Kind == TControlKind::Label) {
+                Ui_Build(form, {TControlKind::Label, name.c_str(), Panel, col.Edit.Left, Grid_EditTop + step,
+                                col.Edit.Width, Edit_Height, "", col.Color, col.FontColor, col.FontHeight,
+                                *col.Font, col.Align});
+                continue;
+            }
+            FramedEdit(form, name, Ui_RowName(col.Frame, row), {col.Box.Left, Grid_FrameTop + step, col.Box.Width},
+                       {col.Edit.Left, Grid_EditTop + step, col.Edit.Width}, col.Width,
+                       {col.Pen, col.Fill, col.Color, col.FontColor, *col.Font, col.FontHeight, col.Align, col.Ime});
+        }
+    }
+}
 
 // The half-page buttons, level with the total.
 struct TButtonPlace {
@@ -147,9 +138,10 @@ void Denpyou_CreateControls(TForm& form) {
                     nullptr, TAlignment::taRightJustify});
 
     for (const auto& f : Header_Fields)
-        FramedEdit(form, f.Name, f.Frame, f.Edit, f.Bytes, clBlack, clWhite,
-                   f.Japanese ? TAlignment::taLeftJustify : TAlignment::taRightJustify,
-                   f.Japanese ? TImeMode::imOpen : TImeMode::imDisable);
+        FramedEdit(form, f.Name, std::string("Shape_") + (f.Name + 5), f.Frame, f.Edit, f.Bytes,
+                   {clBlack, clWhite, clWhite, clBlack, Font_Mincho, Edit_FontHeight,
+                    f.Japanese ? TAlignment::taLeftJustify : TAlignment::taRightJustify,
+                    f.Japanese ? TImeMode::imOpen : TImeMode::imDisable});
     form.Find("Edit_DenpNo")->SetEnabled(false);  // the number is never typed
 
     // The state caption in its frame, and the kind buttons (the purge check
@@ -174,24 +166,5 @@ void Denpyou_CreateControls(TForm& form) {
         Ui_BuildButton(form, Panel, b.Shape, b.Label, b.Left, Button_Top, b.Width, Frame_Height, b.Width - 4, 15,
                        b.Caption, clOlive, -12);
 
-    // Column headings and the twenty rows.
-    for (const auto& col : Grid_Columns)
-        Ui_Build(form, {TControlKind::Label, (std::string("Label_Head_") + col.Prefix).c_str(), Panel, col.Head.Left,
-                        Grid_HeadTop, col.Head.Width, 16, col.Heading, clMoneyGreen, clBlack, -12, nullptr,
-                        TAlignment::taCenter});
-    for (int row = 1; row <= Denpyou_GridRows; ++row) {
-        const int step = Grid_RowStep * (row - 1);
-        for (const auto& col : Grid_Columns) {
-            const std::string name = Ui_RowName(col.Prefix, row);
-            if (col.Kind == TControlKind::Label) {
-                Ui_Build(form, {TControlKind::Label, name.c_str(), Panel, col.Edit.Left, Grid_EditTop + step,
-                                col.Edit.Width, Edit_Height, "", col.Ground, clBlack, Edit_FontHeight, Font_Mincho,
-                                col.Align});
-                continue;
-            }
-            FramedEdit(form, name, {col.Frame.Left, Grid_FrameTop + step, col.Frame.Width},
-                       {col.Edit.Left, Grid_EditTop + step, col.Edit.Width}, col.Bytes, col.Pen, col.Ground,
-                       col.Align, col.Japanese ? TImeMode::imOpen : TImeMode::imDisable);
-        }
-    }
+    Grid_CreateControls(form);
 }

@@ -5,7 +5,6 @@
 
 #include "document/Calc.h"
 #include "document/Number.h"
-#include "editor/Controls.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
@@ -104,43 +103,42 @@ void Denpyou_ShowHeader() {
 
 void Denpyou_ShowLines() {
     // Every row must show a line of the document.
-    if (Denpyou_TopLine < 0 || Denpyou_TopLine > Denpyou_LineMax - Denpyou_GridRows) return;
+    if (Denpyou_TopLine < 0 || Denpyou_TopLine > Denpyou_TopLineMax) return;
     Round_SetFromJisya();
     for (int r = 0; r < Denpyou_GridRows; ++r) {
         const int line = Denpyou_TopLine + r;
         char* const* f = &Denpyou_LineField[Denpyou_LineFieldCount * line];
         const int row = r + 1;
+        auto name = [row](TGridColumnNo column) { return Ui_RowName(Grid_Column(column).Prefix, row); };
 
         // Line numbers coloured by printed page: 22 lines on the first page,
         // 28 on each later one; even pages magenta.
-        if (TLabel* l = Ui_Label(Ui_RowName("Label_DenpLine_", row).c_str())) {
+        if (TLabel* l = Ui_Label(name(GridColumn_Line).c_str())) {
             l->SetCaption(Num_FormatInt(line + 1, 3));
             const bool even = line >= 22 && ((line - 22) / 28 + 2) % 2 == 0;
             l->Font.Color = even ? clFuchsia : clBlack;
         }
-        static const struct {
-            const char* Prefix;
-            DenpyouLineField Field;
-        } texts[] = {{"Edit_DenpSyousai_", LineField_Syousai},     {"Edit_DenpSuuryou_", LineField_Suuryou},
-                     {"Edit_DenpTanni_", LineField_Tanni},         {"Edit_DenpTanka_", LineField_Tanka},
-                     {"Edit_DenpTankaRitu_", LineField_TankaRitu}, {"Edit_DenpSiire_", LineField_Siire},
-                     {"Edit_DenpSiireRitu_", LineField_SiireRitu}};
-        for (const auto& t : texts) SetEdit(Ui_RowName(t.Prefix, row).c_str(), f[t.Field]);
+        // The edits show their fields as stored, but for the actual price.
+        for (const TGridColumn& col : Grid_Columns)
+            if (col.Kind == TControlKind::Edit && col.No != GridColumn_Jitubai)
+                SetEdit(Ui_RowName(col.Prefix, row).c_str(), f[col.Field]);
 
+        const int blank = Grid_Column(GridColumn_Jitubai).Width;  // a price not shown
         const double reference =
             Denpyou_SankouTanka(Num_ReadReal(f[LineField_Tanka]), Num_ReadReal(f[LineField_TankaRitu]),
                                 Num_ReadReal(f[LineField_Siire]), Num_ReadReal(f[LineField_SiireRitu]), Round_Mode);
         // One decimal, or the whole number where that does not fit, so that
         // the actual price passed through its cell is stored unchanged.
-        if (TLabel* l = Ui_Label(Ui_RowName("Label_DenpSankouTanka_", row).c_str()))
-            l->SetCaption(reference != 0 ? Denpyou_PriceText(reference, 1, false) : std::string(9, ' '));
-        const double actual = Num_ReadReal(f[LineField_JitubaiTanka]);
-        if (TEdit* e = Ui_Edit(Ui_RowName("Edit_DenpJitubaiTanka_", row).c_str())) {
+        if (TLabel* l = Ui_Label(name(GridColumn_SankouTanka).c_str()))
+            l->SetCaption(reference != 0 ? Denpyou_PriceText(reference, 1, false) : std::string(blank, ' '));
+        const char* stored = f[Grid_Column(GridColumn_Jitubai).Field];
+        const double actual = Num_ReadReal(stored);
+        if (TEdit* e = Ui_Edit(name(GridColumn_Jitubai).c_str())) {
             e->Font.Color = reference != actual ? clBlue : clBlack;
-            e->SetText(actual != 0 ? Denpyou_PriceText(actual, 1, false, f[LineField_JitubaiTanka])
-                                   : std::string(9, ' '));
+            e->SetText(actual != 0 ? Denpyou_PriceText(actual, 1, false, stored) : std::string(blank, ' '));
         }
-        if (TLabel* l = Ui_Label(Ui_RowName("Label_DenpSyoukei_", row).c_str())) l->SetCaption(f[LineField_Kingaku]);
+        if (TLabel* l = Ui_Label(name(GridColumn_Syoukei).c_str()))
+            l->SetCaption(f[Grid_Column(GridColumn_Syoukei).Field]);
     }
 }
 

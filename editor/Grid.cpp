@@ -6,7 +6,6 @@
 
 #include "document/Calc.h"
 #include "document/Number.h"
-#include "editor/Controls.h"
 #include "editor/Display.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
@@ -26,26 +25,7 @@ int Denpyou_CommandMode = 0;
 
 namespace {
 
-constexpr int Grid_FirstCode = 2110;
-constexpr int Grid_RowCodes = 80;
-constexpr int Grid_LastRow = Denpyou_GridLastRow;
-static_assert(Grid_LastRow == Denpyou_GridRows - 1);
-
-// Columns by their move number. The list price, purchase price and their
-// rates rest in grey, the others in black.
-constexpr TGridColumn Grid_Columns[GridColumn_Count] = {
-    {"Edit_DenpSyousai_", "Shape_DenpSyousai_", LineField_Syousai, TCommitForm::Left, 0, clBlack},
-    {"Edit_DenpTanni_", "Shape_DenpTanni_", LineField_Tanni, TCommitForm::Left, 40, clBlack},
-    {"Edit_DenpSuuryou_", "Shape_DenpSuuryou_", LineField_Suuryou, TCommitForm::RightReal, 30, clBlack},
-    {"Edit_DenpTanka_", "Shape_DenpTanka_", LineField_Tanka, TCommitForm::RightReal, 10, clGray},
-    {"Edit_DenpTankaRitu_", "Shape_DenpTankaRitu_", LineField_TankaRitu, TCommitForm::RightInt, 20, clGray},
-    {"Edit_DenpSiire_", "Shape_DenpSiire_", LineField_Siire, TCommitForm::RightReal, 50, clGray},
-    {"Edit_DenpSiireRitu_", "Shape_DenpSiireRitu_", LineField_SiireRitu, TCommitForm::RightInt, 60, clGray},
-    {"Edit_DenpJitubaiTanka_", "Shape_DenpJitubaiTanka_", LineField_JitubaiTanka, TCommitForm::RightReal, 70,
-     clBlack},
-};
-
-bool ValidRow(int row) { return row >= 0 && row <= Grid_LastRow; }
+bool ValidRow(int row) { return row >= 0 && row <= Denpyou_GridLastRow; }
 
 char LineKind(int line) { return Denpyou_LineField[Denpyou_LineFieldCount * line + LineField_Kind][0]; }
 
@@ -84,20 +64,14 @@ bool ValueColumn(int column) { return column >= GridColumn_Tanni && column < Gri
 
 }  // namespace
 
-const TGridColumn& Grid_Column(int column) { return Grid_Columns[column]; }
-
 TEdit* Grid_Edit(int column, int row) {
     if (column < 0 || column >= GridColumn_Count || !ValidRow(row)) return nullptr;
-    return Ui_Edit(Ui_RowName(Grid_Columns[column].Edit, row + 1).c_str());
+    return Ui_Edit(Ui_RowName(Grid_Column(column).Prefix, row + 1).c_str());
 }
 
 TShape* Grid_Frame(int column, int row) {
     if (column < 0 || column >= GridColumn_Count || !ValidRow(row)) return nullptr;
-    return Ui_Shape(Ui_RowName(Grid_Columns[column].Frame, row + 1).c_str());
-}
-
-int Grid_CellCode(int column, int row) {
-    return Grid_FirstCode + Grid_RowCodes * row + Grid_Columns[column].CodeOffset;
+    return Ui_Shape(Ui_RowName(Grid_Column(column).Frame, row + 1).c_str());
 }
 
 bool Denpyou_IsSpecialLine(int line) { return LineKind(line) != LineKind_Item; }
@@ -119,7 +93,7 @@ void Grid_TrimEdit(TEdit* edit, int width) {
 
 void Grid_TrimForTyping(int column, TEdit* edit) {
     if (!edit || column < 0 || column >= GridColumn_Count) return;
-    Grid_TrimEdit(edit, Denpyou_LineWidth[Grid_Columns[column].Field]);
+    Grid_TrimEdit(edit, Grid_Column(column).Width);
 }
 
 std::string Grid_CommitText(const std::string& text, int width, TCommitForm form) {
@@ -134,8 +108,8 @@ std::string Grid_CommitText(const std::string& text, int width, TCommitForm form
 
 void Denpyou_CommitCell(int column, int row, TEdit* edit) {
     if (!edit || !ValidRow(row)) return;
-    const TGridColumn& col = Grid_Columns[column];
-    const int width = Denpyou_LineWidth[col.Field];
+    const TGridColumn& col = Grid_Column(column);
+    const int width = col.Width;
     const std::string text = Grid_CommitText(edit->Text(), width, col.Form);
     edit->SetText(text);
     char* field = Denpyou_LineField[Denpyou_LineFieldCount * (Denpyou_TopLine + row) + col.Field];
@@ -158,7 +132,7 @@ namespace {
 int FindEditLine(int r, int step) {
     if (!ValidRow(r)) return 0;
     const int keptTop = Denpyou_TopLine, keptRow = Denpyou_CurRow;
-    const int edgeRow = step < 0 ? 0 : Grid_LastRow;
+    const int edgeRow = step < 0 ? 0 : Denpyou_GridLastRow;
     const int edgeTop = step < 0 ? 0 : Denpyou_TopLineMax;
     auto advance = [&](int& n) {
         if (n != edgeRow) n += step;
@@ -197,7 +171,7 @@ void Denpyou_FocusLineField(int column, int r) {
     const std::vector<char> kept = Denpyou_RecBuf;
 
     TEdit* edit = ValueColumn(column) ? Grid_Edit(column, r) : nullptr;
-    if (edit && r >= 1 && r <= Grid_LastRow - 1) {
+    if (edit && r >= 1 && r <= Denpyou_GridLastRow - 1) {
         edit->SetFocus();
     } else if (edit && !edit->Focused()) {
         TrimCell(column, r);
@@ -232,18 +206,20 @@ void Denpyou_RefuseCell(int column, int row) {
 }
 
 void Denpyou_ClearSyousaiFrames() {
-    for (int row = 0; row <= Grid_LastRow; ++row) {
+    const TColor rest = Grid_Column(GridColumn_Syousai).Pen;
+    for (int row = 0; row <= Denpyou_GridLastRow; ++row) {
         TShape* frame = Grid_Frame(GridColumn_Syousai, row);
-        if (frame && frame->Pen.Color != clBlack) Frame_Rest(frame, clBlack);
+        if (frame && frame->Pen.Color != rest) Frame_Rest(frame, rest);
     }
 }
 
 void Denpyou_MarkSyousaiRow() {
-    for (int row = 0; row <= Grid_LastRow; ++row) {
+    const TColor rest = Grid_Column(GridColumn_Syousai).Pen;
+    for (int row = 0; row <= Denpyou_GridLastRow; ++row) {
         TShape* frame = Grid_Frame(GridColumn_Syousai, row);
         if (!frame) continue;
         if (row == Denpyou_CurRow) Frame_Mark(frame);
-        else if (frame->Pen.Color != clBlack) Frame_Rest(frame, clBlack);
+        else if (frame->Pen.Color != rest) Frame_Rest(frame, rest);
     }
 }
 
@@ -256,8 +232,8 @@ void Denpyou_LineUp() {
 void Denpyou_LineDown() {
     const int column = LineMoveColumn();
     if (Denpyou_CurRow < 0) return;
-    if (Denpyou_CurRow < Grid_LastRow) FocusCell(column, Denpyou_CurRow + 1);
-    else if (Denpyou_TopLine < Denpyou_TopLineMax) ScrollUnder(column, Grid_LastRow, +1);
+    if (Denpyou_CurRow < Denpyou_GridLastRow) FocusCell(column, Denpyou_CurRow + 1);
+    else if (Denpyou_TopLine < Denpyou_TopLineMax) ScrollUnder(column, Denpyou_GridLastRow, +1);
 }
 
 void Denpyou_ColumnLineUp(int column) {
@@ -277,12 +253,12 @@ void Denpyou_ColumnLineDown(int column) {
     Denpyou_MoveUp = 0;
     Denpyou_MoveDown = 1;
     if (Denpyou_CurRow < 0) return;
-    if (Denpyou_CurRow < Grid_LastRow) {
+    if (Denpyou_CurRow < Denpyou_GridLastRow) {
         FocusCell(column, Denpyou_CurRow + 1);
     } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
-        ScrollUnder(column, Grid_LastRow, +1);
-        if (Denpyou_IsSkippedLine(Denpyou_TopLine + Grid_LastRow) && Denpyou_FindNextEditLine(Grid_LastRow) > 0)
-            SettleUnderCursor(column, Grid_LastRow);
+        ScrollUnder(column, Denpyou_GridLastRow, +1);
+        if (Denpyou_IsSkippedLine(Denpyou_TopLine + Denpyou_GridLastRow) && Denpyou_FindNextEditLine(Denpyou_GridLastRow) > 0)
+            SettleUnderCursor(column, Denpyou_GridLastRow);
     }
 }
 
@@ -291,17 +267,18 @@ void Denpyou_SuuryouLineUp() { Denpyou_ColumnLineUp(GridColumn_Suuryou); }
 void Denpyou_SuuryouLineDown() { Denpyou_ColumnLineDown(GridColumn_Suuryou); }
 
 void Denpyou_BeforeHalfPage() {
-    if (Job_Current != Job_Denpyou || Denpyou_TopLine - 10 < 0) return;
+    if (Job_Current != Job_Denpyou || Denpyou_TopLine - Denpyou_HalfPage < 0) return;
     FocusCell(GridColumn_Syousai, 0);
-    Denpyou_TopLine -= 10;
+    Denpyou_TopLine -= Denpyou_HalfPage;
     Denpyou_ShowLines();
     TrimCell(GridColumn_Syousai, 0);
 }
 
 void Denpyou_NextHalfPage() {
-    if (Denpyou_TopLine + 10 > Denpyou_TopLineMax) return;
-    FocusCell(GridColumn_Syousai, 10);
-    Denpyou_TopLine += 10;
+    // The cursor lands on the line that was just below the window.
+    if (Denpyou_TopLine + Denpyou_HalfPage > Denpyou_TopLineMax) return;
+    FocusCell(GridColumn_Syousai, Denpyou_HalfPage);
+    Denpyou_TopLine += Denpyou_HalfPage;
     Denpyou_ShowLines();
-    TrimCell(GridColumn_Syousai, 10);
+    TrimCell(GridColumn_Syousai, Denpyou_HalfPage);
 }

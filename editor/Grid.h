@@ -4,59 +4,22 @@
 // commit that every grid cell shares.
 #pragma once
 
-#include "store/Denpyou.h"
-
 #include <string>
 
-#include "platform/Types.h"
+#include "editor/GridColumns.h"
 
 class TEdit;
 class TShape;
 
-constexpr int Denpyou_TopLineMax = Denpyou_LineMax - 20;  // the last row then shows line 199
-constexpr int Denpyou_GridLastRow = 19;                   // rows 0 ... 19
-
-extern int Denpyou_TopLine;  // first line shown, 0 ... 180
+extern int Denpyou_TopLine;  // first line shown, 0 ... Denpyou_TopLineMax
 extern int Denpyou_CurRow;   // cursor row 0 ... 19, -1 while a header field has the focus
 extern int Denpyou_MoveUp;   // move flags that carry Up and Down past special lines
 extern int Denpyou_MoveDown;
 extern int Denpyou_CommandMode;  // bar mode: 0 header, 1 description, 2 numbers
 
-// The grid's columns by the number the moves name them with; the description
-// column is 0.
-enum TGridColumnNo {
-    GridColumn_Syousai = 0,
-    GridColumn_Tanni = 1,
-    GridColumn_Suuryou = 2,
-    GridColumn_Tanka = 3,
-    GridColumn_TankaRitu = 4,
-    GridColumn_Siire = 5,
-    GridColumn_SiireRitu = 6,
-    GridColumn_Jitubai = 7,
-    GridColumn_Count = 8,
-};
-
-// How a cell's text is stored into its line field.
-enum class TCommitForm {
-    Left,        // the text left-aligned
-    RightReal,   // right-aligned when its value as a real number is not 0, else blanks
-    RightInt,    // right-aligned when its value as an integer is not 0, else blanks
-};
-
-struct TGridColumn {
-    const char* Edit;   // row controls are Edit + "01" ... "20"
-    const char* Frame;  // Shape_... of the same rows
-    DenpyouLineField Field;  // field of the detail line
-    TCommitForm Form;
-    int CodeOffset;     // focus code: 2110 + 80 x row + offset
-    TColor Rest;        // the frame's pen colour at rest
-};
-const TGridColumn& Grid_Column(int column);
-
-// Controls and codes of a cell; row is 0 ... 19.
+// The edit and the frame of an input column's cell; row is 0 ... 19.
 TEdit* Grid_Edit(int column, int row);
 TShape* Grid_Frame(int column, int row);
-int Grid_CellCode(int column, int row);
 
 // Whether line 0 ... 199 is a special line (its kind is not blank), and
 // whether the search steps past it (kinds '1', '3' and '4').

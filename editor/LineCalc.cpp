@@ -4,7 +4,6 @@
 
 #include "document/Calc.h"
 #include "document/Number.h"
-#include "editor/Controls.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "ui/Build.h"
@@ -14,26 +13,28 @@ int Goukei_CostShown = 0;
 
 namespace {
 
+TLabel* RowLabel(TGridColumnNo column, int row) {
+    return Ui_Label(Ui_RowName(Grid_Column(column).Prefix, row + 1).c_str());
+}
+
 // A pass's amount of a line in the grid's window into its row's amount label.
 void ShowLineAmount(int line, const std::string& text) {
     const int row = line - Denpyou_TopLine;
     if (row < 0 || row >= Denpyou_GridRows) return;
-    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSyoukei_", row + 1).c_str())) label->SetCaption(text);
+    if (TLabel* label = RowLabel(GridColumn_Syoukei, row)) label->SetCaption(text);
 }
 
 void ShowTotal(const std::string& text) {
     if (TLabel* label = Ui_Label("Label_SeikyuuGoukei")) label->SetCaption(text);
 }
 
-// The text of one edit of a grid row; the stored line field stands in
-// without a window.
-std::string RowText(const char* prefix, int row, int line, DenpyouLineField field) {
-    if (TEdit* edit = Ui_Edit(Ui_RowName(prefix, row + 1).c_str())) return edit->Text();
-    return Denpyou_LineField[Denpyou_LineFieldCount * line + field];
+// The text of a column's edit in a grid row; the stored line field stands
+// in without a window.
+std::string RowText(TGridColumnNo column, int row, int line) {
+    if (TEdit* edit = Grid_Edit(column, row)) return edit->Text();
+    return Denpyou_LineField[Denpyou_LineFieldCount * line + Grid_Column(column).Field];
 }
-double RowNumber(const char* prefix, int row, int line, DenpyouLineField field) {
-    return Num_ReadReal(RowText(prefix, row, line, field).c_str());
-}
+double RowNumber(TGridColumnNo column, int row, int line) { return Num_ReadReal(RowText(column, row, line).c_str()); }
 
 }  // namespace
 
@@ -45,24 +46,22 @@ void DenpyouLine_Calc(int row) {
     if (line < 0 || line >= Denpyou_LineMax) return;
 
     TDenpyouLineValues v;
-    v.Tanka = RowNumber("Edit_DenpTanka_", row, line, LineField_Tanka);
-    v.TankaRitu = RowNumber("Edit_DenpTankaRitu_", row, line, LineField_TankaRitu);
-    v.Suuryou = RowNumber("Edit_DenpSuuryou_", row, line, LineField_Suuryou);
-    v.Siire = RowNumber("Edit_DenpSiire_", row, line, LineField_Siire);
-    v.SiireRitu = RowNumber("Edit_DenpSiireRitu_", row, line, LineField_SiireRitu);
-    const std::string jitubai = RowText("Edit_DenpJitubaiTanka_", row, line, LineField_JitubaiTanka);
+    v.Tanka = RowNumber(GridColumn_Tanka, row, line);
+    v.TankaRitu = RowNumber(GridColumn_TankaRitu, row, line);
+    v.Suuryou = RowNumber(GridColumn_Suuryou, row, line);
+    v.Siire = RowNumber(GridColumn_Siire, row, line);
+    v.SiireRitu = RowNumber(GridColumn_SiireRitu, row, line);
+    const std::string jitubai = RowText(GridColumn_Jitubai, row, line);
     v.Jitubai = Num_ReadReal(jitubai.c_str());
     v.JitubaiTyped = jitubai.c_str();
     const TDenpyouLineResult r = DenpyouLine_Apply(line, v);
 
-    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSankouTanka_", row + 1).c_str()))
-        label->SetCaption(r.SankouText);
-    if (TEdit* edit = Ui_Edit(Ui_RowName("Edit_DenpJitubaiTanka_", row + 1).c_str())) {
+    if (TLabel* label = RowLabel(GridColumn_SankouTanka, row)) label->SetCaption(r.SankouText);
+    if (TEdit* edit = Grid_Edit(GridColumn_Jitubai, row)) {
         edit->Font.Color = r.Blue ? clBlue : clBlack;
         edit->SetText(r.JitubaiText);
     }
-    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSyoukei_", row + 1).c_str()))
-        label->SetCaption(r.AmountText);
+    if (TLabel* label = RowLabel(GridColumn_Syoukei, row)) label->SetCaption(r.AmountText);
 }
 
 void Label_GoukeiMouseDown() {

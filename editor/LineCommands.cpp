@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "document/Calc.h"
-#include "editor/Controls.h"
 #include "editor/DenpyouCommands.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
@@ -16,8 +15,6 @@
 
 namespace {
 
-constexpr int HalfPage = 10;
-constexpr int LastTopLine = Denpyou_LineMax - Denpyou_GridRows;  // 180
 
 // Line `to` := line `from`, every field copied whole (its full width).
 void CopyLine(int to, int from) {
@@ -68,12 +65,12 @@ void Denpyou_DeleteLine() {
     Denpyou_CalcGoukeiLines();
     Denpyou_CalcSeikyuuGoukei();
 
-    Grid_TrimEdit(Grid_Edit(GridColumn_Syousai, Denpyou_CurRow), Denpyou_LineWidth[LineField_Syousai]);
+    Grid_TrimForTyping(GridColumn_Syousai, Grid_Edit(GridColumn_Syousai, Denpyou_CurRow));
 }
 
 void Denpyou_DetailPrePage() {
-    if (Denpyou_TopLine >= HalfPage) {
-        Denpyou_TopLine -= HalfPage;
+    if (Denpyou_TopLine >= Denpyou_HalfPage) {
+        Denpyou_TopLine -= Denpyou_HalfPage;
         Denpyou_ShowLines();
     } else if (Denpyou_TopLine > 0) {
         Denpyou_TopLine = 0;
@@ -83,12 +80,12 @@ void Denpyou_DetailPrePage() {
 }
 
 void Denpyou_DetailNextPage() {
-    if (Denpyou_TopLine <= LastTopLine - HalfPage) {
-        Denpyou_TopLine += HalfPage;
+    if (Denpyou_TopLine <= Denpyou_TopLineMax - Denpyou_HalfPage) {
+        Denpyou_TopLine += Denpyou_HalfPage;
         Denpyou_ShowLines();
-    } else if (Denpyou_TopLine < LastTopLine) {
-        Denpyou_TopLine = LastTopLine;
+    } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
+        Denpyou_TopLine = Denpyou_TopLineMax;
         Denpyou_ShowLines();
-        FocusSyousai(Denpyou_GridRows - 1);
+        FocusSyousai(Denpyou_GridLastRow);
     }
 }

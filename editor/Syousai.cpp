@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int Syousai_Width = 50;
-
 bool SyouhinChoose_Shown() {
     TPanel* p = Ui_Panel("Panel_SyouhinChoose");
     return p && p->Visible();
@@ -43,7 +41,7 @@ void Syousai_Return(int row) {
     } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
         ++Denpyou_TopLine;
         Denpyou_ShowLines();
-        Grid_TrimEdit(edit, Syousai_Width);
+        Grid_TrimForTyping(GridColumn_Syousai, edit);
     }
     // The focus stayed in this cell (the last row): its next focus-out
     // commits what it then shows.
@@ -68,7 +66,7 @@ void Syousai_Home(int row) {
 
 int SyouhinChoose_TopForRow(int row) {
     if (row == 1) return 396;
-    return row <= 10 ? 394 : 118;
+    return row <= Denpyou_HalfPage ? 394 : 118;
 }
 
 void Edit_DenpSyousai_Enter(int row) {
@@ -91,14 +89,15 @@ void Edit_DenpSyousai_Enter(int row) {
     const int code = Grid_CellCode(GridColumn_Syousai, row - 1);
     Focus_Take(code);
     Focus_CodeSaved = code;
-    Grid_TrimEdit(Grid_Edit(GridColumn_Syousai, row - 1), Syousai_Width);
+    Grid_TrimForTyping(GridColumn_Syousai, Grid_Edit(GridColumn_Syousai, row - 1));
 }
 
 void Edit_DenpSyousai_Exit(int row) {
     if (Flag_EnterCommitted == Flag_False)
         Denpyou_CommitCell(GridColumn_Syousai, row - 1, Grid_Edit(GridColumn_Syousai, row - 1));
     // While the product chooser is open the frame marks the line it fills.
-    if (!SyouhinChoose_Shown()) Frame_Rest(Grid_Frame(GridColumn_Syousai, row - 1), clBlack);
+    if (!SyouhinChoose_Shown())
+        Frame_Rest(Grid_Frame(GridColumn_Syousai, row - 1), Grid_Column(GridColumn_Syousai).Pen);
 }
 
 void Edit_DenpSyousai_KeyDown(int row, Word key) {

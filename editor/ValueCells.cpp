@@ -3,7 +3,6 @@
 #include <string>
 
 #include "document/Number.h"
-#include "editor/Controls.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "masters/units/TanniChoose.h"
@@ -22,7 +21,6 @@
 
 namespace {
 
-constexpr int UnitWidth = 6;
 constexpr int BarMode_Values = 2;
 constexpr int Tanni_BarRow = 3;  // the one unit cell that switches the key bar itself
 constexpr int None = -1;
@@ -31,23 +29,30 @@ constexpr int None = -1;
 // rate cell reads for its "100": the other rate cell and the price it
 // applies to.
 struct TValueColumn {
+    int Column;
     int Return;
     int Home;
     int OtherRate;
     int PriceField;  // a detail-line field
 };
 constexpr TValueColumn Value_Columns[GridColumn_Count] = {
-    /* description */ {None, None, None, None},
-    /* unit        */ {GridColumn_Tanka, GridColumn_Suuryou, None, None},
-    /* quantity    */ {GridColumn_Tanni, GridColumn_Syousai, None, None},
-    /* list price  */ {GridColumn_TankaRitu, GridColumn_Tanni, None, None},
-    /* its rate    */ {GridColumn_Siire, GridColumn_Tanka, GridColumn_SiireRitu, LineField_Tanka},
-    /* purchase    */ {GridColumn_SiireRitu, GridColumn_TankaRitu, None, None},
-    /* its rate    */ {GridColumn_Jitubai, GridColumn_Siire, GridColumn_TankaRitu, LineField_Siire},
-    /* actual      */ {None, GridColumn_SiireRitu, None, None},  // Return: the next row's description
+    {GridColumn_Syousai, None, None, None, None},
+    {GridColumn_Tanni, GridColumn_Tanka, GridColumn_Suuryou, None, None},
+    {GridColumn_Suuryou, GridColumn_Tanni, GridColumn_Syousai, None, None},
+    {GridColumn_Tanka, GridColumn_TankaRitu, GridColumn_Tanni, None, None},
+    {GridColumn_TankaRitu, GridColumn_Siire, GridColumn_Tanka, GridColumn_SiireRitu, LineField_Tanka},
+    {GridColumn_Siire, GridColumn_SiireRitu, GridColumn_TankaRitu, None, None},
+    {GridColumn_SiireRitu, GridColumn_Jitubai, GridColumn_Siire, GridColumn_TankaRitu, LineField_Siire},
+    {GridColumn_Jitubai, None, GridColumn_SiireRitu, None, None},  // Return: the next row's description
 };
+constexpr bool InColumnOrder() {
+    for (int column = 0; column < GridColumn_Count; ++column)
+        if (Value_Columns[column].Column != column) return false;
+    return true;
+}
+static_assert(InColumnOrder());
 
-int Width(int column) { return Denpyou_LineWidth[Grid_Column(column).Field]; }
+constexpr int Width(int column) { return Grid_Column(column).Width; }
 
 char* LineField(int line, int field) { return Denpyou_LineField[Denpyou_LineFieldCount * line + field]; }
 
@@ -174,7 +179,7 @@ void TanniKeyOpen(int row0, Word key) {
             const char* stored = LineField(Denpyou_TopLine + row0, Grid_Column(GridColumn_Tanni).Field);
             if (Tanni_List[TanniChoose_Cursor() - 1][0] == ' ' && stored[0] != ' ') TanniChoose_Locate(stored);
             TanniChoose_TakeCursor();
-            Grid_TrimEdit(Grid_Edit(GridColumn_Tanni, row0), UnitWidth);
+            Grid_TrimEdit(Grid_Edit(GridColumn_Tanni, row0), Width(GridColumn_Tanni));
             break;
         }
         case vk::F3: Denpyou_LineUp(); break;
@@ -250,8 +255,8 @@ void ValueCell_Enter(int column, int row) {
     if (Value_Columns[column].OtherRate != None) RateDefault(column, row0, edit);
     else Grid_TrimForTyping(column, edit);
     if (column == GridColumn_Tanni && Tanni_Count != 0) {
-        char unit[UnitWidth + 1];
-        Str_Pad(edit->Text().c_str(), unit, UnitWidth, 0);
+        char unit[Width(GridColumn_Tanni) + 1];
+        Str_Pad(edit->Text().c_str(), unit, Width(GridColumn_Tanni), 0);
         TanniChoose_Open(unit);
     }
     Frame_Mark(Grid_Frame(column, row0));
@@ -260,7 +265,7 @@ void ValueCell_Enter(int column, int row) {
 void ValueCell_Exit(int column, int row) {
     const int row0 = row - 1;
     if (Flag_EnterCommitted == Flag_False) Commit(column, row0, Grid_Edit(column, row0));
-    Frame_Rest(Grid_Frame(column, row0), Grid_Column(column).Rest);
+    Frame_Rest(Grid_Frame(column, row0), Grid_Column(column).Pen);
     if (column == GridColumn_Tanni) Tanni_ChooseApply(0);
 }
 
@@ -288,7 +293,7 @@ void ValueCells_BindHandlers(TForm& form) {
     TanniChoose_CreateControls(form);
     for (int column = GridColumn_Tanni; column < GridColumn_Count; ++column)
         for (int row = 1; row <= Denpyou_GridRows; ++row) {
-            TControl* edit = form.Find(Ui_RowName(Grid_Column(column).Edit, row));
+            TControl* edit = form.Find(Ui_RowName(Grid_Column(column).Prefix, row));
             if (!edit) continue;
             edit->OnEnter = [column, row](TControl*) { ValueCell_Enter(column, row); };
             edit->OnExit = [column, row](TControl*) { ValueCell_Exit(column, row); };

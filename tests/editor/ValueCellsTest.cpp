@@ -194,7 +194,7 @@ TEST_F(ValueCellsTest, AnEdgeScrollPassesAGrandTotalTheSearchStopsOnInEveryColum
     };
     for (int column = GridColumn_Suuryou; column < GridColumn_Count; ++column)
         for (const auto& m : moves) {
-            const std::string cell = Cell(Grid_Column(column).Edit, m.Row);
+            const std::string cell = Cell(Grid_Column(column).Prefix, m.Row);
             SCOPED_TRACE(cell + (m.Key == vk::Down ? " Down" : " Up"));
             for (int line = 0; line < 200; ++line) SetKinds(line, " ");
             const int from = m.Top + m.Row - 1, step = m.Key == vk::Down ? 1 : -1;

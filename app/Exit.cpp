@@ -18,12 +18,11 @@
 #include "store/Tanni.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
-#include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
-int ExitChoose_No = 1;
+bool ExitChoose_No = true;
 
 namespace {
 
@@ -117,7 +116,7 @@ void Exit_CreateControls(TForm& form) {
 }
 
 void Exit_Reset() {
-    ExitChoose_No = 1;
+    ExitChoose_No = true;
     Exit_ReturnTo = nullptr;
 }
 
@@ -164,7 +163,7 @@ void Exit_SaveAndEnd() {
 }
 
 void Edit_ExeitChooseEnter() {
-    ExitChoose_No = 1;
+    ExitChoose_No = true;
     ExitChoose_ShowChoice();
 }
 
@@ -179,7 +178,7 @@ void Edit_ExeitChooseKeyDown(unsigned short key) {
             break;
         case vk::Left:
         case vk::Right:
-            ExitChoose_No = 1 - ExitChoose_No;
+            ExitChoose_No = !ExitChoose_No;
             ExitChoose_ShowChoice();
             break;
         default:

@@ -4,7 +4,7 @@
 
 class TForm;
 
-extern int ExitChoose_No;  // 1 while "いいえ" is selected in the question, 0 for "は　い"
+extern bool ExitChoose_No;  // "いいえ" is selected in the question, not "は　い"
 
 // Creates the question's controls in Panel_ExitChoose and the purge option
 // CheckBox_CompleteDelete on the document editor.

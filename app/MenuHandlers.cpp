@@ -7,7 +7,6 @@
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Commands.h"
-#include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Job.h"
 #include "ui/Screen.h"
@@ -47,7 +46,7 @@ constexpr TPlainButton Plain_Buttons[] = {
 }  // namespace
 
 void Label_Job_Click(int menuNo) {
-    if (Popup_Lock != Flag_False) return;
+    if (Popup_Lock) return;
     Screen_DismissAll();  // the product chooser closes even when the screen stays
     const TScreen* screen = Screen_OfMenu(menuNo);
     if (!screen || Job_Current == screen->Job) return;
@@ -63,7 +62,7 @@ bool Label_Command_01_Runs(int cell) {
     // F4 deletes: only while F4 is active or a panel over the screen (the
     // unit list's editor) takes F4 itself. The other commands decide for
     // themselves what their key means.
-    return cell != 3 || Command_IsEnabled(vk::F4) || Screen_PanelHandles(vk::F4);
+    return Command_KeyOfCell(cell) != vk::F4 || Command_IsEnabled(vk::F4) || Screen_PanelHandles(vk::F4);
 }
 
 void Label_Command_01_Click(int cell) {
@@ -72,14 +71,14 @@ void Label_Command_01_Click(int cell) {
 
 void Label_Command_01_MouseDown(int cell) {
     const TPressable b = BarCell(cell);
-    if (!Command_Enabled[cell] || b.Is(clRed)) return;
+    if (!Command_IsEnabled(Command_KeyOfCell(cell)) || b.Is(clRed)) return;
     // Each screen says which of its keys turn red; the tenth cell does on every screen.
     if (Screen_BarPressed(cell)) b.Paint(clRed);
 }
 
 void Label_Command_01_MouseUp(int cell) {
     const TPressable b = BarCell(cell);
-    if (Command_Enabled[cell] && !b.Is(clOlive)) b.Paint(clOlive);
+    if (Command_IsEnabled(Command_KeyOfCell(cell)) && !b.Is(clOlive)) b.Paint(clOlive);
 }
 
 void Menu_BindHandlers(TForm& form) {

@@ -3,7 +3,6 @@
 #include "app/Exit.h"
 #include "app/MenuHandlers.h"
 #include "ui/Build.h"
-#include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Job.h"
 

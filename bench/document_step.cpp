@@ -123,7 +123,7 @@ void Run(const TSetup& setup) {
                 setup.OldDocument ? "an old document late in the file"
                 : setup.Customers ? "with customers"
                                   : "documents only",
-                Denpyou_Count, Kokyaku_Count, Seiri_Mode, Now() - t);
+                Denpyou_Count, Kokyaku_Count, static_cast<int>(Seiri_Mode), Now() - t);
 
     Measure("F7 step back", Steps, Nothing, [](int) { StepBack(); });
     Measure("F8 step on", Steps, Nothing, [](int) { StepOn(); });
@@ -135,7 +135,7 @@ void Run(const TSetup& setup) {
         [](int) { Denpyou_Store(); });
     std::printf("  documents now %d, tidy-up mode %d; for comparison, one full count of the file (Denpyou_Open): "
                 "%.1f ms\n",
-                Denpyou_Count, Seiri_Mode, [] {
+                Denpyou_Count, static_cast<int>(Seiri_Mode), [] {
                     const double s = Now();
                     Denpyou_Open();
                     return Now() - s;

@@ -66,7 +66,7 @@ int main() {
     form->FormCreate();
     form->FormActivate();
     Kokyaku_Changed = 1;
-    Syouhin_Changed = 1;
+    Syouhin_Changed = true;
     std::printf("customers %d, products %d, both changed\n", Kokyaku_Count, Syouhin_Count);
 
     Application_SetTerminateHandler([](int status) { throw TApplicationExit{status}; });

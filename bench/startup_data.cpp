@@ -172,7 +172,7 @@ void CountDocuments(const TestFolder& data) {
         if (i == 0) DropFromCache(data.Path("Data/"));
         const double ms = Millis(Denpyou_Open);
         std::printf("  %-5s %8.1f ms  (documents %d, tidy-up mode %d)\n", i == 0 ? "cold" : "warm", ms, Denpyou_Count,
-                    Seiri_Mode);
+                    static_cast<int>(Seiri_Mode));
     }
 }
 
@@ -190,7 +190,7 @@ int main() {
     double start = Millis(StartData);
     std::printf("start-up data (prepare, load and count all files): %8.1f ms\n", start);
     std::printf("  documents %d, customers %d, products %d, units %d, categories %d, tidy-up mode %d\n",
-                Denpyou_Count, Kokyaku_Count, Syouhin_Count, Tanni_Count, Hinsyu_Count, Seiri_Mode);
+                Denpyou_Count, Kokyaku_Count, Syouhin_Count, Tanni_Count, Hinsyu_Count, static_cast<int>(Seiri_Mode));
     std::printf("exit sort of %d unsorted customers:                 %8.1f ms\n", Kokyaku_Count,
                 Millis(Kokyaku_SortFile));
     std::printf("exit sort of %d unsorted products:                  %8.1f ms\n", Syouhin_Count,

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "editor/CommandBarMode.h"
 #include "editor/DenpyouCommands.h"
 #include "editor/Grid.h"
 #include "editor/KokyakuChoose.h"
@@ -137,10 +138,10 @@ bool Key_F9() {
 void Denpyou_Reset() {
     Denpyou_TopLine = 0;
     Denpyou_CurRow = -1;
-    Denpyou_MoveUp = 0;
-    Denpyou_MoveDown = 0;
-    Denpyou_CommandMode = 0;
-    Goukei_CostShown = 0;
+    Denpyou_MoveUp = false;
+    Denpyou_MoveDown = false;
+    Denpyou_CommandMode = TCommandMode::Header;
+    Goukei_CostShown = false;
     std::memset(SyouhinChoose_Hits, 0, sizeof SyouhinChoose_Hits);
 }
 

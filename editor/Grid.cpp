@@ -11,7 +11,6 @@
 #include "store/Str.h"
 #include "store/Tanni.h"
 #include "ui/Build.h"
-#include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Frame.h"
 #include "ui/Job.h"
@@ -19,9 +18,8 @@
 
 int Denpyou_TopLine = 0;
 int Denpyou_CurRow = -1;
-int Denpyou_MoveUp = 0;
-int Denpyou_MoveDown = 0;
-int Denpyou_CommandMode = 0;
+bool Denpyou_MoveUp = false;
+bool Denpyou_MoveDown = false;
 
 namespace {
 
@@ -238,8 +236,8 @@ void Denpyou_LineDown() {
 
 void Denpyou_ColumnLineUp(int column) {
     if (!ValueColumn(column)) return;
-    Denpyou_MoveUp = 1;
-    Denpyou_MoveDown = 0;
+    Denpyou_MoveUp = true;
+    Denpyou_MoveDown = false;
     if (Denpyou_CurRow > 0) {
         FocusCell(column, Denpyou_CurRow - 1);
     } else if (Denpyou_CurRow == 0 && Denpyou_TopLine > 0) {
@@ -250,8 +248,8 @@ void Denpyou_ColumnLineUp(int column) {
 
 void Denpyou_ColumnLineDown(int column) {
     if (!ValueColumn(column)) return;
-    Denpyou_MoveUp = 0;
-    Denpyou_MoveDown = 1;
+    Denpyou_MoveUp = false;
+    Denpyou_MoveDown = true;
     if (Denpyou_CurRow < 0) return;
     if (Denpyou_CurRow < Denpyou_GridLastRow) {
         FocusCell(column, Denpyou_CurRow + 1);

@@ -13,9 +13,11 @@ class TShape;
 
 extern int Denpyou_TopLine;  // first line shown, 0 ... Denpyou_TopLineMax
 extern int Denpyou_CurRow;   // cursor row 0 ... 19, -1 while a header field has the focus
-extern int Denpyou_MoveUp;   // move flags that carry Up and Down past special lines
-extern int Denpyou_MoveDown;
-extern int Denpyou_CommandMode;  // bar mode: 0 header, 1 description, 2 numbers
+// The move flags: the cursor is being carried up or down, so that a value
+// cell on a special line passes the focus on in that direction rather than
+// refusing it. Every key in a value cell clears them; Up and Down set one.
+extern bool Denpyou_MoveUp;
+extern bool Denpyou_MoveDown;
 
 // The edit and the frame of an input column's cell; row is 0 ... 19.
 TEdit* Grid_Edit(int column, int row);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/Number.h"
+#include "editor/CommandBarMode.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "ui/Commands.h"
@@ -120,7 +121,7 @@ void Denpyou_CommitHeaderField(int field) {
 
 void Edit_DenpHeader_Enter(int field) {
     if (!IsHeaderField(field) || Focus_Locked()) return;
-    if (Denpyou_CommandMode != 0) Denpyou_CommandMode = 0;
+    if (Denpyou_CommandMode != TCommandMode::Header) Denpyou_CommandMode = TCommandMode::Header;
     // Coming from the grid, whose bar has F4 active: the header's bar.
     if (TLabel* f4 = Ui_Label("Label_Command_01_F4"); f4 && f4->Color != clSilver) {
         Job_Current = Job_Denpyou;
@@ -141,7 +142,7 @@ void Edit_DenpHeader_Enter(int field) {
 
 void Edit_DenpHeader_Exit(int field) {
     if (!IsHeaderField(field)) return;
-    if (Flag_EnterCommitted == Flag_False) Denpyou_CommitHeaderField(field);
+    if (!Flag_EnterCommitted) Denpyou_CommitHeaderField(field);
     Frame_Rest(Ui_Shape(Entry(field).Frame), clBlack);
 }
 
@@ -150,12 +151,12 @@ void Edit_DenpHeader_KeyDown(int field, Word key) {
     switch (key) {
         case vk::Return: {
             TEdit* edit = HeaderEdit(field);
-            Flag_EnterCommitted = Flag_True;
+            Flag_EnterCommitted = true;
             Denpyou_CommitHeaderField(field);
             if (field < Header_LastField) FocusEdit(HeaderEdit(field + 1));
             else FocusEdit(Grid_Edit(GridColumn_Syousai, 0));
             // The focus stayed here: its next focus-out commits what it shows.
-            if (edit && edit->Focused()) Flag_EnterCommitted = Flag_False;
+            if (edit && edit->Focused()) Flag_EnterCommitted = false;
             break;
         }
         case vk::Home:

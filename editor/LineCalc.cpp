@@ -9,7 +9,7 @@
 #include "ui/Build.h"
 #include "ui/Ui.h"
 
-int Goukei_CostShown = 0;
+bool Goukei_CostShown = false;
 
 namespace {
 
@@ -65,15 +65,15 @@ void DenpyouLine_Calc(int row) {
 }
 
 void Label_GoukeiMouseDown() {
-    if (Goukei_CostShown != 0) return;
-    Goukei_CostShown = 1;
+    if (Goukei_CostShown) return;
+    Goukei_CostShown = true;
     if (TLabel* label = Ui_Label("Label_Goukei")) label->SetCaption("仕入合計");
     ShowTotal(Denpyou_SiireGoukeiText());
 }
 
 void Label_GoukeiMouseUp() {
-    if (Goukei_CostShown != 1) return;
-    Goukei_CostShown = 0;
+    if (!Goukei_CostShown) return;
+    Goukei_CostShown = false;
     if (TLabel* label = Ui_Label("Label_Goukei")) label->SetCaption("合計");
     DenpyouLine_Calc(Denpyou_CurRow);
     Denpyou_CalcZeiLines(Denpyou_CurRow);

@@ -4,9 +4,9 @@
 // total label is held down.
 #pragma once
 
-// 1 while the mouse button is held on Label_Goukei and the purchase-cost
+// While the mouse button is held on Label_Goukei and the purchase-cost
 // total is shown.
-extern int Goukei_CostShown;
+extern bool Goukei_CostShown;
 
 // Shows the passes' amounts and total (document/Calc.h's Denpyou_View).
 void LineCalc_ShowPasses();

@@ -1,5 +1,6 @@
 #include "editor/Syousai.h"
 
+#include "editor/CommandBarMode.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
@@ -29,7 +30,7 @@ void Syousai_Return(int row) {
     if (cur < 0) return;
     TEdit* edit = Grid_Edit(GridColumn_Syousai, row - 1);
     if (!edit) return;
-    Flag_EnterCommitted = Flag_True;
+    Flag_EnterCommitted = true;
     Denpyou_CommitCell(GridColumn_Syousai, cur, edit);
     const char kind = Denpyou_LineField[Denpyou_LineFieldCount * (Denpyou_TopLine + cur) + LineField_Kind][0];
     if (kind == LineKind_Item) {
@@ -45,7 +46,7 @@ void Syousai_Return(int row) {
     }
     // The focus stayed in this cell (the last row): its next focus-out
     // commits what it then shows.
-    if (edit->Focused()) Flag_EnterCommitted = Flag_False;
+    if (edit->Focused()) Flag_EnterCommitted = false;
 }
 
 // Home: the unit cell of the line above; in the first row the window moves
@@ -71,9 +72,9 @@ int SyouhinChoose_TopForRow(int row) {
 
 void Edit_DenpSyousai_Enter(int row) {
     if (Focus_Locked()) return;
-    if (Denpyou_CommandMode != 1) {
-        Denpyou_CommandMode = 1;
-        Denpyou_SetCommandBar(1);
+    if (Denpyou_CommandMode != TCommandMode::Syousai) {
+        Denpyou_CommandMode = TCommandMode::Syousai;
+        Denpyou_SetCommandBar(TCommandMode::Syousai);
     }
     if (Denpyou_CurRow != row - 1) {
         Denpyou_CurRow = row - 1;
@@ -93,7 +94,7 @@ void Edit_DenpSyousai_Enter(int row) {
 }
 
 void Edit_DenpSyousai_Exit(int row) {
-    if (Flag_EnterCommitted == Flag_False)
+    if (!Flag_EnterCommitted)
         Denpyou_CommitCell(GridColumn_Syousai, row - 1, Grid_Edit(GridColumn_Syousai, row - 1));
     // While the product chooser is open the frame marks the line it fills.
     if (!SyouhinChoose_Shown())

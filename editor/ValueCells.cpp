@@ -3,6 +3,7 @@
 #include <string>
 
 #include "document/Number.h"
+#include "editor/CommandBarMode.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "masters/units/TanniChoose.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr int BarMode_Values = 2;
 constexpr int Tanni_BarRow = 3;  // the one unit cell that switches the key bar itself
 constexpr int None = -1;
 
@@ -111,7 +111,7 @@ void JitubaiOn(int row0, TEdit* edit) {
 
 void NumberReturn(int column, int row0) {
     TEdit* edit = Grid_Edit(column, row0);
-    Flag_EnterCommitted = Flag_True;
+    Flag_EnterCommitted = true;
     Commit(column, Denpyou_CurRow, edit);
     if (column == GridColumn_Jitubai) JitubaiOn(row0, edit);
     else FocusCell(Value_Columns[column].Return, row0);
@@ -119,7 +119,7 @@ void NumberReturn(int column, int row0) {
     // its next focus-out commits what it then shows, and typing replaces the
     // text as after a focus-in, rather than meeting a field already full.
     if (edit && edit->Focused()) {
-        Flag_EnterCommitted = Flag_False;
+        Flag_EnterCommitted = false;
         Grid_TrimForTyping(column, edit);
         edit->SelectAll();
     }
@@ -146,7 +146,7 @@ void CommandKey(Word key) {
 // The unit commit of Return: the text into the unit field of the cursor's
 // line and, when new, into the unit list.
 void TanniCommit(int row0) {
-    Flag_EnterCommitted = Flag_True;
+    Flag_EnterCommitted = true;
     Commit(GridColumn_Tanni, Denpyou_CurRow, Grid_Edit(GridColumn_Tanni, row0));
 }
 
@@ -220,8 +220,8 @@ void TanniChoose_Opened() {
 
 void TanniChoose_Closed() {
     if (TPanel* p = Ui_Panel("Panel_SyouhinChoose")) p->Hide();
-    Denpyou_CommandMode = BarMode_Values;
-    Denpyou_SetCommandBar(BarMode_Values);
+    Denpyou_CommandMode = TCommandMode::Values;
+    Denpyou_SetCommandBar(TCommandMode::Values);
 }
 
 TEdit* TanniChoose_Cell() { return ValidRow(Denpyou_CurRow) ? Grid_Edit(GridColumn_Tanni, Denpyou_CurRow) : nullptr; }
@@ -236,9 +236,9 @@ void ValueCells_SetTanniHost() { TanniChoose_SetHost(Denpyou_TanniHost); }
 void ValueCell_Enter(int column, int row) {
     const int row0 = row - 1;
     if (Focus_Locked()) return;
-    if ((column != GridColumn_Tanni || row0 == Tanni_BarRow) && Denpyou_CommandMode != BarMode_Values) {
-        Denpyou_CommandMode = BarMode_Values;
-        Denpyou_SetCommandBar(BarMode_Values);
+    if ((column != GridColumn_Tanni || row0 == Tanni_BarRow) && Denpyou_CommandMode != TCommandMode::Values) {
+        Denpyou_CommandMode = TCommandMode::Values;
+        Denpyou_SetCommandBar(TCommandMode::Values);
     }
     if (TPanel* chooser = Ui_Panel("Panel_SyouhinChoose"); chooser && chooser->Visible()) {
         chooser->Hide();
@@ -264,15 +264,15 @@ void ValueCell_Enter(int column, int row) {
 
 void ValueCell_Exit(int column, int row) {
     const int row0 = row - 1;
-    if (Flag_EnterCommitted == Flag_False) Commit(column, row0, Grid_Edit(column, row0));
+    if (!Flag_EnterCommitted) Commit(column, row0, Grid_Edit(column, row0));
     Frame_Rest(Grid_Frame(column, row0), Grid_Column(column).Pen);
     if (column == GridColumn_Tanni) Tanni_ChooseApply(0);
 }
 
 void ValueCell_KeyDown(int column, int row, Word key) {
     const int row0 = row - 1;
-    Denpyou_MoveUp = 0;
-    Denpyou_MoveDown = 0;
+    Denpyou_MoveUp = false;
+    Denpyou_MoveDown = false;
     if (column == GridColumn_Tanni) {
         // The chooser's state as the key arrives decides, even when the key
         // closes it.

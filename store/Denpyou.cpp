@@ -15,7 +15,7 @@ TRecordFile Denpyou_File =
 int Denpyou_CurRec = 0;
 std::int64_t Denpyou_LastNo = 0;
 int Seiri_Year = 0;
-int Seiri_Mode = 0;
+TSeiriMode Seiri_Mode = TSeiriMode::None;
 
 void Denpyou_ClearRecord() { Record_Clear(Denpyou_File); }
 void Denpyou_SplitRecord() { Record_Split(Denpyou_File); }
@@ -33,17 +33,17 @@ void Seiri_SetYear() {
 }
 
 void Denpyou_Open() {
-    Seiri_Mode = 0;
+    Seiri_Mode = TSeiriMode::None;
     Seiri_SetYear();
 
     DenpyouYears_Forget();
     if (Record_CountOrCreate(Denpyou_File, nullptr, 0)) {
         // Past the limit the count alone calls for a tidy-up: the creation
         // years are not read.
-        if (Denpyou_Count <= Denpyou_SeiriCount && DenpyouYears_Read()) Seiri_Mode = 1;
+        if (Denpyou_Count <= Denpyou_SeiriCount && DenpyouYears_Read()) Seiri_Mode = TSeiriMode::Old;
         Denpyou_ClearRecord();
     }
-    if (Denpyou_Count > Denpyou_SeiriCount) Seiri_Mode = 2;
+    if (Denpyou_Count > Denpyou_SeiriCount) Seiri_Mode = TSeiriMode::Full;
 }
 
 int Denpyou_FindRecordByNo(const char* text) {

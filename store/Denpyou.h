@@ -66,7 +66,13 @@ inline constexpr const int* Denpyou_LineWidth = Denpyou_FieldWidth.data() + Denp
 extern int Denpyou_CurRec;  // the document in the editor (Denpyou_Count + 1: a new one)
 extern std::int64_t Denpyou_LastNo;  // the last document number issued
 extern int Seiri_Year;      // documents created before this year call for a tidy-up
-extern int Seiri_Mode;      // 0 nothing to tidy, 1 old documents, 2 more than 30000 documents
+// Whether the documents call for a tidy-up, and why.
+enum class TSeiriMode {
+    None,  // nothing to tidy
+    Old,   // documents created before Seiri_Year
+    Full,  // more than Denpyou_SeiriCount documents
+};
+extern TSeiriMode Seiri_Mode;
 
 constexpr int Denpyou_KeepYears = 40;    // the tidy-up threshold, whatever the settings say
 constexpr int Denpyou_SeiriCount = 30000;

@@ -16,6 +16,8 @@ void Denpyou_OpenAfterStore() {
         Denpyou_Open();
         return;
     }
-    Seiri_Mode = Denpyou_Count > Denpyou_SeiriCount ? 2 : DenpyouYears_AnyOld() ? 1 : 0;
+    Seiri_Mode = Denpyou_Count > Denpyou_SeiriCount ? TSeiriMode::Full
+                 : DenpyouYears_AnyOld()               ? TSeiriMode::Old
+                                                       : TSeiriMode::None;
     Denpyou_ClearRecord();
 }

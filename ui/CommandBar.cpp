@@ -2,12 +2,13 @@
 
 #include "ui/Ui.h"
 
-int Command_Enabled[11] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+bool Command_Enabled[11] = {true, true, true, true, true, true, true, true, true, true, true};
 
 namespace {
 
-// The name endings of the bar's cells; the tenth is named ESC.
+// The name endings of the bar's cells; the tenth is Esc's, named ESC.
 constexpr const char* Command_CellSuffixes[10] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "ESC"};
+constexpr int Command_EscCell = 9;
 
 }  // namespace
 
@@ -15,20 +16,22 @@ std::string Command_CellSuffix(int cell) { return Command_CellSuffixes[cell]; }
 
 int Command_CellOf(Word key) {
     if (key >= vk::F1 && key <= vk::F9) return key - vk::F1;
-    return key == vk::Escape ? 9 : -1;
+    return key == vk::Escape ? Command_EscCell : -1;
 }
 
+Word Command_KeyOfCell(int cell) { return cell == Command_EscCell ? vk::Escape : static_cast<Word>(vk::F1 + cell); }
+
 void Command_Enable(Word key, bool on) {
-    if (const int cell = Command_CellOf(key); cell >= 0) Command_Enabled[cell] = on ? 1 : 0;
+    if (const int cell = Command_CellOf(key); cell >= 0) Command_Enabled[cell] = on;
 }
 
 bool Command_IsEnabled(Word key) {
     const int cell = Command_CellOf(key);
-    return cell >= 0 && Command_Enabled[cell] != 0;
+    return cell >= 0 && Command_Enabled[cell];
 }
 
 void Command_EnableAll(bool on) {
-    for (int& flag : Command_Enabled) flag = on ? 1 : 0;
+    for (bool& flag : Command_Enabled) flag = on;
 }
 
 void Command_EnableOnly(std::initializer_list<Word> keys) {
@@ -54,7 +57,7 @@ void Command_ShowEnabled() {
         TShape* shape = Ui_Shape(("Shape_Command_01_" + suffix).c_str());
         TLabel* label = Ui_Label(("Label_Command_01_" + suffix).c_str());
         if (!shape || !label) continue;
-        const TColor want = Command_Enabled[cell] ? clOlive : clSilver;
+        const TColor want = Command_IsEnabled(Command_KeyOfCell(cell)) ? clOlive : clSilver;
         if (shape->Brush.Color == want) continue;
         shape->Brush.Color = want;
         label->Color = want;

@@ -12,10 +12,11 @@
 class TShape;
 class TLabel;
 
-// Flags of F1 ... F9 (0 ... 8), the tenth cell (9) and a spare (10): 1 the
-// key is active, 0 not. Set through Command_Enable; the array stays for the
-// code that reads every flag at once.
-extern int Command_Enabled[11];
+// Whether F1 ... F9 (0 ... 8), the tenth cell (9) and a spare (10) are
+// active. The program sets and reads them by key (Command_Enable,
+// Command_IsEnabled, by the bar's cell through Command_KeyOfCell); the array
+// stays for the tests that look at every flag at once.
+extern bool Command_Enabled[11];
 
 // The flag of a key: vk::F1 ... vk::F9, vk::Escape for the tenth cell.
 void Command_Enable(Word key, bool on);
@@ -35,6 +36,8 @@ std::string Command_CellSuffix(int cell);
 // The bar's cell 0 ... 9 of a key (vk::F1 ... vk::F9, vk::Escape); -1 for
 // any other key.
 int Command_CellOf(Word key);
+// The key of the bar's cell 0 ... 9: vk::F1 ... vk::F9, vk::Escape.
+Word Command_KeyOfCell(int cell);
 
 // A label on a shape that acts as a button (menu entries, bar cells, the
 // exit question's answers): the shape's brush and the label's background

@@ -1,3 +1,3 @@
 #include "ui/Flags.h"
 
-int Flag_EnterCommitted = Flag_False;
+bool Flag_EnterCommitted = false;

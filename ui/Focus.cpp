@@ -6,7 +6,7 @@
 #include "ui/Ui.h"
 
 int Focus_Code = 0;
-int Popup_Lock = Flag_False;
+bool Popup_Lock = false;
 int Focus_CodeSaved = 5010;
 int Focus_CodeSavedKokyaku = 1120;
 
@@ -55,13 +55,13 @@ void Focus_Restore() {
 }
 
 bool Focus_Locked() {
-    if (Popup_Lock == Flag_False) return false;
+    if (!Popup_Lock) return false;
     Focus_Restore();
     return true;
 }
 
 void Focus_Take(int code) {
-    Flag_EnterCommitted = Flag_False;
+    Flag_EnterCommitted = false;
     Focus_Code = code;
 }
 
@@ -73,17 +73,17 @@ bool Focus_Accept(int code) {
 
 void Popup_LockTake(TLockHolder holder) {
     Lock_Holders |= holder;
-    Popup_Lock = Flag_True;
+    Popup_Lock = true;
 }
 
 void Popup_LockRelease(TLockHolder holder) {
     Lock_Holders &= ~static_cast<unsigned>(holder);
-    Popup_Lock = Lock_Holders ? Flag_True : Flag_False;
+    Popup_Lock = Lock_Holders != 0;
 }
 
 bool Popup_LockHeldBy(TLockHolder holder) { return (Lock_Holders & holder) != 0; }
 
 void Popup_LockReset() {
     Lock_Holders = 0;
-    Popup_Lock = Flag_False;
+    Popup_Lock = false;
 }

@@ -65,7 +65,7 @@ int Focus_CodeOf(const char* name);
 const char* Focus_NameOf(int code);
 
 extern int Focus_Code;              // the control that last accepted the focus; 0: none yet
-extern int Popup_Lock;              // Flag_True while a chooser or the exit question holds the focus
+extern bool Popup_Lock;             // while a chooser or the exit question holds the focus
 extern int Focus_CodeSaved;         // back to here when the category chooser closes (5010)
 extern int Focus_CodeSavedKokyaku;  // back to here when the customer chooser closes (1120)
 
@@ -77,7 +77,7 @@ void Focus_Restore();
 
 // The protocol's first step: while the lock is held, Focus_Restore and true.
 bool Focus_Locked();
-// The protocol's last step: Flag_EnterCommitted := Flag_False, Focus_Code := code.
+// The protocol's last step: Flag_EnterCommitted := false, Focus_Code := code.
 void Focus_Take(int code);
 // Both: false after restoring when the lock is held; else takes the code.
 bool Focus_Accept(int code);
@@ -95,5 +95,5 @@ void Popup_LockTake(TLockHolder holder);
 void Popup_LockRelease(TLockHolder holder);
 // Whether a holder has the lock.
 bool Popup_LockHeldBy(TLockHolder holder);
-// Start-up: no holder, Popup_Lock Flag_False.
+// Start-up: no holder, Popup_Lock false.
 void Popup_LockReset();

@@ -11,7 +11,7 @@ void Ui_Reset() {
     Focus_CodeSaved = 5010;
     Focus_CodeSavedKokyaku = 1120;
     Popup_LockReset();
-    Flag_EnterCommitted = Flag_False;
+    Flag_EnterCommitted = false;
     Command_EnableAll(true);
     Wheel_Reset();
 }

@@ -1,3 +1,3 @@
 #include "masters/products/SyouhinChanged.h"
 
-int Syouhin_Changed = 0;
+bool Syouhin_Changed = false;

@@ -2,4 +2,4 @@
 // the product file by reading only then.
 #pragma once
 
-extern int Syouhin_Changed;  // Flag_True after any product field write
+extern bool Syouhin_Changed;  // after any product field write

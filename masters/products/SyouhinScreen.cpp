@@ -4,7 +4,6 @@
 #include "masters/units/TanniChoose.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
-#include "ui/Flags.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -57,7 +56,7 @@ const TTanniChooseHost Syouhin_TanniHost{Job_Syouhin, 784, 82, TanniChoose_Opene
 void Syouhin_Reset() {
     Syouhin_Top = 0;
     Syouhin_Row = -1;
-    Syouhin_Changed = Flag_False;
+    Syouhin_Changed = false;
 }
 
 constexpr const char* Syouhin_Pending[] = {"Edit_Syouhin_Name_01", "Edit_Syouhin_Tannni_*", nullptr};

@@ -220,7 +220,7 @@ void Tanni_ChooseApply(int n) {
             cell->SetText(trimmed);
             // The cell now shows a unit that is not stored yet: its next
             // Return or focus-out stores it.
-            Flag_EnterCommitted = Flag_False;
+            Flag_EnterCommitted = false;
         }
     }
     if (TPanel* p = Ui_Panel(Panel)) p->Hide();

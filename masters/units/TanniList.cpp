@@ -3,7 +3,7 @@
 #include "masters/units/TanniChoose.h"
 #include "ui/Screen.h"
 
-int TanniList_EditMode = 0;
+bool TanniList_EditMode = false;
 int TanniList_Row = 0;
 int TanniList_Top = 0;
 
@@ -14,7 +14,7 @@ namespace {
 
 // A new window: the list's editor and the unit chooser at their start.
 void Tanni_Reset() {
-    TanniList_EditMode = 0;
+    TanniList_EditMode = false;
     TanniList_Row = 0;
     TanniList_Top = 0;
     TanniChoose_Top = 0;
@@ -28,8 +28,8 @@ void Tanni_Reset() {
 // the editor; until then the keys stop here.
 const TScreen TanniList_Screen{
     .Over = Job_Every,
-    .Shown = [] { return TanniList_EditMode != 0; },
+    .Shown = [] { return TanniList_EditMode; },
     .Keys = {.F4 = [] { return true; }, .F5 = [] { return true; }},
-    .Leave = [] { TanniList_EditMode = 0; },
+    .Leave = [] { TanniList_EditMode = false; },
     .Reset = Tanni_Reset,
 };

@@ -6,7 +6,7 @@
 
 struct TScreen;
 
-extern int TanniList_EditMode;  // the unit-list editor has the keys
+extern bool TanniList_EditMode;  // the unit-list editor has the keys
 extern int TanniList_Row;
 extern int TanniList_Top;
 

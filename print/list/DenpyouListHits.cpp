@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <iterator>
 
-#include "ui/Flags.h"
 
 int DenpyouList_Hits[DenpyouList_HitMax] = {};
 int DenpyouList_HitCount = 0;
 int DenpyouList_Top = 0;
 int DenpyouList_Row = -1;
-int DenpyouList_Shown = Flag_True;
+bool DenpyouList_Shown = true;
 char DenpyouList_SearchName_1[41] = {};
 char DenpyouList_SearchName_2[41] = {};
 

@@ -11,9 +11,9 @@ extern int DenpyouList_Hits[DenpyouList_HitMax];
 extern int DenpyouList_HitCount;  // 0 ... DenpyouList_HitMax - 1
 extern int DenpyouList_Top;       // index of the page's first row in the hits
 extern int DenpyouList_Row;       // chosen row of the page, 0 ... 8 (-1 at start)
-// Flag_True while a result is shown; the first touch of a criterion blanks
-// the rows and clears it.
-extern int DenpyouList_Shown;
+// While a result is shown; the first touch of a criterion blanks the rows
+// and clears it.
+extern bool DenpyouList_Shown;
 // The customer remembered on entering the list (40 bytes each, blank-padded):
 // the editor's document's names, or "全顧客" when it has none.
 extern char DenpyouList_SearchName_1[41];

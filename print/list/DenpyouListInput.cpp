@@ -39,7 +39,7 @@ constexpr TDateRule DateRule(TListDate d) {
 // Return in a date input: checked and rewritten; a year always moves on, a
 // month or day only when valid, else it is emptied for typing again.
 void CommitDate(TListInput input) {
-    Flag_EnterCommitted = Flag_True;
+    Flag_EnterCommitted = true;
     const TListDate d = DateOf(input);
     const bool valid = DenpyouList_CheckDate(d);
     if (valid || IsYear(d)) {
@@ -48,7 +48,7 @@ void CommitDate(TListInput input) {
     }
     DenpyouList_SetText(DenpyouList_DateEdit[d], "");
     // The focus stayed: what is typed next is checked when it leaves.
-    Flag_EnterCommitted = Flag_False;
+    Flag_EnterCommitted = false;
 }
 
 void KeyCatcher(TListInput input, Word key) {
@@ -85,7 +85,7 @@ void DenpyouList_InputEnter(TListInput input) {
         Focus_Code = FirstCode + 10 * input;
         return;
     }
-    Flag_EnterCommitted = Flag_False;
+    Flag_EnterCommitted = false;
     DenpyouList_CriteriaTouched();
     Focus_Code = FirstCode + 10 * input;
     Frame_Mark(Ui_Shape(DenpyouList_InputFrame[input]));
@@ -93,7 +93,7 @@ void DenpyouList_InputEnter(TListInput input) {
 
 void DenpyouList_InputExit(TListInput input) {
     if (!IsCriterion(input)) return;
-    if (IsDate(input) && Flag_EnterCommitted == Flag_False) DenpyouList_CheckDate(DateOf(input));
+    if (IsDate(input) && !Flag_EnterCommitted) DenpyouList_CheckDate(DateOf(input));
     Frame_Rest(Ui_Shape(DenpyouList_InputFrame[input]), clBlack);
 }
 
@@ -130,5 +130,5 @@ void DenpyouList_CriteriaTouched() {
     // F9 still work on the previous result until the next search.
     if (!DenpyouList_Shown) return;
     DenpyouList_ClearLabels();
-    DenpyouList_Shown = Flag_False;
+    DenpyouList_Shown = false;
 }

@@ -9,7 +9,6 @@
 #include "print/list/DenpyouListInput.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
-#include "ui/Flags.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -277,7 +276,7 @@ void DenpyouList_Reset() {
     DenpyouList_HitCount = 0;
     DenpyouList_Top = 0;
     DenpyouList_Row = -1;
-    DenpyouList_Shown = Flag_True;
+    DenpyouList_Shown = true;
 }
 
 const TScreen DenpyouList_Screen{

@@ -16,7 +16,6 @@
 #include "store/Sort.h"
 #include "store/Str.h"
 #include "store/Today.h"
-#include "ui/Flags.h"
 
 namespace {
 
@@ -153,7 +152,7 @@ void DenpyouList_MakeHitList() {
               (seikyuuOnly && kind == DenpyouKind_Seikyuu)))
             return true;
         DenpyouList_Hits[DenpyouList_HitCount++] = n;
-        DenpyouList_Shown = Flag_True;
+        DenpyouList_Shown = true;
         if (byDate) {
             if (kind == DenpyouKind_Seikyuu) file.ReadTail(n, doc);
             sortKeys.push_back(SortKey(doc));

@@ -74,14 +74,14 @@ void Enter(const TMarginEdit& m) {
 }
 
 void Exit(const TMarginEdit& m) {
-    if (Flag_EnterCommitted == Flag_False) Commit(m);
+    if (!Flag_EnterCommitted) Commit(m);
     Frame_Rest(FrameOf(m), clBlack);
 }
 
 // Only Return: no function, Home or arrow keys here.
 void KeyDown(const TMarginEdit& m, Word key) {
     if (key != vk::Return) return;
-    Flag_EnterCommitted = Flag_True;
+    Flag_EnterCommitted = true;
     Commit(m);
     if (TEdit* next = EditOf(Margin_Edits[m.Next])) next->SetFocus();
 }

@@ -90,13 +90,13 @@ void WriteNoDate() {
 }  // namespace
 
 void Edit_PanelPrintView_Enter(TPrintDatePart part) {
-    Flag_EnterCommitted = Flag_False;
+    Flag_EnterCommitted = false;
     Grid_TrimEdit(DateEdit(part), 2);
     if (part == PrintDate_Month) Print_ShowDateEra(EraOfTyped(DateValue(PrintDate_Year)));
 }
 
 void Edit_PanelPrintView_Exit(TPrintDatePart part) {
-    if (Flag_EnterCommitted != Flag_False) return;
+    if (Flag_EnterCommitted) return;
     Commit(part);
     // Leaving the year, its era follows the year alone.
     if (part == PrintDate_Year) Print_ShowDateEra(DateValue(PrintDate_Year) < 27 ? "令和" : "平成");
@@ -104,7 +104,7 @@ void Edit_PanelPrintView_Exit(TPrintDatePart part) {
 
 void Edit_PanelPrintView_KeyDown(TPrintDatePart part, Word key) {
     if (key == vk::Return) {
-        Flag_EnterCommitted = Flag_True;
+        Flag_EnterCommitted = true;
         Commit(part);
         switch (part) {
             case PrintDate_Year: Focus(DateEdit(PrintDate_Month)); break;
@@ -126,12 +126,12 @@ void Edit_PanelPrintView_KeyDown(TPrintDatePart part, Word key) {
 void CheckBox_MakeDayNotPrintClick() { WriteNoDate(); }
 
 void CheckBox_MakeDayNotPrintExit() {
-    if (Flag_EnterCommitted == Flag_False) WriteNoDate();
+    if (!Flag_EnterCommitted) WriteNoDate();
 }
 
 void CheckBox_MakeDayNotPrintKeyDown(Word key) {
     if (key == vk::Return) {
-        Flag_EnterCommitted = Flag_True;
+        Flag_EnterCommitted = true;
         WriteNoDate();
         Focus(DateEdit(PrintDate_Year));
     } else if (key == vk::Home) {

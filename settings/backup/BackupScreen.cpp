@@ -62,7 +62,7 @@ void Backup_Register() { Screen_Register(Backup_Screen); }
 
 void Seiri_ShowPanel() {
     TPanel* panel = Ui_Panel("Panel_Seiri");
-    if (Seiri_Mode != 0) {
+    if (Seiri_Mode != TSeiriMode::None) {
         if (panel) panel->Show();
     } else {
         if (TCheckBox* box = Ui_CheckBox("CheckBox_Seiri")) box->SetChecked(false);

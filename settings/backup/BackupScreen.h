@@ -25,7 +25,7 @@ void Backup_CreateControls(TForm& form);
 // mounted now, leaves the boxes as they are). The current directory is left
 // alone.
 void Backup_StartFolder();
-// The tidy-up notice (Panel_Seiri): shown while Seiri_Mode is not 0;
+// The tidy-up notice (Panel_Seiri): shown while Seiri_Mode is not None;
 // otherwise unticked and hidden. Runs whenever the document file was
 // counted again (the record's DocumentsCounted).
 void Seiri_ShowPanel();

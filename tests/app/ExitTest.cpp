@@ -64,8 +64,8 @@ TEST_F(ExitTest, QuestionIsAskedWithNoSelected) {
     EXPECT_EQ(Caption("Label_Exit_No"), "いいえ");
     EXPECT_FALSE(Visible("Panel_SyouhinChoose"));
     EXPECT_EQ(Session.FocusedName(), "Edit_ExeitChoose");
-    EXPECT_EQ(Popup_Lock, Flag_True);
-    EXPECT_EQ(ExitChoose_No, 1);
+    EXPECT_TRUE(Popup_Lock);
+    EXPECT_TRUE(ExitChoose_No);
     EXPECT_EQ(No(), clRed);
     EXPECT_EQ(Yes(), clOlive);
     EXPECT_EQ(Label("Label_Exit_No")->Color, clRed);
@@ -77,9 +77,9 @@ TEST_F(ExitTest, QuestionIsAskedWithNoSelected) {
     EXPECT_EQ(No(), clOlive);
     ASSERT_TRUE(Session.Key(vk::Up));
     ASSERT_TRUE(Session.Key(vk::Escape));
-    EXPECT_EQ(ExitChoose_No, 0);
+    EXPECT_FALSE(ExitChoose_No);
     ASSERT_TRUE(Session.Key(vk::Right));
-    EXPECT_EQ(ExitChoose_No, 1);
+    EXPECT_TRUE(ExitChoose_No);
     EXPECT_EQ(No(), clRed);
 
     // Asked again from the menu: the panel stays and "いいえ" is selected again.
@@ -87,7 +87,7 @@ TEST_F(ExitTest, QuestionIsAskedWithNoSelected) {
     panel->SetBounds(100, 100, panel->Width, panel->Height);
     ASSERT_TRUE(Session.Click("Label_Job_10"));
     EXPECT_EQ(panel->Left, 100);
-    EXPECT_EQ(ExitChoose_No, 1);
+    EXPECT_TRUE(ExitChoose_No);
     EXPECT_EQ(No(), clRed);
     EXPECT_FALSE(Session.Exited());
 }
@@ -110,7 +110,7 @@ TEST_F(ExitTest, NoGoesBackToTheControlThatHadTheFocus) {
         }
         EXPECT_FALSE(Session.Exited());
         EXPECT_FALSE(Asking());
-        EXPECT_EQ(Popup_Lock, Flag_False);
+        EXPECT_FALSE(Popup_Lock);
         EXPECT_EQ(Session.FocusedName(), "Edit_DenpKoujiName_2");
     }
     // With the focus code of a control, that control gets it back.
@@ -152,7 +152,7 @@ TEST_F(ExitTest, NoLeavesAnOpenChoosersLock) {
     TypeCustomer();
     ASSERT_TRUE(Session.Click("Label_Job_10"));
     ASSERT_TRUE(Session.Click("Label_Exit_No"));
-    EXPECT_EQ(Popup_Lock, Flag_True);
+    EXPECT_TRUE(Popup_Lock);
     EXPECT_EQ(Session.FocusedName(), "Edit_Panel_ChooseKokyaku_Command");
     ASSERT_TRUE(Session.Click("Edit_DenpKokyakuName_2"));  // still held
     EXPECT_EQ(Session.FocusedName(), "Edit_Panel_ChooseKokyaku_Command");
@@ -211,7 +211,7 @@ TEST_F(ExitTest, SaveSequenceWritesTheFiles) {
     Tanni_Add("kg    ");
     Denpyou_LastNo = 12;
     Kokyaku_Changed = Flag_True;
-    Syouhin_Changed = Flag_True;
+    Syouhin_Changed = true;
     Session.ControlAs<TCheckBox>("CheckBox_CompleteDelete")->SetChecked(true);
     ASSERT_TRUE(Session.Click("Label_Job_10"));
     ASSERT_TRUE(Session.Exited());
@@ -282,7 +282,7 @@ TEST_F(ExitTest, EachMasterIsSortedOnlyWhenChangedWithMoreThanOneRecord) {
         session.WriteFile("Data\\Syouhin.620", syouhin);
         ASSERT_TRUE(session.Start());
         Kokyaku_Changed = c.KokyakuChanged ? Flag_True : Flag_False;
-        Syouhin_Changed = c.SyouhinChanged ? Flag_True : Flag_False;
+        Syouhin_Changed = c.SyouhinChanged;
         ASSERT_TRUE(session.Click("Label_Job_10"));
         ASSERT_TRUE(session.Exited());
         EXPECT_EQ(session.ReadFile("Data\\Kokyaku.620"), c.KokyakuSorted ? customers[1] + customers[0] : kokyaku);
@@ -344,7 +344,7 @@ TEST_F(ExitTest, AFailedSaveStopsTheExitUntilTheNextOne) {
         EXPECT_EQ(read("Data\\Tanni.620"), tanni);
         EXPECT_EQ(read("Data\\Denpyou.620"), documents);  // no purge
         EXPECT_FALSE(session.Control("Panel_ExitChoose")->Visible());
-        EXPECT_EQ(Popup_Lock, Flag_False);
+        EXPECT_FALSE(Popup_Lock);
         EXPECT_EQ(session.FocusedName(), "Edit_DenpKokyakuName_1");
 
         FileFault_Reset();

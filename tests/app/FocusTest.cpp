@@ -183,10 +183,10 @@ TEST_F(FocusTest, RestoreTowardsAControlThatCannotTakeTheFocusLeavesIt) {
 
 TEST_F(FocusTest, AcceptStoresTheCodeAndClearsTheCommitFlag) {
     Protocol("Edit_DenpKokyakuName_2");
-    Flag_EnterCommitted = Flag_True;
+    Flag_EnterCommitted = true;
     ASSERT_TRUE(Session.Click("Edit_DenpKokyakuName_2"));
     EXPECT_EQ(Focus_Code, 1130);
-    EXPECT_EQ(Flag_EnterCommitted, Flag_False);
+    EXPECT_FALSE(Flag_EnterCommitted);
 }
 
 // While the lock is held a click into another input puts the focus straight
@@ -197,12 +197,12 @@ TEST_F(FocusTest, ClickUnderTheLockGoesStraightBack) {
     ASSERT_TRUE(Session.Click("Edit_DenpKokyakuName_1"));
     ASSERT_EQ(Focus_Code, 1120);
     Popup_LockTake(Lock_HinsyuChoose);
-    Flag_EnterCommitted = Flag_True;
+    Flag_EnterCommitted = true;
     for (const char* name : {"Edit_DenpPlace", "Edit_DenpSuuryou_03"}) {
         ASSERT_TRUE(Session.Click(name));
         EXPECT_EQ(Session.FocusedName(), "Edit_DenpKokyakuName_1") << name;
         EXPECT_EQ(Focus_Code, 1120);
-        EXPECT_EQ(Flag_EnterCommitted, Flag_True);
+        EXPECT_TRUE(Flag_EnterCommitted);
     }
     Popup_LockRelease(Lock_HinsyuChoose);
     ASSERT_TRUE(Session.Click("Edit_DenpPlace"));
@@ -210,22 +210,22 @@ TEST_F(FocusTest, ClickUnderTheLockGoesStraightBack) {
 }
 
 TEST_F(FocusTest, LockIsReleasedOnlyWhenNoHolderIsLeft) {
-    EXPECT_EQ(Popup_Lock, Flag_False);
+    EXPECT_FALSE(Popup_Lock);
     Popup_LockTake(Lock_KokyakuChoose);
     Popup_LockTake(Lock_ExitChoose);
     Popup_LockRelease(Lock_ExitChoose);
-    EXPECT_EQ(Popup_Lock, Flag_True);
+    EXPECT_TRUE(Popup_Lock);
     EXPECT_TRUE(Popup_LockHeldBy(Lock_KokyakuChoose));
     Popup_LockRelease(Lock_ExitChoose);  // twice: no effect on the other holder
-    EXPECT_EQ(Popup_Lock, Flag_True);
+    EXPECT_TRUE(Popup_Lock);
     Popup_LockRelease(Lock_KokyakuChoose);
-    EXPECT_EQ(Popup_Lock, Flag_False);
+    EXPECT_FALSE(Popup_Lock);
 }
 
 TEST_F(FocusTest, StartValues) {
     EXPECT_EQ(Focus_CodeSaved, 5010);
     EXPECT_EQ(Focus_CodeSavedKokyaku, 1120);
-    EXPECT_EQ(Popup_Lock, Flag_False);
+    EXPECT_FALSE(Popup_Lock);
 }
 
 }  // namespace

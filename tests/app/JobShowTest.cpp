@@ -43,7 +43,7 @@ protected:
         for (int cell = 0; cell < 10; ++cell) {
             const bool want = std::find(active.begin(), active.end(), Cells[cell]) != active.end();
             SCOPED_TRACE(Cells[cell]);
-            EXPECT_EQ(Command_Enabled[cell], want ? 1 : 0);
+            EXPECT_EQ(Command_IsEnabled(Command_KeyOfCell(cell)), want);
             const TColor color = want ? clOlive : clSilver;
             EXPECT_EQ(Shape(std::string("Shape_Command_01_") + Cells[cell])->Brush.Color, color);
             EXPECT_EQ(Label(std::string("Label_Command_01_") + Cells[cell])->Color, color);
@@ -198,9 +198,9 @@ TEST_F(JobShowTest, LockBlocksEveryEntryButTheExit) {
 TEST_F(JobShowTest, MenuResetsTheUnitListModeAndNamesTheRemainingWork) {
     Start();
     auto* rest = StandIn<TLabel>("Label_DataSyori_Nokori", "Panel_BackUp");
-    TanniList_EditMode = 1;
+    TanniList_EditMode = true;
     ASSERT_TRUE(Session.Click("Label_Job_06"));
-    EXPECT_EQ(TanniList_EditMode, 0);
+    EXPECT_FALSE(TanniList_EditMode);
     EXPECT_EQ(rest->Caption, "");
     ASSERT_TRUE(Session.Click("Label_Job_07"));
     EXPECT_EQ(rest->Caption, "残りの処理");
@@ -209,21 +209,23 @@ TEST_F(JobShowTest, MenuResetsTheUnitListModeAndNamesTheRemainingWork) {
 TEST_F(JobShowTest, F4LabelRunsOnlyWithTheUnitListOrItsFlag) {
     Start();
     struct TCase {
-        int EditMode, Flag;
+        bool EditMode, Flag;
         bool Runs;
     };
-    for (const TCase& c : {TCase{0, 0, false}, TCase{1, 0, true}, TCase{0, 1, true}, TCase{1, 1, true}}) {
+    const int f4 = Command_CellOf(vk::F4);
+    for (const TCase& c : {TCase{false, false, false}, TCase{true, false, true}, TCase{false, true, true},
+                           TCase{true, true, true}}) {
         TanniList_EditMode = c.EditMode;
-        Command_Enabled[3] = c.Flag;
-        EXPECT_EQ(Label_Command_01_Runs(3), c.Runs) << c.EditMode << c.Flag;
+        Command_Enable(vk::F4, c.Flag);
+        EXPECT_EQ(Label_Command_01_Runs(f4), c.Runs) << c.EditMode << c.Flag;
     }
     // The other cells run whatever their flags: F9 through the label on the
     // category screen, whose F9 is off, still resets the breakdown title.
-    TanniList_EditMode = 0;
+    TanniList_EditMode = false;
     ASSERT_TRUE(Session.Click("Label_Job_04"));
-    ASSERT_EQ(Command_Enabled[8], 0);
+    ASSERT_FALSE(Command_IsEnabled(vk::F9));
     for (int cell = 0; cell < 10; ++cell) {
-        if (cell == 3) continue;
+        if (cell == f4) continue;
         EXPECT_TRUE(Label_Command_01_Runs(cell)) << cell;
     }
     Utiwake_Kind = 2;
@@ -250,7 +252,7 @@ TEST_F(JobShowTest, PressedColours) {
         SCOPED_TRACE(std::to_string(c.MenuNo) + " " + c.Cell);
         ASSERT_TRUE(Session.Click(MenuName("Label_Job_", c.MenuNo)));
         const int cell = static_cast<int>(std::find(std::begin(Cells), std::end(Cells), std::string(c.Cell)) - Cells);
-        Command_Enabled[cell] = c.Flag;
+        Command_Enable(Command_KeyOfCell(cell), c.Flag);
         Command_ShowEnabled();
         const TColor resting = c.Flag ? clOlive : clSilver;
         TShape* shape = Shape(std::string("Shape_Command_01_") + c.Cell);

@@ -27,7 +27,7 @@ protected:
         Record_Clear(Jisya_File);
         Denpyou_TopLine = 0;
         Denpyou_CurRow = 0;
-        Goukei_CostShown = 0;
+        Goukei_CostShown = false;
     }
 
     static char* Field(int line, DenpyouLineField j) { return Denpyou_LineField[Denpyou_LineFieldCount * line + j]; }
@@ -365,10 +365,10 @@ TEST_F(CalcTest, TotalLabelPressAndReleaseWithoutAWindow) {
     Put(0, LineField_Siire, "400");
     Put(0, LineField_Suuryou, "2");
     Label_GoukeiMouseDown();
-    EXPECT_EQ(Goukei_CostShown, 1);
+    EXPECT_TRUE(Goukei_CostShown);
     Denpyou_CurRow = -1;  // a header field has the focus: no line calculation
     Label_GoukeiMouseUp();
-    EXPECT_EQ(Goukei_CostShown, 0);
+    EXPECT_FALSE(Goukei_CostShown);
     EXPECT_EQ(Text(0, LineField_Kingaku), Amt("1000"));
     EXPECT_EQ(Total(), Amt("1000"));
 }

@@ -12,6 +12,7 @@
 
 #include "document/Document.h"
 #include "editor/DenpyouCommands.h"
+#include "editor/CommandBarMode.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "platform/FileFault.h"
@@ -155,7 +156,7 @@ TEST_F(DocCommandsTest, StoreNeedsACustomerNameAndItsKey) {
     SetField(DenpyouField_KoujiName_1, "工事だけ");
     EXPECT_FALSE(Denpyou_Store());
     SetField(DenpyouField_KokyakuName_1, "山田電気");
-    Command_Enabled[0] = 0;
+    Command_Enable(vk::F1, false);
     EXPECT_FALSE(Denpyou_Store());
     EXPECT_EQ(File().size(), 0u);
     EXPECT_EQ(Denpyou_Count, 0);
@@ -339,23 +340,24 @@ TEST_F(DocCommandsTest, CommandBarModesOfTheGrid) {
     Start(StoredDoc(1, "A社"));
     struct TCase {
         bool Stored;
-        int Mode;
+        TCommandMode Mode;
         const char* On;  // F1 ... F9
         const char* F8;
     };
     const TCase cases[] = {
-        {false, 1, "101110010", "F8 商品一覧"},
-        {false, 2, "101110000", "F8 次伝票"},
-        {true, 1, "111111011", "F8 商品一覧"},
-        {true, 2, "111111001", "F8 次伝票"},
+        {false, TCommandMode::Syousai, "101110010", "F8 商品一覧"},
+        {false, TCommandMode::Values, "101110000", "F8 次伝票"},
+        {true, TCommandMode::Syousai, "111111011", "F8 商品一覧"},
+        {true, TCommandMode::Values, "111111001", "F8 次伝票"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.Stored) + " " + std::to_string(c.Mode));
+        SCOPED_TRACE(std::to_string(c.Stored) + " " + std::to_string(static_cast<int>(c.Mode)));
         Denpyou_CurRec = c.Stored ? 1 : 2;
-        Command_Enabled[9] = 0;  // Esc keeps its flag
+        Command_Enable(vk::Escape, false);  // Esc keeps its flag
         Denpyou_SetCommandBar(c.Mode);
-        for (int key = 0; key < 9; ++key) EXPECT_EQ(Command_Enabled[key], c.On[key] - '0') << "F" << key + 1;
-        EXPECT_EQ(Command_Enabled[9], 0);
+        for (int key = 0; key < 9; ++key)
+            EXPECT_EQ(Command_IsEnabled(static_cast<Word>(vk::F1 + key)), c.On[key] == '1') << "F" << key + 1;
+        EXPECT_FALSE(Command_IsEnabled(vk::Escape));
         EXPECT_EQ(Text("Label_Command_01_F8"), c.F8);
         EXPECT_EQ(Text("Label_Command_01_F6"), "F6 複写");
         EXPECT_EQ(Text("Label_Denpyou_BeforePage"), "PageUp 半頁戻し");
@@ -378,7 +380,7 @@ protected:
     void Put(int top, int row) {
         Denpyou_TopLine = top;
         Denpyou_CurRow = row;
-        Command_Enabled[3] = 1;
+        Command_Enable(vk::F4, true);
     }
 };
 
@@ -420,7 +422,7 @@ TEST_F(DocLinesTest, DeleteLineDoesNothingWithoutACursorLine) {
     Denpyou_DeleteLine();
     EXPECT_EQ(Line(0, LineField_Syousai), Syousai("L0"));
     Put(0, 0);
-    Command_Enabled[3] = 0;  // F4 off
+    Command_Enable(vk::F4, false);
     Denpyou_DeleteLine();
     EXPECT_EQ(Line(0, LineField_Syousai), Syousai("L0"));
 }
@@ -492,12 +494,12 @@ TEST_F(DocCommandsTest, KindButtonsSetTheKindInMemory) {
 TEST_F(DocCommandsTest, StoreKeepsTheTidyUpStateOfTheFile) {
     // Document 2 is older than 40 years; it is the only one.
     Start(StoredDoc(1, "A社") + StoredDoc(2, "B社", "1980") + StoredDoc(3, "C社"));
-    ASSERT_EQ(Seiri_Mode, 1);
+    ASSERT_EQ(Seiri_Mode, TSeiriMode::Old);
     EXPECT_TRUE(Session.Control("Panel_Seiri")->Visible());
 
     SetField(DenpyouField_KokyakuName_1, "D社");  // a new document: the old one stays
     ASSERT_TRUE(Denpyou_Store());
-    EXPECT_EQ(Seiri_Mode, 1);
+    EXPECT_EQ(Seiri_Mode, TSeiriMode::Old);
 
     Before();
     Before();
@@ -505,14 +507,14 @@ TEST_F(DocCommandsTest, StoreKeepsTheTidyUpStateOfTheFile) {
     ASSERT_EQ(Denpyou_CurRec, 2);
     SetField(DenpyouField_MakeYear, "2020");  // the old document made young
     ASSERT_TRUE(Denpyou_Store());
-    EXPECT_EQ(Seiri_Mode, 0);
+    EXPECT_EQ(Seiri_Mode, TSeiriMode::None);
     EXPECT_FALSE(Session.Control("Panel_Seiri")->Visible());
     EXPECT_EQ(Denpyou_Count, 4);
 
     SetField(DenpyouField_KokyakuName_1, "E社");
     SetField(DenpyouField_MakeYear, "1970");  // an old date typed into a new document
     ASSERT_TRUE(Denpyou_Store());
-    EXPECT_EQ(Seiri_Mode, 1);
+    EXPECT_EQ(Seiri_Mode, TSeiriMode::Old);
     EXPECT_EQ(Denpyou_Count, 5);
     EXPECT_EQ(Seiri_Year, 1985);
     EXPECT_EQ(std::string(Jisya_Field[JisyaField_Hozon]), "40");

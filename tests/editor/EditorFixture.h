@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "editor/CommandBarMode.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "platform/Controls.h"

@@ -13,7 +13,7 @@ TEST_F(GridTest, DescriptionCellMarksItsRowAndCommitsIntoItsOwnLine) {
     EXPECT_EQ(Denpyou_CurRow, 2);
     EXPECT_EQ(Focus_Code, 2270);
     EXPECT_EQ(Focus_CodeSaved, 2270);
-    EXPECT_EQ(Denpyou_CommandMode, 1);
+    EXPECT_EQ(Denpyou_CommandMode, TCommandMode::Syousai);
     EXPECT_EQ(Text("Label_Command_01_F8"), "F8 商品一覧");
     EXPECT_EQ(Pen("Shape_DenpSyousai_03"), "255/2");
 
@@ -60,7 +60,7 @@ TEST_F(GridTest, ReturnCommitsAndMovesOnByTheLineKind) {
         EXPECT_EQ(Focused(), c.Target);
         EXPECT_EQ(LineField(3, LineField_Syousai), Padded("小計", 50));
         EXPECT_EQ(LineField(3, LineField_Kind), std::string(1, c.Kind));
-        EXPECT_EQ(Flag_EnterCommitted, Flag_False);  // cleared by the cell that took the focus
+        EXPECT_FALSE(Flag_EnterCommitted);  // cleared by the cell that took the focus
     }
 }
 
@@ -76,7 +76,7 @@ TEST_F(GridTest, ReturnOnASpecialLineInTheLastRowScrollsAndCommitsAgainOnLeaving
     EXPECT_EQ(Focused(), Syousai(20));
     EXPECT_EQ(Text(Syousai(20)), "計");
     // The focus stayed: what is typed now is committed when the cell is left.
-    EXPECT_EQ(Flag_EnterCommitted, Flag_False);
+    EXPECT_FALSE(Flag_EnterCommitted);
     Type("合");
     Click("Edit_DenpPlace");
     EXPECT_EQ(LineField(199, LineField_Syousai), Padded("計合", 50));
@@ -88,7 +88,7 @@ TEST_F(GridTest, ReturnOnASpecialLineInTheLastRowScrollsAndCommitsAgainOnLeaving
     EXPECT_EQ(LineField(199, LineField_Syousai), Padded("X", 50));
     EXPECT_EQ(Denpyou_TopLine, 180);
     EXPECT_EQ(Focused(), Syousai(20));
-    EXPECT_EQ(Flag_EnterCommitted, Flag_False);
+    EXPECT_FALSE(Flag_EnterCommitted);
 }
 
 TEST_F(GridTest, ReturnWithoutACursorRowTouchesNoLine) {
@@ -290,13 +290,13 @@ TEST_F(SkipTest, AClickOnASpecialLineFollowsTheLastVerticalMove) {
     SetKinds(0, "  3  ");
     ShowFrom(0);
     Focus("Edit_DenpTanka_05");
-    Denpyou_MoveUp = 1;
+    Denpyou_MoveUp = true;
     Click("Edit_DenpTanka_03");
     EXPECT_EQ(Focused(), "Edit_DenpTanka_02");
     EXPECT_EQ(Pen("Shape_DenpTanka_02"), "255/2");
     EXPECT_EQ(Pen("Shape_DenpTanka_05"), std::to_string(clGray) + "/1");
 
-    Denpyou_MoveUp = 0;
+    Denpyou_MoveUp = false;
     Click("Edit_DenpTanka_03");
     EXPECT_EQ(Focused(), "Edit_DenpTanka_02");
     EXPECT_EQ(Denpyou_CurRow, 1);

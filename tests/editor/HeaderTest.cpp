@@ -109,7 +109,7 @@ TEST_F(HeaderTest, TextFieldsAreStoredWholeAndTrimmedOnlyForEditing) {
     EXPECT_EQ(Text("Edit_DenpKokyakuName_1"), Padded("  山田", 40));
     EXPECT_EQ(Focused(), "Edit_DenpKokyakuName_2");
     EXPECT_EQ(Focus_Code, 1130);
-    EXPECT_EQ(Flag_EnterCommitted, Flag_False);
+    EXPECT_FALSE(Flag_EnterCommitted);
 
     // The next focus-in shows the bare text; the field keeps its blanks
     // until the cell is committed again.
@@ -134,7 +134,7 @@ TEST_F(HeaderTest, ReturnWalksTheHeaderIntoTheGrid) {
     }
     EXPECT_EQ(Focused(), "Edit_DenpSyousai_01");
     EXPECT_EQ(Denpyou_CurRow, 0);
-    EXPECT_EQ(Denpyou_CommandMode, 1);
+    EXPECT_EQ(Denpyou_CommandMode, TCommandMode::Syousai);
 
     // Home walks back, committing what it leaves.
     Focus("Edit_DenpMakeMonth");
@@ -153,7 +153,7 @@ TEST_F(HeaderTest, EnteringTheHeaderFromTheGridLeavesNoRowCurrent) {
     ASSERT_EQ(Pen("Shape_DenpSyousai_04"), "255/2");
     Click("Edit_DenpPlace");
     EXPECT_EQ(Denpyou_CurRow, -1);
-    EXPECT_EQ(Denpyou_CommandMode, 0);
+    EXPECT_EQ(Denpyou_CommandMode, TCommandMode::Header);
     EXPECT_EQ(Pen("Shape_DenpSyousai_04"), "0/1");
     EXPECT_EQ(Pen("Shape_DenpPlace"), "255/2");
     EXPECT_EQ(Focus_Code, 1160);
@@ -161,14 +161,14 @@ TEST_F(HeaderTest, EnteringTheHeaderFromTheGridLeavesNoRowCurrent) {
 
 TEST_F(HeaderTest, UnderTheLockAHeaderFieldGivesTheFocusBack) {
     Focus("Edit_DenpKoujiName_1");
-    Popup_Lock = Flag_True;
+    Popup_Lock = true;
     Edit("Edit_DenpPlace")->SetText("  x");
     Click("Edit_DenpPlace");
     EXPECT_EQ(Focused(), "Edit_DenpKoujiName_1");
     EXPECT_EQ(Focus_Code, 1140);
     EXPECT_EQ(Pen("Shape_DenpPlace"), "0/1");
     EXPECT_EQ(Text("Edit_DenpPlace").substr(0, 3), "  x");  // not trimmed
-    Popup_Lock = Flag_False;
+    Popup_Lock = false;
 }
 
 TEST_F(HeaderTest, ValidityYearLeftWithoutANumberStoresNoYear) {

@@ -82,7 +82,7 @@ TEST_F(ValueCellsTanniTest, TakingAUnitAndLeavingTheCellStoresIt) {
         if (c.Take) Key(c.Take);
         else Click("Label_Tanni_04");
         EXPECT_FALSE(ChooserShown());
-        EXPECT_EQ(Denpyou_CommandMode, 2);
+        EXPECT_EQ(Denpyou_CommandMode, TCommandMode::Values);
         EXPECT_EQ(Focused(), c.FocusStays ? "Edit_DenpTanni_05" : "Edit_DenpSuuryou_05");
         EXPECT_EQ(LineField(4, LineField_Tanni), c.StoredOnTake);
         if (c.FocusStays) {
@@ -196,7 +196,7 @@ TEST_F(ValueCellsTanniTest, KeysOfTheOpenChooserAndTheClosedCell) {
     EXPECT_EQ(Focused(), Syousai(3));
     EXPECT_EQ(LineField(3, LineField_Tanni), "U1    ");
     EXPECT_FALSE(ChooserShown());
-    EXPECT_EQ(Denpyou_CommandMode, 1);
+    EXPECT_EQ(Denpyou_CommandMode, TCommandMode::Syousai);
 }
 
 TEST_F(ValueCellsTanniTest, HalfPageKeysCommitTheCellLeftOrLeaveEverything) {

@@ -23,7 +23,7 @@ TEST_F(ValueCellsTest, APricedLineTypedWithReturnThroughEveryCell) {
     Type("配線工事");
     Key(vk::Return);
     EXPECT_EQ(Focused(), Suuryou(1));
-    EXPECT_EQ(Denpyou_CommandMode, 2);
+    EXPECT_EQ(Denpyou_CommandMode, TCommandMode::Values);
     Type("2.50");
     Key(vk::Return);
     EXPECT_EQ(Focused(), "Edit_DenpTanni_01");

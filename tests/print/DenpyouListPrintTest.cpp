@@ -91,7 +91,7 @@ TEST_F(ListPrintTest, OneCustomerLayoutAtTheMarginsAndOffsets) {
     EXPECT_EQ(Line(page.Lines[4]), (std::vector<int>{60, 220, 2760, 220}));
     EXPECT_EQ(Line(page.Lines[36]), (std::vector<int>{60, 1820, 2760, 1820}));
     for (const TPrintedLine& l : page.Lines) EXPECT_EQ(l.Pen.Width, 1);
-    EXPECT_EQ(Popup_Lock, Flag_False);
+    EXPECT_FALSE(Popup_Lock);
 }
 
 TEST_F(ListPrintTest, AllCustomerLayoutTakesTwoLinesADocument) {
@@ -216,7 +216,7 @@ TEST_F(ListPrintTest, AFailedJobEndsQuietly) {
     EXPECT_FALSE(Session.RecordingPrinter().LastJob()->Finished);
 
     EXPECT_EQ(shown.size(), 2u);  // the printer layer told the user each time
-    EXPECT_EQ(Popup_Lock, Flag_False);
+    EXPECT_FALSE(Popup_Lock);
     EXPECT_FALSE(Popup_LockHeldBy(Lock_DenpyouList));
     EXPECT_EQ(HitList(), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(Text("Label_Denpyou_List_No_03"), row);

@@ -157,7 +157,7 @@ TEST_F(ListTest, KeepsAtMost999Hits) {
         EXPECT_EQ(hits.front(), 1);
         EXPECT_EQ(hits.back(), 999);  // equal keys: the exchange sort leaves them in place
         EXPECT_EQ(DenpyouList_Hits[999], 0);
-        EXPECT_EQ(DenpyouList_Shown, Flag_True);
+        EXPECT_TRUE(DenpyouList_Shown);
     }
 }
 

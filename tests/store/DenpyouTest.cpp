@@ -46,15 +46,15 @@ protected:
         Denpyou_OpenAfterStore();
     }
     // The tidy-up mode that reading every creation year of the file gives.
-    int FullCountMode() const {
+    TSeiriMode FullCountMode() const {
         const std::string file = folder.Read("Data/Denpyou.620");
         const size_t count = file.size() / Denpyou_RecLen;
-        if (count > 30000) return 2;
+        if (count > 30000) return TSeiriMode::Full;
         for (size_t i = 0; i < count; ++i) {
             const int year = std::atoi(file.substr(i * Denpyou_RecLen + 251, 4).c_str());
-            if (year != 0 && year < Today_Year - 40) return 1;
+            if (year != 0 && year < Today_Year - 40) return TSeiriMode::Old;
         }
-        return 0;
+        return TSeiriMode::None;
     }
     TestFolder folder;
 };
@@ -66,11 +66,11 @@ TEST_F(Documents, CountIncludesACutShortLastRecord) {
     EXPECT_EQ(Denpyou_Count, 3);
     // Its fields read as far as it holds them, the rest as blanks.
     Open(Doc(DenpyouKind_Mitumori, 1) + Doc(DenpyouKind_Mitumori, 7, "1985").substr(0, 300));
-    EXPECT_EQ(Seiri_Mode, 1);
+    EXPECT_EQ(Seiri_Mode, TSeiriMode::Old);
     EXPECT_EQ(Denpyou_FindRecordByNo("7"), 2);
     Open(Doc(DenpyouKind_Mitumori, 1, "1985") + Doc(DenpyouKind_Mitumori, 7).substr(0, 5));
     EXPECT_EQ(Denpyou_Count, 2);
-    EXPECT_EQ(Seiri_Mode, 1);
+    EXPECT_EQ(Seiri_Mode, TSeiriMode::Old);
     EXPECT_EQ(Denpyou_FindRecordByNo("7"), 0);
     EXPECT_EQ(Buffer(), Doc(DenpyouKind_Mitumori, 7).substr(0, 5) + Rec(Denpyou_RecLen - 5));
 }
@@ -80,14 +80,18 @@ TEST_F(Documents, TheThresholdIsAlwaysFortyYears) {
     Open(Doc(DenpyouKind_Mitumori, 1, "2000"));
     EXPECT_STREQ(Jisya_Field[JisyaField_Hozon], "40");
     EXPECT_EQ(Seiri_Year, 1986);
-    EXPECT_EQ(Seiri_Mode, 0);
+    EXPECT_EQ(Seiri_Mode, TSeiriMode::None);
 }
 
 TEST_F(Documents, OldDocumentsCallForATidyUp) {
     const struct {
         const char* year;
-        int mode;
-    } cases[] = {{"1985", 1}, {"1986", 0}, {"    ", 0}, {"   0", 0}, {"2026", 0}};
+        TSeiriMode mode;
+    } cases[] = {{"1985", TSeiriMode::Old},
+                 {"1986", TSeiriMode::None},
+                 {"    ", TSeiriMode::None},
+                 {"   0", TSeiriMode::None},
+                 {"2026", TSeiriMode::None}};
     for (const auto& c : cases) {
         Open(Doc(DenpyouKind_Mitumori, 1, "2020") + Doc(DenpyouKind_Seikyuu, 2, c.year));
         EXPECT_EQ(Seiri_Mode, c.mode) << "year [" << c.year << "]";
@@ -98,12 +102,12 @@ TEST_F(Documents, MoreThanThirtyThousandDocumentsCallForATidyUp) {
     folder.Resize("Data/Denpyou.620", std::int64_t{30000} * Denpyou_RecLen);
     Denpyou_Open();
     EXPECT_EQ(Denpyou_Count, 30000);
-    EXPECT_EQ(Seiri_Mode, 0);
+    EXPECT_EQ(Seiri_Mode, TSeiriMode::None);
     folder.Resize("Data/Denpyou.620", std::int64_t{30001} * Denpyou_RecLen);
     FileFault_Reset();
     Denpyou_Open();
     EXPECT_EQ(Denpyou_Count, 30001);
-    EXPECT_EQ(Seiri_Mode, 2);
+    EXPECT_EQ(Seiri_Mode, TSeiriMode::Full);
     EXPECT_EQ(FileFault_Count(TFileOp::Read), 0);  // the creation years would change nothing
 }
 
@@ -112,18 +116,18 @@ TEST_F(Documents, MoreThanThirtyThousandDocumentsCallForATidyUp) {
 // document lies (a rewrite reads only the record it keeps in its journal).
 TEST_F(Documents, AStoreKeepsTheTidyUpStateWithoutReadingTheFile) {
     Open(Recs(300, [](int i) { return Doc(DenpyouKind_Mitumori, i + 1, i == 289 ? "1980" : "2024"); }));
-    ASSERT_EQ(Seiri_Mode, 1);
+    ASSERT_EQ(Seiri_Mode, TSeiriMode::Old);
     const struct {
         int Record;
         const char* Year;
-        int Mode;
+        TSeiriMode Mode;
         int Reads;
     } stores[] = {
-        {301, "2025", 1, 0},  // a new document
-        {12, "2025", 1, 1},   // a young one rewritten
-        {290, "2020", 0, 1},  // the old one made young
-        {302, "1970", 1, 0},  // an old date typed into a new document
-        {302, "    ", 0, 1},  // and taken out again
+        {301, "2025", TSeiriMode::Old, 0},   // a new document
+        {12, "2025", TSeiriMode::Old, 1},    // a young one rewritten
+        {290, "2020", TSeiriMode::None, 1},  // the old one made young
+        {302, "1970", TSeiriMode::Old, 0},   // an old date typed into a new document
+        {302, "    ", TSeiriMode::None, 1},  // and taken out again
     };
     for (const auto& s : stores) {
         SCOPED_TRACE(s.Record);
@@ -136,12 +140,12 @@ TEST_F(Documents, AStoreKeepsTheTidyUpStateWithoutReadingTheFile) {
     // Past 30000 documents the count alone decides.
     folder.Resize("Data/Denpyou.620", std::int64_t{29999} * Denpyou_RecLen);
     Denpyou_Open();
-    ASSERT_EQ(Seiri_Mode, 0);
+    ASSERT_EQ(Seiri_Mode, TSeiriMode::None);
     FileFault_Reset();
     Store(30000, "2025");
-    EXPECT_EQ(Seiri_Mode, 0);
+    EXPECT_EQ(Seiri_Mode, TSeiriMode::None);
     Store(30001, "2025");
-    EXPECT_EQ(Seiri_Mode, 2);
+    EXPECT_EQ(Seiri_Mode, TSeiriMode::Full);
     EXPECT_EQ(FileFault_Count(TFileOp::Read), 0);
 }
 

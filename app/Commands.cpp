@@ -10,6 +10,8 @@
 #include "document/Commands.h"
 #include "document/Document.h"
 #include "editor/Grid.h"
+#include "editor/KokyakuChoose.h"
+#include "masters/customers/KokyakuCommands.h"
 #include "masters/units/TanniChoose.h"
 #include "masters/units/TanniList.h"
 #include "store/Denpyou.h"
@@ -62,7 +64,7 @@ void Command_F4() {
         Denpyou_DeleteLine();
         return;
     }
-    if (Job_Current == Job_Kokyaku) return;  // delete the customer
+    if (Job_Current == Job_Kokyaku) return Kokyaku_DeleteRecord();
     if (Job_Current == Job_Hinsyu) return;   // delete the category
     if (HinsyuChoose_Shown() || TanniChoose_Shown()) return;  // product row down
     // delete the product
@@ -99,13 +101,13 @@ void Command_F6() {
 void Command_F7() {
     switch (Job_Current) {
         case Job_Denpyou:
-            if (KokyakuChoose_Shown()) return;  // the chooser's previous page
+            if (KokyakuChoose_Shown()) return KokyakuChoose_PrePageKey();
             if (Focus_InHeader()) {
                 Denpyou_ShowBefore();
                 Job_Show();
             }
             return;
-        case Job_Kokyaku: return;  // previous page
+        case Job_Kokyaku: return Kokyaku_BeforePage();
         case Job_Hinsyu: return;   // previous page
         case Job_Syouhin: return;  // previous page, then the open chooser follows the row
         default: return;
@@ -115,7 +117,7 @@ void Command_F7() {
 void Command_F8() {
     switch (Job_Current) {
         case Job_Denpyou:
-            if (KokyakuChoose_Shown()) return;  // the chooser's next page
+            if (KokyakuChoose_Shown()) return KokyakuChoose_NextPageKey();
             if (Focus_InHeader()) {
                 Denpyou_ShowNext();
                 Job_Show();
@@ -123,7 +125,7 @@ void Command_F8() {
             }
             if (Focus_InSyousai()) return;      // open the product chooser at the row
             return;
-        case Job_Kokyaku: return;  // next page
+        case Job_Kokyaku: return Kokyaku_NextPage();
         case Job_Hinsyu: return;   // next page
         case Job_Syouhin: return;  // next page, then the open chooser follows the row
         default: return;
@@ -148,7 +150,7 @@ void Command_F9() {
             if (SyouhinChoose_Shown()) return;  // close the product chooser
             Denpyou_New();
             return;
-        case Job_Kokyaku: return;  // to the empty row after the last customer
+        case Job_Kokyaku: return Kokyaku_GotoNewRow();
         case Job_Hinsyu: return;   // to the first empty category
         case Job_Syouhin: return;  // take a unit, close the category chooser, or to the empty row
         default: return;

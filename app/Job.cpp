@@ -6,6 +6,7 @@
 #include "app/Build.h"
 #include "app/CommandBar.h"
 #include "app/Syori_01.h"
+#include "masters/customers/KokyakuScreen.h"
 #include "print/DenpyouList.h"
 #include "print/list/DenpyouListPage.h"
 #include "print/list/DenpyouListSearch.h"
@@ -103,6 +104,7 @@ void Show_DenpyouList(const TJobScreen& s) {
 
 void Show_Kokyaku(const TJobScreen& s) {
     Show_Panel(s.Panel);
+    Kokyaku_ScreenShown();
     Focus_First(s.First);  // every time, not only when the screen was hidden
     Bar_Only({4, 5, 7, 8, 9});
     Command_SetCaption(7, "F7 前頁");

@@ -159,16 +159,7 @@ void TForm_Syori_01::FormCreate() {
 
     StartJisya();
 
-    Kokyaku_Top = 0;
-    Kokyaku_CurRec = 0;
-    Kokyaku_Row = 0;
-    Record_Prepare(Kokyaku_File);
-    Kokyaku_ClearRecord();
-    Kokyaku_Open();
-    Kokyaku_ShowPage();
-    KokyakuChoose_ShowPage();
-    SetNumber("Label_KokyakuRec", Kokyaku_Top + Kokyaku_Row + 1);
-    SetNumber("Label_KokyakuDs", Kokyaku_Count);
+    Kokyaku_Reset();
     SetNumber("Label_PC_KokyakuDs", Kokyaku_Count);
 
     Hinsyu_Top = 0;

@@ -7,6 +7,7 @@
 #include "app/Shell.h"
 #include "editor/Bind.h"
 #include "editor/Controls.h"
+#include "editor/KokyakuChoose.h"
 #include "editor/ValueCells.h"
 #include "masters/categories/HinsyuScreen.h"
 #include "masters/customers/KokyakuScreen.h"
@@ -25,6 +26,7 @@ TForm_Syori_01::TForm_Syori_01() {
     Menu_CreateControls(*this);
     CommandBar_CreateControls(*this);
     Denpyou_CreateControls(*this);
+    KokyakuChoose_CreateControls(*this);
     DenpyouList_CreateControls(*this);
     Kokyaku_CreateControls(*this);
     Hinsyu_CreateControls(*this);

@@ -122,18 +122,28 @@ void Kokyaku_LoadByName(const char* name1, const char* name2) {
 }
 
 bool Kokyaku_WriteField(int n, int k, const char* text) {
-    if (n < 1 || n > Kokyaku_Count + 1) return false;
-    const bool append = n == Kokyaku_Count + 1;
-    if (Record_WriteField(Kokyaku_File, n, k, text)) {
-        if (append) ++Kokyaku_Count;
+    return n >= 1 && n <= Kokyaku_Count && Record_WriteField(Kokyaku_File, n, k, text);
+}
+
+bool Kokyaku_Append(std::initializer_list<std::pair<int, const char*>> fields) {
+    // The record is built in the buffer, which is put back afterwards.
+    std::vector<char> kept = Kokyaku_RecBuf;
+    std::fill(Kokyaku_RecBuf.begin(), Kokyaku_RecBuf.end(), ' ');
+    Kokyaku_RecBuf.back() = '\n';
+    for (const auto& [k, text] : fields)
+        if (k >= 0 && k < Kokyaku_FieldCount)  // up to a NUL; blanks after it
+            std::memcpy(Kokyaku_RecBuf.data() + Kokyaku_FieldOffset[k], text,
+                        strnlen(text, static_cast<size_t>(Kokyaku_FieldWidth[k])));
+    const bool written = Record_Write(Kokyaku_File, Kokyaku_Count + 1);
+    Kokyaku_RecBuf.swap(kept);
+    if (written) {
+        ++Kokyaku_Count;
         return true;
     }
     // The write layer cut the file back; should that itself have failed, the
-    // count follows what the file holds, so no record is overlooked.
-    if (append) {
-        const int records = RecordsInFile();
-        if (records >= 0) Kokyaku_Count = records;
-    }
+    // count follows what the file holds, so that no record is overlooked.
+    const int records = RecordsInFile();
+    if (records >= 0) Kokyaku_Count = records;
     return false;
 }
 

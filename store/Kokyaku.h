@@ -3,6 +3,9 @@
 // in the file and are read record by record.
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 #include "store/MasterFields.h"
 #include "store/Record.h"
 
@@ -48,12 +51,14 @@ int Kokyaku_FindByName(const char* name1, const char* name2);
 // field strings cleared when there is none (nothing changes when the file
 // does not open).
 void Kokyaku_LoadByName(const char* name1, const char* name2);
-// Writes width bytes of text as field k of customer n, 1 ... Kokyaku_Count
-// + 1; n = Kokyaku_Count + 1 appends the customer as a blank record holding
-// the field, in one write, and counts it. false when nothing was written:
-// the file is then as it was (an append cut back), and after a failed
-// append the count is taken from the file's size again.
+// Writes width bytes of text as field k of customer n (1 ... Kokyaku_Count).
+// false when it was not written; the file is then as it was.
 bool Kokyaku_WriteField(int n, int k, const char* text);
+// Appends customer Kokyaku_Count + 1, in one write, as a blank record
+// holding the given fields (field number and its width bytes of text), and
+// counts it. false when it was not written: the file is then cut back to
+// its old size, and the count taken from the file's size again.
+bool Kokyaku_Append(std::initializer_list<std::pair<int, const char*>> fields);
 // Deletes customer n (1 ... Kokyaku_Count): every other record, in order,
 // goes into the scratch copy "Data\Kokyaku.del" (written under a temporary
 // name and renamed); only once that copy is complete, its size checked, is

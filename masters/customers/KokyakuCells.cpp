@@ -107,7 +107,11 @@ void Kokyaku_WriteFieldAtLine(int k, const char* text, int row) {
     std::memcpy(Kokyaku_Field[KokyakuField_Name_1], name.c_str(), name.size() + 1);
     if (n > Kokyaku_Count + 1 || name[0] == ' ') return;
     Kokyaku_CurRec = n;
-    Kokyaku_WriteField(n, k, text);
+    // A new customer comes with its first name as well as the field, so
+    // that none is ever stored without one (the name's own commit may have
+    // failed before).
+    if (n > Kokyaku_Count) Kokyaku_Append({{KokyakuField_Name_1, name.c_str()}, {k, text}});
+    else Kokyaku_WriteField(n, k, text);
     Kokyaku_ShowCount();
 }
 

@@ -14,5 +14,6 @@ void Kokyaku_CellKeyDown(int column, int row, Word key);
 // cursor row when row < 0): text holds the field's width in bytes. Marks the
 // customers changed. Nothing is stored for a row below the empty row, nor
 // while that row's first-name cell is empty or begins with a blank; on the
-// empty row the customer is appended. The count label follows.
+// empty row the customer is appended, with the first name and the field.
+// The count label follows.
 void Kokyaku_WriteFieldAtLine(int k, const char* text, int row = -1);

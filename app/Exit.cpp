@@ -4,15 +4,10 @@
 #include <cstring>
 #include <string>
 
-#include "app/Build.h"
-#include "app/CommandBar.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
 #include "app/Syori_01.h"
 #include "document/Number.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"
-#include "masters/units/TanniList.h"
 #include "platform/Application.h"
 #include "platform/File.h"
 #include "store/Denpyou.h"
@@ -21,6 +16,12 @@
 #include "store/Kokyaku.h"
 #include "store/Syouhin.h"
 #include "store/Tanni.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 int ExitChoose_No = 1;
 
@@ -64,7 +65,17 @@ bool Exit_Saved(const char* path, bool written) {
     return false;
 }
 
+const TScreen Exit_Screen{
+    .Panel = "Panel_ExitChoose",
+    .Over = Job_Every,
+    .Shown = [] { return Ui_Shown("Panel_ExitChoose"); },
+    .MenuNo = 10,
+    .Open = App_Exit,
+};
+
 }  // namespace
+
+void Exit_Register() { Screen_Register(Exit_Screen); }
 
 void Exit_CreateControls(TForm& form) {
     if (TControl* panel = form.Find("Panel_ExitChoose")) {
@@ -81,6 +92,7 @@ void Exit_CreateControls(TForm& form) {
         {TControlKind::Shape, "Shape_Exit_No", "Panel_ExitChoose", 272, 70, 97, 33},
         {TControlKind::Label, "Label_Exit_No", "Panel_ExitChoose", 276, 78, 90, 17, "いいえ", clOlive, clWhite,
          -15, Font_Gothic, TAlignment::taCenter},
+        // "Exeit" is the program's own spelling of the key catcher's name.
         {TControlKind::Edit, "Edit_ExeitChoose", "Panel_ExitChoose", 384, 80, 0, 14},
         {TControlKind::CheckBox, "CheckBox_CompleteDelete", "Panel_Denpyou", 396, 4, 177, 17,
          "終了時に削除伝票を完全削除"},
@@ -102,13 +114,18 @@ void Exit_CreateControls(TForm& form) {
     edit->OnKeyDown = [](TControl*, Word key, TShiftState) { Edit_ExeitChooseKeyDown(key); };
     form.Find("Label_Exit_Yes")->OnClick = [](TControl*) { Label_Exit_YesClick(); };
     form.Find("Label_Exit_No")->OnClick = [](TControl*) { Label_Exit_NoClick(); };
+}
+
+void Exit_Reset() {
+    ExitChoose_No = 1;
     Exit_ReturnTo = nullptr;
 }
 
 void App_Exit() {
-    if (TanniList_EditMode) TanniList_EditMode = 0;
-    if (TPanel* p = Ui_Panel("Panel_SyouhinChoose"); p && p->Visible()) p->Hide();
-    if (Denpyou_Field[2][0] == ' ') {
+    // The unit list's edit mode ends, the product chooser closes.
+    Screen_LeaveAll();
+    Screen_DismissAll();
+    if (Denpyou_Field[DenpyouField_KokyakuName_1][0] == ' ') {
         Exit_SaveAndEnd();
         return;  // a save failed: the program goes on
     }
@@ -137,7 +154,7 @@ void Exit_SaveAndEnd() {
     Hinsyu_SortFile();
     if (Kokyaku_Changed && Kokyaku_Count > 1) Kokyaku_SortFile();
     if (Syouhin_Changed && Syouhin_Count > 1) Syouhin_SortFile();
-    Num_WriteInt(Jisya_Field[13], Jisya_FieldWidth[13], Denpyou_LastNo);
+    Num_WriteInt(Jisya_Field[JisyaField_Denban], Jisya_FieldWidth[JisyaField_Denban], Denpyou_LastNo);
     Jisya_JoinRecord();
     if (!Exit_Saved(Jisya_File.FileName, Jisya_WriteRecord(1))) return;
     if (!Exit_Saved(Tanni_File.FileName, Tanni_Save())) return;

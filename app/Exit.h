@@ -20,6 +20,12 @@ void ExitChoose_ShowChoice();
 // after it), the user was told, and the program goes on.
 void Exit_SaveAndEnd();
 
+// A new window: "いいえ" selected, nowhere to go back to.
+void Exit_Reset();
+// Registers the question: a panel over every screen, opened by App_Exit
+// (Screen_Open("Panel_ExitChoose") from a screen's key), its menu entry 10.
+void Exit_Register();
+
 // Handlers of the question.
 void Edit_ExeitChooseEnter();
 void Edit_ExeitChooseExit();

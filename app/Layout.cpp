@@ -3,8 +3,9 @@
 #include <iterator>
 #include <string>
 
-#include "app/Build.h"
 #include "app/Syori_01.h"
+#include "ui/Build.h"
+#include "ui/Ui.h"
 
 namespace {
 

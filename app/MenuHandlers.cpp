@@ -2,20 +2,18 @@
 
 #include <string>
 
-#include "app/Build.h"
-#include "app/CommandBar.h"
-#include "app/Commands.h"
 #include "app/Exit.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "app/Job.h"
 #include "app/Syori_01.h"
-#include "masters/units/TanniList.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Commands.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Job.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 namespace {
-
-// The job of a menu entry: entries 1 ... 7 are jobs 0 ... 6, entry 9 job 8.
-int JobOf(int menuNo) { return menuNo == 9 ? Job_Gyousyu : menuNo - 1; }
 
 // A label on a shape that acts as a button; its colour is the shape's brush.
 struct TPressable {
@@ -50,22 +48,22 @@ constexpr TPlainButton Plain_Buttons[] = {
 
 void Label_Job_Click(int menuNo) {
     if (Popup_Lock != Flag_False) return;
-    if (TPanel* chooser = Ui_Panel("Panel_SyouhinChoose"); chooser && chooser->Visible()) chooser->Hide();
-    const int job = JobOf(menuNo);
-    if (Job_Current == job) return;
-    TanniList_EditMode = 0;
-    if (job == Job_BackUp)
-        if (TLabel* l = Ui_Label("Label_DataSyori_Nokori")) l->SetCaption("残りの処理");
-    Job_Current = job;
+    Screen_DismissAll();  // the product chooser closes even when the screen stays
+    const TScreen* screen = Screen_OfMenu(menuNo);
+    if (!screen || Job_Current == screen->Job) return;
+    Screen_LeaveAll();
+    Screen_Selected(screen->Job);
+    Job_Current = screen->Job;
     Job_Show();
 }
 
 void Label_Job_10Click() { App_Exit(); }
 
 bool Label_Command_01_Runs(int cell) {
-    // F4 deletes: only while the unit list is edited or F4 is active. The
-    // other commands decide for themselves what their key means.
-    return cell != 3 || TanniList_EditMode || Command_Enabled[3];
+    // F4 deletes: only while F4 is active or a panel over the screen (the
+    // unit list's editor) takes F4 itself. The other commands decide for
+    // themselves what their key means.
+    return cell != 3 || Command_IsEnabled(vk::F4) || Screen_PanelHandles(vk::F4);
 }
 
 void Label_Command_01_Click(int cell) {
@@ -75,10 +73,8 @@ void Label_Command_01_Click(int cell) {
 void Label_Command_01_MouseDown(int cell) {
     const TPressable b = BarCell(cell);
     if (!Command_Enabled[cell] || b.Is(clRed)) return;
-    // The keys are pressed red on the editor only (F3 also on the list); the
-    // tenth cell on every screen.
-    const bool screen = cell == 9 || Job_Current == Job_Denpyou || (cell == 2 && Job_Current == Job_DenpyouList);
-    if (screen) b.Paint(clRed);
+    // Each screen says which of its keys turn red; the tenth cell does on every screen.
+    if (Screen_BarPressed(cell)) b.Paint(clRed);
 }
 
 void Label_Command_01_MouseUp(int cell) {
@@ -87,7 +83,7 @@ void Label_Command_01_MouseUp(int cell) {
 }
 
 void Menu_BindHandlers(TForm& form) {
-    for (int no : {1, 2, 3, 4, 5, 6, 7, 9})
+    for (int no = 1; no <= 9; ++no)
         if (TControl* l = form.Find(Ui_RowName("Label_Job_", no)))
             l->OnClick = [no](TControl*) { Label_Job_Click(no); };
     if (TControl* l = form.Find("Label_Job_10")) l->OnClick = [](TControl*) { Label_Job_10Click(); };
@@ -111,4 +107,9 @@ void Menu_BindHandlers(TForm& form) {
             if (!b.Is(clOlive)) b.Paint(clOlive);
         };
     }
+}
+
+void Wheel_BindHandlers(TForm& form) {
+    form.OnMouseWheelDown = [](TShiftState, int, int) { Wheel_Turn(true); };
+    form.OnMouseWheelUp = [](TShiftState, int, int) { Wheel_Turn(false); };
 }

@@ -7,6 +7,9 @@ class TForm;
 
 // Binds the handlers to the menu, the bar and the half-page labels.
 void Menu_BindHandlers(TForm& form);
+// Binds the window's wheel (FormMouseWheelDown, FormMouseWheelUp) to the
+// wheel's dispatch (ui/Commands.h).
+void Wheel_BindHandlers(TForm& form);
 
 // Label_Job_01Click ... Label_Job_07Click, Label_Job_09Click: menu entry 1 ... 9.
 void Label_Job_Click(int menuNo);

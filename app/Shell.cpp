@@ -1,31 +1,20 @@
 #include "app/Shell.h"
 
-#include "app/Build.h"
 #include "app/Exit.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "app/Job.h"
 #include "app/MenuHandlers.h"
-#include "masters/customers/KokyakuChanged.h"
-#include "masters/products/SyouhinChanged.h"
+#include "ui/Build.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Job.h"
 
 namespace {
 
-// A new window starts from the shell's initial state.
-void Shell_ResetState() {
-    Job_Current = Job_Denpyou;
-    Focus_Code = 0;
-    Focus_CodeSaved = 5010;
-    Focus_CodeSavedKokyaku = 1120;
-    Popup_LockReset();
-    Flag_EnterCommitted = Flag_False;
-    ExitChoose_No = 1;
-    Kokyaku_Changed = Flag_False;
-    Syouhin_Changed = Flag_False;
+}  // namespace
+
+void Shell_Reset() {
+    Exit_Reset();
     Activate_Reset();
 }
-
-}  // namespace
 
 void Shell_CreateControls(TForm& form) {
     // Zero-width edits without handlers that hold the keys when no field
@@ -41,5 +30,5 @@ void Shell_CreateControls(TForm& form) {
     }
     Exit_CreateControls(form);
     Menu_BindHandlers(form);
-    Shell_ResetState();
+    Wheel_BindHandlers(form);
 }

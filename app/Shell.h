@@ -9,3 +9,6 @@ class TForm;
 void Shell_CreateControls(TForm& form);
 // A new window has not been activated yet.
 void Activate_Reset();
+// A new window: the shell's own state as at start (the exit question, the
+// activation).
+void Shell_Reset();

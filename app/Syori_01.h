@@ -7,19 +7,13 @@
 
 class TForm_Syori_01 : public TForm {
 public:
-    TForm_Syori_01();  // creates every screen's controls
+    // Creates every screen's controls, then becomes Form_Syori_01 and the
+    // window the control lookups (ui/Ui.h) search.
+    TForm_Syori_01();
+    ~TForm_Syori_01();
     void FormCreate();    // the start-up sequence
     void FormActivate();  // selects the document editor
 };
 
+// The window while it exists; nullptr before and after.
 extern TForm_Syori_01* Form_Syori_01;
-
-// Controls by name; nullptr when there is no window or no such control, so
-// that data code can be used without a window (tests, tools).
-TControl* Ui_Control(const char* name);
-TLabel* Ui_Label(const char* name);
-TEdit* Ui_Edit(const char* name);
-TShape* Ui_Shape(const char* name);
-TPanel* Ui_Panel(const char* name);
-TCheckBox* Ui_CheckBox(const char* name);
-TRadioButton* Ui_RadioButton(const char* name);

@@ -9,11 +9,9 @@
 int WinMain() {
     try {
         auto form = std::make_unique<TForm_Syori_01>();
-        Form_Syori_01 = form.get();
         form->FormCreate();
         form->OnActivate = [f = form.get()] { f->FormActivate(); };
         Application_Run(*form);
-        Form_Syori_01 = nullptr;
     } catch (const std::exception& e) {
         Application_ShowException(e.what());
     } catch (...) {

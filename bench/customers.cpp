@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/Build.h"
+#include "ui/Build.h"
 #include "bench/BenchIo.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "store/Kokyaku.h"

@@ -24,12 +24,14 @@
 #include "bench/BenchIo.h"
 #include "platform/Clock.h"
 #include "platform/Printer.h"
+#include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListHits.h"
 #include "print/list/DenpyouListPage.h"
 #include "print/list/DenpyouListPrint.h"
 #include "print/list/DenpyouListSearch.h"
 #include "tests/TestFolder.h"
 #include "tests/print/ListData.h"
+#include "ui/Ui.h"
 
 // ---- the heap in use, counted by every new and delete of the process.
 namespace {
@@ -66,14 +68,16 @@ void WriteDocuments(const TestFolder& folder) {
     std::ofstream out(folder.Path("Data/Denpyou.620"), std::ios::binary);
     for (int i = 0; i < Documents; ++i) {
         TListDocSpec d;
-        d.Kind = "1213"[i % 4];
+        constexpr char kinds[] = {DenpyouKind_Mitumori, DenpyouKind_Seikyuu, DenpyouKind_Mitumori, DenpyouKind_Utiwake};
+        d.Kind = kinds[i % 4];
         d.Name_1 = "顧客" + std::to_string(i % Customers);
         d.Year = std::to_string(2020 + i % 6);
         d.Month = std::to_string(1 + i % 12);
         d.Day = std::to_string(1 + i % 28);
         d.Kouji_1 = "工事" + std::to_string(i);
         d.Total = std::to_string(1000 * (i % 977));
-        if (d.Kind == '2' && i % 3 != 0) d.IssueYear = d.Year, d.IssueMonth = d.Month, d.IssueDay = "28";
+        if (d.Kind == DenpyouKind_Seikyuu && i % 3 != 0)
+            d.IssueYear = d.Year, d.IssueMonth = d.Month, d.IssueDay = "28";
         std::string r = ListDocRecord(d, i + 1);
         for (int line = 0; line < 20; ++line) {
             const std::string text = "商品" + std::to_string(line);
@@ -160,10 +164,8 @@ int main() {
     TCountingPrinter printer;
     TPrinter* previous = Printer_Install(&printer);
     auto form = std::make_unique<TForm_Syori_01>();
-    Form_Syori_01 = form.get();
     form->FormCreate();
     form->FormActivate();
-    ListData_MakeControls(*form);
     std::printf("document list: %d documents of %d customers (%lld bytes), the file in the page cache\n",
                 Denpyou_Count, Customers, static_cast<long long>(Denpyou_Count) * Denpyou_RecLen);
     std::printf("  the hit list and page state: %zu bytes\n",
@@ -195,7 +197,6 @@ int main() {
     Measure("a page of nine rows", [] { DenpyouSubList_ShowPage(); });
     Measure("print the list of all hits", [] { DenpyouList_Print(); });
     std::printf("  (the print: %d pages, %d texts)\n", printer.Pages, printer.Texts);
-    Form_Syori_01 = nullptr;
     form.reset();
     Printer_Install(previous);
     return 0;

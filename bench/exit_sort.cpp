@@ -63,7 +63,6 @@ int main() {
     folder.Write("Data/Syouhin.620", products);
 
     auto form = std::make_unique<TForm_Syori_01>();
-    Form_Syori_01 = form.get();
     form->FormCreate();
     form->FormActivate();
     Kokyaku_Changed = 1;
@@ -85,6 +84,5 @@ int main() {
     std::printf("customer file sorted: %s, product file sorted: %s\n",
                 Sorted(folder, "Data/Kokyaku.620", 2000, 81) ? "yes" : "NO",
                 Sorted(folder, "Data/Syouhin.620", 300, 51) ? "yes" : "NO");
-    Form_Syori_01 = nullptr;
     return 0;
 }

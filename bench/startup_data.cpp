@@ -20,6 +20,7 @@
 #include <random>
 #include <string>
 
+#include "app/StartData.h"
 #include "app/Today.h"
 #include "platform/Clock.h"
 #include "store/Denpyou.h"
@@ -59,7 +60,9 @@ void WriteFiles(const TestFolder& folder, int documents) {
     for (int i = 0; i < documents; ++i) {
         std::string r = Record(Denpyou_RecLen);
         char head[32];
-        std::snprintf(head, sizeof head, "%c%10d", "12340"[i % 5], i + 1);
+        constexpr char kinds[] = {DenpyouKind_Mitumori, DenpyouKind_Seikyuu, DenpyouKind_Utiwake, DenpyouKind_Irai,
+                                  DenpyouKind_Deleted};
+        std::snprintf(head, sizeof head, "%c%10d", kinds[i % 5], i + 1);
         Put(r, 0, head);
         Put(r, 11, "顧客" + std::to_string(rng() % Customers));
         Put(r, 251, std::to_string(2000 + static_cast<int>(rng() % 26)));  // none older than 40 years
@@ -102,30 +105,10 @@ void WriteFiles(const TestFolder& folder, int documents) {
     folder.Write("Data/Jisya.620", Record(Jisya_RecLen));
 }
 
-// The data steps of start-up, in the window's order.
+// The data steps of start-up, the program's own.
 void StartData() {
     Today_Set();
-    Tanni_Count = 0;
-    Record_Prepare(Tanni_File);
-    Tanni_ClearRecord();
-    Tanni_Load();
-    Jisya_Count = 0;
-    Record_Prepare(Jisya_File);
-    Jisya_ClearRecord();
-    Jisya_Load();
-    Record_Prepare(Kokyaku_File);
-    Kokyaku_ClearRecord();
-    Kokyaku_Open();
-    Hinsyu_ClearList();
-    Record_Prepare(Hinsyu_File);
-    Hinsyu_ClearRecord();
-    Hinsyu_Load();
-    Record_Prepare(Syouhin_File);
-    Syouhin_ClearRecord();
-    Syouhin_Open();
-    Record_Prepare(Denpyou_File);
-    Denpyou_ClearRecord();
-    Denpyou_Open();
+    App_StartData();
 }
 
 template <class F>

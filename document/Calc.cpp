@@ -5,39 +5,23 @@
 #include <initializer_list>
 #include <limits>
 
-#include "app/Build.h"
-#include "app/Syori_01.h"
 #include "document/Number.h"
-#include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 
 int Round_Mode = 0;
-int Goukei_CostShown = 0;
+TDenpyouView Denpyou_View;
 
 namespace {
 
-constexpr int GridRows = 20;
-constexpr int LineFields = 11;
-constexpr int SeikyuuGoukeiField = 2218;
 
-// Line fields.
-constexpr int FieldKind = 0;
-constexpr int FieldTanka = 2;
-constexpr int FieldTankaRitu = 3;
-constexpr int FieldSuuryou = 4;
-constexpr int FieldSiire = 6;
-constexpr int FieldSiireRitu = 7;
-constexpr int FieldJitubai = 8;
-constexpr int FieldAmount = 9;
-constexpr int FieldZeiKind = 10;
-
-// Line kinds as numbers.
-constexpr int KindItem = 0;
-constexpr int KindZei = 1;
-constexpr int KindSyoukei = 3;
-constexpr int KindGoukei = 4;
-constexpr int KindSouGoukei = 6;
+// Line kinds as the calculation compares them: the kind byte read as a
+// number, so a blank (an item line) reads 0.
+constexpr int KindItem = LineKind_Number(LineKind_Item);
+constexpr int KindZei = LineKind_Number(LineKind_Zei);
+constexpr int KindSyoukei = LineKind_Number(LineKind_Syoukei);
+constexpr int KindGoukei = LineKind_Number(LineKind_Goukei);
+constexpr int KindSouGoukei = LineKind_Number(LineKind_SouGoukei);
 
 constexpr int AmountWidth = 10;
 constexpr int PriceWidth = 9;
@@ -81,32 +65,18 @@ void SetField(char* field, int width, const std::string& text) {
     field[width] = '\0';
 }
 
-char* LineField(int line, int j) { return Denpyou_LineField[LineFields * line + j]; }
-int LineKind(int line) { return Num_ReadInt(LineField(line, FieldKind)); }
-std::int64_t LineAmount(int line) { return Num_ReadLong(LineField(line, FieldAmount)); }
+char* LineField(int line, DenpyouLineField j) { return Denpyou_LineField[Denpyou_LineFieldCount * line + j]; }
+int LineKind(int line) { return Num_ReadInt(LineField(line, LineField_Kind)); }
+std::int64_t LineAmount(int line) { return Num_ReadLong(LineField(line, LineField_Kingaku)); }
 
-// A computed amount into line field 9 and, when the line is in the grid's
-// window, into its row's amount label.
+// A computed amount into the line amount, and to whoever shows the line.
 void SetLineAmount(int line, const std::string& text) {
-    SetField(LineField(line, FieldAmount), Denpyou_LineWidth[FieldAmount], text);
-    int row = line - Denpyou_TopLine;
-    if (row < 0 || row >= GridRows) return;
-    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSyoukei_", row + 1).c_str()))
-        label->SetCaption(text);
+    SetField(LineField(line, LineField_Kingaku), Denpyou_LineWidth[LineField_Kingaku], text);
+    if (Denpyou_View.LineAmount) Denpyou_View.LineAmount(line, text);
 }
 
-void SetTotalLabel(const std::string& text) {
-    if (TLabel* label = Ui_Label("Label_SeikyuuGoukei")) label->SetCaption(text);
-}
-
-// The text of one edit of a grid row; the stored line field stands in
-// without a window.
-std::string RowText(const char* prefix, int row, int line, int field) {
-    if (TEdit* edit = Ui_Edit(Ui_RowName(prefix, row + 1).c_str())) return edit->Text();
-    return LineField(line, field);
-}
-double RowNumber(const char* prefix, int row, int line, int field) {
-    return Num_ReadReal(RowText(prefix, row, line, field).c_str());
+void ShowTotal(const std::string& text) {
+    if (Denpyou_View.Total) Denpyou_View.Total(text);
 }
 
 // The text without leading and trailing blanks and line feeds.
@@ -137,7 +107,7 @@ void CalcSumLines(int target) {
 
 }  // namespace
 
-void Round_SetFromJisya() { Round_Mode = Num_ReadInt(Jisya_Field[11]); }
+void Round_SetFromJisya() { Round_Mode = Num_ReadInt(Jisya_Field[JisyaField_Hasuu]); }
 
 std::string Denpyou_PriceText(double price, int decimals, bool left, const char* source) {
     if (std::isnan(price)) price = 0;
@@ -235,47 +205,27 @@ std::int64_t Denpyou_ZeiAmount(std::int64_t s, int rate, int mode) {
     return ToInt64(std::floor(yd));
 }
 
-void DenpyouLine_Calc(int row) {
-    if (row < 0 || row >= GridRows) return;
-    int line = Denpyou_TopLine + row;
-    if (line < 0 || line >= Denpyou_LineMax) return;
-
-    TDenpyouLineValues v;
-    v.Tanka = RowNumber("Edit_DenpTanka_", row, line, FieldTanka);
-    v.TankaRitu = RowNumber("Edit_DenpTankaRitu_", row, line, FieldTankaRitu);
-    v.Suuryou = RowNumber("Edit_DenpSuuryou_", row, line, FieldSuuryou);
-    v.Siire = RowNumber("Edit_DenpSiire_", row, line, FieldSiire);
-    v.SiireRitu = RowNumber("Edit_DenpSiireRitu_", row, line, FieldSiireRitu);
-    const std::string jitubai = RowText("Edit_DenpJitubaiTanka_", row, line, FieldJitubai);
-    v.Jitubai = Num_ReadReal(jitubai.c_str());
-    v.JitubaiTyped = jitubai.c_str();
+TDenpyouLineResult DenpyouLine_Apply(int line, const TDenpyouLineValues& values) {
     Round_SetFromJisya();
-    TDenpyouLineResult r = DenpyouLine_Compute(v, Round_Mode, Num_ReadInt(Jisya_Field[31]));
-
-    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSankouTanka_", row + 1).c_str()))
-        label->SetCaption(r.SankouText);
+    TDenpyouLineResult r = DenpyouLine_Compute(values, Round_Mode, Num_ReadInt(Jisya_Field[JisyaField_Suuryou]));
     // A stored actual price that is not 0 is never overwritten here.
-    char* stored = LineField(line, FieldJitubai);
-    if (!r.Nebiki && Num_ReadReal(stored) == 0) SetField(stored, Denpyou_LineWidth[FieldJitubai], r.JitubaiText);
-    if (TEdit* edit = Ui_Edit(Ui_RowName("Edit_DenpJitubaiTanka_", row + 1).c_str())) {
-        edit->Font.Color = r.Blue ? clBlue : clBlack;
-        edit->SetText(r.JitubaiText);
-    }
-    SetField(LineField(line, FieldAmount), Denpyou_LineWidth[FieldAmount], r.AmountText);
-    if (TLabel* label = Ui_Label(Ui_RowName("Label_DenpSyoukei_", row + 1).c_str()))
-        label->SetCaption(r.AmountText);
+    char* stored = LineField(line, LineField_JitubaiTanka);
+    if (!r.Nebiki && Num_ReadReal(stored) == 0)
+        SetField(stored, Denpyou_LineWidth[LineField_JitubaiTanka], r.JitubaiText);
+    SetField(LineField(line, LineField_Kingaku), Denpyou_LineWidth[LineField_Kingaku], r.AmountText);
+    return r;
 }
 
 void Denpyou_CalcZeiLines(int /*row*/) {
-    int rate = Num_ReadInt(Jisya_Field[26]);
+    int rate = Num_ReadInt(Jisya_Field[JisyaField_Syouhizei]);
     if (rate == 0) rate = 5;
     Round_SetFromJisya();
     std::int64_t s = 0;
     for (int i = 0; i < Denpyou_LineMax; ++i) {
         int kind = LineKind(i);
         if (kind == KindItem) {
-            char* zeiKind = LineField(i, FieldZeiKind);
-            if (zeiKind[0] == ' ') SetField(zeiKind, Denpyou_LineWidth[FieldZeiKind], Sotozei);
+            char* zeiKind = LineField(i, LineField_Zei);
+            if (zeiKind[0] == ' ') SetField(zeiKind, Denpyou_LineWidth[LineField_Zei], Sotozei);
             if (std::memcmp(zeiKind, Sotozei, 4) == 0) s = Add(s, LineAmount(i));
         } else if (kind == KindZei && s != 0) {
             SetLineAmount(i, Num_FormatInt(Denpyou_ZeiAmount(s, rate, Round_Mode), AmountWidth));
@@ -307,33 +257,17 @@ void Denpyou_CalcSeikyuuGoukei() {
         if (kind == KindItem || kind == KindZei) total = Add(total, LineAmount(i));
     }
     std::string text = AmountText(total);
-    SetField(Denpyou_Field[SeikyuuGoukeiField], Denpyou_FieldWidth[SeikyuuGoukeiField], text);
-    SetTotalLabel(text);
+    SetField(Denpyou_Field[DenpyouField_Goukei], Denpyou_FieldWidth[DenpyouField_Goukei], text);
+    ShowTotal(text);
     Denpyou_CalcSouGoukeiLines();
 }
 
-void Denpyou_ShowSiireGoukei() {
+std::string Denpyou_SiireGoukeiText() {
     std::int64_t total = 0;
     for (int i = 0; i < Denpyou_LineMax; ++i) {
-        double s = Num_ReadReal(LineField(i, FieldSiire));
-        double q = Num_ReadReal(LineField(i, FieldSuuryou));
+        double s = Num_ReadReal(LineField(i, LineField_Siire));
+        double q = Num_ReadReal(LineField(i, LineField_Suuryou));
         if (NonZeroProduct(s, q)) total = Add(total, ToInt64(std::trunc(static_cast<long double>(s) * q)));
     }
-    SetTotalLabel(AmountText(total));
-}
-
-void Label_GoukeiMouseDown() {
-    if (Goukei_CostShown != 0) return;
-    Goukei_CostShown = 1;
-    if (TLabel* label = Ui_Label("Label_Goukei")) label->SetCaption("仕入合計");
-    Denpyou_ShowSiireGoukei();
-}
-
-void Label_GoukeiMouseUp() {
-    if (Goukei_CostShown != 1) return;
-    Goukei_CostShown = 0;
-    if (TLabel* label = Ui_Label("Label_Goukei")) label->SetCaption("合計");
-    DenpyouLine_Calc(Denpyou_CurRow);
-    Denpyou_CalcZeiLines(Denpyou_CurRow);
-    Denpyou_CalcSeikyuuGoukei();
+    return AmountText(total);
 }

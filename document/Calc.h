@@ -1,7 +1,8 @@
-// The arithmetic of a document: a detail row's reference price, actual unit
-// price and amount; the tax, subtotal, total and grand-total lines; the
-// document total; and the purchase-cost total shown while the total label is
-// held down.
+// The arithmetic of a document on its field values: a detail line's
+// reference price, actual unit price and amount; the tax, subtotal, total and
+// grand-total lines; the document total; and the purchase-cost total. No
+// control is read or written here: the editor passes in what a row's edits
+// hold and shows what the passes write (Denpyou_View).
 //
 // Amounts and sums are whole numbers computed in 64 bits and written as
 // "%10ld" (ten blanks for 0); a value that does not fit its field is held at
@@ -13,14 +14,20 @@
 #include <string>
 
 // How computed amounts are rounded to whole numbers: 0 half up, 1 up, any
-// other value down. Taken from own-company field 11 by every line calculation,
+// other value down. Taken from JisyaField_Hasuu by every line calculation,
 // every tax pass and the display of the rows.
 extern int Round_Mode;
-// 1 while the mouse button is held on Label_Goukei and the purchase-cost
-// total is shown.
-extern int Goukei_CostShown;
 
-// Round_Mode := own-company field 11 read as a number (blank: 0).
+// Who shows what the passes write: the amount of line 0 ... 199 and the
+// document total ("%10ld" or ten blanks). The editor sets it; either may be
+// left empty.
+struct TDenpyouView {
+    void (*LineAmount)(int line, const std::string& text) = nullptr;
+    void (*Total)(const std::string& text) = nullptr;
+};
+extern TDenpyouView Denpyou_View;
+
+// Round_Mode := JisyaField_Hasuu read as a number (blank: 0).
 void Round_SetFromJisya();
 // x (never negative) rounded to a whole number by mode. A value beyond 64
 // bits (an infinity too) is held at the limit; not a number gives 0.
@@ -67,28 +74,25 @@ struct TDenpyouLineResult {
 };
 
 // The line calculation of one row without any control or field: suuryouHissu
-// is own-company field 31 (0: an empty quantity counts as 1).
+// is JisyaField_Suuryou (0: an empty quantity counts as 1).
 TDenpyouLineResult DenpyouLine_Compute(const TDenpyouLineValues& values, int mode,
                                        int suuryouHissu);
 // The tax of a sum s at rate percent, by mode (its sign kept).
 std::int64_t Denpyou_ZeiAmount(std::int64_t s, int rate, int mode);
 
-// The line calculation of grid row 0 ... 19 from the row's edits (the stored
-// line fields when there is no window): the row's reference label, its
-// actual-price edit and amount label, line fields 8 and 9.
-void DenpyouLine_Calc(int row);
+// The line calculation of line 0 ... 199 from the values its row shows (by
+// the rounding and JisyaField_Suuryou): LineField_JitubaiTanka takes the
+// actual price when it holds none and the line is no discount,
+// LineField_Kingaku the amount.
+TDenpyouLineResult DenpyouLine_Apply(int line, const TDenpyouLineValues& values);
 // The tax lines, then the subtotal lines, the total lines and the document
 // total. row is not used.
 void Denpyou_CalcZeiLines(int row);
 void Denpyou_CalcSyoukeiLines();
 void Denpyou_CalcGoukeiLines();
 void Denpyou_CalcSouGoukeiLines();
-// The document total into field 2218 and Label_SeikyuuGoukei, then the
+// The document total into DenpyouField_Goukei (and shown), then the
 // grand-total lines.
 void Denpyou_CalcSeikyuuGoukei();
-// The purchase-cost total of every line into Label_SeikyuuGoukei.
-void Denpyou_ShowSiireGoukei();
-
-// Mouse button pressed and released on Label_Goukei.
-void Label_GoukeiMouseDown();
-void Label_GoukeiMouseUp();
+// The purchase-cost total of every line, as the total is written.
+std::string Denpyou_SiireGoukeiText();

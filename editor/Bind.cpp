@@ -1,11 +1,11 @@
 #include "editor/Bind.h"
 
-#include "app/Build.h"
 #include "editor/Controls.h"
 #include "editor/Grid.h"
 #include "editor/Header.h"
 #include "editor/Syousai.h"
 #include "platform/Form.h"
+#include "ui/Build.h"
 
 void Editor_BindHandlers(TForm& form) {
     for (int field = Header_FirstField; field <= Header_LastField; ++field) {

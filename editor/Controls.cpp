@@ -5,7 +5,7 @@
 // while the edit is the cursor cell.
 #include "editor/Controls.h"
 
-#include "app/Build.h"
+#include "ui/Build.h"
 
 namespace {
 

@@ -1,20 +1,22 @@
 #include "editor/Grid.h"
+#include "editor/LineCalc.h"
 
 #include <cstring>
 #include <vector>
 
-#include "app/Build.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "app/Job.h"
-#include "app/Syori_01.h"
 #include "document/Calc.h"
-#include "document/Display.h"
 #include "document/Number.h"
 #include "editor/Controls.h"
+#include "editor/Display.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 #include "store/Tanni.h"
+#include "ui/Build.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Frame.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 
 int Denpyou_TopLine = 0;
 int Denpyou_CurRow = -1;
@@ -32,19 +34,20 @@ static_assert(Grid_LastRow == Denpyou_GridRows - 1);
 // Columns by their move number. The list price, purchase price and their
 // rates rest in grey, the others in black.
 constexpr TGridColumn Grid_Columns[GridColumn_Count] = {
-    {"Edit_DenpSyousai_", "Shape_DenpSyousai_", 1, TCommitForm::Left, 0, clBlack},
-    {"Edit_DenpTanni_", "Shape_DenpTanni_", 5, TCommitForm::Left, 40, clBlack},
-    {"Edit_DenpSuuryou_", "Shape_DenpSuuryou_", 4, TCommitForm::RightReal, 30, clBlack},
-    {"Edit_DenpTanka_", "Shape_DenpTanka_", 2, TCommitForm::RightReal, 10, clGray},
-    {"Edit_DenpTankaRitu_", "Shape_DenpTankaRitu_", 3, TCommitForm::RightInt, 20, clGray},
-    {"Edit_DenpSiire_", "Shape_DenpSiire_", 6, TCommitForm::RightReal, 50, clGray},
-    {"Edit_DenpSiireRitu_", "Shape_DenpSiireRitu_", 7, TCommitForm::RightInt, 60, clGray},
-    {"Edit_DenpJitubaiTanka_", "Shape_DenpJitubaiTanka_", 8, TCommitForm::RightReal, 70, clBlack},
+    {"Edit_DenpSyousai_", "Shape_DenpSyousai_", LineField_Syousai, TCommitForm::Left, 0, clBlack},
+    {"Edit_DenpTanni_", "Shape_DenpTanni_", LineField_Tanni, TCommitForm::Left, 40, clBlack},
+    {"Edit_DenpSuuryou_", "Shape_DenpSuuryou_", LineField_Suuryou, TCommitForm::RightReal, 30, clBlack},
+    {"Edit_DenpTanka_", "Shape_DenpTanka_", LineField_Tanka, TCommitForm::RightReal, 10, clGray},
+    {"Edit_DenpTankaRitu_", "Shape_DenpTankaRitu_", LineField_TankaRitu, TCommitForm::RightInt, 20, clGray},
+    {"Edit_DenpSiire_", "Shape_DenpSiire_", LineField_Siire, TCommitForm::RightReal, 50, clGray},
+    {"Edit_DenpSiireRitu_", "Shape_DenpSiireRitu_", LineField_SiireRitu, TCommitForm::RightInt, 60, clGray},
+    {"Edit_DenpJitubaiTanka_", "Shape_DenpJitubaiTanka_", LineField_JitubaiTanka, TCommitForm::RightReal, 70,
+     clBlack},
 };
 
 bool ValidRow(int row) { return row >= 0 && row <= Grid_LastRow; }
 
-char LineKind(int line) { return Denpyou_LineField[Denpyou_LineFieldCount * line + 0][0]; }
+char LineKind(int line) { return Denpyou_LineField[Denpyou_LineFieldCount * line + LineField_Kind][0]; }
 
 bool Shown(const char* panel) {
     TPanel* p = Ui_Panel(panel);
@@ -102,20 +105,6 @@ bool Denpyou_IsSpecialLine(int line) { return LineKind(line) != LineKind_Item; }
 bool Denpyou_IsSkippedLine(int line) {
     const char kind = LineKind(line);
     return kind == LineKind_Zei || kind == LineKind_Syoukei || kind == LineKind_Goukei;
-}
-
-void Grid_FrameMark(TShape* frame) {
-    if (!frame || (frame->Pen.Color == clRed && frame->Pen.Width == 2)) return;
-    frame->Pen.Color = clRed;
-    frame->Pen.Width = 2;
-    if (Form_Syori_01) Form_Syori_01->Invalidate();
-}
-
-void Grid_FrameRest(TShape* frame, TColor color) {
-    if (!frame || (frame->Pen.Color == color && frame->Pen.Width == 1)) return;
-    frame->Pen.Color = color;
-    frame->Pen.Width = 1;
-    if (Form_Syori_01) Form_Syori_01->Invalidate();
 }
 
 void Grid_TrimEdit(TEdit* edit, int width) {
@@ -214,14 +203,14 @@ void Denpyou_FocusLineField(int column, int r) {
         TrimCell(column, r);
         edit->SetFocus();
         // A cell that refused in turn keeps its resting frame.
-        if (edit->Focused()) Grid_FrameMark(Grid_Frame(column, r));
+        if (edit->Focused()) Frame_Mark(Grid_Frame(column, r));
     } else if (edit && !Denpyou_IsSpecialLine(Denpyou_TopLine + r)) {
         // At the first and last rows the search may have moved the window
         // under the cell that holds the focus: no focus-in runs, so the move
         // takes the row and the code itself, and nothing else of a focus-in
         // happens (a rate cell proposes no "100" here).
         TrimCell(column, r);
-        Grid_FrameMark(Grid_Frame(column, r));
+        Frame_Mark(Grid_Frame(column, r));
         Denpyou_CurRow = r;
         Focus_Take(Grid_CellCode(column, r));
     } else if (edit) {
@@ -245,7 +234,7 @@ void Denpyou_RefuseCell(int column, int row) {
 void Denpyou_ClearSyousaiFrames() {
     for (int row = 0; row <= Grid_LastRow; ++row) {
         TShape* frame = Grid_Frame(GridColumn_Syousai, row);
-        if (frame && frame->Pen.Color != clBlack) Grid_FrameRest(frame, clBlack);
+        if (frame && frame->Pen.Color != clBlack) Frame_Rest(frame, clBlack);
     }
 }
 
@@ -253,8 +242,8 @@ void Denpyou_MarkSyousaiRow() {
     for (int row = 0; row <= Grid_LastRow; ++row) {
         TShape* frame = Grid_Frame(GridColumn_Syousai, row);
         if (!frame) continue;
-        if (row == Denpyou_CurRow) Grid_FrameMark(frame);
-        else if (frame->Pen.Color != clBlack) Grid_FrameRest(frame, clBlack);
+        if (row == Denpyou_CurRow) Frame_Mark(frame);
+        else if (frame->Pen.Color != clBlack) Frame_Rest(frame, clBlack);
     }
 }
 

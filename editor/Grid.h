@@ -46,7 +46,7 @@ enum class TCommitForm {
 struct TGridColumn {
     const char* Edit;   // row controls are Edit + "01" ... "20"
     const char* Frame;  // Shape_... of the same rows
-    int Field;          // field of the detail line
+    DenpyouLineField Field;  // field of the detail line
     TCommitForm Form;
     int CodeOffset;     // focus code: 2110 + 80 x row + offset
     TColor Rest;        // the frame's pen colour at rest
@@ -63,10 +63,6 @@ int Grid_CellCode(int column, int row);
 bool Denpyou_IsSpecialLine(int line);
 bool Denpyou_IsSkippedLine(int line);
 
-// A frame drawn red of width 2, or at rest in the given colour with width 1;
-// each only when it differs.
-void Grid_FrameMark(TShape* frame);
-void Grid_FrameRest(TShape* frame, TColor color);
 // The edit's text without leading and trailing blanks and line feeds, cut
 // to width bytes, so that the user edits the bare value.
 void Grid_TrimEdit(TEdit* edit, int width);

@@ -3,15 +3,16 @@
 #include <cstring>
 #include <string>
 
-#include "app/Commands.h"
-#include "app/Exit.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "app/Job.h"
-#include "app/Syori_01.h"
 #include "document/Number.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
+#include "ui/Commands.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Frame.h"
+#include "ui/Job.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ constexpr THeaderEdit Header_Edits[Header_LastField - Header_FirstField + 1] = {
 constexpr int Header_FirstCode = 1120;
 
 // The Western year field of each date; its month and day follow it.
-constexpr int Date_YearField[2] = {8, 11};
+constexpr int Date_YearField[2] = {DenpyouField_MakeYear, DenpyouField_YoukouYear};
 
 bool IsHeaderField(int field) { return field >= Header_FirstField && field <= Header_LastField; }
 const THeaderEdit& Entry(int field) { return Header_Edits[field - Header_FirstField]; }
@@ -86,26 +87,26 @@ void Denpyou_CommitHeaderField(int field) {
     if (!edit) return;
     const std::string& typed = edit->Text();
     switch (field) {
-        case 8:
-        case 11: {
+        case DenpyouField_MakeYear:
+        case DenpyouField_YoukouYear: {
             // The year cell holds the era year; the field gets the Western
             // year from the era-year step.
             const bool number = Num_ReadInt(typed.c_str()) != 0;
             edit->SetText(number ? Grid_CommitText(typed, 2, TCommitForm::RightInt) : std::string(2, ' '));
-            Denpyou_CommitEraYear(field == 8 ? Date_Make : Date_Youkou);
+            Denpyou_CommitEraYear(field == DenpyouField_MakeYear ? Date_Make : Date_Youkou);
             return;
         }
-        case 9:
-        case 12:
-        case 10:
-        case 13: {
-            const bool month = field == 9 || field == 12;
+        case DenpyouField_MakeMonth:
+        case DenpyouField_YoukouMonth:
+        case DenpyouField_MakeDay:
+        case DenpyouField_YoukouDay: {
+            const bool month = field == DenpyouField_MakeMonth || field == DenpyouField_YoukouMonth;
             const int v = Num_ReadInt(typed.c_str());
             const bool inRange = v >= 1 && v <= (month ? 12 : 31);
             const std::string text = inRange ? Grid_CommitText(typed, 2, TCommitForm::RightInt) : std::string(2, ' ');
             edit->SetText(text);
             StoreField(field, text);
-            if (month) Denpyou_CommitEraYear(field == 9 ? Date_Make : Date_Youkou);
+            if (month) Denpyou_CommitEraYear(field == DenpyouField_MakeMonth ? Date_Make : Date_Youkou);
             return;
         }
         default: {
@@ -135,13 +136,13 @@ void Edit_DenpHeader_Enter(int field) {
     }
     Focus_Take(Header_FirstCode + 10 * (field - Header_FirstField));
     Grid_TrimEdit(HeaderEdit(field), Entry(field).TrimWidth);
-    Grid_FrameMark(Ui_Shape(Entry(field).Frame));
+    Frame_Mark(Ui_Shape(Entry(field).Frame));
 }
 
 void Edit_DenpHeader_Exit(int field) {
     if (!IsHeaderField(field)) return;
     if (Flag_EnterCommitted == Flag_False) Denpyou_CommitHeaderField(field);
-    Grid_FrameRest(Ui_Shape(Entry(field).Frame), clBlack);
+    Frame_Rest(Ui_Shape(Entry(field).Frame), clBlack);
 }
 
 void Edit_DenpHeader_KeyDown(int field, Word key) {
@@ -161,7 +162,7 @@ void Edit_DenpHeader_KeyDown(int field, Word key) {
             if (field > Header_FirstField) FocusEdit(HeaderEdit(field - 1));
             break;
         case vk::End:
-            if (field == Header_FirstField) App_Exit();
+            if (field == Header_FirstField) Screen_Open("Panel_ExitChoose");  // the exit
             break;
         case vk::F4:
         case vk::F5: break;  // no line to delete or insert at in the header

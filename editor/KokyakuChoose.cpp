@@ -3,16 +3,17 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/Build.h"
-#include "app/CommandBar.h"
-#include "app/Commands.h"
-#include "app/Focus.h"
-#include "app/Job.h"
-#include "app/Syori_01.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "store/Kokyaku.h"
 #include "store/Str.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Commands.h"
+#include "ui/Focus.h"
+#include "ui/Job.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 int KokyakuChoose_Top = 0;
 int KokyakuChoose_Row = 0;
@@ -34,11 +35,6 @@ TLabel* NameLabel(int line, int row) {
     return Ui_Label(Ui_RowName(line == 1 ? "Label_KokyakuChoose_Name_1_" : "Label_KokyakuChoose_Name_2_", row + 1).c_str());
 }
 
-bool Shown() {
-    TPanel* panel = Ui_Panel(Panel);
-    return panel && panel->Visible();
-}
-
 // The last page ends with the last customer in row 19.
 int LastTop() { return std::max(0, Kokyaku_Count - KokyakuChoose_Rows); }
 
@@ -52,13 +48,13 @@ void FramePen(TShape* frame, TColor color, int width) {
     if (!frame || frame->Pen.Color == color) return;
     frame->Pen.Color = color;
     frame->Pen.Width = width;
-    if (Form_Syori_01) Form_Syori_01->Invalidate();
+    Ui_Invalidate();
 }
 void FontColor(const char* label, TColor color) {
     TLabel* l = Ui_Label(label);
     if (!l || l->Font.Color == color) return;
     l->Font.Color = color;
-    if (Form_Syori_01) Form_Syori_01->Invalidate();
+    Ui_Invalidate();
 }
 
 void Open() {
@@ -96,7 +92,7 @@ void CloseAs(TColor look, TColor text) {
 }
 
 void ListSWClick() {
-    if (!Shown()) {
+    if (!KokyakuChoose_Shown()) {
         Open();
         return;
     }
@@ -221,11 +217,34 @@ void BindHandlers(TForm& form) {
         };
 }
 
-}  // namespace
-
-void KokyakuChoose_CreateControls(TForm& form) {
+// A new window: the first page, no row picked.
+void KokyakuChoose_Reset() {
     KokyakuChoose_Top = 0;
     KokyakuChoose_Row = 0;
+}
+
+}  // namespace
+
+bool KokyakuChoose_Shown() { return Ui_Shown(Panel); }
+
+const TScreen KokyakuChoose_Screen{
+    .Panel = Panel,
+    .Over = Job_Bit(Job_Denpyou),
+    .Shown = KokyakuChoose_Shown,
+    .Keys = {.F7 =
+                 [] {
+                     KokyakuChoose_PrePageKey();
+                     return true;
+                 },
+             .F8 =
+                 [] {
+                     KokyakuChoose_NextPageKey();
+                     return true;
+                 }},
+    .Reset = KokyakuChoose_Reset,
+};
+
+void KokyakuChoose_CreateControls(TForm& form) {
     BuildControls(form);
     BindHandlers(form);
 }

@@ -8,13 +8,19 @@
 #pragma once
 
 class TForm;
+struct TScreen;
 
 constexpr int KokyakuChoose_Rows = 20;
 
 extern int KokyakuChoose_Top;  // the 0-based index of the customer in row 0; kept while closed
 extern int KokyakuChoose_Row;  // the row of the last pick
 
+// Its controls ("一覧" on the editor, the panel's rows, arrows, close label
+// and key catcher) and their handlers.
 void KokyakuChoose_CreateControls(TForm& form);
+bool KokyakuChoose_Shown();
+// Its record: over the editor while shown; F7 and F8 page it.
+extern const TScreen KokyakuChoose_Screen;
 
 // Paints the 20 rows from KokyakuChoose_Top: names 1 and 2 of each customer
 // as stored, 40 blanks each past the last one. Leaves Kokyaku_CurRec at the

@@ -1,12 +1,13 @@
 #include "editor/Syousai.h"
 
-#include "app/Commands.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "app/Syori_01.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
+#include "ui/Commands.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Frame.h"
+#include "ui/Ui.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ void Syousai_Return(int row) {
     if (!edit) return;
     Flag_EnterCommitted = Flag_True;
     Denpyou_CommitCell(GridColumn_Syousai, cur, edit);
-    const char kind = Denpyou_LineField[Denpyou_LineFieldCount * (Denpyou_TopLine + cur)][0];
+    const char kind = Denpyou_LineField[Denpyou_LineFieldCount * (Denpyou_TopLine + cur) + LineField_Kind][0];
     if (kind == LineKind_Item) {
         FocusCell(GridColumn_Suuryou, cur);
     } else if (kind == LineKind_Nebiki) {
@@ -82,7 +83,7 @@ void Edit_DenpSyousai_Enter(int row) {
             const int top = SyouhinChoose_TopForRow(row);
             if (chooser->Top != top) {
                 chooser->Top = top;
-                if (Form_Syori_01) Form_Syori_01->Invalidate();
+                Ui_Invalidate();
             }
         }
     }
@@ -97,7 +98,7 @@ void Edit_DenpSyousai_Exit(int row) {
     if (Flag_EnterCommitted == Flag_False)
         Denpyou_CommitCell(GridColumn_Syousai, row - 1, Grid_Edit(GridColumn_Syousai, row - 1));
     // While the product chooser is open the frame marks the line it fills.
-    if (!SyouhinChoose_Shown()) Grid_FrameRest(Grid_Frame(GridColumn_Syousai, row - 1), clBlack);
+    if (!SyouhinChoose_Shown()) Frame_Rest(Grid_Frame(GridColumn_Syousai, row - 1), clBlack);
 }
 
 void Edit_DenpSyousai_KeyDown(int row, Word key) {

@@ -2,21 +2,23 @@
 
 #include <string>
 
-#include "app/Build.h"
-#include "app/Commands.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "app/Job.h"
-#include "app/Syori_01.h"
-#include "document/Display.h"
 #include "document/Number.h"
 #include "editor/Controls.h"
+#include "editor/Display.h"
 #include "editor/Grid.h"
 #include "masters/units/TanniChoose.h"
 #include "platform/Form.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 #include "store/Tanni.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Commands.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Frame.h"
+#include "ui/Job.h"
+#include "ui/Ui.h"
 
 namespace {
 
@@ -32,16 +34,16 @@ struct TValueColumn {
     int Return;
     int Home;
     int OtherRate;
-    int PriceField;
+    int PriceField;  // a detail-line field
 };
 constexpr TValueColumn Value_Columns[GridColumn_Count] = {
     /* description */ {None, None, None, None},
     /* unit        */ {GridColumn_Tanka, GridColumn_Suuryou, None, None},
     /* quantity    */ {GridColumn_Tanni, GridColumn_Syousai, None, None},
     /* list price  */ {GridColumn_TankaRitu, GridColumn_Tanni, None, None},
-    /* its rate    */ {GridColumn_Siire, GridColumn_Tanka, GridColumn_SiireRitu, 2},
+    /* its rate    */ {GridColumn_Siire, GridColumn_Tanka, GridColumn_SiireRitu, LineField_Tanka},
     /* purchase    */ {GridColumn_SiireRitu, GridColumn_TankaRitu, None, None},
-    /* its rate    */ {GridColumn_Jitubai, GridColumn_Siire, GridColumn_TankaRitu, 6},
+    /* its rate    */ {GridColumn_Jitubai, GridColumn_Siire, GridColumn_TankaRitu, LineField_Siire},
     /* actual      */ {None, GridColumn_SiireRitu, None, None},  // Return: the next row's description
 };
 
@@ -120,7 +122,7 @@ void NumberReturn(int column, int row0) {
 
 void NumberHome(int column, int row0) {
     int to = Value_Columns[column].Home;
-    if (column == GridColumn_Jitubai && LineField(Denpyou_TopLine + row0, 0)[0] == LineKind_Nebiki)
+    if (column == GridColumn_Jitubai && LineField(Denpyou_TopLine + row0, LineField_Kind)[0] == LineKind_Nebiki)
         to = GridColumn_Syousai;
     FocusCell(to, row0);
 }
@@ -191,26 +193,40 @@ void TanniKeyOpen(int row0, Word key) {
     }
 }
 
-// The wheel: every third event, in either direction, acts in its own
-// direction; over the open unit chooser it moves the chooser's cursor.
-int Wheel_Count = 0;
+// The unit chooser over the editor: its bar while open (F1 ... F9 are off
+// when this runs), and the bar of the value cells when it closes, which also
+// closes the product chooser.
+struct TCaption {
+    Word Key;
+    const char* Text;
+};
+constexpr TCaption TanniChoose_Bar[] = {{vk::F1, "F1 品種変更"}, {vk::F3, "F3 明細上"}, {vk::F4, "F4 明細下"},
+                                        {vk::F5, "F5 前半頁"},   {vk::F6, "F6 次半頁"}, {vk::F9, "F9 閉じる"}};
 
-bool Shown(const char* panel) {
-    TPanel* p = Ui_Panel(panel);
-    return p && p->Visible();
+void TanniChoose_Opened() {
+    for (const TCaption& c : TanniChoose_Bar) {
+        Command_Enable(c.Key, true);
+        Command_SetCaption(c.Key - vk::F1 + 1, c.Text);
+    }
+    Command_ShowEnabled();
+    if (TLabel* l = Ui_Label("Label_Denpyou_BeforePage")) l->SetCaption("F5 半頁戻し");
+    if (TLabel* l = Ui_Label("Label_Denpyou_NextPage")) l->SetCaption("F6 半頁送り");
 }
 
-void Wheel(bool down) {
-    if (++Wheel_Count % 3 != 0) return;
-    Wheel_Count = 0;
-    if (Job_Current != Job_Denpyou && Job_Current != Job_Syouhin) return;
-    if (!TanniChoose_Shown() || Shown("Panel_ChooseHinsyu")) return;
-    if (Job_Current == Job_Denpyou && Shown("Panel_SyouhinChoose")) return;
-    if (down) Tanni_ChooseDown();
-    else Tanni_ChooseUp();
+void TanniChoose_Closed() {
+    if (TPanel* p = Ui_Panel("Panel_SyouhinChoose")) p->Hide();
+    Denpyou_CommandMode = BarMode_Values;
+    Denpyou_SetCommandBar(BarMode_Values);
 }
+
+TEdit* TanniChoose_Cell() { return ValidRow(Denpyou_CurRow) ? Grid_Edit(GridColumn_Tanni, Denpyou_CurRow) : nullptr; }
+
+const TTanniChooseHost Denpyou_TanniHost{Job_Denpyou, 494, 76, TanniChoose_Opened, TanniChoose_Closed,
+                                         TanniChoose_Cell};
 
 }  // namespace
+
+void ValueCells_SetTanniHost() { TanniChoose_SetHost(Denpyou_TanniHost); }
 
 void ValueCell_Enter(int column, int row) {
     const int row0 = row - 1;
@@ -238,13 +254,13 @@ void ValueCell_Enter(int column, int row) {
         Str_Pad(edit->Text().c_str(), unit, UnitWidth, 0);
         TanniChoose_Open(unit);
     }
-    Grid_FrameMark(Grid_Frame(column, row0));
+    Frame_Mark(Grid_Frame(column, row0));
 }
 
 void ValueCell_Exit(int column, int row) {
     const int row0 = row - 1;
     if (Flag_EnterCommitted == Flag_False) Commit(column, row0, Grid_Edit(column, row0));
-    Grid_FrameRest(Grid_Frame(column, row0), Grid_Column(column).Rest);
+    Frame_Rest(Grid_Frame(column, row0), Grid_Column(column).Rest);
     if (column == GridColumn_Tanni) Tanni_ChooseApply(0);
 }
 
@@ -270,7 +286,6 @@ void ValueCell_KeyDown(int column, int row, Word key) {
 
 void ValueCells_BindHandlers(TForm& form) {
     TanniChoose_CreateControls(form);
-    Wheel_Count = 0;
     for (int column = GridColumn_Tanni; column < GridColumn_Count; ++column)
         for (int row = 1; row <= Denpyou_GridRows; ++row) {
             TControl* edit = form.Find(Ui_RowName(Grid_Column(column).Edit, row));
@@ -279,9 +294,4 @@ void ValueCells_BindHandlers(TForm& form) {
             edit->OnExit = [column, row](TControl*) { ValueCell_Exit(column, row); };
             edit->OnKeyDown = [column, row](TControl*, Word key, TShiftState) { ValueCell_KeyDown(column, row, key); };
         }
-    // The wheel belongs to the window. Until the window's own wheel handling
-    // is bound, the wheel reaches the unit chooser from here, and only while
-    // the chooser is shown; a handler bound before this one is left alone.
-    if (!form.OnMouseWheelDown) form.OnMouseWheelDown = [](TShiftState, int, int) { Wheel(true); };
-    if (!form.OnMouseWheelUp) form.OnMouseWheelUp = [](TShiftState, int, int) { Wheel(false); };
 }

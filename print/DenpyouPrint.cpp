@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "document/Commands.h"
 #include "document/Document.h"
 #include "document/Number.h"
-#include "print/DenpyouList.h"
+#include "editor/DenpyouCommands.h"
 #include "print/DenpyouPrintRun.h"
 #include "print/PrintFirstPage.h"
+#include "print/PrintMargins.h"
 #include "print/PrintText.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
@@ -156,7 +156,7 @@ void TakeIssueDate() {
 
 }  // namespace
 
-void Denpyou_Print() {
+bool Denpyou_Print() {
     TDenpyouPrintRun run;
     run.Date = Print_ReadDate();
     Print_ShowDateEra(Print_TypedEraName(run.Date.YearValue(), run.Date.MonthValue()));
@@ -166,17 +166,18 @@ void Denpyou_Print() {
     run.AllPageText = AllPageText(run.PageCount);
     run.Kind = Print_Kind();
     run.Prices = run.Kind != PrintKind_Irai;
-    if (run.LineCount == 0) return;
+    if (run.LineCount == 0) return true;
     Denpyou_PrintFirstPagePrepare(run);
 
     TPrinter& printer = Printer();
     printer.SetA4(TPrinterOrientation::poPortrait);
     printer.Title = JobTitle(run.Kind);
     run.Area = TPrintArea::Of(printer, Print_LeftMargin, Print_TopMargin);
-    if (!printer.BeginDoc()) return;
+    if (!printer.BeginDoc()) return false;
     PrintPages(run);
-    if (!printer.EndDoc()) return;  // the job is lost: nothing is stored
+    if (!printer.EndDoc()) return false;  // the job is lost: nothing is stored
 
     if (run.Kind == PrintKind_Seikyuu) TakeIssueDate();
     Denpyou_Store();
+    return true;
 }

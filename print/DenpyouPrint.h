@@ -11,5 +11,5 @@
 // which shows a new document.
 // Nothing is printed or stored when no line has a description. A job that
 // fails to start or to finish stores nothing and leaves the document and
-// the editor as they were.
-void Denpyou_Print();
+// the editor as they were: false then (the user has been told), else true.
+bool Denpyou_Print();

@@ -17,7 +17,7 @@ const char* Own(int field) { return Jisya_Field[field]; }
 // The own-company switches are numbers: "1", blank (0), "2", ...
 int Setting(int field) { return Str_ToInt(Jisya_Field[field]); }
 
-// Footer modes (own-company field 42).
+// Footer modes (JisyaField_BikouPrint).
 constexpr int Footer_Bikou = 0, Footer_MakeDate = 1;
 
 bool StartsBlank(const char* text) { return text[0] == ' ' || text[0] == '\0'; }

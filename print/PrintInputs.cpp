@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "app/Syori_01.h"
 #include "document/Number.h"
 #include "store/Denpyou.h"
 #include "store/Kokyaku.h"
 #include "store/Str.h"
+#include "ui/Ui.h"
 
 namespace {
 
@@ -57,13 +57,14 @@ bool Print_DateNotPrinted() {
     return box && box->Checked();
 }
 
-bool Print_KokyakuAddress(char city[21], char street[41]) {
+int Print_KokyakuAddress(char city[21], char street[41]) {
     Str_Spaces(city, Kokyaku_FieldWidth[KokyakuField_City]);
     Str_Spaces(street, Kokyaku_FieldWidth[KokyakuField_Banti]);
     // The lookup reads only the record it finds: none, when there is none.
-    if (Kokyaku_FindByName(Denpyou_Field[DenpyouField_KokyakuName_1], Denpyou_Field[DenpyouField_KokyakuName_2]) == 0)
-        return false;
+    const int found =
+        Kokyaku_FindByName(Denpyou_Field[DenpyouField_KokyakuName_1], Denpyou_Field[DenpyouField_KokyakuName_2]);
+    if (found == 0) return 0;
     Str_Pad(Kokyaku_Field[KokyakuField_City], city, Kokyaku_FieldWidth[KokyakuField_City], 0);
     Str_Pad(Kokyaku_Field[KokyakuField_Banti], street, Kokyaku_FieldWidth[KokyakuField_Banti], 0);
-    return true;
+    return found;
 }

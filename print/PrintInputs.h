@@ -35,5 +35,6 @@ bool Print_DateNotPrinted();
 // The address of the customer with the document's two name lines: city (20)
 // and street (40), blank-padded. A name that no customer has, or a customer
 // file that cannot be read, gives blank lines: never another customer's
-// address. The customer found is left in the customer buffers.
-bool Print_KokyakuAddress(char city[21], char street[41]);
+// address. The customer found is left in the customer buffers; its record
+// number is returned, 0 for none.
+int Print_KokyakuAddress(char city[21], char street[41]);

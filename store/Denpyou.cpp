@@ -4,12 +4,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/Syori_01.h"
-#include "app/Today.h"
 #include "platform/File.h"
 #include "store/DenpyouYears.h"
 #include "store/Jisya.h"
 #include "store/Str.h"
+#include "store/Today.h"
 
 TRecordFile Denpyou_File =
     Record_Define("Data\\Denpyou.620", Denpyou_RecLen, Denpyou_FieldCount, Denpyou_FieldWidth.data());
@@ -17,13 +16,6 @@ int Denpyou_CurRec = 0;
 std::int64_t Denpyou_LastNo = 0;
 int Seiri_Year = 0;
 int Seiri_Mode = 0;
-
-namespace {
-
-constexpr int FieldKind = 0, FieldNo = 1;
-constexpr int JisyaKeepYears = 12;
-
-}  // namespace
 
 void Denpyou_ClearRecord() { Record_Clear(Denpyou_File); }
 void Denpyou_SplitRecord() { Record_Split(Denpyou_File); }
@@ -36,8 +28,8 @@ void Seiri_SetYear() {
     // and the exit stores it.
     char keep[8];
     std::snprintf(keep, sizeof keep, "%d", Denpyou_KeepYears);
-    Str_Pad(keep, Jisya_Field[JisyaKeepYears], Jisya_FieldWidth[JisyaKeepYears], 1);
-    Seiri_Year = Today_Year - Str_ToInt(Jisya_Field[JisyaKeepYears]);
+    Str_Pad(keep, Jisya_Field[JisyaField_Hozon], Jisya_FieldWidth[JisyaField_Hozon], 1);
+    Seiri_Year = Today_Year - Str_ToInt(Jisya_Field[JisyaField_Hozon]);
 }
 
 void Denpyou_Open() {
@@ -49,31 +41,18 @@ void Denpyou_Open() {
         // Past the limit the count alone calls for a tidy-up: the creation
         // years are not read.
         if (Denpyou_Count <= Denpyou_SeiriCount && DenpyouYears_Read()) Seiri_Mode = 1;
-        if (TPanel* panel = Ui_Panel("Panel_Seiri")) panel->Hide();
         Denpyou_ClearRecord();
     }
     if (Denpyou_Count > Denpyou_SeiriCount) Seiri_Mode = 2;
-
-    Seiri_ShowPanel();
-}
-
-void Seiri_ShowPanel() {
-    TPanel* panel = Ui_Panel("Panel_Seiri");
-    if (Seiri_Mode != 0) {
-        if (panel) panel->Show();
-    } else {
-        if (TCheckBox* box = Ui_CheckBox("CheckBox_Seiri")) box->SetChecked(false);
-        if (panel && panel->Visible()) panel->Hide();
-    }
 }
 
 int Denpyou_FindRecordByNo(const char* text) {
     if (Denpyou_Count == 0) return 0;
     const int wanted = Str_ToInt(text);
     int found = 0, last = 0;
-    Record_ScanField(Denpyou_File, FieldNo, 1, Denpyou_Count, [&](const char* number, int n) {
+    Record_ScanField(Denpyou_File, DenpyouField_No, 1, Denpyou_Count, [&](const char* number, int n) {
         last = n;
-        if (Str_ToInt(number, Denpyou_FieldWidth[FieldNo]) != wanted) return true;
+        if (Str_ToInt(number, Denpyou_FieldWidth[DenpyouField_No]) != wanted) return true;
         found = n;
         return false;
     });
@@ -85,7 +64,7 @@ int Denpyou_FindRecordByNo(const char* text) {
 void Denpyou_PurgeDeleted() {
     if (Denpyou_Count == 0) return;
     int total = 0, deleted = 0;
-    if (!Record_ScanField(Denpyou_File, FieldKind, 1, INT_MAX, [&](const char* kind, int) {
+    if (!Record_ScanField(Denpyou_File, DenpyouField_Kind, 1, INT_MAX, [&](const char* kind, int) {
             ++total;
             if (kind[0] == DenpyouKind_Deleted) ++deleted;
             return true;

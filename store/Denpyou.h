@@ -18,6 +18,9 @@ constexpr int Denpyou_LineFieldCount = 11;    // fields of one detail line
 constexpr int Denpyou_LineMax = 200;          // detail lines of a document
 constexpr int Denpyou_LineCount = Denpyou_LineMax;
 constexpr int Denpyou_TrailerField = Denpyou_HeaderFieldCount + Denpyou_LineCount * Denpyou_LineFieldCount;  // 2214
+// The field names cover the layout exactly.
+static_assert(DenpyouField_FirstLine == Denpyou_HeaderFieldCount && DenpyouField_Trailer == Denpyou_TrailerField &&
+              DenpyouField_Spare == Denpyou_FieldCount - 1 && LineField_Zei == Denpyou_LineFieldCount - 1);
 
 // Widths of a detail line's fields: kind, description, list price, rate,
 // quantity, unit, purchase price, purchase rate, actual unit price, amount,
@@ -67,12 +70,9 @@ extern int Seiri_Mode;      // 0 nothing to tidy, 1 old documents, 2 more than 3
 
 constexpr int Denpyou_KeepYears = 40;    // the tidy-up threshold, whatever the settings say
 constexpr int Denpyou_SeiriCount = 30000;
-// Own-company field 12 (keep-years) := 40 in memory; Seiri_Year := this year
+// JisyaField_Hozon (keep-years) := 40 in memory; Seiri_Year := this year
 // - 40.
 void Seiri_SetYear();
-// Shows the tidy-up notice while Seiri_Mode is not 0; otherwise unticks it
-// and hides it.
-void Seiri_ShowPanel();
 
 void Denpyou_ClearRecord();
 void Denpyou_SplitRecord();
@@ -82,7 +82,9 @@ void Denpyou_ReadRecord(int n);
 // file does not open or the record was not written whole.
 bool Denpyou_WriteRecord(int n);
 // Counts the documents (creating a missing file empty), sets Seiri_Year and
-// Seiri_Mode, shows or hides Panel_Seiri, clears the document buffers.
+// Seiri_Mode, clears the document buffers. The tidy-up notice that shows the
+// mode is the data maintenance screen's (Seiri_ShowPanel), told by the
+// caller.
 void Denpyou_Open();
 // The record holding the first document whose number equals the number in
 // text, or 0. The buffer is left holding that record (or the last one).

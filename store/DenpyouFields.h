@@ -65,3 +65,8 @@ constexpr char LineKind_Syoukei = '3';    // subtotal
 constexpr char LineKind_Goukei = '4';     // total
 constexpr char LineKind_Nebiki = '5';     // a line whose amount the document total subtracts
 constexpr char LineKind_SouGoukei = '6';  // running grand total
+
+// A line kind as the calculation compares kinds: the kind byte read as a
+// number, so that a blank (an item line) reads 0.
+constexpr int LineKind_Number(char kind) { return kind == ' ' ? 0 : kind - '0'; }
+static_assert(LineKind_Number(LineKind_Item) == 0 && LineKind_Number(LineKind_SouGoukei) == 6);

@@ -4,7 +4,6 @@
 // the years kept by the last count and the document just written.
 #include "store/DenpyouReopen.h"
 
-#include "app/Syori_01.h"
 #include "store/Denpyou.h"
 #include "store/DenpyouYears.h"
 
@@ -19,5 +18,4 @@ void Denpyou_OpenAfterStore() {
     }
     Seiri_Mode = Denpyou_Count > Denpyou_SeiriCount ? 2 : DenpyouYears_AnyOld() ? 1 : 0;
     Denpyou_ClearRecord();
-    Seiri_ShowPanel();
 }

@@ -7,9 +7,9 @@
 // recount: its creation year is kept for the next count.
 void Denpyou_NoteWrite();
 // The document in memory (Denpyou_RecBuf) has just been stored as record
-// Denpyou_CurRec: leaves Denpyou_Count, Seiri_Year, Seiri_Mode, own-company
-// field 12, Panel_Seiri and CheckBox_Seiri exactly as Denpyou_Open would,
-// and clears the document buffers. The count is the file's size; the tidy-up
+// Denpyou_CurRec: leaves Denpyou_Count, Seiri_Year, Seiri_Mode and
+// JisyaField_Hozon exactly as Denpyou_Open would, and clears the document
+// buffers. The count is the file's size; the tidy-up
 // state follows from the creation years kept since the last count and the
 // one just written, in constant time. The file is read again (Denpyou_Open)
 // only when the kept years may not match it: after a write they did not

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int FieldYear = 8;
-
 struct TYears {
     bool Known = false;
     std::vector<int> Year;         // record n's year at n - 1
@@ -20,7 +18,7 @@ struct TYears {
 TYears Years;
 
 // A creation year as the count reads it: the four bytes as a number.
-int YearOf(const char* field) { return Str_ToInt(field, Denpyou_FieldWidth[FieldYear]); }
+int YearOf(const char* field) { return Str_ToInt(field, Denpyou_FieldWidth[DenpyouField_MakeYear]); }
 
 bool IsOld(int year, int threshold) { return year != 0 && year < threshold; }
 
@@ -31,7 +29,7 @@ bool DenpyouYears_Read() {
     std::vector<int> year;
     year.reserve(static_cast<size_t>(Denpyou_Count));
     int old = 0;
-    Record_ScanField(Denpyou_File, FieldYear, 1, Denpyou_Count, [&](const char* field, int) {
+    Record_ScanField(Denpyou_File, DenpyouField_MakeYear, 1, Denpyou_Count, [&](const char* field, int) {
         year.push_back(YearOf(field));
         if (IsOld(year.back(), Seiri_Year)) ++old;
         return true;
@@ -50,7 +48,7 @@ bool DenpyouYears_Written(int n) {
         DenpyouYears_Forget();
         return false;
     }
-    const int year = YearOf(Denpyou_RecBuf.data() + Denpyou_FieldOffset[FieldYear]);
+    const int year = YearOf(Denpyou_RecBuf.data() + Denpyou_FieldOffset[DenpyouField_MakeYear]);
     if (n == count + 1) Years.Year.push_back(0);
     int& kept = Years.Year[static_cast<size_t>(n - 1)];
     Years.Old += (IsOld(year, Years.OldFor) ? 1 : 0) - (IsOld(kept, Years.OldFor) ? 1 : 0);

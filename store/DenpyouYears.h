@@ -4,7 +4,7 @@
 // of a scan of the file.
 #pragma once
 
-// Reads the creation year (field 8) of records 1 ... Denpyou_Count and keeps
+// Reads the creation year (DenpyouField_MakeYear) of records 1 ... Denpyou_Count and keeps
 // them. Returns whether one of them is old: not 0 and before Seiri_Year. When
 // not every year could be read the answer covers those that were, and the
 // years are not kept.

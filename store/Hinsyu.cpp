@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "app/Syori_01.h"
 #include "platform/File.h"
 #include "store/Sort.h"
 #include "store/Str.h"
@@ -14,8 +13,6 @@ char Hinsyu_Kana[Hinsyu_Max][11];
 char Hinsyu_No[Hinsyu_Max][4];
 
 namespace {
-
-constexpr int FieldName = 1, FieldKana = 2, FieldNo = 3;
 
 // "%3d" of the number of position i (0 ... 99).
 void PositionNumber(int i, char* out) {
@@ -66,12 +63,12 @@ void Hinsyu_Load() {
         for (int i = 0; i < Hinsyu_Max; ++i) {
             char number[4];
             PositionNumber(i, number);
-            std::memcpy(Hinsyu_RecBuf.data() + Hinsyu_FieldOffset[FieldNo], number, 3);
+            std::memcpy(Hinsyu_RecBuf.data() + Hinsyu_FieldOffset[HinsyuField_No], number, 3);
             records.append(Hinsyu_RecBuf.data(), Hinsyu_RecLen);
             PositionNumber(i, Hinsyu_No[i]);
         }
         Record_CreateMissing(Hinsyu_File.FileName, records.data(), static_cast<std::int64_t>(records.size()));
-        Hinsyu_ShowCount();
+        Hinsyu_Recount();
         return;
     }
     // First the numbers as stored: the first entry to hold a number keeps it.
@@ -86,12 +83,12 @@ void Hinsyu_Load() {
         }
         std::memcpy(Hinsyu_RecBuf.data(), record, Hinsyu_RecLen);
         Hinsyu_SplitRecord();
-        Str_Pad(Hinsyu_Field[FieldName], Hinsyu_Name[i], 40, 0);
-        Str_Pad(Hinsyu_Field[FieldKana], Hinsyu_Kana[i], 10, 0);
-        int no = Str_ToInt(Hinsyu_Field[FieldNo]);
+        Str_Pad(Hinsyu_Field[HinsyuField_Name], Hinsyu_Name[i], 40, 0);
+        Str_Pad(Hinsyu_Field[HinsyuField_Kana], Hinsyu_Kana[i], 10, 0);
+        int no = Str_ToInt(Hinsyu_Field[HinsyuField_No]);
         if (no >= 1 && no <= Hinsyu_Max && !taken[no]) {
             taken[no] = numbered[i] = true;
-            Str_Pad(Hinsyu_Field[FieldNo], Hinsyu_No[i], 3, 0);
+            Str_Pad(Hinsyu_Field[HinsyuField_No], Hinsyu_No[i], 3, 0);
         }
     }
     // Then every other entry: its position number, or the smallest free one.
@@ -106,14 +103,13 @@ void Hinsyu_Load() {
         taken[no] = true;
         PositionNumber(no - 1, Hinsyu_No[i]);
     }
-    Hinsyu_ShowCount();
+    Hinsyu_Recount();
 }
 
-void Hinsyu_ShowCount() {
+void Hinsyu_Recount() {
     int n = 0;
     while (n < Hinsyu_Max && Hinsyu_Name[n][0] != ' ') ++n;
     Hinsyu_Count = n;
-    if (TLabel* label = Ui_Label("Label_Hinsyu_ds")) label->SetCaption(std::to_string(n));
 }
 
 bool Hinsyu_Save() {
@@ -132,9 +128,9 @@ bool Hinsyu_Save() {
         else
             Hinsyu_ClearRecord();
         Hinsyu_SplitRecord();
-        Str_Pad(Hinsyu_Name[i], Hinsyu_Field[FieldName], 40, 0);
-        Str_Pad(Hinsyu_Kana[i], Hinsyu_Field[FieldKana], 10, 0);
-        Str_Pad(Hinsyu_No[i], Hinsyu_Field[FieldNo], 3, 0);
+        Str_Pad(Hinsyu_Name[i], Hinsyu_Field[HinsyuField_Name], 40, 0);
+        Str_Pad(Hinsyu_Kana[i], Hinsyu_Field[HinsyuField_Kana], 10, 0);
+        Str_Pad(Hinsyu_No[i], Hinsyu_Field[HinsyuField_No], 3, 0);
         Hinsyu_JoinRecord();
         std::memcpy(record, Hinsyu_RecBuf.data(), Hinsyu_RecLen);
     }

@@ -12,6 +12,7 @@ constexpr int Hinsyu_RecLen = 100;
 constexpr int Hinsyu_FieldCount = 5;
 inline constexpr int Hinsyu_FieldWidth[Hinsyu_FieldCount] = {1, 40, 10, 3, 44};
 static_assert(Record_WidthSum(Hinsyu_FieldWidth, Hinsyu_FieldCount) == 98);
+static_assert(HinsyuField_Spare == Hinsyu_FieldCount - 1);
 constexpr int Hinsyu_Max = 100;
 
 extern TRecordFile Hinsyu_File;
@@ -37,8 +38,8 @@ void Hinsyu_ClearList();
 // becomes the entry's position number (or, when that is taken, the smallest
 // free number), so that every entry has a number of its own.
 void Hinsyu_Load();
-// Recounts Hinsyu_Count and shows it in Label_Hinsyu_ds.
-void Hinsyu_ShowCount();
+// Recounts Hinsyu_Count (the category screen shows it: Hinsyu_ShowCount).
+void Hinsyu_Recount();
 // Writes the list into the existing file; fields 0 and 4 keep what it held.
 // Returns whether the file holds the list (false also for a missing file).
 bool Hinsyu_Save();

@@ -1,6 +1,5 @@
 #include "store/Jisya.h"
 
-#include "settings/Jisya.h"
 
 TRecordFile Jisya_File = Record_Define("Data\\Jisya.620", Jisya_RecLen, Jisya_FieldCount, Jisya_FieldWidth);
 
@@ -9,14 +8,13 @@ void Jisya_SplitRecord() { Record_Split(Jisya_File); }
 void Jisya_JoinRecord() { Record_Join(Jisya_File); }
 void Jisya_ReadRecord(int n) { Record_Read(Jisya_File, n); }
 bool Jisya_WriteRecord(int n) { return Record_Write(Jisya_File, n); }
-void Jisya_WriteField(int k, const char* text) { Record_WriteField(Jisya_File, 1, k, text); }
+void Jisya_WriteField(JisyaField k, const char* text) { Record_WriteField(Jisya_File, 1, k, text); }
 
-void Jisya_Load() {
+bool Jisya_Load() {
     Jisya_ClearRecord();
-    // A missing file is created with the cleared record; the screen is then
-    // not filled here.
-    if (!Record_CountOrCreate(Jisya_File, Jisya_RecBuf.data(), Jisya_RecLen)) return;
+    // A missing file is created with the cleared record.
+    if (!Record_CountOrCreate(Jisya_File, Jisya_RecBuf.data(), Jisya_RecLen)) return false;
     if (Jisya_Count > 0) Jisya_ReadRecord(1);
     Jisya_SplitRecord();
-    Jisya_Show();
+    return true;
 }

@@ -18,6 +18,7 @@ inline constexpr int Jisya_FieldWidth[Jisya_FieldCount] = {
     1, 1, 1, 1, 1, 1, 1, 109,              // 50-56 order, 57 spare
 };
 static_assert(Record_WidthSum(Jisya_FieldWidth, Jisya_FieldCount) == 998);
+static_assert(JisyaField_Spare == Jisya_FieldCount - 1);
 
 extern TRecordFile Jisya_File;
 inline std::vector<int>& Jisya_FieldOffset = Jisya_File.FieldOffset;
@@ -33,7 +34,9 @@ void Jisya_ReadRecord(int n = 1);
 bool Jisya_WriteRecord(int n = 1);
 // Writes field k of the record straight into the file (text: at least the
 // field's width; the field string in memory is the caller's to update).
-void Jisya_WriteField(int k, const char* text);
-// Loads the record, creating the file with one blank record when missing,
-// and fills the own-company screen.
-void Jisya_Load();
+void Jisya_WriteField(JisyaField k, const char* text);
+// Loads the record, creating the file with one blank record when missing.
+// True when the file was there to read (the own-company screen is then
+// filled from it: Jisya_Show); false for a file created now or one that
+// could not be opened.
+bool Jisya_Load();

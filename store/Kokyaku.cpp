@@ -15,15 +15,13 @@ int Kokyaku_CurRec = 0;
 
 namespace {
 
-constexpr int FieldName1 = 1, FieldName2 = 2, FieldKana = 3;
-
 // Whether a record holds the two names (each compared over at most its
 // width, a NUL ending the text).
 bool SameNames(const char* record, const char* name1, const char* name2) {
-    return std::strncmp(record + Kokyaku_FieldOffset[FieldName1], name1,
-                        static_cast<size_t>(Kokyaku_FieldWidth[FieldName1])) == 0 &&
-           std::strncmp(record + Kokyaku_FieldOffset[FieldName2], name2,
-                        static_cast<size_t>(Kokyaku_FieldWidth[FieldName2])) == 0;
+    return std::strncmp(record + Kokyaku_FieldOffset[KokyakuField_Name_1], name1,
+                        static_cast<size_t>(Kokyaku_FieldWidth[KokyakuField_Name_1])) == 0 &&
+           std::strncmp(record + Kokyaku_FieldOffset[KokyakuField_Name_2], name2,
+                        static_cast<size_t>(Kokyaku_FieldWidth[KokyakuField_Name_2])) == 0;
 }
 
 // Scans the file for the names; found := the record number (0: none) and
@@ -168,4 +166,4 @@ bool Kokyaku_RemoveRecord(int n) {
     return true;
 }
 
-void Kokyaku_SortFile() { Sort_RecordFile(Kokyaku_File, FieldKana, Kokyaku_Count); }
+void Kokyaku_SortFile() { Sort_RecordFile(Kokyaku_File, KokyakuField_Kana, Kokyaku_Count); }

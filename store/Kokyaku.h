@@ -22,6 +22,7 @@ inline constexpr int Kokyaku_FieldWidth[Kokyaku_FieldCount] = {
     1723,           // 14 spare
 };
 static_assert(Record_WidthSum(Kokyaku_FieldWidth, Kokyaku_FieldCount) == 1998);
+static_assert(KokyakuField_Spare == Kokyaku_FieldCount - 1);
 
 extern TRecordFile Kokyaku_File;
 inline std::vector<int>& Kokyaku_FieldOffset = Kokyaku_File.FieldOffset;

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int FieldName1 = 1, FieldName2 = 2;
-
 struct TIndex {
     bool Built = false;
     std::string Path;  // the host path it was built from (the program folder may change)
@@ -29,8 +27,8 @@ TIndex& Index() {
 // is what a bounded comparison looks at; a NUL cannot occur inside either
 // part, so it separates them unambiguously.
 std::string Key(const char* name1, const char* name2) {
-    const size_t w1 = static_cast<size_t>(Kokyaku_FieldWidth[FieldName1]);
-    const size_t w2 = static_cast<size_t>(Kokyaku_FieldWidth[FieldName2]);
+    const size_t w1 = static_cast<size_t>(Kokyaku_FieldWidth[KokyakuField_Name_1]);
+    const size_t w2 = static_cast<size_t>(Kokyaku_FieldWidth[KokyakuField_Name_2]);
     std::string key(name1, strnlen(name1, w1));
     key += '\0';
     key.append(name2, strnlen(name2, w2));
@@ -40,7 +38,7 @@ std::string Key(const char* name1, const char* name2) {
 bool Build(TIndex& index, const std::string& path, const TFileStamp& stamp) {
     index.Built = false;
     index.First.clear();
-    const int off1 = Kokyaku_FieldOffset[FieldName1], off2 = Kokyaku_FieldOffset[FieldName2];
+    const int off1 = Kokyaku_FieldOffset[KokyakuField_Name_1], off2 = Kokyaku_FieldOffset[KokyakuField_Name_2];
     // Every record the file holds, not only Kokyaku_Count: the caller drops
     // hits beyond the count, and the first hit stays the first either way.
     bool read = Record_Scan(Kokyaku_File, 1, INT_MAX, [&](const char* record, int n) {

@@ -10,4 +10,4 @@ void Syouhin_ClearRecord() { Record_Clear(Syouhin_File); }
 void Syouhin_SplitRecord() { Record_Split(Syouhin_File); }
 void Syouhin_ReadRecord(int n) { Record_Read(Syouhin_File, n); }
 void Syouhin_Open() { Record_Count(Syouhin_File); }
-void Syouhin_SortFile() { Sort_RecordFile(Syouhin_File, 2, Syouhin_Count); }
+void Syouhin_SortFile() { Sort_RecordFile(Syouhin_File, SyouhinField_Kana, Syouhin_Count); }

@@ -20,6 +20,7 @@ inline constexpr int Syouhin_FieldWidth[Syouhin_FieldCount] = {
     100,    // 9 not used
 };
 static_assert(Record_WidthSum(Syouhin_FieldWidth, Syouhin_FieldCount) == 298);
+static_assert(SyouhinField_Spare == Syouhin_FieldCount - 1);
 
 extern TRecordFile Syouhin_File;
 inline std::vector<int>& Syouhin_FieldOffset = Syouhin_File.FieldOffset;

@@ -10,6 +10,7 @@ constexpr int Tanni_RecLen = 10;
 constexpr int Tanni_FieldCount = 2;
 inline constexpr int Tanni_FieldWidth[Tanni_FieldCount] = {6, 2};
 static_assert(Record_WidthSum(Tanni_FieldWidth, Tanni_FieldCount) == 8);
+static_assert(TanniField_Spare == Tanni_FieldCount - 1);
 constexpr int Tanni_Max = 100;
 
 extern TRecordFile Tanni_File;

@@ -16,6 +16,7 @@
 #include "platform/File.h"
 #include "platform/FileFault.h"
 #include "platform/InstanceLock.h"
+#include "ui/Ui.h"
 
 namespace fs = std::filesystem;
 
@@ -26,6 +27,8 @@ int g_sessions = 0;
 // The session whose program shows its message boxes now: the last one made
 // or started.
 THeadlessSession* g_messagesTo = nullptr;
+// The lookup-miss handler set before the first session.
+TUiMissHandler g_previousMissHandler = nullptr;
 
 std::string MakeFolder() {
     const char* tmp = std::getenv("TMPDIR");
@@ -59,11 +62,15 @@ THeadlessSession::THeadlessSession(bool withData) : folder_(MakeFolder()) {
     Application_SetMessageHandler([](const std::string& message) {
         if (g_messagesTo) g_messagesTo->messages_.push_back(message);
     });
+    if (g_sessions == 0)
+        g_previousMissHandler = Ui_SetMissHandler([](const char* name) {
+            if (g_messagesTo) g_messagesTo->lookupMisses_.push_back(name);
+            if (g_previousMissHandler) g_previousMissHandler(name);
+        });
     ++g_sessions;
 }
 
 THeadlessSession::~THeadlessSession() {
-    if (form_ && Form_Syori_01 == form_.get()) Form_Syori_01 = nullptr;
     form_.reset();
     Printer_Install(previousPrinter_);
     FileFault_Reset();
@@ -72,6 +79,7 @@ THeadlessSession::~THeadlessSession() {
     if (--g_sessions == 0) {
         Application_SetTerminateHandler(nullptr);
         Application_SetMessageHandler(nullptr);
+        Ui_SetMissHandler(g_previousMissHandler);
         Clock_Release();
     }
     if (KeepFolder()) {
@@ -136,6 +144,12 @@ bool THeadlessSession::FileExists(const std::string& path) const {
 
 void THeadlessSession::SetToday(const TDateTime& when) { Clock_Fix(when); }
 
+std::vector<std::string> THeadlessSession::TakeLookupMisses() {
+    std::vector<std::string> misses;
+    misses.swap(lookupMisses_);
+    return misses;
+}
+
 template <class F>
 bool THeadlessSession::Drive(F&& input) {
     if (!Running()) return false;
@@ -153,7 +167,6 @@ bool THeadlessSession::Start() {
     Platform_SetProgramDir(folder_);
     g_messagesTo = this;
     form_ = std::make_unique<TForm_Syori_01>();
-    Form_Syori_01 = form_.get();
     Drive([&] {
         form_->FormCreate();
         form_->FormActivate();

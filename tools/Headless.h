@@ -53,7 +53,7 @@ public:
     TRecordingPrinter& RecordingPrinter() { return printer_; }
 
     // ---- the program
-    // Builds the window, sets Form_Syori_01 and runs FormCreate, then
+    // Builds the window (it becomes Form_Syori_01), runs FormCreate, then
     // FormActivate as the window's first activation does. Once only; false
     // when it was already started or the program ended during start-up.
     bool Start();
@@ -65,6 +65,10 @@ public:
     // The message boxes the program showed (CP932), oldest first. Each is
     // taken as closed with OK at once.
     const std::vector<std::string>& Messages() const { return messages_; }
+    // The control names the program looked up and its window lacks (a name
+    // no table creates, ui/Ui.h), since the last call; the handler that was
+    // set before the first session hears of them too.
+    std::vector<std::string> TakeLookupMisses();
 
     // The window stays inspectable after an exit; nullptr before Start.
     TForm_Syori_01* Form() const { return form_.get(); }
@@ -101,4 +105,5 @@ private:
     bool exited_ = false;
     int exitStatus_ = 0;
     std::vector<std::string> messages_;
+    std::vector<std::string> lookupMisses_;
 };

@@ -10,12 +10,12 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <sstream>
 
 #include "platform/Controls.h"
 #include "platform/Cp932.h"
 #include "platform/FileFault.h"
 #include "tools/Headless.h"
+#include "tools/ScenarioBlocks.h"
 
 namespace {
 
@@ -316,6 +316,16 @@ TResult DiskFull(TRun&, TArgs& args) {
     if (n < 0) Error("N must not be negative");
     args.End();
     FileFault_DiskFull(n);
+    return {};
+}
+
+// One planned failure of a file read, counted from now.
+TResult ReadFail(TRun&, TArgs& args) {
+    long long nth = 1;
+    if (!args.AtEnd()) nth = args.Number("NTH");
+    if (nth < 1 || nth > 1000000) Error("NTH counts from 1");
+    args.End();
+    FileFault_Plan(TFileOp::Read, static_cast<int>(nth));
     return {};
 }
 
@@ -629,6 +639,7 @@ constexpr TCommand Commands[] = {
     {"nodata", "nodata", TNeeds::BeforeStart, false, NoData},
     {"disk full", "disk full after N", TNeeds::BeforeStart, false, DiskFull},
     {"disk ok", "disk ok", TNeeds::Nothing, false, DiskOk},
+    {"read fail", "read fail [NTH]", TNeeds::Nothing, false, ReadFail},
     {"printer offsets", "printer offsets X Y", TNeeds::BeforeStart, false, PrinterOffsets},
     {"printer fail", "printer fail", TNeeds::BeforeStart, false, PrinterFail},
     {"start", "start", TNeeds::BeforeStart, false, Start},
@@ -697,15 +708,13 @@ TScenarioResult Scenario_Run(const std::string& script, const std::string& scrip
         out << scriptName << ":" << number << ": " << line << ": " << what << "\n";
     };
 
-    std::istringstream lines(script);
-    std::string line;
-    for (int number = 1; std::getline(lines, line); ++number) {
-        if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
-        while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.pop_back();
-        const size_t first = line.find_first_not_of(" \t");
-        if (first == std::string::npos || line[first] == '#') continue;
-        line.erase(0, first);
-
+    for (const TScenarioLine& unrolled : Scenario_Unroll(script)) {
+        const int number = unrolled.Number;
+        const std::string& line = unrolled.Text;
+        if (!unrolled.Error.empty()) {
+            fail(number, line, unrolled.Error);
+            continue;
+        }
         TArgs words(line, 0);
         const std::string w1 = words.Bare();
         const std::string w2 = words.Bare();
@@ -725,6 +734,8 @@ TScenarioResult Scenario_Run(const std::string& script, const std::string& scrip
             const TResult failure = command->Run(run, args);
             if (failure) fail(number, line, *failure);
             else if (command->Expectation) ++result.Passed;
+            for (const std::string& name : session.TakeLookupMisses())
+                fail(number, line, "the program looked up \"" + Cp932_ToUtf8(name) + "\", a control that no table creates");
         } catch (const TScriptError& e) {
             fail(number, line, e.ShowUsage ? e.Message + " (usage: " + command->Usage + ")" : e.Message);
         } catch (const std::exception& e) {

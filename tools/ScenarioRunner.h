@@ -15,6 +15,9 @@
 //                                    files come up short once N more bytes are
 //                                    written, and fail after that
 //   disk ok                          the disk has room again (anywhere)
+//   read fail [NTH]                  the NTH read of a file by the program from now
+//                                    on fails (1, the next one, when left out);
+//                                    disk ok forgets it
 //   printer offsets X Y              before start: the physical offsets of the
 //                                    recording printer (254 dots per inch), in dots
 //   printer fail                     before start: the next print job fails to start
@@ -46,6 +49,26 @@
 //   expect message "..."|none        the oldest message box not yet expected
 //                                    showed this text (and counts as seen);
 //                                    none: every message box shown is seen
+//
+// A line during which the program looks up a control by a name that no table
+// creates (a misspelling, ui/Ui.h) fails as well.
+//
+// Blocks, unrolled before anything runs (tools/ScenarioBlocks.h):
+//   repeat NAME from A to B          the lines up to the matching end run once
+//   ...                              for each NAME = A, A + 1, ... B (A <= B,
+//   end                              100000 rounds at most); blocks nest
+//   if EXPR                          the lines run when EXPR is not 0 (up to
+//   [else]                           else, else those after it)
+//   end
+//   let NAME = EXPR                  binds NAME; inside a repeat for the rest
+//                                    of that round
+// In every other line {EXPR} is replaced by its value: {EXPR:W} right-aligned
+// in W bytes, {EXPR:-W} left-aligned (in the program's CP932 bytes, filled
+// with blanks, never cut); a { or } in such a line always belongs to one.
+// EXPR (tools/ScenarioExpr.h): whole numbers, the names bound so far, "texts",
+// + - * / % ( ), == != < <= > >= (1 or 0), COND ? A : B. A line whose
+// expression fails is a failure in its place; a script whose blocks do not
+// match runs nothing.
 #pragma once
 
 #include <ostream>

@@ -3,14 +3,15 @@
 #include <cstring>
 #include <string>
 
-#include "app/Commands.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
 #include "editor/Grid.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "platform/Controls.h"
 #include "store/Kokyaku.h"
+#include "ui/Commands.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Frame.h"
 
 namespace {
 
@@ -132,13 +133,13 @@ void Kokyaku_CellEnter(int column, int row) {
     if ((newRow || row == 0) && n > Kokyaku_Count) Kokyaku_NumberCursorRow();
     Focus_Take(Kokyaku_CellCode(column, row));
     TrimCell(column, row);
-    Grid_FrameMark(Kokyaku_CellFrame(column, row));
+    Frame_Mark(Kokyaku_CellFrame(column, row));
 }
 
 void Kokyaku_CellExit(int column, int row) {
     // Into the cell's own row: a command may have moved the cursor already.
     if (Flag_EnterCommitted == Flag_False) Commit(column, row, row);
-    Grid_FrameRest(Kokyaku_CellFrame(column, row), clBlack);
+    Frame_Rest(Kokyaku_CellFrame(column, row), clBlack);
 }
 
 void Kokyaku_CellKeyDown(int column, int row, Word key) {

@@ -3,9 +3,9 @@
 // at the top right; the cells' handlers are bound here too.
 #include <string>
 
-#include "app/Build.h"
 #include "masters/customers/KokyakuCells.h"
 #include "masters/customers/KokyakuScreen.h"
+#include "ui/Build.h"
 
 namespace {
 
@@ -110,8 +110,6 @@ void BuildRow(TForm& form, int r) {
 }  // namespace
 
 void Kokyaku_CreateControls(TForm& form) {
-    Kokyaku_Top = 0;
-    Kokyaku_Row = 0;
     if (auto* panel = form.FindAs<TPanel>(Panel)) panel->Bevel = false;
     BuildHeader(form);
     for (int r = 0; r < Kokyaku_Rows; ++r) BuildRow(form, r);

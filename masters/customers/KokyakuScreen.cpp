@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/Build.h"
-#include "app/Syori_01.h"
 #include "editor/Grid.h"
-#include "editor/KokyakuChoose.h"
+#include "masters/customers/KokyakuChanged.h"
+#include "masters/customers/KokyakuCommands.h"
 #include "store/Kokyaku.h"
+#include "ui/Build.h"
+#include "ui/Flags.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 int Kokyaku_Top = 0;
 int Kokyaku_Row = 0;
@@ -99,23 +102,55 @@ void Kokyaku_FocusRow() {
     edit->SetFocus();
 }
 
+namespace {
+
+// A new window: the first page, the cursor on its first row, nothing written.
 void Kokyaku_Reset() {
     Kokyaku_Top = 0;
-    Kokyaku_CurRec = 0;
     Kokyaku_Row = 0;
-    Record_Prepare(Kokyaku_File);
-    Kokyaku_ClearRecord();
-    Kokyaku_Open();
-    Kokyaku_ShowPage();
-    KokyakuChoose_ShowPage();
-    Kokyaku_ShowRecNo();
-    Kokyaku_ShowCount();
+    Kokyaku_Changed = Flag_False;
 }
 
-void Kokyaku_ScreenShown() {
+// Chosen from the menu: a page top left beyond the last page (by deletions
+// there) comes back to it, repainted before the first cell takes the focus,
+// so that the focus finds a row it may enter.
+void Kokyaku_Selected() {
     const int lastTop = std::max(0, Kokyaku_Count - Kokyaku_LastRow);
     if (Kokyaku_Top <= lastTop) return;
     Kokyaku_Top = lastTop;
     Kokyaku_ShowPage();
     Kokyaku_ShowRecNo();
 }
+
+const TScreen Kokyaku_Screen{
+    .Job = Job_Kokyaku,
+    .Panel = "Panel_Kokyaku",
+    .MenuNo = 3,
+    .First = "Edit_PanelKokyaku_Name_1_01",
+    .FocusEveryShow = true,
+    .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
+    .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
+    // F5 inserts a customer once the insert command is built.
+    .Keys = {.F4 = [] {
+                 Kokyaku_DeleteRecord();
+                 return true;
+             },
+             .F7 = [] {
+                 Kokyaku_BeforePage();
+                 return true;
+             },
+             .F8 = [] {
+                 Kokyaku_NextPage();
+                 return true;
+             },
+             .F9 = [] {
+                 Kokyaku_GotoNewRow();
+                 return true;
+             }},
+    .Selected = Kokyaku_Selected,
+    .Reset = Kokyaku_Reset,
+};
+
+}  // namespace
+
+void Kokyaku_Register() { Screen_Register(Kokyaku_Screen); }

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "ui/Focus.h"
+
 class TEdit;
 class TForm;
 class TLabel;
@@ -43,6 +45,19 @@ TEdit* Kokyaku_CellEdit(int column, int row);
 TShape* Kokyaku_CellFrame(int column, int row);
 int Kokyaku_CellCode(int column, int row);  // 7010 ... 7890, 8010 ... 8390
 
+// Nine columns of 13 rows: rows 1 ... 9 from 7010, rows 10 ... 13 from 8010,
+// 100 a row, 10 a column.
+constexpr void Kokyaku_FocusCodes(TFocusCodes& codes) {
+    const char* const columns[9] = {"Edit_PanelKokyaku_Name_1_", "Edit_PanelKokyaku_Name_2_",
+                                    "Edit_PanelKokyaku_Kana_",   "Edit_PanelKokyaku_Keisyou_",
+                                    "Edit_PanelKokyaku_Zip_",    "Edit_PanelKokyaku_Prif_",
+                                    "Edit_PanelKokyaku_City_",   "Edit_PanelKokyaku_Banti_",
+                                    "Edit_PanelKokyaku_Tel_"};
+    for (int r = 1; r <= 13; ++r)
+        for (int c = 0; c < 9; ++c)
+            codes.Add((r <= 9 ? 7010 + 100 * (r - 1) : 8010 + 100 * (r - 10)) + 10 * c, columns[c], r);
+}
+
 // Repaints the 13 rows from Kokyaku_Top: number and fields of each customer
 // shown, blanks below the last. Moves no focus and leaves the cursor and the
 // record labels alone.
@@ -59,12 +74,9 @@ void Kokyaku_ShowCount();
 // The cursor row's number label := its record number in plain digits.
 void Kokyaku_NumberCursorRow();
 
-// Start-up: the page top and cursor at the first customer, the file counted,
-// the screen's page and the customer chooser's page painted, the labels set.
-void Kokyaku_Reset();
-// The screen is about to be shown: a page top left beyond the last page (by
-// deletions there, or a restore of fewer customers) comes back to it, and
-// the page is repainted, before any cell takes the focus.
-void Kokyaku_ScreenShown();
-
 void Kokyaku_CreateControls(TForm& form);
+// The screen's record: its bar, its keys (F4 delete, F7 and F8 the pages,
+// F9 the empty row), its reset; chosen from the menu, a page top left beyond
+// the last page (by deletions there) comes back to it before a cell takes
+// the focus.
+void Kokyaku_Register();

@@ -1,9 +1,79 @@
 #include "masters/products/SyouhinScreen.h"
 
-#include "app/Build.h"
+#include "masters/products/SyouhinChanged.h"
+#include "masters/units/TanniChoose.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Flags.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 int Syouhin_Top = 0;
 int Syouhin_Row = -1;
+
+namespace {
+
+constexpr int Syouhin_Rows = 25;
+
+struct TCaption {
+    Word Key;
+    const char* Text;
+};
+
+// The unit chooser over the product screen: its bar while open (F1 ... F9
+// are off when this runs) ...
+constexpr TCaption TanniChoose_Bar[] = {
+    {vk::F3, "F3 商品上"}, {vk::F4, "F4 商品下"}, {vk::F7, "F7 前頁"}, {vk::F8, "F8 次頁"}, {vk::F9, "F9 閉じる"}};
+// ... and the product grid's own bar back when it closes: every caption
+// set, only these keys on.
+constexpr TCaption Syouhin_Bar[] = {{vk::F1, "F1 伝票登録"}, {vk::F2, "F2 伝票削除"}, {vk::F3, "F3 伝票印刷"},
+                                    {vk::F4, "F4 商品削除"}, {vk::F5, "F5 商品挿入"}, {vk::F6, "F6 伝票複写"},
+                                    {vk::F7, "F7 商品前頁"}, {vk::F8, "F8 商品次頁"}, {vk::F9, "F9 商品追加"}};
+
+template <size_t N>
+void SetCaptions(const TCaption (&captions)[N]) {
+    for (const TCaption& c : captions) Command_SetCaption(c.Key - vk::F1 + 1, c.Text);
+}
+
+void TanniChoose_Opened() {
+    for (const TCaption& c : TanniChoose_Bar) Command_Enable(c.Key, true);
+    SetCaptions(TanniChoose_Bar);
+    Command_ShowEnabled();
+}
+
+void TanniChoose_Closed() {
+    Command_EnableOnly({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9});
+    SetCaptions(Syouhin_Bar);
+}
+
+TEdit* TanniChoose_Cell() {
+    if (Syouhin_Row < 0 || Syouhin_Row >= Syouhin_Rows) return nullptr;
+    return Ui_Edit(Ui_RowName("Edit_Syouhin_Tannni_", Syouhin_Row + 1).c_str());
+}
+
+const TTanniChooseHost Syouhin_TanniHost{Job_Syouhin, 784, 82, TanniChoose_Opened, TanniChoose_Closed,
+                                         TanniChoose_Cell};
+
+void Syouhin_Reset() {
+    Syouhin_Top = 0;
+    Syouhin_Row = -1;
+    Syouhin_Changed = Flag_False;
+}
+
+constexpr const char* Syouhin_Pending[] = {"Edit_Syouhin_Name_01", "Edit_Syouhin_Tannni_*", nullptr};
+
+const TScreen Syouhin_Screen{
+    .Job = Job_Syouhin,
+    .Panel = "Panel_Syouhin",
+    .MenuNo = 5,
+    .First = "Edit_Syouhin_Name_01",
+    .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
+    .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 商品追加"},
+    .Reset = Syouhin_Reset,
+    .Pending = Syouhin_Pending,
+};
+
+}  // namespace
 
 void Syouhin_CreateControls(TForm& form) {
     static const TControlSpec specs[] = {
@@ -17,3 +87,8 @@ void Syouhin_CreateControls(TForm& form) {
 
 // The product rows come with the product screen.
 void Syouhin_ShowPage() {}
+
+void Syouhin_Register() {
+    TanniChoose_SetHost(Syouhin_TanniHost);
+    Screen_Register(Syouhin_Screen);
+}

@@ -3,16 +3,16 @@
 #include <cstring>
 #include <string>
 
-#include "app/Build.h"
-#include "app/CommandBar.h"
-#include "app/Flags.h"
-#include "app/Job.h"
-#include "app/Syori_01.h"
-#include "document/Display.h"
-#include "editor/Grid.h"
-#include "masters/products/SyouhinScreen.h"
+#include "masters/units/TanniList.h"
 #include "store/Str.h"
 #include "store/Tanni.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Flags.h"
+#include "ui/Frame.h"
+#include "ui/Job.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
 
 int TanniChoose_Top = 0;
 int TanniChoose_Row = 0;
@@ -25,52 +25,24 @@ constexpr TColor clSkyBlue = 0xF0CAA6;
 constexpr TColor NumberBlue = 0xFF8000;
 constexpr int RowPitch = 20;
 constexpr int FirstRowTop = 20;
-constexpr int SyouhinRows = 25;
 
-// Where the panel stands over each screen that has unit cells.
-struct TPlace {
-    int Job, Left, Top;
-};
-constexpr TPlace Places[] = {{Job_Denpyou, 494, 76}, {Job_Syouhin, 784, 82}};
+// The screens with unit cells (the editor, the products).
+constexpr int Host_Max = 2;
+const TTanniChooseHost* Hosts[Host_Max] = {};
 
-// The key bars the chooser sets: (key, caption) pairs, the keys enabled.
-struct TCaption {
-    int Key;
-    const char* Text;
-};
-constexpr TCaption Bar_DenpyouOpen[] = {{1, "F1 品種変更"}, {3, "F3 明細上"}, {4, "F4 明細下"},
-                                        {5, "F5 前半頁"},   {6, "F6 次半頁"}, {9, "F9 閉じる"}};
-constexpr TCaption Bar_SyouhinOpen[] = {
-    {3, "F3 商品上"}, {4, "F4 商品下"}, {7, "F7 前頁"}, {8, "F8 次頁"}, {9, "F9 閉じる"}};
-// The product grid's own bar, back when the chooser closes there: every
-// caption set, only these keys enabled.
-constexpr TCaption Bar_Syouhin[] = {{1, "F1 伝票登録"}, {2, "F2 伝票削除"}, {3, "F3 伝票印刷"},
-                                    {4, "F4 商品削除"}, {5, "F5 商品挿入"}, {6, "F6 伝票複写"},
-                                    {7, "F7 商品前頁"}, {8, "F8 商品次頁"}, {9, "F9 商品追加"}};
-constexpr int Bar_SyouhinEnabled[] = {4, 5, 7, 8, 9};
+// The host of the screen shown; nullptr when it has no unit cells.
+const TTanniChooseHost* Host() {
+    for (const TTanniChooseHost* h : Hosts)
+        if (h && h->Job == Job_Current) return h;
+    return nullptr;
+}
 
 std::string RowName(const char* prefix, int row) { return Ui_RowName(prefix, row + 1); }
 
 TShape* CursorFrame(int row) { return Ui_Shape(RowName("Shape_Tanni_", row).c_str()); }
 
-void Repaint() {
-    if (Form_Syori_01) Form_Syori_01->Invalidate();
-}
-
 void ClearKeys() {
-    for (int key = 0; key < 9; ++key) Command_Enabled[key] = 0;
-}
-
-template <size_t N>
-void SetBar(const TCaption (&captions)[N], bool enable) {
-    for (const auto& c : captions) {
-        if (enable) Command_Enabled[c.Key - 1] = 1;
-        Command_SetCaption(c.Key, c.Text);
-    }
-}
-
-void SetLabel(const char* name, const char* caption) {
-    if (TLabel* l = Ui_Label(name)) l->SetCaption(caption);
+    for (Word key = vk::F1; key <= vk::F9; ++key) Command_Enable(key, false);
 }
 
 // The entry the search puts the cursor on: the first of the units in use
@@ -86,13 +58,11 @@ int FindEntry(const char* unit) {
 
 void Place() {
     TPanel* panel = Ui_Panel(Panel);
-    if (!panel) return;
-    for (const auto& p : Places)
-        if (p.Job == Job_Current && (panel->Left != p.Left || panel->Top != p.Top)) {
-            panel->Left = p.Left;
-            panel->Top = p.Top;
-            Repaint();
-        }
+    const TTanniChooseHost* h = Host();
+    if (!panel || !h || (panel->Left == h->Left && panel->Top == h->Top)) return;
+    panel->Left = h->Left;
+    panel->Top = h->Top;
+    Ui_Invalidate();
 }
 
 void Locate(const char* unit) {
@@ -109,11 +79,8 @@ void Locate(const char* unit) {
 // The unit cell of the current row on the screen shown; nullptr when no row
 // is current.
 TEdit* CurrentCell() {
-    if (Job_Current == Job_Denpyou)
-        return Denpyou_CurRow >= 0 && Denpyou_CurRow <= Denpyou_GridLastRow ? Grid_Edit(GridColumn_Tanni, Denpyou_CurRow)
-                                                                           : nullptr;
-    return Syouhin_Row >= 0 && Syouhin_Row < SyouhinRows ? Ui_Edit(RowName("Edit_Syouhin_Tannni_", Syouhin_Row).c_str())
-                                                         : nullptr;
+    const TTanniChooseHost* h = Host();
+    return h && h->CurrentCell ? h->CurrentCell() : nullptr;
 }
 
 // A click on row k (0 ... 24) takes the row's own entry. The first two rows
@@ -143,6 +110,7 @@ void TanniChoose_CreateControls(TForm& form) {
                                          56, 15, "", clWhite, clBlack, -15, Font_Mincho});
         unit->OnClick = [k](TControl*) { RowClick(k); };
     }
+    // "Labe_" is the program's own spelling of the page labels' names.
     TControl* pre = Ui_Build(form, {TControlKind::Label, "Labe_TanniChoose_Pre", Panel, 2, 2, 20, 16, "▲",
                                     clSkyBlue, clNavy, -15, Font_Gothic});
     pre->OnClick = [](TControl*) { TanniChoose_PrevPage(); };
@@ -158,17 +126,17 @@ bool TanniChoose_Shown() {
 
 int TanniChoose_Cursor() { return TanniChoose_Top + TanniChoose_Row + 1; }
 
+void TanniChoose_SetHost(const TTanniChooseHost& host) {
+    for (const TTanniChooseHost*& h : Hosts)
+        if (!h || h->Job == host.Job) {
+            h = &host;
+            return;
+        }
+}
+
 void TanniChoose_Open(const char* unit) {
     ClearKeys();
-    if (Job_Current == Job_Denpyou) {
-        SetBar(Bar_DenpyouOpen, true);
-        Command_ShowEnabled();
-        SetLabel("Label_Denpyou_BeforePage", "F5 半頁戻し");
-        SetLabel("Label_Denpyou_NextPage", "F6 半頁送り");
-    } else {
-        SetBar(Bar_SyouhinOpen, true);
-        Command_ShowEnabled();
-    }
+    if (const TTanniChooseHost* h = Host(); h && h->Opened) h->Opened();
     if (TPanel* panel = Ui_Panel(Panel); panel && !panel->Visible()) panel->Show();
     Locate(unit);
 }
@@ -188,8 +156,8 @@ void TanniChoose_ShowCursor() {
     for (int k = 0; k < TanniChoose_Rows; ++k) {
         TShape* frame = CursorFrame(k);
         if (!frame) continue;
-        if (k == TanniChoose_Row) Grid_FrameMark(frame);
-        else if (frame->Pen.Color == clRed) Grid_FrameRest(frame, clGray);
+        if (k == TanniChoose_Row) Frame_Mark(frame);
+        else if (frame->Pen.Color == clRed) Frame_Rest(frame, clGray);
     }
 }
 
@@ -240,16 +208,7 @@ void TanniChoose_NextPage() {
 }
 
 void Tanni_ChooseApply(int n) {
-    if (TPanel* p = Ui_Panel("Panel_SyouhinChoose")) p->Hide();
-    if (Job_Current == Job_Denpyou) {
-        Denpyou_CommandMode = 2;
-        Denpyou_SetCommandBar(2);
-    } else {
-        ClearKeys();
-        for (int key : Bar_SyouhinEnabled) Command_Enabled[key - 1] = 1;
-        SetBar(Bar_Syouhin, false);
-        Command_ShowEnabled();
-    }
+    if (const TTanniChooseHost* h = Host(); h && h->Closed) h->Closed();
     if (n >= 1 && n <= Tanni_Max) {
         if (TEdit* cell = CurrentCell()) {
             // The list's entry itself stays as it is: the trim works on a copy.
@@ -268,3 +227,15 @@ void Tanni_ChooseApply(int n) {
 }
 
 void TanniChoose_TakeCursor() { Tanni_ChooseApply(TanniChoose_Cursor()); }
+
+const TScreen TanniChoose_Screen{
+    .Panel = Panel,
+    .Over = Job_Bit(Job_Denpyou) | Job_Bit(Job_Syouhin),
+    .Shown = TanniChoose_Shown,
+    .Wheel = [](bool down) { down ? Tanni_ChooseDown() : Tanni_ChooseUp(); },
+};
+
+void Tanni_Register() {
+    Screen_Register(TanniList_Screen);
+    Screen_Register(TanniChoose_Screen);
+}

@@ -6,6 +6,22 @@
 #pragma once
 
 class TForm;
+class TEdit;
+struct TScreen;
+
+// A screen with unit cells (the editor, the product screen): where the
+// chooser stands over it, what becomes of the bar when the chooser opens
+// (after F1 ... F9 were turned off) and when it closes, and the unit cell of
+// its current row (nullptr when no row is current).
+struct TTanniChooseHost {
+    int Job;
+    int Left, Top;
+    void (*Opened)();
+    void (*Closed)();
+    TEdit* (*CurrentCell)();
+};
+// Registered by each screen with unit cells; the chooser serves the one shown.
+void TanniChoose_SetHost(const TTanniChooseHost& host);
 
 constexpr int TanniChoose_Rows = 25;
 constexpr int TanniChoose_TopMax = 75;  // the last page shows entries 76 ... 100
@@ -22,7 +38,8 @@ bool TanniChoose_Shown();
 int TanniChoose_Cursor();
 
 // Opens the chooser for the focused unit cell on unit (6 bytes, blank
-// filled): the chooser's key bar, the panel shown beside the screen's grid,
+// filled): F1 ... F9 off and the screen's bar for the chooser (its host's
+// Opened), the panel shown beside the screen's grid,
 // the cursor on the first of the units in use equal to it, else on the first
 // free entry (the last entry when all 100 are in use).
 void TanniChoose_Open(const char* unit);
@@ -39,9 +56,16 @@ void TanniChoose_NextPage();  // 25 entries on
 
 // Takes entry n (1 ... 100) into the unit cell of the current row, or with 0
 // takes nothing; always closes the chooser and puts back the key bar of the
-// screen underneath. The cell's commit flag is cleared when it receives a
+// screen underneath (its host's Closed). The cell's commit flag is cleared when it receives a
 // unit, so that its next Return or focus-out stores the unit it shows.
 void Tanni_ChooseApply(int n);
 // Tanni_ChooseApply with the entry under the cursor (Return, Home and F9).
 void TanniChoose_TakeCursor();
+
+// Its record: shown over the editor and the product screen, where the wheel
+// moves its cursor.
+extern const TScreen TanniChoose_Screen;
+
+// Registers the unit chooser and the unit list's editor.
+void Tanni_Register();
 

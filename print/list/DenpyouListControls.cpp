@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/Syori_01.h"
 #include "store/Str.h"
+#include "ui/Ui.h"
 
 std::string DenpyouList_Caption(const char* label) {
     const TLabel* l = Ui_Label(label);

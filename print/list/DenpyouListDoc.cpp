@@ -5,10 +5,10 @@
 #include <cstring>
 #include <vector>
 
-#include "app/Today.h"
 #include "platform/File.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
+#include "store/Today.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/Flags.h"
+#include "ui/Flags.h"
 
 int DenpyouList_Hits[DenpyouList_HitMax] = {};
 int DenpyouList_HitCount = 0;

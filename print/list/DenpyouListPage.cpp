@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "app/Syori_01.h"
 #include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListHits.h"
 #include "print/list/DenpyouListSearch.h"
 #include "store/Denpyou.h"
+#include "ui/Ui.h"
 
 namespace {
 
@@ -106,9 +106,11 @@ void DenpyouList_ShowResult() {
     char key[41];
     DenpyouList_NameKey("Label_DenpyouList_SearchName_1", key);
     const bool everyCustomer = DenpyouList_IsAllCustomers(key);
-    TPanel* subPage = Ui_Panel("Panel_DenpyouList_SubPage");
+    // The all-customer page lies where the one-customer page is; one of the
+    // two is shown.
+    if (TPanel* subPage = Ui_Panel("Panel_DenpyouList_SubPage")) subPage->SetVisible(everyCustomer);
+    if (TPanel* onePage = Ui_Panel("Panel_DenpyouList_Page")) onePage->SetVisible(!everyCustomer);
     if (DenpyouList_HitCount != 0) {
-        if (subPage) subPage->SetVisible(everyCustomer);
         if (everyCustomer)
             DenpyouSubList_ShowPage();
         else
@@ -117,7 +119,6 @@ void DenpyouList_ShowResult() {
         return;
     }
     DenpyouList_ResetSearch();
-    if (subPage) subPage->SetVisible(everyCustomer);
     Focus("Edit_DenpyouList_SearchName");
 }
 

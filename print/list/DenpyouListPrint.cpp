@@ -5,11 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/Focus.h"
 #include "document/Number.h"
 #include "platform/Printer.h"
-#include "print/DenpyouList.h"
 #include "print/PrintArea.h"
+#include "print/PrintMargins.h"
 #include "print/PrintText.h"
 #include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListDoc.h"
@@ -17,6 +16,7 @@
 #include "store/Jisya.h"
 #include "store/MasterFields.h"
 #include "store/Str.h"
+#include "ui/Focus.h"
 
 namespace {
 

@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Flags.h"
-#include "app/Today.h"
 #include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListDoc.h"
 #include "print/list/DenpyouListHits.h"
@@ -17,6 +15,8 @@
 #include "store/Denpyou.h"
 #include "store/Sort.h"
 #include "store/Str.h"
+#include "store/Today.h"
+#include "ui/Flags.h"
 
 namespace {
 

@@ -89,27 +89,31 @@ std::string Records(const TLayout& l, std::initializer_list<TFields> records) {
 }
 
 int Line(int line, DenpyouLineField j) { return DenpyouField_Line(line, j); }
+std::string Kind(char kind) { return std::string(1, kind); }
 
 // A program folder in use: three documents with item and special lines, two
 // customers, categories, products, units, the own company and a backup folder.
 std::vector<std::string> SoundFiles(const std::string& backupFolder) {
     std::vector<std::string> files(FileCount);
     files[0] = Records(Layouts[0], {
-        {{DenpyouField_Kind, "1"}, {DenpyouField_No, "         1"}, {DenpyouField_KokyakuName_1, "山田電気"},
-         {DenpyouField_KoujiName_1, "照明工事"}, {DenpyouField_MakeYear, "2025"}, {DenpyouField_MakeMonth, " 3"},
-         {DenpyouField_MakeDay, "15"}, {Line(0, LineField_Syousai), "照明器具"}, {Line(0, LineField_Tanka), "    12000"},
+        {{DenpyouField_Kind, Kind(DenpyouKind_Mitumori)}, {DenpyouField_No, "         1"},
+         {DenpyouField_KokyakuName_1, "山田電気"}, {DenpyouField_KoujiName_1, "照明工事"},
+         {DenpyouField_MakeYear, "2025"}, {DenpyouField_MakeMonth, " 3"}, {DenpyouField_MakeDay, "15"},
+         {Line(0, LineField_Syousai), "照明器具"}, {Line(0, LineField_Tanka), "    12000"},
          {Line(0, LineField_TankaRitu), " 80"}, {Line(0, LineField_Suuryou), "   2.5"}, {Line(0, LineField_Tanni), "台"},
          {Line(0, LineField_JitubaiTanka), "    9600"}, {Line(0, LineField_Kingaku), "     24000"},
-         {Line(0, LineField_Zei), "外税"}, {Line(1, LineField_Kind), "3"}, {Line(2, LineField_Kind), "1"},
-         {Line(3, LineField_Kind), "4"}, {DenpyouField_Goukei, "     26400"}, {DenpyouField_Keisyou, "様"}},
-        {{DenpyouField_Kind, "2"}, {DenpyouField_No, "         2"}, {DenpyouField_KokyakuName_1, "青木工務店"},
-         {DenpyouField_MakeYear, "2024"}, {DenpyouField_MakeMonth, "12"}, {DenpyouField_MakeDay, " 1"},
-         {Line(0, LineField_Syousai), "配線"}, {Line(0, LineField_JitubaiTanka), " 12000000"},
-         {Line(0, LineField_Suuryou), "     1"}, {Line(0, LineField_Kingaku), "  12000000"},
-         {Line(1, LineField_Kind), "5"}, {Line(1, LineField_Kingaku), "   -150000"},
-         {Line(2, LineField_Kind), "6"}, {DenpyouField_SeikyuuYear, "2025"}, {DenpyouField_UtiwakeKind, "1"}},
-        {{DenpyouField_Kind, "0"}, {DenpyouField_No, "         3"}, {DenpyouField_KokyakuName_1, "削除済"},
-         {DenpyouField_MakeYear, "1980"}},
+         {Line(0, LineField_Zei), "外税"}, {Line(1, LineField_Kind), Kind(LineKind_Syoukei)},
+         {Line(2, LineField_Kind), Kind(LineKind_Zei)}, {Line(3, LineField_Kind), Kind(LineKind_Goukei)},
+         {DenpyouField_Goukei, "     26400"}, {DenpyouField_Keisyou, "様"}},
+        {{DenpyouField_Kind, Kind(DenpyouKind_Seikyuu)}, {DenpyouField_No, "         2"},
+         {DenpyouField_KokyakuName_1, "青木工務店"}, {DenpyouField_MakeYear, "2024"}, {DenpyouField_MakeMonth, "12"},
+         {DenpyouField_MakeDay, " 1"}, {Line(0, LineField_Syousai), "配線"},
+         {Line(0, LineField_JitubaiTanka), " 12000000"}, {Line(0, LineField_Suuryou), "     1"},
+         {Line(0, LineField_Kingaku), "  12000000"}, {Line(1, LineField_Kind), Kind(LineKind_Nebiki)},
+         {Line(1, LineField_Kingaku), "   -150000"}, {Line(2, LineField_Kind), Kind(LineKind_SouGoukei)},
+         {DenpyouField_SeikyuuYear, "2025"}, {DenpyouField_UtiwakeKind, "1"}},
+        {{DenpyouField_Kind, Kind(DenpyouKind_Deleted)}, {DenpyouField_No, "         3"},
+         {DenpyouField_KokyakuName_1, "削除済"}, {DenpyouField_MakeYear, "1980"}},
     });
     files[1] = Records(Layouts[1], {
         {{KokyakuField_Name_1, "山田電気"}, {KokyakuField_Kana, "ﾔﾏﾀﾞ"}, {KokyakuField_Keisyou, "様"},

@@ -5,9 +5,6 @@
 #include <vector>
 
 #include "app/Exit.h"
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "app/Job.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"
 #include "platform/Application.h"
@@ -18,6 +15,9 @@
 #include "store/Str.h"
 #include "store/Tanni.h"
 #include "tests/app/ShellFixture.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Job.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ std::string Document(char kind, const char* number) { return Record(23000, {{0, 
 class ExitTest : public ShellTest {
 protected:
     // A document is being typed: customer name 1 is filled in.
-    void TypeCustomer() { std::memcpy(Denpyou_Field[2], "Tanaka", 6); }
+    void TypeCustomer() { std::memcpy(Denpyou_Field[DenpyouField_KokyakuName_1], "Tanaka", 6); }
     bool Asking() { return Visible("Panel_ExitChoose"); }
     TColor Yes() { return Shape("Shape_Exit_Yes")->Brush.Color; }
     TColor No() { return Shape("Shape_Exit_No")->Brush.Color; }
@@ -348,7 +348,8 @@ TEST_F(ExitTest, AFailedSaveStopsTheExitUntilTheNextOne) {
         EXPECT_EQ(session.FocusedName(), "Edit_DenpKokyakuName_1");
 
         FileFault_Reset();
-        if (c.Asked) Str_Pad("", Denpyou_Field[2], Denpyou_FieldWidth[2], 0);
+        if (c.Asked)
+            Str_Pad("", Denpyou_Field[DenpyouField_KokyakuName_1], Denpyou_FieldWidth[DenpyouField_KokyakuName_1], 0);
         ASSERT_TRUE(session.Click("Label_Job_10"));
         ASSERT_TRUE(session.Exited());
         EXPECT_EQ(session.Messages().size(), 1u);

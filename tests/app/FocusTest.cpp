@@ -4,13 +4,18 @@
 #include <set>
 #include <string>
 
-#include "app/Flags.h"
-#include "app/Focus.h"
+#include "app/FocusTable.h"
 #include "tests/app/ShellFixture.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 
 namespace {
 
+// The window's table as the window hands it over.
+void UseWindowTable() { Focus_SetTable(Focus_CodeTable.data(), Focus_CodeCount); }
+
 TEST(FocusCodeTable, HoldsEveryControlOnceInAscendingOrder) {
+    UseWindowTable();
     std::set<std::string> names;
     for (int i = 0; i < Focus_CodeCount; ++i) {
         const TFocusEntry& e = Focus_CodeTable[i];
@@ -29,6 +34,7 @@ TEST(FocusCodeTable, HoldsEveryControlOnceInAscendingOrder) {
 
 // Codes and controls at the ends of every group.
 TEST(FocusCodeTable, GroupsFollowTheirRules) {
+    UseWindowTable();
     const std::pair<int, const char*> samples[] = {
         {1010, "Edit_ChooseSyori"},
         {1040, "Edit_Panel_ChooseKokyaku_Command"},

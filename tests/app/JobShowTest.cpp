@@ -5,14 +5,14 @@
 #include <sstream>
 #include <vector>
 
-#include "app/CommandBar.h"
-#include "app/Focus.h"
-#include "app/Job.h"
 #include "app/MenuHandlers.h"
 #include "document/Document.h"
 #include "masters/units/TanniList.h"
 #include "store/Denpyou.h"
 #include "tests/app/ShellFixture.h"
+#include "ui/CommandBar.h"
+#include "ui/Focus.h"
+#include "ui/Job.h"
 
 namespace {
 
@@ -26,11 +26,11 @@ const char* const EditorCaptions[9] = {"F1 伝票登録", "F2 伝票削除", "F3
 
 std::string MenuName(const char* kind, int no) { return std::string(kind) + (no < 10 ? "0" : "") + std::to_string(no); }
 
-// A stored document of kind '1' (an estimate) numbered no.
+// A stored estimate numbered no.
 std::string Document(int no) {
     char number[16];
     std::snprintf(number, sizeof number, "%10d", no);
-    return Record(23000, {{0, "1"}, {1, number}});
+    return Record(23000, {{0, std::string(1, DenpyouKind_Mitumori)}, {1, number}});
 }
 
 class JobShowTest : public ShellTest {

@@ -15,8 +15,10 @@
 
 #include "app/Syori_01.h"
 #include "platform/Application.h"
+#include "platform/File.h"
 #include "platform/Printer.h"
 #include "tools/Headless.h"
+#include "tools/ScenarioBlocks.h"
 #include "tools/ScenarioRunner.h"
 
 namespace {
@@ -137,6 +139,96 @@ TEST_F(ScenarioRunnerTest, LongTextsShowTheFirstDifference) {
     EXPECT_EQ(Lines(out.str())[0],
               "t.txt:1: expect text Edit_Test \"0123456789abXdef\": got \"0123456789abcdef\" "
               "(first difference at byte 12; 16 bytes, expected 16)");
+}
+
+// The commands a script unrolls into, one "LINE: text" each, ": error"
+// after it when the line cannot run.
+std::vector<std::string> Unrolled(std::u8string_view script) {
+    std::vector<std::string> lines;
+    for (const TScenarioLine& l : Scenario_Unroll(U8(script)))
+        lines.push_back(std::to_string(l.Number) + ": " + l.Text + (l.Error.empty() ? "" : ": " + l.Error));
+    return lines;
+}
+
+TEST(ScenarioBlocks, RepeatIfAndLetUnrollIntoSubstitutedCommands) {
+    const struct {
+        const char* Name;
+        std::u8string_view Script;
+        std::vector<std::string> Want;
+    } cases[] = {
+        {"nested, the inner bounds from the outer name",
+         u8"repeat I from 1 to 2\n  repeat J from I to 2\n    key Up {I}{J}\n  end\nend\nkey End\n",
+         {"3: key Up 11", "3: key Up 12", "3: key Up 22", "6: key End"}},
+        {"if and else; a let lasts one round",
+         u8"repeat L from 1 to 3\n  let T = L % 2 == 0 ? \"even\" : \"odd\"\n  if L == 3\n    type \"{T}!\"\n"
+         u8"  else\n    type \"{T}\"\n  end\nend\ntype {T}\n",
+         {"6: type \"odd\"", "6: type \"even\"", "4: type \"odd!\"", "9: type {T}: unknown name T"}},
+        {"a let outside a repeat, in its bounds",
+         u8"let N = 2\nrepeat K from N to N + 1\n  key Down {K}\nend\n", {"3: key Down 2", "3: key Down 3"}},
+        {"widths in CP932 bytes, never cut",
+         u8"type \"[{7:3}][{7:-3}][{\"式\":-4}][{12345:3}][{1 ? 2 : 3:2}]\"\n",
+         {U8(u8"1: type \"[  7][7  ][式  ][12345][ 2]\"")}},
+        {"arithmetic as in C; the branch not taken is not worked out",
+         u8"type \"{-7 / 2} {-7 % 2} {2 + 3 * (4 - 1)} {3 >= 3}{3 < 3} {0 ? 1 / 0 : 4}\"\n",
+         {"1: type \"-3 -1 11 10 4\""}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Unrolled(c.Script), c.Want) << c.Name;
+}
+
+TEST(ScenarioBlocks, BlocksThatDoNotMatchRunNothing) {
+    const struct {
+        std::u8string_view Script;
+        std::vector<std::string> Want;
+    } cases[] = {
+        {u8"start\nrepeat L from 1 to 2\n  key Up {L}\n", {"2: repeat L from 1 to 2: repeat without its end"}},
+        {u8"start\nrepeat L from 1 to 2\n  key Up\nelse\nend\nend\nend x\nif 1\n",
+         {"4: else: else without its if", "6: end: end without its repeat or if",
+          "7: end x: end takes nothing after it", "8: if 1: if without its end"}},
+        {u8"if 1\nelse\nelse\nend\n", {"3: else: a second else for one if"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Unrolled(c.Script), c.Want);
+}
+
+TEST(ScenarioBlocks, AFailingLineOrBlockIsReportedInItsPlace) {
+    const struct {
+        std::u8string_view Script;
+        std::vector<std::string> Want;
+    } cases[] = {
+        {u8"repeat L from 3 to 1\n  key Up\nend\nkey End\n",
+         {"1: repeat L from 3 to 1: bad bounds: 1 is below 3", "4: key End"}},
+        {u8"repeat L from 1 to 100001\nend\n", {"1: repeat L from 1 to 100001: bad bounds: more than 100000 rounds"}},
+        {u8"repeat L from 1 to X\nend\n", {"1: repeat L from 1 to X: unknown name X"}},
+        {u8"repeat L from \"a\" to 2\nend\n", {"1: repeat L from \"a\" to 2: a text where a number is needed: \"a\""}},
+        {u8"repeat L from 1\nend\n", {"1: repeat L from 1: usage: repeat NAME from A to B"}},
+        {u8"repeat L from 1 to 1\n  repeat L from 1 to 1\n  end\nend\n",
+         {"2: repeat L from 1 to 1: L is already in use"}},
+        {u8"if\nend\n", {"1: if: an expression ends early"}},
+        {u8"let 2 = 3\n", {"1: let 2 = 3: usage: let NAME = EXPR"}},
+        {u8"repeat L from 0 to 1\n  type \"{10 / L}\"\nend\n",
+         {"2: type \"{10 / L}\": division by zero", "2: type \"10\""}},
+        {u8"type {\"a\" + 1}\ntype {1 +}\ntype {(1}\ntype {2\ntype 2}\ntype {1 ? 2}\ntype {9223372036854775807 + 1}\n",
+         {"1: type {\"a\" + 1}: a text where + needs a number", "2: type {1 +}: unexpected \"}\"",
+          "3: type {(1}: \"(\" without its \")\"", "4: type {2: \"{\" without its \"}\"",
+          "5: type 2}: \"}\" without its \"{\"", "6: type {1 ? 2}: \"?\" without its \":\"",
+          "7: type {9223372036854775807 + 1}: number too large"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Unrolled(c.Script), c.Want);
+}
+
+// The runner reports a line that cannot run in its place and goes on.
+TEST_F(ScenarioRunnerTest, UnrolledLinesRunAndFailInTheirPlace) {
+    const auto r = Run(u8R"(repeat L from 0 to 2
+  type "{10 / L}"
+end
+expect text Edit_Test "105"
+)");
+    EXPECT_EQ(r.Passed, 1);
+    EXPECT_EQ(r.Failed, 1);
+    EXPECT_EQ(Lines(out.str())[0], "t.txt:2: type \"{10 / L}\": division by zero");
+
+    Run(u8"repeat L from 1 to 2\n  type \"x\"\n");
+    EXPECT_EQ(Lines(out.str())[0], "t.txt:1: repeat L from 1 to 2: repeat without its end");
+    EXPECT_EQ(edit->Text(), "105");  // nothing ran
 }
 
 // `type` converts the script's UTF-8 to CP932 and commits it to the focused
@@ -310,6 +402,34 @@ file Data\e.bin hex -1
     };
     EXPECT_EQ(Lines(out.str()), want);
     EXPECT_FALSE(session.FileExists("Data\\e.bin"));
+}
+
+// read fail plans one failed read, counted from the command on.
+TEST_F(ScenarioRunnerTest, ReadFailMakesTheNthReadFail) {
+    std::string reads;  // one letter per read of the click: r read, f failed
+    label->OnClick = [&reads](TControl*) {
+        for (int i = 0; i < 3; ++i) {
+            const int fd = File_OpenRead("Data\\r.bin");
+            char c;
+            reads += fd >= 0 && File_Read(fd, &c, 1) == 1 ? 'r' : 'f';
+            File_Close(fd);
+        }
+    };
+    const auto r = Run(u8R"(file Data\r.bin text "x"
+read fail 2
+click Label_Test
+read fail
+click Label_Test
+read fail 3
+disk ok
+click Label_Test
+read fail 0
+)");
+    EXPECT_EQ(reads, "rfrfrrrrr");
+    EXPECT_EQ(Lines(out.str()),
+              (std::vector<std::string>{"t.txt:9: read fail 0: NTH counts from 1 (usage: read fail [NTH])",
+                                        "0 passed, 1 failed"}));
+    EXPECT_EQ(r.Failed, 1);
 }
 
 // A print of the test's own, made by a click: "見積" at (100, 200) on page 1

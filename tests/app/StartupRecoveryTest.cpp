@@ -21,7 +21,7 @@ namespace {
 std::string Document(int no, const char* customer) {
     std::string number = std::to_string(no);
     number.insert(0, 10 - number.size(), ' ');
-    return Record(23000, {{0, "1"}, {1, number}, {11, customer}});
+    return Record(23000, {{0, std::string(1, DenpyouKind_Mitumori)}, {1, number}, {11, customer}});
 }
 
 class StartupRecovery : public ShellTest {};

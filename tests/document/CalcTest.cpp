@@ -7,14 +7,12 @@
 
 #include "document/Calc.h"
 #include "editor/Grid.h"
+#include "editor/LineCalc.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Str.h"
 
 namespace {
-
-constexpr int Kind = 0, Tanka = 2, TankaRitu = 3, Suuryou = 4, Siire = 6, SiireRitu = 7,
-              Jitubai = 8, Amount = 9, ZeiKind = 10;
 
 class CalcTest : public ::testing::Test {
 protected:
@@ -32,23 +30,24 @@ protected:
         Goukei_CostShown = 0;
     }
 
-    static char* Field(int line, int j) { return Denpyou_LineField[11 * line + j]; }
-    static std::string Text(int line, int j) { return Field(line, j); }
+    static char* Field(int line, DenpyouLineField j) { return Denpyou_LineField[Denpyou_LineFieldCount * line + j]; }
+    static std::string Text(int line, DenpyouLineField j) { return Field(line, j); }
     // Numbers right-aligned, texts left-aligned, as the cells commit them.
-    static void Put(int line, int j, const char* text) {
-        bool left = j == Kind || j == ZeiKind;
+    static void Put(int line, DenpyouLineField j, const char* text) {
+        bool left = j == LineField_Kind || j == LineField_Zei;
         Str_Pad(text, Field(line, j), Denpyou_LineWidth[j], left ? 0 : 1);
     }
-    static void Jisya(int k, const char* text) { Str_Pad(text, Jisya_Field[k], Jisya_FieldWidth[k], 1); }
+    static void Jisya(JisyaField k, const char* text) { Str_Pad(text, Jisya_Field[k], Jisya_FieldWidth[k], 1); }
     static void Item(int line, const char* amount, const char* zei = "外税") {
-        Put(line, Amount, amount);
-        Put(line, ZeiKind, zei);
+        Put(line, LineField_Kingaku, amount);
+        Put(line, LineField_Zei, zei);
     }
-    static void Special(int line, const char* kind, const char* amount = "") {
-        Put(line, Kind, kind);
-        Put(line, Amount, amount);
+    static void Special(int line, char kind, const char* amount = "") {
+        const char text[] = {kind, '\0'};
+        Put(line, LineField_Kind, text);
+        Put(line, LineField_Kingaku, amount);
     }
-    static std::string Total() { return Denpyou_Field[2218]; }
+    static std::string Total() { return Denpyou_Field[DenpyouField_Goukei]; }
     static std::string Amt(const char* digits) {
         std::string s = digits;
         return std::string(10 - s.size(), ' ') + s;
@@ -187,47 +186,47 @@ TEST_F(CalcTest, RoundingAtTheHalves) {
 // The row of the grid from the stored fields: line = window top + row.
 TEST_F(CalcTest, LineCalcWritesTheLineOfTheRow) {
     Denpyou_TopLine = 5;
-    Put(7, Tanka, "333");
-    Put(7, TankaRitu, "77");
-    Put(7, Suuryou, "3");
+    Put(7, LineField_Tanka, "333");
+    Put(7, LineField_TankaRitu, "77");
+    Put(7, LineField_Suuryou, "3");
     const struct {
         const char* mode;
         const char* amount;
     } modes[] = {{" ", "769"}, {"1", "770"}, {"2", "769"}};
     for (const auto& m : modes) {
-        Jisya(11, m.mode);
-        Put(7, Jitubai, "");
+        Jisya(JisyaField_Hasuu, m.mode);
+        Put(7, LineField_JitubaiTanka, "");
         DenpyouLine_Calc(2);
-        EXPECT_EQ(Text(7, Jitubai), "      256") << m.mode;
-        EXPECT_EQ(Text(7, Amount), Amt(m.amount)) << m.mode;
+        EXPECT_EQ(Text(7, LineField_JitubaiTanka), "      256") << m.mode;
+        EXPECT_EQ(Text(7, LineField_Kingaku), Amt(m.amount)) << m.mode;
     }
     EXPECT_EQ(Round_Mode, 2);
 
     // A stored actual price is kept and used.
-    Jisya(11, " ");
-    Put(7, Jitubai, "300");
+    Jisya(JisyaField_Hasuu, " ");
+    Put(7, LineField_JitubaiTanka, "300");
     DenpyouLine_Calc(2);
-    EXPECT_EQ(Text(7, Jitubai), "      300");
-    EXPECT_EQ(Text(7, Amount), Amt("900"));
+    EXPECT_EQ(Text(7, LineField_JitubaiTanka), "      300");
+    EXPECT_EQ(Text(7, LineField_Kingaku), Amt("900"));
 
     // Rows outside the grid change nothing.
-    Put(4, Tanka, "100");
-    Put(4, TankaRitu, "100");
+    Put(4, LineField_Tanka, "100");
+    Put(4, LineField_TankaRitu, "100");
     DenpyouLine_Calc(-1);
     DenpyouLine_Calc(20);
-    EXPECT_EQ(Text(4, Amount), Amt(""));
-    EXPECT_EQ(Text(25, Amount), Amt(""));
+    EXPECT_EQ(Text(4, LineField_Kingaku), Amt(""));
+    EXPECT_EQ(Text(25, LineField_Kingaku), Amt(""));
 }
 
 TEST_F(CalcTest, EmptyQuantityFollowsOwnCompanyField31) {
-    Put(0, Tanka, "1000");
-    Put(0, TankaRitu, "85");
+    Put(0, LineField_Tanka, "1000");
+    Put(0, LineField_TankaRitu, "85");
     DenpyouLine_Calc(0);
-    EXPECT_EQ(Text(0, Amount), Amt("850"));
-    EXPECT_EQ(Text(0, Suuryou), "      ");
-    Jisya(31, "1");
+    EXPECT_EQ(Text(0, LineField_Kingaku), Amt("850"));
+    EXPECT_EQ(Text(0, LineField_Suuryou), "      ");
+    Jisya(JisyaField_Suuryou, "1");
     DenpyouLine_Calc(0);
-    EXPECT_EQ(Text(0, Amount), Amt(""));
+    EXPECT_EQ(Text(0, LineField_Kingaku), Amt(""));
 }
 
 // An amount that overflows to infinity is held at the field's limit with its
@@ -252,18 +251,18 @@ TEST_F(CalcTest, InfinitiesAreHeldAtTheLimitsAndOnlyNotANumberCountsAsZero) {
         // A reference price that rounds to 0 times an infinite quantity: 0.
         {"0.001", "1", "1e999", "", "", "", "         "},
     };
-    Jisya(31, "1");  // an empty quantity counts 0
+    Jisya(JisyaField_Suuryou, "1");  // an empty quantity counts 0
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.tanka << " " << c.ritu << " x" << c.suuryou << " j" << c.jitubai);
         Record_Clear(Denpyou_File);
-        Put(0, Tanka, c.tanka);
-        Put(0, TankaRitu, c.ritu);
-        Put(0, Suuryou, c.suuryou);
-        Put(0, Siire, c.siire);
-        Put(0, Jitubai, c.jitubai);
+        Put(0, LineField_Tanka, c.tanka);
+        Put(0, LineField_TankaRitu, c.ritu);
+        Put(0, LineField_Suuryou, c.suuryou);
+        Put(0, LineField_Siire, c.siire);
+        Put(0, LineField_JitubaiTanka, c.jitubai);
         DenpyouLine_Calc(0);
-        EXPECT_EQ(Text(0, Amount), Amt(c.amount));
-        EXPECT_EQ(Text(0, Jitubai), c.stored);
+        EXPECT_EQ(Text(0, LineField_Kingaku), Amt(c.amount));
+        EXPECT_EQ(Text(0, LineField_JitubaiTanka), c.stored);
         Denpyou_CalcSeikyuuGoukei();
         EXPECT_EQ(Total(), Amt(c.amount));
     }
@@ -274,103 +273,103 @@ TEST_F(CalcTest, TaxLinesTakeOnlyItemsTaxedOnTop) {
     Item(1, "2000", "");
     Item(2, "500", "内税");
     Item(3, "700", "なし");
-    Special(4, "1", "");
-    Jisya(26, "10");
+    Special(4, LineKind_Zei, "");
+    Jisya(JisyaField_Syouhizei, "10");
     Denpyou_CalcZeiLines(0);
-    EXPECT_EQ(Text(4, Amount), Amt("300"));
-    EXPECT_EQ(Text(1, ZeiKind), "外税");
-    EXPECT_EQ(Text(2, ZeiKind), "内税");
-    EXPECT_EQ(Text(199, ZeiKind), "外税");  // every empty line, far below the window too
-    EXPECT_EQ(Text(4, ZeiKind), "    ");    // special lines keep theirs
+    EXPECT_EQ(Text(4, LineField_Kingaku), Amt("300"));
+    EXPECT_EQ(Text(1, LineField_Zei), "外税");
+    EXPECT_EQ(Text(2, LineField_Zei), "内税");
+    EXPECT_EQ(Text(199, LineField_Zei), "外税");  // every empty line, far below the window too
+    EXPECT_EQ(Text(4, LineField_Zei), "    ");    // special lines keep theirs
 
-    Jisya(26, "  ");  // blank rate: 5 %
+    Jisya(JisyaField_Syouhizei, "  ");  // blank rate: 5 %
     Denpyou_CalcZeiLines(0);
-    EXPECT_EQ(Text(4, Amount), Amt("150"));
+    EXPECT_EQ(Text(4, LineField_Kingaku), Amt("150"));
     EXPECT_EQ(Total(), Amt("4350"));  // 1000 + 2000 + 500 + 700 + 150
 
     // A tax line with no item taxed on top since the previous one keeps its amount.
-    Special(5, "1", "77");
+    Special(5, LineKind_Zei, "77");
     Denpyou_CalcZeiLines(0);
-    EXPECT_EQ(Text(5, Amount), Amt("77"));
+    EXPECT_EQ(Text(5, LineField_Kingaku), Amt("77"));
 }
 
 TEST_F(CalcTest, SpecialLinesBelowTheWindowAreRecalculated) {
     Item(10, "1000");
-    Special(150, "1", "999");  // stale
-    Special(151, "3", "5");
-    Special(152, "4", "5");
+    Special(150, LineKind_Zei, "999");  // stale
+    Special(151, LineKind_Syoukei, "5");
+    Special(152, LineKind_Goukei, "5");
     Item(199, "20");
     Denpyou_CalcZeiLines(0);
-    EXPECT_EQ(Text(150, Amount), Amt("50"));
-    EXPECT_EQ(Text(151, Amount), Amt("1050"));
-    EXPECT_EQ(Text(152, Amount), Amt("1050"));
+    EXPECT_EQ(Text(150, LineField_Kingaku), Amt("50"));
+    EXPECT_EQ(Text(151, LineField_Kingaku), Amt("1050"));
+    EXPECT_EQ(Text(152, LineField_Kingaku), Amt("1050"));
     EXPECT_EQ(Total(), Amt("1070"));
 }
 
 TEST_F(CalcTest, SubtotalsAndTotals) {
     Item(0, "1000");
     Item(1, "2000");
-    Special(2, "3");
-    Special(3, "1", "300");
+    Special(2, LineKind_Syoukei);
+    Special(3, LineKind_Zei, "300");
     Item(4, "500");
-    Special(5, "3");
-    Special(6, "4");
-    Special(7, "3", "12");  // nothing to sum: keeps its amount
+    Special(5, LineKind_Syoukei);
+    Special(6, LineKind_Goukei);
+    Special(7, LineKind_Syoukei, "12");  // nothing to sum: keeps its amount
     Denpyou_CalcSyoukeiLines();
     Denpyou_CalcGoukeiLines();
-    EXPECT_EQ(Text(2, Amount), Amt("3000"));
-    EXPECT_EQ(Text(5, Amount), Amt("500"));
-    EXPECT_EQ(Text(6, Amount), Amt("3800"));
-    EXPECT_EQ(Text(7, Amount), Amt("12"));
+    EXPECT_EQ(Text(2, LineField_Kingaku), Amt("3000"));
+    EXPECT_EQ(Text(5, LineField_Kingaku), Amt("500"));
+    EXPECT_EQ(Text(6, LineField_Kingaku), Amt("3800"));
+    EXPECT_EQ(Text(7, LineField_Kingaku), Amt("12"));
 }
 
 TEST_F(CalcTest, GrandTotalsAndTheDocumentTotalCoverAllLines) {
     Item(0, "1000");
-    Special(1, "6");
-    Special(2, "1", "50");
-    Special(3, "3", "1050");  // subtotals count in neither
+    Special(1, LineKind_SouGoukei);
+    Special(2, LineKind_Zei, "50");
+    Special(3, LineKind_Syoukei, "1050");  // subtotals count in neither
     Item(120, "-200");
-    Special(198, "6");
+    Special(198, LineKind_SouGoukei);
     Item(199, "3");
     Denpyou_CalcSeikyuuGoukei();
-    EXPECT_EQ(Text(1, Amount), Amt("1000"));
-    EXPECT_EQ(Text(198, Amount), Amt("850"));
+    EXPECT_EQ(Text(1, LineField_Kingaku), Amt("1000"));
+    EXPECT_EQ(Text(198, LineField_Kingaku), Amt("850"));
     EXPECT_EQ(Total(), Amt("853"));
 
     // A total of 0 is ten blanks; a grand total with nothing keeps its amount.
     Record_Clear(Denpyou_File);
-    Special(0, "6", "5");
+    Special(0, LineKind_SouGoukei, "5");
     Item(1, "7");
     Item(2, "-7");
     Denpyou_CalcSeikyuuGoukei();
     EXPECT_EQ(Total(), Amt(""));
-    EXPECT_EQ(Text(0, Amount), Amt("5"));
+    EXPECT_EQ(Text(0, LineField_Kingaku), Amt("5"));
 }
 
 TEST_F(CalcTest, SumsBeyondTheFieldAreHeldAtItsLimits) {
     Item(0, "9999999999");
     Item(1, "9999999999");
-    Special(2, "3");
+    Special(2, LineKind_Syoukei);
     Denpyou_CalcZeiLines(0);
     EXPECT_EQ(Total(), "9999999999");
-    EXPECT_EQ(Text(2, Amount), "9999999999");
+    EXPECT_EQ(Text(2, LineField_Kingaku), "9999999999");
     Item(0, "-999999999");
     Item(1, "-999999999");
     Denpyou_CalcSeikyuuGoukei();
     EXPECT_EQ(Total(), "-999999999");
-    EXPECT_EQ(Denpyou_Field[2219][0], ' ');  // nothing written past field 2218
+    EXPECT_EQ(Denpyou_Field[DenpyouField_Keisyou][0], ' ');  // nothing written past the total
 }
 
 TEST_F(CalcTest, TotalLabelPressAndReleaseWithoutAWindow) {
     Item(0, "1000");
-    Put(0, Siire, "400");
-    Put(0, Suuryou, "2");
+    Put(0, LineField_Siire, "400");
+    Put(0, LineField_Suuryou, "2");
     Label_GoukeiMouseDown();
     EXPECT_EQ(Goukei_CostShown, 1);
     Denpyou_CurRow = -1;  // a header field has the focus: no line calculation
     Label_GoukeiMouseUp();
     EXPECT_EQ(Goukei_CostShown, 0);
-    EXPECT_EQ(Text(0, Amount), Amt("1000"));
+    EXPECT_EQ(Text(0, LineField_Kingaku), Amt("1000"));
     EXPECT_EQ(Total(), Amt("1000"));
 }
 

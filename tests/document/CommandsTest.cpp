@@ -10,18 +10,18 @@
 #include <string>
 #include <utility>
 
-#include "app/Build.h"
-#include "app/CommandBar.h"
-#include "app/Job.h"
-#include "document/Commands.h"
-#include "document/Display.h"
 #include "document/Document.h"
+#include "editor/DenpyouCommands.h"
+#include "editor/Display.h"
 #include "editor/Grid.h"
 #include "platform/FileFault.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Str.h"
 #include "tools/Headless.h"
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Job.h"
 
 namespace {
 
@@ -39,13 +39,15 @@ std::string Number10(int no) {
     std::string s = std::to_string(no);
     return std::string(10 - s.size(), ' ') + s;
 }
+// A kind byte as the record holds it.
+std::string Kind(char kind) { return std::string(1, kind); }
 // A stored estimate numbered no for customer name.
 std::string StoredDoc(int no, const std::string& name, const std::string& year = "2024") {
-    return DocRecord({{0, "1"}, {1, Number10(no)}, {11, name}, {251, year}, {255, " 3"}, {257, "15"}});
+    return DocRecord(
+        {{0, Kind(DenpyouKind_Mitumori)}, {1, Number10(no)}, {11, name}, {251, year}, {255, " 3"}, {257, "15"}});
 }
 // A description as stored: left-aligned in 50 bytes.
 std::string Syousai(const std::string& text) { return text + std::string(50 - text.size(), ' '); }
-int LineFieldNo(int line, int j) { return 14 + 11 * line + j; }
 
 class DocCommandsTest : public ::testing::Test {
 protected:
@@ -82,19 +84,19 @@ protected:
 TEST_F(DocCommandsTest, StoreAppendsTheNewDocumentAndShowsTheNextEmptyOne) {
     Start();
     ASSERT_EQ(Text("Edit_DenpNo"), Number10(1));
-    SetField(2, "山田電気");
+    SetField(DenpyouField_KokyakuName_1, "山田電気");
     // A field whose text ends early holds a NUL and an old tail: neither may
     // reach the file.
     std::string stale = "現場A";
     stale += '\0';
     stale += "OLDTAIL";
-    std::memcpy(Denpyou_Field[4], stale.data(), stale.size());
+    std::memcpy(Denpyou_Field[DenpyouField_KoujiName_1], stale.data(), stale.size());
     ASSERT_TRUE(Denpyou_Store());
 
     const std::string f = File();
     ASSERT_EQ(f.size(), static_cast<size_t>(RecLen));
     EXPECT_EQ(f.find('\0'), std::string::npos);
-    EXPECT_EQ(f.substr(0, 11), "1" + Number10(1));
+    EXPECT_EQ(f.substr(0, 11), Kind(DenpyouKind_Mitumori) + Number10(1));
     EXPECT_EQ(f.substr(11, 40), "山田電気" + std::string(32, ' '));
     EXPECT_EQ(f.substr(91, 40), "現場A" + std::string(35, ' '));
     // A new document takes today's date (2025-04-01) from the date edits.
@@ -113,7 +115,7 @@ TEST_F(DocCommandsTest, StoreAppendsTheNewDocumentAndShowsTheNextEmptyOne) {
     EXPECT_EQ(Denpyou_TopLine, 0);
 
     // The next one goes after it with the next number.
-    SetField(2, "佐藤工務店");
+    SetField(DenpyouField_KokyakuName_1, "佐藤工務店");
     ASSERT_TRUE(Denpyou_Store());
     EXPECT_EQ(File().size(), static_cast<size_t>(2 * RecLen));
     EXPECT_EQ(At(2, 1, 10), Number10(2));
@@ -131,17 +133,18 @@ TEST_F(DocCommandsTest, TheLastNumberStopsAtTheFieldsTenDigits) {
     ASSERT_TRUE(Session.WriteFile("Data\\Jisya.620", jisya));
     Start();
     EXPECT_EQ(Text("Edit_DenpNo"), "9999999999");
-    SetField(2, "山田電気");
+    SetField(DenpyouField_KokyakuName_1, "山田電気");
     ASSERT_TRUE(Denpyou_Store());
     EXPECT_EQ(At(1, 1, 10), "9999999999");
     EXPECT_EQ(Denpyou_LastNo, 9999999999LL);
-    SetField(2, "佐藤工務店");
+    SetField(DenpyouField_KokyakuName_1, "佐藤工務店");
     EXPECT_FALSE(Denpyou_Store());
     EXPECT_EQ(File().size(), static_cast<size_t>(RecLen));
     EXPECT_EQ(Denpyou_LastNo, 9999999999LL);
     EXPECT_EQ(Denpyou_Count, 1);
-    EXPECT_EQ(std::string(Denpyou_Field[2]).rfind("佐藤工務店", 0), 0u);  // still in the editor
-    SetField(2, " ");  // leave without the question
+    // still in the editor
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_KokyakuName_1]).rfind("佐藤工務店", 0), 0u);
+    SetField(DenpyouField_KokyakuName_1, " ");  // leave without the question
     Session.Click("Label_Job_10");
     ASSERT_TRUE(Session.Exited());
     EXPECT_EQ(Session.ReadFile("Data\\Jisya.620").value_or("").substr(231, 10), "9999999999");
@@ -149,9 +152,9 @@ TEST_F(DocCommandsTest, TheLastNumberStopsAtTheFieldsTenDigits) {
 
 TEST_F(DocCommandsTest, StoreNeedsACustomerNameAndItsKey) {
     Start();
-    SetField(4, "工事だけ");
+    SetField(DenpyouField_KoujiName_1, "工事だけ");
     EXPECT_FALSE(Denpyou_Store());
-    SetField(2, "山田電気");
+    SetField(DenpyouField_KokyakuName_1, "山田電気");
     Command_Enabled[0] = 0;
     EXPECT_FALSE(Denpyou_Store());
     EXPECT_EQ(File().size(), 0u);
@@ -178,7 +181,7 @@ TEST_F(DocCommandsTest, StoreCompletesAMissingCreationYearFromTheEraEdits) {
     int record = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Year + std::string("/") + c.Month + "/" + c.Day);
-        SetField(2, "山田電気");
+        SetField(DenpyouField_KokyakuName_1, "山田電気");
         Edit("Edit_DenpMakeYear")->SetText(c.Year);
         Edit("Edit_DenpMakeMonth")->SetText(c.Month);
         Edit("Edit_DenpMakeDay")->SetText(c.Day);
@@ -186,8 +189,8 @@ TEST_F(DocCommandsTest, StoreCompletesAMissingCreationYearFromTheEraEdits) {
         EXPECT_EQ(At(++record, 251, 8), c.Stored);
     }
     // A year already committed is kept.
-    SetField(2, "山田電気");
-    SetField(8, "2016");
+    SetField(DenpyouField_KokyakuName_1, "山田電気");
+    SetField(DenpyouField_MakeYear, "2016");
     Edit("Edit_DenpMakeYear")->SetText(" 7");
     ASSERT_TRUE(Denpyou_Store());
     EXPECT_EQ(At(++record, 251, 4), "2016");
@@ -199,12 +202,12 @@ TEST_F(DocCommandsTest, StoreRewritesAStoredDocumentInPlaceWithTheKindOfItsButto
     Before();
     ASSERT_EQ(Denpyou_CurRec, 1);
     Session.Click("RadioButton_Seikyuu");
-    EXPECT_EQ(Denpyou_Field[0][0], '2');
-    EXPECT_EQ(At(1, 0, 1), "1");  // the file changes only when stored
-    SetField(7, "変更");
+    EXPECT_EQ(Denpyou_Field[DenpyouField_Kind][0], DenpyouKind_Seikyuu);
+    EXPECT_EQ(At(1, 0, 1), Kind(DenpyouKind_Mitumori));  // the file changes only when stored
+    SetField(DenpyouField_Bikou, "変更");
     ASSERT_TRUE(Denpyou_Store());
     EXPECT_EQ(File().size(), static_cast<size_t>(2 * RecLen));
-    EXPECT_EQ(At(1, 0, 11), "2" + Number10(1));
+    EXPECT_EQ(At(1, 0, 11), Kind(DenpyouKind_Seikyuu) + Number10(1));
     EXPECT_EQ(At(1, 211, 4), "変更");
     EXPECT_EQ(Denpyou_Count, 2);
     EXPECT_EQ(Denpyou_LastNo, 0);  // no number is used up
@@ -212,12 +215,12 @@ TEST_F(DocCommandsTest, StoreRewritesAStoredDocumentInPlaceWithTheKindOfItsButto
 }
 
 TEST_F(DocCommandsTest, StoringADeletedDocumentKeepsItDeleted) {
-    Start(DocRecord({{0, "0"}, {1, Number10(5)}, {11, "C社"}, {251, "2024"}}));
+    Start(DocRecord({{0, Kind(DenpyouKind_Deleted)}, {1, Number10(5)}, {11, "C社"}, {251, "2024"}}));
     Before();
     ASSERT_FALSE(Session.ControlAs<TRadioButton>("RadioButton_Mitumori")->Enabled());
     Session.Click("RadioButton_Irai");  // disabled: no change
     ASSERT_TRUE(Denpyou_Store());
-    EXPECT_EQ(At(1, 0, 1), "0");
+    EXPECT_EQ(At(1, 0, 1), Kind(DenpyouKind_Deleted));
 }
 
 // The file cannot take the record: a folder in its place, or a full disk.
@@ -230,13 +233,13 @@ TEST(DocStoreFailure, AFailedWriteKeepsTheDocumentInTheEditor) {
         ASSERT_TRUE(session.Start());
         if (!folder) FileFault_DiskFull(0);
         const int lastNo = Denpyou_LastNo, count = Denpyou_Count;
-        Str_Pad("山田電気", Denpyou_Field[2], 40, 0);
+        Str_Pad("山田電気", Denpyou_Field[DenpyouField_KokyakuName_1], 40, 0);
         session.ControlAs<TEdit>("Edit_DenpKokyakuName_1")->SetText("山田電気");
         EXPECT_FALSE(Denpyou_Store());
         EXPECT_EQ(Denpyou_Count, count);
         EXPECT_EQ(Denpyou_LastNo, lastNo);
         EXPECT_EQ(Denpyou_CurRec, count + 1);
-        EXPECT_EQ(std::string(Denpyou_Field[2], 8), "山田電気");
+        EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_KokyakuName_1], 8), "山田電気");
         EXPECT_EQ(session.TextOf("Edit_DenpKokyakuName_1"), "山田電気");
         EXPECT_EQ(session.TextOf("Edit_DenpNo"), Number10(lastNo + 1));
         EXPECT_EQ(session.TextOf("Label_DenpyouDs"), std::to_string(count));
@@ -251,16 +254,16 @@ TEST_F(DocCommandsTest, DeleteAndRestoreWriteTheKindAtOnce) {
 
     Before();
     ASSERT_EQ(Denpyou_CurRec, 2);
-    SetField(6, "現場");  // edits in memory go with the mark
+    SetField(DenpyouField_Place, "現場");  // edits in memory go with the mark
     Denpyou_DeleteOrRestore();
-    EXPECT_EQ(At(2, 0, 1), "0");
+    EXPECT_EQ(At(2, 0, 1), Kind(DenpyouKind_Deleted));
     EXPECT_EQ(At(2, 171, 4), "現場");
-    EXPECT_EQ(At(1, 0, 1), "1");
+    EXPECT_EQ(At(1, 0, 1), Kind(DenpyouKind_Mitumori));
     EXPECT_EQ(Text("Label_DenpyouKind"), "削除された伝票");
     EXPECT_EQ(Text("Label_Command_01_F2"), "F2 伝票復活");
 
     Denpyou_DeleteOrRestore();
-    EXPECT_EQ(At(2, 0, 1), " ");
+    EXPECT_EQ(At(2, 0, 1), Kind(DenpyouKind_None));
     EXPECT_EQ(Text("Label_DenpyouKind"), "伝票の修正");
     EXPECT_EQ(Text("Label_Command_01_F2"), "F2 伝票削除");
     EXPECT_EQ(File().find('\0'), std::string::npos);
@@ -269,7 +272,7 @@ TEST_F(DocCommandsTest, DeleteAndRestoreWriteTheKindAtOnce) {
     std::filesystem::rename(Session.HostPath(DenpyouPath), Session.Folder() + "moved.620");
     std::filesystem::create_directory(Session.HostPath(DenpyouPath));
     Denpyou_DeleteOrRestore();
-    EXPECT_EQ(Denpyou_Field[0][0], ' ');
+    EXPECT_EQ(Denpyou_Field[DenpyouField_Kind][0], DenpyouKind_None);
     EXPECT_EQ(Text("Label_DenpyouKind"), "伝票の修正");
 }
 
@@ -317,7 +320,7 @@ TEST_F(DocCommandsTest, AStepToARecordThatCannotBeReadLeavesTheEditorAlone) {
     Before();
     EXPECT_EQ(Denpyou_CurRec, 2);
     EXPECT_EQ(Text("Edit_DenpKokyakuName_1"), "B社");
-    EXPECT_EQ(std::string(Denpyou_Field[2], 3), "B社");
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_KokyakuName_1], 3), "B社");
 }
 
 TEST_F(DocCommandsTest, NewDocumentSetsTheHeadersBar) {
@@ -364,13 +367,14 @@ class DocLinesTest : public DocCommandsTest {
 protected:
     // Lines 0 ... 199 of the document hold descriptions "L0" ... "L199".
     void FillLines() {
-        for (int line = 0; line < 200; ++line) SetField(LineFieldNo(line, 1), "L" + std::to_string(line));
+        for (int line = 0; line < 200; ++line)
+            SetField(DenpyouField_Line(line, LineField_Syousai), "L" + std::to_string(line));
     }
     void StartWithLines() {
         Start();
         FillLines();
     }
-    std::string Line(int line, int j) { return Denpyou_LineField[11 * line + j]; }
+    std::string Line(int line, DenpyouLineField j) { return Denpyou_Field[DenpyouField_Line(line, j)]; }
     void Put(int top, int row) {
         Denpyou_TopLine = top;
         Denpyou_CurRow = row;
@@ -389,21 +393,23 @@ TEST_F(DocLinesTest, DeleteLineMovesTheLinesBelowUp) {
         FillLines();
         // A whole field moves, bytes after an early NUL included.
         const char quantity[6] = {'1', '2', '\0', '4', '5', '6'};
-        std::memcpy(Denpyou_LineField[11 * 199 + 4], quantity, 6);
+        std::memcpy(Denpyou_Field[DenpyouField_Line(199, LineField_Suuryou)], quantity, 6);
         Put(c.Top, c.Row);
         Denpyou_DeleteLine();
         for (int line = 0; line < 199; ++line)
-            ASSERT_EQ(Line(line, 1), Syousai("L" + std::to_string(line < deleted ? line : line + 1))) << line;
-        EXPECT_EQ(Line(199, 1), std::string(50, ' '));
-        EXPECT_EQ(Line(199, 4), std::string(6, ' '));
+            ASSERT_EQ(Line(line, LineField_Syousai), Syousai("L" + std::to_string(line < deleted ? line : line + 1)))
+                << line;
+        EXPECT_EQ(Line(199, LineField_Syousai), std::string(50, ' '));
+        EXPECT_EQ(Line(199, LineField_Suuryou), std::string(6, ' '));
         if (deleted < 199) {
-            EXPECT_EQ(std::string(Denpyou_LineField[11 * 198 + 4], 6), std::string(quantity, 6));
+            EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_Line(198, LineField_Suuryou)], 6),
+                      std::string(quantity, 6));
         }
         // The window shows the lines as they are now, the cursor's text trimmed.
         const std::string edit = Ui_RowName("Edit_DenpSyousai_", c.Row + 1);
         EXPECT_EQ(Text(edit), deleted < 199 ? "L" + std::to_string(deleted + 1) : "");
         if (c.Row != 19) {
-            EXPECT_EQ(Text(Ui_RowName("Edit_DenpSyousai_", 20)), Line(c.Top + 19, 1));
+            EXPECT_EQ(Text(Ui_RowName("Edit_DenpSyousai_", 20)), Line(c.Top + 19, LineField_Syousai));
         }
     }
 }
@@ -412,30 +418,30 @@ TEST_F(DocLinesTest, DeleteLineDoesNothingWithoutACursorLine) {
     StartWithLines();
     Put(0, -1);
     Denpyou_DeleteLine();
-    EXPECT_EQ(Line(0, 1), Syousai("L0"));
+    EXPECT_EQ(Line(0, LineField_Syousai), Syousai("L0"));
     Put(0, 0);
     Command_Enabled[3] = 0;  // F4 off
     Denpyou_DeleteLine();
-    EXPECT_EQ(Line(0, 1), Syousai("L0"));
+    EXPECT_EQ(Line(0, LineField_Syousai), Syousai("L0"));
 }
 
 TEST_F(DocLinesTest, DeleteLineRecalculatesTaxLinesBelowTheWindowToo) {
     Start();
     auto item = [&](int line, const char* amount) {
-        SetField(LineFieldNo(line, 1), "品");
-        SetField(LineFieldNo(line, 9), amount);
-        SetField(LineFieldNo(line, 10), "外税");
+        SetField(DenpyouField_Line(line, LineField_Syousai), "品");
+        SetField(DenpyouField_Line(line, LineField_Kingaku), amount);
+        SetField(DenpyouField_Line(line, LineField_Zei), "外税");
     };
     item(0, "      1000");
     item(1, "      1000");
-    SetField(LineFieldNo(150, 0), "1");  // tax line at 5 %
-    SetField(LineFieldNo(150, 9), "       100");
-    SetField(2218, "      2100");
+    SetField(DenpyouField_Line(150, LineField_Kind), Kind(LineKind_Zei));  // tax line at 5 %
+    SetField(DenpyouField_Line(150, LineField_Kingaku), "       100");
+    SetField(DenpyouField_Goukei, "      2100");
     Put(0, 0);
     Denpyou_DeleteLine();
-    EXPECT_EQ(Line(149, 0), "1");
-    EXPECT_EQ(Line(149, 9), "        50");
-    EXPECT_EQ(std::string(Denpyou_Field[2218]), "      1050");
+    EXPECT_EQ(Line(149, LineField_Kind), Kind(LineKind_Zei));
+    EXPECT_EQ(Line(149, LineField_Kingaku), "        50");
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_Goukei]), "      1050");
     EXPECT_EQ(Text("Label_SeikyuuGoukei"), "      1050");
 }
 
@@ -471,13 +477,15 @@ TEST_F(DocLinesTest, HalfPageLabelsMoveTheWindow) {
 TEST_F(DocCommandsTest, KindButtonsSetTheKindInMemory) {
     Start(StoredDoc(1, "A社"));
     Before();
-    const std::pair<const char*, char> buttons[] = {
-        {"RadioButton_Seikyuu", '2'}, {"RadioButton_Utiwake", '3'}, {"RadioButton_Irai", '4'}, {"RadioButton_Mitumori", '1'}};
+    const std::pair<const char*, char> buttons[] = {{"RadioButton_Seikyuu", DenpyouKind_Seikyuu},
+                                                    {"RadioButton_Utiwake", DenpyouKind_Utiwake},
+                                                    {"RadioButton_Irai", DenpyouKind_Irai},
+                                                    {"RadioButton_Mitumori", DenpyouKind_Mitumori}};
     for (const auto& [name, kind] : buttons) {
         ASSERT_TRUE(Session.Click(name));
-        EXPECT_EQ(Denpyou_Field[0][0], kind) << name;
+        EXPECT_EQ(Denpyou_Field[DenpyouField_Kind][0], kind) << name;
     }
-    EXPECT_EQ(At(1, 0, 1), "1");
+    EXPECT_EQ(At(1, 0, 1), Kind(DenpyouKind_Mitumori));
 }
 
 // The tidy-up state after a store is the one a full count of the file gives.
@@ -487,7 +495,7 @@ TEST_F(DocCommandsTest, StoreKeepsTheTidyUpStateOfTheFile) {
     ASSERT_EQ(Seiri_Mode, 1);
     EXPECT_TRUE(Session.Control("Panel_Seiri")->Visible());
 
-    SetField(2, "D社");  // a new document: the old one stays
+    SetField(DenpyouField_KokyakuName_1, "D社");  // a new document: the old one stays
     ASSERT_TRUE(Denpyou_Store());
     EXPECT_EQ(Seiri_Mode, 1);
 
@@ -495,19 +503,19 @@ TEST_F(DocCommandsTest, StoreKeepsTheTidyUpStateOfTheFile) {
     Before();
     Before();
     ASSERT_EQ(Denpyou_CurRec, 2);
-    SetField(8, "2020");  // the old document made young
+    SetField(DenpyouField_MakeYear, "2020");  // the old document made young
     ASSERT_TRUE(Denpyou_Store());
     EXPECT_EQ(Seiri_Mode, 0);
     EXPECT_FALSE(Session.Control("Panel_Seiri")->Visible());
     EXPECT_EQ(Denpyou_Count, 4);
 
-    SetField(2, "E社");
-    SetField(8, "1970");  // an old date typed into a new document
+    SetField(DenpyouField_KokyakuName_1, "E社");
+    SetField(DenpyouField_MakeYear, "1970");  // an old date typed into a new document
     ASSERT_TRUE(Denpyou_Store());
     EXPECT_EQ(Seiri_Mode, 1);
     EXPECT_EQ(Denpyou_Count, 5);
     EXPECT_EQ(Seiri_Year, 1985);
-    EXPECT_EQ(std::string(Jisya_Field[12]), "40");
+    EXPECT_EQ(std::string(Jisya_Field[JisyaField_Hozon]), "40");
 }
 
 }  // namespace

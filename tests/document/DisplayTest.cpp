@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "app/Build.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 #include "tools/Headless.h"
+#include "ui/Build.h"
 
 namespace {
 
@@ -25,10 +25,10 @@ protected:
     }
     std::string Text(const std::string& name) { return Session.TextOf(name).value_or("<none>"); }
     TColor FontColor(const std::string& name) { return Session.Control(name)->Font.Color; }
-    static void Set(int k, const char* text, bool right = false) {
+    static void Set(DenpyouField k, const char* text, bool right = false) {
         Str_Pad(text, Denpyou_Field[k], Denpyou_FieldWidth[k], right ? 1 : 0);
     }
-    static void SetLine(int line, int j, const char* text) {
+    static void SetLine(int line, DenpyouLineField j, const char* text) {
         Str_Pad(text, Denpyou_LineField[Denpyou_LineFieldCount * line + j], Denpyou_LineWidth[j], 1);
     }
 };
@@ -42,23 +42,23 @@ TEST_F(DisplayTest, StoredYearsAreShownInTheirEra) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.Year) + "/" + c.Month);
-        Set(8, c.Year);
-        Set(9, c.Month);
-        Set(11, c.Year);
-        Set(12, c.Month);
+        Set(DenpyouField_MakeYear, c.Year);
+        Set(DenpyouField_MakeMonth, c.Month);
+        Set(DenpyouField_YoukouYear, c.Year);
+        Set(DenpyouField_YoukouMonth, c.Month);
         Denpyou_ShowHeader();
         EXPECT_EQ(Text("Edit_DenpMakeYear"), c.Era);
         EXPECT_EQ(Text("Edit_DenpYoukouYear"), c.Era);
         EXPECT_EQ(Text("Edit_DenpYoukouMonth"), c.Month);
-        EXPECT_EQ(std::string(Denpyou_Field[8]), c.Year);  // shown, not changed
+        EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_MakeYear]), c.Year);  // shown, not changed
     }
 }
 
 TEST_F(DisplayTest, ADocumentWithoutDatesTakesTodayAndShowsNoValidity) {
     // First a document with a validity date, then one without.
-    Set(11, "2025");
-    Set(12, " 6");
-    Set(13, "30");
+    Set(DenpyouField_YoukouYear, "2025");
+    Set(DenpyouField_YoukouMonth, " 6");
+    Set(DenpyouField_YoukouDay, "30");
     Denpyou_ShowHeader();
     ASSERT_EQ(Text("Edit_DenpYoukouYear"), " 7");
 
@@ -67,15 +67,15 @@ TEST_F(DisplayTest, ADocumentWithoutDatesTakesTodayAndShowsNoValidity) {
     EXPECT_EQ(Text("Edit_DenpMakeYear"), "31");  // 30 April 2019: Heisei 31
     EXPECT_EQ(Text("Edit_DenpMakeMonth"), " 4");
     EXPECT_EQ(Text("Edit_DenpMakeDay"), "30");
-    EXPECT_EQ(std::string(Denpyou_Field[8]), "    ");
-    EXPECT_EQ(std::string(Denpyou_Field[9]), " 4");
-    EXPECT_EQ(std::string(Denpyou_Field[10]), "30");
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_MakeYear]), "    ");
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_MakeMonth]), " 4");
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_MakeDay]), "30");
     EXPECT_EQ(Text("Edit_DenpYoukouYear"), "");
     EXPECT_EQ(Text("Edit_DenpYoukouMonth"), "");
     EXPECT_EQ(Text("Edit_DenpYoukouDay"), "");
 
     // A blank honorific is shown and kept as 様.
-    EXPECT_EQ(std::string(Denpyou_Field[2219]), "様    ");
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_Keisyou]), "様    ");
     EXPECT_EQ(Text("Label_DenpKeisyou"), "様    ");
 }
 
@@ -117,12 +117,12 @@ TEST_F(DisplayTest, ActualPriceIsBlueWhenItDiffersFromTheReference) {
     Denpyou_TopLine = 0;
     int line = 0;
     for (const auto& c : cases) {
-        SetLine(line, 2, c.Tanka);
-        SetLine(line, 3, c.Ritu);
-        SetLine(line, 6, c.Siire);
-        SetLine(line, 7, c.SiireRitu);
-        SetLine(line, 8, c.Jitubai);
-        SetLine(line, 9, "1234");
+        SetLine(line, LineField_Tanka, c.Tanka);
+        SetLine(line, LineField_TankaRitu, c.Ritu);
+        SetLine(line, LineField_Siire, c.Siire);
+        SetLine(line, LineField_SiireRitu, c.SiireRitu);
+        SetLine(line, LineField_JitubaiTanka, c.Jitubai);
+        SetLine(line, LineField_Kingaku, "1234");
         ++line;
     }
     Denpyou_ShowLines();

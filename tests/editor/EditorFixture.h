@@ -7,14 +7,14 @@
 #include <cstring>
 #include <string>
 
-#include "app/Flags.h"
-#include "app/Focus.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "editor/Grid.h"
 #include "platform/Controls.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 #include "tools/Headless.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 
 class EditorTest : public ::testing::Test {
 protected:
@@ -40,14 +40,18 @@ protected:
     static std::string Syousai(int row) { return Row("Edit_DenpSyousai_", row); }
     static std::string Suuryou(int row) { return Row("Edit_DenpSuuryou_", row); }
 
-    static std::string Field(int k) { return Denpyou_Field[k]; }
-    static std::string LineField(int line, int j) { return Denpyou_LineField[Denpyou_LineFieldCount * line + j]; }
-    static void SetLineField(int line, int j, const char* text, bool right = false) {
+    static std::string Field(DenpyouField k) { return Denpyou_Field[k]; }
+    static std::string LineField(int line, DenpyouLineField j) {
+        return Denpyou_LineField[Denpyou_LineFieldCount * line + j];
+    }
+    static void SetLineField(int line, DenpyouLineField j, const char* text, bool right = false) {
         Str_Pad(text, Denpyou_LineField[Denpyou_LineFieldCount * line + j], Denpyou_LineWidth[j], right ? 1 : 0);
     }
-    // Line kinds given as a string from line 0 on (' ' an item line).
+    // Line kinds given as a picture of the kind bytes from line first on
+    // (' ' an item line, '3' a subtotal, ...: LineKind_*).
     static void SetKinds(int first, const std::string& kinds) {
-        for (size_t i = 0; i < kinds.size(); ++i) Denpyou_LineField[Denpyou_LineFieldCount * (first + i)][0] = kinds[i];
+        for (size_t i = 0; i < kinds.size(); ++i)
+            Denpyou_LineField[Denpyou_LineFieldCount * (first + i) + LineField_Kind][0] = kinds[i];
     }
     // The window at top, redrawn.
     static void ShowFrom(int top) {

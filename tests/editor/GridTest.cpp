@@ -1,7 +1,7 @@
 // The grid: the description cells, the window's moves at its edges and by
 // half pages, and the search that carries the cursor past special lines.
-#include "app/Job.h"
 #include "tests/editor/EditorFixture.h"
+#include "ui/Job.h"
 
 namespace {
 
@@ -18,13 +18,13 @@ TEST_F(GridTest, DescriptionCellMarksItsRowAndCommitsIntoItsOwnLine) {
     EXPECT_EQ(Pen("Shape_DenpSyousai_03"), "255/2");
 
     // A stale tail behind the field's NUL is not carried into the line.
-    std::memset(Denpyou_LineField[Denpyou_LineFieldCount * 7 + 1], 'Z', 50);
-    Denpyou_LineField[Denpyou_LineFieldCount * 7 + 1][0] = '\0';
+    std::memset(Denpyou_Field[DenpyouField_Line(7, LineField_Syousai)], 'Z', 50);
+    Denpyou_Field[DenpyouField_Line(7, LineField_Syousai)][0] = '\0';
     Type("  配線");
     Denpyou_CurRow = 12;  // the commit goes by the cell's own row whatever the cursor says
     Click(Syousai(9));
-    EXPECT_EQ(LineField(7, 1), Padded("  配線", 50));
-    EXPECT_EQ(LineField(5 + 12, 1), std::string(50, ' '));
+    EXPECT_EQ(LineField(7, LineField_Syousai), Padded("  配線", 50));
+    EXPECT_EQ(LineField(5 + 12, LineField_Syousai), std::string(50, ' '));
     EXPECT_EQ(Pen("Shape_DenpSyousai_03"), "0/1");
     EXPECT_EQ(Pen("Shape_DenpSyousai_09"), "255/2");
     EXPECT_EQ(Denpyou_CurRow, 8);
@@ -33,7 +33,7 @@ TEST_F(GridTest, DescriptionCellMarksItsRowAndCommitsIntoItsOwnLine) {
     Focus(Syousai(3));
     EXPECT_EQ(Text(Syousai(3)), "配線");
     Focus(Syousai(4));
-    EXPECT_EQ(LineField(7, 1), Padded("配線", 50));
+    EXPECT_EQ(LineField(7, LineField_Syousai), Padded("配線", 50));
 }
 
 TEST_F(GridTest, ReturnCommitsAndMovesOnByTheLineKind) {
@@ -41,12 +41,14 @@ TEST_F(GridTest, ReturnCommitsAndMovesOnByTheLineKind) {
         char Kind;
         const char* Target;
     } cases[] = {
-        {' ', "Edit_DenpSuuryou_04"},
+        {LineKind_Item, "Edit_DenpSuuryou_04"},
         // An adjustment line goes to its actual price, which takes no focus
         // on a special line without a vertical move: the focus comes back.
-        {'5', "Edit_DenpSyousai_04"},
-        {'1', "Edit_DenpSyousai_05"}, {'3', "Edit_DenpSyousai_05"}, {'4', "Edit_DenpSyousai_05"},
-        {'6', "Edit_DenpSyousai_05"},
+        {LineKind_Nebiki, "Edit_DenpSyousai_04"},
+        {LineKind_Zei, "Edit_DenpSyousai_05"},
+        {LineKind_Syoukei, "Edit_DenpSyousai_05"},
+        {LineKind_Goukei, "Edit_DenpSyousai_05"},
+        {LineKind_SouGoukei, "Edit_DenpSyousai_05"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("kind '") + c.Kind + "'");
@@ -56,20 +58,20 @@ TEST_F(GridTest, ReturnCommitsAndMovesOnByTheLineKind) {
         Type("小計");
         Key(vk::Return);
         EXPECT_EQ(Focused(), c.Target);
-        EXPECT_EQ(LineField(3, 1), Padded("小計", 50));
-        EXPECT_EQ(LineField(3, 0), std::string(1, c.Kind));
+        EXPECT_EQ(LineField(3, LineField_Syousai), Padded("小計", 50));
+        EXPECT_EQ(LineField(3, LineField_Kind), std::string(1, c.Kind));
         EXPECT_EQ(Flag_EnterCommitted, Flag_False);  // cleared by the cell that took the focus
     }
 }
 
 TEST_F(GridTest, ReturnOnASpecialLineInTheLastRowScrollsAndCommitsAgainOnLeaving) {
     SetKinds(198, "33");
-    SetLineField(199, 1, "計");
+    SetLineField(199, LineField_Syousai, "計");
     ShowFrom(179);
     Focus(Syousai(20));
     Type("小計");
     Key(vk::Return);
-    EXPECT_EQ(LineField(198, 1), Padded("小計", 50));
+    EXPECT_EQ(LineField(198, LineField_Syousai), Padded("小計", 50));
     EXPECT_EQ(Denpyou_TopLine, 180);
     EXPECT_EQ(Focused(), Syousai(20));
     EXPECT_EQ(Text(Syousai(20)), "計");
@@ -77,13 +79,13 @@ TEST_F(GridTest, ReturnOnASpecialLineInTheLastRowScrollsAndCommitsAgainOnLeaving
     EXPECT_EQ(Flag_EnterCommitted, Flag_False);
     Type("合");
     Click("Edit_DenpPlace");
-    EXPECT_EQ(LineField(199, 1), Padded("計合", 50));
+    EXPECT_EQ(LineField(199, LineField_Syousai), Padded("計合", 50));
 
     // At the end of the document Return only commits.
     Focus(Syousai(20));
     Type("X");
     Key(vk::Return);
-    EXPECT_EQ(LineField(199, 1), Padded("X", 50));
+    EXPECT_EQ(LineField(199, LineField_Syousai), Padded("X", 50));
     EXPECT_EQ(Denpyou_TopLine, 180);
     EXPECT_EQ(Focused(), Syousai(20));
     EXPECT_EQ(Flag_EnterCommitted, Flag_False);
@@ -95,7 +97,7 @@ TEST_F(GridTest, ReturnWithoutACursorRowTouchesNoLine) {
     Denpyou_CurRow = -1;
     Key(vk::Return);
     EXPECT_EQ(Focused(), Syousai(1));
-    EXPECT_EQ(LineField(0, 1), std::string(50, ' '));
+    EXPECT_EQ(LineField(0, LineField_Syousai), std::string(50, ' '));
     EXPECT_EQ(Text(Syousai(1)), "A");
 }
 
@@ -110,20 +112,20 @@ TEST_F(GridTest, HomeGoesToTheUnitCellOfTheLineAbove) {
 
     // In the first row the window moves back first: text typed and not
     // committed gives way to the line now shown.
-    SetLineField(11, 1, "上の行");
-    SetLineField(12, 1, "元の行");
+    SetLineField(11, LineField_Syousai, "上の行");
+    SetLineField(12, LineField_Syousai, "元の行");
     ShowFrom(12);
     Focus(Syousai(1));
     Type("打ちかけ");
     Key(vk::Home);
     EXPECT_EQ(Denpyou_TopLine, 11);
     EXPECT_EQ(Focused(), "Edit_DenpTanni_01");
-    EXPECT_EQ(LineField(11, 1), Padded("上の行", 50));
-    EXPECT_EQ(LineField(12, 1), Padded("元の行", 50));
+    EXPECT_EQ(LineField(11, LineField_Syousai), Padded("上の行", 50));
+    EXPECT_EQ(LineField(12, LineField_Syousai), Padded("元の行", 50));
 }
 
 TEST_F(GridTest, UpAndDownScrollAtTheEdgesWithoutCommitting) {
-    SetLineField(4, 1, "四");
+    SetLineField(4, LineField_Syousai, "四");
     ShowFrom(5);
     Focus(Syousai(1));
     Type("消える");
@@ -132,7 +134,7 @@ TEST_F(GridTest, UpAndDownScrollAtTheEdgesWithoutCommitting) {
     EXPECT_EQ(Denpyou_CurRow, 0);
     EXPECT_EQ(Focused(), Syousai(1));
     EXPECT_EQ(Text(Syousai(1)), "四");
-    EXPECT_EQ(LineField(5, 1), std::string(50, ' '));
+    EXPECT_EQ(LineField(5, LineField_Syousai), std::string(50, ' '));
 
     ShowFrom(0);
     Focus(Syousai(1));
@@ -150,7 +152,7 @@ TEST_F(GridTest, UpAndDownScrollAtTheEdgesWithoutCommitting) {
     Type("七");
     Key(vk::Down);
     EXPECT_EQ(Focused(), Syousai(8));
-    EXPECT_EQ(LineField(186, 1), Padded("七", 50));
+    EXPECT_EQ(LineField(186, LineField_Syousai), Padded("七", 50));
 }
 
 TEST_F(GridTest, HalfPagesMoveTheWindowByTenWithinItsEnds) {
@@ -174,10 +176,10 @@ TEST_F(GridTest, HalfPagesMoveTheWindowByTenWithinItsEnds) {
         EXPECT_EQ(Focused(), c.Focus);
         if (c.To != c.From) {
             // The cell left was committed into its line before the move.
-            EXPECT_EQ(LineField(c.From + 4, 1), Padded("五", 50));
+            EXPECT_EQ(LineField(c.From + 4, LineField_Syousai), Padded("五", 50));
             EXPECT_EQ(Denpyou_CurRow, c.Key == vk::PageDown ? 10 : 0);
         }
-        SetLineField(c.From + 4, 1, "");
+        SetLineField(c.From + 4, LineField_Syousai, "");
     }
     // Not on another screen.
     ShowFrom(50);
@@ -192,9 +194,9 @@ using SkipTest = EditorTest;
 
 TEST_F(SkipTest, DownPassesASubtotalLineAndLeavesItsFieldsAlone) {
     SetKinds(0, "     3 ");
-    SetLineField(5, 1, "小計");
-    SetLineField(5, 4, "2", true);
-    SetLineField(5, 9, "1000", true);
+    SetLineField(5, LineField_Syousai, "小計");
+    SetLineField(5, LineField_Suuryou, "2", true);
+    SetLineField(5, LineField_Kingaku, "1000", true);
     ShowFrom(0);
     Focus(Suuryou(5));
     Type("3");
@@ -202,10 +204,10 @@ TEST_F(SkipTest, DownPassesASubtotalLineAndLeavesItsFieldsAlone) {
     EXPECT_EQ(Focused(), Suuryou(7));
     EXPECT_EQ(Denpyou_CurRow, 6);
     EXPECT_EQ(Focus_Code, 2110 + 80 * 6 + 30);
-    EXPECT_EQ(LineField(4, 4), "     3");
-    EXPECT_EQ(LineField(5, 4), "     2");
-    EXPECT_EQ(LineField(5, 9), "      1000");
-    EXPECT_EQ(LineField(5, 1), Padded("小計", 50));
+    EXPECT_EQ(LineField(4, LineField_Suuryou), "     3");
+    EXPECT_EQ(LineField(5, LineField_Suuryou), "     2");
+    EXPECT_EQ(LineField(5, LineField_Kingaku), "      1000");
+    EXPECT_EQ(LineField(5, LineField_Syousai), Padded("小計", 50));
     EXPECT_EQ(Pen("Shape_DenpSuuryou_06"), "0/1");
     EXPECT_EQ(Pen("Shape_DenpSuuryou_07"), "255/2");
 }

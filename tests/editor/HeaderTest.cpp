@@ -1,8 +1,8 @@
 // The header edits: commits, the era-year rule, focus-in and keys.
-#include "app/CommandBar.h"
-#include "app/Focus.h"
 #include "editor/Header.h"
 #include "tests/editor/EditorFixture.h"
+#include "ui/CommandBar.h"
+#include "ui/Focus.h"
 
 namespace {
 
@@ -36,31 +36,36 @@ TEST_F(HeaderTest, YearCommitFollowsTheEraRule) {
         SCOPED_TRACE(std::string("year '") + c.Year + "' month '" + c.Month + "'");
         Edit("Edit_DenpMakeMonth")->SetText(c.Month);
         Edit("Edit_DenpMakeYear")->SetText(c.Year);
-        Denpyou_CommitHeaderField(8);
+        Denpyou_CommitHeaderField(DenpyouField_MakeYear);
         EXPECT_EQ(Text("Edit_DenpMakeYear"), c.Shown);
-        EXPECT_EQ(Field(8), c.Make);
+        EXPECT_EQ(Field(DenpyouField_MakeYear), c.Make);
 
         Edit("Edit_DenpYoukouMonth")->SetText(c.Month);
         Edit("Edit_DenpYoukouYear")->SetText(c.Year);
-        Denpyou_CommitHeaderField(11);
+        Denpyou_CommitHeaderField(DenpyouField_YoukouYear);
         EXPECT_EQ(Text("Edit_DenpYoukouYear"), c.Shown);
-        EXPECT_EQ(Field(11), c.Youkou);
+        EXPECT_EQ(Field(DenpyouField_YoukouYear), c.Youkou);
     }
 }
 
 TEST_F(HeaderTest, MonthAndDayKeepTheTypedTextInRangeElseBlanks) {
     const struct {
-        int Field;
+        DenpyouField Field;
         const char* Edit;
         const char* Typed;
         const char* Stored;
     } cases[] = {
-        {9, "Edit_DenpMakeMonth", "5", " 5"},   {9, "Edit_DenpMakeMonth", "05", "05"},
-        {9, "Edit_DenpMakeMonth", "12", "12"},  {9, "Edit_DenpMakeMonth", "13", "  "},
-        {9, "Edit_DenpMakeMonth", "0", "  "},   {9, "Edit_DenpMakeMonth", "1a", "1a"},
-        {12, "Edit_DenpYoukouMonth", "", "  "}, {10, "Edit_DenpMakeDay", "31", "31"},
-        {10, "Edit_DenpMakeDay", "32", "  "},   {13, "Edit_DenpYoukouDay", "-1", "  "},
-        {13, "Edit_DenpYoukouDay", "7 ", " 7"},
+        {DenpyouField_MakeMonth, "Edit_DenpMakeMonth", "5", " 5"},
+        {DenpyouField_MakeMonth, "Edit_DenpMakeMonth", "05", "05"},
+        {DenpyouField_MakeMonth, "Edit_DenpMakeMonth", "12", "12"},
+        {DenpyouField_MakeMonth, "Edit_DenpMakeMonth", "13", "  "},
+        {DenpyouField_MakeMonth, "Edit_DenpMakeMonth", "0", "  "},
+        {DenpyouField_MakeMonth, "Edit_DenpMakeMonth", "1a", "1a"},
+        {DenpyouField_YoukouMonth, "Edit_DenpYoukouMonth", "", "  "},
+        {DenpyouField_MakeDay, "Edit_DenpMakeDay", "31", "31"},
+        {DenpyouField_MakeDay, "Edit_DenpMakeDay", "32", "  "},
+        {DenpyouField_YoukouDay, "Edit_DenpYoukouDay", "-1", "  "},
+        {DenpyouField_YoukouDay, "Edit_DenpYoukouDay", "7 ", " 7"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.Edit) + " '" + c.Typed + "'");
@@ -74,33 +79,33 @@ TEST_F(HeaderTest, MonthAndDayKeepTheTypedTextInRangeElseBlanks) {
 TEST_F(HeaderTest, MonthCommitRedoesTheEraYear) {
     Edit("Edit_DenpMakeYear")->SetText("31");
     Edit("Edit_DenpMakeMonth")->SetText("3");
-    Denpyou_CommitHeaderField(9);
+    Denpyou_CommitHeaderField(DenpyouField_MakeMonth);
     EXPECT_EQ(Text("Edit_DenpMakeYear"), "31");
     Edit("Edit_DenpMakeMonth")->SetText("5");
-    Denpyou_CommitHeaderField(9);
+    Denpyou_CommitHeaderField(DenpyouField_MakeMonth);
     EXPECT_EQ(Text("Edit_DenpMakeYear"), " 1");
-    EXPECT_EQ(Field(8), "2019");
+    EXPECT_EQ(Field(DenpyouField_MakeYear), "2019");
     Edit("Edit_DenpMakeMonth")->SetText("4");
-    Denpyou_CommitHeaderField(9);
+    Denpyou_CommitHeaderField(DenpyouField_MakeMonth);
     EXPECT_EQ(Text("Edit_DenpMakeYear"), "31");
-    EXPECT_EQ(Field(8), "2019");
+    EXPECT_EQ(Field(DenpyouField_MakeYear), "2019");
 
     // A validity month committed without a year leaves the year field blank.
     Edit("Edit_DenpYoukouYear")->SetText("");
     Edit("Edit_DenpYoukouMonth")->SetText("6");
-    Denpyou_CommitHeaderField(12);
-    EXPECT_EQ(Field(11), "    ");
-    EXPECT_EQ(Field(12), " 6");
+    Denpyou_CommitHeaderField(DenpyouField_YoukouMonth);
+    EXPECT_EQ(Field(DenpyouField_YoukouYear), "    ");
+    EXPECT_EQ(Field(DenpyouField_YoukouMonth), " 6");
 }
 
 TEST_F(HeaderTest, TextFieldsAreStoredWholeAndTrimmedOnlyForEditing) {
     ASSERT_EQ(Focused(), "Edit_DenpKokyakuName_1");
     // A stale tail behind the field's NUL never comes back.
-    std::memset(Denpyou_Field[2], 'Z', 40);
-    Denpyou_Field[2][0] = '\0';
+    std::memset(Denpyou_Field[DenpyouField_KokyakuName_1], 'Z', 40);
+    Denpyou_Field[DenpyouField_KokyakuName_1][0] = '\0';
     Type("  山田");
     Key(vk::Return);
-    EXPECT_EQ(Field(2), Padded("  山田", 40));
+    EXPECT_EQ(Field(DenpyouField_KokyakuName_1), Padded("  山田", 40));
     EXPECT_EQ(Text("Edit_DenpKokyakuName_1"), Padded("  山田", 40));
     EXPECT_EQ(Focused(), "Edit_DenpKokyakuName_2");
     EXPECT_EQ(Focus_Code, 1130);
@@ -110,9 +115,9 @@ TEST_F(HeaderTest, TextFieldsAreStoredWholeAndTrimmedOnlyForEditing) {
     // until the cell is committed again.
     Click("Edit_DenpKokyakuName_1");
     EXPECT_EQ(Text("Edit_DenpKokyakuName_1"), "山田");
-    EXPECT_EQ(Field(2), Padded("  山田", 40));
+    EXPECT_EQ(Field(DenpyouField_KokyakuName_1), Padded("  山田", 40));
     Click("Edit_DenpKoujiName_1");
-    EXPECT_EQ(Field(2), Padded("山田", 40));
+    EXPECT_EQ(Field(DenpyouField_KokyakuName_1), Padded("山田", 40));
 }
 
 TEST_F(HeaderTest, ReturnWalksTheHeaderIntoTheGrid) {
@@ -136,7 +141,7 @@ TEST_F(HeaderTest, ReturnWalksTheHeaderIntoTheGrid) {
     Type("13");
     Key(vk::Home);
     EXPECT_EQ(Focused(), "Edit_DenpMakeYear");
-    EXPECT_EQ(Field(9), "  ");
+    EXPECT_EQ(Field(DenpyouField_MakeMonth), "  ");
     Focus("Edit_DenpKokyakuName_1");
     Key(vk::Home);
     EXPECT_EQ(Focused(), "Edit_DenpKokyakuName_1");
@@ -173,16 +178,16 @@ TEST_F(HeaderTest, ValidityYearLeftWithoutANumberStoresNoYear) {
     EXPECT_EQ(Text("Edit_DenpYoukouYear"), "");
     Focus("Edit_DenpYoukouYear");
     Key(vk::Return);
-    EXPECT_EQ(Field(11), "    ");
+    EXPECT_EQ(Field(DenpyouField_YoukouYear), "    ");
     EXPECT_EQ(Text("Edit_DenpYoukouYear"), "  ");
     Type("0");
     Key(vk::Return);
-    EXPECT_EQ(Field(11), "    ");
-    EXPECT_EQ(Field(12), "  ");
+    EXPECT_EQ(Field(DenpyouField_YoukouYear), "    ");
+    EXPECT_EQ(Field(DenpyouField_YoukouMonth), "  ");
     Focus("Edit_DenpYoukouYear");
     Type("7");
     Focus("Edit_DenpPlace");  // left by a focus change: committed by the focus-out
-    EXPECT_EQ(Field(11), "2025");
+    EXPECT_EQ(Field(DenpyouField_YoukouYear), "2025");
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/CommandBar.h"
-#include "app/Focus.h"
+#include "ui/CommandBar.h"
+#include "ui/Focus.h"
 #include "editor/KokyakuChoose.h"
 #include "store/Denpyou.h"
 #include "tests/masters/KokyakuFixture.h"

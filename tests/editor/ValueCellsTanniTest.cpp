@@ -3,9 +3,9 @@
 // units joining the list.
 #include "tests/editor/EditorFixture.h"
 
-#include "app/Build.h"
 #include "masters/units/TanniChoose.h"
 #include "store/Tanni.h"
+#include "ui/Build.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ TEST_F(ValueCellsTanniTest, OpensOnTheCellsUnitOrTheFirstFreeEntry) {
         SCOPED_TRACE(std::to_string(c.Units) + " units, cell \"" + c.CellUnit + "\"");
         LoadUnits(c.Units);
         Str_Pad("U60", Tanni_List[60], 6, 0);  // in the list, but past the units counted
-        SetLineField(4, 5, c.CellUnit);
+        SetLineField(4, LineField_Tanni, c.CellUnit);
         ShowFrom(0);
         Focus("Edit_DenpKokyakuName_1");
         Click("Edit_DenpTanni_05");
@@ -73,7 +73,7 @@ TEST_F(ValueCellsTanniTest, TakingAUnitAndLeavingTheCellStoresIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         LoadUnits(40);
-        SetLineField(4, 5, "U2");
+        SetLineField(4, LineField_Tanni, "U2");
         ShowFrom(0);
         Focus("Edit_DenpKokyakuName_1");
         Click("Edit_DenpTanni_05");
@@ -84,13 +84,13 @@ TEST_F(ValueCellsTanniTest, TakingAUnitAndLeavingTheCellStoresIt) {
         EXPECT_FALSE(ChooserShown());
         EXPECT_EQ(Denpyou_CommandMode, 2);
         EXPECT_EQ(Focused(), c.FocusStays ? "Edit_DenpTanni_05" : "Edit_DenpSuuryou_05");
-        EXPECT_EQ(LineField(4, 5), c.StoredOnTake);
+        EXPECT_EQ(LineField(4, LineField_Tanni), c.StoredOnTake);
         if (c.FocusStays) {
             EXPECT_EQ(Text("Edit_DenpTanni_05"), "U3");
         }
         // The cell shows a unit not yet stored: leaving it stores that unit.
         Click("Edit_DenpPlace");
-        EXPECT_EQ(LineField(4, 5), "U3    ");
+        EXPECT_EQ(LineField(4, LineField_Tanni), "U3    ");
     }
 }
 
@@ -101,7 +101,7 @@ TEST_F(ValueCellsTanniTest, ReturnStoresThenPicksAndASecondReturnMovesOn) {
     EXPECT_EQ(TanniChoose_Row, 5);
     Type("巻");
     Key(vk::Return);  // a new unit: stored, added at the first free entry, picked back
-    EXPECT_EQ(LineField(1, 5), "巻    ");
+    EXPECT_EQ(LineField(1, LineField_Tanni), "巻    ");
     EXPECT_EQ(std::string(Tanni_List[5]), "巻    ");
     EXPECT_EQ(Tanni_Count, 6);
     EXPECT_EQ(Text("Edit_DenpTanni_02"), "巻");
@@ -114,7 +114,7 @@ TEST_F(ValueCellsTanniTest, ReturnStoresThenPicksAndASecondReturnMovesOn) {
     Click("Edit_DenpTanni_03");
     Type(" m");
     Click("Edit_DenpPlace");
-    EXPECT_EQ(LineField(2, 5), " m    ");
+    EXPECT_EQ(LineField(2, LineField_Tanni), " m    ");
     EXPECT_EQ(Tanni_Count, 6);
 }
 
@@ -145,10 +145,10 @@ TEST_F(ValueCellsTanniTest, CursorPagesAndTheHundredthEntry) {
     EXPECT_EQ(Pen("Shape_Tanni_25"), std::to_string(clGray) + "/1");
     Key(vk::Down);
     Key(vk::Return);  // the hundredth entry can be taken
-    EXPECT_EQ(LineField(0, 5), std::string(6, ' '));
+    EXPECT_EQ(LineField(0, LineField_Tanni), std::string(6, ' '));
     EXPECT_EQ(Text("Edit_DenpTanni_01"), "U99");
     Key(vk::Return);
-    EXPECT_EQ(LineField(0, 5), Unit(99));
+    EXPECT_EQ(LineField(0, LineField_Tanni), Unit(99));
 
     // The wheel: every third event moves the cursor.
     Click("Edit_DenpTanni_01");
@@ -182,7 +182,7 @@ TEST_F(ValueCellsTanniTest, ClicksOnFreeRowsAndThePageLabels) {
 
 TEST_F(ValueCellsTanniTest, KeysOfTheOpenChooserAndTheClosedCell) {
     LoadUnits(3);
-    SetLineField(3, 5, "U1");
+    SetLineField(3, LineField_Tanni, "U1");
     ShowFrom(0);
     Click("Edit_DenpTanni_05");
     Key(vk::F3);  // the unit cell one row up; the chooser opens again on its unit
@@ -194,7 +194,7 @@ TEST_F(ValueCellsTanniTest, KeysOfTheOpenChooserAndTheClosedCell) {
     Key(vk::F9);
     Key(vk::Up);  // closed: Up goes to the description column
     EXPECT_EQ(Focused(), Syousai(3));
-    EXPECT_EQ(LineField(3, 5), "U1    ");
+    EXPECT_EQ(LineField(3, LineField_Tanni), "U1    ");
     EXPECT_FALSE(ChooserShown());
     EXPECT_EQ(Denpyou_CommandMode, 1);
 }
@@ -206,7 +206,7 @@ TEST_F(ValueCellsTanniTest, HalfPageKeysCommitTheCellLeftOrLeaveEverything) {
     // and PageDown page the chooser.
     const struct {
         const char* Cell;
-        int Field;
+        DenpyouLineField Field;
         int Units;  // the unit chooser opens when there are any
         int Top;
         Word Key;
@@ -214,16 +214,16 @@ TEST_F(ValueCellsTanniTest, HalfPageKeysCommitTheCellLeftOrLeaveEverything) {
         const char* FocusAfter;  // nullptr: the cell keeps it
         bool ChooserAfter;
     } cases[] = {
-        {"Edit_DenpTanka_03", 2, 0, 15, vk::F7, 5, "Edit_DenpSyousai_01", false},
-        {"Edit_DenpSiireRitu_03", 7, 0, 15, vk::PageUp, 5, "Edit_DenpSyousai_01", false},
-        {"Edit_DenpTanka_03", 2, 0, 5, vk::PageUp, 5, nullptr, false},
-        {"Edit_DenpSuuryou_03", 4, 0, 5, vk::PageDown, 15, "Edit_DenpSyousai_11", false},
-        {"Edit_DenpJitubaiTanka_03", 8, 0, 175, vk::F8, 175, nullptr, false},
-        {"Edit_DenpTanni_03", 5, 0, 15, vk::PageDown, 25, "Edit_DenpSyousai_11", false},
-        {"Edit_DenpTanni_03", 5, 1, 15, vk::F5, 5, "Edit_DenpSyousai_01", false},
-        {"Edit_DenpTanni_03", 5, 1, 5, vk::F6, 15, "Edit_DenpSyousai_11", false},
-        {"Edit_DenpTanni_03", 5, 1, 175, vk::F6, 175, nullptr, true},
-        {"Edit_DenpTanni_03", 5, 1, 15, vk::PageDown, 15, nullptr, true},
+        {"Edit_DenpTanka_03", LineField_Tanka, 0, 15, vk::F7, 5, "Edit_DenpSyousai_01", false},
+        {"Edit_DenpSiireRitu_03", LineField_SiireRitu, 0, 15, vk::PageUp, 5, "Edit_DenpSyousai_01", false},
+        {"Edit_DenpTanka_03", LineField_Tanka, 0, 5, vk::PageUp, 5, nullptr, false},
+        {"Edit_DenpSuuryou_03", LineField_Suuryou, 0, 5, vk::PageDown, 15, "Edit_DenpSyousai_11", false},
+        {"Edit_DenpJitubaiTanka_03", LineField_JitubaiTanka, 0, 175, vk::F8, 175, nullptr, false},
+        {"Edit_DenpTanni_03", LineField_Tanni, 0, 15, vk::PageDown, 25, "Edit_DenpSyousai_11", false},
+        {"Edit_DenpTanni_03", LineField_Tanni, 1, 15, vk::F5, 5, "Edit_DenpSyousai_01", false},
+        {"Edit_DenpTanni_03", LineField_Tanni, 1, 5, vk::F6, 15, "Edit_DenpSyousai_11", false},
+        {"Edit_DenpTanni_03", LineField_Tanni, 1, 175, vk::F6, 175, nullptr, true},
+        {"Edit_DenpTanni_03", LineField_Tanni, 1, 15, vk::PageDown, 15, nullptr, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.Cell) + " top " + std::to_string(c.Top) + " key " + std::to_string(c.Key));

@@ -4,9 +4,9 @@
 // not item lines taking nothing.
 #include "tests/editor/EditorFixture.h"
 
-#include "app/Build.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "store/Tanni.h"
+#include "ui/Build.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ std::string Cell(const char* prefix, int row) { return Ui_RowName(prefix, row); 
 
 TEST_F(ValueCellsTest, APricedLineTypedWithReturnThroughEveryCell) {
     SetKinds(1, "1");
-    SetLineField(1, 1, "消費税");
+    SetLineField(1, LineField_Syousai, "消費税");
     ShowFrom(0);
 
     Click(Syousai(1));
@@ -50,10 +50,11 @@ TEST_F(ValueCellsTest, APricedLineTypedWithReturnThroughEveryCell) {
 
     const std::string expected[] = {" ",         Padded("配線工事", 50), "     1000", "100", "  2.50", "式    ",
                                     "      600", "   ",                  "      950", "      2375", "外税"};
-    for (int j = 0; j < 11; ++j) EXPECT_EQ(LineField(0, j), expected[j]) << "field " << j;
+    for (int j = 0; j < Denpyou_LineFieldCount; ++j)
+        EXPECT_EQ(LineField(0, static_cast<DenpyouLineField>(j)), expected[j]) << "field " << j;
     EXPECT_EQ(Text("Label_DenpSyoukei_01"), "      2375");
-    EXPECT_EQ(LineField(1, 9), "       119");  // the tax line: 5 % (no rate set) of 2375, half up
-    EXPECT_EQ(Field(2218), "      2494");
+    EXPECT_EQ(LineField(1, LineField_Kingaku), "       119");  // the tax line: 5 % (no rate set) of 2375, half up
+    EXPECT_EQ(Field(DenpyouField_Goukei), "      2494");
     EXPECT_EQ(Text("Edit_DenpTanni_01"), "式    ");
     EXPECT_EQ(std::string(Tanni_List[0]), "式    ");
 }
@@ -61,16 +62,21 @@ TEST_F(ValueCellsTest, APricedLineTypedWithReturnThroughEveryCell) {
 TEST_F(ValueCellsTest, CommitFormsOfQuantitiesAndRates) {
     const struct {
         const char* Prefix;
-        int Field;
+        DenpyouLineField Field;
         const char* Typed;
         const char* Stored;
     } cases[] = {
-        {"Edit_DenpSuuryou_", 4, "2.50", "  2.50"}, {"Edit_DenpSuuryou_", 4, "-3", "    -3"},
-        {"Edit_DenpSuuryou_", 4, " 12", "    12"},  {"Edit_DenpSuuryou_", 4, "3a", "    3a"},
-        {"Edit_DenpSuuryou_", 4, "0", "      "},    {"Edit_DenpSuuryou_", 4, "abc", "      "},
-        {"Edit_DenpSuuryou_", 4, "", "      "},     {"Edit_DenpTankaRitu_", 3, "05", " 05"},
-        {"Edit_DenpTankaRitu_", 3, "1.5", "1.5"},   {"Edit_DenpSiireRitu_", 7, "0.5", "   "},
-        {"Edit_DenpTanka_", 2, "12abc", "    12abc"},
+        {"Edit_DenpSuuryou_", LineField_Suuryou, "2.50", "  2.50"},
+        {"Edit_DenpSuuryou_", LineField_Suuryou, "-3", "    -3"},
+        {"Edit_DenpSuuryou_", LineField_Suuryou, " 12", "    12"},
+        {"Edit_DenpSuuryou_", LineField_Suuryou, "3a", "    3a"},
+        {"Edit_DenpSuuryou_", LineField_Suuryou, "0", "      "},
+        {"Edit_DenpSuuryou_", LineField_Suuryou, "abc", "      "},
+        {"Edit_DenpSuuryou_", LineField_Suuryou, "", "      "},
+        {"Edit_DenpTankaRitu_", LineField_TankaRitu, "05", " 05"},
+        {"Edit_DenpTankaRitu_", LineField_TankaRitu, "1.5", "1.5"},
+        {"Edit_DenpSiireRitu_", LineField_SiireRitu, "0.5", "   "},
+        {"Edit_DenpTanka_", LineField_Tanka, "12abc", "    12abc"},
     };
     for (int leaveByReturn = 0; leaveByReturn < 2; ++leaveByReturn)
         for (size_t i = 0; i < std::size(cases); ++i) {
@@ -78,7 +84,7 @@ TEST_F(ValueCellsTest, CommitFormsOfQuantitiesAndRates) {
             SCOPED_TRACE(std::string(c.Prefix) + " \"" + c.Typed + "\"" + (leaveByReturn ? " Return" : " click"));
             const int row = static_cast<int>(i) + 1;
             SetLineField(row - 1, c.Field, "9", true);
-            SetLineField(row - 1, 2, "");
+            SetLineField(row - 1, LineField_Tanka, "");
             ShowFrom(0);
             Click(Cell(c.Prefix, row));
             Edit(Cell(c.Prefix, row))->SetText("");
@@ -94,11 +100,11 @@ TEST_F(ValueCellsTest, ReturnCommitsOnceAndTheNextRowGetsTheFocus) {
     Click(Suuryou(3));
     Type("4");
     Key(vk::Return);
-    EXPECT_EQ(LineField(2, 4), "     4");
+    EXPECT_EQ(LineField(2, LineField_Suuryou), "     4");
     // The quantity cell's focus-out stored nothing more over a changed field.
-    SetLineField(2, 4, "7", true);
+    SetLineField(2, LineField_Suuryou, "7", true);
     Click("Edit_DenpPlace");
-    EXPECT_EQ(LineField(2, 4), "     7");
+    EXPECT_EQ(LineField(2, LineField_Suuryou), "     7");
 
     // Home from the actual price goes back to the purchase rate, Return on
     // to the next row's description.
@@ -116,11 +122,11 @@ TEST_F(ValueCellsTest, ReturnCommitsOnceAndTheNextRowGetsTheFocus) {
     Type("7");
     Key(vk::Return);
     EXPECT_EQ(Focused(), "Edit_DenpJitubaiTanka_20");
-    EXPECT_EQ(LineField(199, 8), "        7");
+    EXPECT_EQ(LineField(199, LineField_JitubaiTanka), "        7");
     Key(vk::Back);
     Type("8");
     Click("Edit_DenpPlace");
-    EXPECT_EQ(LineField(199, 8), "        8");
+    EXPECT_EQ(LineField(199, LineField_JitubaiTanka), "        8");
 
     // Return in the last row below the end moves the window on by one line.
     ShowFrom(170);
@@ -156,7 +162,7 @@ TEST_F(ValueCellsTest, UpAndDownPassSpecialLines) {
         for (int line = 0; line < 200; ++line) SetKinds(line, " ");
         SetKinds(0, c.Kinds);
         for (int line = 0; line < 200; ++line)
-            SetLineField(line, 4, LineField(line, 0) != " " ? "9" : "", true);
+            SetLineField(line, LineField_Suuryou, LineField(line, LineField_Kind)[0] != LineKind_Item ? "9" : "", true);
         ShowFrom(c.Top);
         Focus("Edit_DenpKokyakuName_1");
         Click(c.From);
@@ -165,8 +171,8 @@ TEST_F(ValueCellsTest, UpAndDownPassSpecialLines) {
         EXPECT_EQ(Denpyou_TopLine, c.TopAfter);
         EXPECT_EQ(Denpyou_CurRow, c.RowAfter);
         for (int line = 0; line < 200; ++line)
-            if (LineField(line, 0) != " ") {
-                EXPECT_EQ(LineField(line, 4), "     9") << "line " << line;
+            if (LineField(line, LineField_Kind)[0] != LineKind_Item) {
+                EXPECT_EQ(LineField(line, LineField_Suuryou), "     9") << "line " << line;
             }
     }
 }
@@ -208,14 +214,17 @@ TEST_F(ValueCellsTest, AnEdgeScrollPassesAGrandTotalTheSearchStopsOnInEveryColum
 TEST_F(ValueCellsTest, RateCellsProposeAHundredOnlyForAPriceWithoutRates) {
     const struct {
         const char* Cell;
-        int PriceField;
+        DenpyouLineField PriceField;
         const char* Price;
         const char* OtherRate;  // typed into the row's other rate cell
         const char* Shown;
     } cases[] = {
-        {"Edit_DenpTankaRitu_", 2, "1000", "", "100"},  {"Edit_DenpSiireRitu_", 6, "600", "", "100"},
-        {"Edit_DenpTankaRitu_", 2, "", "", ""},         {"Edit_DenpTankaRitu_", 2, "1000", "50", ""},
-        {"Edit_DenpSiireRitu_", 6, "600", "abc", "100"}, {"Edit_DenpTankaRitu_", 2, "0.00", "", ""},
+        {"Edit_DenpTankaRitu_", LineField_Tanka, "1000", "", "100"},
+        {"Edit_DenpSiireRitu_", LineField_Siire, "600", "", "100"},
+        {"Edit_DenpTankaRitu_", LineField_Tanka, "", "", ""},
+        {"Edit_DenpTankaRitu_", LineField_Tanka, "1000", "50", ""},
+        {"Edit_DenpSiireRitu_", LineField_Siire, "600", "abc", "100"},
+        {"Edit_DenpTankaRitu_", LineField_Tanka, "0.00", "", ""},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
         const auto& c = cases[i];
@@ -223,16 +232,17 @@ TEST_F(ValueCellsTest, RateCellsProposeAHundredOnlyForAPriceWithoutRates) {
         const int row = static_cast<int>(i) + 1;
         SetLineField(row - 1, c.PriceField, c.Price, true);
         ShowFrom(0);
-        const std::string other = Cell(c.PriceField == 2 ? "Edit_DenpSiireRitu_" : "Edit_DenpTankaRitu_", row);
+        const std::string other =
+            Cell(c.PriceField == LineField_Tanka ? "Edit_DenpSiireRitu_" : "Edit_DenpTankaRitu_", row);
         Edit(other)->SetText(c.OtherRate);
         Click(Cell(c.Cell, row));
         EXPECT_EQ(Text(Cell(c.Cell, row)), c.Shown);
     }
     // Shown only: it reaches the line when the cell is committed.
-    EXPECT_EQ(LineField(0, 3), "   ");
+    EXPECT_EQ(LineField(0, LineField_TankaRitu), "   ");
     Click("Edit_DenpTankaRitu_01");
     Click("Edit_DenpPlace");
-    EXPECT_EQ(LineField(0, 3), "100");
+    EXPECT_EQ(LineField(0, LineField_TankaRitu), "100");
 }
 
 TEST_F(ValueCellsTest, ACellOnALineThatIsNoItemLineTakesNothing) {
@@ -242,11 +252,13 @@ TEST_F(ValueCellsTest, ACellOnALineThatIsNoItemLineTakesNothing) {
     // line holds; Return still moves on, and the next cell, refusing the
     // line, gives the focus back.
     SetKinds(20, "6");
-    SetLineField(20, 9, "900", true);
+    SetLineField(20, LineField_Kingaku, "900", true);
     const struct {
         const char* Cell;
-        int Field;
-    } cells[] = {{"Edit_DenpSuuryou_20", 4}, {"Edit_DenpTanni_20", 5}, {"Edit_DenpTanka_20", 2}};
+        DenpyouLineField Field;
+    } cells[] = {{"Edit_DenpSuuryou_20", LineField_Suuryou},
+                 {"Edit_DenpTanni_20", LineField_Tanni},
+                 {"Edit_DenpTanka_20", LineField_Tanka}};
     for (const auto& [cell, field] : cells)
         for (int byReturn = 0; byReturn < 2; ++byReturn) {
             SCOPED_TRACE(std::string(cell) + (byReturn ? " Return" : " click"));
@@ -255,7 +267,7 @@ TEST_F(ValueCellsTest, ACellOnALineThatIsNoItemLineTakesNothing) {
             Key(vk::Down);
             EXPECT_EQ(Focused(), cell);
             EXPECT_EQ(Denpyou_TopLine, 1);
-            const std::string total = Field(2218);
+            const std::string total = Field(DenpyouField_Goukei);
             Type("5");
             if (byReturn) {
                 Key(vk::Return);
@@ -263,8 +275,10 @@ TEST_F(ValueCellsTest, ACellOnALineThatIsNoItemLineTakesNothing) {
             }
             Click("Edit_DenpPlace");
             EXPECT_EQ(Text(cell), std::string(Denpyou_LineWidth[field], ' '));
-            for (int j : {2, 4, 5, 9}) EXPECT_EQ(LineField(20, j), j == 9 ? "       900" : std::string(Denpyou_LineWidth[j], ' '));
-            EXPECT_EQ(Field(2218), total);
+            for (DenpyouLineField j : {LineField_Tanka, LineField_Suuryou, LineField_Tanni, LineField_Kingaku})
+                EXPECT_EQ(LineField(20, j),
+                          j == LineField_Kingaku ? "       900" : std::string(Denpyou_LineWidth[j], ' '));
+            EXPECT_EQ(Field(DenpyouField_Goukei), total);
             EXPECT_EQ(Tanni_Count, 0);
         }
 }

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/Build.h"
+#include "ui/Build.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "platform/Controls.h"
 #include "store/Kokyaku.h"

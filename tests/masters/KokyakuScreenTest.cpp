@@ -4,7 +4,7 @@
 #include <fstream>
 #include <vector>
 
-#include "app/Focus.h"
+#include "ui/Focus.h"
 #include "tests/masters/KokyakuFixture.h"
 
 namespace {

@@ -53,7 +53,7 @@ TEST(ListRow, ShowsTheStoredFieldsWithTheEraYear) {
 
 TEST(ListRow, InvoiceShowsItsIssueDateOnlyOnTheOneCustomerPage) {
     TListDocSpec printed;
-    printed.Kind = '2';
+    printed.Kind = DenpyouKind_Seikyuu;
     printed.IssueYear = "2025", printed.IssueMonth = " 5", printed.IssueDay = "10";
     TListDocSpec unprinted = printed;
     unprinted.IssueYear = unprinted.IssueMonth = unprinted.IssueDay = "";

@@ -5,16 +5,16 @@
 #include <initializer_list>
 #include <utility>
 
-#include "app/Flags.h"
-#include "app/Focus.h"
 #include "platform/Application.h"
 #include "platform/FileFault.h"
-#include "print/DenpyouList.h"
+#include "print/PrintMargins.h"
 #include "print/list/DenpyouListPage.h"
 #include "print/list/DenpyouListPrint.h"
 #include "store/Jisya.h"
 #include "store/MasterFields.h"
 #include "tests/print/ListFixture.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
 
 namespace {
 
@@ -47,9 +47,9 @@ protected:
 TEST_F(ListPrintTest, OneCustomerLayoutAtTheMarginsAndOffsets) {
     TListDocSpec estimate, invoice, breakdown;
     estimate.Kouji_1 = "本社改修", estimate.Kouji_2 = "二期", estimate.Total = "1234567";
-    invoice.Kind = '2', invoice.Day = "15", invoice.Total = "500";
+    invoice.Kind = DenpyouKind_Seikyuu, invoice.Day = "15", invoice.Total = "500";
     invoice.IssueYear = "2025", invoice.IssueMonth = " 5", invoice.IssueDay = " 1";  // printed: creation date
-    breakdown.Kind = '3';
+    breakdown.Kind = DenpyouKind_Utiwake;
     Session.RecordingPrinter().SetOffsets(30, 40);
     Start({estimate, invoice, breakdown});
     Customer("山田電気", "本店");
@@ -228,7 +228,7 @@ TEST_F(ListPrintTest, AFailedJobEndsQuietly) {
 // no scratch file is written.
 TEST_F(ListPrintTest, TheEditorsDocumentStaysAsItIs) {
     TListDocSpec invoice;
-    invoice.Kind = '2';
+    invoice.Kind = DenpyouKind_Seikyuu;
     Start({TListDocSpec{}, invoice, TListDocSpec{}});
     Str_Pad("編集中の顧客", Denpyou_Field[DenpyouField_KokyakuName_1], 40, 0);
     Str_Pad("12345", Denpyou_Field[DenpyouField_Goukei], 10, 1);

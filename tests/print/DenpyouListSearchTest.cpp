@@ -3,12 +3,12 @@
 // records that cannot be read.
 #include <random>
 
-#include "app/Flags.h"
-#include "app/Today.h"
 #include "platform/FileFault.h"
 #include "print/list/DenpyouListDoc.h"
 #include "print/list/DenpyouListPage.h"
+#include "store/Today.h"
 #include "tests/print/ListFixture.h"
+#include "ui/Flags.h"
 
 namespace {
 
@@ -76,7 +76,8 @@ TEST_F(ListTest, DateRangeIncludesBothEndsAndFillsMissingPartsWithToday) {
 
 TEST_F(ListTest, KindFilterAndDeletedDocuments) {
     std::vector<TListDocSpec> docs(6);
-    const char kinds[] = {'1', '2', '3', '4', ' ', '0'};
+    const char kinds[] = {DenpyouKind_Mitumori, DenpyouKind_Seikyuu, DenpyouKind_Utiwake,
+                          DenpyouKind_Irai,     DenpyouKind_None,    DenpyouKind_Deleted};
     for (size_t i = 0; i < docs.size(); ++i) docs[i].Kind = kinds[i];
     Start(docs);
     ByDate(false);
@@ -91,8 +92,8 @@ TEST_F(ListTest, KindFilterAndDeletedDocuments) {
 // The sort key of a document as the list orders it: the invoice's issue
 // date, every other kind's creation date, blanks read as '0'.
 int OrderKey(const TListDocSpec& d) {
-    std::string key = d.Kind == '2' ? ListData_Date(d.IssueYear, d.IssueMonth, d.IssueDay)
-                                    : ListData_Date(d.Year, d.Month, d.Day);
+    std::string key = d.Kind == DenpyouKind_Seikyuu ? ListData_Date(d.IssueYear, d.IssueMonth, d.IssueDay)
+                                                    : ListData_Date(d.Year, d.Month, d.Day);
     for (char& c : key)
         if (c == ' ') c = '0';
     return std::atoi(key.c_str());
@@ -116,9 +117,10 @@ TEST_F(ListTest, DateOrderIsTheExchangeSortsOrderAndNumberOrderTheFilesOrder) {
     const char* issueDays[] = {"", " 4", " 6"};
     for (int i = 0; i < 300; ++i) {
         TListDocSpec d;
-        d.Kind = "1123"[rng() % 4];
+        const char kinds[] = {DenpyouKind_Mitumori, DenpyouKind_Mitumori, DenpyouKind_Seikyuu, DenpyouKind_Utiwake};
+        d.Kind = kinds[rng() % 4];
         d.Day = days[rng() % 3];
-        if (d.Kind == '2' && rng() % 3 != 0) {
+        if (d.Kind == DenpyouKind_Seikyuu && rng() % 3 != 0) {
             d.IssueYear = "2025", d.IssueMonth = " 4", d.IssueDay = issueDays[rng() % 3];
             if (d.IssueDay[0] == '\0') d.IssueYear = d.IssueMonth = "";
         }

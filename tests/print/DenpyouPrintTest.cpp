@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "PrintFixture.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 #include "platform/Application.h"
 
 namespace {
@@ -221,7 +221,7 @@ TEST_F(PrintStoreTest, InvoiceStoresThePrintDateAsItsIssueDate) {
         {"", "3", "1", "2020 1 1", "令和"},    // no year: kept
     };
     Start();
-    TLabel* era = Session.Form()->Create<TLabel>("Label_PrintView_PrintWareki", Session.Control("Panel_PrintView"));
+    TLabel* era = Session.ControlAs<TLabel>("Label_PrintView_PrintWareki");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.stored);
         // The document as stored before, with an old issue date.

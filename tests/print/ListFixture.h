@@ -1,5 +1,5 @@
-// A started window with stored documents and the document list's criteria
-// and row controls, for the tests of the list's search, pages and printing.
+// A started window with stored documents, for the tests of the document
+// list's search, pages and printing through the list screen's controls.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,15 +21,14 @@ class ListTest : public ::testing::Test {
 protected:
     THeadlessSession Session;
 
-    // Stores the documents as records 1, 2, ..., starts the program and
-    // makes the list's controls: every customer, 2025-04-01 to 2025-04-30,
-    // every kind, date order.
+    // Stores the documents as records 1, 2, ..., starts the program and sets
+    // the list's criteria: every customer, 2025-04-01 to 2025-04-30, every
+    // kind, date order.
     void Start(const std::vector<TListDocSpec>& docs) {
         std::string file;
         for (size_t i = 0; i < docs.size(); ++i) file += ListDocRecord(docs[i], static_cast<int>(i) + 1);
         ASSERT_TRUE(Session.WriteFile("Data\\Denpyou.620", file));
         ASSERT_TRUE(Session.Start());
-        ListData_MakeControls(*Session.Form());
         Customer("全顧客");
         Range("2025", "4", "1", "2025", "4", "30");
         Kind("RadioButton_All");

@@ -4,17 +4,13 @@
 #include <string>
 
 #include "PrintFixture.h"
-#include "document/Display.h"
+#include "editor/Display.h"
 
 namespace {
 
 class FirstPageTest : public PrintTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(Session.WriteFile("Data\\Kokyaku.620",
-                                      KokyakuRecord("山田電気", "札幌市中央区", "大通西1丁目") +
-                                          KokyakuRecord("佐藤工務店", "函館市", "本町2番")));
-    }
+    void SetUp() override { WriteCustomers(); }
     // A described estimate for the first customer with the own company set up.
     void StartEstimate(int offsetX = 0, int offsetY = 0) {
         Start(offsetX, offsetY);
@@ -198,7 +194,7 @@ TEST_F(FirstPageTest, CompanyNameSizeFollowsItsLength) {
 // no date, the remarks cut at 20 bytes, or nothing (and no rule).
 TEST_F(FirstPageTest, FooterModes) {
     StartEstimate();
-    auto* noDate = Session.Form()->Create<TCheckBox>("CheckBox_MakeDayNotPrint", Session.Control("Panel_PrintView"));
+    auto* noDate = Session.ControlAs<TCheckBox>("CheckBox_MakeDayNotPrint");
     const struct {
         const char *mode, *noDateSetting;
         bool boxChecked;

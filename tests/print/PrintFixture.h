@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "document/Document.h"
-#include "print/DenpyouList.h"
 #include "print/DenpyouPrint.h"
+#include "print/PrintMargins.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"
@@ -37,6 +37,14 @@ inline std::string KokyakuRecord(const std::string& name1, const std::string& ci
 class PrintTest : public ::testing::Test {
 protected:
     THeadlessSession Session;
+
+    // Two customers: 山田電気 (record 1) and 佐藤工務店 (record 2) with
+    // their addresses. Before Start.
+    void WriteCustomers() {
+        ASSERT_TRUE(Session.WriteFile("Data\\Kokyaku.620",
+                                      KokyakuRecord("山田電気", "札幌市中央区", "大通西1丁目") +
+                                          KokyakuRecord("佐藤工務店", "函館市", "本町2番")));
+    }
 
     // Preload files with Session.WriteFile before.
     void Start(int offsetX = 0, int offsetY = 0) {

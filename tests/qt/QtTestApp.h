@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRect>
 
+#include "platform/Controls.h"
 #include "platform/qt/QtApplication.h"
 
 inline QApplication& TestApp() {
@@ -29,4 +30,14 @@ inline int CountPixels(const QImage& image, const QColor& color, const QRect& ar
         for (int x = 0; x < image.width(); ++x)
             if (area.contains(x, y) != outside && image.pixel(x, y) == want) ++n;
     return n;
+}
+
+// Pixels in a control's rectangle that are not its background colour: the
+// text drawn on it.
+inline int TextPixels(const QImage& image, const TControl* c, const QColor& background) {
+    const QRect area(c->ScreenLeft(), c->ScreenTop(), c->Width, c->Height);
+    int all = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) all += image.pixel(x, y) != background.rgb();
+    return all;
 }

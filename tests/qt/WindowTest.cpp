@@ -9,16 +9,6 @@
 
 namespace {
 
-// Pixels in a control's rectangle that are not its background colour: the
-// text drawn on it.
-int TextPixels(const QImage& image, TControl* c, const QColor& background) {
-    const QRect area(c->ScreenLeft(), c->ScreenTop(), c->Width, c->Height);
-    int all = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) all += image.pixel(x, y) != background.rgb();
-    return all;
-}
-
 TEST(Window, RendersTheStartScreenWithItsJapaneseCaptions) {
     TestApp();
     THeadlessSession session;

@@ -34,7 +34,7 @@ protected:
     std::string Buffer() const { return std::string(Denpyou_RecBuf.begin(), Denpyou_RecBuf.end()); }
     // Writes a document created in year as record n, as the editor writes it.
     static void Write(int n, const char* year) {
-        const std::string doc = Doc('1', n, year);
+        const std::string doc = Doc(DenpyouKind_Mitumori, n, year);
         Denpyou_RecBuf.assign(doc.begin(), doc.end());
         Denpyou_CurRec = n;
         ASSERT_TRUE(Denpyou_WriteRecord(n));
@@ -60,25 +60,25 @@ protected:
 };
 
 TEST_F(Documents, CountIncludesACutShortLastRecord) {
-    Open(Doc('1', 1) + Doc('1', 2));
+    Open(Doc(DenpyouKind_Mitumori, 1) + Doc(DenpyouKind_Mitumori, 2));
     EXPECT_EQ(Denpyou_Count, 2);
-    Open(Doc('1', 1) + Doc('1', 2) + Blanks(100));
+    Open(Doc(DenpyouKind_Mitumori, 1) + Doc(DenpyouKind_Mitumori, 2) + Blanks(100));
     EXPECT_EQ(Denpyou_Count, 3);
     // Its fields read as far as it holds them, the rest as blanks.
-    Open(Doc('1', 1) + Doc('1', 7, "1985").substr(0, 300));
+    Open(Doc(DenpyouKind_Mitumori, 1) + Doc(DenpyouKind_Mitumori, 7, "1985").substr(0, 300));
     EXPECT_EQ(Seiri_Mode, 1);
     EXPECT_EQ(Denpyou_FindRecordByNo("7"), 2);
-    Open(Doc('1', 1, "1985") + Doc('1', 7).substr(0, 5));
+    Open(Doc(DenpyouKind_Mitumori, 1, "1985") + Doc(DenpyouKind_Mitumori, 7).substr(0, 5));
     EXPECT_EQ(Denpyou_Count, 2);
     EXPECT_EQ(Seiri_Mode, 1);
     EXPECT_EQ(Denpyou_FindRecordByNo("7"), 0);
-    EXPECT_EQ(Buffer(), Doc('1', 7).substr(0, 5) + Rec(Denpyou_RecLen - 5));
+    EXPECT_EQ(Buffer(), Doc(DenpyouKind_Mitumori, 7).substr(0, 5) + Rec(Denpyou_RecLen - 5));
 }
 
 TEST_F(Documents, TheThresholdIsAlwaysFortyYears) {
-    std::strcpy(Jisya_Field[12], "10");
-    Open(Doc('1', 1, "2000"));
-    EXPECT_STREQ(Jisya_Field[12], "40");
+    std::strcpy(Jisya_Field[JisyaField_Hozon], "10");
+    Open(Doc(DenpyouKind_Mitumori, 1, "2000"));
+    EXPECT_STREQ(Jisya_Field[JisyaField_Hozon], "40");
     EXPECT_EQ(Seiri_Year, 1986);
     EXPECT_EQ(Seiri_Mode, 0);
 }
@@ -89,7 +89,7 @@ TEST_F(Documents, OldDocumentsCallForATidyUp) {
         int mode;
     } cases[] = {{"1985", 1}, {"1986", 0}, {"    ", 0}, {"   0", 0}, {"2026", 0}};
     for (const auto& c : cases) {
-        Open(Doc('1', 1, "2020") + Doc('2', 2, c.year));
+        Open(Doc(DenpyouKind_Mitumori, 1, "2020") + Doc(DenpyouKind_Seikyuu, 2, c.year));
         EXPECT_EQ(Seiri_Mode, c.mode) << "year [" << c.year << "]";
     }
 }
@@ -111,7 +111,7 @@ TEST_F(Documents, MoreThanThirtyThousandDocumentsCallForATidyUp) {
 // the last count: the file is not read again, however far into it the old
 // document lies (a rewrite reads only the record it keeps in its journal).
 TEST_F(Documents, AStoreKeepsTheTidyUpStateWithoutReadingTheFile) {
-    Open(Recs(300, [](int i) { return Doc('1', i + 1, i == 289 ? "1980" : "2024"); }));
+    Open(Recs(300, [](int i) { return Doc(DenpyouKind_Mitumori, i + 1, i == 289 ? "1980" : "2024"); }));
     ASSERT_EQ(Seiri_Mode, 1);
     const struct {
         int Record;
@@ -156,7 +156,7 @@ TEST_F(Documents, TheTidyUpStateAfterEveryStoreIsThatOfAFullCount) {
     for (int file = 0; file < 25; ++file) {
         SCOPED_TRACE(file);
         Today_Year = 2026;
-        Open(Recs(static_cast<int>(rng() % 12), [&](int i) { return Doc('1', i + 1, year()); }));
+        Open(Recs(static_cast<int>(rng() % 12), [&](int i) { return Doc(DenpyouKind_Mitumori, i + 1, year()); }));
         EXPECT_EQ(Seiri_Mode, FullCountMode());
         for (int step = 0; step < 40; ++step) {
             const int n = 1 + static_cast<int>(rng() % static_cast<unsigned>(Denpyou_Count + 1));
@@ -178,18 +178,19 @@ TEST_F(Documents, TheTidyUpStateAfterEveryStoreIsThatOfAFullCount) {
 }
 
 TEST_F(Documents, FindByNumberLeavesTheRecordInTheBuffer) {
-    Open(Doc('1', 1) + Doc('0', 2) + Doc('2', 5) + Doc('3', 6));
+    Open(Doc(DenpyouKind_Mitumori, 1) + Doc(DenpyouKind_Deleted, 2) + Doc(DenpyouKind_Seikyuu, 5) +
+         Doc(DenpyouKind_Utiwake, 6));
     EXPECT_EQ(Denpyou_FindRecordByNo("5"), 3);
-    EXPECT_EQ(Buffer(), Doc('2', 5));
+    EXPECT_EQ(Buffer(), Doc(DenpyouKind_Seikyuu, 5));
     EXPECT_EQ(Denpyou_FindRecordByNo("         2"), 2);  // deleted ones count
     EXPECT_EQ(Denpyou_FindRecordByNo("9"), 0);
-    EXPECT_EQ(Buffer(), Doc('3', 6));  // the last record looked at
+    EXPECT_EQ(Buffer(), Doc(DenpyouKind_Utiwake, 6));  // the last record looked at
     Denpyou_Count = 0;
     EXPECT_EQ(Denpyou_FindRecordByNo("1"), 0);
 }
 
 TEST_F(Documents, WriteReportsAMissingFileAndAShortWrite) {
-    Open(Doc('1', 1));
+    Open(Doc(DenpyouKind_Mitumori, 1));
     Denpyou_ClearRecord();
     EXPECT_TRUE(Denpyou_WriteRecord(2));
     EXPECT_EQ(folder.Size("Data/Denpyou.620"), 2 * Denpyou_RecLen);
@@ -197,25 +198,26 @@ TEST_F(Documents, WriteReportsAMissingFileAndAShortWrite) {
     EXPECT_FALSE(Denpyou_WriteRecord(1));
     EXPECT_FALSE(folder.Exists("Data/Denpyou.620"));
     // A write that comes up short.
-    folder.Write("Data/Denpyou.620", Doc('1', 1));
+    folder.Write("Data/Denpyou.620", Doc(DenpyouKind_Mitumori, 1));
     FileFault_Plan(TFileOp::Write, 1, 100);
     EXPECT_FALSE(Denpyou_WriteRecord(2));
-    EXPECT_EQ(folder.Read("Data/Denpyou.620"), Doc('1', 1));  // the append is cut back
+    EXPECT_EQ(folder.Read("Data/Denpyou.620"), Doc(DenpyouKind_Mitumori, 1));  // the append is cut back
 }
 
 TEST_F(Documents, PurgeKeepsTheOtherDocumentsInOrder) {
-    Open(Doc('1', 1) + Doc('0', 2) + Doc('2', 3) + Doc('0', 4) + Doc(' ', 5));
+    Open(Doc(DenpyouKind_Mitumori, 1) + Doc(DenpyouKind_Deleted, 2) + Doc(DenpyouKind_Seikyuu, 3) +
+         Doc(DenpyouKind_Deleted, 4) + Doc(DenpyouKind_None, 5));
     Denpyou_PurgeDeleted();
-    const std::string kept = Doc('1', 1) + Doc('2', 3) + Doc(' ', 5);
+    const std::string kept = Doc(DenpyouKind_Mitumori, 1) + Doc(DenpyouKind_Seikyuu, 3) + Doc(DenpyouKind_None, 5);
     EXPECT_EQ(folder.Read("Data/Denpyou.620"), kept);
     EXPECT_EQ(folder.Read("Data/Denpyou.del"), kept);
     EXPECT_FALSE(folder.Exists("Data/Denpyou.620.new"));
-    EXPECT_EQ(Buffer(), Doc(' ', 5));
+    EXPECT_EQ(Buffer(), Doc(DenpyouKind_None, 5));
     EXPECT_EQ(Denpyou_Count, 5);  // the purge is the last work before the end
 }
 
 TEST_F(Documents, PurgeWithNothingOrEverythingDeletedChangesNothing) {
-    for (char kind : {'1', '0'}) {
+    for (char kind : {DenpyouKind_Mitumori, DenpyouKind_Deleted}) {
         const std::string file = Doc(kind, 1) + Doc(kind, 2);
         Open(file);
         Denpyou_PurgeDeleted();
@@ -225,7 +227,7 @@ TEST_F(Documents, PurgeWithNothingOrEverythingDeletedChangesNothing) {
 }
 
 TEST_F(Documents, APurgeThatFailsLeavesTheFileWhole) {
-    const std::string file = Doc('1', 1) + Doc('0', 2) + Doc('2', 3);
+    const std::string file = Doc(DenpyouKind_Mitumori, 1) + Doc(DenpyouKind_Deleted, 2) + Doc(DenpyouKind_Seikyuu, 3);
     Open(file);
     folder.MakeDir("Data/Denpyou.620.new/x");  // the new file cannot be made
     Denpyou_PurgeDeleted();
@@ -242,7 +244,7 @@ TEST_F(Documents, APurgeThatFailsLeavesTheFileWhole) {
 // and the copy of the last purge stay as they were, and no scratch file is
 // left behind.
 TEST_F(Documents, AFailedPurgeLeavesNoPartialCopy) {
-    const std::string file = Doc('1', 1) + Doc('0', 2) + Doc('2', 3);
+    const std::string file = Doc(DenpyouKind_Mitumori, 1) + Doc(DenpyouKind_Deleted, 2) + Doc(DenpyouKind_Seikyuu, 3);
     for (int nth : {1, 2}) {
         SCOPED_TRACE(nth);
         Open(file);

@@ -44,7 +44,7 @@ TEST(FirstStart, CreatesEveryMissingFile) {
     EXPECT_STREQ(Hinsyu_Name[99], Blanks(40).c_str());
     EXPECT_STREQ(backup, "");
     EXPECT_EQ(Seiri_Mode, 0);
-    EXPECT_STREQ(Jisya_Field[12], "40");
+    EXPECT_STREQ(Jisya_Field[JisyaField_Hozon], "40");
 
     // A second start reads what the first one wrote and changes nothing.
     Store_StartData();

@@ -34,7 +34,7 @@ protected:
 TEST_F(Customers, FindLeavesTheCustomerFoundInTheFieldStrings) {
     Kokyaku_CurRec = 3;
     EXPECT_EQ(Kokyaku_FindByName(Name("山田電機").c_str(), Name("本店").c_str()), 2);
-    EXPECT_STREQ(Kokyaku_Field[4], "御中  ");
+    EXPECT_STREQ(Kokyaku_Field[KokyakuField_Keisyou], "御中  ");
     EXPECT_EQ(Kokyaku_CurRec, 3);
 }
 
@@ -43,21 +43,21 @@ TEST_F(Customers, FindWithoutAMatchPutsEverythingBack) {
     Kokyaku_SplitRecord();
     Kokyaku_CurRec = 3;
     EXPECT_EQ(Kokyaku_FindByName(Name("佐藤").c_str(), Name("").c_str()), 0);
-    EXPECT_STREQ(Kokyaku_Field[4], "殿    ");
+    EXPECT_STREQ(Kokyaku_Field[KokyakuField_Keisyou], "殿    ");
     EXPECT_EQ(std::string(Kokyaku_RecBuf.begin(), Kokyaku_RecBuf.end()), Customer("鈴木", "", "殿"));
     EXPECT_EQ(Kokyaku_CurRec, 3);
 }
 
 TEST_F(Customers, LoadByNameClearsWhenThereIsNone) {
     Kokyaku_LoadByName(Name("山田電機").c_str(), Name("").c_str());
-    EXPECT_STREQ(Kokyaku_Field[4], "様    ");
+    EXPECT_STREQ(Kokyaku_Field[KokyakuField_Keisyou], "様    ");
     Kokyaku_LoadByName(Name("佐藤").c_str(), Name("").c_str());
-    EXPECT_STREQ(Kokyaku_Field[4], "      ");
+    EXPECT_STREQ(Kokyaku_Field[KokyakuField_Keisyou], "      ");
     // With the file gone nothing changes.
     Kokyaku_LoadByName(Name("鈴木").c_str(), Name("").c_str());
     folder.Remove("Data/Kokyaku.620");
     Kokyaku_LoadByName(Name("佐藤").c_str(), Name("").c_str());
-    EXPECT_STREQ(Kokyaku_Field[4], "殿    ");
+    EXPECT_STREQ(Kokyaku_Field[KokyakuField_Keisyou], "殿    ");
 }
 
 // The lookup answers from an index in memory; whatever happened to the file
@@ -102,7 +102,7 @@ TEST_F(CustomerIndex, AnswersAsTheScanThroughChangesToTheFile) {
     std::memcpy(Kokyaku_RecBuf.data(), Customer("佐藤", "", "様").data(), Kokyaku_RecLen);
     ASSERT_TRUE(Record_Write(Kokyaku_File, 1));
     ExpectAsScan("record 1 rewritten");
-    ASSERT_TRUE(Record_WriteField(Kokyaku_File, 3, 1, Name("田中").c_str()));
+    ASSERT_TRUE(Record_WriteField(Kokyaku_File, 3, KokyakuField_Name_1, Name("田中").c_str()));
     ExpectAsScan("a name field rewritten");
     // From outside, the size unchanged and no time passed: the record the
     // index points to no longer holds the names, which the check of the

@@ -177,12 +177,12 @@ TEST(OwnCompany, LoadSplitsTheRecordAndWriteFieldGoesStraightToTheFile) {
     Record_Prepare(Jisya_File);
     Jisya_Load();
     EXPECT_EQ(Jisya_Count, 1);
-    EXPECT_STREQ(Jisya_Field[11], "1");
-    EXPECT_STREQ(Jisya_Field[13], "       123");
-    EXPECT_EQ(std::string(Jisya_Field[1]).substr(0, 16), "電気工事株式会社");
+    EXPECT_STREQ(Jisya_Field[JisyaField_Hasuu], "1");
+    EXPECT_STREQ(Jisya_Field[JisyaField_Denban], "       123");
+    EXPECT_EQ(std::string(Jisya_Field[JisyaField_Name]).substr(0, 16), "電気工事株式会社");
 
-    Jisya_WriteField(26, " 8");
-    Jisya_WriteField(1, "ABC");  // shorter text: blanks after it, no NUL
+    Jisya_WriteField(JisyaField_Syouhizei, " 8");
+    Jisya_WriteField(JisyaField_Name, "ABC");  // shorter text: blanks after it, no NUL
     std::string expected = record;
     expected.replace(593, 2, " 8");
     expected.replace(40, 40, "ABC" + Blanks(37));
@@ -192,7 +192,7 @@ TEST(OwnCompany, LoadSplitsTheRecordAndWriteFieldGoesStraightToTheFile) {
     folder.Write("Data/Jisya.620", "");
     Jisya_Load();
     EXPECT_EQ(Jisya_Count, 0);
-    EXPECT_STREQ(Jisya_Field[1], Blanks(40).c_str());
+    EXPECT_STREQ(Jisya_Field[JisyaField_Name], Blanks(40).c_str());
     EXPECT_EQ(folder.Size("Data/Jisya.620"), 0);
 }
 

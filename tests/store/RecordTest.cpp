@@ -197,20 +197,42 @@ TEST(RecordLayouts, OffsetsAndWidths) {
         TRecordFile* file;
         int field, offset, width;
     } cases[] = {
-        {&Denpyou_File, 1, 1, 10},        {&Denpyou_File, 8, 251, 4},      {&Denpyou_File, 13, 265, 2},
-        {&Denpyou_File, 14, 267, 1},      {&Denpyou_File, 15, 268, 50},    {&Denpyou_File, 23, 363, 10},   {&Denpyou_File, 24, 373, 4},
-        {&Denpyou_File, 25, 377, 1},      {&Denpyou_File, 2213, 22263, 4}, {&Denpyou_File, 2214, 22267, 10},
-        {&Denpyou_File, 2218, 22304, 10}, {&Denpyou_File, 2219, 22314, 6}, {&Denpyou_File, 2223, 22328, 1},
-        {&Denpyou_File, 2224, 22329, 670},
-        {&Kokyaku_File, 3, 81, 10},       {&Kokyaku_File, 4, 91, 6},       {&Kokyaku_File, 10, 213, 14},
-        {&Kokyaku_File, 13, 255, 20},     {&Kokyaku_File, 14, 275, 1723},
-        {&Hinsyu_File, 3, 51, 3},         {&Hinsyu_File, 4, 54, 44},
-        {&Syouhin_File, 2, 51, 10},       {&Syouhin_File, 4, 70, 4},       {&Syouhin_File, 7, 92, 6},
-        {&Syouhin_File, 8, 98, 100},      {&Syouhin_File, 9, 198, 100},
-        {&Tanni_File, 1, 6, 2},
-        {&Jisya_File, 11, 228, 1},        {&Jisya_File, 13, 231, 10},      {&Jisya_File, 26, 593, 2},
-        {&Jisya_File, 33, 697, 2},        {&Jisya_File, 43, 761, 20},      {&Jisya_File, 49, 881, 1},
-        {&Jisya_File, 56, 888, 1},        {&Jisya_File, 57, 889, 109},
+        {&Denpyou_File, DenpyouField_No, 1, 10},
+        {&Denpyou_File, DenpyouField_MakeYear, 251, 4},
+        {&Denpyou_File, DenpyouField_YoukouDay, 265, 2},
+        {&Denpyou_File, DenpyouField_Line(0, LineField_Kind), 267, 1},
+        {&Denpyou_File, DenpyouField_Line(0, LineField_Syousai), 268, 50},
+        {&Denpyou_File, DenpyouField_Line(0, LineField_Kingaku), 363, 10},
+        {&Denpyou_File, DenpyouField_Line(0, LineField_Zei), 373, 4},
+        {&Denpyou_File, DenpyouField_Line(1, LineField_Kind), 377, 1},
+        {&Denpyou_File, DenpyouField_Line(199, LineField_Zei), 22263, 4},
+        {&Denpyou_File, DenpyouField_Trailer, 22267, 10},
+        {&Denpyou_File, DenpyouField_Goukei, 22304, 10},
+        {&Denpyou_File, DenpyouField_Keisyou, 22314, 6},
+        {&Denpyou_File, DenpyouField_SeikyuuYear, 22320, 4},
+        {&Denpyou_File, DenpyouField_UtiwakeKind, 22328, 1},
+        {&Denpyou_File, DenpyouField_Spare, 22329, 670},
+        {&Kokyaku_File, KokyakuField_Kana, 81, 10},
+        {&Kokyaku_File, KokyakuField_Keisyou, 91, 6},
+        {&Kokyaku_File, KokyakuField_Tel, 213, 14},
+        {&Kokyaku_File, KokyakuField_TantouName, 255, 20},
+        {&Kokyaku_File, KokyakuField_Spare, 275, 1723},
+        {&Hinsyu_File, HinsyuField_No, 51, 3},
+        {&Hinsyu_File, HinsyuField_Spare, 54, 44},
+        {&Syouhin_File, SyouhinField_Kana, 51, 10},
+        {&Syouhin_File, SyouhinField_Zei, 70, 4},
+        {&Syouhin_File, SyouhinField_Tanni, 92, 6},
+        {&Syouhin_File, SyouhinField_Hinsyu, 98, 100},
+        {&Syouhin_File, SyouhinField_Spare, 198, 100},
+        {&Tanni_File, TanniField_Spare, 6, 2},
+        {&Jisya_File, JisyaField_Hasuu, 228, 1},
+        {&Jisya_File, JisyaField_Denban, 231, 10},
+        {&Jisya_File, JisyaField_Syouhizei, 593, 2},
+        {&Jisya_File, JisyaField_TopMargin, 697, 2},
+        {&Jisya_File, JisyaField_SyoukeiCaption, 761, 20},
+        {&Jisya_File, JisyaField_Jun_1, 881, 1},
+        {&Jisya_File, JisyaField_Jun_1 + 7, 888, 1},
+        {&Jisya_File, JisyaField_Spare, 889, 109},
     };
     for (const auto& c : cases) {
         Record_Prepare(*c.file);
@@ -218,8 +240,9 @@ TEST(RecordLayouts, OffsetsAndWidths) {
         EXPECT_EQ(c.file->FieldWidth[c.field], c.width) << c.file->FileName << " field " << c.field;
     }
     // The detail lines seen from field 14 on.
-    EXPECT_EQ(Denpyou_LineField[11 * 199 + 10], Denpyou_Field[2213]);
-    EXPECT_EQ(Denpyou_LineWidth[9], 10);
+    EXPECT_EQ(Denpyou_LineField[Denpyou_LineFieldCount * 199 + LineField_Zei],
+              Denpyou_Field[DenpyouField_Line(199, LineField_Zei)]);
+    EXPECT_EQ(Denpyou_LineWidth[LineField_Kingaku], 10);
 }
 
 TEST(RecordLayouts, ClearedRecordsJoinToBlanksAndALineFeed) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "app/StartData.h"
 #include "app/Today.h"
 #include "platform/Clock.h"
 #include "store/Denpyou.h"
@@ -34,28 +35,9 @@ std::string Recs(int n, F make) {
     return all;
 }
 
-// The data files' part of start-up, as the window runs it, on a fixed date.
+// The data files' part of start-up, the program's own, on a fixed date.
 inline void Store_StartData(int year = 2026, int month = 12, int day = 10) {
     Clock_Fix({year, month, day, 9, 0, 0});
     Today_Set();
-    Tanni_Count = 0;
-    Record_Prepare(Tanni_File);
-    Tanni_Load();
-    Jisya_Count = 0;
-    Record_Prepare(Jisya_File);
-    Jisya_Load();
-    Kokyaku_CurRec = 0;
-    Record_Prepare(Kokyaku_File);
-    Kokyaku_Open();
-    Hinsyu_ClearList();
-    Record_Prepare(Hinsyu_File);
-    Hinsyu_Load();
-    Syouhin_Count = 0;
-    Syouhin_CurRec = 0;
-    Record_Prepare(Syouhin_File);
-    Syouhin_Open();
-    Denpyou_Count = 0;
-    Denpyou_CurRec = 0;
-    Record_Prepare(Denpyou_File);
-    Denpyou_Open();
+    App_StartData();
 }

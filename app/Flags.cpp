@@ -1,3 +1,0 @@
-#include "app/Flags.h"
-
-int Flag_EnterCommitted = Flag_False;

@@ -1,3 +1,0 @@
-#include "document/SyouhinChoose.h"
-
-int SyouhinChoose_Hits[1000] = {};

@@ -1,0 +1,240 @@
+// The document commands: store, delete or restore, new, previous and next.
+#include "editor/DenpyouCommands.h"
+
+#include <string>
+
+#include "document/Calc.h"
+#include "document/Document.h"
+#include "document/Number.h"
+#include "editor/Display.h"
+#include "editor/EditorScreen.h"
+#include "editor/Grid.h"
+#include "editor/LineCalc.h"
+#include "store/Denpyou.h"
+#include "store/DenpyouReopen.h"
+#include "store/Kokyaku.h"
+#include "store/Str.h"
+#include "ui/CommandBar.h"
+#include "ui/Commands.h"
+#include "ui/Job.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+namespace {
+
+// The kind buttons in the order the store tests them, with their kinds.
+struct TKindButton {
+    const char* Name;
+    char Kind;
+};
+constexpr TKindButton Kind_Buttons[] = {
+    {"RadioButton_Mitumori", DenpyouKind_Mitumori},
+    {"RadioButton_Seikyuu", DenpyouKind_Seikyuu},
+    {"RadioButton_Utiwake", DenpyouKind_Utiwake},
+    {"RadioButton_Irai", DenpyouKind_Irai},
+};
+
+// Whether Denpyou_LastNo + 1 fits the ten digits of the number field.
+bool Denpyou_NextNoFits() { return Denpyou_LastNo < Num_IntMax(Denpyou_FieldWidth[DenpyouField_No]); }
+
+bool IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
+
+void SetNumberLabel(const char* name, int n) {
+    if (TLabel* l = Ui_Label(name)) l->SetCaption(std::to_string(n));
+}
+
+const char* EditText(const char* name) {
+    TEdit* e = Ui_Edit(name);
+    return e ? e->Text().c_str() : "";
+}
+
+// The first customer-name edit with its text trimmed, and the focus in it.
+void FocusFirstHeaderField() {
+    TEdit* e = Ui_Edit("Edit_DenpKokyakuName_1");
+    if (!e) return;
+    Grid_TrimEdit(e, Denpyou_FieldWidth[DenpyouField_KokyakuName_1]);
+    e->SetFocus();
+}
+
+// A new empty document numbered Denpyou_LastNo + 1 at the top of the grid.
+void ShowEmptyDocument() {
+    Denpyou_CurRow = 0;
+    Denpyou_TopLine = 0;
+    Denpyou_CurRec = Denpyou_Count + 1;
+    Denpyou_ClearRecord();
+    Num_WriteInt(Denpyou_Field[DenpyouField_No], 10, Denpyou_LastNo + 1);
+    Denpyou_ShowHeader();
+    Denpyou_ShowLines();
+    SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
+    SetNumberLabel("Label_DenpyouDs", Denpyou_Count);
+    Denpyou_ShowKind();
+    FocusFirstHeaderField();
+}
+
+// A two-character date part typed in the creation-date edits: the text
+// right-aligned when its value lies in lo ... hi, else blanks.
+void CommitDatePart(const char* edit, int lo, int hi, char* field) {
+    const char* text = EditText(edit);
+    const int value = Num_ReadInt(text);
+    if (value >= lo && value <= hi)
+        Str_Pad(text, field, 2, 1);
+    else
+        Str_Spaces(field, 2);
+}
+
+// A document without a creation year takes it from the era-year edit, with
+// the month and day edits, as it is stored.
+void CompleteCreationDate() {
+    if (Num_ReadInt(Denpyou_Field[DenpyouField_MakeYear]) != 0) return;
+    CommitDatePart("Edit_DenpMakeMonth", 1, 12, Denpyou_Field[DenpyouField_MakeMonth]);
+    const int era = Num_ReadInt(EditText("Edit_DenpMakeYear"));
+    int year = era < 27 ? 2018 + era : 1988 + era;  // Reiwa below 27, Heisei from 27
+    if (era == 32 && Num_ReadInt(Denpyou_Field[DenpyouField_MakeMonth]) >= 5) year = 2018 + era;
+    Num_WriteInt(Denpyou_Field[DenpyouField_MakeYear], 4, year);
+    CommitDatePart("Edit_DenpMakeDay", 1, 31, Denpyou_Field[DenpyouField_MakeDay]);
+}
+
+// Shows record n of the file in the editor. A record that cannot be read
+// leaves the editor as it was and returns false.
+bool ShowRecord(int n) {
+    // (Record_Read, unlike Denpyou_ReadRecord, tells whether it read: the
+    // buffer of a failed read still holds another document, which a later
+    // store would write under this record.)
+    if (!Record_Read(Denpyou_File, n)) return false;
+    Denpyou_CurRow = 0;
+    Denpyou_TopLine = 0;
+    Denpyou_CurRec = n;
+    Denpyou_SplitRecord();
+    Utiwake_Kind = Num_ReadInt(Denpyou_Field[DenpyouField_UtiwakeKind]);
+    Kokyaku_LoadByName(Denpyou_Field[DenpyouField_KokyakuName_1], Denpyou_Field[DenpyouField_KokyakuName_2]);
+    Denpyou_ShowHeader();
+    Denpyou_ShowLines();
+    SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
+    Denpyou_ShowKind();
+    FocusFirstHeaderField();
+    return true;
+}
+
+}  // namespace
+
+bool Denpyou_Store() {
+    if (!Command_IsEnabled(vk::F1)) return false;
+    const char first = Denpyou_Field[DenpyouField_KokyakuName_1][0];
+    if (first == ' ' || first == '\0') return false;  // only documents with a customer are stored
+
+    // A new document goes right after the last record, never further on,
+    // which would leave a gap of zero bytes in the file.
+    if (Denpyou_CurRec == 0 || Denpyou_CurRec > Denpyou_Count + 1) Denpyou_CurRec = Denpyou_Count + 1;
+    // A new document needs a number of its own: after the last one the
+    // field's ten digits can hold, it stays in the editor unstored, as after
+    // a failed write, rather than repeat a number.
+    if (Denpyou_CurRec > Denpyou_Count && !Denpyou_NextNoFits()) return false;
+    if (Denpyou_Field[DenpyouField_Kind][0] != DenpyouKind_Deleted)
+        for (const auto& b : Kind_Buttons)
+            if (TRadioButton* r = Ui_RadioButton(b.Name); r && r->Checked()) {
+                Denpyou_Field[DenpyouField_Kind][0] = b.Kind;
+                Denpyou_Field[DenpyouField_Kind][1] = '\0';
+                break;
+            }
+    CompleteCreationDate();
+
+    // The join writes blanks for a field's NUL and whatever follows it, so
+    // neither a NUL nor an old tail reaches the file.
+    Denpyou_JoinRecord();
+    const bool appended = Denpyou_CurRec > Denpyou_Count;
+    if (!Denpyou_WriteRecord(Denpyou_CurRec)) return false;  // the document stays in the editor
+    if (appended) {
+        ++Denpyou_Count;
+        ++Denpyou_LastNo;
+    }
+
+    Denpyou_OpenAfterStore();
+    Screen_DocumentsCounted();  // the tidy-up notice
+    ShowEmptyDocument();
+    return true;
+}
+
+void Denpyou_DeleteOrRestore() {
+    if (!Command_IsEnabled(vk::F2) || !IsStored() || Job_Current != Job_Denpyou) return;
+    char* kind = Denpyou_Field[DenpyouField_Kind];
+    const char was = kind[0];
+    kind[0] = was == DenpyouKind_Deleted ? DenpyouKind_None : DenpyouKind_Deleted;
+    kind[1] = '\0';
+    Denpyou_JoinRecord();
+    if (!Denpyou_WriteRecord(Denpyou_CurRec)) {
+        kind[0] = was;  // the file keeps the old mark, and so does the editor
+        return;
+    }
+    Denpyou_NoteWrite();
+    Denpyou_ShowKind();
+}
+
+void Denpyou_New() {
+    if (!Command_IsEnabled(vk::F9)) return;
+    if (Job_Current == Job_Denpyou) ShowEmptyDocument();
+
+    Command_EnableAll(true);
+    for (Word key : {vk::F2, vk::F4, vk::F5, vk::F6, vk::F8, vk::F9}) Command_Enable(key, false);
+    Command_ShowEnabled();
+    Denpyou_SetCaptions();
+}
+
+void Denpyou_ShowBefore() {
+    Utiwake_Kind = 0;
+    if (!Command_IsEnabled(vk::F7) || Denpyou_CurRec <= 1 || Job_Current != Job_Denpyou) return;
+    ShowRecord(Denpyou_CurRec - 1);
+}
+
+void Denpyou_ShowNext() {
+    Utiwake_Kind = 0;
+    if (!Command_IsEnabled(vk::F8) || Denpyou_CurRec >= Denpyou_Count + 1 || Job_Current != Job_Denpyou) return;
+    if (Denpyou_CurRec + 1 == Denpyou_Count + 1) {
+        // Past the last stored document: a new one.
+        Denpyou_CurRow = 0;
+        Denpyou_TopLine = 0;
+        Denpyou_CurRec = Denpyou_Count + 1;
+        Command_F9();
+        return;
+    }
+    ShowRecord(Denpyou_CurRec + 1);
+}
+
+namespace {
+
+void KindClick(const char* button, char kind) {
+    TRadioButton* r = Ui_RadioButton(button);
+    if (!r || !r->Enabled()) return;
+    Denpyou_Field[DenpyouField_Kind][0] = kind;
+    Denpyou_Field[DenpyouField_Kind][1] = '\0';
+}
+
+}  // namespace
+
+void RadioButton_MitumoriClick() { KindClick("RadioButton_Mitumori", DenpyouKind_Mitumori); }
+void RadioButton_SeikyuuClick() { KindClick("RadioButton_Seikyuu", DenpyouKind_Seikyuu); }
+void RadioButton_UtiwakeClick() { KindClick("RadioButton_Utiwake", DenpyouKind_Utiwake); }
+void RadioButton_IraiClick() { KindClick("RadioButton_Irai", DenpyouKind_Irai); }
+void Label_Denpyou_BeforePageClick() { Denpyou_DetailPrePage(); }
+void Label_Denpyou_NextPageClick() { Denpyou_DetailNextPage(); }
+
+void Denpyou_BindCommands(TForm& form) {
+    struct TBinding {
+        const char* Name;
+        void (*Click)();
+    };
+    static constexpr TBinding bindings[] = {
+        {"RadioButton_Mitumori", RadioButton_MitumoriClick},
+        {"RadioButton_Seikyuu", RadioButton_SeikyuuClick},
+        {"RadioButton_Utiwake", RadioButton_UtiwakeClick},
+        {"RadioButton_Irai", RadioButton_IraiClick},
+        {"Label_Denpyou_BeforePage", Label_Denpyou_BeforePageClick},
+        {"Label_Denpyou_NextPage", Label_Denpyou_NextPageClick},
+    };
+    for (const auto& b : bindings)
+        if (TControl* c = form.Find(b.Name)) c->OnClick = [click = b.Click](TControl*) { click(); };
+    // The total label shows the purchase-cost total while it is held down.
+    if (TControl* goukei = form.Find("Label_Goukei")) {
+        goukei->OnMouseDown = [](TControl*, TMouseButton, TShiftState, int, int) { Label_GoukeiMouseDown(); };
+        goukei->OnMouseUp = [](TControl*, TMouseButton, TShiftState, int, int) { Label_GoukeiMouseUp(); };
+    }
+}

@@ -1,0 +1,46 @@
+// The commands of the document editor: store, delete or restore, new,
+// previous and next document, delete a line, the half-page moves of the
+// grid and the kind buttons. Each one tests its own conditions (its key's
+// flag in Command_Enabled, the screen, the document) and does nothing when
+// they do not hold, so a key or label may reach it from anywhere.
+#pragma once
+
+class TForm;
+
+// F1: stores the document under its record (a new one after the last) and
+// shows a new empty document. Nothing while F1 is off or customer name 1 is
+// blank. A write that fails leaves the document, the count and the last
+// number as they were and the document stays in the editor; so does a new
+// document once the last number has used up the number field's ten digits
+// (numbers never repeat). Returns whether the document was stored.
+bool Denpyou_Store();
+// F2 on a stored document (editor screen): marks it deleted, or restores it
+// with a blank kind, and writes it at once. A write that fails leaves the
+// mark as it was on disk and in memory.
+void Denpyou_DeleteOrRestore();
+// F9: a new empty document numbered Denpyou_LastNo + 1, and the header's bar.
+void Denpyou_New();
+// F7 / F8 from a header field: the previous / next stored document; past the
+// last one a new document (through Command_F9).
+void Denpyou_ShowBefore();
+void Denpyou_ShowNext();
+// F4 in a detail cell: removes the cursor line, moves the lines below it up
+// and recalculates the special lines and the total.
+void Denpyou_DeleteLine();
+// The grid's window ten lines back or forward (the half-page labels, F5 and
+// F6 with a chooser open).
+void Denpyou_DetailPrePage();
+void Denpyou_DetailNextPage();
+
+// The kind buttons: the document kind := the button's DenpyouKind_* while the
+// button is enabled.
+void RadioButton_MitumoriClick();
+void RadioButton_SeikyuuClick();
+void RadioButton_UtiwakeClick();
+void RadioButton_IraiClick();
+void Label_Denpyou_BeforePageClick();
+void Label_Denpyou_NextPageClick();
+
+// Binds the kind buttons' and the half-page labels' clicks and the total
+// label's press and release (window built).
+void Denpyou_BindCommands(TForm& form);

@@ -1,0 +1,184 @@
+// The document editor's keys decide by the choosers open over it: the
+// product chooser (this folder), the category chooser and the unit chooser.
+#include "editor/EditorScreen.h"
+
+#include <cstring>
+
+#include "editor/DenpyouCommands.h"
+#include "editor/Grid.h"
+#include "editor/KokyakuChoose.h"
+#include "editor/LineCalc.h"
+#include "editor/SyouhinChoose.h"
+#include "editor/ValueCells.h"
+#include "masters/categories/HinsyuScreen.h"
+#include "masters/units/TanniChoose.h"
+#include "store/Denpyou.h"
+#include "ui/CommandBar.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+namespace {
+
+// A header field of the document (those that step through documents).
+bool Focus_InHeader() { return Focus_Code >= 1120 && Focus_Code <= 1230; }
+
+bool IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
+
+void Denpyou_Show(bool wasHidden) {
+    if (wasHidden)
+        if (TControl* c = Ui_Control("Edit_DenpKokyakuName_1")) c->SetFocus();
+    Command_EnableAll(true);
+    if (IsStored()) {
+        Command_Enable(vk::F4, false);
+        Command_Enable(vk::F5, false);
+    } else {
+        if (Denpyou_Count == 0) Command_Enable(vk::F7, false);  // nothing to step back to
+        for (Word key : {vk::F2, vk::F4, vk::F5, vk::F6, vk::F8, vk::F9}) Command_Enable(key, false);
+    }
+    Command_ShowEnabled();
+    Denpyou_SetCaptions();
+}
+
+// Store the document.
+bool Key_F1() {
+    Denpyou_Store();
+    return true;
+}
+
+// Delete or restore the document.
+bool Key_F2() {
+    Denpyou_DeleteOrRestore();
+    return true;
+}
+
+// With a chooser open the grid's cursor one line up; else the print preview.
+bool Key_F3() {
+    if (SyouhinChoose_Shown() || HinsyuChoose_Shown() || TanniChoose_Shown()) {
+        Denpyou_LineUp();
+        return true;
+    }
+    if (Command_IsEnabled(vk::F3) && Denpyou_CurRec > 0 && Denpyou_CurRec <= Denpyou_Count + 1)
+        Screen_Open("Panel_PrintView");
+    return true;
+}
+
+// With the product or the unit chooser open the grid's cursor one line
+// down; else the cursor line deleted.
+bool Key_F4() {
+    if (SyouhinChoose_Shown() || TanniChoose_Shown()) Denpyou_LineDown();
+    else Denpyou_DeleteLine();
+    return true;
+}
+
+// Inside a chooser the grid back by half a page (not while the category
+// chooser stands over the product chooser). The insert of a line comes with
+// the insert command.
+bool Key_F5() {
+    if (!Command_IsEnabled(vk::F5)) return true;
+    if (SyouhinChoose_Shown()) {
+        if (!HinsyuChoose_Shown()) Denpyou_DetailPrePage();
+        return true;
+    }
+    if (HinsyuChoose_Shown() || TanniChoose_Shown()) Denpyou_DetailPrePage();
+    return true;
+}
+
+// Inside a chooser the grid on by half a page (not while the category
+// chooser stands over the product chooser). The copy of a stored document
+// comes with the document commands.
+bool Key_F6() {
+    if (!Command_IsEnabled(vk::F6)) return true;
+    if (SyouhinChoose_Shown()) {
+        if (!HinsyuChoose_Shown()) Denpyou_DetailNextPage();
+        return true;
+    }
+    if (TanniChoose_Shown()) Denpyou_DetailNextPage();
+    return true;
+}
+
+// From a header field: the previous stored document.
+bool Key_F7() {
+    if (!KokyakuChoose_Shown() && Focus_InHeader()) {
+        Denpyou_ShowBefore();
+        Job_Show();
+    }
+    return true;
+}
+
+// From a header field: the next stored document, or a new one past the last.
+bool Key_F8() {
+    if (!KokyakuChoose_Shown() && Focus_InHeader()) {
+        Denpyou_ShowNext();
+        Job_Show();
+    }
+    return true;
+}
+
+// Takes the unit at the unit chooser's cursor; closes the category chooser
+// over the product chooser (its F3 ... F6 come back); else a new document.
+bool Key_F9() {
+    if (TanniChoose_Shown()) {
+        TanniChoose_TakeCursor();
+    } else if (SyouhinChoose_Shown()) {
+        // Closing the choosers (with the category frames cleared) comes
+        // with them.
+        if (HinsyuChoose_Shown()) {
+            for (Word key : {vk::F3, vk::F4, vk::F5, vk::F6}) Command_Enable(key, true);
+            Command_ShowEnabled();
+        }
+    } else {
+        Denpyou_New();
+    }
+    return true;
+}
+
+// A new window: the grid at the top without a cursor row, the header's bar
+// mode, no move pending, the total label released, no product found.
+void Denpyou_Reset() {
+    Denpyou_TopLine = 0;
+    Denpyou_CurRow = -1;
+    Denpyou_MoveUp = 0;
+    Denpyou_MoveDown = 0;
+    Denpyou_CommandMode = 0;
+    Goukei_CostShown = 0;
+    std::memset(SyouhinChoose_Hits, 0, sizeof SyouhinChoose_Hits);
+}
+
+// The special-line buttons and the user lines, whose captions the
+// own-company record gives (Jisya_Show), come with the special lines.
+// "KazeiGoukeiiLine" and "CyouseiiLine" are the program's own spelling of
+// these names.
+constexpr const char* Denpyou_Pending[] = {
+    "Label_Denp_SyoukeiLine", "Label_Denp_GoukeiLine",   "Label_Denp_KazeiGoukeiiLine", "Label_Denp_ZeiLine",
+    "Label_Denp_SouGoukei",   "Label_Denp_CyouseiiLine", "Label_Denp_UserLine_1",       "Label_Denp_UserLine_2",
+    nullptr};
+
+const TScreen Denpyou_Screen{
+    .Job = Job_Denpyou,
+    .Panel = "Panel_Denpyou",
+    .MenuNo = 1,
+    .First = "Edit_DenpKokyakuName_1",
+    .BarPressed = Command_Keys({vk::F1, vk::F2, vk::F3, vk::F4, vk::F5, vk::F6, vk::F7, vk::F8, vk::F9}),
+    .Show = Denpyou_Show,
+    .Keys = {.F1 = Key_F1, .F2 = Key_F2, .F3 = Key_F3, .F4 = Key_F4, .F5 = Key_F5, .F6 = Key_F6, .F7 = Key_F7,
+             .F8 = Key_F8, .F9 = Key_F9},
+    .Reset = Denpyou_Reset,
+    .Pending = Denpyou_Pending,
+};
+
+}  // namespace
+
+void Denpyou_SetCaptions() {
+    static const char* const captions[9] = {"F1 伝票登録", "F2 伝票削除", "F3 伝票印刷",
+                                            "F4 行削除",   "F5 行挿入",   "F6 伝票複写",
+                                            "F7 前伝票",   "F8 次伝票",   "F9 伝票追加"};
+    for (int key = 1; key <= 9; ++key) Command_SetCaption(key, captions[key - 1]);
+}
+
+void Denpyou_Register() {
+    LineCalc_ShowPasses();
+    ValueCells_SetTanniHost();
+    Screen_Register(SyouhinChoose_Screen);
+    Screen_Register(KokyakuChoose_Screen);
+    Screen_Register(Denpyou_Screen);
+}

@@ -1,6 +1,0 @@
-// The print preview.
-#pragma once
-
-class TForm;
-
-void PrintView_CreateControls(TForm& form);

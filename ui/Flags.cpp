@@ -1,0 +1,3 @@
+#include "ui/Flags.h"
+
+int Flag_EnterCommitted = Flag_False;

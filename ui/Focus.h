@@ -1,0 +1,99 @@
+// Focus codes: every input control of every screen has a fixed code. The
+// focus-in handler of a control that accepts the focus stores its code in
+// Focus_Code; Focus_Restore gives the focus back to the control of the code.
+//
+// The focus-in protocol, kept by every focus-in handler of a coded control:
+//     if (Focus_Locked()) return;          // a chooser or the exit question holds the keys
+//     ... the handler's own checks; it may send the focus elsewhere ...
+//     Focus_Take(code);                    // accepted
+//     ... the handler's own work ...
+// or, for a handler without checks of its own, `if (!Focus_Accept(code)) return;`.
+//
+// Each folder gives its part of the code table as a constexpr function that
+// adds its codes to a TFocusCodes (see editor/FocusCodes.h); the window's
+// table (app/FocusTable.h) is assembled from the parts at compile time,
+// checked there for count and order, and handed to Focus_SetTable.
+#pragma once
+
+struct TFocusEntry {
+    int Code;
+    char Name[40];  // the control's name
+    bool Restored;  // false: Focus_Restore leaves a control of this code alone
+};
+
+// A part of the code table under construction (compile time).
+class TFocusCodes {
+public:
+    static constexpr int Capacity = 1024;
+
+    // name, or name + row as two digits when row > 0.
+    constexpr void Add(int code, const char* name, int row = 0, bool restored = true) {
+        TFocusEntry& e = entries_[count_++];  // more than Capacity entries do not compile
+        e.Code = code;
+        int i = 0;
+        for (; name[i]; ++i) e.Name[i] = name[i];
+        if (row > 0) {
+            e.Name[i++] = static_cast<char>('0' + row / 10);
+            e.Name[i++] = static_cast<char>('0' + row % 10);
+        }
+        e.Name[i] = '\0';
+        e.Restored = restored;
+    }
+    // The names in order from first, step apart.
+    template <unsigned long N>
+    constexpr void AddList(int first, int step, const char* const (&names)[N], bool restored = true) {
+        for (unsigned long k = 0; k < N; ++k) Add(first + step * static_cast<int>(k), names[k], 0, restored);
+    }
+    // prefix + "01" ... rows, step apart from first.
+    constexpr void AddRows(int first, int step, const char* prefix, int rows) {
+        for (int r = 1; r <= rows; ++r) Add(first + step * (r - 1), prefix, r);
+    }
+
+    constexpr int Count() const { return count_; }
+    constexpr const TFocusEntry& operator[](int i) const { return entries_[i]; }
+
+private:
+    TFocusEntry entries_[Capacity]{};
+    int count_ = 0;
+};
+
+// The window's table, ascending by code (app/FocusTable.h hands it over).
+void Focus_SetTable(const TFocusEntry* table, int count);
+// The code of a control by name; 0 when it has none.
+int Focus_CodeOf(const char* name);
+// The control name of a code; nullptr for a code not in the table.
+const char* Focus_NameOf(int code);
+
+extern int Focus_Code;              // the control that last accepted the focus; 0: none yet
+extern int Popup_Lock;              // Flag_True while a chooser or the exit question holds the focus
+extern int Focus_CodeSaved;         // back to here when the category chooser closes (5010)
+extern int Focus_CodeSavedKokyaku;  // back to here when the customer chooser closes (1120)
+
+// Gives the focus to the control of Focus_Code. Nothing for 0, for a code
+// not restored (the two print-option check boxes, 9910 and 9920), for a
+// code not in the table, and when that control cannot take the focus now
+// (hidden or disabled): the focus then stays where it is.
+void Focus_Restore();
+
+// The protocol's first step: while the lock is held, Focus_Restore and true.
+bool Focus_Locked();
+// The protocol's last step: Flag_EnterCommitted := Flag_False, Focus_Code := code.
+void Focus_Take(int code);
+// Both: false after restoring when the lock is held; else takes the code.
+bool Focus_Accept(int code);
+
+// Who holds the lock. Each holder takes and releases its own share; the lock
+// is released only when no holder is left, so that answering the exit
+// question "いいえ" leaves an open chooser's lock in force.
+enum TLockHolder : unsigned {
+    Lock_HinsyuChoose = 1u << 0,   // the category chooser
+    Lock_KokyakuChoose = 1u << 1,  // the customer chooser
+    Lock_ExitChoose = 1u << 2,     // the exit question
+    Lock_DenpyouList = 1u << 3,    // the document list while it prints
+};
+void Popup_LockTake(TLockHolder holder);
+void Popup_LockRelease(TLockHolder holder);
+// Whether a holder has the lock.
+bool Popup_LockHeldBy(TLockHolder holder);
+// Start-up: no holder, Popup_Lock Flag_False.
+void Popup_LockReset();

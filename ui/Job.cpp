@@ -1,0 +1,71 @@
+#include "ui/Job.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "ui/Build.h"
+#include "ui/CommandBar.h"
+#include "ui/Screen.h"
+#include "ui/Ui.h"
+
+int Job_Current = Job_Denpyou;
+
+namespace {
+
+// Menu entry 1 ... 10 (shape and label) in the colour: navy for the screen shown.
+void Menu_Paint(int menuNo, TColor color) {
+    Button_Paint(Ui_RowName("Shape_Job_", menuNo).c_str(), Ui_RowName("Label_Job_", menuNo).c_str(), color);
+}
+
+void Focus_First(const char* name) {
+    if (!name) return;
+    if (TControl* c = Ui_Control(name)) c->SetFocus();
+}
+
+// Shows the panel; true when it was hidden before.
+bool Show_Panel(const char* name) {
+    TPanel* panel = Ui_Panel(name);
+    if (!panel) return false;
+    const bool wasHidden = !panel->Visible();
+    panel->Show();
+    return wasHidden;
+}
+
+// A screen without a show of its own: its first input, its keys, its captions.
+void Show_Plain(const TScreen& s, bool wasHidden) {
+    if (wasHidden || s.FocusEveryShow) Focus_First(s.First);
+    for (Word key = vk::F1; key <= vk::F9; ++key) Command_Enable(key, (s.BarOn & Command_Key(key)) != 0);
+    Command_ShowEnabled();
+    const char* const captions[9] = {s.Captions.F1, s.Captions.F2, s.Captions.F3, s.Captions.F4, s.Captions.F5,
+                                     s.Captions.F6, s.Captions.F7, s.Captions.F8, s.Captions.F9};
+    for (int key = 1; key <= 9; ++key)
+        if (captions[key - 1]) Command_SetCaption(key, captions[key - 1]);
+}
+
+}  // namespace
+
+void Job_Show() {
+    // In the order of the screens: the current one is shown (and its first
+    // input focused) where it comes, the others hidden where they come.
+    int count = 0;
+    const TScreen* const* records = Screen_Records(count);
+    std::vector<const TScreen*> screens;
+    for (int i = 0; i < count; ++i)
+        if (records[i]->Job != Job_None) screens.push_back(records[i]);
+    std::stable_sort(screens.begin(), screens.end(), [](const TScreen* a, const TScreen* b) { return a->Job < b->Job; });
+    for (const TScreen* screen : screens) {
+        const TScreen& s = *screen;
+        if (s.Job == Job_Current) {
+            Menu_Paint(s.MenuNo, clNavy);
+            const bool wasHidden = Show_Panel(s.Panel);
+            if (s.Show) s.Show(wasHidden);
+            else Show_Plain(s, wasHidden);
+            continue;
+        }
+        Menu_Paint(s.MenuNo, clOlive);
+        if (TPanel* panel = Ui_Panel(s.Panel); panel && panel->Visible()) panel->Hide();
+    }
+    // The other entries of the menu (the exit) are never the screen shown.
+    for (int i = 0; i < count; ++i)
+        if (records[i]->Job == Job_None && records[i]->MenuNo) Menu_Paint(records[i]->MenuNo, clOlive);
+}

@@ -1,0 +1,109 @@
+#include "ui/Screen.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+std::vector<const TScreen*>& Records() {
+    static std::vector<const TScreen*> records;
+    return records;
+}
+
+}  // namespace
+
+TKeyHandler TScreenKeys::For(Word key) const {
+    switch (key) {
+        case vk::F1: return F1;
+        case vk::F2: return F2;
+        case vk::F3: return F3;
+        case vk::F4: return F4;
+        case vk::F5: return F5;
+        case vk::F6: return F6;
+        case vk::F7: return F7;
+        case vk::F8: return F8;
+        case vk::F9: return F9;
+        case vk::Escape: return Esc;
+        default: return nullptr;
+    }
+}
+
+void Screen_Register(const TScreen& screen) { Records().push_back(&screen); }
+void Screen_ClearRegistry() { Records().clear(); }
+
+const TScreen* const* Screen_Records(int& count) {
+    count = static_cast<int>(Records().size());
+    return Records().data();
+}
+
+const TScreen* Screen_Current() {
+    for (const TScreen* s : Records())
+        if (s->Job != Job_None && s->Job == Job_Current) return s;
+    return nullptr;
+}
+
+const TScreen* Screen_OfMenu(int menuNo) {
+    for (const TScreen* s : Records())
+        if (s->Job != Job_None && s->MenuNo == menuNo) return s;
+    return nullptr;
+}
+
+bool Screen_IsInForce(const TScreen& s) {
+    if (s.Job != Job_None) return s.Job == Job_Current;
+    if (Job_Current < 0 || !(s.Over & Job_Bit(Job_Current))) return false;
+    return !s.Shown || s.Shown();
+}
+
+bool Screen_Open(const char* panel) {
+    for (const TScreen* s : Records())
+        if (s->Panel && std::strcmp(s->Panel, panel) == 0 && s->Open) {
+            s->Open();
+            return true;
+        }
+    return false;
+}
+
+void Screen_Selected(int job) {
+    for (const TScreen* s : Records())
+        if (s->Job == job && s->Selected) s->Selected();
+}
+
+namespace {
+
+template <class Hook>
+void Every(Hook hook) {
+    for (const TScreen* s : Records())
+        if (s->*hook) (s->*hook)();
+}
+
+}  // namespace
+
+void Screen_LeaveAll() { Every(&TScreen::Leave); }
+void Screen_DismissAll() { Every(&TScreen::Dismiss); }
+void Screen_DocumentsCounted() { Every(&TScreen::DocumentsCounted); }
+void Screen_ResetAll() { Every(&TScreen::Reset); }
+
+bool Screen_IsPending(const char* name) {
+    for (const TScreen* s : Records())
+        for (const char* const* p = s->Pending; p && *p; ++p) {
+            const size_t n = std::strlen(*p);
+            if (n > 0 && (*p)[n - 1] == '*' ? std::strncmp(*p, name, n - 1) == 0 : std::strcmp(*p, name) == 0)
+                return true;
+        }
+    return false;
+}
+
+bool Screen_BarPressed(int cell) {
+    if (cell == 9) return true;  // the tenth cell on every screen
+    const TScreen* screen = Screen_Current();
+    return screen && (screen->BarPressed & (1u << cell)) != 0;
+}
+
+bool Screen_PanelHandles(Word key) {
+    bool handles = false;
+    Screen_InForce([&](const TScreen& s) {
+        if (s.Job == Job_None && s.Keys.For(key)) handles = true;
+        return handles;
+    });
+    return handles;
+}

@@ -78,6 +78,12 @@ public:
     static std::string Cell(int column, int row) { return Ui_RowName(Kokyaku_Cell(column).Edit, row + 1); }
     static std::string NumberLabel(int row) { return Ui_RowName("Label_PanelKokyaku_No_", row + 1); }
     void Focus(int column, int row) { Click(Cell(column, row)); }
+    // The page repainted from a page top, as deletions on a later page may
+    // leave it.
+    static void ShowFrom(int top) {
+        Kokyaku_Top = top;
+        Kokyaku_ShowPage();
+    }
 };
 
 class KokyakuTest : public ::testing::Test, public TKokyakuRun {};

@@ -59,14 +59,12 @@ TEST_F(KokyakuKeys, UpperEdgeScrollsBack) {
     StartWith(20);
     for (int column = 0; column < KokyakuColumn_Count; ++column) {
         SCOPED_TRACE(Cell(column, 0));
-        Kokyaku_Top = 0;
-        Kokyaku_ShowPage();
+        ShowFrom(0);
         Focus(column, 0);
         Key(vk::Up);
         EXPECT_EQ(Kokyaku_Top, 0);
         EXPECT_EQ(Focused(), Cell(column, 0));
-        Kokyaku_Top = 5;
-        Kokyaku_ShowPage();
+        ShowFrom(5);
         Focus(column, 0);
         Type("ｳｿ");  // lost in the repaint
         Key(vk::Up);
@@ -80,8 +78,7 @@ TEST_F(KokyakuKeys, UpperEdgeScrollsBack) {
     Key(vk::Down);  // whatever the cells held is what was stored
     EXPECT_TRUE(Kokyaku_SameBytes(File(), Kokyaku_TestFile(1, 20)));
 
-    Kokyaku_Top = 5;
-    Kokyaku_ShowPage();
+    ShowFrom(5);
     Focus(Name_1, 0);
     Key(vk::Home);
     EXPECT_EQ(Kokyaku_Top, 4);
@@ -103,8 +100,7 @@ TEST(KokyakuKeysLowerEdge, DownScrollsOnUntilTheEmptyRow) {
         SCOPED_TRACE(column);
         TKokyakuRun run;
         run.StartWith(20);
-        Kokyaku_Top = 6;
-        Kokyaku_ShowPage();
+        run.ShowFrom(6);
         run.Focus(column, 12);
         run.Key(vk::Down);
         EXPECT_EQ(Kokyaku_Top, 7);
@@ -124,8 +120,7 @@ TEST(KokyakuKeysLowerEdge, DownScrollsOnUntilTheEmptyRow) {
     const std::pair<int, int> lineOne[] = {{Name_1, Name_2}, {Zip, Banti}, {Prif, Banti}, {City, Banti}};
     for (int top : {6, 8})
         for (const auto& [from, to] : lineOne) {
-            Kokyaku_Top = top;
-            Kokyaku_ShowPage();
+            run.ShowFrom(top);
             run.Focus(from, 12);
             run.Key(vk::Down);
             EXPECT_EQ(run.Focused(), run.Cell(to, 12));
@@ -137,8 +132,7 @@ TEST(KokyakuKeysLowerEdge, DownScrollsOnUntilTheEmptyRow) {
 // field; Return in the telephone scrolls on to the next empty row.
 TEST_F(KokyakuKeys, TypingANewCustomerInTheLastRow) {
     StartWith(20);
-    Kokyaku_Top = 8;
-    Kokyaku_ShowPage();
+    ShowFrom(8);
     // Return in the telephone of an empty row without a name: nothing is
     // stored, and the focus goes to that row's first name.
     Focus(Tel, 12);

@@ -32,7 +32,8 @@ constexpr const char* ListShape = "Shape_KokyakuListSW";
 constexpr const char* ListLabel = "Label_KokyakuListSW";
 
 TLabel* NameLabel(int line, int row) {
-    return Ui_Label(Ui_RowName(line == 1 ? "Label_KokyakuChoose_Name_1_" : "Label_KokyakuChoose_Name_2_", row + 1).c_str());
+    return Ui_Label(
+        Ui_RowName(line == 1 ? "Label_KokyakuChoose_Name_1_" : "Label_KokyakuChoose_Name_2_", row + 1).c_str());
 }
 
 // The last page ends with the last customer in row 19.
@@ -150,15 +151,16 @@ void BuildControls(TForm& form) {
     }
     for (int k = 0; k < KokyakuChoose_Rows; ++k) {
         const int no = k + 1;
-        auto* frame = static_cast<TShape*>(Ui_Build(form, {TControlKind::Shape, Ui_RowName("Shape_ChooseKokyaku_", no).c_str(),
-                                                            Panel, 4, 4 + Row_Pitch * k, 661, 19}));
+        auto* frame =
+            static_cast<TShape*>(Ui_Build(form, {TControlKind::Shape, Ui_RowName("Shape_ChooseKokyaku_", no).c_str(),
+                                                 Panel, 4, 4 + Row_Pitch * k, 661, 19}));
         frame->Brush.Color = clWhite;
         frame->Pen.Color = clBlack;
         const int top = 6 + Row_Pitch * k;
         Ui_Build(form, {TControlKind::Label, Ui_RowName("Label_KokyakuChoose_Name_1_", no).c_str(), Panel, 10, top, 321,
                         15, "", clWhite, clBlack, -15, Font_Gothic});
-        Ui_Build(form, {TControlKind::Label, Ui_RowName("Label_KokyakuChoose_Name_2_", no).c_str(), Panel, 334, top, 327,
-                        15, "", clWhite, clBlack, -15, Font_Gothic});
+        Ui_Build(form, {TControlKind::Label, Ui_RowName("Label_KokyakuChoose_Name_2_", no).c_str(), Panel, 334, top,
+                        327, 15, "", clWhite, clBlack, -15, Font_Gothic});
     }
     Ui_Build(form, {TControlKind::Label, "Label_Image_ChooseKokyakuBeforePage", Panel, 668, 4, 17, 15, "▲", clNone,
                     clNavy, -15, Font_Mincho});
@@ -168,9 +170,9 @@ void BuildControls(TForm& form) {
         Ui_Build(form, {TControlKind::Shape, "Shape_Panel_ChooseKokyaku_Close", Panel, 590, 406, 75, 25}));
     closeFrame->Brush.Color = clWhite;
     closeFrame->Pen.Color = clBlack;
-    auto* close = static_cast<TLabel*>(Ui_Build(form, {TControlKind::Label, "Label_Panel_ChooseKokyaku_Close", Panel, 596,
-                                                       411, 63, 17, "閉じる", clWhite, clBlack, -15, Font_Gothic,
-                                                       TAlignment::taCenter}));
+    auto* close = static_cast<TLabel*>(
+        Ui_Build(form, {TControlKind::Label, "Label_Panel_ChooseKokyaku_Close", Panel, 596, 411, 63, 17, "閉じる",
+                        clWhite, clBlack, -15, Font_Gothic, TAlignment::taCenter}));
     close->Layout_Center = true;
     auto* catcher = static_cast<TEdit*>(
         Ui_Build(form, {TControlKind::Edit, Catcher, Panel, 899, 59, 0, 14}));
@@ -183,8 +185,12 @@ void BuildControls(TForm& form) {
 // and wide while held; an arrow's text goes red.
 void BindFrame(TControl* c, const std::string& frame) {
     if (!c) return;
-    c->OnMouseDown = [frame](TControl*, TMouseButton, TShiftState, int, int) { FramePen(Ui_Shape(frame.c_str()), clRed, 2); };
-    c->OnMouseUp = [frame](TControl*, TMouseButton, TShiftState, int, int) { FramePen(Ui_Shape(frame.c_str()), clBlack, 1); };
+    c->OnMouseDown = [frame](TControl*, TMouseButton, TShiftState, int, int) {
+        FramePen(Ui_Shape(frame.c_str()), clRed, 2);
+    };
+    c->OnMouseUp = [frame](TControl*, TMouseButton, TShiftState, int, int) {
+        FramePen(Ui_Shape(frame.c_str()), clBlack, 1);
+    };
 }
 void BindArrow(TControl* c, void (*move)()) {
     if (!c) return;

@@ -57,7 +57,8 @@ constexpr TColumnHead Heads[] = {
 constexpr int Head_Top = 24;
 
 TShape* Box(TForm& form, const std::string& name, int left, int top, int width, int height, TColor brush) {
-    auto* shape = static_cast<TShape*>(Ui_Build(form, {TControlKind::Shape, name.c_str(), Panel, left, top, width, height}));
+    auto* shape =
+        static_cast<TShape*>(Ui_Build(form, {TControlKind::Shape, name.c_str(), Panel, left, top, width, height}));
     shape->Brush.Color = brush;
     shape->Pen.Color = clBlack;
     return shape;
@@ -65,9 +66,9 @@ TShape* Box(TForm& form, const std::string& name, int left, int top, int width, 
 
 void BuildHeader(TForm& form) {
     for (const auto& h : Heads) {
-        auto* label = static_cast<TLabel*>(Ui_Build(form, {TControlKind::Label, h.Name, Panel, h.Left, Head_Top, h.Width, 19,
-                                                           h.Caption, clMoneyGreen, clBlack, Font_Height, Font_Gothic,
-                                                           h.Align}));
+        auto* label =
+            static_cast<TLabel*>(Ui_Build(form, {TControlKind::Label, h.Name, Panel, h.Left, Head_Top, h.Width, 19,
+                                                 h.Caption, clMoneyGreen, clBlack, Font_Height, Font_Gothic, h.Align}));
         label->Layout_Center = true;
     }
     // The current record and the count, each in a white framed box.
@@ -84,7 +85,8 @@ void BuildHeader(TForm& form) {
 void BuildRow(TForm& form, int r) {
     const int top = Row_Top + Row_Step * r;
     const int no = r + 1;
-    Box(form, Ui_RowName("Shape_PanelKokyaku_No_", no), 12, top, 43, Row_Height, clMoneyGreen)->Pen.Color = clMoneyGreen;
+    TShape* numberBox = Box(form, Ui_RowName("Shape_PanelKokyaku_No_", no), 12, top, 43, Row_Height, clMoneyGreen);
+    numberBox->Pen.Color = clMoneyGreen;
     auto* number = static_cast<TLabel*>(Ui_Build(
         form, {TControlKind::Label, Ui_RowName("Label_PanelKokyaku_No_", no).c_str(), Panel, 15, top + 11, 37, 15,
                "    ", clNone, clBlack, Font_Height, Font_Mincho, TAlignment::taRightJustify}));
@@ -96,9 +98,10 @@ void BuildRow(TForm& form, int r) {
     // The cells in tab order, each bound to its column and row.
     for (int c = 0; c < KokyakuColumn_Count; ++c) {
         const TCellPlace& p = Cell_Places[c];
-        auto* edit = static_cast<TEdit*>(Ui_Build(
-            form, {TControlKind::Edit, Ui_RowName(Kokyaku_Cell(c).Edit, no).c_str(), Panel, p.Left,
-                   top + Line_Offset[p.Line], p.Width, Edit_Height, "", Cell_Ground, clBlack, Font_Height, Font_Mincho}));
+        auto* edit =
+            static_cast<TEdit*>(Ui_Build(form, {TControlKind::Edit, Ui_RowName(Kokyaku_Cell(c).Edit, no).c_str(), Panel,
+                                                p.Left, top + Line_Offset[p.Line], p.Width, Edit_Height, "",
+                                                Cell_Ground, clBlack, Font_Height, Font_Mincho}));
         edit->MaxLength = Kokyaku_CellWidth(c);
         edit->ImeMode = p.Ime;
         edit->OnEnter = [c, r](TControl*) { Kokyaku_CellEnter(c, r); };

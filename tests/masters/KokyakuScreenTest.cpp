@@ -274,7 +274,8 @@ TEST_F(KokyakuPage, FiveDigitNumbersShowWhole) {
     EXPECT_EQ(Text(NumberLabel(12)), "10001");
     EXPECT_EQ(Text("Label_KokyakuRec"), "10001");
     EXPECT_EQ(Text("Label_KokyakuDs"), "10000");
-    for (const std::string& name : {NumberLabel(10), NumberLabel(11), NumberLabel(12), std::string("Label_KokyakuRec")}) {
+    for (const std::string& name :
+         {NumberLabel(10), NumberLabel(11), NumberLabel(12), std::string("Label_KokyakuRec")}) {
         auto* label = Session.ControlAs<TLabel>(name);
         const int digits = static_cast<int>(label->Caption.size());
         EXPECT_LE(-label->Font.Height * digits, 2 * label->Width) << name;  // half-width digits

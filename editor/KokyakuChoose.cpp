@@ -25,7 +25,6 @@ constexpr const char* Catcher = "Edit_Panel_ChooseKokyaku_Command";
 constexpr int Catcher_Code = 1040;
 constexpr TColor clSkyBlue = 0xF0CAA6;
 constexpr int Row_Pitch = 20;
-constexpr int Key_F7 = 6, Key_F8 = 7;  // their flags in Command_Enabled
 
 // The "一覧" button beside the customer name.
 constexpr const char* ListShape = "Shape_KokyakuListSW";
@@ -40,8 +39,8 @@ TLabel* NameLabel(int line, int row) {
 int LastTop() { return std::max(0, Kokyaku_Count - KokyakuChoose_Rows); }
 
 void SetPageKeys(bool f7, bool f8) {
-    Command_Enabled[Key_F7] = f7 ? 1 : 0;
-    Command_Enabled[Key_F8] = f8 ? 1 : 0;
+    Command_Enable(vk::F7, f7);
+    Command_Enable(vk::F8, f8);
 }
 
 // A frame or a font changed only when it differs.
@@ -105,8 +104,8 @@ void CatcherEnter() {
     // without asking the lock, and only ever turns page keys off here.
     Focus_Take(Catcher_Code);
     if (Kokyaku_Count <= KokyakuChoose_Rows) SetPageKeys(false, false);
-    else if (KokyakuChoose_Top < KokyakuChoose_Rows) Command_Enabled[Key_F7] = 0;
-    else if (KokyakuChoose_Top == LastTop()) Command_Enabled[Key_F8] = 0;
+    else if (KokyakuChoose_Top < KokyakuChoose_Rows) Command_Enable(vk::F7, false);
+    else if (KokyakuChoose_Top == LastTop()) Command_Enable(vk::F8, false);
     Command_ShowEnabled();
 }
 
@@ -223,6 +222,16 @@ void BindHandlers(TForm& form) {
         };
 }
 
+// F7 and F8 (PageUp, PageDown, the bar) while the chooser is shown.
+bool Key_F7() {
+    KokyakuChoose_PrePageKey();
+    return true;
+}
+bool Key_F8() {
+    KokyakuChoose_NextPageKey();
+    return true;
+}
+
 // A new window: the first page, no row picked.
 void KokyakuChoose_Reset() {
     KokyakuChoose_Top = 0;
@@ -237,16 +246,7 @@ const TScreen KokyakuChoose_Screen{
     .Panel = Panel,
     .Over = Job_Bit(Job_Denpyou),
     .Shown = KokyakuChoose_Shown,
-    .Keys = {.F7 =
-                 [] {
-                     KokyakuChoose_PrePageKey();
-                     return true;
-                 },
-             .F8 =
-                 [] {
-                     KokyakuChoose_NextPageKey();
-                     return true;
-                 }},
+    .Keys = {.F7 = Key_F7, .F8 = Key_F8},
     .Reset = KokyakuChoose_Reset,
 };
 
@@ -274,9 +274,9 @@ void KokyakuChoose_PrePageKey() {
         if (KokyakuChoose_Top - KokyakuChoose_Rows >= 0) {
             KokyakuChoose_Top -= KokyakuChoose_Rows;
             KokyakuChoose_ShowPage();
-            if (KokyakuChoose_Top < KokyakuChoose_Rows) Command_Enabled[Key_F7] = 0;
+            if (KokyakuChoose_Top < KokyakuChoose_Rows) Command_Enable(vk::F7, false);
         } else {
-            Command_Enabled[Key_F7] = 0;
+            Command_Enable(vk::F7, false);
             if (KokyakuChoose_Top != 0) {
                 KokyakuChoose_Top = 0;
                 KokyakuChoose_ShowPage();
@@ -294,7 +294,7 @@ void KokyakuChoose_NextPageKey() {
         if (KokyakuChoose_Top + KokyakuChoose_Rows < LastTop()) {
             KokyakuChoose_Top += KokyakuChoose_Rows;
         } else {
-            Command_Enabled[Key_F8] = 0;
+            Command_Enable(vk::F8, false);
             KokyakuChoose_Top = LastTop();
         }
         KokyakuChoose_ShowPage();

@@ -122,6 +122,24 @@ void Kokyaku_Selected() {
     Kokyaku_ShowRecNo();
 }
 
+// The commands on this screen, from the cells' keys and the bar alike.
+bool Key_F4() {
+    Kokyaku_DeleteRecord();
+    return true;
+}
+bool Key_F7() {
+    Kokyaku_BeforePage();
+    return true;
+}
+bool Key_F8() {
+    Kokyaku_NextPage();
+    return true;
+}
+bool Key_F9() {
+    Kokyaku_GotoNewRow();
+    return true;
+}
+
 const TScreen Kokyaku_Screen{
     .Job = Job_Kokyaku,
     .Panel = "Panel_Kokyaku",
@@ -131,22 +149,7 @@ const TScreen Kokyaku_Screen{
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
     // F5 inserts a customer once the insert command is built.
-    .Keys = {.F4 = [] {
-                 Kokyaku_DeleteRecord();
-                 return true;
-             },
-             .F7 = [] {
-                 Kokyaku_BeforePage();
-                 return true;
-             },
-             .F8 = [] {
-                 Kokyaku_NextPage();
-                 return true;
-             },
-             .F9 = [] {
-                 Kokyaku_GotoNewRow();
-                 return true;
-             }},
+    .Keys = {.F4 = Key_F4, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
     .Selected = Kokyaku_Selected,
     .Reset = Kokyaku_Reset,
 };

@@ -6,6 +6,7 @@
 #include "document/Number.h"
 #include "editor/DenpSpecialLine.h"
 #include "editor/Display.h"
+#include "editor/KokyakuChoose.h"
 #include "masters/categories/HinsyuScreen.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "masters/products/SyouhinScreen.h"
@@ -71,8 +72,8 @@ void StartKokyaku() {
     Kokyaku_Open();
     Kokyaku_ShowPage();
     KokyakuChoose_ShowPage();
-    SetNumber("Label_KokyakuRec", Kokyaku_Top + Kokyaku_Row + 1);
-    SetNumber("Label_KokyakuDs", Kokyaku_Count);
+    Kokyaku_ShowRecNo();
+    Kokyaku_ShowCount();
     SetNumber("Label_PC_KokyakuDs", Kokyaku_Count);
 }
 

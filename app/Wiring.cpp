@@ -10,6 +10,7 @@
 #include "editor/Controls.h"
 #include "editor/DenpyouCommands.h"
 #include "editor/EditorScreen.h"
+#include "editor/KokyakuChoose.h"
 #include "editor/ValueCells.h"
 #include "masters/categories/HinsyuScreen.h"
 #include "masters/customers/KokyakuScreen.h"
@@ -31,6 +32,7 @@ void Wiring_CreateControls(TForm& form) {
     Menu_CreateControls(form);
     CommandBar_CreateControls(form);
     Denpyou_CreateControls(form);
+    KokyakuChoose_CreateControls(form);
     DenpyouList_CreateScreen(form);
     PrintMargin_BindEdits(form, MarginScreen_DenpyouList);  // the list places its pair
     Kokyaku_CreateControls(form);

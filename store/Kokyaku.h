@@ -3,6 +3,9 @@
 // in the file and are read record by record.
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 #include "store/MasterFields.h"
 #include "store/Record.h"
 
@@ -29,9 +32,14 @@ inline int& Kokyaku_Count = Kokyaku_File.Count;
 inline int& Kokyaku_Fd = Kokyaku_File.Fd;
 extern int Kokyaku_CurRec;  // the record the customer screen works on
 
+// The copy of the remaining customers that every deletion leaves.
+constexpr const char* Kokyaku_ScratchName = "Data\\Kokyaku.del";
+
 void Kokyaku_ClearRecord();
 void Kokyaku_SplitRecord();
-void Kokyaku_ReadRecord(int n);
+// Reads customer n into the buffer; false, the buffer as it was, when it
+// cannot be read.
+bool Kokyaku_ReadRecord(int n);
 // Counts the customers (0 first); a missing file is created empty.
 void Kokyaku_Open();
 // The first customer whose two name lines (40 bytes each) equal name1 and
@@ -44,5 +52,21 @@ int Kokyaku_FindByName(const char* name1, const char* name2);
 // field strings cleared when there is none (nothing changes when the file
 // does not open).
 void Kokyaku_LoadByName(const char* name1, const char* name2);
+// Writes width bytes of text as field k of customer n (1 ... Kokyaku_Count).
+// false when it was not written; the file is then as it was.
+bool Kokyaku_WriteField(int n, int k, const char* text);
+// Appends customer Kokyaku_Count + 1, in one write, as a blank record
+// holding the given fields (field number and its width bytes of text), and
+// counts it. false when it was not written: the file is then cut back to
+// its old size, and the count taken from the file's size again.
+bool Kokyaku_Append(std::initializer_list<std::pair<int, const char*>> fields);
+// Deletes customer n (1 ... Kokyaku_Count): every other record, in order,
+// goes into the scratch copy "Data\Kokyaku.del" (written under a temporary
+// name and renamed); only once that copy is complete, its size checked, is
+// the customer file rewritten from it, again through a temporary file and a
+// rename. The copy stays, equal to the new file. The count goes down only
+// when the new file is in place; on any failure the customer file and the
+// count are as they were. Returns whether the customer was deleted.
+bool Kokyaku_RemoveRecord(int n);
 // Puts the file in reading order (exit).
 void Kokyaku_SortFile();

@@ -1,22 +1,144 @@
 #include "masters/customers/KokyakuScreen.h"
 
+#include <algorithm>
+#include <cstdio>
+
+#include "editor/Grid.h"
 #include "masters/customers/KokyakuChanged.h"
+#include "masters/customers/KokyakuCommands.h"
+#include "store/Kokyaku.h"
 #include "ui/Build.h"
 #include "ui/Flags.h"
 #include "ui/Screen.h"
+#include "ui/Ui.h"
 
 int Kokyaku_Top = 0;
 int Kokyaku_Row = 0;
 
 namespace {
 
+constexpr TKokyakuCell Cells[KokyakuColumn_Count] = {
+    {"Edit_PanelKokyaku_Name_1_", "Shape_PanelKokyaku_Name_", KokyakuField_Name_1},
+    {"Edit_PanelKokyaku_Name_2_", "Shape_PanelKokyaku_Name_", KokyakuField_Name_2},
+    {"Edit_PanelKokyaku_Kana_", "Shape_PanelKokyaku_Kana_", KokyakuField_Kana},
+    {"Edit_PanelKokyaku_Keisyou_", "Shape_PanelKokyaku_Keisyou_", KokyakuField_Keisyou},
+    {"Edit_PanelKokyaku_Zip_", "Shape_PanelKokyaku_Address_", KokyakuField_Zip},
+    {"Edit_PanelKokyaku_Prif_", "Shape_PanelKokyaku_Address_", KokyakuField_Prif},
+    {"Edit_PanelKokyaku_City_", "Shape_PanelKokyaku_Address_", KokyakuField_City},
+    {"Edit_PanelKokyaku_Banti_", "Shape_PanelKokyaku_Address_", KokyakuField_Banti},
+    {"Edit_PanelKokyaku_Tel_", "Shape_PanelKokyaku_Tel_", KokyakuField_Tel},
+};
+
+bool ValidCell(int column, int row) {
+    return column >= 0 && column < KokyakuColumn_Count && row >= 0 && row < Kokyaku_Rows;
+}
+
+TLabel* NumberLabel(int row) { return Ui_Label(Ui_RowName("Label_PanelKokyaku_No_", row + 1).c_str()); }
+
+// The screen's number texts are 15 pixels high, so a half-width digit takes
+// 7.5 pixels.
+constexpr int Number_FontHeight = 15;
+
+}  // namespace
+
+const TKokyakuCell& Kokyaku_Cell(int column) { return Cells[std::clamp(column, 0, KokyakuColumn_Count - 1)]; }
+
+int Kokyaku_CellWidth(int column) { return Kokyaku_FieldWidth[Kokyaku_Cell(column).Field]; }
+
+TEdit* Kokyaku_CellEdit(int column, int row) {
+    return ValidCell(column, row) ? Ui_Edit(Ui_RowName(Cells[column].Edit, row + 1).c_str()) : nullptr;
+}
+
+TShape* Kokyaku_CellFrame(int column, int row) {
+    return ValidCell(column, row) ? Ui_Shape(Ui_RowName(Cells[column].Frame, row + 1).c_str()) : nullptr;
+}
+
+int Kokyaku_CellCode(int column, int row) {
+    return (row < 9 ? 7010 + 100 * row : 8010 + 100 * (row - 9)) + 10 * column;
+}
+
+void Kokyaku_ShowNumber(TLabel* label, const std::string& text) {
+    if (!label) return;
+    // Digits beyond what the label holds at full size make the font smaller
+    // rather than run past the label's edge.
+    const int chars = std::max<int>(1, static_cast<int>(text.size()));
+    const int height = std::min(Number_FontHeight, 2 * label->Width / chars);
+    if (label->Font.Height != -height) label->Font.Height = -height;
+    label->SetCaption(text);
+}
+
+void Kokyaku_ShowRecNo() {
+    Kokyaku_ShowNumber(Ui_Label("Label_KokyakuRec"), std::to_string(Kokyaku_Top + Kokyaku_Row + 1));
+}
+
+void Kokyaku_ShowCount() { Kokyaku_ShowNumber(Ui_Label("Label_KokyakuDs"), std::to_string(Kokyaku_Count)); }
+
+void Kokyaku_NumberCursorRow() {
+    Kokyaku_ShowNumber(NumberLabel(Kokyaku_Row), std::to_string(Kokyaku_Top + Kokyaku_Row + 1));
+}
+
+void Kokyaku_ShowPage() {
+    for (int r = 0; r < Kokyaku_Rows; ++r) {
+        std::string number = "    ";
+        Kokyaku_ClearRecord();
+        if (Kokyaku_Top + r < Kokyaku_Count) {
+            char text[16];
+            std::snprintf(text, sizeof text, "%4d", Kokyaku_Top + r + 1);
+            number = text;
+            Kokyaku_CurRec = Kokyaku_Top + r + 1;
+            Kokyaku_ReadRecord(Kokyaku_CurRec);
+            Kokyaku_SplitRecord();
+        }
+        Kokyaku_ShowNumber(NumberLabel(r), number);
+        for (int c = 0; c < KokyakuColumn_Count; ++c)
+            if (TEdit* edit = Kokyaku_CellEdit(c, r)) edit->SetText(Kokyaku_Field[Cells[c].Field]);
+    }
+}
+
+void Kokyaku_FocusRow() {
+    TEdit* edit = Kokyaku_CellEdit(KokyakuColumn_Name_1, Kokyaku_Row);
+    if (!edit) return;
+    Grid_TrimEdit(edit, Kokyaku_CellWidth(KokyakuColumn_Name_1));
+    edit->SetFocus();
+}
+
+namespace {
+
+// A new window: the first page, the cursor on its first row, nothing written.
 void Kokyaku_Reset() {
     Kokyaku_Top = 0;
     Kokyaku_Row = 0;
     Kokyaku_Changed = Flag_False;
 }
 
-constexpr const char* Kokyaku_Pending[] = {"Edit_PanelKokyaku_Name_1_01", nullptr};
+// Chosen from the menu: a page top left beyond the last page (by deletions
+// there) comes back to it, repainted before the first cell takes the focus,
+// so that the focus finds a row it may enter.
+void Kokyaku_Selected() {
+    const int lastTop = std::max(0, Kokyaku_Count - Kokyaku_LastRow);
+    if (Kokyaku_Top <= lastTop) return;
+    Kokyaku_Top = lastTop;
+    Kokyaku_ShowPage();
+    Kokyaku_ShowRecNo();
+}
+
+// The commands on this screen, from the cells' keys and the bar alike.
+bool Key_F4() {
+    Kokyaku_DeleteRecord();
+    return true;
+}
+bool Key_F7() {
+    Kokyaku_BeforePage();
+    return true;
+}
+bool Key_F8() {
+    Kokyaku_NextPage();
+    return true;
+}
+bool Key_F9() {
+    Kokyaku_GotoNewRow();
+    return true;
+}
 
 const TScreen Kokyaku_Screen{
     .Job = Job_Kokyaku,
@@ -26,24 +148,12 @@ const TScreen Kokyaku_Screen{
     .FocusEveryShow = true,
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
+    // F5 inserts a customer once the insert command is built.
+    .Keys = {.F4 = Key_F4, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
+    .Selected = Kokyaku_Selected,
     .Reset = Kokyaku_Reset,
-    .Pending = Kokyaku_Pending,
 };
 
 }  // namespace
-
-void Kokyaku_CreateControls(TForm& form) {
-    static const TControlSpec specs[] = {
-        {TControlKind::Label, "Label_KokyakuRec", "Panel_Kokyaku", 820, 8, 60, 17, "0", clNone, clBlack,
-         -12, nullptr, TAlignment::taRightJustify},
-        {TControlKind::Label, "Label_KokyakuDs", "Panel_Kokyaku", 900, 8, 60, 17, "0", clNone, clBlack,
-         -12, nullptr, TAlignment::taRightJustify},
-    };
-    Ui_BuildAll(form, specs);
-}
-
-// The rows of the customer screen and chooser come with those screens.
-void Kokyaku_ShowPage() {}
-void KokyakuChoose_ShowPage() {}
 
 void Kokyaku_Register() { Screen_Register(Kokyaku_Screen); }

@@ -50,14 +50,16 @@ TEST_F(StartupRecovery, StartUpRollsBackARecordLeftHalfWritten) {
 // purge, data files and files the program does not make stay, as does a
 // scratch name that is no regular file.
 TEST_F(StartupRecovery, StartUpRemovesTheScratchFilesOfUnfinishedRewrites) {
-    for (const char* leftover : {"Data\\Kokyaku.620.new", "Data\\Denpyou.620.new", "Data\\Denpyou.del.new"})
+    for (const char* leftover : {"Data\\Kokyaku.620.new", "Data\\Denpyou.620.new", "Data\\Denpyou.del.new",
+                                 "Data\\Kokyaku.del.new"})
         ASSERT_TRUE(Session.WriteFile(leftover, "partial"));
-    for (const char* kept : {"Data\\Denpyou.del", "Data\\Memo.new", "Data\\Hinsyu.620.new\\x"})
+    for (const char* kept : {"Data\\Denpyou.del", "Data\\Kokyaku.del", "Data\\Memo.new", "Data\\Hinsyu.620.new\\x"})
         ASSERT_TRUE(Session.WriteFile(kept, "kept"));
     Start();
-    for (const char* leftover : {"Data\\Kokyaku.620.new", "Data\\Denpyou.620.new", "Data\\Denpyou.del.new"})
+    for (const char* leftover : {"Data\\Kokyaku.620.new", "Data\\Denpyou.620.new", "Data\\Denpyou.del.new",
+                                 "Data\\Kokyaku.del.new"})
         EXPECT_FALSE(Session.FileExists(leftover)) << leftover;
-    for (const char* kept : {"Data\\Denpyou.del", "Data\\Memo.new", "Data\\Hinsyu.620.new\\x"})
+    for (const char* kept : {"Data\\Denpyou.del", "Data\\Kokyaku.del", "Data\\Memo.new", "Data\\Hinsyu.620.new\\x"})
         EXPECT_EQ(Session.ReadFile(kept), "kept") << kept;
 }
 

@@ -28,8 +28,8 @@ TEST(Lookup, AMisspeltNameFailsAndAPendingOneDoesNot) {
     EXPECT_EQ(session.TakeLookupMisses(), (std::vector<std::string>{"Label_Comand_01_F1", "Label_Command_01_F1"}));
 
     // A screen not built yet names its first input; its table will create it.
-    EXPECT_TRUE(Screen_IsPending("Edit_PanelKokyaku_Name_1_01"));
-    EXPECT_EQ(Ui_Edit("Edit_PanelKokyaku_Name_1_01"), nullptr);
+    EXPECT_TRUE(Screen_IsPending("Edit_Hinsyu_Name_01"));
+    EXPECT_EQ(Ui_Edit("Edit_Hinsyu_Name_01"), nullptr);
     EXPECT_TRUE(Screen_IsPending("Edit_Syouhin_Tannni_07"));  // a pattern
     EXPECT_TRUE(session.TakeLookupMisses().empty());
     EXPECT_NE(Ui_Label("Label_Command_01_F1"), nullptr);

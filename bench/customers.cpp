@@ -1,0 +1,93 @@
+// Times the customer screen's keys with 5000 customers: every page forward
+// and back (F8, F7), the one-customer scroll at the last row, a commit in
+// place with Return, an append on the empty row, and a deletion (which
+// rewrites the file twice). Each key's time is the slowest of its presses.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "ui/Build.h"
+#include "bench/BenchIo.h"
+#include "masters/customers/KokyakuScreen.h"
+#include "store/Kokyaku.h"
+#include "tools/Headless.h"
+
+namespace {
+
+constexpr int Customers = 5000;
+
+std::string Customer(int i) {
+    std::string r(Kokyaku_RecLen - 1, ' ');
+    r += '\n';
+    const std::string name = "顧客" + std::to_string(i), kana = "ｺｷｬｸ" + std::to_string(i);
+    r.replace(1, name.size(), name);
+    r.replace(81, kana.size(), kana);
+    return r;
+}
+
+struct TTimes {
+    int Presses = 0;
+    double Total = 0, Slowest = 0;
+};
+
+// Presses key count times (or until stop says so), timing each press.
+template <class Stop>
+TTimes Press(THeadlessSession& session, Word key, int count, Stop stop) {
+    TTimes t;
+    for (int i = 0; i < count && !stop(); ++i) {
+        const double start = Bench_NowMs();
+        session.Key(key);
+        const double ms = Bench_NowMs() - start;
+        ++t.Presses;
+        t.Total += ms;
+        t.Slowest = std::max(t.Slowest, ms);
+    }
+    return t;
+}
+
+void Report(const char* what, const TTimes& t) {
+    std::printf("%-34s %5d presses, %8.3f ms each on average, %8.3f ms the slowest\n", what, t.Presses,
+                t.Presses ? t.Total / t.Presses : 0.0, t.Slowest);
+}
+
+}  // namespace
+
+int main() {
+    THeadlessSession session;
+    std::string all;
+    for (int i = 1; i <= Customers; ++i) all += Customer(i);
+    session.WriteFile("Data\\Kokyaku.620", all);
+    const double startUp = Bench_NowMs();
+    session.Start();
+    std::printf("customers %d, start-up %.1f ms\n", Kokyaku_Count, Bench_NowMs() - startUp);
+    session.Click("Label_Job_03");
+
+    const auto never = [] { return false; };
+    const int lastTop = Kokyaku_Count - Kokyaku_LastRow;
+    Report("F8, page by page to the end", Press(session, vk::F8, Customers, [&] { return Kokyaku_Top == lastTop; }));
+    Report("F7, page by page to the start", Press(session, vk::F7, Customers, [] { return Kokyaku_Top == 0; }));
+    Report("F9, to the empty row", Press(session, vk::F9, 1, never));
+
+    // The scroll at the last row: back to a page with customers below it.
+    session.Key(vk::F7);
+    session.Click(Ui_RowName(Kokyaku_Cell(KokyakuColumn_Kana).Edit, Kokyaku_Rows));
+    Report("Down in the last row (one customer)", Press(session, vk::Down, 10, never));
+
+    session.Click(Ui_RowName(Kokyaku_Cell(KokyakuColumn_Kana).Edit, 6));
+    Report("Return, a commit in place", Press(session, vk::Return, 1, never));
+
+    session.Key(vk::F9);
+    session.Type("新規");
+    const TBenchIo before = Bench_Io();
+    Report("Return, an append on the empty row", Press(session, vk::Return, 1, never));
+    const TBenchIo append = Bench_Io() - before;
+    std::printf("%-34s %lld bytes written\n", "", append.WriteBytes);
+
+    session.Key(vk::F7);
+    const TBenchIo beforeDelete = Bench_Io();
+    Report("F4, a deletion", Press(session, vk::F4, 1, never));
+    const TBenchIo deletion = Bench_Io() - beforeDelete;
+    std::printf("%-34s %lld bytes read, %lld written; customers now %d\n", "", deletion.ReadBytes,
+                deletion.WriteBytes, Kokyaku_Count);
+    return 0;
+}

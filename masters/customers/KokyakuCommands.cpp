@@ -1,0 +1,63 @@
+#include "masters/customers/KokyakuCommands.h"
+
+#include "masters/customers/KokyakuScreen.h"
+#include "store/Kokyaku.h"
+
+namespace {
+
+constexpr int Page = Kokyaku_Rows;
+
+// The last page: its last row is the empty row.
+int LastTop() { return Kokyaku_Count - Kokyaku_LastRow; }
+
+void MoveTop(int top) {
+    if (top == Kokyaku_Top) return;
+    Kokyaku_Top = top;
+    Kokyaku_ShowPage();
+}
+
+}  // namespace
+
+void Kokyaku_DeleteRecord() {
+    // The file is rewritten, and the count lowered, only when the deletion
+    // went through whole; otherwise everything stays and the cursor acts as
+    // on the empty row.
+    if (Kokyaku_Top + Kokyaku_Row < Kokyaku_Count && Kokyaku_RemoveRecord(Kokyaku_Top + Kokyaku_Row + 1))
+        Kokyaku_ShowPage();
+    if (Kokyaku_Top + Kokyaku_Row + 1 > Kokyaku_Count) {
+        if (Kokyaku_Row > 0) --Kokyaku_Row;
+        else if (Kokyaku_Top > 0) MoveTop(Kokyaku_Top - 1);
+    }
+    Kokyaku_FocusRow();
+    Kokyaku_ShowRecNo();
+    Kokyaku_ShowCount();
+}
+
+void Kokyaku_BeforePage() {
+    if (Kokyaku_Count > Page) MoveTop(Kokyaku_Top - Page >= 0 ? Kokyaku_Top - Page : 0);
+    Kokyaku_ShowRecNo();
+}
+
+void Kokyaku_NextPage() {
+    // The second branch also brings a page top left beyond the last page
+    // (after deletions there) back to it.
+    if (Kokyaku_Count > Page) MoveTop(Kokyaku_Top + Page <= LastTop() ? Kokyaku_Top + Page : LastTop());
+    Kokyaku_ShowRecNo();
+}
+
+void Kokyaku_GotoNewRow() {
+    if (Kokyaku_Count >= Page) {
+        Kokyaku_Top = LastTop();
+        Kokyaku_ShowPage();
+        Kokyaku_Row = Kokyaku_LastRow;
+    } else {
+        // A page left above the first customer (after deletions on a later
+        // page) would put row Kokyaku_Count past the empty row: the first
+        // page comes back, where that row is the empty row.
+        MoveTop(0);
+        Kokyaku_Row = Kokyaku_Count;
+    }
+    Kokyaku_ShowRecNo();
+    Kokyaku_FocusRow();
+    Kokyaku_NumberCursorRow();
+}

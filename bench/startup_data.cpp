@@ -190,7 +190,8 @@ int main() {
     double start = Millis(StartData);
     std::printf("start-up data (prepare, load and count all files): %8.1f ms\n", start);
     std::printf("  documents %d, customers %d, products %d, units %d, categories %d, tidy-up mode %d\n",
-                Denpyou_Count, Kokyaku_Count, Syouhin_Count, Tanni_Count, Hinsyu_Count, static_cast<int>(Seiri_Mode));
+                Denpyou_Count, Kokyaku_Count, Syouhin_Count, Tanni_Count, Hinsyu_Count,
+                static_cast<int>(Seiri_Mode));
     std::printf("exit sort of %d unsorted customers:                 %8.1f ms\n", Kokyaku_Count,
                 Millis(Kokyaku_SortFile));
     std::printf("exit sort of %d unsorted products:                  %8.1f ms\n", Syouhin_Count,

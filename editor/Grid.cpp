@@ -254,9 +254,10 @@ void Denpyou_ColumnLineDown(int column) {
     if (Denpyou_CurRow < Denpyou_GridLastRow) {
         FocusCell(column, Denpyou_CurRow + 1);
     } else if (Denpyou_TopLine < Denpyou_TopLineMax) {
-        ScrollUnder(column, Denpyou_GridLastRow, +1);
-        if (Denpyou_IsSkippedLine(Denpyou_TopLine + Denpyou_GridLastRow) && Denpyou_FindNextEditLine(Denpyou_GridLastRow) > 0)
-            SettleUnderCursor(column, Denpyou_GridLastRow);
+        const int last = Denpyou_GridLastRow;
+        ScrollUnder(column, last, +1);
+        if (Denpyou_IsSkippedLine(Denpyou_TopLine + last) && Denpyou_FindNextEditLine(last) > 0)
+            SettleUnderCursor(column, last);
     }
 }
 

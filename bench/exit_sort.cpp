@@ -65,7 +65,7 @@ int main() {
     auto form = std::make_unique<TForm_Syori_01>();
     form->FormCreate();
     form->FormActivate();
-    Kokyaku_Changed = 1;
+    Kokyaku_Changed = true;
     Syouhin_Changed = true;
     std::printf("customers %d, products %d, both changed\n", Kokyaku_Count, Syouhin_Count);
 

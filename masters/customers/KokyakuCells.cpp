@@ -100,7 +100,7 @@ void LastCellStep() {
 
 void Kokyaku_WriteFieldAtLine(int k, const char* text, int row) {
     if (row < 0) row = Kokyaku_Row;
-    Kokyaku_Changed = Flag_True;
+    Kokyaku_Changed = true;
     const int n = Kokyaku_Top + row + 1;
     TEdit* nameCell = Kokyaku_CellEdit(KokyakuColumn_Name_1, row);
     const std::string name = Grid_CommitText(nameCell ? nameCell->Text() : std::string(), Kokyaku_FieldWidth[1],
@@ -138,7 +138,7 @@ void Kokyaku_CellEnter(int column, int row) {
 
 void Kokyaku_CellExit(int column, int row) {
     // Into the cell's own row: a command may have moved the cursor already.
-    if (Flag_EnterCommitted == Flag_False) Commit(column, row, row);
+    if (!Flag_EnterCommitted) Commit(column, row, row);
     Frame_Rest(Kokyaku_CellFrame(column, row), clBlack);
 }
 
@@ -150,7 +150,7 @@ void Kokyaku_CellKeyDown(int column, int row, Word key) {
             else BackwardStep();
             return;
         case vk::Return:
-            Flag_EnterCommitted = Flag_True;
+            Flag_EnterCommitted = true;
             Commit(column, row, -1);
             if (column < KokyakuColumn_Tel) FocusCell(column + 1, row);
             else if (row < Kokyaku_LastRow) FocusCell(KokyakuColumn_Name_1, row + 1);

@@ -1,3 +1,3 @@
 #include "masters/customers/KokyakuChanged.h"
 
-int Kokyaku_Changed = 0;
+bool Kokyaku_Changed = false;

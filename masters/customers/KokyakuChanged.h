@@ -2,4 +2,4 @@
 // the customer file by reading only then.
 #pragma once
 
-extern int Kokyaku_Changed;  // Flag_True after any customer field write
+extern bool Kokyaku_Changed;  // after any customer field write

@@ -108,7 +108,7 @@ namespace {
 void Kokyaku_Reset() {
     Kokyaku_Top = 0;
     Kokyaku_Row = 0;
-    Kokyaku_Changed = Flag_False;
+    Kokyaku_Changed = false;
 }
 
 // Chosen from the menu: a page top left beyond the last page (by deletions

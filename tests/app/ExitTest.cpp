@@ -210,7 +210,7 @@ TEST_F(ExitTest, SaveSequenceWritesTheFiles) {
     Str_Pad("C", Hinsyu_Kana[2], 10, 0);
     Tanni_Add("kg    ");
     Denpyou_LastNo = 12;
-    Kokyaku_Changed = Flag_True;
+    Kokyaku_Changed = true;
     Syouhin_Changed = true;
     Session.ControlAs<TCheckBox>("CheckBox_CompleteDelete")->SetChecked(true);
     ASSERT_TRUE(Session.Click("Label_Job_10"));
@@ -281,7 +281,7 @@ TEST_F(ExitTest, EachMasterIsSortedOnlyWhenChangedWithMoreThanOneRecord) {
         session.WriteFile("Data\\Kokyaku.620", kokyaku);
         session.WriteFile("Data\\Syouhin.620", syouhin);
         ASSERT_TRUE(session.Start());
-        Kokyaku_Changed = c.KokyakuChanged ? Flag_True : Flag_False;
+        Kokyaku_Changed = c.KokyakuChanged;
         Syouhin_Changed = c.SyouhinChanged;
         ASSERT_TRUE(session.Click("Label_Job_10"));
         ASSERT_TRUE(session.Exited());

@@ -60,8 +60,8 @@ TEST(KokyakuChoosePages, PageKeysFollowThePage) {
             }
             EXPECT_EQ(KokyakuChoose_Top, s.Top);
             if (!Shown(run, Chooser)) continue;  // closed: the keys are the editor's again
-            EXPECT_EQ(Command_Enabled[6], s.F7 ? 1 : 0);
-            EXPECT_EQ(Command_Enabled[7], s.F8 ? 1 : 0);
+            EXPECT_EQ(Command_IsEnabled(vk::F7), s.F7);
+            EXPECT_EQ(Command_IsEnabled(vk::F8), s.F8);
             EXPECT_EQ(run.Focused(), Catcher);
             EXPECT_EQ(run.Text(RowLabel(1, 0)), Kokyaku_Padded(Kokyaku_TestName1(s.Top + 1), 40));
             EXPECT_EQ(run.Text(RowLabel(2, 19)), Kokyaku_Padded(Kokyaku_TestName2(s.Top + 20), 40));
@@ -79,7 +79,7 @@ TEST_F(KokyakuChoose, APickCopiesTheNamesAndTheHonorific) {
     EXPECT_TRUE(Session.Control(Chooser)->Visible());
     EXPECT_EQ(Focused(), Catcher);
     EXPECT_EQ(Focus_Code, 1040);
-    EXPECT_EQ(Popup_Lock, 1);
+    EXPECT_TRUE(Popup_Lock);
     EXPECT_EQ(Focus_CodeSavedKokyaku, 1130);
     EXPECT_EQ(Session.ControlAs<TLabel>(ListSW)->Color, clRed);
     EXPECT_EQ(Text("Label_Command_01_F7"), "F7 顧客前頁");
@@ -105,7 +105,7 @@ TEST_F(KokyakuChoose, APickCopiesTheNamesAndTheHonorific) {
     EXPECT_EQ(std::string(Denpyou_Field[2219]), "御中  ");
     EXPECT_EQ(Text("Label_DenpKeisyou"), "御中  ");
     EXPECT_EQ(Text("Edit_DenpKokyakuName_1"), "顧客3");
-    EXPECT_EQ(Popup_Lock, 0);
+    EXPECT_FALSE(Popup_Lock);
     EXPECT_EQ(Focused(), "Edit_DenpKokyakuName_2");
     EXPECT_EQ(Text("Edit_DenpKokyakuName_2"), "支店3");
     EXPECT_EQ(Session.ControlAs<TLabel>(ListSW)->Color, clWhite);
@@ -139,7 +139,7 @@ TEST_F(KokyakuChoose, HoldsTheFocusUntilClosed) {
     EXPECT_FALSE(Session.Control(Chooser)->Visible());
     EXPECT_EQ(Session.ControlAs<TLabel>(ListSW)->Color, clOlive);
     EXPECT_EQ(Focused(), "Edit_DenpPlace");
-    EXPECT_EQ(Popup_Lock, 0);
+    EXPECT_FALSE(Popup_Lock);
     EXPECT_EQ(std::string(Denpyou_Field[2]), std::string(40, ' '));
 
     // "閉じる" closes too, and the editor's bar comes back.
@@ -192,8 +192,8 @@ TEST_F(KokyakuChoose, APageTopBeyondTheCustomersComesBack) {
     Click("Label_Job_01");
     Click(ListSW);
     EXPECT_EQ(KokyakuChoose_Top, 10);
-    EXPECT_EQ(Command_Enabled[6], 0);  // a top below 20
-    EXPECT_EQ(Command_Enabled[7], 1);
+    EXPECT_FALSE(Command_IsEnabled(vk::F7));  // a top below 20
+    EXPECT_TRUE(Command_IsEnabled(vk::F8));
     EXPECT_EQ(Text(RowLabel(1, 0)), Kokyaku_Padded(Kokyaku_TestName1(31), 40));
     EXPECT_EQ(Text(RowLabel(1, 19)), Kokyaku_Padded(Kokyaku_TestName1(50), 40));
     Click(RowLabel(1, 0));
@@ -210,7 +210,7 @@ TEST_F(KokyakuChoose, APickThatCannotReadChangesNothing) {
     EXPECT_EQ(std::string(Denpyou_Field[2]), std::string(40, ' '));
     EXPECT_EQ(Text("Edit_DenpKokyakuName_1"), std::string(40, ' '));
     EXPECT_EQ(Text("Label_DenpKeisyou"), "様    ");
-    EXPECT_EQ(Popup_Lock, 1);
+    EXPECT_TRUE(Popup_Lock);
 }
 
 }  // namespace

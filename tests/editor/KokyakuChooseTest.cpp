@@ -86,7 +86,7 @@ TEST_F(KokyakuChoose, APickCopiesTheNamesAndTheHonorific) {
     EXPECT_EQ(Text("Label_Command_01_F8"), "F8 顧客次頁");
     EXPECT_EQ(Text(RowLabel(2, 4)), Kokyaku_Padded("支店5", 40));
     EXPECT_EQ(Text(RowLabel(1, 5)), std::string(40, ' '));
-    EXPECT_EQ(std::string(Denpyou_Field[3]), Kokyaku_Padded("手で", 40));
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_KokyakuName_2]), Kokyaku_Padded("手で", 40));
 
     // The row's frame shows the press.
     auto* frame = Session.ControlAs<TShape>("Shape_ChooseKokyaku_03");
@@ -100,9 +100,9 @@ TEST_F(KokyakuChoose, APickCopiesTheNamesAndTheHonorific) {
     Click(RowLabel(2, 2));  // customer 3, "御中"
     EXPECT_FALSE(Session.Control(Chooser)->Visible());
     EXPECT_EQ(KokyakuChoose_Row, 2);
-    EXPECT_EQ(std::string(Denpyou_Field[2]), Kokyaku_Padded("顧客3", 40));
-    EXPECT_EQ(std::string(Denpyou_Field[3]), Kokyaku_Padded("支店3", 40));
-    EXPECT_EQ(std::string(Denpyou_Field[2219]), "御中  ");
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_KokyakuName_1]), Kokyaku_Padded("顧客3", 40));
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_KokyakuName_2]), Kokyaku_Padded("支店3", 40));
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_Keisyou]), "御中  ");
     EXPECT_EQ(Text("Label_DenpKeisyou"), "御中  ");
     EXPECT_EQ(Text("Edit_DenpKokyakuName_1"), "顧客3");
     EXPECT_FALSE(Popup_Lock);
@@ -115,7 +115,7 @@ TEST_F(KokyakuChoose, APickCopiesTheNamesAndTheHonorific) {
     // A customer without an honorific gets "様".
     Click(ListSW);
     Click(RowLabel(1, 0));
-    EXPECT_EQ(std::string(Denpyou_Field[2219]), "様    ");
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_Keisyou]), "様    ");
     EXPECT_EQ(Text("Label_DenpKeisyou"), "様    ");
     // Nothing was written.
     EXPECT_TRUE(Kokyaku_SameBytes(File(), Kokyaku_TestFile(1, 5)));
@@ -130,7 +130,7 @@ TEST_F(KokyakuChoose, HoldsTheFocusUntilClosed) {
     Click(ListSW);
     Click(RowLabel(1, 9));
     EXPECT_TRUE(Session.Control(Chooser)->Visible());
-    EXPECT_EQ(std::string(Denpyou_Field[2]), std::string(40, ' '));
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_KokyakuName_1]), std::string(40, ' '));
     Click("Edit_DenpKokyakuName_1");
     EXPECT_EQ(Focused(), Catcher);
     Click("Edit_DenpSyousai_04");
@@ -140,7 +140,7 @@ TEST_F(KokyakuChoose, HoldsTheFocusUntilClosed) {
     EXPECT_EQ(Session.ControlAs<TLabel>(ListSW)->Color, clOlive);
     EXPECT_EQ(Focused(), "Edit_DenpPlace");
     EXPECT_FALSE(Popup_Lock);
-    EXPECT_EQ(std::string(Denpyou_Field[2]), std::string(40, ' '));
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_KokyakuName_1]), std::string(40, ' '));
 
     // "閉じる" closes too, and the editor's bar comes back.
     Click(ListSW);
@@ -158,7 +158,7 @@ TEST_F(KokyakuChoose, APickFromTheGridReturnsToTheCell) {
     Click("Edit_DenpSyousai_04");
     Click(ListSW);
     Click(RowLabel(1, 1));
-    EXPECT_EQ(std::string(Denpyou_Field[2]), Kokyaku_Padded("顧客2", 40));
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_KokyakuName_1]), Kokyaku_Padded("顧客2", 40));
     EXPECT_EQ(Focused(), "Edit_DenpSyousai_04");
 }
 
@@ -207,7 +207,7 @@ TEST_F(KokyakuChoose, APickThatCannotReadChangesNothing) {
     std::filesystem::remove(Session.HostPath("Data\\Kokyaku.620"));
     Click(RowLabel(1, 1));
     EXPECT_TRUE(Session.Control(Chooser)->Visible());
-    EXPECT_EQ(std::string(Denpyou_Field[2]), std::string(40, ' '));
+    EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_KokyakuName_1]), std::string(40, ' '));
     EXPECT_EQ(Text("Edit_DenpKokyakuName_1"), std::string(40, ' '));
     EXPECT_EQ(Text("Label_DenpKeisyou"), "様    ");
     EXPECT_TRUE(Popup_Lock);

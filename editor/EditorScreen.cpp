@@ -52,9 +52,19 @@ bool Key_F2() {
     return true;
 }
 
-// With a chooser open the grid's cursor one line up; else the print preview.
+// With a chooser open the grid's cursor one line up (not while the category
+// chooser stands over the product chooser); else the print preview.
 bool Key_F3() {
-    if (SyouhinChoose_Shown() || HinsyuChoose_Shown() || TanniChoose_Shown()) {
+    // The preview's price captions and remarks go back to their plain state on
+    // every F3, whether or not the preview opens (it may be hidden now).
+    if (TLabel* label = Ui_Label("Label184")) label->SetCaption("単価");
+    if (TLabel* label = Ui_Label("Label185")) label->SetCaption("金額");
+    if (TControl* remarks = Ui_Control("Label_Prn_Bikou")) remarks->SetVisible(false);
+    if (SyouhinChoose_Shown()) {
+        if (!HinsyuChoose_Shown()) Denpyou_LineUp();
+        return true;
+    }
+    if (HinsyuChoose_Shown() || TanniChoose_Shown()) {
         Denpyou_LineUp();
         return true;
     }

@@ -5,7 +5,10 @@
 
 #include "PrintFixture.h"
 #include "editor/Display.h"
+#include "editor/Grid.h"
 #include "print/preview/PrintView.h"
+#include "store/Str.h"
+#include "store/Tanni.h"
 #include "ui/Focus.h"
 
 namespace {
@@ -150,6 +153,36 @@ TEST_F(PrintViewTest, JobLostAtItsEndStoresNothing) {
     EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_KokyakuName_1]), Padded("山田電気", 40));
     EXPECT_EQ(Session.FocusedName(), "Edit_PanelPrintView_Year");
     EXPECT_TRUE(Visible("Panel_PrintView"));
+}
+
+// Every F3 command puts the preview's price captions and remarks back to
+// their plain state first, also when it only moves the grid's cursor in a
+// chooser (the bar's F3 with the unit chooser open) and the preview of an
+// estimate request is still filled.
+TEST_F(PrintViewTest, F3ResetsThePriceCaptionsWhateverFollows) {
+    Start();
+    SetField(DenpyouField_Bikou, "至急");
+    SetOwn(JisyaField_BikouPrint, " ");
+    CheckKind("RadioButton_Irai");
+    Describe(6);
+    Open();
+    EXPECT_EQ(Caption("Label184"), "仕切");
+    EXPECT_EQ(Caption("Label185"), "定価");
+    ASSERT_TRUE(Visible("Label_Prn_Bikou"));
+    ASSERT_TRUE(Session.Click("Label_PanelPrintView_F9"));
+
+    Str_Pad("式", Tanni_List[0], 6, 0);
+    Tanni_Count = 1;
+    Denpyou_ShowLines();
+    ASSERT_TRUE(Session.Click("Edit_DenpTanni_05"));
+    ASSERT_TRUE(Visible("Panel_Tanni"));
+    const int row = Denpyou_CurRow;
+    ASSERT_TRUE(Session.Click("Label_Command_01_F3"));
+    EXPECT_EQ(Denpyou_CurRow, row - 1);
+    EXPECT_FALSE(Visible("Panel_PrintView"));
+    EXPECT_EQ(Caption("Label184"), "単価");
+    EXPECT_EQ(Caption("Label185"), "金額");
+    EXPECT_FALSE(Visible("Label_Prn_Bikou"));
 }
 
 // Start-up shows the stored margins, captions and no-date box without

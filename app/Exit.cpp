@@ -149,14 +149,20 @@ void ExitChoose_ShowChoice() {
 }
 
 void Exit_SaveAndEnd() {
-    if (!Exit_Saved(Hinsyu_File.FileName, Hinsyu_Save())) return;
-    Hinsyu_SortFile();
+    // A file that stood there but could not be read at start-up is left as it
+    // is: memory holds blanks in place of its contents.
+    if (Hinsyu_Loaded && !Exit_Saved(Hinsyu_File.FileName, Hinsyu_Save())) return;
+    if (Jisya_Loaded) {
+        Num_WriteInt(Jisya_Field[JisyaField_Denban], Jisya_FieldWidth[JisyaField_Denban], Denpyou_LastNo);
+        Jisya_JoinRecord();
+        if (!Exit_Saved(Jisya_File.FileName, Jisya_WriteRecord(1))) return;
+    }
+    if (Tanni_Loaded && !Exit_Saved(Tanni_File.FileName, Tanni_Save())) return;
+    // The sorts only once every save went through: an exit that a save stops
+    // goes back to screens that still show their files' order.
+    if (Hinsyu_Loaded) Hinsyu_SortFile();
     if (Kokyaku_Changed && Kokyaku_Count > 1) Kokyaku_SortFile();
     if (Syouhin_Changed && Syouhin_Count > 1) Syouhin_SortFile();
-    Num_WriteInt(Jisya_Field[JisyaField_Denban], Jisya_FieldWidth[JisyaField_Denban], Denpyou_LastNo);
-    Jisya_JoinRecord();
-    if (!Exit_Saved(Jisya_File.FileName, Jisya_WriteRecord(1))) return;
-    if (!Exit_Saved(Tanni_File.FileName, Tanni_Save())) return;
     if (TCheckBox* purge = Ui_CheckBox("CheckBox_CompleteDelete"); purge && purge->Checked())
         Denpyou_PurgeDeleted();
     Application_Terminate(-1);

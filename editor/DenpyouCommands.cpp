@@ -12,6 +12,7 @@
 #include "editor/LineCalc.h"
 #include "store/Denpyou.h"
 #include "store/DenpyouReopen.h"
+#include "store/Jisya.h"
 #include "store/Kokyaku.h"
 #include "store/Str.h"
 #include "ui/CommandBar.h"
@@ -34,8 +35,12 @@ constexpr TKindButton Kind_Buttons[] = {
     {"RadioButton_Irai", DenpyouKind_Irai},
 };
 
-// Whether Denpyou_LastNo + 1 fits the ten digits of the number field.
-bool Denpyou_NextNoFits() { return Denpyou_LastNo < Num_IntMax(Denpyou_FieldWidth[DenpyouField_No]); }
+// Whether a new document can be numbered Denpyou_LastNo + 1: the last number
+// was read from the own-company file, and the next fits the ten digits of the
+// number field.
+bool Denpyou_NextNoFits() {
+    return Jisya_Loaded && Denpyou_LastNo < Num_IntMax(Denpyou_FieldWidth[DenpyouField_No]);
+}
 
 bool IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
 

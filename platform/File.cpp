@@ -319,3 +319,8 @@ bool Dir_Exists(const std::string& path) {
     struct stat st;
     return ::stat(Platform_HostPath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
+
+bool Path_Taken(const std::string& path) {
+    struct stat st;
+    return ::lstat(Platform_HostPath(path).c_str(), &st) == 0 || errno != ENOENT;
+}

@@ -62,3 +62,5 @@ bool File_Remove(const std::string& path);
 
 bool File_Exists(const std::string& path);
 bool Dir_Exists(const std::string& path);
+// Whether anything at all stands at path: a file of any kind, a folder, a link.
+bool Path_Taken(const std::string& path);

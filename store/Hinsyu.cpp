@@ -55,9 +55,13 @@ void Hinsyu_ClearList() {
     }
 }
 
+bool Hinsyu_Loaded = false;
+
 void Hinsyu_Load() {
     std::vector<char> image;
-    if (!Record_ReadImage(Hinsyu_File, image)) {
+    Hinsyu_Loaded = Record_ReadImage(Hinsyu_File, image);
+    if (!Hinsyu_Loaded) {
+        Hinsyu_Loaded = !Path_Taken(Hinsyu_File.FileName);
         Hinsyu_ClearRecord();
         std::string records;
         for (int i = 0; i < Hinsyu_Max; ++i) {

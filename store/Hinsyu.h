@@ -38,6 +38,10 @@ void Hinsyu_ClearList();
 // becomes the entry's position number (or, when that is taken, the smallest
 // free number), so that every entry has a number of its own.
 void Hinsyu_Load();
+// Whether the list in memory is the file's: read whole, or no file was
+// there. False when a file stands there that could not be read (the exit
+// then leaves it as it is).
+extern bool Hinsyu_Loaded;
 // Recounts Hinsyu_Count (the category screen shows it: Hinsyu_ShowCount).
 void Hinsyu_Recount();
 // Writes the list into the existing file; fields 0 and 4 keep what it held.

@@ -30,7 +30,7 @@ inline int& Jisya_Fd = Jisya_File.Fd;
 void Jisya_ClearRecord();
 void Jisya_SplitRecord();
 void Jisya_JoinRecord();
-void Jisya_ReadRecord(int n = 1);
+bool Jisya_ReadRecord(int n = 1);
 bool Jisya_WriteRecord(int n = 1);
 // Writes field k of the record straight into the file (text: at least the
 // field's width; the field string in memory is the caller's to update).
@@ -40,3 +40,8 @@ void Jisya_WriteField(JisyaField k, const char* text);
 // filled from it: Jisya_Show); false for a file created now or one that
 // could not be opened.
 bool Jisya_Load();
+// Whether the record in memory is the file's: read from it, or no file was
+// there. False when a file stands there that could not be read: the record
+// in memory then is not its contents, so the exit does not write it over
+// the file, and no new document is numbered (the last number is unknown).
+extern bool Jisya_Loaded;

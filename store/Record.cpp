@@ -216,6 +216,7 @@ bool Record_Scan(TRecordFile& file, int first, int last,
     if (first < 1) first = 1;
     int perBlock = static_cast<int>(std::max<std::int64_t>(1, ScanBlockBytes / file.RecLen));
     std::vector<char> block;
+    bool whole = true;
     for (int n = first; n <= last;) {
         int count = std::min(perBlock, last - n + 1);
         block.resize(static_cast<size_t>(count) * static_cast<size_t>(file.RecLen));
@@ -223,7 +224,10 @@ bool Record_Scan(TRecordFile& file, int first, int last,
         // The bytes the file holds of these records (less than all of them
         // only at its cut-short end); anything less is a failed read.
         const std::int64_t want = std::min<std::int64_t>(static_cast<std::int64_t>(block.size()), size - at);
-        if (File_Seek(fd, at) != at || File_Read(fd, block.data(), want) != want) break;
+        if (File_Seek(fd, at) != at || File_Read(fd, block.data(), want) != want) {
+            whole = false;
+            break;
+        }
         const std::int64_t lastStart = static_cast<std::int64_t>(count - 1) * file.RecLen;
         CompleteRecord(block.data() + lastStart, want - lastStart, file.RecLen);
         bool stop = false;
@@ -233,7 +237,7 @@ bool Record_Scan(TRecordFile& file, int first, int last,
         n += count;
     }
     File_Close(fd);
-    return true;
+    return whole;
 }
 
 bool Record_ScanField(TRecordFile& file, int k, int first, int last,
@@ -328,8 +332,25 @@ bool Record_RewriteFile(const char* path, const void* data, std::int64_t size) {
 
 bool Record_SaveFile(const char* path, const void* data, std::int64_t size) {
     if (Record_RewriteFile(path, data, size)) return true;
+    if (!Journal_Settle(path)) return false;
     int fd = File_OpenReadWrite(path);
     if (fd < 0) return false;
-    bool ok = File_Size(fd) <= size && File_Seek(fd, 0) == 0 && File_Write(fd, data, size) == size;
+    const std::int64_t old = File_Size(fd);
+    bool ok = old >= 0 && old <= size;
+    // The old contents go into the journal first, so that a write that fails
+    // part way leaves them; where not even the journal can be made, the write
+    // still goes ahead (the changes would be lost otherwise) and a failure
+    // at least cuts the file back to its old size.
+    const bool journaled = ok && old > 0 && Journal_Keep(path, fd, 0, old);
+    ok = ok && File_Seek(fd, 0) == 0 && File_Write(fd, data, size) == size;
+    if (journaled) {
+        ok = ok && File_Sync(fd);
+        if (ok)
+            Journal_Drop(path);
+        else
+            Journal_PutBack(path, fd);
+    } else if (!ok && old >= 0 && File_Size(fd) > old) {
+        File_Truncate(fd, old);
+    }
     return File_Close(fd) && ok;
 }

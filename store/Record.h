@@ -92,7 +92,8 @@ bool Record_CreateMissing(const char* path, const void* data, std::int64_t size)
 // Reads records first ... last (1-based, cut to the records the file holds,
 // a cut-short last one completed) in large blocks and hands each to
 // visit(record bytes, n); visit returns false to stop. Returns false when the
-// file does not open.
+// file does not open or a read fails part way (the records before it have
+// been visited).
 bool Record_Scan(TRecordFile& file, int first, int last,
                  const std::function<bool(const char* record, int n)>& visit);
 // Like Record_Scan, but reads only the width bytes of field k of each record
@@ -120,8 +121,9 @@ bool Record_RewriteFile(const char* path, const void* data, std::int64_t size);
 // Record_RewriteFile does; when that cannot be done (the folder takes no new
 // file, the disk has no room for a second copy), the contents are written
 // over the existing file in place, as a record-by-record save would, rather
-// than lost; contents shorter than the file are never written so. Returns
-// whether the file holds the new contents.
+// than lost; contents shorter than the file are never written so. That write
+// is journaled like a write over stored records, so one that fails leaves the
+// old contents. Returns whether the file holds the new contents.
 bool Record_SaveFile(const char* path, const void* data, std::int64_t size);
 
 // The field strings of a run of fields seen as a table of its own, e.g. the

@@ -19,6 +19,8 @@ const bool listBlank = [] {
 
 void Tanni_ClearRecord() { Record_Clear(Tanni_File); }
 
+bool Tanni_Loaded = false;
+
 void Tanni_Load() {
     Tanni_Count = 0;
     for (auto& entry : Tanni_List) Str_Spaces(entry, UnitWidth);
@@ -29,7 +31,9 @@ void Tanni_Load() {
         Tanni_List[n - 1][UnitWidth] = '\0';
         return true;
     });
+    Tanni_Loaded = opened;
     if (opened) return;
+    Tanni_Loaded = !Path_Taken(Tanni_File.FileName);
     Tanni_ClearRecord();
     Record_CreateMissing(Tanni_File.FileName, Tanni_RecBuf.data(), Tanni_RecLen);
 }

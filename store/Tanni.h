@@ -26,6 +26,10 @@ extern char Tanni_List[Tanni_Max][7];  // 6 bytes of unit text and a NUL
 void Tanni_ClearRecord();
 // Loads the list; a missing file is created with one blank record.
 void Tanni_Load();
+// Whether the list in memory is the file's: read whole, or no file was
+// there. False when a file stands there that could not be read (the exit
+// then leaves it as it is).
+extern bool Tanni_Loaded;
 // Puts a unit (6 bytes, blank-filled) into the first free entry unless the
 // list holds it already; with no free entry it replaces the last one.
 // Memory only: the list is saved at exit.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "TestFolder.h"
+#include "platform/FileFault.h"
 #include "store/BackupFolder.h"
 #include "store/Record.h"
 #include "store/Str.h"
@@ -164,6 +165,10 @@ TEST_F(RecordFile, ScansVisitWholeRecordsInOrderAndStop) {
         return n < 2;
     });
     EXPECT_EQ(seen, "2222");
+    // A read that fails is no whole scan.
+    FileFault_Plan(TFileOp::Read, 1);
+    EXPECT_FALSE(Record_Scan(Small, 1, 100, [](const char*, int) { return true; }));
+    FileFault_Reset();
     folder.Remove("Data/Small.rec");
     EXPECT_FALSE(Record_Scan(Small, 1, 1, [](const char*, int) { return true; }));
 }
@@ -189,6 +194,13 @@ TEST_F(RecordFile, SaveWritesInPlaceWhenNoScratchCanBeMade) {
     // Shorter contents would leave a stale tail: the file stays as it was.
     EXPECT_FALSE(Record_SaveFile("Data\\Small.rec", "ab", 2));
     EXPECT_EQ(folder.Read("Data/Small.rec"), "new!");
+    // A write that comes up short (after the journal's own) leaves the old
+    // contents and no journal.
+    FileFault_Plan(TFileOp::Write, 2, 2);
+    EXPECT_FALSE(Record_SaveFile("Data\\Small.rec", "other", 5));
+    FileFault_Reset();
+    EXPECT_EQ(folder.Read("Data/Small.rec"), "new!");
+    EXPECT_FALSE(folder.Exists("Data/Small.rec.jnl"));
 }
 
 // Field k's offset and width in each data file, as the stored files lay them out.

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -135,6 +136,29 @@ std::optional<std::string> THeadlessSession::ReadFile(const std::string& path) c
     std::ifstream in(host, std::ios::binary);
     if (!in) return std::nullopt;
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::optional<std::int64_t> THeadlessSession::FileSize(const std::string& path) const {
+    std::error_code ec;
+    const std::string host = HostPath(path);
+    if (!fs::is_regular_file(host, ec)) return std::nullopt;
+    const auto size = fs::file_size(host, ec);
+    if (ec) return std::nullopt;
+    return static_cast<std::int64_t>(size);
+}
+
+std::optional<std::string> THeadlessSession::ReadFileAt(const std::string& path, std::int64_t offset,
+                                                        std::int64_t length) const {
+    const std::string host = HostPath(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(host, ec)) return std::nullopt;
+    std::ifstream in(host, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes(static_cast<size_t>(length), '\0');
+    in.seekg(offset);
+    if (in) in.read(bytes.data(), static_cast<std::streamsize>(length));
+    bytes.resize(in ? bytes.size() : static_cast<size_t>(std::max<std::streamsize>(0, in.gcount())));
+    return bytes;
 }
 
 bool THeadlessSession::FileExists(const std::string& path) const {

@@ -44,6 +44,10 @@ public:
     bool CopyFile(const std::string& path, std::istream& from);
     // The bytes of a file; nullopt when it is missing or unreadable.
     std::optional<std::string> ReadFile(const std::string& path) const;
+    // A regular file's size, and up to length of its bytes from offset
+    // (fewer at its end), without reading the rest: data files grow large.
+    std::optional<std::int64_t> FileSize(const std::string& path) const;
+    std::optional<std::string> ReadFileAt(const std::string& path, std::int64_t offset, std::int64_t length) const;
     bool FileExists(const std::string& path) const;
 
     // ---- the clock (may change at any time)

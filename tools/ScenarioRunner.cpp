@@ -515,10 +515,10 @@ TResult ExpectFile(TRun& run, TArgs& args) {
     if (form == "size") {
         const long long want = args.Number("N");
         args.End();
-        const auto bytes = run.Session.ReadFile(run.Path(path));
-        if (!bytes) return NoFile;
-        if (static_cast<long long>(bytes->size()) == want) return {};
-        return "got " + std::to_string(bytes->size());
+        const auto size = run.Session.FileSize(run.Path(path));
+        if (!size) return NoFile;
+        if (*size == want) return {};
+        return "got " + std::to_string(*size);
     }
     if (form != "at") Error("expected size or at");
     const long long offset = args.Number("OFFSET");
@@ -532,13 +532,14 @@ TResult ExpectFile(TRun& run, TArgs& args) {
         want = ToCp932(args.Quoted("TEXT"), "TEXT");
     }
     args.End();
-    const auto bytes = run.Session.ReadFile(run.Path(path));
-    if (!bytes) return NoFile;
-    if (static_cast<size_t>(offset) + want.size() > bytes->size())
-        return "the file holds only " + std::to_string(bytes->size()) + " bytes";
-    const std::string got = bytes->substr(static_cast<size_t>(offset), want.size());
-    if (got == want) return {};
-    return GotText(want, got, hex);
+    const auto size = run.Session.FileSize(run.Path(path));
+    const auto got = size ? run.Session.ReadFileAt(run.Path(path), offset, static_cast<std::int64_t>(want.size()))
+                          : std::nullopt;
+    if (!got) return NoFile;
+    if (offset + static_cast<long long>(want.size()) > *size)
+        return "the file holds only " + std::to_string(*size) + " bytes";
+    if (*got == want) return {};
+    return GotText(want, *got, hex);
 }
 
 TResult ExpectNoFile(TRun& run, TArgs& args) {

@@ -59,6 +59,23 @@ bool FillRecords(int fd, std::int64_t from, std::int64_t to, int recLen) {
     return true;
 }
 
+// Ends a write into fd (path) that was `ok` so far: a journaled write is
+// flushed and its journal dropped, or its kept bytes put back; an
+// unjournaled one that failed is cut back to the file's old size (< 0:
+// unknown). Returns whether the new bytes stand.
+bool EndWrite(const char* path, int fd, bool journaled, bool ok, std::int64_t oldSize) {
+    if (journaled) {
+        ok = ok && File_Sync(fd);
+        if (ok)
+            Journal_Drop(path);
+        else
+            Journal_PutBack(path, fd);
+    } else if (!ok && oldSize >= 0 && File_Size(fd) > oldSize) {
+        File_Truncate(fd, oldSize);
+    }
+    return ok;
+}
+
 // Writes len bytes at byte `within` of record n of the existing file. Bytes
 // the file already holds are overwritten only with their old contents kept
 // in the journal; a cut-short last record at or before n is completed. When
@@ -77,15 +94,7 @@ bool WriteInRecord(TRecordFile& file, int n, int within, const char* bytes, int 
     const bool journaled = ok && overwrites;
     ok = ok && FillRecords(fd, size, at, file.RecLen) && File_Seek(fd, at) == at &&
          File_Write(fd, bytes, len) == len && FillRecords(fd, std::max(size, at + len), end, file.RecLen);
-    if (journaled) {
-        ok = ok && File_Sync(fd);
-        if (ok)
-            Journal_Drop(file.FileName);
-        else
-            Journal_PutBack(file.FileName, fd);
-    } else if (!ok && size >= 0 && File_Size(fd) > size) {
-        File_Truncate(fd, size);
-    }
+    ok = EndWrite(file.FileName, fd, journaled, ok, size);
     ok = File_Close(fd) && ok;
     file.Fd = -1;
     return ok;
@@ -343,14 +352,6 @@ bool Record_SaveFile(const char* path, const void* data, std::int64_t size) {
     // at least cuts the file back to its old size.
     const bool journaled = ok && old > 0 && Journal_Keep(path, fd, 0, old);
     ok = ok && File_Seek(fd, 0) == 0 && File_Write(fd, data, size) == size;
-    if (journaled) {
-        ok = ok && File_Sync(fd);
-        if (ok)
-            Journal_Drop(path);
-        else
-            Journal_PutBack(path, fd);
-    } else if (!ok && old >= 0 && File_Size(fd) > old) {
-        File_Truncate(fd, old);
-    }
+    ok = EndWrite(path, fd, journaled, ok, old);
     return File_Close(fd) && ok;
 }

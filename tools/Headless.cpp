@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -155,9 +154,10 @@ std::optional<std::string> THeadlessSession::ReadFileAt(const std::string& path,
     std::ifstream in(host, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes(static_cast<size_t>(length), '\0');
+    // Past the end the seek or the read fails, and gcount tells what came.
     in.seekg(offset);
-    if (in) in.read(bytes.data(), static_cast<std::streamsize>(length));
-    bytes.resize(in ? bytes.size() : static_cast<size_t>(std::max<std::streamsize>(0, in.gcount())));
+    in.read(bytes.data(), static_cast<std::streamsize>(length));
+    bytes.resize(static_cast<size_t>(in.gcount()));
     return bytes;
 }
 

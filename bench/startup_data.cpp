@@ -21,7 +21,7 @@
 #include <string>
 
 #include "app/StartData.h"
-#include "app/Today.h"
+#include "app/TodayLabel.h"
 #include "platform/Clock.h"
 #include "store/Denpyou.h"
 #include "store/Hinsyu.h"

@@ -13,8 +13,7 @@ constexpr TFocusCodes Focus_Build() {
     TFocusCodes codes;
     // The window's key catchers of the job menu and the bar.
     codes.AddList(1010, 10, {Menu_Catcher, CommandBar_Catcher});
-    for (const TFolder* folder : App_Folders)
-        if (folder->FocusCodes) folder->FocusCodes(codes);
+    for (const TFolder* folder : App_Folders) folder->FocusCodes(codes);
     return codes;
 }
 

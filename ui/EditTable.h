@@ -15,9 +15,7 @@
 // - the commit: the text laid into the field's width by the row's input
 //   (left- or right-aligned, a date part in its range or blanks, a check
 //   box's '1' or blank), shown so in the edit, copied into the field string
-//   and written through to its file (Write). A write that fails tells the
-//   user 「<file>を保存できませんでした。」 and leaves the edit and the field
-//   showing what the file holds.
+//   and written through to its file (Write).
 // - Home goes back; the other function keys and Esc go on to the commands
 //   (ui/Commands.h); the screen's own keys come first (Key).
 //
@@ -87,6 +85,9 @@ struct TEditRow {
 };
 
 struct TEditTable;
+struct TEditCell;
+// The code of an input of a family stepped by the table's CodeStep.
+constexpr int Edit_SteppedCode(const TEditCell& cell);
 
 // One input of a table: its row, and the row of its family (0 ...).
 struct TEditCell {
@@ -106,17 +107,17 @@ struct TEditTable {
     std::span<const TEditRow> Rows;
     int Family = 1;                              // rows of controls of each row, named Edit + "01" ...
     int CodeStep = 0;                            // a family's codes: Code + CodeStep * row ...
-    int (*CodeOf)(const TEditCell& cell) = nullptr;  // ... or each of its own
+    int (*CodeOf)(const TEditCell& cell) = Edit_SteppedCode;  // ... or each of its own
     TColor Rest = clBlack;                       // the frames at rest
     bool Lock = true;                            // focus-in gives way to the lock
     bool Trim = true;                            // focus-in shows the bare value
     bool FunctionKeys = true;                    // F1 ... F9 and Esc go on to the commands
-    const char* FileName = nullptr;              // what Write writes, told when it fails
+    const char* FileName = nullptr;              // the data file Write writes
 
     // ---- the screen's part, each optional
     char* (*Field)(const TEditCell& cell) = nullptr;  // the field string of the row's Field
     // The write-through of a committed field: false when the file was not
-    // written, with the field string put back to what the file holds.
+    // written.
     bool (*Write)(const TEditCell& cell, const char* text) = nullptr;
     bool (*Enter)(const TEditCell& cell) = nullptr;     // focus-in, before the code: false refuses
     void (*Entered)(const TEditCell& cell) = nullptr;   // focus-in, at its end
@@ -127,9 +128,9 @@ struct TEditTable {
 };
 
 constexpr const TEditRow& TEditCell::Spec() const { return Table->Rows[static_cast<size_t>(Index)]; }
-constexpr int TEditCell::Code() const {
-    if (Table->CodeOf) return Table->CodeOf(*this);
-    return Spec().Code ? Spec().Code + Table->CodeStep * Row : 0;
+constexpr int TEditCell::Code() const { return Table->CodeOf(*this); }
+constexpr int Edit_SteppedCode(const TEditCell& cell) {
+    return cell.Spec().Code ? cell.Spec().Code + cell.Table->CodeStep * cell.Row : 0;
 }
 
 // The table's part of the focus codes (a folder's FocusCodes adds it): each

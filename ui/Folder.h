@@ -58,13 +58,18 @@ struct TFolderSort {
     void (*Run)() = nullptr;
 };
 
+// A folder without focus codes. (The part is always called, never compared
+// with nullptr: a function's address compared at compile time is no
+// constant in every build.)
+constexpr void Folder_NoFocusCodes(TFocusCodes&) {}
+
 struct TFolder {
     // The folder's path from the top of the source tree ("masters/customers"):
     // its panels belong to it (ui/Owner.h).
     const char* Path = nullptr;
     std::span<const TPanelPlace> Panels{};
     // Its part of the focus-code table (ui/Focus.h), called at compile time.
-    void (*FocusCodes)(TFocusCodes& codes) = nullptr;
+    void (*FocusCodes)(TFocusCodes& codes) = Folder_NoFocusCodes;
     // Its controls from its tables, with their handlers bound (the panels
     // of every folder exist already).
     void (*CreateControls)(TForm& form) = nullptr;

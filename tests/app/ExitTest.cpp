@@ -297,14 +297,14 @@ TEST_F(ExitTest, AFailedSaveStopsTheExitUntilTheNextOne) {
     struct TCase {
         std::int64_t DiskLeft;  // the category save writes 10000 bytes, the
                                 // own-company record 1000 after its journal of
-                                // 1040, the units 1000; the sorts come after
+                                // 1064, the units 1000; the sorts come after
         const char* Message;
         bool Asked;             // a document typed: left with "は　い"
     };
     const TCase cases[] = {
         {0, "Hinsyu.620を保存できませんでした。", false},
         {10000, "Jisya.620を保存できませんでした。", true},
-        {12040, "Tanni.620を保存できませんでした。", false},
+        {12064, "Tanni.620を保存できませんでした。", false},
     };
     std::string rest;
     for (int i = 3; i <= 100; ++i) {

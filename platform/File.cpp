@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <csignal>
 #include <climits>
+#include <utility>
 #include <cstdio>
 #include <vector>
 
@@ -131,19 +132,26 @@ TAllowed Allowed(TFileOp op, int fd, std::int64_t n) {
     return allowed;
 }
 
-// An operation that moves no bytes: whether it may go ahead. A planned kill
-// ends the process before it.
-bool MayRun(TFileOp op) {
+// Runs an operation that moves no bytes, unless a planned fault fails it
+// (the result is then `failed`); a planned kill ends the process before it,
+// or once it has run.
+template <class F>
+auto Counted(TFileOp op, decltype(std::declval<F>()()) failed, F&& run) {
     const TAllowed allowed = Allowed(op, -1, 1);
+    if (allowed.Kill && allowed.Fails()) ::raise(SIGKILL);
+    if (allowed.Fails()) return failed;
+    auto result = run();
     if (allowed.Kill) ::raise(SIGKILL);
-    return !allowed.Fails();
+    return result;
 }
 
 void Plan(TFileOp op, int nth, std::int64_t bytes, bool kill) {
     TFaultState& f = Faults();
-    // Only reads and writes move bytes: a fault of any other kind fails it whole.
+    // Only reads and writes move bytes; an operation of another kind fails
+    // whole, or is killed before it (0) or after it (1).
     const bool moves = op == TFileOp::Read || op == TFileOp::Write;
-    f.Planned.push_back({op, f.Counts[static_cast<int>(op)] + nth, moves && bytes > 0 ? bytes : 0, kill});
+    bytes = std::max<std::int64_t>(bytes, 0);
+    f.Planned.push_back({op, f.Counts[static_cast<int>(op)] + nth, moves ? bytes : kill && bytes > 0 ? 1 : 0, kill});
 }
 
 }  // namespace
@@ -192,7 +200,7 @@ int OpenHost(const std::string& path, int flags) {
 int File_OpenRead(const std::string& path) { return OpenHost(path, O_RDONLY); }
 int File_OpenReadWrite(const std::string& path) { return OpenHost(path, O_RDWR); }
 int File_Create(const std::string& path) {
-    return MayRun(TFileOp::Create) ? OpenHost(path, O_CREAT | O_TRUNC | O_RDWR) : -1;
+    return Counted(TFileOp::Create, -1, [&] { return OpenHost(path, O_CREAT | O_TRUNC | O_RDWR); });
 }
 
 std::int64_t File_Seek(int fd, std::int64_t offset, int origin) {
@@ -318,29 +326,32 @@ int File_ReadPieces(int fd, std::int64_t first, std::int64_t stride, int count, 
     return count;
 }
 
-bool File_Sync(int fd) { return fd >= 0 && MayRun(TFileOp::Sync) && ::fsync(fd) == 0; }
+bool File_Sync(int fd) { return fd >= 0 && Counted(TFileOp::Sync, false, [&] { return ::fsync(fd) == 0; }); }
 
 bool File_Close(int fd) { return fd >= 0 && ::close(fd) == 0; }
 
 bool File_Truncate(int fd, std::int64_t size) {
-    if (fd < 0 || size < 0 || !MayRun(TFileOp::Truncate)) return false;
-    int r;
-    do {
-        r = ::ftruncate(fd, static_cast<off_t>(size));
-    } while (r != 0 && errno == EINTR);
-    return r == 0;
+    if (fd < 0 || size < 0) return false;
+    return Counted(TFileOp::Truncate, false, [&] {
+        int r;
+        do {
+            r = ::ftruncate(fd, static_cast<off_t>(size));
+        } while (r != 0 && errno == EINTR);
+        return r == 0;
+    });
 }
 
 bool File_Rename(const std::string& from, const std::string& to) {
-    if (!MayRun(TFileOp::Rename)) return false;
-    const std::string target = Platform_HostPath(to);
-    struct stat st;
-    if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;
-    return ::rename(Platform_HostPath(from).c_str(), target.c_str()) == 0;
+    return Counted(TFileOp::Rename, false, [&] {
+        const std::string target = Platform_HostPath(to);
+        struct stat st;
+        if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;
+        return ::rename(Platform_HostPath(from).c_str(), target.c_str()) == 0;
+    });
 }
 
 bool File_Remove(const std::string& path) {
-    return MayRun(TFileOp::Remove) && ::unlink(Platform_HostPath(path).c_str()) == 0;
+    return Counted(TFileOp::Remove, false, [&] { return ::unlink(Platform_HostPath(path).c_str()) == 0; });
 }
 
 bool File_Exists(const std::string& path) {

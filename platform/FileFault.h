@@ -22,8 +22,8 @@ enum class TFileOp { Read, Write, Create, Rename, Sync, Truncate, Remove };
 void FileFault_Plan(TFileOp op, int nth, std::int64_t bytes = 0);
 // For a test that runs the program in a child process: the nth operation of
 // kind op ends the process at once (SIGKILL: no exit code of the program
-// runs), a read or write after moving `bytes` bytes, any other kind before it
-// does anything.
+// runs), a read or write after moving `bytes` bytes of it, an operation of
+// another kind before it does anything (bytes 0) or once it is done (more).
 void FileFault_PlanKill(TFileOp op, int nth, std::int64_t bytes = 0);
 // From now on every write to a file under the program folder comes up short
 // once `bytesLeft` more bytes have been written there, and fails after that,

@@ -1,41 +1,44 @@
 // Writes that fail in a deletion or an append (the failing file layer):
 // every stored customer byte stays as it was, and the count with it.
+#include <functional>
+#include <memory>
+
 #include "platform/FileFault.h"
+#include "tests/FaultSteps.h"
 #include "tests/masters/KokyakuFixture.h"
 
 namespace {
 
 constexpr int Name_1 = KokyakuColumn_Name_1;
 
-using KokyakuFault = KokyakuTest;
-
-// Each write of a deletion in turn fails (comes up short); then the
-// deletion that goes through.
-TEST_F(KokyakuFault, AFailedWriteInADeletionChangesNothing) {
-    StartWith(5);
-    Focus(Name_1, 2);
-    const std::string stored = File();
-    int failed = 0;
-    for (int nth = 1;; ++nth) {
-        FileFault_Reset();
-        FileFault_Plan(TFileOp::Write, nth, 100);
-        Key(vk::F4);
-        if (FileFault_Count(TFileOp::Write) < nth) break;  // no write failed: deleted
-        SCOPED_TRACE(nth);
-        ++failed;
-        EXPECT_TRUE(Kokyaku_SameBytes(File(), stored));
-        EXPECT_EQ(Kokyaku_Count, 5);
-        EXPECT_EQ(Text("Label_KokyakuDs"), "5");
-        EXPECT_EQ(Focused(), Cell(Name_1, 2));
-        EXPECT_FALSE(Session.FileExists("Data\\Kokyaku.620.new"));
-        EXPECT_FALSE(Session.FileExists("Data\\Kokyaku.del.new"));
-    }
-    FileFault_Reset();
-    EXPECT_GE(failed, 2);  // the scratch copy and the new file
+// Each step of a deletion in turn fails (a write comes up short, a create,
+// flush, rename ... fails): the file, the count and the screen stay as they
+// were, and no scratch file is left. Then the deletion that goes through.
+TEST(KokyakuFaultSteps, AFailedStepInADeletionChangesNothing) {
+    const std::string stored = Kokyaku_TestFile(1, 5);
+    std::unique_ptr<TKokyakuRun> run;
+    const int failed = FaultSteps_Each(
+        [&](const std::function<void()>& arm) {
+            run = std::make_unique<TKokyakuRun>();
+            run->StartWith(5);
+            run->Focus(Name_1, 2);
+            arm();
+            run->Key(vk::F4);
+        },
+        [&] {
+            EXPECT_TRUE(Kokyaku_SameBytes(run->File(), stored));
+            EXPECT_EQ(Kokyaku_Count, 5);
+            EXPECT_EQ(run->Text("Label_KokyakuDs"), "5");
+            EXPECT_EQ(run->Focused(), TKokyakuRun::Cell(Name_1, 2));
+            EXPECT_FALSE(run->Session.FileExists("Data\\Kokyaku.620.new"));
+            EXPECT_FALSE(run->Session.FileExists("Data\\Kokyaku.del.new"));
+        },
+        100);
+    EXPECT_GE(failed, 8);  // at least the two copies' create, write, flush and rename
     const std::string kept = Kokyaku_TestRecord(1) + Kokyaku_TestRecord(2) + Kokyaku_TestRecord(4) +
                              Kokyaku_TestRecord(5);
-    EXPECT_TRUE(Kokyaku_SameBytes(File(), kept));
-    EXPECT_EQ(Text("Label_KokyakuDs"), "4");
+    EXPECT_TRUE(Kokyaku_SameBytes(run->File(), kept));
+    EXPECT_EQ(run->Text("Label_KokyakuDs"), "4");
 }
 
 // A disk that fills up at any point of a deletion: the same.

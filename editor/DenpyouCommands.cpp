@@ -176,6 +176,7 @@ void Denpyou_DeleteOrRestore() {
     Denpyou_JoinRecord();
     if (!Denpyou_WriteRecord(Denpyou_CurRec)) {
         kind[0] = was;  // the file keeps the old mark, and so does the editor
+        Message_NotSaved(Denpyou_File.FileName);
         return;
     }
     Denpyou_NoteWrite();

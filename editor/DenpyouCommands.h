@@ -19,7 +19,7 @@ class TForm;
 bool Denpyou_Store();
 // F2 on a stored document (editor screen): marks it deleted, or restores it
 // with a blank kind, and writes it at once. A write that fails leaves the
-// mark as it was on disk and in memory.
+// mark as it was on disk and in memory, and says so.
 void Denpyou_DeleteOrRestore();
 // F9: a new empty document numbered Denpyou_LastNo + 1, and the header's bar.
 void Denpyou_New();

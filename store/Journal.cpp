@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/File.h"
+#include "store/WholeFile.h"
 
 namespace {
 
@@ -93,19 +94,6 @@ bool Decode(const std::vector<char>& image, TKept& kept) {
     kept.Bytes.assign(image.begin() + static_cast<std::ptrdiff_t>(HeaderBytes),
                       image.begin() + static_cast<std::ptrdiff_t>(body));
     return true;
-}
-
-bool ReadJournal(const std::string& journal, std::vector<char>& image) {
-    const int fd = File_OpenRead(journal);
-    if (fd < 0) return false;
-    const std::int64_t size = File_Size(fd);
-    bool ok = size >= 0;
-    if (ok) {
-        image.resize(static_cast<size_t>(size));
-        ok = File_Read(fd, image.data(), size) == size;
-    }
-    File_Close(fd);
-    return ok;
 }
 
 // Whether the file open as fd is the one the journal was made for: the same
@@ -220,7 +208,7 @@ bool Journal_RollBack(const char* path) {
         return true;
     }
     std::vector<char> image;
-    if (!ReadJournal(journal, image)) return stillPending();
+    if (!WholeFile_Read(journal.c_str(), image)) return stillPending();
     TKept kept;
     // An incomplete journal: the file was not touched under it. A data file
     // that is gone has nothing the old bytes could go back into.

@@ -9,6 +9,7 @@
 #include "platform/File.h"
 #include "store/Journal.h"
 #include "store/Str.h"
+#include "store/WholeFile.h"
 
 namespace {
 
@@ -300,18 +301,7 @@ bool Record_ScanField(TRecordFile& file, int k, int first, int last,
     return true;
 }
 
-bool Record_ReadFile(const char* path, std::vector<char>& image) {
-    int fd = File_OpenRead(path);
-    if (fd < 0) return false;
-    std::int64_t size = File_Size(fd);
-    bool ok = size >= 0;
-    if (ok) {
-        image.resize(static_cast<size_t>(size));
-        ok = File_Read(fd, image.data(), size) == size;
-    }
-    File_Close(fd);
-    return ok;
-}
+bool Record_ReadFile(const char* path, std::vector<char>& image) { return WholeFile_Read(path, image); }
 
 bool Record_ReadImage(const TRecordFile& file, std::vector<char>& image) {
     if (!Journal_Settle(file.FileName) || !Record_ReadFile(file.FileName, image)) return false;

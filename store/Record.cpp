@@ -79,8 +79,8 @@ bool JournaledWrite(const char* path, int fd, std::int64_t size, std::int64_t at
     if (!Journal_Keep(path, fd, at, old.data(), static_cast<std::int64_t>(old.size()), std::max(at + len, end)))
         return false;
     bool ok = (fill == 0 || FillRecords(fd, size, at, fill)) && File_Seek(fd, at) == at &&
-              File_Write(fd, bytes, len) == len && (fill == 0 || FillRecords(fd, std::max(size, at + len), end, fill)) &&
-              File_Sync(fd);
+              File_Write(fd, bytes, len) == len &&
+              (fill == 0 || FillRecords(fd, std::max(size, at + len), end, fill)) && File_Sync(fd);
     if (ok) return Journal_Drop(path, fd);
     Journal_PutBack(path, fd);
     return false;

@@ -241,8 +241,8 @@ TEST(DocStoreFailure, AFailedWriteKeepsTheDocumentInTheEditor) {
         session.ControlAs<TEdit>("Edit_DenpKokyakuName_1")->SetText("山田電気");
         EXPECT_FALSE(Denpyou_Store());
         // The full disk takes not even the number for the own-company record.
-        EXPECT_EQ(session.Messages(), std::vector<std::string>{folder ? "Denpyou.620を保存できませんでした。"
-                                                                      : "Jisya.620を保存できませんでした。"});
+        const char* const told = folder ? "Denpyou.620を保存できませんでした。" : "Jisya.620を保存できませんでした。";
+        EXPECT_EQ(session.Messages(), std::vector<std::string>{told});
         EXPECT_EQ(Denpyou_Count, count);
         EXPECT_EQ(Denpyou_LastNo, lastNo);
         EXPECT_EQ(Denpyou_CurRec, count + 1);

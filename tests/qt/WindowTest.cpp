@@ -24,7 +24,8 @@ namespace {
     const QFontMetrics metrics(Qt_Font(c->Font));
     for (char32_t ch : text.toUcs4())
         if (ch != U' ' && !metrics.inFontUcs4(ch))
-            return ::testing::AssertionFailure() << name << ": no glyph for U+" << std::hex << static_cast<unsigned>(ch);
+            return ::testing::AssertionFailure() << name << ": no glyph for U+" << std::hex
+                                                 << static_cast<unsigned>(ch);
     return ::testing::AssertionSuccess();
 }
 

@@ -211,8 +211,9 @@ bool Journal_RollBack(const char* path) {
     if (!WholeFile_Read(journal.c_str(), image)) return stillPending();
     TKept kept;
     // An incomplete journal: the file was not touched under it. A data file
-    // that is gone has nothing the old bytes could go back into.
-    const bool gone = !Path_Taken(path);
+    // that is gone, or replaced by something that is no file (a folder, a
+    // FIFO), has nothing the old bytes could go back into.
+    const bool gone = !File_Exists(path);
     if (Decode(image, kept) && !gone) {
         const int fd = File_OpenReadWrite(path);
         if (fd < 0) return stillPending();

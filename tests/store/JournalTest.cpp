@@ -134,14 +134,24 @@ TEST_F(Rewrites, AJournalIsRolledBackOnlyIntoItsOwnFile) {
         {"copied into it, longer", [&] { folder.Write("Data/Small.rec", Stored + "EEE5555 \n"); },
          Stored + "EEE5555 \n"},
         {"copied into it, shorter", [&] { folder.Write("Data/Small.rec", "FFF6666 \n"); }, "FFF6666 \n"},
+        {"a folder in its place",
+         [&] {
+             folder.Remove("Data/Small.rec");
+             folder.MakeDir("Data/Small.rec");
+         },
+         "<folder>"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         LeaveJournalOfRecord2(folder);
         c.replace();
         EXPECT_TRUE(Journal_RollBack("Data\\Small.rec"));
-        EXPECT_EQ(File(), c.after);
+        if (std::filesystem::is_directory(folder.Path("Data/Small.rec")))
+            EXPECT_EQ("<folder>", c.after);
+        else
+            EXPECT_EQ(File(), c.after);
         EXPECT_FALSE(Journal());
+        folder.Remove("Data/Small.rec");
     }
 }
 

@@ -282,7 +282,7 @@ TEST_F(InputTest, DoubleClickOpensAFolder) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
     auto* list = form.Create<TDirectoryListBox>("DirList", panel);
     list->SetBounds(320, 20, 200, 300);
-    list->SetDirectory(Cp932_FromUtf8(dir.path().toStdString()));
+    list->SetDirectory(dir.path().toStdString());
     ASSERT_EQ(list->Items.back(), "sub");
     const int row = static_cast<int>(list->Items.size()) - 1;
     const QPointF at(Rect(list).left() + 20, Rect(list).top() + row * list->ItemHeight + list->ItemHeight / 2);
@@ -296,7 +296,7 @@ TEST_F(InputTest, DoubleClickOpensAFolder) {
     EXPECT_EQ(list->ItemIndex, row);
     Send(twice);
     Send(release);
-    EXPECT_EQ(Cp932_ToUtf8(list->Directory()), dir.path().toStdString() + "/sub");
+    EXPECT_EQ(list->Directory(), dir.path().toStdString() + "/sub");
 }
 
 TEST_F(InputTest, WheelGivesOneEventPerNotch) {

@@ -33,18 +33,23 @@ protected:
         usb = folder.Path("usb");
     }
     // The data files a start finds: customers, categories, products,
-    // documents, units, own company.
-    void WriteData(int customers, int products, int documents) {
-        folder.Write("Data/Kokyaku.620", Recs(customers, [](int i) { return KokyakuRec("顧客" + std::to_string(i + 1)); }));
-        folder.Write("Data/Hinsyu.620", Recs(Hinsyu_Max, [](int i) {
-                         return Rec(Hinsyu_RecLen, {{1, i < 3 ? "品種" + std::to_string(i) : ""}});
-                     }));
-        folder.Write("Data/Syouhin.620", Recs(products, [](int i) {
-                         return Rec(Syouhin_RecLen, {{1, "商品" + std::to_string(i + 1)}});
-                     }));
-        folder.Write("Data/Denpyou.620", Recs(documents, [](int i) { return DenpyouRec(i + 1); }));
-        folder.Write("Data/Tanni.620", Recs(Tanni_Max, [](int i) { return Rec(Tanni_RecLen, {{0, i ? "" : "式"}}); }));
-        folder.Write("Data/Jisya.620", Rec(Jisya_RecLen, {{0, "自社"}}));
+    // documents, units, own company; or the same as copies in the folder.
+    // The copies' names differ from the data files'.
+    void WriteData(int customers, int products, int documents, bool asCopies = false) {
+        const std::string tag = asCopies ? "控" : "";
+        auto write = [&](const char* name, const std::string& bytes) {
+            folder.Write(asCopies ? std::string("usb/") + name + ".625" : std::string("Data/") + name + ".620", bytes);
+        };
+        write("Kokyaku", Recs(customers, [&](int i) { return KokyakuRec(tag + "顧客" + std::to_string(i + 1)); }));
+        write("Hinsyu", Recs(Hinsyu_Max, [&](int i) {
+                  return Rec(Hinsyu_RecLen, {{1, i < 3 ? tag + "品種" + std::to_string(i) : ""}});
+              }));
+        write("Syouhin", Recs(products, [&](int i) {
+                  return Rec(Syouhin_RecLen, {{1, tag + "商品" + std::to_string(i + 1)}});
+              }));
+        write("Denpyou", Recs(documents, [&](int i) { return DenpyouRec(i + 1, asCopies ? "2023" : "2024"); }));
+        write("Tanni", Recs(Tanni_Max, [&](int i) { return Rec(Tanni_RecLen, {{0, i ? "" : tag + "式"}}); }));
+        write("Jisya", Rec(Jisya_RecLen, {{0, tag + "自社"}}));
     }
     std::string Copy(const std::string& name) const { return folder.Read("usb/" + name); }
     std::string Data(const std::string& name) const { return folder.Read("Data/" + name); }

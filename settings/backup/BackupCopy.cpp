@@ -12,7 +12,7 @@
 namespace {
 
 // Records move about this many bytes at a time (at least one record).
-constexpr std::int64_t CopyBlockBytes = 4 << 20;
+constexpr std::int64_t CopyBlockBytes = 1 << 20;
 
 // The scratch file of `to`, created empty; -1 when it cannot be, or when a
 // journal pending for `to` cannot be rolled back (it would roll back over

@@ -97,7 +97,7 @@ TEST_F(BackupTest, RestoreThatCannotFinishChangesNoDataFile) {
         {"the first read of the copy cut short", 1, 5, -1, "Denpyou.625を読み込めませんでした。"},
         {"the second read of the copy cut short", 2, 100, -1, "Denpyou.625を読み込めませんでした。"},
         {"the disk full at once", 0, 0, 0, "Denpyou.620を保存できませんでした。"},
-        {"the disk full in the second block", 0, 0, 250LL * Denpyou_RecLen, "Denpyou.620を保存できませんでした。"},
+        {"the disk full part way", 0, 0, 250LL * Denpyou_RecLen, "Denpyou.620を保存できませんでした。"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);

@@ -128,7 +128,7 @@ TEST_F(BackupTest, SaveThatFailsKeepsTheOldCopy) {
     } cases[] = {
         {"disk full at once", 0, -1, false, "Denpyou.625を保存できませんでした。"},
         {"disk full in the first record", 100, -1, false, "Denpyou.625を保存できませんでした。"},
-        {"disk full in the second block", 190LL * Denpyou_RecLen, -1, false, "Denpyou.625を保存できませんでした。"},
+        {"disk full part way", 190LL * Denpyou_RecLen, -1, false, "Denpyou.625を保存できませんでした。"},
         {"disk full at the last byte", documents * Denpyou_RecLen - 1LL, -1, false,
          "Denpyou.625を保存できませんでした。"},
         {"a read cut short", -1, 7 * Denpyou_RecLen + 3, false, "Denpyou.620を読み込めませんでした。"},

@@ -4,6 +4,7 @@
 // new empty document in the editor.
 #include <string>
 
+#include "document/DenpyouNumber.h"
 #include "editor/DenpSpecialLine.h"
 #include "editor/Display.h"
 #include "editor/EditorScreen.h"
@@ -31,6 +32,7 @@ void Denpyou_Start() {
     Record_Prepare(Denpyou_File);
     Denpyou_ClearRecord();
     Denpyou_Open();
+    Denpyou_LoadLastNo();
     Screen_DocumentsCounted();  // the tidy-up notice
     SetNumber("Label_DenpyouDs", Denpyou_Count);
     Denpyou_CurRec = Denpyou_Count + 1;

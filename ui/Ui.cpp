@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "platform/Application.h"
-#include "platform/File.h"
 #include "ui/Owner.h"
 #include "ui/Screen.h"
 
@@ -76,13 +74,3 @@ TControl& Ui_BuiltControl(TForm& form, const std::string& name, TWhere where) {
     return *control;
 }
 
-bool Ui_Saved(const char* path, bool written) {
-    if (written || !File_Exists(path)) return true;
-    Ui_TellNotSaved(path);
-    return false;
-}
-
-void Ui_TellNotSaved(const char* path) {
-    const char* name = std::strrchr(path, '\\');
-    Application_ShowMessage(std::string(name ? name + 1 : path) + "を保存できませんでした。");
-}

@@ -57,15 +57,6 @@ T& Ui_Built(TForm& form, const std::string& name, TWhere where = TWhere::current
     return *control;
 }
 
-// Tells the user that a data file's write did not go through:
-// "<file>を保存できませんでした。" with the file's name (path without its
-// folder), in the platform's message box.
-void Ui_TellNotSaved(const char* path);
-// A save of data that lives only in memory (at exit): true when it was
-// written, or when no file stands at path at all (no Data folder: it never
-// held anything); else the user is told (Ui_TellNotSaved) and false.
-bool Ui_Saved(const char* path, bool written);
-
 // A new window: the shell's state as at start (the first screen shown, no
 // focus code, no lock, no commit pending, every bar key on, no wheel event
 // counted).

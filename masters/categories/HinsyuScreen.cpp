@@ -5,6 +5,7 @@
 #include "store/Hinsyu.h"
 #include "ui/Build.h"
 #include "ui/Job.h"
+#include "ui/Message.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -81,7 +82,7 @@ void Hinsyu_Start() {
     Hinsyu_ShowPage();
 }
 
-bool Hinsyu_ExitSave() { return !Hinsyu_Loaded || Ui_Saved(Hinsyu_File.FileName, Hinsyu_Save()); }
+bool Hinsyu_ExitSave() { return !Hinsyu_Loaded || Message_CheckSaved(Hinsyu_File.FileName, Hinsyu_Save()); }
 
 void Hinsyu_ExitSort() {
     if (Hinsyu_Loaded) Hinsyu_SortFile();

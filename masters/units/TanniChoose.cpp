@@ -11,6 +11,7 @@
 #include "ui/EditTable.h"
 #include "ui/Frame.h"
 #include "ui/Job.h"
+#include "ui/Message.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -247,4 +248,4 @@ void Tanni_Start() {
     Tanni_ShowList();
 }
 
-bool Tanni_ExitSave() { return !Tanni_Loaded || Ui_Saved(Tanni_File.FileName, Tanni_Save()); }
+bool Tanni_ExitSave() { return !Tanni_Loaded || Message_CheckSaved(Tanni_File.FileName, Tanni_Save()); }

@@ -1,10 +1,12 @@
 #include "settings/company/JisyaScreen.h"
 
 #include "document/Calc.h"
+#include "document/DenpyouNumber.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Number.h"
 #include "store/Str.h"
+#include "ui/Message.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -65,12 +67,11 @@ void Jisya_Start() {
     Round_Mode = Num_ReadInt(Jisya_Field[JisyaField_Hasuu]);
     FillSpecialLines();
     Jisya_Show();
-    Denpyou_LastNo = Num_ReadLong(Jisya_Field[JisyaField_Denban]);
 }
 
 bool Jisya_ExitSave() {
     if (!Jisya_Loaded) return true;
-    Num_WriteInt(Jisya_Field[JisyaField_Denban], Jisya_FieldWidth[JisyaField_Denban], Denpyou_LastNo);
+    Denpyou_PutLastNo();
     Jisya_JoinRecord();
-    return Ui_Saved(Jisya_File.FileName, Jisya_WriteRecord(1));
+    return Message_CheckSaved(Jisya_File.FileName, Jisya_WriteRecord(1));
 }

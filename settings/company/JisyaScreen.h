@@ -33,7 +33,8 @@ void Jisya_Show();
 void Jisya_Register();
 // Start-up: the record loaded (the file made with one blank record when
 // missing), the captions and the special lines' order a blank record lacks
-// filled in, the rounding and the last document number taken from it.
+// filled in, the rounding taken from it (the last document number is read
+// once the documents are counted: Denpyou_LoadLastNo).
 void Jisya_Start();
 // The exit: the record written back with the last document number (the
 // second of the saves); a file that could not be read at start-up is left

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <filesystem>
 #include <string>
 
 #include "TestFolder.h"
@@ -27,6 +28,26 @@ TEST(HostPath, MapsSystemPathsUnderTheProgramFolder) {
     // The CP932 text is converted before separators are mapped: the trail
     // byte 0x5C of "表" is no separator.
     EXPECT_EQ(Platform_HostPath("Data\\表\\見積顧客.CSV"), root + U8(u8"Data/表/見積顧客.CSV"));
+}
+
+// A folder the user chose keeps its UTF-8 bytes, also those CP932 cannot
+// spell; the system's file name joins it converted.
+TEST(HostPath, FilesInAChosenFolderKeepItsBytes) {
+    TestFolder folder;
+    const std::string chosen = folder.Root() + U8(u8"Bäckup\\x");
+    EXPECT_EQ(Platform_HostPath(Platform_InFolder(chosen, "見積顧客.CSV")), chosen + U8(u8"/見積顧客.CSV"));
+    EXPECT_EQ(Platform_HostPath(Platform_InFolder("/", "Kokyaku.625")), "/Kokyaku.625");
+    EXPECT_EQ(Platform_HostPath(Platform_AsIs(chosen)), chosen);
+    std::filesystem::create_directory(chosen);
+    const std::string path = Platform_InFolder(chosen, "表.625");
+    const int fd = File_Create(path);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(File_Write(fd, "abc", 3), 3);
+    EXPECT_TRUE(File_Close(fd));
+    EXPECT_TRUE(File_Rename(path, Platform_InFolder(chosen, "b.625")));
+    EXPECT_TRUE(Dir_Sync(Platform_AsIs(chosen)));
+    EXPECT_EQ(std::filesystem::file_size(chosen + "/b.625"), 3u);
+    EXPECT_FALSE(Dir_Sync(Platform_AsIs(chosen + "/none")));
 }
 
 TEST(HostPath, ProgramFolderEndsInASeparator) {
@@ -217,6 +238,40 @@ TEST(FileFaults, NthWriteAndReadFailOrComeUpShort) {
     EXPECT_EQ(File_Read(fd, buf, 10), 7);
     EXPECT_EQ(std::string(buf, 7), "dijmnop");
     File_Close(fd);
+}
+
+// Every other kind of operation fails at its own nth call, doing nothing,
+// and is counted on its own.
+TEST(FileFaults, NthCreateRenameSyncTruncateAndRemoveFail) {
+    TestFolder folder;
+    folder.Write("Data/a", "abc");
+    FileFault_Plan(TFileOp::Create, 2);
+    FileFault_Plan(TFileOp::Rename, 1);
+    FileFault_Plan(TFileOp::Sync, 1);
+    FileFault_Plan(TFileOp::Truncate, 1);
+    FileFault_Plan(TFileOp::Remove, 1);
+
+    const int fd = File_Create("Data\b");
+    ASSERT_GE(fd, 0);
+    EXPECT_LT(File_Create("Data\c"), 0);
+    EXPECT_FALSE(folder.Exists("Data/c"));
+    EXPECT_FALSE(File_Sync(fd));
+    EXPECT_TRUE(File_Sync(fd));
+    EXPECT_FALSE(File_Truncate(fd, 5));
+    EXPECT_EQ(File_Size(fd), 0);
+    File_Close(fd);
+    EXPECT_FALSE(File_Rename("Data\\a", "Data\\d"));
+    EXPECT_EQ(folder.Read("Data/a"), "abc");
+    EXPECT_FALSE(File_Remove("Data\\a"));
+    EXPECT_TRUE(folder.Exists("Data/a"));
+    EXPECT_TRUE(File_Rename("Data\\a", "Data\\d"));
+    EXPECT_TRUE(File_Remove("Data\\d"));
+
+    const std::int64_t counts[] = {FileFault_Count(TFileOp::Create), FileFault_Count(TFileOp::Rename),
+                                   FileFault_Count(TFileOp::Sync), FileFault_Count(TFileOp::Truncate),
+                                   FileFault_Count(TFileOp::Remove), FileFault_Count(TFileOp::Write)};
+    const std::int64_t want[] = {2, 2, 2, 1, 2, 0};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(counts[i], want[i]) << i;
 }
 
 TEST(FileFaults, FullDiskCountsOnlyTheProgramFolder) {

@@ -1,0 +1,18 @@
+#include "ui/Message.h"
+
+#include <cstring>
+#include <string>
+
+#include "platform/Application.h"
+#include "platform/File.h"
+
+bool Message_CheckSaved(const char* path, bool written) {
+    if (written || !File_Exists(path)) return true;
+    Message_NotSaved(path);
+    return false;
+}
+
+void Message_NotSaved(const char* path) {
+    const char* name = std::strrchr(path, '\\');
+    Application_ShowMessage(std::string(name ? name + 1 : path) + "を保存できませんでした。");
+}

@@ -187,7 +187,7 @@ protected:
         PrinterQueueTest::SetUp();
         dir_ = session.Folder() + "cups";
         script_ = std::string(SYORI_TESTS_DIR) + "/qt/local_cups.sh";
-        socket_ = ShellOutput(ShellQuote(script_) + " start " + ShellQuote(dir_) + " 2>&1");
+        socket_ = ShellOutput("sh " + ShellQuote(script_) + " start " + ShellQuote(dir_) + " 2>&1");
         if (!socket_.empty() && socket_.back() == '\n') socket_.pop_back();
         if (socket_.empty() || socket_[0] != '/') {
             GTEST_SKIP() << "no CUPS scheduler of the test's own could be started (scripts/deps.sh test "
@@ -203,7 +203,7 @@ protected:
             unsetenv("CUPS_SERVER");
             cupsSetServer(nullptr);
         }
-        ShellOutput(ShellQuote(script_) + " stop " + ShellQuote(dir_));
+        ShellOutput("sh " + ShellQuote(script_) + " stop " + ShellQuote(dir_));
         PrinterQueueTest::TearDown();
     }
 

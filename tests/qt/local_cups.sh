@@ -64,7 +64,7 @@ CONF
     sleep 0.1
   done
   cat "$dir/log/cupsd.out" "$dir/log/error_log" >&2 2>/dev/null || true
-  "$0" stop "$dir"
+  sh "$0" stop "$dir"
   exit 1
   ;;
 stop)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Types.h"
+#include "platform/Volumes.h"
 
 class TForm;
 class TControl;
@@ -210,35 +211,62 @@ public:
         : TControl(form, TControlKind::Button, std::move(name), parent) {}
 };
 
-// The list of mounted volumes to back up to. Drive is the root path of the
-// selected volume (host form, UTF-8 free: CP932 like every text).
+// The volumes to back up to (platform/Volumes.h): the root file system, the
+// home folder and the removable volumes mounted now. Drive is the chosen
+// volume's root, a host path (UTF-8); Items are the volumes as shown (CP932).
+// A change is reported (OnChange) whenever Drive changes, and only then.
 class TDriveComboBox : public TControl {
 public:
     TDriveComboBox(TForm* form, std::string name, TControl* parent)
         : TControl(form, TControlKind::DriveComboBox, std::move(name), parent) {
         Color = clWhite;
+        Refresh();  // it starts on the first volume
     }
-    std::vector<std::string> Items;  // volume root paths
+    std::vector<TVolume> Volumes;
+    std::vector<std::string> Items;  // one per volume
     int ItemIndex = -1;
-    std::string Drive() const { return ItemIndex >= 0 && ItemIndex < (int)Items.size() ? Items[ItemIndex] : std::string(); }
-    // Reads the mounted volumes again.
+    std::string Drive() const;
+    // The text the box shows: the chosen volume's item.
+    std::string Text() const;
+    // Reads the mounted volumes again (when the screen is shown and when the
+    // box opens). The choice stays with its volume while that is mounted;
+    // otherwise it goes to the first volume, the root file system.
     void Refresh();
-    // Selects the volume holding path (no OnChange).
-    void SetDrive(const std::string& root);
+    // Chooses the volume that holds the host path.
+    void SetDrive(const std::string& path);
+    // Chooses item index (the drop-down, keys).
+    void Select(int index);
     void ProcessKey(Word key);
+
+private:
+    void Choose(int index, const std::string& before);
 };
 
-// The folders of one directory: the path's ancestors, then its subfolders.
+// The folders of one volume: its root and the folders down to the current
+// one, then the current folder's subfolders (hidden ones left out). Drive
+// and Directory are host paths (UTF-8, no trailing '/' but at "/"); Items
+// are the names as shown (CP932), Levels their indentation. A change is
+// reported (OnChange) whenever Directory changes, and only then.
 class TDirectoryListBox : public TControl {
 public:
     TDirectoryListBox(TForm* form, std::string name, TControl* parent)
         : TControl(form, TControlKind::DirectoryListBox, std::move(name), parent) {
         Color = clWhite;
     }
+    const std::string& Drive() const { return drive_; }
     const std::string& Directory() const { return directory_; }
-    void SetDirectory(const std::string& dir);  // rereads the list, fires OnChange when it changed
-    void Update();                              // rereads the list
-    std::vector<std::string> Items;             // display names
+    // The directory as shown (CP932).
+    std::string DirectoryText() const;
+    // Goes to the root of the volume at root; nothing when it is the drive
+    // already.
+    void SetDrive(const std::string& root);
+    // Goes to a folder (absolute; "" empties the list). Its volume becomes
+    // the drive: the drive's own when it holds the folder, else the listed
+    // volume that does.
+    void SetDirectory(const std::string& dir);
+    void Update();  // reads the folders again
+    std::vector<std::string> Items;
+    std::vector<int> Levels;
     int ItemIndex = -1;
     int TopIndex = 0;
     int ItemHeight = 16;
@@ -247,6 +275,8 @@ public:
     void ProcessKey(Word key);
 
 private:
+    void ScrollToSelection();
+    std::string drive_;
     std::string directory_;
     std::vector<std::string> paths_;
 };

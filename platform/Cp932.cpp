@@ -74,17 +74,34 @@ std::string Cp932_ToUtf8(const std::string& cp932) {
                    });
 }
 
+namespace {
+
+// How much of a refused UTF-8 character to skip: the whole character, or the
+// stray byte of a broken sequence.
+size_t Utf8Skip(const unsigned char* p, size_t n) {
+    size_t len = Utf8Length(p[0]), skip = 1;
+    while (skip < len && skip < n && (p[skip] & 0xC0) == 0x80) ++skip;
+    return skip;
+}
+
+}  // namespace
+
 std::string Cp932_FromUtf8(const std::string& utf8, bool* refused) {
     bool any = false;
     std::string out = Convert(Converter("CP932", "UTF-8", fromUtf8), utf8,
                               [&any](std::string&, size_t&, const unsigned char* p, size_t n) -> size_t {
                                   any = true;
-                                  // Skip the whole character, or the stray
-                                  // byte of a broken sequence.
-                                  size_t len = Utf8Length(p[0]), skip = 1;
-                                  while (skip < len && skip < n && (p[skip] & 0xC0) == 0x80) ++skip;
-                                  return skip;
+                                  return Utf8Skip(p, n);
                               });
     if (refused) *refused = any;
     return out;
+}
+
+std::string Cp932_ForDisplay(const std::string& utf8) {
+    return Convert(Converter("CP932", "UTF-8", fromUtf8), utf8,
+                   [](std::string& out, size_t& used, const unsigned char* p, size_t n) -> size_t {
+                       if (out.size() < used + 1) out.resize(used + 16);
+                       out[used++] = '?';
+                       return Utf8Skip(p, n);
+                   });
 }

@@ -11,3 +11,6 @@ std::string Cp932_ToUtf8(const std::string& cp932);
 // UTF-8 to CP932. Characters that CP932 cannot hold are left out; refused
 // (if given) is set when any was.
 std::string Cp932_FromUtf8(const std::string& utf8, bool* refused = nullptr);
+// UTF-8 to CP932 for showing a name from the disk (a folder, a volume):
+// each character CP932 cannot hold becomes a '?'.
+std::string Cp932_ForDisplay(const std::string& utf8);

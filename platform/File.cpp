@@ -53,7 +53,22 @@ std::string Platform_ExeDir() {
     return slash == std::string::npos ? std::string("./") : buf.substr(0, slash + 1);
 }
 
+namespace {
+// Leads a path wrapped by Platform_AsIs: a byte that neither CP932 nor UTF-8
+// text holds.
+constexpr char AsIsMark = '\xFF';
+}  // namespace
+
+std::string Platform_AsIs(const std::string& hostPath) { return AsIsMark + hostPath; }
+
+std::string Platform_InFolder(const std::string& hostFolder, const std::string& name) {
+    std::string path = Platform_AsIs(hostFolder);
+    if (hostFolder.empty() || hostFolder.back() != '/') path += '/';
+    return path + Cp932_ToUtf8(name);
+}
+
 std::string Platform_HostPath(const std::string& path) {
+    if (!path.empty() && path[0] == AsIsMark) return path.substr(1);
     // Convert first: a trail byte of a CP932 character may be 0x5C, which
     // must not become a separator.
     std::string host = Cp932_ToUtf8(path);
@@ -259,6 +274,17 @@ bool File_Rename(const std::string& from, const std::string& to) {
 }
 
 bool File_Remove(const std::string& path) { return ::unlink(Platform_HostPath(path).c_str()) == 0; }
+
+bool Dir_Sync(const std::string& path) {
+    int fd;
+    do {
+        fd = ::open(Platform_HostPath(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    ::close(fd);
+    return ok;
+}
 
 bool File_Exists(const std::string& path) {
     struct stat st;

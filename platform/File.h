@@ -16,6 +16,15 @@ std::string Platform_ExeDir();
 // A system path (CP932, backslashes, absolute or relative to the program
 // folder) in the host's form (UTF-8, '/').
 std::string Platform_HostPath(const std::string& path);
+// A folder the user chose (the backup folder) is a host path already: UTF-8
+// names as they stand on the disk, which CP932 may not be able to spell.
+// Platform_AsIs wraps such a path so that every function here takes it as it
+// stands, unconverted and unmapped (Platform_HostPath gives it back).
+std::string Platform_AsIs(const std::string& hostPath);
+// The file `name` (CP932, as the system spells it) in a host folder: the
+// folder, a '/' unless it ends in one, then the name in UTF-8; wrapped as
+// Platform_AsIs wraps.
+std::string Platform_InFolder(const std::string& hostFolder, const std::string& name);
 
 // File handles are ints; -1 is failure. Only regular files open: a folder,
 // a FIFO or a device at the path fails at once, is never waited on, and is
@@ -59,6 +68,10 @@ bool File_Sync(int fd);
 // not a regular file is never replaced), or removes a file.
 bool File_Rename(const std::string& from, const std::string& to);
 bool File_Remove(const std::string& path);
+
+// Forces a folder's entries to the disk (after a rename in it). A file system
+// that has no such thing to force counts as done.
+bool Dir_Sync(const std::string& path);
 
 bool File_Exists(const std::string& path);
 bool Dir_Exists(const std::string& path);

@@ -32,8 +32,10 @@ bool BackupFolder_Save(const char* folder) {
     size_t len = strnlen(folder, sizeof record);
     std::memset(record, ' ', sizeof record);
     std::memcpy(record, folder, len);
+    // Never created; and a write that fails part way must not leave half a
+    // path for the next start to read.
     int fd = File_OpenReadWrite(FileName);
     if (fd < 0) return false;
-    bool ok = File_Write(fd, record, sizeof record) == static_cast<std::int64_t>(sizeof record);
-    return File_Close(fd) && ok;
+    File_Close(fd);
+    return Record_SaveFile(FileName, record, sizeof record);
 }

@@ -9,5 +9,6 @@ constexpr int BackupFolder_RecLen = 255;
 // is created with 255 blanks, and the path is then empty.
 void BackupFolder_Load(char* folder);
 // Rewrites the existing record with the path (cut to 255 bytes, blank
-// filled). Returns false when the file does not open or was not written.
+// filled), as a whole: a write that fails leaves the record as it was.
+// Returns false when the file does not open or was not written.
 bool BackupFolder_Save(const char* folder);

@@ -92,6 +92,8 @@ THeadlessSession::~THeadlessSession() {
 
 // The same mapping as the platform's, but always under this session's folder.
 std::string THeadlessSession::HostPath(const std::string& path) const {
+    static const std::string asIs = Platform_AsIs("");
+    if (path.compare(0, asIs.size(), asIs) == 0) return path.substr(asIs.size());
     std::string host = Cp932_ToUtf8(path);
     for (char& c : host)
         if (c == '\\') c = '/';
@@ -216,9 +218,9 @@ std::optional<std::string> THeadlessSession::TextOf(const std::string& name) con
         case TControlKind::Edit:
             return static_cast<TEdit*>(c)->Text();
         case TControlKind::DriveComboBox:
-            return static_cast<TDriveComboBox*>(c)->Drive();
+            return static_cast<TDriveComboBox*>(c)->Text();
         case TControlKind::DirectoryListBox:
-            return static_cast<TDirectoryListBox*>(c)->Directory();
+            return static_cast<TDirectoryListBox*>(c)->DirectoryText();
         case TControlKind::Shape:
             return std::nullopt;
         default:

@@ -13,6 +13,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Cp932.h"
+#include "platform/File.h"
 #include "platform/FileFault.h"
 #include "tools/Headless.h"
 #include "tools/ScenarioBlocks.h"
@@ -238,6 +239,12 @@ struct TRun {
         return c;
     }
     std::string Path(const std::string& utf8) { return ToCp932(utf8, "PATH"); }
+    // A path that expect file and expect nofile look at: an absolute one is
+    // the disk's own name, UTF-8 as the script writes it; any other is a
+    // path of the program folder.
+    std::string LookAt(const std::string& utf8) {
+        return !utf8.empty() && utf8[0] == '/' ? Platform_AsIs(utf8) : Path(utf8);
+    }
 };
 
 // What a command needs of the program before it can run.
@@ -510,12 +517,12 @@ TResult ExpectChecked(TRun& run, TArgs& args) {
 const char* const NoFile = "the file does not exist";
 
 TResult ExpectFile(TRun& run, TArgs& args) {
-    const std::string path = args.Word("PATH");
+    const std::string path = run.LookAt(args.Word("PATH"));
     const std::string form = args.Word("size or at");
     if (form == "size") {
         const long long want = args.Number("N");
         args.End();
-        const auto size = run.Session.FileSize(run.Path(path));
+        const auto size = run.Session.FileSize(path);
         if (!size) return NoFile;
         if (*size == want) return {};
         return "got " + std::to_string(*size);
@@ -532,8 +539,8 @@ TResult ExpectFile(TRun& run, TArgs& args) {
         want = ToCp932(args.Quoted("TEXT"), "TEXT");
     }
     args.End();
-    const auto size = run.Session.FileSize(run.Path(path));
-    const auto got = size ? run.Session.ReadFileAt(run.Path(path), offset, static_cast<std::int64_t>(want.size()))
+    const auto size = run.Session.FileSize(path);
+    const auto got = size ? run.Session.ReadFileAt(path, offset, static_cast<std::int64_t>(want.size()))
                           : std::nullopt;
     if (!got) return NoFile;
     if (offset + static_cast<long long>(want.size()) > *size)
@@ -543,10 +550,10 @@ TResult ExpectFile(TRun& run, TArgs& args) {
 }
 
 TResult ExpectNoFile(TRun& run, TArgs& args) {
-    const std::string path = args.Word("PATH");
+    const std::string path = run.LookAt(args.Word("PATH"));
     args.End();
-    if (!run.Session.FileExists(run.Path(path))) return {};
-    const auto bytes = run.Session.ReadFile(run.Path(path));
+    if (!run.Session.FileExists(path)) return {};
+    const auto bytes = run.Session.ReadFile(path);
     return bytes ? "the file exists (" + std::to_string(bytes->size()) + " bytes)" : std::string("it exists");
 }
 

@@ -25,6 +25,7 @@ const int kEditMargin = 2;  // blank between an edit's frame and its text
 const int kBoxSize = 13;    // check box square, radio circle
 const int kBoxGap = 4;      // between the box and the caption
 const int kArrowWidth = 17; // the drive box's drop-down button
+const int kFolderIndent = 8; // the directory list's step in per folder level
 
 QRect Bounds(const TControl& c) { return QRect(c.ScreenLeft(), c.ScreenTop(), c.Width, c.Height); }
 
@@ -246,7 +247,7 @@ void PaintDriveBox(QPainter& p, const TDriveComboBox& c) {
         p.fillRect(text, kHighlight);
         color = kHighlightText;
     }
-    Text(p, text.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Qt_FromCp932(c.Drive()), c.Font, color);
+    Text(p, text.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Qt_FromCp932(c.Text()), c.Font, color);
 }
 
 // Item i lies at Top + (i - TopIndex) * ItemHeight inside the box.
@@ -262,7 +263,10 @@ void PaintDirectoryBox(QPainter& p, const TDirectoryListBox& c) {
             p.fillRect(row, kHighlight);
             color = kHighlightText;
         }
-        Text(p, row.adjusted(3, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, Qt_FromCp932(c.Items[i]), c.Font, color);
+        // Each folder one step further in than the folder it lies in.
+        const int indent = 3 + kFolderIndent * (i < static_cast<int>(c.Levels.size()) ? c.Levels[i] : 0);
+        Text(p, row.adjusted(indent, 0, -1, 0), Qt::AlignLeft | Qt::AlignVCenter, Qt_FromCp932(c.Items[i]), c.Font,
+             color);
     }
     Frame(p, r, kFrame, kFrame);
 }

@@ -6,10 +6,8 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QPointer>
-#include <QStorageInfo>
 #include <QTimer>
 #include <QUrl>
-#include <algorithm>
 #include <string>
 
 #include "platform/Application.h"
@@ -21,8 +19,6 @@
 namespace {
 
 QPointer<TQtWindow> g_window;
-
-bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
 // The window is shown and the form activated once; the window manager
 // activating it again later (the user coming back from another program)
@@ -78,36 +74,7 @@ bool OpenDocument(const std::string& hostPath) {
     return ProgramFor(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-// File systems and places that hold no user's files.
-bool SystemVolume(const QStorageInfo& s, const std::string& root) {
-    const QByteArray type = s.fileSystemType();
-    if (type == "tmpfs" || type == "devtmpfs" || type == "ramfs" || type == "squashfs") return true;
-    if (StartsWith(root, "/run/")) return !StartsWith(root, "/run/media/");
-    return StartsWith(root, "/boot/") || StartsWith(root, "/proc/") || StartsWith(root, "/sys/") ||
-           StartsWith(root, "/dev/");
-}
-
 }  // namespace
-
-std::vector<TVolume> Qt_Volumes() {
-    std::vector<TVolume> volumes;
-    for (const QStorageInfo& s : QStorageInfo::mountedVolumes()) {
-        if (!s.isValid() || !s.isReady()) continue;
-        TVolume v;
-        v.RootPath = s.rootPath().toStdString();
-        if (v.RootPath.empty() || v.RootPath.back() != '/') v.RootPath += '/';
-        if (SystemVolume(s, v.RootPath)) continue;
-        if (std::any_of(volumes.begin(), volumes.end(), [&](const TVolume& o) { return o.RootPath == v.RootPath; }))
-            continue;
-        v.Name = s.displayName().toStdString();
-        v.Removable = StartsWith(v.RootPath, "/media/") || StartsWith(v.RootPath, "/run/media/") ||
-                      StartsWith(v.RootPath, "/mnt/");
-        volumes.push_back(v);
-    }
-    std::sort(volumes.begin(), volumes.end(),
-              [](const TVolume& a, const TVolume& b) { return a.RootPath < b.RootPath; });
-    return volumes;
-}
 
 void Qt_PrepareEnvironment() {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
@@ -117,7 +84,7 @@ void Qt_PrepareEnvironment() {
 
 void Qt_InstallBackends() {
     Application_Install(TApplicationBackend{RunForm, ShowException, ShowMessage});
-    Shell_Install(TShellServices{OpenDocument, Qt_Volumes});
+    Shell_Install(TShellServices{OpenDocument});
     static TQtPrinter printer(Qt_DefaultPrinterName);
     Printer_Install(&printer);
 }

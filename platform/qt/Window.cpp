@@ -351,8 +351,10 @@ void TQtWindow::Press(QMouseEvent* event, bool doubleClick) {
     }
 }
 
-// The drive box's list of volumes; choosing another one is a change.
+// The drive box's list of volumes, read again as it opens; choosing another
+// one is a change.
 void TQtWindow::DropDown(TDriveComboBox* box) {
+    Qt_Guarded([&] { box->Refresh(); });
     QMenu menu(this);
     menu.setFont(Qt_Font(box->Font));
     menu.setMinimumWidth(box->Width);
@@ -363,14 +365,7 @@ void TQtWindow::DropDown(TDriveComboBox* box) {
         action->setChecked(i == box->ItemIndex);
     }
     const QAction* chosen = menu.exec(mapToGlobal(QPoint(box->ScreenLeft(), box->ScreenTop() + box->Height)));
-    if (!chosen) return;
-    const int index = chosen->data().toInt();
-    if (index == box->ItemIndex || index >= static_cast<int>(box->Items.size())) return;
-    box->ItemIndex = index;
-    form_.Invalidate();
-    Qt_Guarded([&] {
-        if (box->OnChange) box->OnChange(box);
-    });
+    if (chosen) Qt_Guarded([&] { box->Select(chosen->data().toInt()); });
     Settle();
 }
 

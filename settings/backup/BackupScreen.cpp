@@ -3,7 +3,8 @@
 #include <cstdio>
 
 #include "platform/File.h"
-#include "platform/Shell.h"
+#include "platform/Cp932.h"
+#include "platform/Volumes.h"
 #include "store/BackupFolder.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
@@ -72,16 +73,15 @@ void Seiri_ShowPanel() {
 
 void Backup_StartFolder() {
     BackupFolder_Load(BackUp_Folder);
-    if (TLabel* l = Ui_Label("Label_BackupFolder")) l->SetCaption(BackUp_Folder);
-    if (BackUp_Folder[0] == '\0' || !Shell_VolumeAnswers(Platform_HostPath(BackUp_Folder)) ||
-        !Dir_Exists(BackUp_Folder))
+    if (TLabel* l = Ui_Label("Label_BackupFolder")) l->SetCaption(Cp932_ForDisplay(BackUp_Folder));
+    if (BackUp_Folder[0] == '\0' || !Volumes_Answers(BackUp_Folder) || !Dir_Exists(Platform_AsIs(BackUp_Folder)))
         return;
     TForm* form = Ui_Form();
     if (auto* list = form->FindAs<TDirectoryListBox>("BackupDirectoryListBox")) {
         list->SetDirectory(BackUp_Folder);
         if (auto* drive = form->FindAs<TDriveComboBox>("BackupDriveComboBox")) {
             drive->Refresh();
-            drive->SetDrive(list->Directory());
+            drive->SetDrive(list->Drive());
         }
     }
 }

@@ -7,7 +7,7 @@
 
 class TForm;
 
-extern char BackUp_Folder[256];          // the backup folder, NUL-terminated
+extern char BackUp_Folder[256];          // the backup folder: a host path (UTF-8), NUL-terminated
 extern char LastExecDay_FileName[16];    // "LastExecDay.620"
 
 // The drive and folder boxes and the three files' check boxes; none has a

@@ -404,6 +404,24 @@ file Data\e.bin hex -1
     EXPECT_FALSE(session.FileExists("Data\\e.bin"));
 }
 
+// An absolute path is the disk's own name, UTF-8 as written, also where
+// CP932 has no spelling for it (a backup folder outside the program folder).
+TEST_F(ScenarioRunnerTest, FileExpectationsTakeAbsolutePathsAsTheDiskSpellsThem) {
+    const std::string outside = session.Folder() + U8(u8"USB Bäckup");
+    std::filesystem::create_directory(outside);
+    std::ofstream(outside + U8(u8"/見積顧客.CSV"), std::ios::binary) << "ID,x\n";
+    // A path with a blank stands in double quotes.
+    const std::string q = "\"" + outside;
+    const std::string script = "expect file " + q + U8(u8"/見積顧客.CSV\" size 5\n") +
+                               "expect file " + q + U8(u8"/見積顧客.CSV\" at 3 \"x\\n\"\n") +
+                               "expect nofile " + q + "/Kokyaku.625\"\n" +
+                               "expect nofile " + q + U8(u8"/見積顧客.CSV\"\n");
+    const auto r = Run(std::u8string_view(reinterpret_cast<const char8_t*>(script.data()), script.size()));
+    EXPECT_EQ(r.Passed, 3);
+    EXPECT_EQ(Lines(out.str()).front(),
+              "t.txt:4: expect nofile " + q + U8(u8"/見積顧客.CSV\": the file exists (5 bytes)"));
+}
+
 // read fail plans one failed read, counted from the command on.
 TEST_F(ScenarioRunnerTest, ReadFailMakesTheNthReadFail) {
     std::string reads;  // one letter per read of the click: r read, f failed

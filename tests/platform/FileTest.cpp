@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <filesystem>
 #include <string>
 
 #include "TestFolder.h"
@@ -29,6 +30,26 @@ TEST(HostPath, MapsSystemPathsUnderTheProgramFolder) {
     // The CP932 text is converted before separators are mapped: the trail
     // byte 0x5C of "表" is no separator.
     EXPECT_EQ(Platform_HostPath("Data\\表\\見積顧客.CSV"), root + U8(u8"Data/表/見積顧客.CSV"));
+}
+
+// A folder the user chose keeps its UTF-8 bytes, also those CP932 cannot
+// spell; the system's file name joins it converted.
+TEST(HostPath, FilesInAChosenFolderKeepItsBytes) {
+    TestFolder folder;
+    const std::string chosen = folder.Root() + U8(u8"Bäckup\\x");
+    EXPECT_EQ(Platform_HostPath(Platform_InFolder(chosen, "見積顧客.CSV")), chosen + U8(u8"/見積顧客.CSV"));
+    EXPECT_EQ(Platform_HostPath(Platform_InFolder("/", "Kokyaku.625")), "/Kokyaku.625");
+    EXPECT_EQ(Platform_HostPath(Platform_AsIs(chosen)), chosen);
+    std::filesystem::create_directory(chosen);
+    const std::string path = Platform_InFolder(chosen, "表.625");
+    const int fd = File_Create(path);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(File_Write(fd, "abc", 3), 3);
+    EXPECT_TRUE(File_Close(fd));
+    EXPECT_TRUE(File_Rename(path, Platform_InFolder(chosen, "b.625")));
+    EXPECT_TRUE(Dir_Sync(Platform_AsIs(chosen)));
+    EXPECT_EQ(std::filesystem::file_size(chosen + "/b.625"), 3u);
+    EXPECT_FALSE(Dir_Sync(Platform_AsIs(chosen + "/none")));
 }
 
 TEST(HostPath, ProgramFolderEndsInASeparator) {

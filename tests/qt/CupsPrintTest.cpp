@@ -33,10 +33,9 @@ protected:
         TestApp();
         Application_Install(TApplicationBackend{nullptr, [this](const std::string& m) { errors.push_back(m); }, nullptr});
         Shell_Install(TShellServices{[this](const std::string& path) {
-                                         opened.push_back(path);
-                                         return true;
-                                     },
-                                     nullptr});
+            opened.push_back(path);
+            return true;
+        }});
     }
     void TearDown() override {
         Application_Install(TApplicationBackend{});

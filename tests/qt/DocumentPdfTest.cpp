@@ -24,7 +24,7 @@ void SetField(int k, const char* utf8, bool right = false) {
 
 TEST(DocumentPdf, PrintedDocumentReadsBackFromThePdf) {
     TestApp();
-    Shell_Install(TShellServices{[](const std::string&) { return true; }, nullptr});
+    Shell_Install(TShellServices{[](const std::string&) { return true; }});
     THeadlessSession session;
     ASSERT_TRUE(session.Start());
     TQtPrinter printer{[] { return QString(); }};  // no printer installed: a PDF

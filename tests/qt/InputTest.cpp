@@ -4,13 +4,17 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QInputMethodQueryEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWheelEvent>
 #include <memory>
 #include <string>
@@ -19,6 +23,7 @@
 #include "QtTestApp.h"
 #include "platform/Cp932.h"
 #include "platform/Form.h"
+#include "platform/Volumes.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Screenshot.h"
 #include "platform/qt/Window.h"
@@ -282,7 +287,7 @@ TEST_F(InputTest, DoubleClickOpensAFolder) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
     auto* list = form.Create<TDirectoryListBox>("DirList", panel);
     list->SetBounds(320, 20, 200, 300);
-    list->SetDirectory(Cp932_FromUtf8(dir.path().toStdString()));
+    list->SetDirectory(dir.path().toStdString());
     ASSERT_EQ(list->Items.back(), "sub");
     const int row = static_cast<int>(list->Items.size()) - 1;
     const QPointF at(Rect(list).left() + 20, Rect(list).top() + row * list->ItemHeight + list->ItemHeight / 2);
@@ -296,7 +301,41 @@ TEST_F(InputTest, DoubleClickOpensAFolder) {
     EXPECT_EQ(list->ItemIndex, row);
     Send(twice);
     Send(release);
-    EXPECT_EQ(Cp932_ToUtf8(list->Directory()), dir.path().toStdString() + "/sub");
+    EXPECT_EQ(list->Directory(), dir.path().toStdString() + "/sub");
+}
+
+// A press opens the drive box's list, read again as it opens: a volume
+// mounted since is there, and choosing it is one change.
+TEST_F(InputTest, DriveBoxDropsDownTheVolumesMountedNow) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string base = dir.path().toStdString();
+    ASSERT_TRUE(QDir(dir.path()).mkpath("media/USB"));
+    std::vector<TMountEntry> mounts;
+    Volumes_Install({[&mounts] { return mounts; }, "", {base + "/media"}});
+    auto* drive = form.Create<TDriveComboBox>("Drive", panel);
+    drive->SetBounds(320, 20, 200, 22);
+    std::vector<std::string> changes;
+    drive->OnChange = [&](TControl*) { changes.push_back(drive->Drive()); };
+    mounts.push_back({base + "/media/USB", "vfat"});
+
+    QStringList listed;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* a : menu->actions()) listed << a->text();
+        menu->setActiveAction(menu->actions().last());
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(menu, &enter);
+    });
+    const QPointF at = Rect(drive).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, window->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    Send(press);
+    Volumes_Install(Volumes_SystemPlaces());
+    EXPECT_EQ(listed, (QStringList{"/", QString::fromStdString(base + "/media/USB")}));
+    EXPECT_EQ(changes, std::vector<std::string>{base + "/media/USB"});
+    EXPECT_EQ(drive->Text(), Cp932_FromUtf8(base + "/media/USB"));
 }
 
 TEST_F(InputTest, WheelGivesOneEventPerNotch) {

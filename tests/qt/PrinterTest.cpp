@@ -80,8 +80,7 @@ protected:
         Shell_Install(TShellServices{[this](const std::string& path) {
                                          opened.push_back(path);
                                          return openWorks;
-                                     },
-                                     nullptr});
+                                     }});
     }
     void TearDown() override { Shell_Install(TShellServices{}); }
 

@@ -1,0 +1,92 @@
+#include "settings/backup/BackupRestore.h"
+
+#include <memory>
+#include <vector>
+
+#include "platform/File.h"
+
+namespace {
+
+constexpr const char* DataFolder = "Data";
+
+// One data file of a group to restore.
+struct TRestoreFile {
+    const TBackupFile& File;
+    bool LineFeed = false;  // every record's last byte becomes a line feed
+    bool Figured = false;   // the group's figure and result are this file's
+};
+
+bool Usable(const TCopySource& source, const TBackupFile& file) {
+    return source.Opened() && source.Whole && source.Count >= file.MinCount &&
+           (file.ExactCount == 0 || source.Count == file.ExactCount);
+}
+
+// Restores the group's files all or none: every copy checked, then every
+// one written to its scratch file, then the scratch files put in place.
+TBackupResult Restore(const std::string& folder, const std::vector<TRestoreFile>& files, const TBackupFigure& figure) {
+    TBackupResult r;
+    std::vector<std::unique_ptr<TCopySource>> sources;
+    for (const TRestoreFile& f : files) {
+        sources.push_back(std::make_unique<TCopySource>(File_OpenRead(BackUp_Path(folder, f.File.Name)),
+                                                        f.File.Data->RecLen));
+        if (f.Figured) r.Ds = sources.back()->Count;
+        if (!Usable(*sources.back(), f.File)) {
+            r.Failure = BackUp_NotRead(f.File.Name);
+            return r;
+        }
+    }
+    auto discard = [&files](size_t from, size_t to) {
+        for (size_t k = from; k < to; ++k) Copy_Discard(files[k].File.Data->FileName);
+    };
+    int count = 0;
+    for (size_t k = 0; k < files.size(); ++k) {
+        const TRestoreFile& f = files[k];
+        const TCopySource& source = *sources[k];
+        if (f.Figured && figure) figure(0);
+        TRestoreFigure shown(source.Count, f.Figured ? figure : TBackupFigure());
+        TRecordCopy copy{.RecLen = f.File.Data->RecLen, .Count = source.Count};
+        copy.LineFeed = f.LineFeed;
+        copy.Done = [&shown](int i) { shown.At(i); };
+        bool readFailed = false;
+        const int written = Copy_Write(source.Fd, f.File.Data->FileName, copy, &readFailed);
+        if (written < 0) {
+            discard(0, k);
+            r.Failure = readFailed ? BackUp_NotRead(f.File.Name) : BackUp_NotSaved(BackUp_DataName(*f.File.Data));
+            return r;
+        }
+        if (f.Figured) count = written;
+    }
+    for (size_t k = 0; k < files.size(); ++k) {
+        TRecordFile& data = *files[k].File.Data;
+        const bool replaced = Copy_Replace(data.FileName, DataFolder);
+        ++data.Generation;  // what is kept of the file's contents is read again
+        if (!replaced) {
+            discard(k + 1, files.size());
+            r.Failure = BackUp_NotSaved(BackUp_DataName(data));
+            return r;
+        }
+    }
+    r.Count = count;
+    if (figure) figure(100);
+    return r;
+}
+
+}  // namespace
+
+TBackupResult BackUp_RestoreKokyaku(const std::string& folder, const TBackupFigure& figure) {
+    return Restore(folder, {{Backup_Kokyaku, false, true}}, figure);
+}
+
+TBackupResult BackUp_RestoreHinsyuSyouhin(const std::string& folder, const TBackupFigure& figure) {
+    return Restore(folder, {{Backup_Hinsyu, true, false}, {Backup_Syouhin, false, true}}, figure);
+}
+
+TBackupResult BackUp_RestoreDenpyou(const std::string& folder, const TBackupFigure& figure) {
+    return Restore(folder, {{Backup_Denpyou, false, true}}, figure);
+}
+
+std::string BackUp_RestoreJisyaTanni(const std::string& folder) {
+    const std::string tanni = Restore(folder, {{Backup_Tanni}}, nullptr).Failure;
+    const std::string jisya = Restore(folder, {{Backup_Jisya}}, nullptr).Failure;
+    return tanni.empty() ? jisya : tanni;
+}

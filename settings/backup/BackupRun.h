@@ -1,0 +1,41 @@
+// A run of F1 on the data maintenance screen, in the order the steps go:
+// the screen calls one of these and paints what the view is told. Each
+// group's frame is told when the group starts and ends, its figure as it
+// changes, its result when it is done.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "settings/backup/BackupFiles.h"
+
+enum class TBackupGroup {
+    Kokyaku,  // customers
+    Syouhin,  // categories and products
+    Denpyou,  // documents
+    Etc,      // own company and units, always
+};
+
+// What the check boxes say.
+struct TBackupChoice {
+    bool Kokyaku = true, Syouhin = true, Denpyou = true;
+    bool Seiri = false;  // "整理する" (read only by a save)
+};
+
+// How a run shows itself; any of these may be left empty.
+struct TBackupView {
+    std::function<void(TBackupGroup, bool working)> Frame;
+    std::function<void(TBackupGroup, int percent)> Figure;
+    std::function<void(TBackupGroup, const TBackupResult&)> Done;  // customers, products, documents
+};
+
+// The save (BackUp_ToPC = 0): what is only in memory written first
+// (BackUp_WriteMemory), the ticked groups in order, own company and units,
+// then "Data\BackupFolder.500". Every step is tried whatever failed before.
+// "" when everything went through, else the first failure's text (for the
+// screen to show in place of "処理が完了しました").
+std::string BackUp_Save(const std::string& folder, const TBackupChoice& choice, const TBackupView& view);
+// The restore (BackUp_ToPC = 1): the ticked groups, own company and units,
+// then "Data\BackupFolder.500". The screen then reloads every data file
+// and screen, whatever went through.
+std::string BackUp_Restore(const std::string& folder, const TBackupChoice& choice, const TBackupView& view);

@@ -1,0 +1,103 @@
+#include "settings/backup/BackupSave.h"
+
+#include "document/Number.h"
+#include "platform/File.h"
+#include "settings/backup/BackupCsv.h"
+#include "settings/backup/Seiri.h"
+#include "store/Denpyou.h"
+#include "store/Hinsyu.h"
+#include "store/Jisya.h"
+#include "store/Kokyaku.h"
+#include "store/Syouhin.h"
+#include "store/Tanni.h"
+
+namespace {
+
+// A memory save went through, or had no file to go to.
+bool Saved(const TRecordFile& file, bool written) { return written || !File_Exists(file.FileName); }
+
+// The step failed: what the folder holds of the copy now is what the screen
+// shows.
+TBackupResult& Failed(TBackupResult& r, const std::string& folder, const TBackupFile& file, std::string failure) {
+    r.Ds = BackUp_CountFile(folder, file);
+    r.Failure = std::move(failure);
+    return r;
+}
+
+// Copies the data file's whole records into its copy in the folder. With
+// seiri the tidy-up decides which documents go.
+TBackupResult SaveFile(const std::string& folder, const TBackupFile& file, const TBackupFigure& figure,
+                       bool seiri = false) {
+    TBackupResult r;
+    const TCopySource source(Record_OpenRead(*file.Data), file.Data->RecLen);
+    if (!source.Opened()) return Failed(r, folder, file, BackUp_NotRead(BackUp_DataName(*file.Data)));
+    r.Count = source.Count;
+    if (figure) figure(0);
+    const TSaveFigure shown(source.Count, figure);
+    TRecordCopy copy{.RecLen = file.Data->RecLen, .Count = source.Count};
+    if (seiri) {
+        const TSeiriCut cut = Seiri_Cut(source.Fd, source.Count);
+        copy.First = cut.First;
+        if (cut.BeforeYear != 0) copy.Keep = [cut](int i, const char* record) { return cut.Keeps(i, record); };
+    }
+    if (figure) copy.Done = [&shown](int i) { shown.At(i); };
+    const std::string to = BackUp_Path(folder, file.Name);
+    bool readFailed = false;
+    const int written = Copy_Write(source.Fd, to, copy, &readFailed);
+    if (written < 0)
+        return Failed(r, folder, file,
+                      readFailed ? BackUp_NotRead(BackUp_DataName(*file.Data)) : BackUp_NotSaved(file.Name));
+    if (!Copy_Replace(to, BackUp_FolderPath(folder))) return Failed(r, folder, file, BackUp_NotSaved(file.Name));
+    r.Ds = written;
+    return r;
+}
+
+// The step's last figure, once everything went through.
+void Finish(const TBackupResult& r, const TBackupFigure& figure) {
+    if (r.Failure.empty() && figure) figure(100);
+}
+
+}  // namespace
+
+std::string BackUp_WriteMemory() {
+    std::string failure;
+    auto note = [&failure](const TRecordFile& file, bool written) {
+        if (!Saved(file, written) && failure.empty()) failure = BackUp_NotSaved(BackUp_DataName(file));
+    };
+    if (Hinsyu_Loaded) note(Hinsyu_File, Hinsyu_Save());
+    if (Jisya_Loaded) {
+        Num_WriteInt(Jisya_Field[JisyaField_Denban], Jisya_FieldWidth[JisyaField_Denban], Denpyou_LastNo);
+        Jisya_JoinRecord();
+        note(Jisya_File, Jisya_WriteRecord(1));
+    }
+    if (Tanni_Loaded) note(Tanni_File, Tanni_Save());
+    return failure;
+}
+
+TBackupResult BackUp_SaveKokyaku(const std::string& folder, const TBackupFigure& figure) {
+    TBackupResult r = SaveFile(folder, Backup_Kokyaku, figure);
+    if (r.Failure.empty()) r.Failure = Csv_WriteKokyaku(folder, r.Count, figure);
+    Finish(r, figure);
+    return r;
+}
+
+TBackupResult BackUp_SaveHinsyuSyouhin(const std::string& folder, const TBackupFigure& figure) {
+    const std::string categories = SaveFile(folder, Backup_Hinsyu, nullptr).Failure;
+    TBackupResult r = SaveFile(folder, Backup_Syouhin, figure);
+    if (r.Failure.empty()) r.Failure = Csv_WriteSyouhin(folder, r.Count, figure);
+    if (!categories.empty()) r.Failure = categories;
+    Finish(r, figure);
+    return r;
+}
+
+TBackupResult BackUp_SaveDenpyou(const std::string& folder, bool seiri, const TBackupFigure& figure) {
+    TBackupResult r = SaveFile(folder, Backup_Denpyou, figure, seiri);
+    Finish(r, figure);
+    return r;
+}
+
+std::string BackUp_SaveJisyaTanni(const std::string& folder) {
+    const std::string jisya = SaveFile(folder, Backup_Jisya, nullptr).Failure;
+    const std::string tanni = SaveFile(folder, Backup_Tanni, nullptr).Failure;
+    return jisya.empty() ? tanni : jisya;
+}

@@ -1,11 +1,9 @@
 #include "app/Exit.h"
 
 #include <cstdio>
-#include <cstring>
-#include <string>
 
 #include "app/Syori_01.h"
-#include "document/Number.h"
+#include "document/DenpyouNumber.h"
 #include "masters/customers/KokyakuChanged.h"
 #include "masters/products/SyouhinChanged.h"
 #include "platform/Application.h"
@@ -19,6 +17,7 @@
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Focus.h"
+#include "ui/Message.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -58,8 +57,7 @@ void Exit_GoBack() {
 // still end.
 bool Exit_Saved(const char* path, bool written) {
     if (written || !File_Exists(path)) return true;
-    const char* name = std::strrchr(path, '\\');
-    Application_ShowMessage(std::string(name ? name + 1 : path) + "を保存できませんでした。");
+    Message_NotSaved(path);
     if (Form_Syori_01 && !Form_Syori_01->ActiveControl()) Exit_GoBack();  // the question took the focus away
     return false;
 }
@@ -153,7 +151,7 @@ void Exit_SaveAndEnd() {
     // is: memory holds blanks in place of its contents.
     if (Hinsyu_Loaded && !Exit_Saved(Hinsyu_File.FileName, Hinsyu_Save())) return;
     if (Jisya_Loaded) {
-        Num_WriteInt(Jisya_Field[JisyaField_Denban], Jisya_FieldWidth[JisyaField_Denban], Denpyou_LastNo);
+        Denpyou_PutLastNo();
         Jisya_JoinRecord();
         if (!Exit_Saved(Jisya_File.FileName, Jisya_WriteRecord(1))) return;
     }

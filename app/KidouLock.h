@@ -8,6 +8,8 @@ inline constexpr const char* KidouLock_FileName = "Data\\Kidou.lck";
 
 // Takes the program folder's lock. When another running copy holds it:
 // "既に起動しています。" in a message box, then the end of the process with
-// status -1. Where no lock can be had (no Data folder, a file system without
-// locks) the start goes on as before.
+// status -1. When it cannot be had for any other reason (a folder or a FIFO
+// at its path, no permission, a file system without locks), no other copy
+// can be ruled out: "Kidou.lckをロックできませんでした。" and the same end.
+// Without a Data folder the start goes on: nothing can be stored there.
 void KidouLock_Take();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "document/Calc.h"
+#include "document/DenpyouNumber.h"
 #include "document/Number.h"
 #include "editor/DenpSpecialLine.h"
 #include "editor/Display.h"
@@ -58,7 +59,6 @@ void StartJisya() {
     }
     Jisya_Show();
     Denp_SpecialLine_Arrange();
-    Denpyou_LastNo = Num_ReadLong(Jisya_Field[JisyaField_Denban]);
     Print_LeftMargin = Num_ReadInt(Jisya_Field[JisyaField_LeftMargin]);
     Print_TopMargin = Num_ReadInt(Jisya_Field[JisyaField_TopMargin]);
     PrintView_ShowJisya();
@@ -106,6 +106,7 @@ void StartDenpyou() {
     Record_Prepare(Denpyou_File);
     Denpyou_ClearRecord();
     Denpyou_Open();
+    Denpyou_LoadLastNo();
     Screen_DocumentsCounted();  // the tidy-up notice
     SetNumber("Label_DenpyouDs", Denpyou_Count);
     SetNumber("Label_PC_DenpyouDs", Denpyou_Count);

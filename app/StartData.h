@@ -5,8 +5,8 @@
 #pragma once
 
 // In this order: the units; the own-company record with the special-line
-// defaults, the rounding, the last number and the print margins; the
-// customers; the categories; the products; the documents, with a new empty
-// document numbered Denpyou_LastNo + 1 in the editor. Today's date
+// defaults, the rounding and the print margins; the customers; the
+// categories; the products; the documents with the last number, and a new
+// empty document numbered Denpyou_LastNo + 1 in the editor. Today's date
 // (Today_Set) comes first.
 void App_StartData();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/Calc.h"
+#include "document/DenpyouNumber.h"
 #include "document/Document.h"
 #include "document/Number.h"
 #include "editor/Display.h"
@@ -18,6 +19,7 @@
 #include "ui/CommandBar.h"
 #include "ui/Commands.h"
 #include "ui/Job.h"
+#include "ui/Message.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -35,14 +37,14 @@ constexpr TKindButton Kind_Buttons[] = {
     {"RadioButton_Irai", DenpyouKind_Irai},
 };
 
-// Whether a new document can be numbered Denpyou_LastNo + 1: the last number
-// was read from the own-company file, and the next fits the ten digits of the
-// number field.
-bool Denpyou_NextNoFits() {
-    return Jisya_Loaded && Denpyou_LastNo < Num_IntMax(Denpyou_FieldWidth[DenpyouField_No]);
-}
-
 bool IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
+
+// A store that did not happen: the user is told which file it could not be
+// written to, and the document stays in the editor as it is.
+bool NotStored(const char* path) {
+    Message_NotSaved(path);
+    return false;
+}
 
 void SetNumberLabel(const char* name, int n) {
     if (TLabel* l = Ui_Label(name)) l->SetCaption(std::to_string(n));
@@ -133,7 +135,8 @@ bool Denpyou_Store() {
     // A new document needs a number of its own: after the last one the
     // field's ten digits can hold, it stays in the editor unstored, as after
     // a failed write, rather than repeat a number.
-    if (Denpyou_CurRec > Denpyou_Count && !Denpyou_NextNoFits()) return false;
+    const bool appended = Denpyou_CurRec > Denpyou_Count;
+    if (appended && !Denpyou_NextNoFits()) return NotStored(Denpyou_File.FileName);
     if (Denpyou_Field[DenpyouField_Kind][0] != DenpyouKind_Deleted)
         for (const auto& b : Kind_Buttons)
             if (TRadioButton* r = Ui_RadioButton(b.Name); r && r->Checked()) {
@@ -146,8 +149,13 @@ bool Denpyou_Store() {
     // The join writes blanks for a field's NUL and whatever follows it, so
     // neither a NUL nor an old tail reaches the file.
     Denpyou_JoinRecord();
-    const bool appended = Denpyou_CurRec > Denpyou_Count;
-    if (!Denpyou_WriteRecord(Denpyou_CurRec)) return false;  // the document stays in the editor
+    // The number reaches the own-company file first: a run that ends between
+    // the two writes loses a number, but never gives one twice.
+    if (appended && !Denpyou_ReserveNextNo()) return NotStored(Jisya_File.FileName);
+    if (!Denpyou_WriteRecord(Denpyou_CurRec)) {
+        if (appended) Denpyou_ReleaseNextNo();
+        return NotStored(Denpyou_File.FileName);
+    }
     if (appended) {
         ++Denpyou_Count;
         ++Denpyou_LastNo;
@@ -168,6 +176,7 @@ void Denpyou_DeleteOrRestore() {
     Denpyou_JoinRecord();
     if (!Denpyou_WriteRecord(Denpyou_CurRec)) {
         kind[0] = was;  // the file keeps the old mark, and so does the editor
+        Message_NotSaved(Denpyou_File.FileName);
         return;
     }
     Denpyou_NoteWrite();

@@ -7,16 +7,19 @@
 
 class TForm;
 
-// F1: stores the document under its record (a new one after the last) and
-// shows a new empty document. Nothing while F1 is off or customer name 1 is
-// blank. A write that fails leaves the document, the count and the last
-// number as they were and the document stays in the editor; so does a new
-// document once the last number has used up the number field's ten digits
-// (numbers never repeat). Returns whether the document was stored.
+// F1: stores the document under its record (a new one after the last, its
+// number written through to the own-company record first) and shows a new
+// empty document. Nothing while F1 is off or customer name 1 is blank. A
+// write that fails leaves the document, the count and the last number as
+// they were, in memory and in the files, says which file could not be
+// written ("Denpyou.620を保存できませんでした。") and keeps the document in
+// the editor; so does a new document once the last number has used up the
+// number field's ten digits, or is not known (numbers never repeat).
+// Returns whether the document was stored.
 bool Denpyou_Store();
 // F2 on a stored document (editor screen): marks it deleted, or restores it
 // with a blank kind, and writes it at once. A write that fails leaves the
-// mark as it was on disk and in memory.
+// mark as it was on disk and in memory, and says so.
 void Denpyou_DeleteOrRestore();
 // F9: a new empty document numbered Denpyou_LastNo + 1, and the header's bar.
 void Denpyou_New();

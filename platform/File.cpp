@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <climits>
+#include <utility>
 #include <cstdio>
 #include <vector>
 
@@ -82,15 +84,18 @@ std::string Platform_HostPath(const std::string& path) {
 
 namespace {
 
+constexpr int OpKinds = static_cast<int>(TFileOp::Remove) + 1;
+
 struct TPlannedFault {
     TFileOp Op;
     std::int64_t At;     // the count of that operation at which it fires
     std::int64_t Bytes;  // bytes moved by the faulty call
+    bool Kill;           // the process ends there
 };
 
 struct TFaultState {
     std::vector<TPlannedFault> Planned;
-    std::int64_t Reads = 0, Writes = 0;
+    std::int64_t Counts[OpKinds] = {};
     std::int64_t DiskLeft = -1;  // -1: no full disk
     // Open handles of files under the program folder, for the full disk.
     std::vector<bool> UnderProgram;
@@ -114,44 +119,71 @@ bool IsUnderProgram(int fd) {
     return fd >= 0 && static_cast<size_t>(fd) < under.size() && under[static_cast<size_t>(fd)];
 }
 
-// Counts one call of op and returns how many of its n bytes may move (n when
-// no fault applies).
-std::int64_t Allowed(TFileOp op, int fd, std::int64_t n) {
+// What a counted operation may do.
+struct TAllowed {
+    std::int64_t Bytes;  // of a read or write
+    bool Kill = false;   // the process ends after moving them
+    bool Fails() const { return Bytes == 0; }
+};
+
+// Counts one call of op and returns what it may do: all n of its bytes (n is
+// 1 for the kinds that move none) when no fault applies.
+TAllowed Allowed(TFileOp op, int fd, std::int64_t n) {
     TFaultState& f = Faults();
-    const std::int64_t at = op == TFileOp::Read ? ++f.Reads : ++f.Writes;
-    std::int64_t allowed = n;
+    const std::int64_t at = ++f.Counts[static_cast<int>(op)];
+    TAllowed allowed{n};
     for (size_t i = 0; i < f.Planned.size(); ++i) {
         if (f.Planned[i].Op == op && f.Planned[i].At == at) {
-            allowed = std::min(allowed, f.Planned[i].Bytes);
+            allowed.Bytes = std::min(allowed.Bytes, f.Planned[i].Bytes);
+            allowed.Kill = f.Planned[i].Kill;
             f.Planned.erase(f.Planned.begin() + static_cast<std::ptrdiff_t>(i));
             break;
         }
     }
     if (op == TFileOp::Write && f.DiskLeft >= 0 && IsUnderProgram(fd)) {
-        allowed = std::min(allowed, f.DiskLeft);
-        f.DiskLeft -= allowed;
+        allowed.Bytes = std::min(allowed.Bytes, f.DiskLeft);
+        f.DiskLeft -= allowed.Bytes;
     }
     return allowed;
 }
 
+// Runs an operation that moves no bytes, unless a planned fault fails it
+// (the result is then `failed`); a planned kill ends the process before it,
+// or once it has run.
+template <class F>
+auto Counted(TFileOp op, decltype(std::declval<F>()()) failed, F&& run) {
+    const TAllowed allowed = Allowed(op, -1, 1);
+    if (allowed.Kill && allowed.Fails()) ::raise(SIGKILL);
+    if (allowed.Fails()) return failed;
+    auto result = run();
+    if (allowed.Kill) ::raise(SIGKILL);
+    return result;
+}
+
+void Plan(TFileOp op, int nth, std::int64_t bytes, bool kill) {
+    TFaultState& f = Faults();
+    // Only reads and writes move bytes; an operation of another kind fails
+    // whole, or is killed before it (0) or after it (1).
+    const bool moves = op == TFileOp::Read || op == TFileOp::Write;
+    bytes = std::max<std::int64_t>(bytes, 0);
+    f.Planned.push_back({op, f.Counts[static_cast<int>(op)] + nth, moves ? bytes : kill && bytes > 0 ? 1 : 0, kill});
+}
+
 }  // namespace
 
-void FileFault_Plan(TFileOp op, int nth, std::int64_t bytes) {
-    TFaultState& f = Faults();
-    const std::int64_t now = op == TFileOp::Read ? f.Reads : f.Writes;
-    f.Planned.push_back({op, now + nth, bytes < 0 ? 0 : bytes});
-}
+void FileFault_Plan(TFileOp op, int nth, std::int64_t bytes) { Plan(op, nth, bytes, false); }
+void FileFault_PlanKill(TFileOp op, int nth, std::int64_t bytes) { Plan(op, nth, bytes, true); }
 
 void FileFault_DiskFull(std::int64_t bytesLeft) { Faults().DiskLeft = bytesLeft < 0 ? 0 : bytesLeft; }
 
 void FileFault_Reset() {
     TFaultState& f = Faults();
     f.Planned.clear();
-    f.Reads = f.Writes = 0;
+    for (std::int64_t& count : f.Counts) count = 0;
     f.DiskLeft = -1;
 }
 
-std::int64_t FileFault_Count(TFileOp op) { return op == TFileOp::Read ? Faults().Reads : Faults().Writes; }
+std::int64_t FileFault_Count(TFileOp op) { return Faults().Counts[static_cast<int>(op)]; }
 
 // ------------------------------------------------------------ files
 
@@ -182,7 +214,9 @@ int OpenHost(const std::string& path, int flags) {
 
 int File_OpenRead(const std::string& path) { return OpenHost(path, O_RDONLY); }
 int File_OpenReadWrite(const std::string& path) { return OpenHost(path, O_RDWR); }
-int File_Create(const std::string& path) { return OpenHost(path, O_CREAT | O_TRUNC | O_RDWR); }
+int File_Create(const std::string& path) {
+    return Counted(TFileOp::Create, -1, [&] { return OpenHost(path, O_CREAT | O_TRUNC | O_RDWR); });
+}
 
 std::int64_t File_Seek(int fd, std::int64_t offset, int origin) {
     if (fd < 0) return -1;
@@ -210,10 +244,10 @@ TFileStamp File_Stamp(int fd) {
 
 std::int64_t File_Read(int fd, void* buf, std::int64_t n) {
     if (fd < 0 || n < 0) return -1;
-    const std::int64_t allowed = Allowed(TFileOp::Read, fd, n);
-    if (allowed < n) {
-        if (allowed == 0) return -1;
-        n = allowed;
+    const TAllowed allowed = Allowed(TFileOp::Read, fd, n);
+    if (allowed.Bytes < n) {
+        if (allowed.Fails() && !allowed.Kill) return -1;
+        n = allowed.Bytes;
     }
     char* p = static_cast<char*>(buf);
     std::int64_t done = 0;
@@ -226,12 +260,14 @@ std::int64_t File_Read(int fd, void* buf, std::int64_t n) {
         if (r == 0) break;  // end of file
         done += r;
     }
+    if (allowed.Kill) ::raise(SIGKILL);
     return done;
 }
 
 std::int64_t File_Write(int fd, const void* buf, std::int64_t n) {
     if (fd < 0 || n < 0) return -1;
-    n = Allowed(TFileOp::Write, fd, n);
+    const TAllowed allowed = Allowed(TFileOp::Write, fd, n);
+    n = allowed.Bytes;
     const char* p = static_cast<const char*>(buf);
     std::int64_t done = 0;
     while (done < n) {
@@ -243,37 +279,45 @@ std::int64_t File_Write(int fd, const void* buf, std::int64_t n) {
         if (w == 0) break;
         done += w;
     }
+    if (allowed.Kill) ::raise(SIGKILL);
     return done;
 }
 
 int File_ReadPieces(int fd, std::int64_t first, std::int64_t stride, int count, int width, char* out) {
     if (fd < 0 || first < 0 || stride < 0 || count <= 0 || width <= 0) return 0;
-    const std::int64_t allowed = Allowed(TFileOp::Read, fd, std::int64_t{count} * width);
-    count = static_cast<int>(std::min<std::int64_t>(count, allowed / width));
+    const TAllowed allowed = Allowed(TFileOp::Read, fd, std::int64_t{count} * width);
+    if (allowed.Kill) ::raise(SIGKILL);
+    count = static_cast<int>(std::min<std::int64_t>(count, allowed.Bytes / width));
     return count > 0 ? FilePieces_Read(fd, first, stride, count, width, out) : 0;
 }
 
-bool File_Sync(int fd) { return fd >= 0 && ::fsync(fd) == 0; }
+bool File_Sync(int fd) { return fd >= 0 && Counted(TFileOp::Sync, false, [&] { return ::fsync(fd) == 0; }); }
 
 bool File_Close(int fd) { return fd >= 0 && ::close(fd) == 0; }
 
 bool File_Truncate(int fd, std::int64_t size) {
     if (fd < 0 || size < 0) return false;
-    int r;
-    do {
-        r = ::ftruncate(fd, static_cast<off_t>(size));
-    } while (r != 0 && errno == EINTR);
-    return r == 0;
+    return Counted(TFileOp::Truncate, false, [&] {
+        int r;
+        do {
+            r = ::ftruncate(fd, static_cast<off_t>(size));
+        } while (r != 0 && errno == EINTR);
+        return r == 0;
+    });
 }
 
 bool File_Rename(const std::string& from, const std::string& to) {
-    const std::string target = Platform_HostPath(to);
-    struct stat st;
-    if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;
-    return ::rename(Platform_HostPath(from).c_str(), target.c_str()) == 0;
+    return Counted(TFileOp::Rename, false, [&] {
+        const std::string target = Platform_HostPath(to);
+        struct stat st;
+        if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;
+        return ::rename(Platform_HostPath(from).c_str(), target.c_str()) == 0;
+    });
 }
 
-bool File_Remove(const std::string& path) { return ::unlink(Platform_HostPath(path).c_str()) == 0; }
+bool File_Remove(const std::string& path) {
+    return Counted(TFileOp::Remove, false, [&] { return ::unlink(Platform_HostPath(path).c_str()) == 0; });
+}
 
 bool Dir_Sync(const std::string& path) {
     int fd;

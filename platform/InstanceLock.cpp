@@ -6,11 +6,22 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 #include "platform/File.h"
 
 namespace {
+
 int g_lockFd = -1;
+
+// Whether the folder part of the host path names nothing at all.
+bool FolderMissing(const std::string& host) {
+    const size_t slash = host.rfind('/');
+    if (slash == std::string::npos) return false;
+    struct stat st {};
+    return lstat(host.substr(0, slash + 1).c_str(), &st) != 0 && errno == ENOENT;
+}
+
 }  // namespace
 
 TInstanceLock InstanceLock_Take(const std::string& path) {
@@ -22,7 +33,7 @@ TInstanceLock InstanceLock_Take(const std::string& path) {
     int fd = open(host.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
     if (fd < 0 && (errno == EACCES || errno == EROFS))  // a read-only folder: the lock works all the same
         fd = open(host.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return TInstanceLock::Unavailable;
+    if (fd < 0) return FolderMissing(host) ? TInstanceLock::NoFolder : TInstanceLock::Unavailable;
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         close(fd);

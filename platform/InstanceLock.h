@@ -7,10 +7,12 @@
 #include <string>
 
 enum class TInstanceLock {
-    Taken,        // this process holds the lock now
+    Taken,          // this process holds the lock now
     HeldElsewhere,  // another process holds it
-    Unavailable,  // no lock can be had here (no folder, not a regular file,
-                  // a file system without locks): nothing to tell either way
+    NoFolder,       // the folder that would hold the file does not exist
+    Unavailable,    // no lock can be had here (not a regular file, no
+                    // permission, a file system without locks): whether
+                    // another process uses the folder cannot be told
 };
 
 // Takes the lock on the file at path (a system path as for File_OpenRead),

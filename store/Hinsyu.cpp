@@ -166,12 +166,12 @@ void Hinsyu_SortFile() {
     for (int i = 0; i < n; ++i)
         std::memcpy(sorted.data() + i * Hinsyu_RecLen, image.data() + order[i] * Hinsyu_RecLen, Hinsyu_RecLen);
 
-    // The entries in memory move with their records, so that memory and file
-    // still agree when the program goes on after the sort (an exit stopped by
-    // a later save that failed); the next save then writes each name with its
-    // own reading and number.
+    // The entries in memory move with their records, once the file holds them
+    // in the new order, so that memory and file still agree when the program
+    // goes on after the sort; the next save then writes each name with its
+    // own reading and number. A sort that could not be written moves nothing.
+    if (!Record_RewriteFile(Hinsyu_File.FileName, sorted.data(), static_cast<std::int64_t>(sorted.size()))) return;
     MoveInOrder(Hinsyu_Kana, order);
     MoveInOrder(Hinsyu_Name, order);
     MoveInOrder(Hinsyu_No, order);
-    Record_RewriteFile(Hinsyu_File.FileName, sorted.data(), static_cast<std::int64_t>(sorted.size()));
 }

@@ -10,7 +10,7 @@ void Jisya_SplitRecord() { Record_Split(Jisya_File); }
 void Jisya_JoinRecord() { Record_Join(Jisya_File); }
 bool Jisya_ReadRecord(int n) { return Record_Read(Jisya_File, n); }
 bool Jisya_WriteRecord(int n) { return Record_Write(Jisya_File, n); }
-void Jisya_WriteField(JisyaField k, const char* text) { Record_WriteField(Jisya_File, 1, k, text); }
+bool Jisya_WriteField(JisyaField k, const char* text) { return Record_WriteField(Jisya_File, 1, k, text); }
 
 bool Jisya_Loaded = false;
 

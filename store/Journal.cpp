@@ -6,21 +6,25 @@
 #include <vector>
 
 #include "platform/File.h"
-#include "store/Record.h"
+#include "store/WholeFile.h"
 
 namespace {
 
-// A journal: this magic, then the offset, the file's old size and the count
-// of old bytes as 8-byte integers, the old bytes, and a checksum of all that
-// before it. The integers are in this machine's byte order: a journal is
-// read back only by the program on the machine that wrote it.
-constexpr char Magic[8] = {'R', 'E', 'C', 'J', 'R', 'N', 'L', '1'};
-constexpr size_t HeaderBytes = sizeof Magic + 3 * 8;
+// A journal: this magic, then as 8-byte integers the offset, the file's old
+// size, the most it can grow to in the write, its device and inode, and the
+// count of old bytes; the old bytes; and a checksum of all that before it.
+// The integers are in this machine's byte order: a journal is read back only
+// by the program on the machine that wrote it.
+constexpr char Magic[8] = {'R', 'E', 'C', 'J', 'R', 'N', 'L', '2'};
+constexpr int HeaderInts = 6;
+constexpr size_t HeaderBytes = sizeof Magic + HeaderInts * 8;
 constexpr size_t ChecksumBytes = 8;
 
 struct TKept {
     std::int64_t At = 0;
     std::int64_t OldSize = 0;
+    std::int64_t GrownTo = 0;
+    std::uint64_t Device = 0, Inode = 0;
     std::vector<char> Bytes;
 };
 
@@ -63,29 +67,42 @@ std::uint64_t GetInt(const char* p) {
 
 std::vector<char> Encode(const TKept& kept) {
     std::vector<char> image(Magic, Magic + sizeof Magic);
-    PutInt(image, static_cast<std::uint64_t>(kept.At));
-    PutInt(image, static_cast<std::uint64_t>(kept.OldSize));
-    PutInt(image, kept.Bytes.size());
+    for (std::uint64_t v : {static_cast<std::uint64_t>(kept.At), static_cast<std::uint64_t>(kept.OldSize),
+                            static_cast<std::uint64_t>(kept.GrownTo), kept.Device, kept.Inode,
+                            static_cast<std::uint64_t>(kept.Bytes.size())})
+        PutInt(image, v);
     image.insert(image.end(), kept.Bytes.begin(), kept.Bytes.end());
     PutInt(image, Checksum(image.data(), image.size()));
     return image;
 }
 
-// Whether image is a complete journal; kept := what it holds.
+// Whether image is a complete, undamaged journal; kept := what it holds.
 bool Decode(const std::vector<char>& image, TKept& kept) {
     if (image.size() < HeaderBytes + ChecksumBytes || std::memcmp(image.data(), Magic, sizeof Magic) != 0)
         return false;
-    const char* p = image.data() + sizeof Magic;
-    const std::uint64_t count = GetInt(p + 16);
-    if (count != image.size() - HeaderBytes - ChecksumBytes) return false;
     const size_t body = image.size() - ChecksumBytes;
     if (GetInt(image.data() + body) != Checksum(image.data(), body)) return false;
-    kept.At = static_cast<std::int64_t>(GetInt(p));
-    kept.OldSize = static_cast<std::int64_t>(GetInt(p + 8));
-    if (kept.At < 0 || kept.OldSize < 0) return false;
+    std::uint64_t v[HeaderInts];
+    for (int i = 0; i < HeaderInts; ++i) v[i] = GetInt(image.data() + sizeof Magic + 8 * i);
+    if (v[5] != body - HeaderBytes) return false;
+    kept.At = static_cast<std::int64_t>(v[0]);
+    kept.OldSize = static_cast<std::int64_t>(v[1]);
+    kept.GrownTo = static_cast<std::int64_t>(v[2]);
+    kept.Device = v[3];
+    kept.Inode = v[4];
+    if (kept.At < 0 || kept.OldSize < 0 || kept.GrownTo < kept.OldSize) return false;
     kept.Bytes.assign(image.begin() + static_cast<std::ptrdiff_t>(HeaderBytes),
                       image.begin() + static_cast<std::ptrdiff_t>(body));
     return true;
+}
+
+// Whether the file open as fd is the one the journal was made for: the same
+// file (device and inode), of a size that the write, or the putting back of
+// its old bytes, can have left.
+bool IsItsFile(int fd, const TKept& kept) {
+    const TFileStamp stamp = File_Stamp(fd);
+    return stamp.Size >= kept.OldSize && stamp.Size <= kept.GrownTo && stamp.Device == kept.Device &&
+           stamp.Inode == kept.Inode;
 }
 
 // The old bytes back into the open file, the file cut to its old size, and
@@ -97,37 +114,44 @@ bool Apply(int fd, const TKept& kept) {
     return ok && File_Sync(fd);
 }
 
-// Removes the journal; one that cannot be removed is emptied, as an empty
-// journal is removed at start-up without touching the file.
-void Discard(const std::string& journal) {
-    if (File_Remove(journal) || !File_Exists(journal)) return;
-    int fd = File_OpenReadWrite(journal);
-    if (fd < 0) return;
-    File_Truncate(fd, 0);
-    File_Sync(fd);
-    File_Close(fd);
+// Makes the journal harmless: removed; where it cannot be, emptied or its
+// magic overwritten (marked done), as a journal that is empty or does not
+// begin with the magic is removed at start-up without touching the file.
+// Returns whether it is harmless now.
+bool Discard(const std::string& journal) {
+    if (File_Remove(journal) || !Path_Taken(journal)) return true;
+    const int fd = File_OpenReadWrite(journal);
+    if (fd < 0) return false;
+    bool done = File_Truncate(fd, 0) && File_Sync(fd);
+    if (!done) {
+        const char blank[sizeof Magic] = {};
+        done = File_Seek(fd, 0) == 0 && File_Write(fd, blank, sizeof blank) == sizeof blank && File_Sync(fd);
+    }
+    return File_Close(fd) && done;
 }
 
 }  // namespace
 
 std::string Journal_Path(const char* path) { return std::string(path) + ".jnl"; }
 
-bool Journal_Keep(const char* path, int fd, std::int64_t at, std::int64_t length) {
+bool Journal_Keep(const char* path, int fd, std::int64_t at, const char* old, std::int64_t held,
+                  std::int64_t grownTo) {
     const std::string journal = Journal_Path(path);
     // A journal already there holds the only copy of older bytes: it is
     // rolled back (Journal_Settle) before anything else is written.
-    if (File_Exists(journal)) {
+    if (Path_Taken(journal)) {
         Pending().insert(Key(path));
         return false;
     }
-    const std::int64_t size = File_Size(fd);
-    if (size < 0 || at < 0 || length < 0) return false;
+    const TFileStamp stamp = File_Stamp(fd);
+    if (stamp.Size < 0 || at < 0 || held < 0) return false;
     TKept kept;
     kept.At = at;
-    kept.OldSize = size;
-    const std::int64_t held = std::clamp<std::int64_t>(size - at, 0, length);
-    kept.Bytes.resize(static_cast<size_t>(held));
-    if (held > 0 && (File_Seek(fd, at) != at || File_Read(fd, kept.Bytes.data(), held) != held)) return false;
+    kept.OldSize = stamp.Size;
+    kept.GrownTo = std::max(stamp.Size, grownTo);
+    kept.Device = stamp.Device;
+    kept.Inode = stamp.Inode;
+    kept.Bytes.assign(old, old + held);
 
     const std::vector<char> image = Encode(kept);
     const int out = File_Create(journal);
@@ -136,6 +160,9 @@ bool Journal_Keep(const char* path, int fd, std::int64_t at, std::int64_t length
     bool ok = File_Write(out, image.data(), bytes) == bytes && File_Sync(out);
     ok = File_Close(out) && ok;
     if (!ok) {
+        // The data file has not been touched: a journal left over (one that
+        // cannot be removed) holds the bytes it still has, and no write goes
+        // ahead while it stands.
         Discard(journal);
         return false;
     }
@@ -143,9 +170,13 @@ bool Journal_Keep(const char* path, int fd, std::int64_t at, std::int64_t length
     return true;
 }
 
-void Journal_Drop(const char* path) {
-    Discard(Journal_Path(path));
+bool Journal_Drop(const char* path, int fd) {
+    if (!Discard(Journal_Path(path))) {
+        Journal_PutBack(path, fd);
+        return false;
+    }
     Kept().Bytes.clear();
+    return true;
 }
 
 bool Journal_PutBack(const char* path, int fd) {
@@ -153,7 +184,11 @@ bool Journal_PutBack(const char* path, int fd) {
         Pending().insert(Key(path));
         return false;
     }
-    Journal_Drop(path);
+    // The file holds its old bytes again: a journal that says so and cannot
+    // be removed is harmless (rolling it back changes nothing, and no write
+    // goes ahead while it stands).
+    Discard(Journal_Path(path));
+    Kept().Bytes.clear();
     return true;
 }
 
@@ -168,23 +203,26 @@ bool Journal_RollBack(const char* path) {
         Pending().insert(Key(path));
         return false;
     };
-    if (!File_Exists(journal)) {
+    if (!Path_Taken(journal)) {
         Pending().erase(Key(path));
         return true;
     }
     std::vector<char> image;
-    if (!Record_ReadFile(journal.c_str(), image)) return stillPending();
+    if (!WholeFile_Read(journal.c_str(), image)) return stillPending();
     TKept kept;
     // An incomplete journal: the file was not touched under it. A data file
-    // that is gone has nothing the old bytes could go back into.
-    const bool gone = !File_Exists(path) && !Dir_Exists(path);
+    // that is gone, or replaced by something that is no file (a folder, a
+    // FIFO), has nothing the old bytes could go back into.
+    const bool gone = !File_Exists(path);
     if (Decode(image, kept) && !gone) {
         const int fd = File_OpenReadWrite(path);
         if (fd < 0) return stillPending();
-        bool ok = Apply(fd, kept);
+        bool ok = !IsItsFile(fd, kept) || Apply(fd, kept);
         ok = File_Close(fd) && ok;
         if (!ok) return stillPending();
     }
+    // The file is as the journal says it was before the write: a journal
+    // that cannot be removed changes nothing when it is rolled back again.
     Discard(journal);
     Pending().erase(Key(path));
     return true;

@@ -55,10 +55,10 @@ void Kokyaku_LoadByName(const char* name1, const char* name2);
 // Writes width bytes of text as field k of customer n (1 ... Kokyaku_Count).
 // false when it was not written; the file is then as it was.
 bool Kokyaku_WriteField(int n, int k, const char* text);
-// Appends customer Kokyaku_Count + 1, in one write, as a blank record
-// holding the given fields (field number and its width bytes of text), and
-// counts it. false when it was not written: the file is then cut back to
-// its old size, and the count taken from the file's size again.
+// Appends customer Kokyaku_Count + 1, in one record write (journaled), as a
+// blank record holding the given fields (field number and its width bytes of
+// text), and counts it. false when it was not written: the file is then cut
+// back to its old size, and the count taken from the file's size again.
 bool Kokyaku_Append(std::initializer_list<std::pair<int, const char*>> fields);
 // Deletes customer n (1 ... Kokyaku_Count): every other record, in order,
 // goes into the scratch copy "Data\Kokyaku.del" (written under a temporary

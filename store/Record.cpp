@@ -9,6 +9,7 @@
 #include "platform/File.h"
 #include "store/Journal.h"
 #include "store/Str.h"
+#include "store/WholeFile.h"
 
 namespace {
 
@@ -59,28 +60,36 @@ bool FillRecords(int fd, std::int64_t from, std::int64_t to, int recLen) {
     return true;
 }
 
-// Ends a write into fd (path) that was `ok` so far: a journaled write is
-// flushed and its journal dropped, or its kept bytes put back; an
-// unjournaled one that failed is cut back to the file's old size (< 0:
-// unknown). Returns whether the new bytes stand.
-bool EndWrite(const char* path, int fd, bool journaled, bool ok, std::int64_t oldSize) {
-    if (journaled) {
-        ok = ok && File_Sync(fd);
-        if (ok)
-            Journal_Drop(path);
-        else
-            Journal_PutBack(path, fd);
-    } else if (!ok && oldSize >= 0 && File_Size(fd) > oldSize) {
-        File_Truncate(fd, oldSize);
-    }
-    return ok;
+// The bytes [at, at + length) that the open file of size bytes holds into
+// held (fewer at its end, none beyond it). false when they cannot be read.
+bool ReadHeld(int fd, std::int64_t size, std::int64_t at, std::int64_t length, std::vector<char>& held) {
+    held.resize(static_cast<size_t>(std::clamp<std::int64_t>(size - at, 0, length)));
+    const auto n = static_cast<std::int64_t>(held.size());
+    return n == 0 || (File_Seek(fd, at) == at && File_Read(fd, held.data(), n) == n);
 }
 
-// Writes len bytes at byte `within` of record n of the existing file. Bytes
-// the file already holds are overwritten only with their old contents kept
-// in the journal; a cut-short last record at or before n is completed. When
-// anything fails the file is put back as it was: the kept bytes are written
-// back, and whatever was added is cut off again.
+// Writes len bytes at `at` into the open file fd (path) of size bytes, the
+// gap before them and the rest up to `end` (at most) filled as records are
+// (fill: the record length; 0 for no fill), under a journal of what it
+// overwrites. Whatever fails, the file is left as it was: the kept bytes are
+// put back and anything added is cut off. Returns whether the new bytes
+// stand, on disk.
+bool JournaledWrite(const char* path, int fd, std::int64_t size, std::int64_t at, const char* bytes,
+                    std::int64_t len, std::int64_t end, int fill, const std::vector<char>& old) {
+    if (!Journal_Keep(path, fd, at, old.data(), static_cast<std::int64_t>(old.size()), std::max(at + len, end)))
+        return false;
+    bool ok = (fill == 0 || FillRecords(fd, size, at, fill)) && File_Seek(fd, at) == at &&
+              File_Write(fd, bytes, len) == len &&
+              (fill == 0 || FillRecords(fd, std::max(size, at + len), end, fill)) && File_Sync(fd);
+    if (ok) return Journal_Drop(path, fd);
+    Journal_PutBack(path, fd);
+    return false;
+}
+
+// Writes len bytes at byte `within` of record n of the existing file,
+// journaled, a cut-short last record at or before n completed. Bytes equal
+// to what the file holds already are not written again: nothing reaches the
+// disk then.
 bool WriteInRecord(TRecordFile& file, int n, int within, const char* bytes, int len) {
     if (n < 1 || !Journal_Settle(file.FileName)) return false;
     file.Fd = File_OpenReadWrite(file.FileName);
@@ -89,12 +98,10 @@ bool WriteInRecord(TRecordFile& file, int n, int within, const char* bytes, int 
     const int fd = file.Fd;
     const std::int64_t size = File_Size(fd);
     const std::int64_t at = Record_Offset(file, n) + within, end = Record_Offset(file, n) + file.RecLen;
-    const bool overwrites = at < size;
-    bool ok = size >= 0 && (!overwrites || Journal_Keep(file.FileName, fd, at, len));
-    const bool journaled = ok && overwrites;
-    ok = ok && FillRecords(fd, size, at, file.RecLen) && File_Seek(fd, at) == at &&
-         File_Write(fd, bytes, len) == len && FillRecords(fd, std::max(size, at + len), end, file.RecLen);
-    ok = EndWrite(file.FileName, fd, journaled, ok, size);
+    std::vector<char> old;
+    bool ok = size >= 0 && ReadHeld(fd, size, at, len, old);
+    const bool same = ok && end <= size && std::memcmp(old.data(), bytes, static_cast<size_t>(len)) == 0;
+    if (ok && !same) ok = JournaledWrite(file.FileName, fd, size, at, bytes, len, end, file.RecLen, old);
     ok = File_Close(fd) && ok;
     file.Fd = -1;
     return ok;
@@ -294,18 +301,7 @@ bool Record_ScanField(TRecordFile& file, int k, int first, int last,
     return true;
 }
 
-bool Record_ReadFile(const char* path, std::vector<char>& image) {
-    int fd = File_OpenRead(path);
-    if (fd < 0) return false;
-    std::int64_t size = File_Size(fd);
-    bool ok = size >= 0;
-    if (ok) {
-        image.resize(static_cast<size_t>(size));
-        ok = File_Read(fd, image.data(), size) == size;
-    }
-    File_Close(fd);
-    return ok;
-}
+bool Record_ReadFile(const char* path, std::vector<char>& image) { return WholeFile_Read(path, image); }
 
 bool Record_ReadImage(const TRecordFile& file, std::vector<char>& image) {
     if (!Journal_Settle(file.FileName) || !Record_ReadFile(file.FileName, image)) return false;
@@ -344,14 +340,13 @@ bool Record_SaveFile(const char* path, const void* data, std::int64_t size) {
     if (!Journal_Settle(path)) return false;
     int fd = File_OpenReadWrite(path);
     if (fd < 0) return false;
-    const std::int64_t old = File_Size(fd);
-    bool ok = old >= 0 && old <= size;
     // The old contents go into the journal first, so that a write that fails
-    // part way leaves them; where not even the journal can be made, the write
-    // still goes ahead (the changes would be lost otherwise) and a failure
-    // at least cuts the file back to its old size.
-    const bool journaled = ok && old > 0 && Journal_Keep(path, fd, 0, old);
-    ok = ok && File_Seek(fd, 0) == 0 && File_Write(fd, data, size) == size;
-    ok = EndWrite(path, fd, journaled, ok, old);
+    // part way, or is cut off, leaves them; where not even the journal can be
+    // made, nothing is written (the caller says so, and the contents are
+    // still in memory).
+    const std::int64_t old = File_Size(fd);
+    std::vector<char> held;
+    bool ok = old >= 0 && old <= size && ReadHeld(fd, old, 0, old, held) &&
+              JournaledWrite(path, fd, old, 0, static_cast<const char*>(data), size, size, 0, held);
     return File_Close(fd) && ok;
 }

@@ -48,12 +48,13 @@ void Record_Join(TRecordFile& file);
 // Reads record n (1-based) into RecBuf. A record wholly beyond the end, or a
 // file that does not open, leaves RecBuf as it was. Returns whether read.
 bool Record_Read(TRecordFile& file, int n);
-// Writes RecBuf as record n of the existing file. Returns false when the file
-// does not open or the whole record could not be written; the file then
-// holds what it held before (Record_WriteField likewise): an append is cut
-// back, and bytes written over are put back from their journal
-// (store/Journal.h), at once or, when that fails too, before the file is
-// next opened.
+// Writes RecBuf as record n of the existing file, journaled (store/Journal.h)
+// and flushed to the disk. Returns false when the file does not open or the
+// whole record could not be written; the file then holds what it held before
+// (Record_WriteField likewise): the bytes written over go back and an append
+// is cut back to the old size, at once or, when that fails too, before the
+// file is next opened (also after the process was killed in the middle).
+// A record the file already holds byte for byte is not written again.
 bool Record_Write(TRecordFile& file, int n);
 // Count := file size / record length, rounded up; a missing file is created
 // empty. A file that exists but does not open is left alone and the count
@@ -82,7 +83,9 @@ bool Record_ReadFrom(int fd, const TRecordFile& file, int n, char* record);
 
 // Writes width bytes of text as field k of record n of the existing file; a
 // NUL in the text and everything after it are written as blanks. Returns
-// false when the file does not open or the field was not written whole.
+// false when the file does not open or the field was not written whole. A
+// field the file already holds byte for byte (in a whole record) costs no
+// write: no journal, no flush.
 bool Record_WriteField(TRecordFile& file, int n, int k, const char* text);
 // Creates the missing file with the given bytes. A file that exists (even
 // one that cannot be read) is never touched. Returns whether it was created
@@ -120,10 +123,11 @@ bool Record_RewriteFile(const char* path, const void* data, std::int64_t size);
 // A save of data held only in memory (units, categories): rewritten as
 // Record_RewriteFile does; when that cannot be done (the folder takes no new
 // file, the disk has no room for a second copy), the contents are written
-// over the existing file in place, as a record-by-record save would, rather
-// than lost; contents shorter than the file are never written so. That write
-// is journaled like a write over stored records, so one that fails leaves the
-// old contents. Returns whether the file holds the new contents.
+// over the existing file in place, as a record-by-record save would;
+// contents shorter than the file are never written so. That write is
+// journaled like a write over stored records, and not made at all when no
+// journal can be made, so one that fails leaves the old contents. Returns
+// whether the file holds the new contents.
 bool Record_SaveFile(const char* path, const void* data, std::int64_t size);
 
 // The field strings of a run of fields seen as a table of its own, e.g. the

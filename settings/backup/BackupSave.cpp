@@ -1,6 +1,6 @@
 #include "settings/backup/BackupSave.h"
 
-#include "document/Number.h"
+#include "document/DenpyouNumber.h"
 #include "platform/File.h"
 #include "settings/backup/BackupCsv.h"
 #include "settings/backup/Seiri.h"
@@ -66,7 +66,7 @@ std::string BackUp_WriteMemory() {
     };
     if (Hinsyu_Loaded) note(Hinsyu_File, Hinsyu_Save());
     if (Jisya_Loaded) {
-        Num_WriteInt(Jisya_Field[JisyaField_Denban], Jisya_FieldWidth[JisyaField_Denban], Denpyou_LastNo);
+        Denpyou_PutLastNo();
         Jisya_JoinRecord();
         note(Jisya_File, Jisya_WriteRecord(1));
     }

@@ -1,6 +1,9 @@
 // The exit: the question, its answers and the save sequence.
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,8 +15,10 @@
 #include "store/Denpyou.h"
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
+#include "store/Journal.h"
 #include "store/Str.h"
 #include "store/Tanni.h"
+#include "tests/FaultSteps.h"
 #include "tests/app/ShellFixture.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
@@ -297,14 +302,14 @@ TEST_F(ExitTest, AFailedSaveStopsTheExitUntilTheNextOne) {
     struct TCase {
         std::int64_t DiskLeft;  // the category save writes 10000 bytes, the
                                 // own-company record 1000 after its journal of
-                                // 1040, the units 1000; the sorts come after
+                                // 1064, the units 1000; the sorts come after
         const char* Message;
         bool Asked;             // a document typed: left with "は　い"
     };
     const TCase cases[] = {
         {0, "Hinsyu.620を保存できませんでした。", false},
         {10000, "Jisya.620を保存できませんでした。", true},
-        {12040, "Tanni.620を保存できませんでした。", false},
+        {12064, "Tanni.620を保存できませんでした。", false},
     };
     std::string rest;
     for (int i = 3; i <= 100; ++i) {
@@ -363,6 +368,70 @@ TEST_F(ExitTest, AFailedSaveStopsTheExitUntilTheNextOne) {
         EXPECT_EQ(read("Data\\Tanni.620").substr(0, 20), Record(10, {{0, "m"}}) + Record(10, {{0, "kg"}}));
         EXPECT_EQ(read("Data\\Denpyou.620"), Document('1', "         1"));
     }
+}
+
+// Each step of the exit's saves, sorts and purge failing in turn (a write
+// comes up short, a create, flush, rename, truncate or remove fails): every
+// data file holds its old bytes or its new ones, never anything between, and
+// no scratch file or journal that would change it is left. A save that fails stops the exit with
+// its message; the files after it in the sequence keep their old bytes.
+TEST(ExitFaultSteps, EveryFileHoldsItsOldBytesOrItsNewOnes) {
+    const char* const files[] = {"Data\\Hinsyu.620", "Data\\Jisya.620", "Data\\Tanni.620",
+                                 "Data\\Kokyaku.620", "Data\\Syouhin.620", "Data\\Denpyou.620"};
+    std::string rest;
+    for (int i = 3; i <= 100; ++i) {
+        char no[4];
+        std::snprintf(no, sizeof no, "%3d", i);
+        rest += Category("", "", no);
+    }
+    std::map<std::string, std::string> old = {
+        {files[0], Category("Beta", "B", "  1") + Category("Alpha", "A", "  2") + rest},
+        {files[1], Record(1000, {{231, "         9"}})},
+        {files[2], Record(10, {{0, "m"}}) + std::string(990, ' ')},
+        {files[3], Customer("Sato", "S") + Customer("Aoki", "A")},
+        {files[4], Product("Bolt", "B") + Product("Anchor", "A")},
+        {files[5], Document('1', "         1") + Document('0', "         2") + Document('1', "         3")},
+    };
+    for (size_t i = 9; i < 1000; i += 10) old[files[2]][i] = '\n';
+    std::unique_ptr<THeadlessSession> session;
+    const auto exit = [&](const std::function<void()>& arm) {
+        session = std::make_unique<THeadlessSession>();
+        for (const auto& [path, bytes] : old) ASSERT_TRUE(session->WriteFile(path, bytes));
+        ASSERT_TRUE(session->Start());
+        Tanni_Add("kg    ");
+        Kokyaku_Changed = Syouhin_Changed = true;
+        session->ControlAs<TCheckBox>("CheckBox_CompleteDelete")->SetChecked(true);
+        arm();
+        ASSERT_TRUE(session->Click("Label_Job_10"));
+    };
+    const auto read = [&](const char* path) { return session->ReadFile(path).value_or("<missing>"); };
+    exit([] {});
+    ASSERT_TRUE(session->Exited());
+    std::map<std::string, std::string> fresh;
+    for (const char* path : files) {
+        fresh[path] = read(path);
+        EXPECT_NE(fresh[path], old[path]) << path;
+    }
+
+    const int failed = FaultSteps_Each(exit, [&] {
+        const auto& messages = session->Messages();
+        ASSERT_LE(messages.size(), 1u);
+        EXPECT_EQ(session->Exited(), messages.empty());
+        bool stopped = false;  // by the save that failed, or one before it
+        for (const char* path : files) {
+            const std::string name = std::string(path).substr(5);
+            stopped = stopped || (!messages.empty() && messages[0] == name + "を保存できませんでした。");
+            const std::string now = read(path);
+            EXPECT_TRUE(now == old[path] || (!stopped && now == fresh[path])) << path;
+            // A journal that could not be removed is harmless: the next
+            // start's roll-back changes nothing.
+            EXPECT_TRUE(Journal_RollBack(path)) << path;
+            EXPECT_EQ(read(path), now) << path;
+            EXPECT_FALSE(session->FileExists(std::string(path) + ".new")) << path;
+        }
+        if (!messages.empty()) EXPECT_EQ(session->FocusedName(), "Edit_DenpKokyakuName_1");
+    });
+    EXPECT_GE(failed, 20);
 }
 
 // A file that stands there but could not be read at start-up keeps its bytes

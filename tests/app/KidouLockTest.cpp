@@ -94,6 +94,34 @@ TEST(KidouLock, ASecondCopyEndsWithoutTouchingAnyFile) {
     InstanceLock_Release();
 }
 
+// A lock that cannot be had for another reason fails safe: no other copy
+// can be ruled out, so the start ends the same way, naming the file.
+TEST(KidouLock, ALockThatCannotBeHadEndsTheStart) {
+    const struct {
+        const char* What;
+        void (*Make)(const std::string& path);
+    } cases[] = {
+        {"a folder in its place", [](const std::string& path) { ASSERT_EQ(mkdir(path.c_str(), 0700), 0); }},
+        {"a FIFO in its place", [](const std::string& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        THeadlessSession session;
+        ASSERT_TRUE(session.WriteFile("Data\\Tanni.620", "m        \n"));
+        c.Make(session.Folder() + "Data/Kidou.lck");
+        const auto before = Snapshot(session.Folder());
+        EXPECT_FALSE(session.Start());
+        EXPECT_TRUE(session.Exited());
+        EXPECT_EQ(session.ExitStatus(), -1);
+        EXPECT_EQ(session.Messages(), std::vector<std::string>{"Kidou.lckをロックできませんでした。"});
+        EXPECT_EQ(Snapshot(session.Folder()), before);
+    }
+    // Without a Data folder nothing can be stored: the start goes on.
+    THeadlessSession bare(false);
+    EXPECT_TRUE(bare.Start());
+    EXPECT_TRUE(bare.Messages().empty());
+}
+
 TEST(KidouLock, ARunningCopyHoldsItsFolder) {
     THeadlessSession session;
     ASSERT_TRUE(session.Start());

@@ -34,7 +34,7 @@ TEST_F(StartupRecovery, StartUpRollsBackARecordLeftHalfWritten) {
     Platform_SetProgramDir(Session.Folder());
     const int fd = File_OpenReadWrite("Data\\Denpyou.620");
     ASSERT_GE(fd, 0);
-    ASSERT_TRUE(Journal_Keep("Data\\Denpyou.620", fd, 23000, 23000));
+    ASSERT_TRUE(Journal_Keep("Data\\Denpyou.620", fd, 23000, stored.data() + 23000, 23000, 46000));
     File_Close(fd);
     std::string torn = stored;
     torn.replace(23000, 300, Document(2, "C社").substr(0, 300));

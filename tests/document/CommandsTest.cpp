@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "document/Document.h"
 #include "editor/DenpyouCommands.h"
@@ -211,8 +212,10 @@ TEST_F(DocCommandsTest, StoreRewritesAStoredDocumentInPlaceWithTheKindOfItsButto
     EXPECT_EQ(At(1, 0, 11), Kind(DenpyouKind_Seikyuu) + Number10(1));
     EXPECT_EQ(At(1, 211, 4), "変更");
     EXPECT_EQ(Denpyou_Count, 2);
-    EXPECT_EQ(Denpyou_LastNo, 0);  // no number is used up
-    EXPECT_EQ(Text("Edit_DenpNo"), Number10(1));
+    // No number is used up (the own-company record holds none: the last
+    // number is the last stored document's).
+    EXPECT_EQ(Denpyou_LastNo, 2);
+    EXPECT_EQ(Text("Edit_DenpNo"), Number10(3));
 }
 
 TEST_F(DocCommandsTest, StoringADeletedDocumentKeepsItDeleted) {
@@ -237,6 +240,9 @@ TEST(DocStoreFailure, AFailedWriteKeepsTheDocumentInTheEditor) {
         Str_Pad("山田電気", Denpyou_Field[DenpyouField_KokyakuName_1], 40, 0);
         session.ControlAs<TEdit>("Edit_DenpKokyakuName_1")->SetText("山田電気");
         EXPECT_FALSE(Denpyou_Store());
+        // The full disk takes not even the number for the own-company record.
+        const char* const told = folder ? "Denpyou.620を保存できませんでした。" : "Jisya.620を保存できませんでした。";
+        EXPECT_EQ(session.Messages(), std::vector<std::string>{told});
         EXPECT_EQ(Denpyou_Count, count);
         EXPECT_EQ(Denpyou_LastNo, lastNo);
         EXPECT_EQ(Denpyou_CurRec, count + 1);
@@ -329,7 +335,7 @@ TEST_F(DocCommandsTest, NewDocumentSetsTheHeadersBar) {
     Before();
     Denpyou_New();
     EXPECT_EQ(Denpyou_CurRec, 2);
-    EXPECT_EQ(Text("Edit_DenpNo"), Number10(1));  // LastNo 0 in a fresh own-company record
+    EXPECT_EQ(Text("Edit_DenpNo"), Number10(2));  // after the last stored document's (a fresh own-company record)
     const int on[11] = {1, 0, 1, 0, 0, 0, 1, 0, 0, 1, 1};
     for (int i = 0; i < 11; ++i) EXPECT_EQ(Command_Enabled[i], on[i]) << i;
     EXPECT_EQ(Text("Label_Command_01_F6"), "F6 伝票複写");

@@ -2,6 +2,8 @@
 // and the one-customer scrolls and steps at the page's edges.
 #include <vector>
 
+#include "masters/customers/KokyakuChanged.h"
+#include "platform/FileFault.h"
 #include "tests/masters/KokyakuFixture.h"
 
 namespace {
@@ -171,6 +173,26 @@ TEST_F(KokyakuKeys, ReturnIntoARowBelowTheEmptyRowStays) {
     Key(vk::Down);
     EXPECT_EQ(Focused(), Cell(Tel, 6));
     EXPECT_TRUE(Kokyaku_SameBytes(File(), Kokyaku_TestFile(1, 6)));
+}
+
+}  // namespace
+
+namespace {
+
+// Stepping through a customer's cells with Return commits each one as it
+// stands: nothing reaches the disk (no journal, no write, no flush), while
+// the change flag that the exit's sort reads is set as before.
+TEST_F(KokyakuKeys, SteppingThroughCellsWritesNothing) {
+    StartWith(3);
+    Focus(Name_1, 1);
+    Kokyaku_Changed = false;
+    FileFault_Reset();
+    Key(vk::Return, 9);
+    EXPECT_EQ(Focused(), Cell(Name_1, 2));
+    for (TFileOp op : {TFileOp::Create, TFileOp::Write, TFileOp::Sync})
+        EXPECT_EQ(FileFault_Count(op), 0) << static_cast<int>(op);
+    EXPECT_TRUE(Kokyaku_Changed);
+    EXPECT_TRUE(Kokyaku_SameBytes(File(), Kokyaku_TestFile(1, 3)));
 }
 
 }  // namespace

@@ -262,6 +262,40 @@ TEST(FileFaults, NthWriteAndReadFailOrComeUpShort) {
     File_Close(fd);
 }
 
+// Every other kind of operation fails at its own nth call, doing nothing,
+// and is counted on its own.
+TEST(FileFaults, NthCreateRenameSyncTruncateAndRemoveFail) {
+    TestFolder folder;
+    folder.Write("Data/a", "abc");
+    FileFault_Plan(TFileOp::Create, 2);
+    FileFault_Plan(TFileOp::Rename, 1);
+    FileFault_Plan(TFileOp::Sync, 1);
+    FileFault_Plan(TFileOp::Truncate, 1);
+    FileFault_Plan(TFileOp::Remove, 1);
+
+    const int fd = File_Create("Data\b");
+    ASSERT_GE(fd, 0);
+    EXPECT_LT(File_Create("Data\c"), 0);
+    EXPECT_FALSE(folder.Exists("Data/c"));
+    EXPECT_FALSE(File_Sync(fd));
+    EXPECT_TRUE(File_Sync(fd));
+    EXPECT_FALSE(File_Truncate(fd, 5));
+    EXPECT_EQ(File_Size(fd), 0);
+    File_Close(fd);
+    EXPECT_FALSE(File_Rename("Data\\a", "Data\\d"));
+    EXPECT_EQ(folder.Read("Data/a"), "abc");
+    EXPECT_FALSE(File_Remove("Data\\a"));
+    EXPECT_TRUE(folder.Exists("Data/a"));
+    EXPECT_TRUE(File_Rename("Data\\a", "Data\\d"));
+    EXPECT_TRUE(File_Remove("Data\\d"));
+
+    const std::int64_t counts[] = {FileFault_Count(TFileOp::Create), FileFault_Count(TFileOp::Rename),
+                                   FileFault_Count(TFileOp::Sync), FileFault_Count(TFileOp::Truncate),
+                                   FileFault_Count(TFileOp::Remove), FileFault_Count(TFileOp::Write)};
+    const std::int64_t want[] = {2, 2, 2, 1, 2, 0};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(counts[i], want[i]) << i;
+}
+
 TEST(FileFaults, FullDiskCountsOnlyTheProgramFolder) {
     TestFolder folder;
     TestFolder other;  // a second folder that is not the program folder

@@ -2,12 +2,32 @@
 // editor and their Japanese captions reach the picture.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+#include <QString>
+
 #include "platform/Cp932.h"
+#include "platform/qt/QtText.h"
 #include "platform/qt/Screenshot.h"
 #include "tests/qt/QtTestApp.h"
 #include "tools/Headless.h"
 
 namespace {
+
+// Whether the font a control is drawn with holds a glyph for every character
+// of its text: drawn pixels alone would also come from the boxes that stand
+// in for missing glyphs.
+::testing::AssertionResult GlyphsExist(THeadlessSession& session, const char* name) {
+    const TControl* c = session.Control(name);
+    if (!c) return ::testing::AssertionFailure() << name << " is missing";
+    const QString text = QString::fromStdString(Cp932_ToUtf8(session.TextOf(name).value_or("")));
+    if (text.trimmed().isEmpty()) return ::testing::AssertionFailure() << name << " shows no text";
+    const QFontMetrics metrics(Qt_Font(c->Font));
+    for (char32_t ch : text.toUcs4())
+        if (ch != U' ' && !metrics.inFontUcs4(ch))
+            return ::testing::AssertionFailure() << name << ": no glyph for U+" << std::hex
+                                                 << static_cast<unsigned>(ch);
+    return ::testing::AssertionSuccess();
+}
 
 TEST(Window, RendersTheStartScreenWithItsJapaneseCaptions) {
     TestApp();
@@ -32,6 +52,9 @@ TEST(Window, RendersTheStartScreenWithItsJapaneseCaptions) {
     // The focused first header field has the red frame of the cursor.
     TControl* frame = session.Control("Shape_DenpKokyakuName_1");
     EXPECT_GT(CountPixels(image, QColor(255, 0, 0), QRect(frame->ScreenLeft(), frame->ScreenTop(), frame->Width, frame->Height)), 100);
+    // The Japanese captions are drawn with glyphs of their own.
+    for (const char* name : {"Label_Job_01", "Label_Job_02", "Label_Command_01_F1", "Label_DenpyouKind"})
+        EXPECT_TRUE(GlyphsExist(session, name));
     // The state caption and the date are drawn.
     EXPECT_GT(TextPixels(image, session.Control("Label_DenpyouKind"), QColor(255, 255, 255)), 20);
     EXPECT_GT(TextPixels(image, session.Control("Label_Date"), image.pixelColor(0, 0)), 20);

@@ -203,7 +203,7 @@ TEST_F(Documents, WriteReportsAMissingFileAndAShortWrite) {
     EXPECT_FALSE(folder.Exists("Data/Denpyou.620"));
     // A write that comes up short.
     folder.Write("Data/Denpyou.620", Doc(DenpyouKind_Mitumori, 1));
-    FileFault_Plan(TFileOp::Write, 1, 100);
+    FileFault_Plan(TFileOp::Write, 2, 100);  // the record's write, after its journal's
     EXPECT_FALSE(Denpyou_WriteRecord(2));
     EXPECT_EQ(folder.Read("Data/Denpyou.620"), Doc(DenpyouKind_Mitumori, 1));  // the append is cut back
 }

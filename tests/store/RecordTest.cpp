@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include "TestFolder.h"
 #include "platform/FileFault.h"
 #include "store/BackupFolder.h"
+#include "store/Journal.h"
 #include "store/Record.h"
 #include "store/Str.h"
+#include "tests/FaultSteps.h"
 #include "tests/store/StoreTest.h"
 
 namespace {
@@ -201,6 +204,40 @@ TEST_F(RecordFile, SaveWritesInPlaceWhenNoScratchCanBeMade) {
     FileFault_Reset();
     EXPECT_EQ(folder.Read("Data/Small.rec"), "new!");
     EXPECT_FALSE(folder.Exists("Data/Small.rec.jnl"));
+    // No journal can be made: nothing is written, so a write that would have
+    // failed part way cannot leave a mix of old and new bytes.
+    FileFault_Plan(TFileOp::Create, 2);  // the scratch file's create, then the journal's
+    FileFault_Plan(TFileOp::Write, 1, 2);
+    EXPECT_FALSE(Record_SaveFile("Data\\Small.rec", "other", 5));
+    FileFault_Reset();
+    EXPECT_EQ(folder.Read("Data/Small.rec"), "new!");
+}
+
+// Each step of a save failing in turn, through the scratch file and, where
+// that cannot be made, in place: the file holds the old contents or the new
+// ones as the save reports, and no journal that would change it is left.
+TEST_F(RecordFile, EveryStepOfASaveThatFailsLeavesTheOldContents) {
+    for (const bool inPlace : {false, true}) {
+        SCOPED_TRACE(inPlace ? "in place" : "through the scratch file");
+        bool saved = false;
+        const int failed = FaultSteps_Each(
+            [&](const std::function<void()>& arm) {
+                folder.Remove("Data/Small.rec.new");
+                folder.Write("Data/Small.rec", "old!");
+                if (inPlace) folder.MakeDir("Data/Small.rec.new/x");
+                arm();
+                saved = Record_SaveFile("Data\\Small.rec", "other", 5);
+            },
+            [&] {
+                const std::string now = folder.Read("Data/Small.rec");
+                EXPECT_EQ(now, saved ? "other" : "old!");
+                EXPECT_TRUE(Journal_RollBack("Data\\Small.rec"));
+                EXPECT_EQ(folder.Read("Data/Small.rec"), now);
+                if (!inPlace) EXPECT_FALSE(folder.Exists("Data/Small.rec.new"));
+            },
+            2);
+        EXPECT_GE(failed, 4);  // create, write, flush, and rename or remove
+    }
 }
 
 // Field k's offset and width in each data file, as the stored files lay them out.

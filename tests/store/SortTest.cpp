@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "TestFolder.h"
+#include "platform/FileFault.h"
 #include "store/Sort.h"
 #include "tests/store/StoreTest.h"
 
@@ -175,6 +176,21 @@ TEST_F(CategorySort, EntriesInMemoryMoveWithTheirRecords) {
     EXPECT_STREQ(Hinsyu_No[2], "  1");
     ASSERT_TRUE(Hinsyu_Save());
     EXPECT_EQ(folder.Read("Data/Hinsyu.620"), sorted);
+}
+
+// A sort whose new file cannot take the place of the old one moves nothing,
+// neither in the file nor in memory: a save after it writes the file as it
+// was.
+TEST_F(CategorySort, ASortThatCannotBeWrittenMovesNothing) {
+    Load({{"c", "C"}, {"a", "A"}, {"b", "B"}});
+    FileFault_Plan(TFileOp::Rename, 1);
+    Hinsyu_SortFile();
+    FileFault_Reset();
+    EXPECT_EQ(folder.Read("Data/Hinsyu.620"), loaded);
+    EXPECT_EQ(std::string(Hinsyu_Kana[0], 1), "C");
+    EXPECT_STREQ(Hinsyu_No[0], "  1");
+    ASSERT_TRUE(Hinsyu_Save());
+    EXPECT_EQ(folder.Read("Data/Hinsyu.620"), loaded);
 }
 
 }  // namespace

@@ -1,0 +1,66 @@
+#include "document/DenpyouNumber.h"
+
+#include <cstring>
+#include <string>
+
+#include "document/Number.h"
+#include "store/Denpyou.h"
+#include "store/Jisya.h"
+
+bool Denpyou_LastNoKnown = false;
+
+namespace {
+
+constexpr int NoWidth = Jisya_FieldWidth[JisyaField_Denban];
+static_assert(NoWidth == Denpyou_FieldWidth[DenpyouField_No]);
+
+// What field 13 held before the last reservation.
+std::string Reserved_Before;
+
+bool AllBlanks(const char* text, int width) {
+    for (int i = 0; i < width; ++i)
+        if (text[i] != ' ') return false;
+    return true;
+}
+
+// Field 13 := text (NoWidth bytes) in the file, then in memory. false, both
+// as they were, when the file did not take it.
+bool WriteField(const char* text) {
+    if (!Jisya_WriteField(JisyaField_Denban, text)) return false;
+    std::memcpy(Jisya_Field[JisyaField_Denban], text, NoWidth);
+    Jisya_Field[JisyaField_Denban][NoWidth] = '\0';
+    return true;
+}
+
+}  // namespace
+
+void Denpyou_LoadLastNo() {
+    const char* field = Jisya_Field[JisyaField_Denban];
+    Denpyou_LastNo = Num_ReadLong(field);
+    Denpyou_LastNoKnown = Jisya_Loaded;
+    if (!Jisya_Loaded || !AllBlanks(field, NoWidth) || Denpyou_Count == 0) return;
+    bool read = false;
+    Record_ScanField(Denpyou_File, DenpyouField_No, Denpyou_Count, Denpyou_Count, [&](const char* number, int) {
+        Denpyou_LastNo = Num_ReadLong(std::string(number, NoWidth).c_str());
+        read = true;
+        return false;
+    });
+    Denpyou_LastNoKnown = read;
+}
+
+bool Denpyou_NextNoFits() { return Denpyou_LastNoKnown && Denpyou_LastNo < Num_IntMax(NoWidth); }
+
+bool Denpyou_ReserveNextNo() {
+    Reserved_Before.assign(Jisya_Field[JisyaField_Denban], NoWidth);
+    char next[NoWidth + 1];
+    Num_WriteInt(next, NoWidth, Denpyou_LastNo + 1);
+    return WriteField(next);
+}
+
+void Denpyou_ReleaseNextNo() {
+    if (Reserved_Before.size() == NoWidth) WriteField(Reserved_Before.c_str());
+}
+
+void Denpyou_PutLastNo() {
+    if (Denpyou_LastNoKnown) Num_WriteInt(Jisya_Field[JisyaField_Denban], NoWidth, Denpyou_LastNo);
+}

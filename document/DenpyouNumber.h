@@ -1,0 +1,35 @@
+// The last document number (Denpyou_LastNo) and the own-company field that
+// stores it. A new document takes the number after it; that number reaches
+// the own-company file before the document is stored under it, so that no
+// number is ever given twice, also when the program ends without its exit
+// (a kill, a crash, a power loss). The exit writes the number once more with
+// the whole own-company record.
+#pragma once
+
+// Whether the last number is known. False when the own-company file stood
+// there but could not be read, or its number was blank and the last stored
+// document's number could not be read: no new document is numbered then,
+// and the exit leaves the stored number as it is.
+extern bool Denpyou_LastNoKnown;
+
+// Start-up, once the own-company record is loaded and the documents are
+// counted: Denpyou_LastNo := own-company field 13. Where that field is all
+// blanks (the file was missing, or never held a number) while documents are
+// stored, the number of the last stored document is taken instead, so that
+// numbering does not start at 1 again beside them. A number that the field
+// holds, 0 included, is kept as it stands.
+void Denpyou_LoadLastNo();
+// Whether a new document can be numbered Denpyou_LastNo + 1: the last number
+// is known, and the next fits the ten digits of the number field.
+bool Denpyou_NextNoFits();
+// A new document is about to be stored under Denpyou_LastNo + 1: that number
+// goes into own-company field 13, in memory and written through to the file
+// (journaled). false when it could not be written: memory and file as they
+// were. Denpyou_LastNo itself goes up only once the document is stored.
+bool Denpyou_ReserveNextNo();
+// The document could not be stored under the reserved number: field 13 gets
+// back the bytes it held before, in memory and in the file.
+void Denpyou_ReleaseNextNo();
+// Own-company field 13 := Denpyou_LastNo ("%10ld") in memory, for the exit's
+// write of the whole record; nothing while the last number is not known.
+void Denpyou_PutLastNo();

@@ -4,7 +4,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/uio.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 
 #include "platform/Cp932.h"
 #include "platform/FileFault.h"
+#include "platform/FilePieces.h"
 
 namespace {
 
@@ -283,62 +283,12 @@ std::int64_t File_Write(int fd, const void* buf, std::int64_t n) {
     return done;
 }
 
-namespace {
-
-// Pieces asked for from the disk ahead of their reads, once one is found
-// missing from memory.
-constexpr int PiecesAhead = 1024;
-
-// n bytes at offset, waiting for the disk when needed; false when fewer came.
-bool ReadAt(int fd, char* p, int n, off_t at) {
-    int done = 0;
-    while (done < n) {
-        const ssize_t r = ::pread(fd, p + done, static_cast<size_t>(n - done), at + done);
-        if (r < 0 && errno == EINTR) continue;
-        if (r <= 0) return false;
-        done += static_cast<int>(r);
-    }
-    return true;
-}
-
-// n bytes at offset only when they are all in memory already: false at once,
-// without waiting for the disk, when they are not (or the system cannot say).
-bool ReadIfInMemory(int fd, char* p, int n, off_t at) {
-#ifdef RWF_NOWAIT
-    iovec piece{p, static_cast<size_t>(n)};
-    ssize_t r;
-    do {
-        r = ::preadv2(fd, &piece, 1, at, RWF_NOWAIT);
-    } while (r < 0 && errno == EINTR);
-    return r == n;
-#else
-    (void)fd, (void)p, (void)n, (void)at;
-    return false;
-#endif
-}
-
-}  // namespace
-
 int File_ReadPieces(int fd, std::int64_t first, std::int64_t stride, int count, int width, char* out) {
     if (fd < 0 || first < 0 || stride < 0 || count <= 0 || width <= 0) return 0;
     const TAllowed allowed = Allowed(TFileOp::Read, fd, std::int64_t{count} * width);
     if (allowed.Kill) ::raise(SIGKILL);
     count = static_cast<int>(std::min<std::int64_t>(count, allowed.Bytes / width));
-    int askedUpTo = 0;  // pieces before this one have been asked for
-    for (int i = 0; i < count; ++i) {
-        const off_t at = static_cast<off_t>(first + i * stride);
-        char* piece = out + static_cast<std::ptrdiff_t>(i) * width;
-        if (i >= askedUpTo) {
-            if (ReadIfInMemory(fd, piece, width, at)) continue;
-            // Not in memory: the disk fetches this piece and the next ones
-            // together while they are read in turn.
-            askedUpTo = std::min(count, i + PiecesAhead);
-            for (int k = i; k < askedUpTo; ++k)
-                ::posix_fadvise(fd, static_cast<off_t>(first + k * stride), width, POSIX_FADV_WILLNEED);
-        }
-        if (!ReadAt(fd, piece, width, at)) return i;
-    }
-    return count;
+    return count > 0 ? FilePieces_Read(fd, first, stride, count, width, out) : 0;
 }
 
 bool File_Sync(int fd) { return fd >= 0 && Counted(TFileOp::Sync, false, [&] { return ::fsync(fd) == 0; }); }

@@ -51,10 +51,10 @@ std::int64_t File_Read(int fd, void* buf, std::int64_t n);
 std::int64_t File_Write(int fd, const void* buf, std::int64_t n);
 // Reads width bytes at each of count offsets first, first + stride,
 // first + 2 x stride, ... into out (count x width bytes), the file position
-// left alone: one small piece of each of many long records. A piece already
-// in memory costs one system call; pieces that are not are asked for from the
-// disk many at a time, ahead of their reads, rather than waited for one by
-// one. Returns how many pieces were read whole, from the first on (fewer at
+// left alone: one small piece of each of many long records. The reads go to
+// the kernel together (io_uring; where the system has none, one by one with
+// the pieces not in memory asked for ahead: platform/FilePieces.h). Returns
+// how many pieces were read whole, from the first on (fewer at
 // the end of the file or when a read fails). For planned faults the call is
 // one read of count x width bytes: a fault cuts it to the whole pieces that
 // its bytes allow.

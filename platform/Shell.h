@@ -11,4 +11,6 @@ struct TShellServices {
 };
 
 void Shell_Install(const TShellServices& services);
+// Opens the file with the desktop's program for its type; false when no such
+// program could be started.
 bool Shell_OpenDocument(const std::string& hostPath);

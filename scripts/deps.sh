@@ -9,11 +9,15 @@ set -euo pipefail
 # texts. For the window: the Qt 6 module of fcitx5 (ibus needs none, Qt has
 # its own) and xdg-utils, through which a file is opened with its program
 # (a PDF printed without a printer, too). The print tests read PDF files
-# back with poppler's pdftotext and pdftoppm, and normalise text with python3.
-common=(cmake g++ make pkg-config qt6-base-dev libgl1-mesa-dev fonts-ipafont-gothic fonts-ipafont-mincho)
+# back with poppler's pdftotext, pdfinfo and pdftoppm, and normalise text
+# with python3. Print jobs go to CUPS through libcups; reads of many small
+# pieces go to the kernel through liburing. The print tests run a CUPS
+# scheduler of their own (cups-daemon, with cups-client's lpstat).
+common=(cmake g++ make pkg-config qt6-base-dev libgl1-mesa-dev fonts-ipafont-gothic fonts-ipafont-mincho
+        libcups2-dev liburing-dev)
 case "${1:-run}" in
   run) wanted=("${common[@]}" qt6-qpa-plugins fcitx5-frontend-qt6 xdg-utils) ;;
-  test) wanted=("${common[@]}" libgtest-dev poppler-utils python3) ;;
+  test) wanted=("${common[@]}" libgtest-dev poppler-utils python3 cups-daemon cups-client) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 

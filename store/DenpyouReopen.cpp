@@ -5,11 +5,16 @@
 #include "store/DenpyouReopen.h"
 
 #include "store/Denpyou.h"
+#include "store/DenpyouListFields.h"
 #include "store/DenpyouYears.h"
 
-void Denpyou_NoteWrite() { DenpyouYears_Written(Denpyou_CurRec); }
+void Denpyou_NoteWrite() {
+    DenpyouListFields_Written(Denpyou_CurRec);
+    DenpyouYears_Written(Denpyou_CurRec);
+}
 
 void Denpyou_OpenAfterStore() {
+    DenpyouListFields_Written(Denpyou_CurRec);
     Seiri_SetYear();
     if (!DenpyouYears_Written(Denpyou_CurRec) || !Record_CountOrCreate(Denpyou_File, nullptr, 0) ||
         Denpyou_Count != DenpyouYears_Count()) {

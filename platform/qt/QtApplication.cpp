@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
@@ -49,8 +51,27 @@ void ShowMessage(const std::string& message) {
     box.exec();
 }
 
+// The desktop opens a file through xdg-open, which Qt starts and does not
+// wait for: it would report a start without any program for the file's type
+// as a success. So the type's program is asked for first (xdg-mime, of the
+// same tools); none named means nothing can show the file.
+bool ProgramFor(const QString& path) {
+    QProcess query;
+    query.start("xdg-mime", {"query", "default", QMimeDatabase().mimeTypeForFile(path).name()});
+    if (!query.waitForFinished(5000)) {
+        query.kill();
+        query.waitForFinished();
+        // xdg-mime missing leaves xdg-open missing too, which Qt reports;
+        // a query that hangs says nothing either way.
+        return true;
+    }
+    return query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0 ||
+           !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
 bool OpenDocument(const std::string& hostPath) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(hostPath)));
+    const QString path = QString::fromStdString(hostPath);
+    return ProgramFor(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/Application.h"
 #include "platform/Cp932.h"
 #include "platform/File.h"
 #include "platform/Shell.h"
@@ -68,18 +69,24 @@ QPageLayout::Orientation QtOrientation(TPrinterOrientation o) {
     return o == TPrinterOrientation::poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-// The job's page set-up on the system printer: A4 and one copy when asked,
-// the orientation, the device's own margins (its unprintable edges).
-void SetUp(QPrinter& printer, TPaperSize paper, int copies, TPrinterOrientation orientation) {
+// A job's page: the system printer's sheet with its unprintable edges for
+// A4 (when asked) and the orientation, at its resolution; a PDF file's page
+// is the whole A4 sheet at PdfDpi, nothing unprintable.
+struct TJobPage {
+    QPageLayout Layout;
+    int Dpi = 0;
+};
+
+TJobPage JobPage(const TQtPrintTarget& target, TPaperSize paper, TPrinterOrientation orientation) {
+    if (target.Pdf)
+        return {QPageLayout(QPageSize(QPageSize::A4), QtOrientation(orientation), QMarginsF(0, 0, 0, 0)),
+                TQtPrinter::PdfDpi};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(target.PrinterName);
     printer.setFullPage(false);
     if (paper == TPaperSize::psA4) printer.setPageSize(QPageSize(QPageSize::A4));
-    if (copies > 0) printer.setCopyCount(copies);
     printer.setPageOrientation(QtOrientation(orientation));
-}
-
-// A PDF page is the whole A4 sheet at PdfDpi: nothing is unprintable.
-QPageLayout PdfLayout(TPrinterOrientation orientation) {
-    return QPageLayout(QPageSize(QPageSize::A4), QtOrientation(orientation), QMarginsF(0, 0, 0, 0));
+    return {printer.pageLayout(), printer.resolution()};
 }
 
 TPrinterCaps CapsOf(const QRect& paper, const QRect& page, int dpiX, int dpiY) {
@@ -137,54 +144,36 @@ qreal LayOut(const std::string& cp932, const QFontMetricsF& metrics, qreal x, Dr
 
 }  // namespace
 
-TQtPrinter::TQtPrinter(std::function<QString()> defaultPrinterName)
-    : defaultPrinterName_(std::move(defaultPrinterName)) {}
+TQtPrinter::TQtPrinter(std::function<QString()> defaultPrinterName, TCupsSubmit submit)
+    : defaultPrinterName_(std::move(defaultPrinterName)), submit_(std::move(submit)) {}
 
 TQtPrinter::~TQtPrinter() { Abort(); }
 
 TPrinterCaps TQtPrinter::CapsFor(TPaperSize paper, TPrinterOrientation orientation) {
-    const TQtPrintTarget target = Qt_PrintTarget(defaultPrinterName_());
-    TPrinterCaps caps;
-    if (target.Pdf) {
-        const QPageLayout layout = PdfLayout(orientation);
-        caps = CapsOf(layout.fullRectPixels(PdfDpi), layout.paintRectPixels(PdfDpi), PdfDpi, PdfDpi);
-    } else {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPrinterName(target.PrinterName);
-        SetUp(printer, paper, 1, orientation);
-        caps = CapsOf(printer.paperRect(QPrinter::DevicePixel).toRect(),
-                      printer.pageRect(QPrinter::DevicePixel).toRect(), printer.logicalDpiX(),
-                      printer.logicalDpiY());
-    }
-    dpiY_ = caps.PixelsPerInchY;
-    return caps;
+    const TJobPage page = JobPage(Qt_PrintTarget(defaultPrinterName_()), paper, orientation);
+    dpiY_ = page.Dpi;
+    return CapsOf(page.Layout.fullRectPixels(page.Dpi), page.Layout.paintRectPixels(page.Dpi), page.Dpi, page.Dpi);
 }
 
+// Every job is drawn into a PDF in memory, laid out as the job's page: the
+// canvas's origin is the printable area's corner, as on the device.
 bool TQtPrinter::StartJob(std::string& reason) {
     const TQtPrintTarget target = Qt_PrintTarget(defaultPrinterName_());
-    const QString title = Qt_FromCp932(Title);
-    if (target.Pdf) {
-        pdfBytes_ = std::make_unique<QBuffer>();
-        pdfBytes_->open(QIODevice::WriteOnly);
-        pdf_ = std::make_unique<QPdfWriter>(pdfBytes_.get());
-        pdf_->setResolution(PdfDpi);
-        pdf_->setPageLayout(PdfLayout(Orientation()));
-        pdf_->setTitle(title);
-        device_ = pdf_.get();
-    } else {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setPrinterName(target.PrinterName);
-        SetUp(*printer_, Paper(), Copies(), Orientation());
-        printer_->setDocName(title);
-        device_ = printer_.get();
-        reason = target.PrinterName.toStdString();
-    }
+    const TJobPage page = JobPage(target, Paper(), Orientation());
+    printerName_ = target.PrinterName;
+    pdfBytes_ = std::make_unique<QBuffer>();
+    pdfBytes_->open(QIODevice::WriteOnly);
+    pdf_ = std::make_unique<QPdfWriter>(pdfBytes_.get());
+    pdf_->setResolution(page.Dpi);
+    pdf_->setPageLayout(page.Layout);
+    pdf_->setTitle(Qt_FromCp932(Title));
+    device_ = pdf_.get();
     dpiY_ = device_->logicalDpiY();
     if (!painter_.begin(device_)) {
+        reason = printerName_.toStdString();
         EndJob();
         return false;
     }
-    reason.clear();
     return true;
 }
 
@@ -192,31 +181,46 @@ bool TQtPrinter::StartPage(std::string&) { return device_->newPage(); }
 
 bool TQtPrinter::FinishJob(std::string& reason) {
     bool ok = painter_.end();
-    if (printer_) {
-        ok = ok && printer_->printerState() != QPrinter::Error;
-        if (!ok) reason = printer_->printerName().toStdString();
-    } else {
-        ok = ok && WritePdf(reason);
-    }
+    if (!ok) reason = printerName_.toStdString();
+    ok = ok && (printerName_.isEmpty() ? WritePdf(reason) : Submit(reason));
     EndJob();
     return ok;
 }
 
 void TQtPrinter::DropJob() {
-    if (printer_) printer_->abort();
     if (painter_.isActive()) painter_.end();
-    EndJob();  // a PDF in memory is never written
+    EndJob();  // the PDF in memory goes nowhere
 }
 
 void TQtPrinter::EndJob() {
     device_ = nullptr;
     pdf_.reset();
     pdfBytes_.reset();
-    printer_.reset();
+    printerName_.clear();
+}
+
+// The PDF goes to the printer's queue; the job is printed only when the
+// queue took it. A refusal names the printer and the printing system's
+// reason.
+bool TQtPrinter::Submit(std::string& reason) {
+    pdf_.reset();  // the writer is done with the buffer
+    const QByteArray& bytes = pdfBytes_->data();
+    TCupsJob job;
+    job.Printer = printerName_.toStdString();
+    job.Title = Qt_FromCp932(Title).toStdString();
+    job.Copies = Copies();
+    job.A4 = Paper() == TPaperSize::psA4;
+    job.Pdf = bytes.constData();
+    job.Size = static_cast<std::size_t>(bytes.size());
+    std::string why;
+    if (submit_ && submit_(job, why)) return true;
+    reason = "プリンタ「" + job.Printer + "」: " + (why.empty() ? std::string("印刷できません。") : why);
+    return false;
 }
 
 // The PDF goes to a new file through the program's file layer; a file that
-// cannot be written in full is removed again. The desktop then opens it.
+// cannot be written in full is removed again. The desktop then opens it;
+// where no program can be started for it, the user is told where it is.
 bool TQtPrinter::WritePdf(std::string& reason) {
     pdf_.reset();  // the writer is done with the buffer
     const QByteArray& bytes = pdfBytes_->data();
@@ -231,7 +235,7 @@ bool TQtPrinter::WritePdf(std::string& reason) {
         reason = host;
         return false;
     }
-    Shell_OpenDocument(host);
+    if (!Shell_OpenDocument(host)) Application_ShowMessage(Cp932_FromUtf8(host + "に保存しました。"));
     return true;
 }
 

@@ -1,7 +1,10 @@
-// The printer through Qt's print support: the system's default printer
-// (CUPS) when there is one, else a PDF file in the program folder that is
-// then opened with the desktop's program for PDF files. The choice is made
-// again for every job, so a printer set up while the program runs is used.
+// The printer through Qt's painting: every job is drawn into a PDF. With a
+// default printer (CUPS) the PDF is handed to its queue, and the job counts
+// as printed only once the queue has taken it; without one it becomes a PDF
+// file in the program folder that is then opened with the desktop's program
+// for PDF files (or, where none can be started, the user is told where it
+// is). The choice is made again for every job, so a printer set up while the
+// program runs is used.
 #pragma once
 
 #include <QBuffer>
@@ -14,6 +17,7 @@
 #include <string>
 
 #include "platform/Clock.h"
+#include "platform/Cups.h"
 #include "platform/Printer.h"
 
 // Where a job goes: the default printer, or a PDF file when there is none
@@ -35,8 +39,9 @@ public:
     static constexpr int PdfDpi = 1200;
 
     // defaultPrinterName gives the system's default printer ("" for none);
-    // tests pass one that answers "" to print PDF files.
-    explicit TQtPrinter(std::function<QString()> defaultPrinterName);
+    // tests pass one that answers "" to print PDF files, and a double of the
+    // submission to the printer's queue.
+    explicit TQtPrinter(std::function<QString()> defaultPrinterName, TCupsSubmit submit = Cups_SubmitPdf);
     ~TQtPrinter() override;
 
 protected:
@@ -53,12 +58,14 @@ protected:
 private:
     QFont Font(const TPrinterFont& font) const;
     bool WritePdf(std::string& reason);
+    bool Submit(std::string& reason);
     void EndJob();
 
     std::function<QString()> defaultPrinterName_;
-    // The job's device: a system printer, or a PDF writer into memory that is
-    // written to its file when the job ends.
-    std::unique_ptr<QPrinter> printer_;
+    TCupsSubmit submit_;
+    // The job's device: a PDF writer into memory, handed to the printer's
+    // queue (printerName_) or written to its file when the job ends.
+    QString printerName_;  // "" for a PDF file
     std::unique_ptr<QBuffer> pdfBytes_;
     std::unique_ptr<QPdfWriter> pdf_;
     QPagedPaintDevice* device_ = nullptr;

@@ -16,8 +16,6 @@ int OffsetOf(int field) { return Denpyou_FieldOffset[static_cast<size_t>(field)]
 
 }  // namespace
 
-static_assert(sizeof TListDoc::Head == 1 + 10 + 6 * 40 + 4 + 2 + 2);
-static_assert(sizeof TListDoc::Tail == 10 + 6 + 4 + 2 + 2);
 
 std::string_view TListDoc::Field(DenpyouField k) const {
     const int width = Denpyou_FieldWidth[static_cast<size_t>(k)];
@@ -31,9 +29,17 @@ void TListDoc::Clear() {
     std::memset(Tail, ' ', sizeof Tail);
 }
 
-TListFile::TListFile() {
+TListFile::TListFile(bool readAll) {
     fd_ = Record_OpenRead(Denpyou_File);
-    if (fd_ >= 0) size_ = std::max<std::int64_t>(File_Size(fd_), 0);
+    if (fd_ < 0) return;
+    size_ = std::max<std::int64_t>(File_Size(fd_), 0);
+    held_ = DenpyouListFields_Current(fd_);
+    if (!held_ && readAll) {
+        // Held for this search even when some records could not be read
+        // (they are blank); only a whole reading is kept for the next.
+        DenpyouListFields_Read(fd_);
+        held_ = true;
+    }
 }
 
 TListFile::~TListFile() {
@@ -51,18 +57,39 @@ bool TListFile::ReadPiece(int n, int field, char* out, int bytes) {
 }
 
 bool TListFile::ReadTail(int n, TListDoc& doc) {
+    if (Held(n)) {
+        std::memcpy(doc.Tail, DenpyouListFields_Tail(n), sizeof doc.Tail);
+        return true;
+    }
+    if (held_) {
+        std::memset(doc.Tail, ' ', sizeof doc.Tail);
+        return false;
+    }
     if (ReadPiece(n, TListDoc::TailFirst, doc.Tail, sizeof doc.Tail)) return true;
     std::memset(doc.Tail, ' ', sizeof doc.Tail);
     return false;
 }
 
 bool TListFile::Read(int n, TListDoc& doc) {
-    if (ReadPiece(n, TListDoc::HeadFirst, doc.Head, sizeof doc.Head) && ReadTail(n, doc)) return true;
+    if (Held(n)) {
+        std::memcpy(doc.Head, DenpyouListFields_Head(n), sizeof doc.Head);
+        return ReadTail(n, doc);
+    }
+    if (!held_ && ReadPiece(n, TListDoc::HeadFirst, doc.Head, sizeof doc.Head) && ReadTail(n, doc)) return true;
     doc.Clear();
     return false;
 }
 
 void TListFile::ScanHeads(int first, int last, const std::function<bool(int n, TListDoc& doc)>& visit) {
+    if (held_) {
+        TListDoc doc;
+        for (int n = std::max(first, 1); n <= last; ++n) {
+            doc.Clear();
+            Read(n, doc);
+            if (!visit(n, doc)) return;
+        }
+        return;
+    }
     // A batch's pieces are asked for from the disk together; the batch is
     // all the list holds of them at once.
     constexpr int Batch = 256;

@@ -1,8 +1,10 @@
 // Stored documents as the list reads them: only the fields it searches,
 // shows and prints (the header up to the creation date, the total and the
 // invoice issue date), into a buffer of its own. The document in the editor
-// (Denpyou_RecBuf, Denpyou_Field) is never touched, and the list's memory
-// stays small whatever the number of hits.
+// (Denpyou_RecBuf, Denpyou_Field) is never touched. The fields of every
+// document are kept in memory from the first search on
+// (store/DenpyouListFields.h), so that searches, pages and prints read no
+// file while they are current.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +12,7 @@
 #include <string_view>
 
 #include "store/DenpyouFields.h"
+#include "store/DenpyouListFields.h"
 
 struct TListDoc {
     TListDoc() { Clear(); }
@@ -22,18 +25,21 @@ struct TListDoc {
 
     // Fields 0 ... 10 (kind ... creation day) and 2218 ... 2222 (total,
     // honorific, invoice issue date), as they lie in the record.
-    static constexpr int HeadFirst = DenpyouField_Kind, HeadLast = DenpyouField_MakeDay;
-    static constexpr int TailFirst = DenpyouField_Goukei, TailLast = DenpyouField_SeikyuuDay;
-    char Head[259];
-    char Tail[24];
+    static constexpr int HeadFirst = DenpyouListFields_HeadFirst, HeadLast = DenpyouListFields_HeadLast;
+    static constexpr int TailFirst = DenpyouListFields_TailFirst, TailLast = DenpyouListFields_TailLast;
+    char Head[DenpyouListFields_HeadBytes];
+    char Tail[DenpyouListFields_TailBytes];
 };
 
 // The document file, open for one search, page or print. A record beyond
 // the end of the file, or one that cannot be read, reads blank; a cut-short
-// last record reads as the bytes it has, the missing ones blank.
+// last record reads as the bytes it has, the missing ones blank. Records are
+// read from the fields kept in memory when those are current; a search
+// (readAll) reads every record's fields into memory when they are not, a
+// page or a print only the records it needs.
 class TListFile {
 public:
-    TListFile();
+    explicit TListFile(bool readAll = false);
     ~TListFile();
     TListFile(const TListFile&) = delete;
     TListFile& operator=(const TListFile&) = delete;
@@ -43,16 +49,19 @@ public:
     // Only the tail fields of a record whose header is in doc; blank when
     // they cannot be read.
     bool ReadTail(int n, TListDoc& doc);
-    // The headers of records first ... last in turn (the tail left blank),
-    // read many at a time; visit returns false to stop. A record that cannot
-    // be read is visited blank and the scan goes on after it.
+    // The headers of records first ... last in turn (the tail too when the
+    // fields are in memory, else left blank), read many at a time; visit
+    // returns false to stop. A record that cannot be read is visited blank
+    // and the scan goes on after it.
     void ScanHeads(int first, int last, const std::function<bool(int n, TListDoc& doc)>& visit);
 
 private:
     bool ReadPiece(int n, int field, char* out, int bytes);
+    bool Held(int n) const { return held_ && n >= 1 && n <= DenpyouListFields_Count(); }
 
     int fd_ = -1;
     std::int64_t size_ = 0;
+    bool held_ = false;  // every record's fields are in memory
 };
 
 // The era year of a stored date (Western year and month fields) in exactly

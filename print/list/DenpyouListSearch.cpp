@@ -138,7 +138,7 @@ void DenpyouList_MakeHitList() {
     const bool byDate = DenpyouList_Checked("RadioButton_DaySort");
 
     std::vector<int> sortKeys;
-    TListFile file;
+    TListFile file(true);
     file.ScanHeads(1, Denpyou_Count, [&](int n, TListDoc& doc) {
         // A record that cannot be read is blank: date key 0, never found.
         const char kind = doc.Kind();

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <climits>
@@ -13,6 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/File.h"
 #include "platform/FileFault.h"
+#include "platform/FilePieces.h"
 
 namespace {
 
@@ -176,6 +178,9 @@ TEST(Clock, FixedForTestsAndShownZeroPadded) {
 
 // One small piece of each of many records, whether the file is in memory or
 // has to come from the disk; the end of the file and a failed read cut it.
+// Both ways of reading: all pieces at once through io_uring, and one by one
+// as on a system without it. A child process after a fork reads its own way
+// (the parent's ring is not shared), and the parent's reads go on.
 TEST(File, ReadsPiecesFarApart) {
     TestFolder folder;
     std::string file;
@@ -191,24 +196,41 @@ TEST(File, ReadsPiecesFarApart) {
         out.assign(static_cast<size_t>(count) * 4, '.');
         return File_ReadPieces(fd, std::int64_t{first} * 5000 + 7, 5000, count, 4, out.data());
     };
-    std::string out;
-    for (bool inMemory : {true, false}) {
-        SCOPED_TRACE(inMemory ? "in memory" : "from the disk");
-        if (!inMemory) {
-            ASSERT_EQ(fdatasync(fd), 0);
-            ASSERT_EQ(posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED), 0);
+    for (bool ring : {true, false}) {
+        FilePieces_AllowRing(ring);
+        SCOPED_TRACE(ring ? "io_uring" : "one by one");
+        if (ring && !FilePieces_RingInUse()) std::printf("io_uring is not offered here: only one by one is tested\n");
+        std::string out;
+        for (bool inMemory : {true, false}) {
+            SCOPED_TRACE(inMemory ? "in memory" : "from the disk");
+            if (!inMemory) {
+                ASSERT_EQ(fdatasync(fd), 0);
+                ASSERT_EQ(posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED), 0);
+            }
+            ASSERT_EQ(pieces(0, 3000, out), 3000);
+            EXPECT_EQ(out.substr(0, 12), "100010011002");
+            EXPECT_EQ(out.substr(4 * 2999), "3999");
         }
+        EXPECT_EQ(pieces(2998, 5, out), 2);  // the end of the file
+        EXPECT_EQ(out, "39983999............");
+        EXPECT_EQ(pieces(2999, 1, out), 1);
+        EXPECT_EQ(out, "3999");
+        FileFault_Plan(TFileOp::Read, 1, 9);  // two whole pieces' bytes, and one more
+        EXPECT_EQ(pieces(10, 5, out), 2);
+        EXPECT_EQ(out.substr(0, 8), "10101011");
+        FileFault_Plan(TFileOp::Read, 1);
+        EXPECT_EQ(pieces(10, 5, out), 0);
+
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) _exit(pieces(0, 3000, out) == 3000 && out.substr(4 * 1234, 4) == "2234" ? 0 : 1);
+        int status = -1;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
         ASSERT_EQ(pieces(0, 3000, out), 3000);
-        EXPECT_EQ(out.substr(0, 12), "100010011002");
-        EXPECT_EQ(out.substr(4 * 2999), "3999");
+        EXPECT_EQ(out.substr(4 * 1234, 4), "2234");
     }
-    EXPECT_EQ(pieces(2998, 5, out), 2);  // the end of the file
-    EXPECT_EQ(out, "39983999............");
-    FileFault_Plan(TFileOp::Read, 1, 9);  // two whole pieces' bytes, and one more
-    EXPECT_EQ(pieces(10, 5, out), 2);
-    EXPECT_EQ(out.substr(0, 8), "10101011");
-    FileFault_Plan(TFileOp::Read, 1);
-    EXPECT_EQ(pieces(10, 5, out), 0);
+    FilePieces_AllowRing(true);
     // The file position is not used.
     char head[4];
     EXPECT_EQ(File_Read(fd, head, 4), 4);

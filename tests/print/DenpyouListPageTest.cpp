@@ -164,6 +164,8 @@ TEST_F(ListTest, PageShowsARecordThatCannotBeReadAsABlankRow) {
     Start({d, d});
     ByDate(false);
     Search();
+    // The file changed from outside since the search: the page reads it.
+    ASSERT_TRUE(Session.WriteFile("Data\\Denpyou.620", ListDocRecord(d, 1) + ListDocRecord(d, 2) + ListDocRecord(d, 3)));
     FileFault_Plan(TFileOp::Read, 1);
     DenpyouList_ShowPage();
     EXPECT_EQ(Text("Label_Denpyou_List_No_01"), std::string(10, ' '));

@@ -79,7 +79,7 @@ protected:
         TestApp();
         Shell_Install(TShellServices{[this](const std::string& path) {
                                          opened.push_back(path);
-                                         return true;
+                                         return openWorks;
                                      }});
     }
     void TearDown() override { Shell_Install(TShellServices{}); }
@@ -98,6 +98,7 @@ protected:
     THeadlessSession session;  // a program folder and a fixed clock
     TQtPrinter printer{[] { return QString(); }};
     std::vector<std::string> opened;
+    bool openWorks = true;  // the desktop has a program for PDF files
 };
 
 TEST_F(QtPdfPrinterTest, JobBecomesAPdfThatReadsBackAndIsOpened) {
@@ -168,6 +169,24 @@ TEST_F(QtPdfPrinterTest, JobBecomesAPdfThatReadsBackAndIsOpened) {
     }
     EXPECT_TRUE(dark(140, 100));
     EXPECT_TRUE(dark(140, 200));
+}
+
+// Where the desktop can start no program for the PDF, the user is told
+// where the file is; the job was printed all the same. Opened, nothing is
+// said.
+TEST_F(QtPdfPrinterTest, WithoutAProgramToOpenItTheUserIsToldWhereThePdfIs) {
+    printer.Title = Cp("御請求書");
+    for (bool works : {true, false}) {
+        openWorks = works;
+        ASSERT_TRUE(printer.BeginDoc());
+        printer.Canvas().TextOut(100, 100, "x");
+        ASSERT_TRUE(printer.EndDoc());
+    }
+    const std::string second = session.Folder() + "御請求書_20250401_100000_2.pdf";
+    EXPECT_TRUE(std::filesystem::exists(second));
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[1], second);
+    EXPECT_EQ(session.Messages(), std::vector<std::string>{Cp932_FromUtf8(second + "に保存しました。")});
 }
 
 // The PDF goes through the program's file layer: a full disk loses the job

@@ -18,6 +18,6 @@ void Activate_Reset() { Form_Activated = false; }
 void TForm_Syori_01::FormActivate() {
     if (Form_Activated) return;
     Form_Activated = true;
-    Job_Current = Job_Denpyou;
+    Job_Current = Job_First;
     Job_Show();
 }

@@ -1,27 +1,17 @@
 #include "app/Exit.h"
 
-#include <cstdio>
-
 #include "app/Syori_01.h"
-#include "document/DenpyouNumber.h"
-#include "masters/customers/KokyakuChanged.h"
-#include "masters/products/SyouhinChanged.h"
 #include "platform/Application.h"
-#include "platform/File.h"
 #include "store/Denpyou.h"
-#include "store/Hinsyu.h"
-#include "store/Jisya.h"
-#include "store/Kokyaku.h"
-#include "store/Syouhin.h"
-#include "store/Tanni.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Focus.h"
-#include "ui/Message.h"
+#include "ui/Folder.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
 bool ExitChoose_No = true;
+const TLockHolder Lock_ExitChoose{"the exit question"};
 
 namespace {
 
@@ -47,21 +37,6 @@ void Exit_GoBack() {
     if (Form_Syori_01 && !Form_Syori_01->ActiveControl() && back && back->CanFocus()) back->SetFocus();
 }
 
-// A save of data that lives only in memory (the categories, the last
-// number with the own-company record, the units). When its file is there
-// but was not written, ending now would lose what the file lacks: the user
-// is told which file it was ("Hinsyu.620を保存できませんでした。") and the
-// program goes on, with the focus back where it was; the next exit runs the
-// whole sequence again. A file that is not there at all (no Data folder)
-// never held anything: its save is skipped as before, so such a run can
-// still end.
-bool Exit_Saved(const char* path, bool written) {
-    if (written || !File_Exists(path)) return true;
-    Message_NotSaved(path);
-    if (Form_Syori_01 && !Form_Syori_01->ActiveControl()) Exit_GoBack();  // the question took the focus away
-    return false;
-}
-
 const TScreen Exit_Screen{
     .Panel = "Panel_ExitChoose",
     .Over = Job_Every,
@@ -75,11 +50,10 @@ const TScreen Exit_Screen{
 void Exit_Register() { Screen_Register(Exit_Screen); }
 
 void Exit_CreateControls(TForm& form) {
-    if (TControl* panel = form.Find("Panel_ExitChoose")) {
-        panel->Width = 499;
-        panel->Height = 123;
-        panel->Color = Exit_PanelColor;
-    }
+    auto& panel = Ui_Built<TPanel>(form, "Panel_ExitChoose");
+    panel.Width = 499;
+    panel.Height = 123;
+    panel.Color = Exit_PanelColor;
     static const TControlSpec specs[] = {
         {TControlKind::Label, "Label174", "Panel_ExitChoose", 80, 26, 343, 15,
          "入力中の伝票があります。終了してもよろしいですか？", clNone, clBlack, -15, Font_PGothic},
@@ -91,26 +65,24 @@ void Exit_CreateControls(TForm& form) {
          -15, Font_Gothic, TAlignment::taCenter},
         // "Exeit" is the program's own spelling of the key catcher's name.
         {TControlKind::Edit, "Edit_ExeitChoose", "Panel_ExitChoose", 384, 80, 0, 14},
-        {TControlKind::CheckBox, "CheckBox_CompleteDelete", "Panel_Denpyou", 396, 4, 177, 17,
-         "終了時に削除伝票を完全削除"},
     };
     Ui_BuildAll(form, specs);
     for (const char* name : {"Shape_Exit_Yes", "Shape_Exit_No"}) {
-        auto* shape = form.FindAs<TShape>(name);
-        shape->Pen.Color = clGray;
-        shape->Brush.Color = clOlive;
+        auto& shape = Ui_Built<TShape>(form, name);
+        shape.Pen.Color = clGray;
+        shape.Brush.Color = clOlive;
     }
-    form.FindAs<TShape>("Shape_Exit_No")->Pen.Width = 2;
+    Ui_Built<TShape>(form, "Shape_Exit_No").Pen.Width = 2;
 
-    auto* edit = form.FindAs<TEdit>("Edit_ExeitChoose");
-    edit->MaxLength = 1;
-    edit->ImeMode = TImeMode::imClose;
-    edit->TabStop = false;
-    edit->OnEnter = [](TControl*) { Edit_ExeitChooseEnter(); };
-    edit->OnExit = [](TControl*) { Edit_ExeitChooseExit(); };
-    edit->OnKeyDown = [](TControl*, Word key, TShiftState) { Edit_ExeitChooseKeyDown(key); };
-    form.Find("Label_Exit_Yes")->OnClick = [](TControl*) { Label_Exit_YesClick(); };
-    form.Find("Label_Exit_No")->OnClick = [](TControl*) { Label_Exit_NoClick(); };
+    auto& edit = Ui_Built<TEdit>(form, "Edit_ExeitChoose");
+    edit.MaxLength = 1;
+    edit.ImeMode = TImeMode::imClose;
+    edit.TabStop = false;
+    edit.OnEnter = [](TControl*) { Edit_ExeitChooseEnter(); };
+    edit.OnExit = [](TControl*) { Edit_ExeitChooseExit(); };
+    edit.OnKeyDown = [](TControl*, Word key, TShiftState) { Edit_ExeitChooseKeyDown(key); };
+    Ui_Built(form, "Label_Exit_Yes").OnClick = [](TControl*) { Label_Exit_YesClick(); };
+    Ui_Built(form, "Label_Exit_No").OnClick = [](TControl*) { Label_Exit_NoClick(); };
 }
 
 void Exit_Reset() {
@@ -147,22 +119,19 @@ void ExitChoose_ShowChoice() {
 }
 
 void Exit_SaveAndEnd() {
-    // A file that stood there but could not be read at start-up is left as it
-    // is: memory holds blanks in place of its contents.
-    if (Hinsyu_Loaded && !Exit_Saved(Hinsyu_File.FileName, Hinsyu_Save())) return;
-    if (Jisya_Loaded) {
-        Denpyou_PutLastNo();
-        Jisya_JoinRecord();
-        if (!Exit_Saved(Jisya_File.FileName, Jisya_WriteRecord(1))) return;
+    // The saves of data that lives only in memory (the categories, the last
+    // number with the own-company record, the units). When a file is there
+    // but was not written, ending now would lose what the file lacks: the
+    // user has been told which file it was ("Hinsyu.620を保存できませんでした。")
+    // and the program goes on, with the focus back where it was; the next
+    // exit runs the whole sequence again.
+    if (!Folder_SaveAll()) {
+        if (Form_Syori_01 && !Form_Syori_01->ActiveControl()) Exit_GoBack();  // the question took the focus away
+        return;
     }
-    if (Tanni_Loaded && !Exit_Saved(Tanni_File.FileName, Tanni_Save())) return;
     // The sorts only once every save went through: an exit that a save stops
     // goes back to screens that still show their files' order.
-    if (Hinsyu_Loaded) Hinsyu_SortFile();
-    if (Kokyaku_Changed && Kokyaku_Count > 1) Kokyaku_SortFile();
-    if (Syouhin_Changed && Syouhin_Count > 1) Syouhin_SortFile();
-    if (TCheckBox* purge = Ui_CheckBox("CheckBox_CompleteDelete"); purge && purge->Checked())
-        Denpyou_PurgeDeleted();
+    Folder_SortAll();
     Application_Terminate(-1);
 }
 

@@ -1,33 +1,19 @@
 #include "app/FocusTable.h"
 
-#include "editor/EditorScreen.h"
-#include "masters/categories/HinsyuScreen.h"
-#include "masters/customers/KokyakuScreen.h"
-#include "masters/products/SyouhinScreen.h"
-#include "masters/units/TanniList.h"
-#include "print/list/DenpyouListScreen.h"
-#include "print/preview/PrintMargin.h"
-#include "settings/backup/BackupScreen.h"
-#include "settings/gyousyu/GyousyuScreen.h"
-#include "settings/jisya/Jisya.h"
+#include <algorithm>
+
+#include "app/Folders.h"
+#include "ui/CommandBar.h"
+#include "ui/Menu.h"
 
 namespace {
 
 // Every folder's part; the order here does not matter, the table is sorted.
 constexpr TFocusCodes Focus_Build() {
     TFocusCodes codes;
-    // The shell's key catchers of the job menu and the bar.
-    codes.AddList(1010, 10, {"Edit_ChooseSyori", "Edit_ChooseCommand"});
-    Denpyou_FocusCodes(codes);
-    Hinsyu_FocusCodes(codes);
-    Kokyaku_FocusCodes(codes);
-    Syouhin_FocusCodes(codes);
-    TanniList_FocusCodes(codes);
-    DenpyouList_FocusCodes(codes);
-    PrintMargin_FocusCodes(codes);
-    Jisya_FocusCodes(codes);
-    Gyousyu_FocusCodes(codes);
-    Backup_FocusCodes(codes);
+    // The window's key catchers of the job menu and the bar.
+    codes.AddList(1010, 10, {Menu_Catcher, CommandBar_Catcher});
+    for (const TFolder* folder : App_Folders) folder->FocusCodes(codes);
     return codes;
 }
 
@@ -35,12 +21,7 @@ constexpr TFocusCodes Focus_Build() {
 constexpr std::array<TFocusEntry, Focus_CodeCount> Sorted(const TFocusCodes& codes) {
     std::array<TFocusEntry, Focus_CodeCount> t{};
     for (int i = 0; i < Focus_CodeCount; ++i) t[i] = codes[i];
-    for (int i = 1; i < Focus_CodeCount; ++i)  // insertion sort by code
-        for (int k = i; k > 0 && t[k - 1].Code > t[k].Code; --k) {
-            const TFocusEntry e = t[k];
-            t[k] = t[k - 1];
-            t[k - 1] = e;
-        }
+    std::sort(t.begin(), t.end(), [](const TFocusEntry& a, const TFocusEntry& b) { return a.Code < b.Code; });
     return t;
 }
 

@@ -1,8 +1,7 @@
-// The job menu across the top and the function-key bar along the bottom:
-// their controls. The bar's state is in ui/CommandBar.h.
+// The job menu across the top and the function-key bar along the bottom, on
+// the window's panels (their mechanism: ui/Menu.h, ui/CommandBar.h).
 #pragma once
 
 class TForm;
 
-void Menu_CreateControls(TForm& form);
-void CommandBar_CreateControls(TForm& form);
+void Shell_CreateMenu(TForm& form);

@@ -1,11 +1,9 @@
-// The shell's own controls and handlers on the window: the key catchers of
-// the menu and the bar, the exit question, the menu's and the bar's mouse
-// handlers.
+// The window's own controls and handlers: the exit question and the wheel.
 #pragma once
 
 class TForm;
 
-// Called by the window's constructor once every screen's controls exist.
+// Called by the window's constructor once every folder's controls exist.
 void Shell_CreateControls(TForm& form);
 // A new window has not been activated yet.
 void Activate_Reset();

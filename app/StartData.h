@@ -4,9 +4,10 @@
 // data are loaded.
 #pragma once
 
-// In this order: the units; the own-company record with the special-line
-// defaults, the rounding and the print margins; the customers; the
-// categories; the products; the documents with the last number, and a new
-// empty document numbered Denpyou_LastNo + 1 in the editor. Today's date
-// (Today_Set) comes first.
+// Every folder's start in the order of the list (app/Folders.h): the units;
+// the own-company record with the special-line defaults and the rounding;
+// the customers; the categories; the products; the documents with the last
+// number, and a new empty document numbered Denpyou_LastNo + 1 in the
+// editor; the preview's print date, the print margins and the counts of the
+// data maintenance. Today's date (Today_Set) comes first.
 void App_StartData();

@@ -9,12 +9,11 @@
 #include "app/Layout.h"
 #include "app/StartData.h"
 #include "app/Syori_01.h"
-#include "app/Today.h"
+#include "app/TodayLabel.h"
 #include "platform/Cp932.h"
 #include "platform/File.h"
-#include "print/preview/PrintView.h"
-#include "settings/backup/BackupScreen.h"
 #include "store/Recovery.h"
+#include "ui/Folder.h"
 #include "ui/Ui.h"
 
 std::string Path_ExeDir;
@@ -37,12 +36,10 @@ void TForm_Syori_01::FormCreate() {
     Recovery_RemoveScratchFiles();
 
     Today_Set();
-    Backup_StartFolder();
+    Folder_PrepareAll();  // the backup folder
     Path_ExeDir = Cp932_FromUtf8(Platform_ProgramDir());
     Today_Set();
     Form_LayoutPanels();
-    PrintView_ShowToday();
-    Hide("Panel_ChooseHinsyu");
 
     App_StartData();
 }

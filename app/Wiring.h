@@ -1,13 +1,14 @@
-// The window's wiring: every folder's controls, handlers and records, in
-// one place. A new screen adds its calls here.
+// The window's wiring: the walk of the folder records (app/Folders.h) and
+// the window's own controls and records.
 #pragma once
 
 class TForm;
 
-// Creates every screen's controls and binds their handlers.
+// Creates every panel, the window's own controls and every folder's controls
+// with their handlers.
 void Wiring_CreateControls(TForm& form);
-// Registers every folder's records (ui/Screen.h) and hands the focus-code
-// table to the focus protocol.
+// Registers the window's and every folder's records (ui/Screen.h) and hands
+// the focus-code table to the focus protocol.
 void Wiring_Register();
 // Every folder's state as at start, each by its own reset: the shell's
 // mechanism (ui), the document, each record's Reset, the window's own.

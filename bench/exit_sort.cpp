@@ -10,8 +10,8 @@
 #include <string>
 
 #include "app/Syori_01.h"
-#include "masters/customers/KokyakuChanged.h"
-#include "masters/products/SyouhinChanged.h"
+#include "masters/customers/KokyakuScreen.h"
+#include "masters/products/SyouhinScreen.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "store/Kokyaku.h"

@@ -31,7 +31,7 @@
 #include <vector>
 
 #include "app/StartData.h"
-#include "app/Today.h"
+#include "app/TodayLabel.h"
 #include "platform/Clock.h"
 #include "platform/FilePieces.h"
 #include "store/Denpyou.h"

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <limits>
 
-#include "document/Number.h"
+#include "store/Number.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "document/Number.h"
+#include "store/Number.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 

@@ -6,7 +6,7 @@
 #include "document/Calc.h"
 #include "document/DenpyouNumber.h"
 #include "document/Document.h"
-#include "document/Number.h"
+#include "store/Number.h"
 #include "editor/Display.h"
 #include "editor/EditorScreen.h"
 #include "editor/Grid.h"
@@ -16,8 +16,10 @@
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"
 #include "store/Str.h"
+#include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Commands.h"
+#include "ui/EditTable.h"
 #include "ui/Job.h"
 #include "ui/Message.h"
 #include "ui/Screen.h"
@@ -59,7 +61,7 @@ const char* EditText(const char* name) {
 void FocusFirstHeaderField() {
     TEdit* e = Ui_Edit("Edit_DenpKokyakuName_1");
     if (!e) return;
-    Grid_TrimEdit(e, Denpyou_FieldWidth[DenpyouField_KokyakuName_1]);
+    Edit_Trim(e, Denpyou_FieldWidth[DenpyouField_KokyakuName_1]);
     e->SetFocus();
 }
 
@@ -183,6 +185,22 @@ void Denpyou_DeleteOrRestore() {
     Denpyou_ShowKind();
 }
 
+void Denpyou_FocusHeader() {
+    if (TControl* c = Ui_Control("Edit_DenpKokyakuName_1")) c->SetFocus();
+}
+
+void Denpyou_ShowOpened(int n) {
+    Denpyou_CurRec = n;
+    SetNumberLabel("Label_DenpyouRec", n);
+    Denpyou_ShowHeader();
+    Denpyou_ShowKind();
+    Denpyou_ShowLines();
+}
+
+void Denpyou_ExitPurge() {
+    if (TCheckBox* purge = Ui_CheckBox("CheckBox_CompleteDelete"); purge && purge->Checked()) Denpyou_PurgeDeleted();
+}
+
 void Denpyou_New() {
     if (!Command_IsEnabled(vk::F9)) return;
     if (Job_Current == Job_Denpyou) ShowEmptyDocument();
@@ -244,11 +262,22 @@ void Denpyou_BindCommands(TForm& form) {
         {"Label_Denpyou_BeforePage", Label_Denpyou_BeforePageClick},
         {"Label_Denpyou_NextPage", Label_Denpyou_NextPageClick},
     };
-    for (const auto& b : bindings)
-        if (TControl* c = form.Find(b.Name)) c->OnClick = [click = b.Click](TControl*) { click(); };
-    // The total label shows the purchase-cost total while it is held down.
-    if (TControl* goukei = form.Find("Label_Goukei")) {
-        goukei->OnMouseDown = [](TControl*, TMouseButton, TShiftState, int, int) { Label_GoukeiMouseDown(); };
-        goukei->OnMouseUp = [](TControl*, TMouseButton, TShiftState, int, int) { Label_GoukeiMouseUp(); };
+    for (const auto& b : bindings) Ui_Built(form, b.Name).OnClick = [click = b.Click](TControl*) { click(); };
+    // The half-page labels turn red while pressed.
+    static constexpr const char* buttons[][2] = {{"Shape_Denpyou_BeforePage", "Label_Denpyou_BeforePage"},
+                                                 {"Shape_Denpyou_NextPage", "Label_Denpyou_NextPage"}};
+    for (const auto& button : buttons) {
+        auto& shape = Ui_Built<TShape>(form, button[0]);
+        auto& label = Ui_Built<TLabel>(form, button[1]);
+        label.OnMouseDown = [s = &shape, l = &label](TControl*, TMouseButton, TShiftState, int, int) {
+            if (s->Brush.Color != clRed) Button_Paint(s, l, clRed);
+        };
+        label.OnMouseUp = [s = &shape, l = &label](TControl*, TMouseButton, TShiftState, int, int) {
+            if (s->Brush.Color != clOlive) Button_Paint(s, l, clOlive);
+        };
     }
+    // The total label shows the purchase-cost total while it is held down.
+    TControl& goukei = Ui_Built(form, "Label_Goukei");
+    goukei.OnMouseDown = [](TControl*, TMouseButton, TShiftState, int, int) { Label_GoukeiMouseDown(); };
+    goukei.OnMouseUp = [](TControl*, TMouseButton, TShiftState, int, int) { Label_GoukeiMouseUp(); };
 }

@@ -4,12 +4,15 @@
 #include <string>
 
 #include "document/Calc.h"
-#include "document/Number.h"
+#include "editor/EditorScreen.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
+#include "store/Jisya.h"
+#include "store/Number.h"
 #include "store/Str.h"
 #include "store/Today.h"
 #include "ui/Build.h"
+#include "ui/CommandBar.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -37,6 +40,16 @@ const char* const Kind_Buttons[] = {"RadioButton_Mitumori", "RadioButton_Seikyuu
                                      "RadioButton_Irai"};
 
 bool IsNewDocument() { return Denpyou_CurRec == 0 || Denpyou_CurRec > Denpyou_Count; }
+
+void SetCaption(const char* label, const std::string& text) {
+    if (TLabel* l = Ui_Label(label)) l->SetCaption(text);
+}
+
+// The text of a field up to its first blank.
+std::string UpToBlank(const char* field) {
+    const char* end = std::strchr(field, ' ');
+    return end ? std::string(field, end) : std::string(field);
+}
 
 }  // namespace
 
@@ -155,10 +168,34 @@ void Denpyou_ShowKind() {
     if (!IsNewDocument()) {
         const bool deleted = Denpyou_Field[DenpyouField_Kind][0] == DenpyouKind_Deleted;
         look = deleted ? TLook{2, clRed, "削除された伝票"} : TLook{1, clFuchsia, "伝票の修正"};
-        if (TLabel* f2 = Ui_Label("Label_Command_01_F2")) f2->SetCaption(deleted ? "F2 伝票復活" : "F2 伝票削除");
+        Command_SetCaption(2, deleted ? "F2 伝票復活" : "F2 伝票削除");
     }
     frame->Pen.Width = look.Width;
     frame->Pen.Color = look.Color;
     caption->Font.Color = look.Color;
     caption->SetCaption(look.Text);
+}
+
+void Denpyou_ShowCaptions() {
+    SetCaption("Label_DenpKoujiName", Jisya_Field[JisyaField_Naiyou]);
+    SetCaption("Label_DenpPlace", Jisya_Field[JisyaField_Basyo]);
+    SetCaption("Label_Denp_UserLine_1", Jisya_Field[JisyaField_UserSentaku_1]);
+    SetCaption("Label_Denp_UserLine_2", Jisya_Field[JisyaField_UserSentaku_2]);
+    // "KazeiGoukeiiLine" and "CyouseiiLine" are the program's own spelling.
+    static const char* const specialLabels[] = {
+        "Label_Denp_SyoukeiLine", "Label_Denp_GoukeiLine", "Label_Denp_KazeiGoukeiiLine",
+        "Label_Denp_ZeiLine",     "Label_Denp_SouGoukei",  "Label_Denp_CyouseiiLine",
+    };
+    for (int i = 0; i < 6; ++i) SetCaption(specialLabels[i], UpToBlank(Jisya_Field[JisyaField_SyoukeiCaption + i]));
+}
+
+int Denpyou_KindShown() {
+    for (int k = 0; k < 4; ++k)
+        if (const TRadioButton* r = Ui_RadioButton(Kind_Buttons[k]); r && r->Checked()) return k;
+    return -1;
+}
+
+std::string Denpyou_KeisyouShown() {
+    const TLabel* l = Ui_Label("Label_DenpKeisyou");
+    return l ? l->Caption : std::string(Denpyou_Field[DenpyouField_Keisyou]);
 }

@@ -20,14 +20,15 @@
 
 namespace {
 
+TDenpyouPreview Preview;
+
 // A header field of the document (those that step through documents).
-bool Focus_InHeader() { return Focus_Code >= 1120 && Focus_Code <= 1230; }
+bool Focus_InHeader() { return Focus_Code >= Header_Rows.front().Code && Focus_Code <= Header_Rows.back().Code; }
 
 bool IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
 
 void Denpyou_Show(bool wasHidden) {
-    if (wasHidden)
-        if (TControl* c = Ui_Control("Edit_DenpKokyakuName_1")) c->SetFocus();
+    if (wasHidden) Denpyou_FocusHeader();
     Command_EnableAll(true);
     if (IsStored()) {
         Command_Enable(vk::F4, false);
@@ -57,9 +58,7 @@ bool Key_F2() {
 bool Key_F3() {
     // The preview's price captions and remarks go back to their plain state on
     // every F3, whether or not the preview opens (it may be hidden now).
-    if (TLabel* label = Ui_Label("Label184")) label->SetCaption("単価");
-    if (TLabel* label = Ui_Label("Label185")) label->SetCaption("金額");
-    if (TControl* remarks = Ui_Control("Label_Prn_Bikou")) remarks->SetVisible(false);
+    if (Preview.Reset) Preview.Reset();
     if (SyouhinChoose_Shown()) {
         if (!HinsyuChoose_Shown()) Denpyou_LineUp();
         return true;
@@ -68,8 +67,8 @@ bool Key_F3() {
         Denpyou_LineUp();
         return true;
     }
-    if (Command_IsEnabled(vk::F3) && Denpyou_CurRec > 0 && Denpyou_CurRec <= Denpyou_Count + 1)
-        Screen_Open("Panel_PrintView");
+    if (Command_IsEnabled(vk::F3) && Denpyou_CurRec > 0 && Denpyou_CurRec <= Denpyou_Count + 1 && Preview.Open)
+        Preview.Open();
     return true;
 }
 
@@ -156,7 +155,7 @@ void Denpyou_Reset() {
 }
 
 // The special-line buttons and the user lines, whose captions the
-// own-company record gives (Jisya_Show), come with the special lines.
+// own-company record gives (Denpyou_ShowCaptions), come with the special lines.
 // "KazeiGoukeiiLine" and "CyouseiiLine" are the program's own spelling of
 // these names.
 constexpr const char* Denpyou_Pending[] = {
@@ -166,7 +165,7 @@ constexpr const char* Denpyou_Pending[] = {
 
 const TScreen Denpyou_Screen{
     .Job = Job_Denpyou,
-    .Panel = "Panel_Denpyou",
+    .Panel = Denpyou_Panel,
     .MenuNo = 1,
     .First = "Edit_DenpKokyakuName_1",
     .BarPressed = Command_Keys({vk::F1, vk::F2, vk::F3, vk::F4, vk::F5, vk::F6, vk::F7, vk::F8, vk::F9}),
@@ -189,7 +188,10 @@ void Denpyou_SetCaptions() {
 void Denpyou_Register() {
     LineCalc_ShowPasses();
     ValueCells_SetTanniHost();
+    HinsyuChoose_Host(Job_Denpyou);  // over the product chooser
     Screen_Register(SyouhinChoose_Screen);
     Screen_Register(KokyakuChoose_Screen);
     Screen_Register(Denpyou_Screen);
 }
+
+void Denpyou_SetPreview(const TDenpyouPreview& preview) { Preview = preview; }

@@ -5,12 +5,16 @@
 #include <vector>
 
 #include "document/Calc.h"
-#include "document/Number.h"
 #include "editor/Display.h"
+#include "editor/EditorScreen.h"
+#include "store/Number.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 #include "store/Tanni.h"
+#include "editor/SyouhinChoose.h"
+#include "masters/units/TanniChoose.h"
 #include "ui/Build.h"
+#include "ui/EditTable.h"
 #include "ui/Focus.h"
 #include "ui/Frame.h"
 #include "ui/Job.h"
@@ -27,14 +31,9 @@ bool ValidRow(int row) { return row >= 0 && row <= Denpyou_GridLastRow; }
 
 char LineKind(int line) { return Denpyou_LineField[Denpyou_LineFieldCount * line + LineField_Kind][0]; }
 
-bool Shown(const char* panel) {
-    TPanel* p = Ui_Panel(panel);
-    return p && p->Visible();
-}
-
 // The column that Up and Down move in outside the quantity column.
 int LineMoveColumn() {
-    return Shown("Panel_Tanni") && !Shown("Panel_SyouhinChoose") ? GridColumn_Tanni : GridColumn_Syousai;
+    return TanniChoose_Shown() && !SyouhinChoose_Shown() ? GridColumn_Tanni : GridColumn_Syousai;
 }
 
 void FocusCell(int column, int row) {
@@ -79,36 +78,16 @@ bool Denpyou_IsSkippedLine(int line) {
     return kind == LineKind_Zei || kind == LineKind_Syoukei || kind == LineKind_Goukei;
 }
 
-void Grid_TrimEdit(TEdit* edit, int width) {
-    if (!edit) return;
-    // Str_Trim rewrites its source: it works on a copy of the text.
-    std::vector<char> source(edit->Text().begin(), edit->Text().end());
-    source.push_back('\0');
-    std::vector<char> trimmed(static_cast<size_t>(width) + 1);
-    Str_Trim(source.data(), trimmed.data(), width);
-    edit->SetText(trimmed.data());
-}
-
 void Grid_TrimForTyping(int column, TEdit* edit) {
     if (!edit || column < 0 || column >= GridColumn_Count) return;
-    Grid_TrimEdit(edit, Grid_Column(column).Width);
-}
-
-std::string Grid_CommitText(const std::string& text, int width, TCommitForm form) {
-    std::vector<char> buffer(static_cast<size_t>(width) + 1);
-    Str_Spaces(buffer.data(), width);
-    const bool keep = form == TCommitForm::Left ||
-                      (form == TCommitForm::RightReal && Num_ReadReal(text.c_str()) != 0) ||
-                      (form == TCommitForm::RightInt && Num_ReadLong(text.c_str()) != 0);
-    if (keep) Str_Pad(text.c_str(), buffer.data(), width, form == TCommitForm::Left ? 0 : 1);
-    return buffer.data();
+    Edit_Trim(edit, Grid_Column(column).Width);
 }
 
 void Denpyou_CommitCell(int column, int row, TEdit* edit) {
     if (!edit || !ValidRow(row)) return;
     const TGridColumn& col = Grid_Column(column);
     const int width = col.Width;
-    const std::string text = Grid_CommitText(edit->Text(), width, col.Form);
+    const std::string text = Str_CommitText(edit->Text(), width, col.Form);
     edit->SetText(text);
     char* field = Denpyou_LineField[Denpyou_LineFieldCount * (Denpyou_TopLine + row) + col.Field];
     std::memcpy(field, text.c_str(), static_cast<size_t>(width) + 1);

@@ -28,15 +28,10 @@ TShape* Grid_Frame(int column, int row);
 bool Denpyou_IsSpecialLine(int line);
 bool Denpyou_IsSkippedLine(int line);
 
-// The edit's text without leading and trailing blanks and line feeds, cut
-// to width bytes, so that the user edits the bare value.
-void Grid_TrimEdit(TEdit* edit, int width);
 // The cell's text readied for typing: its bare value, cut to its field
-// (Grid_TrimEdit). Every text a cell shows fits its field: the prices show
-// as whole numbers where one decimal would not fit.
+// (Edit_Trim). Every text a cell shows fits its field: the prices show as
+// whole numbers where one decimal would not fit.
 void Grid_TrimForTyping(int column, TEdit* edit);
-// The text as it is stored in a field of width bytes by the given form.
-std::string Grid_CommitText(const std::string& text, int width, TCommitForm form);
 
 // Stores the edit's text into its field of line Denpyou_TopLine + row and
 // back into the edit; the number columns then recalculate the row and the

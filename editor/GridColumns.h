@@ -11,6 +11,7 @@
 #include "platform/Controls.h"
 #include "platform/Types.h"
 #include "store/Denpyou.h"
+#include "store/Str.h"
 #include "ui/Build.h"
 
 // The window: 20 rows over the 200 lines. Its first line runs from 0 to 180,
@@ -55,14 +56,6 @@ enum TGridColumnNo {
     GridColumn_SankouTanka = 9,  // the reference price
     GridColumn_Syoukei = 10,     // the line's amount
     GridColumn_All = 11,
-};
-
-// How a cell's text is stored into its line field.
-enum class TCommitForm {
-    None,       // a label: it takes no typing
-    Left,       // the text left-aligned
-    RightReal,  // right-aligned when its value as a real number is not 0, else blanks
-    RightInt,   // right-aligned when its value as an integer is not 0, else blanks
 };
 
 // A label that shows no line field as it is stored (the line number, the

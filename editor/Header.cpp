@@ -3,53 +3,24 @@
 #include <cstring>
 #include <string>
 
-#include "document/Number.h"
 #include "editor/CommandBarMode.h"
+#include "editor/EditorScreen.h"
 #include "editor/Grid.h"
-#include "store/Denpyou.h"
+#include "editor/SyouhinChoose.h"
+#include "store/Number.h"
+#include "ui/CommandBar.h"
 #include "ui/Commands.h"
-#include "ui/Flags.h"
-#include "ui/Focus.h"
-#include "ui/Frame.h"
 #include "ui/Job.h"
-#include "ui/Screen.h"
 #include "ui/Ui.h"
 
 namespace {
-
-// The header edits in their Return order; the focus codes run in steps of
-// ten from 1120.
-struct THeaderEdit {
-    const char* Edit;
-    const char* Frame;
-    int TrimWidth;  // the year cells hold a two-digit era year
-};
-constexpr THeaderEdit Header_Edits[Header_LastField - Header_FirstField + 1] = {
-    {"Edit_DenpKokyakuName_1", "Shape_DenpKokyakuName_1", 40},
-    {"Edit_DenpKokyakuName_2", "Shape_DenpKokyakuName_2", 40},
-    {"Edit_DenpKoujiName_1", "Shape_DenpKoujiName_1", 40},
-    {"Edit_DenpKoujiName_2", "Shape_DenpKoujiName_2", 40},
-    {"Edit_DenpPlace", "Shape_DenpPlace", 40},
-    {"Edit_DenpBikou", "Shape_DenpBikou", 40},
-    {"Edit_DenpMakeYear", "Shape_DenpMakeYear", 2},
-    {"Edit_DenpMakeMonth", "Shape_DenpMakeMonth", 2},
-    {"Edit_DenpMakeDay", "Shape_DenpMakeDay", 2},
-    {"Edit_DenpYoukouYear", "Shape_DenpYoukouYear", 2},
-    {"Edit_DenpYoukouMonth", "Shape_DenpYoukouMonth", 2},
-    {"Edit_DenpYoukouDay", "Shape_DenpYoukouDay", 2},
-};
-constexpr int Header_FirstCode = 1120;
 
 // The Western year field of each date; its month and day follow it.
 constexpr int Date_YearField[2] = {DenpyouField_MakeYear, DenpyouField_YoukouYear};
 
 bool IsHeaderField(int field) { return field >= Header_FirstField && field <= Header_LastField; }
-const THeaderEdit& Entry(int field) { return Header_Edits[field - Header_FirstField]; }
-TEdit* HeaderEdit(int field) { return IsHeaderField(field) ? Ui_Edit(Entry(field).Edit) : nullptr; }
-
-void FocusEdit(TEdit* edit) {
-    if (edit) edit->SetFocus();
-}
+TEditCell CellOf(int field) { return {&Header_Table, field - Header_FirstField}; }
+int FieldOf(const TEditCell& cell) { return Header_FirstField + cell.Index; }
 
 // field := text, which is exactly the field's width.
 void StoreField(int field, const std::string& text) {
@@ -58,13 +29,12 @@ void StoreField(int field, const std::string& text) {
 
 }  // namespace
 
-const char* Header_EditName(int field) { return IsHeaderField(field) ? Entry(field).Edit : nullptr; }
-const char* Header_FrameName(int field) { return IsHeaderField(field) ? Entry(field).Frame : nullptr; }
+TEdit* Header_Edit(int field) { return IsHeaderField(field) ? CellOf(field).Edit() : nullptr; }
 
 void Denpyou_CommitEraYear(THeaderDate date) {
     const int yearField = Date_YearField[date];
-    TEdit* yearEdit = HeaderEdit(yearField);
-    TEdit* monthEdit = HeaderEdit(yearField + 1);
+    TEdit* yearEdit = Header_Edit(yearField);
+    TEdit* monthEdit = Header_Edit(yearField + 1);
     if (!yearEdit || !monthEdit) return;
     const int y = Num_ReadInt(yearEdit->Text().c_str());
     const int m = Num_ReadInt(monthEdit->Text().c_str());
@@ -84,46 +54,15 @@ void Denpyou_CommitEraYear(THeaderDate date) {
 }
 
 void Denpyou_CommitHeaderField(int field) {
-    TEdit* edit = HeaderEdit(field);
-    if (!edit) return;
-    const std::string& typed = edit->Text();
-    switch (field) {
-        case DenpyouField_MakeYear:
-        case DenpyouField_YoukouYear: {
-            // The year cell holds the era year; the field gets the Western
-            // year from the era-year step.
-            const bool number = Num_ReadInt(typed.c_str()) != 0;
-            edit->SetText(number ? Grid_CommitText(typed, 2, TCommitForm::RightInt) : std::string(2, ' '));
-            Denpyou_CommitEraYear(field == DenpyouField_MakeYear ? Date_Make : Date_Youkou);
-            return;
-        }
-        case DenpyouField_MakeMonth:
-        case DenpyouField_YoukouMonth:
-        case DenpyouField_MakeDay:
-        case DenpyouField_YoukouDay: {
-            const bool month = field == DenpyouField_MakeMonth || field == DenpyouField_YoukouMonth;
-            const int v = Num_ReadInt(typed.c_str());
-            const bool inRange = v >= 1 && v <= (month ? 12 : 31);
-            const std::string text = inRange ? Grid_CommitText(typed, 2, TCommitForm::RightInt) : std::string(2, ' ');
-            edit->SetText(text);
-            StoreField(field, text);
-            if (month) Denpyou_CommitEraYear(field == DenpyouField_MakeMonth ? Date_Make : Date_Youkou);
-            return;
-        }
-        default: {
-            const std::string text = Grid_CommitText(typed, Denpyou_FieldWidth[field], TCommitForm::Left);
-            edit->SetText(text);
-            StoreField(field, text);
-            return;
-        }
-    }
+    if (IsHeaderField(field)) Edit_Commit(CellOf(field));
 }
 
-void Edit_DenpHeader_Enter(int field) {
-    if (!IsHeaderField(field) || Focus_Locked()) return;
+char* Header_Field(const TEditCell& cell) { return Denpyou_Field[cell.Spec().Field]; }
+
+bool Header_Enter(const TEditCell&) {
     if (Denpyou_CommandMode != TCommandMode::Header) Denpyou_CommandMode = TCommandMode::Header;
     // Coming from the grid, whose bar has F4 active: the header's bar.
-    if (TLabel* f4 = Ui_Label("Label_Command_01_F4"); f4 && f4->Color != clSilver) {
+    if (Command_ShownActive(vk::F4)) {
         Job_Current = Job_Denpyou;
         Job_Show();
     }
@@ -131,44 +70,35 @@ void Edit_DenpHeader_Enter(int field) {
         Denpyou_CurRow = -1;
         Denpyou_MarkSyousaiRow();
     }
-    if (TPanel* chooser = Ui_Panel("Panel_SyouhinChoose"); chooser && chooser->Visible()) {
-        chooser->Hide();
-        Denpyou_ClearSyousaiFrames();
+    SyouhinChoose_Close();
+    return true;
+}
+
+// The year and month cells step the era (the day's field is stored as it is).
+void Header_Committed(const TEditCell& cell, const char*) {
+    switch (FieldOf(cell)) {
+        case DenpyouField_MakeYear:
+        case DenpyouField_MakeMonth: Denpyou_CommitEraYear(Date_Make); break;
+        case DenpyouField_YoukouYear:
+        case DenpyouField_YoukouMonth: Denpyou_CommitEraYear(Date_Youkou); break;
+        default: break;
     }
-    Focus_Take(Header_FirstCode + 10 * (field - Header_FirstField));
-    Grid_TrimEdit(HeaderEdit(field), Entry(field).TrimWidth);
-    Frame_Mark(Ui_Shape(Entry(field).Frame));
 }
 
-void Edit_DenpHeader_Exit(int field) {
-    if (!IsHeaderField(field)) return;
-    if (!Flag_EnterCommitted) Denpyou_CommitHeaderField(field);
-    Frame_Rest(Ui_Shape(Entry(field).Frame), clBlack);
-}
-
-void Edit_DenpHeader_KeyDown(int field, Word key) {
-    if (!IsHeaderField(field)) return;
+bool Header_Key(const TEditCell& cell, Word key) {
     switch (key) {
-        case vk::Return: {
-            TEdit* edit = HeaderEdit(field);
-            Flag_EnterCommitted = true;
-            Denpyou_CommitHeaderField(field);
-            if (field < Header_LastField) FocusEdit(HeaderEdit(field + 1));
-            else FocusEdit(Grid_Edit(GridColumn_Syousai, 0));
-            // The focus stayed here: its next focus-out commits what it shows.
-            if (edit && edit->Focused()) Flag_EnterCommitted = false;
-            break;
-        }
-        case vk::Home:
-            if (field > Header_FirstField) FocusEdit(HeaderEdit(field - 1));
-            break;
         case vk::End:
-            if (field == Header_FirstField) Screen_Open("Panel_ExitChoose");  // the exit
-            break;
+            if (cell.Index == 0) Command_Exit();
+            return true;
         case vk::F4:
-        case vk::F5: break;  // no line to delete or insert at in the header
-        case vk::PageUp: Command_F7(); break;
-        case vk::PageDown: Command_F8(); break;
-        default: Command_ForKey(key); break;  // the other function keys and Esc
+        case vk::F5: return true;  // no line to delete or insert at in the header
+        case vk::PageUp: Command_F7(); return true;
+        case vk::PageDown: Command_F8(); return true;
+        default: return false;
     }
+}
+
+// Return in the last field: on to the grid's first description.
+void Header_Move(const TEditCell&, Word) {
+    if (TEdit* e = Grid_Edit(GridColumn_Syousai, 0)) e->SetFocus();
 }

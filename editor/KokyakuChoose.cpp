@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "editor/EditorScreen.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "store/Kokyaku.h"
@@ -10,6 +11,7 @@
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Commands.h"
+#include "ui/EditTable.h"
 #include "ui/Focus.h"
 #include "ui/Job.h"
 #include "ui/Screen.h"
@@ -17,6 +19,8 @@
 
 int KokyakuChoose_Top = 0;
 int KokyakuChoose_Row = 0;
+int KokyakuChoose_CodeSaved = KokyakuChoose_FirstReturn;
+const TLockHolder Lock_KokyakuChoose{"the customer chooser"};
 
 namespace {
 
@@ -68,7 +72,7 @@ void Open() {
     if (TPanel* panel = Ui_Panel(Panel)) panel->Show();
     Button_Paint(ListShape, ListLabel, clRed);
     Popup_LockTake(Lock_KokyakuChoose);
-    Focus_CodeSavedKokyaku = Focus_Code;
+    KokyakuChoose_CodeSaved = Focus_Code;
     if (TEdit* catcher = Ui_Edit(Catcher)) catcher->SetFocus();
     if (Kokyaku_Count <= KokyakuChoose_Rows) SetPageKeys(false, false);
     else if (KokyakuChoose_Top < KokyakuChoose_Rows) SetPageKeys(false, true);
@@ -87,7 +91,7 @@ void CloseAs(TColor look, TColor text) {
     Popup_LockRelease(Lock_KokyakuChoose);
     Button_Paint(ListShape, ListLabel, look);
     if (text != clNone) FontColor(ListLabel, text);
-    Focus_Code = Focus_CodeSavedKokyaku;
+    Focus_Code = KokyakuChoose_CodeSaved;
     Focus_Restore();
 }
 
@@ -132,7 +136,7 @@ void ShowName(const char* edit, const char* name) {
     TEdit* e = Ui_Edit(edit);
     if (!e) return;
     e->SetText(name);
-    Grid_TrimEdit(e, Kokyaku_FieldWidth[KokyakuField_Name_1]);
+    Edit_Trim(e, Kokyaku_FieldWidth[KokyakuField_Name_1]);
 }
 
 void CopyField(int denpyouField, int kokyakuField) {
@@ -141,13 +145,12 @@ void CopyField(int denpyouField, int kokyakuField) {
 }
 
 void BuildControls(TForm& form) {
-    Ui_BuildButton(form, "Panel_Denpyou", ListShape, ListLabel, 22, 41, 55, 19, 51, 12, "一覧", clOlive, -13);
-    if (TLabel* l = form.FindAs<TLabel>(ListLabel)) l->Font.Name = Font_Mincho;
+    Ui_BuildButton(form, Denpyou_Panel, ListShape, ListLabel, 22, 41, 55, 19, 51, 12, "一覧", clOlive, -13)
+        ->Font.Name = Font_Mincho;
 
-    if (auto* panel = form.FindAs<TPanel>(Panel)) {
-        panel->Color = clSkyBlue;
-        panel->Bevel = false;
-    }
+    auto& panel = Ui_Built<TPanel>(form, Panel);
+    panel.Color = clSkyBlue;
+    panel.Bevel = false;
     for (int k = 0; k < KokyakuChoose_Rows; ++k) {
         const int no = k + 1;
         auto* frame =
@@ -182,44 +185,40 @@ void BuildControls(TForm& form) {
 
 // A label pressed or released: a row's frame or the close frame goes red
 // and wide while held; an arrow's text goes red.
-void BindFrame(TControl* c, const std::string& frame) {
-    if (!c) return;
-    c->OnMouseDown = [frame](TControl*, TMouseButton, TShiftState, int, int) {
+void BindFrame(TControl& c, const std::string& frame) {
+    c.OnMouseDown = [frame](TControl*, TMouseButton, TShiftState, int, int) {
         FramePen(Ui_Shape(frame.c_str()), clRed, 2);
     };
-    c->OnMouseUp = [frame](TControl*, TMouseButton, TShiftState, int, int) {
+    c.OnMouseUp = [frame](TControl*, TMouseButton, TShiftState, int, int) {
         FramePen(Ui_Shape(frame.c_str()), clBlack, 1);
     };
 }
-void BindArrow(TControl* c, void (*move)()) {
-    if (!c) return;
-    const std::string name = c->Name();
-    c->OnClick = [move](TControl*) { move(); };
-    c->OnMouseDown = [name](TControl*, TMouseButton, TShiftState, int, int) { FontColor(name.c_str(), clRed); };
-    c->OnMouseUp = [name](TControl*, TMouseButton, TShiftState, int, int) { FontColor(name.c_str(), clNavy); };
+void BindArrow(TControl& c, void (*move)()) {
+    const std::string name = c.Name();
+    c.OnClick = [move](TControl*) { move(); };
+    c.OnMouseDown = [name](TControl*, TMouseButton, TShiftState, int, int) { FontColor(name.c_str(), clRed); };
+    c.OnMouseUp = [name](TControl*, TMouseButton, TShiftState, int, int) { FontColor(name.c_str(), clNavy); };
 }
 
 void BindHandlers(TForm& form) {
-    if (TControl* sw = form.Find(ListLabel)) sw->OnClick = [](TControl*) { ListSWClick(); };
-    if (TControl* catcher = form.Find(Catcher)) {
-        catcher->OnEnter = [](TControl*) { CatcherEnter(); };
-        catcher->OnKeyDown = [](TControl*, Word key, TShiftState) { CatcherKeyDown(key); };
-    }
+    Ui_Built(form, ListLabel).OnClick = [](TControl*) { ListSWClick(); };
+    TControl& catcher = Ui_Built(form, Catcher);
+    catcher.OnEnter = [](TControl*) { CatcherEnter(); };
+    catcher.OnKeyDown = [](TControl*, Word key, TShiftState) { CatcherKeyDown(key); };
     for (int k = 0; k < KokyakuChoose_Rows; ++k)
         for (const char* line : {"Label_KokyakuChoose_Name_1_", "Label_KokyakuChoose_Name_2_"}) {
-            TControl* label = form.Find(Ui_RowName(line, k + 1));
+            TControl& label = Ui_Built(form, Ui_RowName(line, k + 1));
             BindFrame(label, Ui_RowName("Shape_ChooseKokyaku_", k + 1));
-            if (label) label->OnClick = [k](TControl*) { Pick(k); };
+            label.OnClick = [k](TControl*) { Pick(k); };
         }
-    BindArrow(form.Find("Label_Image_ChooseKokyakuBeforePage"), KokyakuChoose_PrePageKey);
-    BindArrow(form.Find("Label_Image_ChooseKokyakuNextPage"), KokyakuChoose_NextPageKey);
-    TControl* close = form.Find("Label_Panel_ChooseKokyaku_Close");
+    BindArrow(Ui_Built(form, "Label_Image_ChooseKokyakuBeforePage"), KokyakuChoose_PrePageKey);
+    BindArrow(Ui_Built(form, "Label_Image_ChooseKokyakuNextPage"), KokyakuChoose_NextPageKey);
+    TControl& close = Ui_Built(form, "Label_Panel_ChooseKokyaku_Close");
     BindFrame(close, "Shape_Panel_ChooseKokyaku_Close");
-    if (close)
-        close->OnClick = [](TControl*) {
-            KokyakuChoose_Close();
-            Job_Show();
-        };
+    close.OnClick = [](TControl*) {
+        KokyakuChoose_Close();
+        Job_Show();
+    };
 }
 
 // F7 and F8 (PageUp, PageDown, the bar) while the chooser is shown.
@@ -236,6 +235,7 @@ bool Key_F8() {
 void KokyakuChoose_Reset() {
     KokyakuChoose_Top = 0;
     KokyakuChoose_Row = 0;
+    KokyakuChoose_CodeSaved = KokyakuChoose_FirstReturn;
 }
 
 }  // namespace

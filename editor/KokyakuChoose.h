@@ -7,6 +7,9 @@
 // to the field that had it.
 #pragma once
 
+#include "editor/Header.h"
+#include "ui/Focus.h"
+
 class TForm;
 struct TScreen;
 
@@ -14,6 +17,12 @@ constexpr int KokyakuChoose_Rows = 20;
 
 extern int KokyakuChoose_Top;  // the 0-based index of the customer in row 0; kept while closed
 extern int KokyakuChoose_Row;  // the row of the last pick
+// The focus code it gives the focus back to when it closes: the code that
+// had it when it opened (customer name 1, 1120, before it ever opened).
+constexpr int KokyakuChoose_FirstReturn = Header_Rows[0].Code;
+extern int KokyakuChoose_CodeSaved;
+// Its share of the focus lock while it is open.
+extern const TLockHolder Lock_KokyakuChoose;
 
 // Its controls ("一覧" on the editor, the panel's rows, arrows, close label
 // and key catcher) and their handlers.

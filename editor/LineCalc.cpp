@@ -3,7 +3,7 @@
 #include <string>
 
 #include "document/Calc.h"
-#include "document/Number.h"
+#include "store/Number.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "ui/Build.h"

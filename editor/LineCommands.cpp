@@ -5,6 +5,7 @@
 #include "document/Calc.h"
 #include "editor/DenpyouCommands.h"
 #include "editor/Display.h"
+#include "editor/EditorScreen.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"

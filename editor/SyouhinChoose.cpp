@@ -1,5 +1,7 @@
 #include "editor/SyouhinChoose.h"
 
+#include "editor/EditorScreen.h"
+#include "editor/Grid.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -16,6 +18,20 @@ void SyouhinChoose_Dismiss() {
 }  // namespace
 
 bool SyouhinChoose_Shown() { return Ui_Shown(Panel); }
+
+void SyouhinChoose_Close() {
+    TPanel* chooser = Ui_Panel(Panel);
+    if (!chooser || !chooser->Visible()) return;
+    chooser->Hide();
+    Denpyou_ClearSyousaiFrames();
+}
+
+void SyouhinChoose_MoveTo(int top) {
+    TPanel* chooser = Ui_Panel(Panel);
+    if (!chooser || chooser->Top == top) return;
+    chooser->Top = top;
+    Ui_Invalidate();
+}
 
 const TScreen SyouhinChoose_Screen{
     .Panel = Panel,

@@ -7,6 +7,11 @@ extern int SyouhinChoose_Hits[1000];
 
 // Whether the chooser is open.
 bool SyouhinChoose_Shown();
+// Closed when a field outside the description column takes the focus: the
+// description frames go back to rest.
+void SyouhinChoose_Close();
+// Its Top (beside the row that has the focus, out of its way).
+void SyouhinChoose_MoveTo(int top);
 
 // Its record: shown over the editor; any menu click and the exit close it.
 extern const TScreen SyouhinChoose_Screen;

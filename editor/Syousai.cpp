@@ -3,6 +3,8 @@
 #include "editor/CommandBarMode.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
+#include "editor/SyouhinChoose.h"
+#include "masters/categories/HinsyuScreen.h"
 #include "store/Denpyou.h"
 #include "ui/Commands.h"
 #include "ui/Flags.h"
@@ -11,11 +13,6 @@
 #include "ui/Ui.h"
 
 namespace {
-
-bool SyouhinChoose_Shown() {
-    TPanel* p = Ui_Panel("Panel_SyouhinChoose");
-    return p && p->Visible();
-}
 
 void FocusCell(int column, int row0) {
     if (TEdit* e = Grid_Edit(column, row0)) e->SetFocus();
@@ -78,18 +75,12 @@ void Edit_DenpSyousai_Enter(int row) {
     }
     if (Denpyou_CurRow != row - 1) {
         Denpyou_CurRow = row - 1;
-        if (TPanel* chooser = Ui_Panel("Panel_SyouhinChoose"); chooser && chooser->Visible()) {
-            const int top = SyouhinChoose_TopForRow(row);
-            if (chooser->Top != top) {
-                chooser->Top = top;
-                Ui_Invalidate();
-            }
-        }
+        if (SyouhinChoose_Shown()) SyouhinChoose_MoveTo(SyouhinChoose_TopForRow(row));
     }
     Denpyou_MarkSyousaiRow();
     const int code = Grid_CellCode(GridColumn_Syousai, row - 1);
     Focus_Take(code);
-    Focus_CodeSaved = code;
+    HinsyuChoose_CodeSaved = code;
     Grid_TrimForTyping(GridColumn_Syousai, Grid_Edit(GridColumn_Syousai, row - 1));
 }
 

@@ -2,10 +2,12 @@
 
 #include <string>
 
-#include "document/Number.h"
+#include "store/Number.h"
 #include "editor/CommandBarMode.h"
 #include "editor/Display.h"
+#include "editor/EditorScreen.h"
 #include "editor/Grid.h"
+#include "editor/SyouhinChoose.h"
 #include "masters/units/TanniChoose.h"
 #include "platform/Form.h"
 #include "store/Denpyou.h"
@@ -14,6 +16,7 @@
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Commands.h"
+#include "ui/EditTable.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Frame.h"
@@ -90,7 +93,7 @@ void RateDefault(int column, int row0, TEdit* edit) {
     if (Num_ReadLong(own.c_str()) == 0 && Num_ReadLong(others.c_str()) == 0 && Num_ReadReal(price) != 0)
         edit->SetText("100");
     else
-        Grid_TrimEdit(edit, Width(column));
+        Edit_Trim(edit, Width(column));
 }
 
 // Return in the actual price: on to the next row's description; in the last
@@ -179,7 +182,7 @@ void TanniKeyOpen(int row0, Word key) {
             const char* stored = LineField(Denpyou_TopLine + row0, Grid_Column(GridColumn_Tanni).Field);
             if (Tanni_List[TanniChoose_Cursor() - 1][0] == ' ' && stored[0] != ' ') TanniChoose_Locate(stored);
             TanniChoose_TakeCursor();
-            Grid_TrimEdit(Grid_Edit(GridColumn_Tanni, row0), Width(GridColumn_Tanni));
+            Edit_Trim(Grid_Edit(GridColumn_Tanni, row0), Width(GridColumn_Tanni));
             break;
         }
         case vk::F3: Denpyou_LineUp(); break;
@@ -240,10 +243,7 @@ void ValueCell_Enter(int column, int row) {
         Denpyou_CommandMode = TCommandMode::Values;
         Denpyou_SetCommandBar(TCommandMode::Values);
     }
-    if (TPanel* chooser = Ui_Panel("Panel_SyouhinChoose"); chooser && chooser->Visible()) {
-        chooser->Hide();
-        Denpyou_ClearSyousaiFrames();
-    }
+    SyouhinChoose_Close();
     if (Denpyou_IsSpecialLine(Denpyou_TopLine + row0)) {
         Denpyou_RefuseCell(column, row0);
         return;
@@ -290,13 +290,11 @@ void ValueCell_KeyDown(int column, int row, Word key) {
 }
 
 void ValueCells_BindHandlers(TForm& form) {
-    TanniChoose_CreateControls(form);
     for (int column = GridColumn_Tanni; column < GridColumn_Count; ++column)
         for (int row = 1; row <= Denpyou_GridRows; ++row) {
-            TControl* edit = form.Find(Ui_RowName(Grid_Column(column).Prefix, row));
-            if (!edit) continue;
-            edit->OnEnter = [column, row](TControl*) { ValueCell_Enter(column, row); };
-            edit->OnExit = [column, row](TControl*) { ValueCell_Exit(column, row); };
-            edit->OnKeyDown = [column, row](TControl*, Word key, TShiftState) { ValueCell_KeyDown(column, row, key); };
+            TControl& edit = Ui_Built(form, Ui_RowName(Grid_Column(column).Prefix, row));
+            edit.OnEnter = [column, row](TControl*) { ValueCell_Enter(column, row); };
+            edit.OnExit = [column, row](TControl*) { ValueCell_Exit(column, row); };
+            edit.OnKeyDown = [column, row](TControl*, Word key, TShiftState) { ValueCell_KeyDown(column, row, key); };
         }
 }

@@ -14,8 +14,7 @@ void ValueCell_Enter(int column, int row);
 void ValueCell_Exit(int column, int row);
 void ValueCell_KeyDown(int column, int row, Word key);
 
-// Binds the 140 value cells' handlers and builds the unit chooser's rows
-// (window built).
+// Binds the 140 value cells' handlers (window built).
 void ValueCells_BindHandlers(TForm& form);
 // Makes the editor the unit chooser's host over its screen.
 void ValueCells_SetTanniHost();

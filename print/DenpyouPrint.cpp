@@ -6,12 +6,13 @@
 #include <string>
 
 #include "document/Document.h"
-#include "document/Number.h"
+#include "store/Number.h"
 #include "editor/DenpyouCommands.h"
 #include "print/DenpyouPrintRun.h"
 #include "print/PrintFirstPage.h"
 #include "print/PrintMargins.h"
 #include "print/PrintText.h"
+#include "print/preview/PrintView.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 
@@ -144,10 +145,10 @@ void PrintPages(const TDenpyouPrintRun& run) {
 
 // An invoice's issue date := the print date, when it is a valid date.
 void TakeIssueDate() {
-    const TPrintDate date = Print_ReadDate();
+    const TPrintDate date = PrintView_ReadDate();
     const int y = date.YearValue(), m = date.MonthValue(), d = date.DayValue();
     const bool reiwa = y < 27 || y > 31;
-    Print_ShowDateEra(reiwa ? "令和" : "平成");
+    PrintView_ShowDateEra(reiwa ? "令和" : "平成");
     if (y == 0 || m < 1 || m > 12 || d < 1 || d > 31) return;
     Num_WriteInt(Denpyou_Field[DenpyouField_SeikyuuYear], 4, y + (reiwa ? 2018 : 1988));
     Str_Pad(date.Month, Denpyou_Field[DenpyouField_SeikyuuMonth], 2, 1);
@@ -158,8 +159,8 @@ void TakeIssueDate() {
 
 bool Denpyou_Print() {
     TDenpyouPrintRun run;
-    run.Date = Print_ReadDate();
-    Print_ShowDateEra(Print_TypedEraName(run.Date.YearValue(), run.Date.MonthValue()));
+    run.Date = PrintView_ReadDate();
+    PrintView_ShowDateEra(Print_TypedEraName(run.Date.YearValue(), run.Date.MonthValue()));
     Print_Keisyou(run.Keisyou);
     run.LineCount = PrintedLines();
     run.PageCount = PageCount(run.LineCount);

@@ -1,6 +1,7 @@
 // What a print of the document in the editor reads besides the document:
-// the kind buttons, the honorific shown, the preview's print date and its
-// no-date box, and the customer's address. The preview shows the same.
+// the kind buttons and the honorific the editor shows, the customer's
+// address, and the form of the preview's print date (which the preview
+// reads: print/preview/PrintView.h). The preview shows the same.
 #pragma once
 
 // The kind as the checked kind button gives it (not the document's field 0).
@@ -12,25 +13,18 @@ enum TPrintKind : int {
 };
 TPrintKind Print_Kind();
 
-// The print date typed in the preview (Edit_PanelPrintView_Year, _Month,
-// _Day): each text right-aligned in two characters when it reads as a
-// non-zero number, else two blanks; blanks without a preview.
+// The print date typed in the preview: each part right-aligned in two
+// characters, or two blanks.
 struct TPrintDate {
     char Year[3], Month[3], Day[3];  // era year, month, day
     int YearValue() const;
     int MonthValue() const;
     int DayValue() const;
 };
-TPrintDate Print_ReadDate();
-// Shows an era name in the preview's era label of the print date.
-void Print_ShowDateEra(const char* eraName);
 
 // The honorific the editor shows (Label_DenpKeisyou; the document's own
 // without a window), "様" when blank, left-aligned in 6 characters.
 void Print_Keisyou(char out[7]);
-
-// Whether the preview's "日付を印刷しない" box is checked.
-bool Print_DateNotPrinted();
 
 // The address of the customer with the document's two name lines: city (20)
 // and street (40), blank-padded. A name that no customer has, or a customer

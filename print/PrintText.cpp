@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "document/Number.h"
+#include "store/Number.h"
 #include "store/Str.h"
 
 namespace {

@@ -5,6 +5,9 @@
 
 #include <climits>
 #include <cstring>
+#include <vector>
+
+#include "store/Number.h"
 
 namespace {
 
@@ -102,4 +105,14 @@ int Str_ToInt(const char* text, int n) {
     if (value > INT_MAX) return INT_MAX;
     if (value < INT_MIN) return INT_MIN;
     return static_cast<int>(value);
+}
+
+std::string Str_CommitText(const std::string& text, int width, TCommitForm form) {
+    std::vector<char> buffer(static_cast<size_t>(width) + 1);
+    Str_Spaces(buffer.data(), width);
+    const bool keep = form == TCommitForm::Left || form == TCommitForm::Right ||
+                      (form == TCommitForm::RightReal && Num_ReadReal(text.c_str()) != 0) ||
+                      (form == TCommitForm::RightInt && Num_ReadLong(text.c_str()) != 0);
+    if (keep) Str_Pad(text.c_str(), buffer.data(), width, form == TCommitForm::Left ? 0 : 1);
+    return buffer.data();
 }

@@ -2,11 +2,13 @@
 
 #include <cstdio>
 
+#include "ui/Owner.h"
+
 const char* const Font_Gothic = "ＭＳ ゴシック";
 const char* const Font_PGothic = "ＭＳ Ｐゴシック";
 const char* const Font_Mincho = "ＭＳ 明朝";
 
-TControl* Ui_Build(TForm& form, const TControlSpec& s) {
+TControl* Ui_Build(TForm& form, const TControlSpec& s, std::source_location where) {
     TControl* parent = (s.Parent && *s.Parent) ? form.Find(s.Parent) : nullptr;
     TControl* c = nullptr;
     switch (s.Kind) {
@@ -39,6 +41,7 @@ TControl* Ui_Build(TForm& form, const TControlSpec& s) {
     c->Font.Color = s.FontColor;
     c->Font.Height = s.FontHeight;
     if (s.FontName) c->Font.Name = s.FontName;
+    Owner_Set(c, Owner_FolderOf(where));
     return c;
 }
 
@@ -48,15 +51,17 @@ std::string Ui_RowName(const char* prefix, int row) {
     return std::string(prefix) + buf;
 }
 
-void Ui_BuildButton(TForm& form, const char* parent, const char* shapeName, const char* labelName,
-                    int left, int top, int width, int height, int labelWidth, int labelHeight,
-                    const char* caption, TColor color, int fontHeight) {
-    auto* shape = static_cast<TShape*>(
-        Ui_Build(form, {TControlKind::Shape, shapeName, parent, left, top, width, height}));
+TLabel* Ui_BuildButton(TForm& form, const char* parent, const char* shapeName, const char* labelName, int left,
+                       int top, int width, int height, int labelWidth, int labelHeight, const char* caption,
+                       TColor color, int fontHeight, std::source_location where) {
+    auto* shape = Ui_BuildAs<TShape>(form, {TControlKind::Shape, shapeName, parent, left, top, width, height}, where);
     shape->Pen.Color = clGray;
     shape->Brush.Color = color;
-    Ui_Build(form, {TControlKind::Label, labelName, parent, left + (width - labelWidth) / 2,
-                    top + (height - labelHeight) / 2, labelWidth, labelHeight, caption, color, clWhite,
-                    fontHeight, Font_Gothic, TAlignment::taCenter});
-    if (auto* label = form.FindAs<TLabel>(labelName)) label->Layout_Center = true;
+    auto* label = Ui_BuildAs<TLabel>(form,
+                                     {TControlKind::Label, labelName, parent, left + (width - labelWidth) / 2,
+                                      top + (height - labelHeight) / 2, labelWidth, labelHeight, caption, color,
+                                      clWhite, fontHeight, Font_Gothic, TAlignment::taCenter},
+                                     where);
+    label->Layout_Center = true;
+    return label;
 }

@@ -13,6 +13,8 @@ void Command_Run(Word key) {
 
 int Wheel_Count = 0;  // events since the last one that acted
 
+void (*Command_ExitRun)() = nullptr;
+
 }  // namespace
 
 void Command_F1() { Command_Run(vk::F1); }
@@ -30,6 +32,12 @@ bool Command_ForKey(Word key) {
     if ((key < vk::F1 || key > vk::F9) && key != vk::Escape) return false;
     Command_Run(key);
     return true;
+}
+
+void Command_SetExit(void (*exit)()) { Command_ExitRun = exit; }
+
+void Command_Exit() {
+    if (Command_ExitRun) Command_ExitRun();
 }
 
 void Wheel_Turn(bool down) {

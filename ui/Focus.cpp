@@ -1,14 +1,14 @@
 #include "ui/Focus.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "ui/Flags.h"
 #include "ui/Ui.h"
 
 int Focus_Code = 0;
 bool Popup_Lock = false;
-int Focus_CodeSaved = 5010;
-int Focus_CodeSavedKokyaku = 1120;
 
 namespace {
 
@@ -26,7 +26,7 @@ const TFocusEntry* Find(int code) {
     return nullptr;
 }
 
-unsigned Lock_Holders = 0;
+std::vector<const TLockHolder*> Lock_Holders;
 
 }  // namespace
 
@@ -71,19 +71,21 @@ bool Focus_Accept(int code) {
     return true;
 }
 
-void Popup_LockTake(TLockHolder holder) {
-    Lock_Holders |= holder;
+void Popup_LockTake(const TLockHolder& holder) {
+    if (!Popup_LockHeldBy(holder)) Lock_Holders.push_back(&holder);
     Popup_Lock = true;
 }
 
-void Popup_LockRelease(TLockHolder holder) {
-    Lock_Holders &= ~static_cast<unsigned>(holder);
-    Popup_Lock = Lock_Holders != 0;
+void Popup_LockRelease(const TLockHolder& holder) {
+    std::erase(Lock_Holders, &holder);
+    Popup_Lock = !Lock_Holders.empty();
 }
 
-bool Popup_LockHeldBy(TLockHolder holder) { return (Lock_Holders & holder) != 0; }
+bool Popup_LockHeldBy(const TLockHolder& holder) {
+    return std::find(Lock_Holders.begin(), Lock_Holders.end(), &holder) != Lock_Holders.end();
+}
 
 void Popup_LockReset() {
-    Lock_Holders = 0;
+    Lock_Holders.clear();
     Popup_Lock = false;
 }

@@ -9,10 +9,13 @@
 //     ... the handler's own work ...
 // or, for a handler without checks of its own, `if (!Focus_Accept(code)) return;`.
 //
+// The edits declared by an edit table (ui/Edits.h) keep it without a line of
+// their own.
+//
 // Each folder gives its part of the code table as a constexpr function that
-// adds its codes to a TFocusCodes (see editor/FocusCodes.h); the window's
-// table (app/FocusTable.h) is assembled from the parts at compile time,
-// checked there for count and order, and handed to Focus_SetTable.
+// adds its codes to a TFocusCodes, named by its record (ui/Folder.h); the
+// window's table (app/FocusTable.h) is assembled from the parts at compile
+// time, checked there for count and order, and handed to Focus_SetTable.
 #pragma once
 
 struct TFocusEntry {
@@ -64,15 +67,13 @@ int Focus_CodeOf(const char* name);
 // The control name of a code; nullptr for a code not in the table.
 const char* Focus_NameOf(int code);
 
-extern int Focus_Code;              // the control that last accepted the focus; 0: none yet
-extern bool Popup_Lock;             // while a chooser or the exit question holds the focus
-extern int Focus_CodeSaved;         // back to here when the category chooser closes (5010)
-extern int Focus_CodeSavedKokyaku;  // back to here when the customer chooser closes (1120)
+extern int Focus_Code;   // the control that last accepted the focus; 0: none yet
+extern bool Popup_Lock;  // while a chooser or the exit question holds the focus
 
 // Gives the focus to the control of Focus_Code. Nothing for 0, for a code
-// not restored (the two print-option check boxes, 9910 and 9920), for a
-// code not in the table, and when that control cannot take the focus now
-// (hidden or disabled): the focus then stays where it is.
+// not restored (a table entry with Restored false), for a code not in the
+// table, and when that control cannot take the focus now (hidden or
+// disabled): the focus then stays where it is.
 void Focus_Restore();
 
 // The protocol's first step: while the lock is held, Focus_Restore and true.
@@ -82,18 +83,17 @@ void Focus_Take(int code);
 // Both: false after restoring when the lock is held; else takes the code.
 bool Focus_Accept(int code);
 
-// Who holds the lock. Each holder takes and releases its own share; the lock
-// is released only when no holder is left, so that answering the exit
-// question "いいえ" leaves an open chooser's lock in force.
-enum TLockHolder : unsigned {
-    Lock_HinsyuChoose = 1u << 0,   // the category chooser
-    Lock_KokyakuChoose = 1u << 1,  // the customer chooser
-    Lock_ExitChoose = 1u << 2,     // the exit question
-    Lock_DenpyouList = 1u << 3,    // the document list while it prints
+// Who holds the lock: each chooser, question or command that holds it has a
+// holder of its own (a constant of its folder, known by its address). Each
+// takes and releases its own share; the lock is released only when no holder
+// is left, so that answering the exit question "いいえ" leaves an open
+// chooser's lock in force.
+struct TLockHolder {
+    const char* Name;  // for reading, no more
 };
-void Popup_LockTake(TLockHolder holder);
-void Popup_LockRelease(TLockHolder holder);
+void Popup_LockTake(const TLockHolder& holder);
+void Popup_LockRelease(const TLockHolder& holder);
 // Whether a holder has the lock.
-bool Popup_LockHeldBy(TLockHolder holder);
+bool Popup_LockHeldBy(const TLockHolder& holder);
 // Start-up: no holder, Popup_Lock false.
 void Popup_LockReset();

@@ -3,19 +3,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/Build.h"
 #include "ui/CommandBar.h"
+#include "ui/Menu.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
-int Job_Current = Job_Denpyou;
+int Job_Current = Job_First;
 
 namespace {
-
-// Menu entry 1 ... 10 (shape and label) in the colour: navy for the screen shown.
-void Menu_Paint(int menuNo, TColor color) {
-    Button_Paint(Ui_RowName("Shape_Job_", menuNo).c_str(), Ui_RowName("Label_Job_", menuNo).c_str(), color);
-}
 
 void Focus_First(const char* name) {
     if (!name) return;

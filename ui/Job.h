@@ -1,18 +1,10 @@
-// The screen shown and the switch between screens.
+// The screen shown and the switch between screens. Each screen's folder
+// numbers its screen (editor/EditorScreen.h: Job_Denpyou = 0, ...); the
+// numbers run in the order of the job menu, the first from 0.
 #pragma once
 
-// The screens by number; the choosers and questions over them have none.
-enum {
-    Job_None = -1,        // not a screen of the menu
-    Job_Denpyou = 0,      // document editor
-    Job_DenpyouList = 1,  // document list
-    Job_Kokyaku = 2,      // customers
-    Job_Hinsyu = 3,       // categories
-    Job_Syouhin = 4,      // products
-    Job_Jisya = 5,        // own company
-    Job_BackUp = 6,       // data maintenance
-    Job_Gyousyu = 8,      // wording
-};
+constexpr int Job_None = -1;  // a record that is not a screen of the menu (a chooser, a question)
+constexpr int Job_First = 0;  // the screen shown at start
 
 extern int Job_Current;
 

@@ -4,6 +4,13 @@
 #include <string>
 
 #include "platform/Application.h"
+#include "platform/File.h"
+
+bool Message_CheckSaved(const char* path, bool written) {
+    if (written || !File_Exists(path)) return true;
+    Message_NotSaved(path);
+    return false;
+}
 
 void Message_NotSaved(const char* path) {
     const char* name = std::strrchr(path, '\\');

@@ -5,3 +5,7 @@
 // "Data\Denpyou.620", named by its file name): a write the user asked for
 // did not reach the file.
 void Message_NotSaved(const char* path);
+// A save of data that lives only in memory (at exit): true when it was
+// written, or when no file stands at path at all (no Data folder: it never
+// held anything); else the user is told (Message_NotSaved) and false.
+bool Message_CheckSaved(const char* path, bool written);

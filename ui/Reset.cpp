@@ -6,10 +6,8 @@
 #include "ui/Ui.h"
 
 void Ui_Reset() {
-    Job_Current = Job_Denpyou;
+    Job_Current = Job_First;
     Focus_Code = 0;
-    Focus_CodeSaved = 5010;
-    Focus_CodeSavedKokyaku = 1120;
     Popup_LockReset();
     Flag_EnterCommitted = false;
     Command_EnableAll(true);

@@ -1,13 +1,28 @@
 #include "ui/Screen.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 #include <vector>
+
+#include "ui/Ui.h"
 
 namespace {
 
 std::vector<const TScreen*>& Records() {
     static std::vector<const TScreen*> records;
     return records;
+}
+
+// How high a record's panel lies among the window's panels (the later one
+// lies over the earlier); records without a panel above every panel.
+int Height(const TScreen& s) {
+    const TForm* form = Ui_Form();
+    if (!s.Panel || !form) return INT_MAX;
+    const auto& top = form->TopLevel();
+    for (size_t i = 0; i < top.size(); ++i)
+        if (top[i]->Name() == s.Panel) return static_cast<int>(i);
+    return INT_MAX;
 }
 
 }  // namespace
@@ -42,25 +57,25 @@ const TScreen* Screen_Current() {
     return nullptr;
 }
 
-const TScreen* Screen_OfMenu(int menuNo) {
+const TScreen* Screen_OfMenu(int menuNo, bool screen) {
     for (const TScreen* s : Records())
-        if (s->Job != Job_None && s->MenuNo == menuNo) return s;
+        if ((s->Job != Job_None) == screen && s->MenuNo == menuNo) return s;
     return nullptr;
+}
+
+std::vector<const TScreen*> Screen_OverOrder() {
+    std::vector<const TScreen*> order;
+    for (const TScreen* s : Records())
+        if (s->Job == Job_None) order.push_back(s);
+    std::stable_sort(order.begin(), order.end(),
+                     [](const TScreen* a, const TScreen* b) { return Height(*a) > Height(*b); });
+    return order;
 }
 
 bool Screen_IsInForce(const TScreen& s) {
     if (s.Job != Job_None) return s.Job == Job_Current;
     if (Job_Current < 0 || !(s.Over & Job_Bit(Job_Current))) return false;
     return !s.Shown || s.Shown();
-}
-
-bool Screen_Open(const char* panel) {
-    for (const TScreen* s : Records())
-        if (s->Panel && std::strcmp(s->Panel, panel) == 0 && s->Open) {
-            s->Open();
-            return true;
-        }
-    return false;
 }
 
 void Screen_Selected(int job) {

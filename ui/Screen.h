@@ -7,16 +7,16 @@
 // screen, the menu and the exit tell them that they are left, and the window
 // resets them all when it is built.
 //
-// A record is a constant with static storage; a folder registers it from its
-// Register function, which the window calls (app/Wiring.cpp). Its fields are
-// given by name, in the order they are declared:
+// A record is a constant with static storage; a folder registers it from the
+// Register of its folder record (ui/Folder.h). Its fields are given by name,
+// in the order they are declared:
 //
 //     const TScreen Kokyaku_Screen{
 //         .Job = Job_Kokyaku, .Panel = "Panel_Kokyaku",
 //         .MenuNo = 3, .First = "Edit_PanelKokyaku_Name_1_01", .FocusEveryShow = true,
 //         .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
 //         .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
-//         .Keys = {.F4 = Kokyaku_DeleteKey},
+//         .Keys = {.F4 = Key_F4},
 //         .Reset = Kokyaku_Reset,
 //     };
 //     void Kokyaku_Register() { Screen_Register(Kokyaku_Screen); }
@@ -25,12 +25,13 @@
 //
 //     const TScreen HinsyuChoose_Screen{
 //         .Panel = "Panel_ChooseHinsyu",
-//         .Over = Job_Bit(Job_Denpyou) | Job_Bit(Job_Syouhin),
-//         .Shown = HinsyuChoose_Shown,
+//         .Over = Job_Every,
+//         .Shown = HinsyuChoose_InForce,
 //     };
 #pragma once
 
 #include <initializer_list>
+#include <vector>
 
 #include "platform/Types.h"
 #include "ui/Job.h"
@@ -95,7 +96,7 @@ struct TScreen {
     // ---- what it does
     TScreenKeys Keys{};              // F1 ... F9, Esc (ui/Commands.h)
     TWheelHandler Wheel = nullptr;   // the wheel while it is in force
-    void (*Open)() = nullptr;        // a panel: opened by Screen_Open (another screen's key)
+    void (*Open)() = nullptr;        // a record with an entry in the menu that is no screen: its click
     void (*Selected)() = nullptr;    // a screen: chosen from the menu, before it is shown
     void (*Leave)() = nullptr;       // the menu changes screens, or the program exits
     void (*Dismiss)() = nullptr;     // any menu click, or the exit: a panel that closes then
@@ -109,17 +110,20 @@ struct TScreen {
     const char* const* Pending = nullptr;
 };
 
-// Registers a record (kept by address: give it static storage). The order
-// of registration is the order of dispatch: the panels over screens in the
-// order they are tried, the screens in the menu's order.
+// Registers a record (kept by address: give it static storage). The records
+// over screens are tried in this order: first those without a panel (keys
+// over every screen), in the order they registered; then the panels from
+// the one that lies on top down (the order the window's panels lie in,
+// ui/Folder.h); then the screen.
 void Screen_Register(const TScreen& screen);
 // Forgets every record (a new window registers them again).
 void Screen_ClearRegistry();
 
 // The record of the screen shown (Job_Current); nullptr when none is registered.
 const TScreen* Screen_Current();
-// The record of a screen by its menu entry; nullptr when none has it.
-const TScreen* Screen_OfMenu(int menuNo);
+// The record of a screen by its menu entry (screen false: of a record that is
+// no screen, the exit); nullptr when none has it.
+const TScreen* Screen_OfMenu(int menuNo, bool screen = true);
 // The records in force now, in the order of dispatch: the panels and keys
 // over the screen shown, then the screen. f is called with each; it returns
 // true to stop.
@@ -128,10 +132,6 @@ void Screen_InForce(F&& f);
 // Whether the record is in force now (see Screen_InForce).
 bool Screen_IsInForce(const TScreen& screen);
 
-// The Open of the record whose panel is named so; false when no record has
-// that panel (or it has no Open). A screen's key reaches a panel of a folder
-// above it only so (the editor's F3 opens the preview).
-bool Screen_Open(const char* panel);
 // Every record's Selected (the screen chosen), Leave, Dismiss, DocumentsCounted, Reset.
 void Screen_Selected(int job);
 void Screen_LeaveAll();
@@ -149,13 +149,15 @@ bool Screen_BarPressed(int cell);
 bool Screen_PanelHandles(Word key);
 
 // ---- internal
+// Every record in the order of registration.
 const TScreen* const* Screen_Records(int& count);
+// The records over screens in the order they are tried.
+// (A copy: a handler may dispatch a key again.)
+std::vector<const TScreen*> Screen_OverOrder();
 
 template <class F>
 void Screen_InForce(F&& f) {
-    int count = 0;
-    const TScreen* const* records = Screen_Records(count);
-    for (int i = 0; i < count; ++i)
-        if (records[i]->Job == Job_None && Screen_IsInForce(*records[i]) && f(*records[i])) return;
+    for (const TScreen* s : Screen_OverOrder())
+        if (Screen_IsInForce(*s) && f(*s)) return;
     if (const TScreen* screen = Screen_Current()) f(*screen);
 }

@@ -1,5 +1,8 @@
 #include "ui/Ui.h"
 
+#include <cstring>
+
+#include "ui/Owner.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -7,23 +10,33 @@ namespace {
 TForm* Ui_Window = nullptr;
 TUiMissHandler Ui_MissHandler = nullptr;
 
-// A lookup in the window that found nothing: a name that no table creates
-// (a misspelling), unless a screen not built yet names it.
+// A lookup in the window: a name that no table creates (a misspelling),
+// unless a screen not built yet names it, or another folder's control.
+// Checked only where a miss handler listens (the tests).
 template <class T>
-T* Found(const char* name, T* control) {
-    if (!control && Ui_Window && Ui_MissHandler && !Screen_IsPending(name)) Ui_MissHandler(name);
+T* Lookup(const char* name, const TWhere& where) {
+    if (!Ui_Window) return nullptr;
+    TControl* found = Ui_Window->Find(name);
+    T* control = dynamic_cast<T*>(found);
+    if (!Ui_MissHandler) return control;
+    if (!control) {
+        if (!Screen_IsPending(name)) Ui_MissHandler(name);
+        return nullptr;
+    }
+    if (!Owner_MayLookUp(control, where)) {
+        const std::string miss = std::string(name) + " (a control of " + Owner_Of(control) + ", looked up from " +
+                                 Owner_FolderOf(where) + ")";
+        Ui_MissHandler(miss.c_str());
+        return nullptr;
+    }
     return control;
-}
-
-template <class T>
-T* Lookup(const char* name) {
-    return Found(name, Ui_Window ? Ui_Window->FindAs<T>(name) : nullptr);
 }
 
 }  // namespace
 
 TForm* Ui_Form() { return Ui_Window; }
 void Ui_SetForm(TForm* form) { Ui_Window = form; }
+void Ui_NewWindow() { Owner_Clear(); }
 
 TUiMissHandler Ui_SetMissHandler(TUiMissHandler handler) {
     const TUiMissHandler previous = Ui_MissHandler;
@@ -35,15 +48,29 @@ void Ui_Invalidate() {
     if (Ui_Window) Ui_Window->Invalidate();
 }
 
-TControl* Ui_Control(const char* name) { return Found(name, Ui_Window ? Ui_Window->Find(name) : nullptr); }
-TLabel* Ui_Label(const char* name) { return Lookup<TLabel>(name); }
-TEdit* Ui_Edit(const char* name) { return Lookup<TEdit>(name); }
-TShape* Ui_Shape(const char* name) { return Lookup<TShape>(name); }
-TPanel* Ui_Panel(const char* name) { return Lookup<TPanel>(name); }
-TCheckBox* Ui_CheckBox(const char* name) { return Lookup<TCheckBox>(name); }
-TRadioButton* Ui_RadioButton(const char* name) { return Lookup<TRadioButton>(name); }
+TControl* Ui_Control(const char* name, TWhere where) { return Lookup<TControl>(name, where); }
+TLabel* Ui_Label(const char* name, TWhere where) { return Lookup<TLabel>(name, where); }
+TEdit* Ui_Edit(const char* name, TWhere where) { return Lookup<TEdit>(name, where); }
+TShape* Ui_Shape(const char* name, TWhere where) { return Lookup<TShape>(name, where); }
+TPanel* Ui_Panel(const char* name, TWhere where) { return Lookup<TPanel>(name, where); }
+TCheckBox* Ui_CheckBox(const char* name, TWhere where) { return Lookup<TCheckBox>(name, where); }
+TRadioButton* Ui_RadioButton(const char* name, TWhere where) { return Lookup<TRadioButton>(name, where); }
+TDriveComboBox* Ui_DriveComboBox(const char* name, TWhere where) { return Lookup<TDriveComboBox>(name, where); }
+TDirectoryListBox* Ui_DirectoryListBox(const char* name, TWhere where) {
+    return Lookup<TDirectoryListBox>(name, where);
+}
 
-bool Ui_Shown(const char* panel) {
-    TPanel* p = Ui_Panel(panel);
+bool Ui_Shown(const char* panel, TWhere where) {
+    TPanel* p = Lookup<TPanel>(panel, where);
     return p && p->Visible();
 }
+
+TControl& Ui_BuiltControl(TForm& form, const std::string& name, TWhere where) {
+    TControl* control = form.Find(name);
+    if (!control) throw std::logic_error("no control is named \"" + name + "\"");
+    if (!Owner_MayLookUp(control, where))
+        throw std::logic_error("\"" + name + "\" is a control of " + Owner_Of(control) + ", bound from " +
+                               Owner_FolderOf(where));
+    return *control;
+}
+

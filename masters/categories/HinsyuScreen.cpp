@@ -4,24 +4,33 @@
 
 #include "store/Hinsyu.h"
 #include "ui/Build.h"
+#include "ui/Job.h"
+#include "ui/Message.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
 int Hinsyu_Top = 0;
 int Hinsyu_CurRec = 0;
 int Hinsyu_Row = -1;
+int HinsyuChoose_CodeSaved = 5010;
+const TLockHolder Lock_HinsyuChoose{"the category chooser"};
 
 namespace {
 
+unsigned HinsyuChoose_Hosts = 0;  // the screens it opens over (Job_Bit)
+
+bool HinsyuChoose_InForce() { return (HinsyuChoose_Hosts & Job_Bit(Job_Current)) && HinsyuChoose_Shown(); }
+
 const TScreen HinsyuChoose_Screen{
     .Panel = "Panel_ChooseHinsyu",
-    .Over = Job_Bit(Job_Denpyou) | Job_Bit(Job_Syouhin),
-    .Shown = HinsyuChoose_Shown,
+    .Over = Job_Every,
+    .Shown = HinsyuChoose_InForce,
 };
 
 void Hinsyu_Reset() {
     Hinsyu_Top = 0;
     Hinsyu_Row = -1;
+    HinsyuChoose_CodeSaved = 5010;
 }
 
 constexpr const char* Hinsyu_Pending[] = {"Edit_Hinsyu_Name_01", nullptr};
@@ -56,7 +65,25 @@ void Hinsyu_ShowCount() {
 
 bool HinsyuChoose_Shown() { return Ui_Shown("Panel_ChooseHinsyu"); }
 
+void HinsyuChoose_Host(int job) { HinsyuChoose_Hosts |= Job_Bit(job); }
+
 void Hinsyu_Register() {
     Screen_Register(HinsyuChoose_Screen);
     Screen_Register(Hinsyu_Screen);
+}
+
+void Hinsyu_Start() {
+    Hinsyu_CurRec = 0;
+    Hinsyu_ClearList();
+    Record_Prepare(Hinsyu_File);
+    Hinsyu_ClearRecord();
+    Hinsyu_Load();
+    Hinsyu_ShowCount();
+    Hinsyu_ShowPage();
+}
+
+bool Hinsyu_ExitSave() { return !Hinsyu_Loaded || Message_CheckSaved(Hinsyu_File.FileName, Hinsyu_Save()); }
+
+void Hinsyu_ExitSort() {
+    if (Hinsyu_Loaded) Hinsyu_SortFile();
 }

@@ -7,6 +7,8 @@
 
 class TForm;
 
+constexpr int Job_Hinsyu = 3;
+
 extern int Hinsyu_Top;
 extern int Hinsyu_CurRec;
 extern int Hinsyu_Row;
@@ -28,6 +30,22 @@ void Hinsyu_ShowCount();
 
 // Whether the category chooser is open.
 bool HinsyuChoose_Shown();
+// A screen the chooser opens over (the editor, under its product chooser;
+// the product screen), registered by that screen.
+void HinsyuChoose_Host(int job);
+// The focus code the chooser gives the focus back to when it closes: set by
+// what opens it (a description cell of the editor); before that, the
+// product screen's first name (5010).
+extern int HinsyuChoose_CodeSaved;
+// Its share of the focus lock while it is open.
+extern const TLockHolder Lock_HinsyuChoose;
 
 // Registers the category chooser and the category screen.
 void Hinsyu_Register();
+// Start-up: the category lists loaded from the file and the screen painted.
+void Hinsyu_Start();
+// The exit: the lists written back to the file (first of the saves) and the
+// file sorted by reading (first of the sorts); a file that could not be read
+// at start-up is left as it is.
+bool Hinsyu_ExitSave();
+void Hinsyu_ExitSort();

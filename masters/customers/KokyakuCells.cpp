@@ -1,17 +1,15 @@
-#include "masters/customers/KokyakuCells.h"
-
+// The 117 cells of the customer screen: the screen's part of the edit
+// protocol (ui/EditTable.h): which rows take the focus, the record writer
+// that every commit calls, and the key map with the one-customer scrolls at
+// the page's edges.
 #include <cstring>
 #include <string>
 
-#include "editor/Grid.h"
-#include "masters/customers/KokyakuChanged.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "platform/Controls.h"
 #include "store/Kokyaku.h"
 #include "ui/Commands.h"
-#include "ui/Flags.h"
 #include "ui/Focus.h"
-#include "ui/Frame.h"
 
 namespace {
 
@@ -38,19 +36,7 @@ void FocusCell(int column, int row) {
     if (TEdit* edit = Kokyaku_CellEdit(column, row)) edit->SetFocus();
 }
 
-void TrimCell(int column, int row) { Grid_TrimEdit(Kokyaku_CellEdit(column, row), Kokyaku_CellWidth(column)); }
-
-// The cell's text padded to its field, shown so, and written into the
-// customer of writeRow (-1: the cursor row).
-void Commit(int column, int row, int writeRow) {
-    TEdit* edit = Kokyaku_CellEdit(column, row);
-    if (!edit) return;
-    const int k = Kokyaku_Cell(column).Field;
-    const std::string text = Grid_CommitText(edit->Text(), Kokyaku_FieldWidth[k], TCommitForm::Left);
-    edit->SetText(text);
-    std::memcpy(Kokyaku_Field[k], text.c_str(), text.size() + 1);
-    Kokyaku_WriteFieldAtLine(k, text.c_str(), writeRow);
-}
+void TrimCell(int column, int row) { Edit_Trim(Kokyaku_CellEdit(column, row), Kokyaku_CellWidth(column)); }
 
 // Row 12 has become the empty row under the cursor: it gets its number,
 // which the repaint left blank and no focus-in writes.
@@ -98,30 +84,31 @@ void LastCellStep() {
 
 }  // namespace
 
-void Kokyaku_WriteFieldAtLine(int k, const char* text, int row) {
+bool Kokyaku_WriteFieldAtLine(int k, const char* text, int row) {
     if (row < 0) row = Kokyaku_Row;
     Kokyaku_Changed = true;
     const int n = Kokyaku_Top + row + 1;
     TEdit* nameCell = Kokyaku_CellEdit(KokyakuColumn_Name_1, row);
-    const std::string name = Grid_CommitText(nameCell ? nameCell->Text() : std::string(), Kokyaku_FieldWidth[1],
-                                             TCommitForm::Left);
+    const std::string name = Str_CommitText(nameCell ? nameCell->Text() : std::string(),
+                                            Kokyaku_FieldWidth[KokyakuField_Name_1], TCommitForm::Left);
     std::memcpy(Kokyaku_Field[KokyakuField_Name_1], name.c_str(), name.size() + 1);
-    if (n > Kokyaku_Count + 1 || name[0] == ' ') return;
+    if (n > Kokyaku_Count + 1 || name[0] == ' ') return true;
     Kokyaku_CurRec = n;
     // A new customer comes with its first name as well as the field, so
     // that none is ever stored without one (the name's own commit may have
     // failed before).
-    if (n > Kokyaku_Count) Kokyaku_Append({{KokyakuField_Name_1, name.c_str()}, {k, text}});
-    else Kokyaku_WriteField(n, k, text);
+    const bool written = n > Kokyaku_Count ? Kokyaku_Append({{KokyakuField_Name_1, name.c_str()}, {k, text}})
+                                           : Kokyaku_WriteField(n, k, text);
     Kokyaku_ShowCount();
+    return written;
 }
 
-void Kokyaku_CellEnter(int column, int row) {
-    if (Focus_Locked()) return;
+bool Kokyaku_CellEnter(const TEditCell& cell) {
+    const int row = cell.Row;
     const int n = Kokyaku_Top + row + 1;
     if (n > Kokyaku_Count + 1) {
         Focus_Restore();
-        return;
+        return false;
     }
     const bool newRow = Kokyaku_Row != row;
     if (newRow) {
@@ -131,46 +118,44 @@ void Kokyaku_CellEnter(int column, int row) {
     // Row 0 numbers the empty row on every focus-in, so that the first
     // customer's row is numbered when the screen first takes the focus.
     if ((newRow || row == 0) && n > Kokyaku_Count) Kokyaku_NumberCursorRow();
-    Focus_Take(Kokyaku_CellCode(column, row));
-    TrimCell(column, row);
-    Frame_Mark(Kokyaku_CellFrame(column, row));
+    return true;
 }
 
-void Kokyaku_CellExit(int column, int row) {
-    // Into the cell's own row: a command may have moved the cursor already.
-    if (!Flag_EnterCommitted) Commit(column, row, row);
-    Frame_Rest(Kokyaku_CellFrame(column, row), clBlack);
+char* Kokyaku_CellField(const TEditCell& cell) { return Kokyaku_Field[cell.Spec().Field]; }
+
+// Into the cell's own row: a command may have moved the cursor already.
+bool Kokyaku_CellWrite(const TEditCell& cell, const char* text) {
+    return Kokyaku_WriteFieldAtLine(cell.Spec().Field, text, cell.Row);
 }
 
-void Kokyaku_CellKeyDown(int column, int row, Word key) {
+// Return past the telephone: the next row's first name, or past the page's
+// last row the next customer brought into it. Home before the first name:
+// the telephone of the row above, or in the first row the customer before.
+void Kokyaku_CellMove(const TEditCell& cell, Word key) {
+    const int row = cell.Row;
+    if (key == vk::Return) {
+        if (row < Kokyaku_LastRow) FocusCell(KokyakuColumn_Name_1, row + 1);
+        else LastCellStep();
+    } else if (row > 0) {
+        FocusCell(KokyakuColumn_Tel, row - 1);
+    } else {
+        BackwardStep();
+    }
+}
+
+bool Kokyaku_CellKey(const TEditCell& cell, Word key) {
+    const int column = cell.Index, row = cell.Row;
     switch (key) {
-        case vk::Home:
-            if (column > 0) FocusCell(column - 1, row);
-            else if (row > 0) FocusCell(KokyakuColumn_Tel, row - 1);
-            else BackwardStep();
-            return;
-        case vk::Return:
-            Flag_EnterCommitted = true;
-            Commit(column, row, -1);
-            if (column < KokyakuColumn_Tel) FocusCell(column + 1, row);
-            else if (row < Kokyaku_LastRow) FocusCell(KokyakuColumn_Name_1, row + 1);
-            else LastCellStep();
-            return;
         case vk::Up:
             if (row == 0) BackwardScroll(column);
             else FocusCell(Up[column].Column, row + Up[column].Rows);
-            return;
+            return true;
         case vk::Down:
             if (row + Down[column].Rows > Kokyaku_LastRow) ForwardScroll(column);
             else FocusCell(Down[column].Column, row + Down[column].Rows);
-            return;
-        case vk::F4: Command_F4(); return;
-        case vk::F5: Command_F5(); return;
-        case vk::F7:
-        case vk::PageUp: Command_F7(); return;
-        case vk::F8:
-        case vk::PageDown: Command_F8(); return;
-        case vk::F9: Command_F9(); return;
-        default: return;
+            return true;
+        case vk::PageUp: Command_F7(); return true;
+        case vk::PageDown: Command_F8(); return true;
+        default: return false;
     }
 }

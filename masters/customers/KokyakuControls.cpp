@@ -1,11 +1,12 @@
 // The customer screen's controls: the header band, 13 rows of a number box
 // and nine borderless edits in five frames, and the record and count labels
-// at the top right; the cells' handlers are bound here too.
+// at the top right; the cells' handlers are bound here too (the edit table).
 #include <string>
 
-#include "masters/customers/KokyakuCells.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "ui/Build.h"
+#include "ui/Ui.h"
+#include "ui/EditTable.h"
 
 namespace {
 
@@ -95,25 +96,22 @@ void BuildRow(TForm& form, int r) {
         if (h.Frame) Box(form, Ui_RowName(h.Frame, no), h.Left, top, h.Width, Row_Height, clWhite);
     Ui_Build(form, {TControlKind::Label, Ui_RowName("Label_PanelKokyaku_Yubin_", no).c_str(), Panel, 542, top + 2, 14,
                     Edit_Height, "〒", clWhite, clBlack, Font_Height, Font_Mincho});
-    // The cells in tab order, each bound to its column and row.
+    // The cells in tab order.
     for (int c = 0; c < KokyakuColumn_Count; ++c) {
         const TCellPlace& p = Cell_Places[c];
-        auto* edit =
-            static_cast<TEdit*>(Ui_Build(form, {TControlKind::Edit, Ui_RowName(Kokyaku_Cell(c).Edit, no).c_str(), Panel,
-                                                p.Left, top + Line_Offset[p.Line], p.Width, Edit_Height, "",
-                                                Cell_Ground, clBlack, Font_Height, Font_Mincho}));
+        auto* edit = Ui_BuildAs<TEdit>(form, {TControlKind::Edit, Ui_RowName(Kokyaku_Cell(c).Edit, no).c_str(), Panel,
+                                              p.Left, top + Line_Offset[p.Line], p.Width, Edit_Height, "",
+                                              Cell_Ground, clBlack, Font_Height, Font_Mincho});
         edit->MaxLength = Kokyaku_CellWidth(c);
         edit->ImeMode = p.Ime;
-        edit->OnEnter = [c, r](TControl*) { Kokyaku_CellEnter(c, r); };
-        edit->OnExit = [c, r](TControl*) { Kokyaku_CellExit(c, r); };
-        edit->OnKeyDown = [c, r](TControl*, Word key, TShiftState) { Kokyaku_CellKeyDown(c, r, key); };
     }
 }
 
 }  // namespace
 
 void Kokyaku_CreateControls(TForm& form) {
-    if (auto* panel = form.FindAs<TPanel>(Panel)) panel->Bevel = false;
+    Ui_Built<TPanel>(form, Panel).Bevel = false;
     BuildHeader(form);
     for (int r = 0; r < Kokyaku_Rows; ++r) BuildRow(form, r);
+    Edit_Bind(form, Kokyaku_Table);
 }

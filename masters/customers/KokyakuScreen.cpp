@@ -3,31 +3,16 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "editor/Grid.h"
-#include "masters/customers/KokyakuChanged.h"
 #include "masters/customers/KokyakuCommands.h"
-#include "store/Kokyaku.h"
 #include "ui/Build.h"
-#include "ui/Flags.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
 int Kokyaku_Top = 0;
 int Kokyaku_Row = 0;
+bool Kokyaku_Changed = false;
 
 namespace {
-
-constexpr TKokyakuCell Cells[KokyakuColumn_Count] = {
-    {"Edit_PanelKokyaku_Name_1_", "Shape_PanelKokyaku_Name_", KokyakuField_Name_1},
-    {"Edit_PanelKokyaku_Name_2_", "Shape_PanelKokyaku_Name_", KokyakuField_Name_2},
-    {"Edit_PanelKokyaku_Kana_", "Shape_PanelKokyaku_Kana_", KokyakuField_Kana},
-    {"Edit_PanelKokyaku_Keisyou_", "Shape_PanelKokyaku_Keisyou_", KokyakuField_Keisyou},
-    {"Edit_PanelKokyaku_Zip_", "Shape_PanelKokyaku_Address_", KokyakuField_Zip},
-    {"Edit_PanelKokyaku_Prif_", "Shape_PanelKokyaku_Address_", KokyakuField_Prif},
-    {"Edit_PanelKokyaku_City_", "Shape_PanelKokyaku_Address_", KokyakuField_City},
-    {"Edit_PanelKokyaku_Banti_", "Shape_PanelKokyaku_Address_", KokyakuField_Banti},
-    {"Edit_PanelKokyaku_Tel_", "Shape_PanelKokyaku_Tel_", KokyakuField_Tel},
-};
 
 bool ValidCell(int column, int row) {
     return column >= 0 && column < KokyakuColumn_Count && row >= 0 && row < Kokyaku_Rows;
@@ -41,20 +26,16 @@ constexpr int Number_FontHeight = 15;
 
 }  // namespace
 
-const TKokyakuCell& Kokyaku_Cell(int column) { return Cells[std::clamp(column, 0, KokyakuColumn_Count - 1)]; }
+const TEditRow& Kokyaku_Cell(int column) { return Kokyaku_Cells[std::clamp(column, 0, KokyakuColumn_Count - 1)]; }
 
-int Kokyaku_CellWidth(int column) { return Kokyaku_FieldWidth[Kokyaku_Cell(column).Field]; }
+int Kokyaku_CellWidth(int column) { return Kokyaku_Cell(column).Width; }
 
 TEdit* Kokyaku_CellEdit(int column, int row) {
-    return ValidCell(column, row) ? Ui_Edit(Ui_RowName(Cells[column].Edit, row + 1).c_str()) : nullptr;
+    return ValidCell(column, row) ? Ui_Edit(Ui_RowName(Kokyaku_Cells[column].Edit, row + 1).c_str()) : nullptr;
 }
 
 TShape* Kokyaku_CellFrame(int column, int row) {
-    return ValidCell(column, row) ? Ui_Shape(Ui_RowName(Cells[column].Frame, row + 1).c_str()) : nullptr;
-}
-
-int Kokyaku_CellCode(int column, int row) {
-    return (row < 9 ? 7010 + 100 * row : 8010 + 100 * (row - 9)) + 10 * column;
+    return ValidCell(column, row) ? Ui_Shape(Ui_RowName(Kokyaku_Cells[column].Frame, row + 1).c_str()) : nullptr;
 }
 
 void Kokyaku_ShowNumber(TLabel* label, const std::string& text) {
@@ -91,14 +72,14 @@ void Kokyaku_ShowPage() {
         }
         Kokyaku_ShowNumber(NumberLabel(r), number);
         for (int c = 0; c < KokyakuColumn_Count; ++c)
-            if (TEdit* edit = Kokyaku_CellEdit(c, r)) edit->SetText(Kokyaku_Field[Cells[c].Field]);
+            if (TEdit* edit = Kokyaku_CellEdit(c, r)) edit->SetText(Kokyaku_Field[Kokyaku_Cells[c].Field]);
     }
 }
 
 void Kokyaku_FocusRow() {
     TEdit* edit = Kokyaku_CellEdit(KokyakuColumn_Name_1, Kokyaku_Row);
     if (!edit) return;
-    Grid_TrimEdit(edit, Kokyaku_CellWidth(KokyakuColumn_Name_1));
+    Edit_Trim(edit, Kokyaku_CellWidth(KokyakuColumn_Name_1));
     edit->SetFocus();
 }
 
@@ -157,3 +138,17 @@ const TScreen Kokyaku_Screen{
 }  // namespace
 
 void Kokyaku_Register() { Screen_Register(Kokyaku_Screen); }
+
+void Kokyaku_Start() {
+    Kokyaku_CurRec = 0;
+    Record_Prepare(Kokyaku_File);
+    Kokyaku_ClearRecord();
+    Kokyaku_Open();
+    Kokyaku_ShowPage();
+    Kokyaku_ShowRecNo();
+    Kokyaku_ShowCount();
+}
+
+void Kokyaku_ExitSort() {
+    if (Kokyaku_Changed && Kokyaku_Count > 1) Kokyaku_SortFile();
+}

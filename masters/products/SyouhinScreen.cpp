@@ -1,7 +1,10 @@
 #include "masters/products/SyouhinScreen.h"
 
-#include "masters/products/SyouhinChanged.h"
+#include <string>
+
+#include "masters/categories/HinsyuScreen.h"
 #include "masters/units/TanniChoose.h"
+#include "store/Syouhin.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Screen.h"
@@ -9,6 +12,7 @@
 
 int Syouhin_Top = 0;
 int Syouhin_Row = -1;
+bool Syouhin_Changed = false;
 
 namespace {
 
@@ -89,5 +93,29 @@ void Syouhin_ShowPage() {}
 
 void Syouhin_Register() {
     TanniChoose_SetHost(Syouhin_TanniHost);
+    HinsyuChoose_Host(Job_Syouhin);
     Screen_Register(Syouhin_Screen);
+}
+
+namespace {
+
+void SetNumber(const char* label, int n) {
+    if (TLabel* l = Ui_Label(label)) l->SetCaption(std::to_string(n));
+}
+
+}  // namespace
+
+void Syouhin_Start() {
+    Syouhin_CurRec = 0;
+    Syouhin_Count = 0;
+    Record_Prepare(Syouhin_File);
+    Syouhin_ClearRecord();
+    Syouhin_Open();
+    Syouhin_ShowPage();
+    SetNumber("Label_SyouhinDs", Syouhin_Count);
+    SetNumber("Label_SyouhinRec", Syouhin_Top + Syouhin_Row + 1);
+}
+
+void Syouhin_ExitSort() {
+    if (Syouhin_Changed && Syouhin_Count > 1) Syouhin_SortFile();
 }

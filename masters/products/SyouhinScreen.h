@@ -7,8 +7,13 @@
 
 class TForm;
 
+constexpr int Job_Syouhin = 4;
+
 extern int Syouhin_Top;
 extern int Syouhin_Row;
+// Whether a product field has been written since start-up: the exit sorts
+// the product file by reading only then.
+extern bool Syouhin_Changed;
 
 // Six columns of 25 rows from 5010, 60 a row; the columns' offsets below.
 // "Tannni" is the program's own spelling of the unit column's names.
@@ -27,4 +32,11 @@ constexpr void Syouhin_FocusCodes(TFocusCodes& codes) {
 void Syouhin_CreateControls(TForm& form);
 void Syouhin_ShowPage();
 
+// Its record, and the unit and category choosers' host over it.
 void Syouhin_Register();
+// Start-up: the products counted (the file made when missing) and the
+// screen's labels painted.
+void Syouhin_Start();
+// The exit: the file sorted by reading when a field was written (the third
+// of the sorts).
+void Syouhin_ExitSort();

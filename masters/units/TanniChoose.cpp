@@ -8,9 +8,10 @@
 #include "store/Tanni.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
-#include "ui/Flags.h"
+#include "ui/EditTable.h"
 #include "ui/Frame.h"
 #include "ui/Job.h"
+#include "ui/Message.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -94,9 +95,7 @@ void RowClick(int k) {
 }  // namespace
 
 void TanniChoose_CreateControls(TForm& form) {
-    TControl* panel = form.Find(Panel);
-    if (!panel) return;
-    panel->Color = clSkyBlue;
+    Ui_Built(form, Panel).Color = clSkyBlue;
     for (int k = 0; k < TanniChoose_Rows; ++k) {
         const int top = FirstRowTop + RowPitch * k;
         Ui_Build(form, {TControlKind::Label, RowName("Label_Tanni_No_", k).c_str(), Panel, 2, top + 2, 22, 15, "",
@@ -220,7 +219,7 @@ void Tanni_ChooseApply(int n) {
             cell->SetText(trimmed);
             // The cell now shows a unit that is not stored yet: its next
             // Return or focus-out stores it.
-            Flag_EnterCommitted = false;
+            Edit_Uncommitted();
         }
     }
     if (TPanel* p = Ui_Panel(Panel)) p->Hide();
@@ -228,10 +227,11 @@ void Tanni_ChooseApply(int n) {
 
 void TanniChoose_TakeCursor() { Tanni_ChooseApply(TanniChoose_Cursor()); }
 
+// In force over a screen that hosts it while it is shown.
 const TScreen TanniChoose_Screen{
     .Panel = Panel,
-    .Over = Job_Bit(Job_Denpyou) | Job_Bit(Job_Syouhin),
-    .Shown = TanniChoose_Shown,
+    .Over = Job_Every,
+    .Shown = [] { return Host() && TanniChoose_Shown(); },
     .Wheel = [](bool down) { down ? Tanni_ChooseDown() : Tanni_ChooseUp(); },
 };
 
@@ -239,3 +239,13 @@ void Tanni_Register() {
     Screen_Register(TanniList_Screen);
     Screen_Register(TanniChoose_Screen);
 }
+
+void Tanni_Start() {
+    Tanni_Count = 0;
+    Record_Prepare(Tanni_File);
+    Tanni_ClearRecord();
+    Tanni_Load();
+    Tanni_ShowList();
+}
+
+bool Tanni_ExitSave() { return !Tanni_Loaded || Message_CheckSaved(Tanni_File.FileName, Tanni_Save()); }

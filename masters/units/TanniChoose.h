@@ -29,7 +29,8 @@ constexpr int TanniChoose_TopMax = 75;  // the last page shows entries 76 ... 10
 extern int TanniChoose_Top;  // entry shown in the first row, 0 ... 75
 extern int TanniChoose_Row;  // cursor row, 0 ... 24
 
-// The rows, the page labels and their clicks on Panel_Tanni.
+// The rows, the page labels and their clicks on Panel_Tanni (the units'
+// controls).
 void TanniChoose_CreateControls(TForm& form);
 
 // Whether the chooser is open (its panel shown).
@@ -62,10 +63,15 @@ void Tanni_ChooseApply(int n);
 // Tanni_ChooseApply with the entry under the cursor (Return, Home and F9).
 void TanniChoose_TakeCursor();
 
-// Its record: shown over the editor and the product screen, where the wheel
-// moves its cursor.
+// Its record: in force over a screen that hosts it while it is shown, where
+// the wheel moves its cursor.
 extern const TScreen TanniChoose_Screen;
 
 // Registers the unit chooser and the unit list's editor.
 void Tanni_Register();
+// Start-up: the unit list loaded from the file (first of all the data).
+void Tanni_Start();
+// The exit: the unit list written back (the last of the saves); a file that
+// could not be read at start-up is left as it is.
+bool Tanni_ExitSave();
 

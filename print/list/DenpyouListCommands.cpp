@@ -2,10 +2,11 @@
 
 #include <string>
 
-#include "editor/Display.h"
+#include "editor/EditorScreen.h"
 #include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListHits.h"
 #include "print/list/DenpyouListPrint.h"
+#include "print/list/DenpyouListScreen.h"
 #include "print/list/DenpyouListSearch.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
@@ -64,17 +65,13 @@ bool DenpyouList_OpenSlip(int row) {
     const int n = DenpyouList_ReadSlip(row);
     if (n == 0) return false;
     DenpyouList_Row = row;
-    if (TPanel* list = Ui_Panel("Panel_DenpyouList")) list->Hide();
-    Denpyou_CurRec = n;
-    if (TLabel* l = Ui_Label("Label_DenpyouRec")) l->SetCaption(std::to_string(n));
-    Denpyou_ShowHeader();
-    Denpyou_ShowKind();
-    Denpyou_ShowLines();
+    if (TPanel* list = Ui_Panel(DenpyouList_Panel)) list->Hide();
+    Denpyou_ShowOpened(n);
     if (Job_Current != Job_Denpyou) {
         Job_Current = Job_Denpyou;
         Job_Show();
     }
-    Focus("Edit_DenpKokyakuName_1");
+    Denpyou_FocusHeader();
     return true;
 }
 

@@ -5,11 +5,12 @@
 #include <string>
 #include <string_view>
 
-#include "document/Number.h"
+#include "store/Number.h"
 #include "platform/Printer.h"
 #include "print/PrintArea.h"
 #include "print/PrintMargins.h"
 #include "print/PrintText.h"
+#include "ui/Focus.h"
 #include "print/list/DenpyouListControls.h"
 #include "print/list/DenpyouListDoc.h"
 #include "print/list/DenpyouListHits.h"
@@ -17,6 +18,8 @@
 #include "store/MasterFields.h"
 #include "store/Str.h"
 #include "ui/Focus.h"
+
+const TLockHolder Lock_DenpyouList{"the document list's print"};
 
 namespace {
 

@@ -5,6 +5,11 @@
 // customer, 17 a page.
 #pragma once
 
+#include "ui/Focus.h"
+
+// The list's share of the focus lock while it prints.
+extern const TLockHolder Lock_DenpyouList;
+
 // Prints the list on Printer(). Reads the hits, the six date inputs, the
 // kind radio buttons, the two customer captions and the visibility of
 // Panel_DenpyouList_SubPage, the margins Print_LeftMargin / Print_TopMargin

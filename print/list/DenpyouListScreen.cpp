@@ -8,12 +8,14 @@
 #include "print/list/DenpyouListHits.h"
 #include "print/list/DenpyouListInput.h"
 #include "ui/Build.h"
+#include "ui/Ui.h"
 #include "ui/CommandBar.h"
+#include "ui/EditTable.h"
 #include "ui/Screen.h"
 
 namespace {
 
-constexpr const char* Panel = "Panel_DenpyouList";
+constexpr const char* Panel = DenpyouList_Panel;
 // The two page forms, one shown at a time at the same place on Panel.
 constexpr const char* OnePage = "Panel_DenpyouList_Page";
 constexpr const char* SubPage = "Panel_DenpyouList_SubPage";
@@ -28,9 +30,7 @@ void Caption(TForm& form, const char* name, int left, int top, int width, int he
 }
 
 TShape* Frame(TForm& form, const char* name, int left, int top, int width, int height) {
-    auto* shape = form.FindAs<TShape>(name);
-    if (!shape) shape = static_cast<TShape*>(Ui_Build(form, {TControlKind::Shape, name, Panel, 0, 0, 0, 0}));
-    shape->SetBounds(left, top, width, height);
+    auto* shape = Ui_BuildAs<TShape>(form, {TControlKind::Shape, name, Panel, left, top, width, height});
     shape->Pen.Color = clBlack;
     shape->Pen.Width = 1;
     shape->Brush.Color = clWhite;
@@ -38,13 +38,11 @@ TShape* Frame(TForm& form, const char* name, int left, int top, int width, int h
 }
 
 // A borderless edit inside a frame of its own name ("Shape_" for "Edit_").
-// An edit made already (the margins) only takes its place.
 TEdit* FramedEdit(TForm& form, const char* name, int left, int top, int width, int maxLength) {
     const std::string frame = "Shape_" + std::string(name).substr(5);
     Frame(form, frame.c_str(), left, top, width, Frame_Height);
-    auto* edit = form.FindAs<TEdit>(name);
-    if (!edit) edit = form.Create<TEdit>(name, form.Find(Panel));
-    edit->SetBounds(left + 3, top + 2, width - 6, Edit_Height);
+    auto* edit =
+        Ui_BuildAs<TEdit>(form, {TControlKind::Edit, name, Panel, left + 3, top + 2, width - 6, Edit_Height});
     edit->Color = clWhite;
     edit->Font.Name = Font_Mincho;
     edit->Font.Height = Text_FontHeight;
@@ -56,8 +54,7 @@ TEdit* FramedEdit(TForm& form, const char* name, int left, int top, int width, i
 
 // A key catcher: an edit of width 0 that holds the keys.
 void KeyCatcher(TForm& form, const char* name, int left, int top) {
-    auto* edit = form.Create<TEdit>(name, form.Find(Panel));
-    edit->SetBounds(left, top, 0, Edit_Height);
+    auto* edit = Ui_BuildAs<TEdit>(form, {TControlKind::Edit, name, Panel, left, top, 0, Edit_Height});
     edit->MaxLength = 1;
     edit->TabStop = false;
     edit->ImeMode = TImeMode::imClose;
@@ -135,13 +132,12 @@ const TPagePlace Page_Places[] = {
 };
 
 void CreatePage(TForm& form, const TPagePlace& p) {
-    if (!form.Find(p.Parent)) {
+    if (p.Form == ListPage_OneCustomer) {
         // The one-customer page: a plain panel where the all-customer page
         // lies, shown while that is not (DenpyouList_ShowResult).
-        const TControl* sub = form.Find(SubPage);
-        auto* page = static_cast<TPanel*>(
-            Ui_Build(form, {TControlKind::Panel, p.Parent, Panel, sub->Left, sub->Top, sub->Width, sub->Height}));
-        page->Bevel = false;
+        const auto& sub = Ui_Built<TPanel>(form, SubPage);
+        Ui_BuildAs<TPanel>(form, {TControlKind::Panel, p.Parent, Panel, sub.Left, sub.Top, sub.Width, sub.Height})
+            ->Bevel = false;
     }
     for (int i = 0; i < p.HeadingCount; ++i)
         Ui_Build(form, {TControlKind::Label, Ui_RowName(p.HeadingName, i + 1).c_str(), p.Parent, p.Headings[i].Left,
@@ -212,8 +208,8 @@ void CreateCriteria(TForm& form) {
         {TControlKind::RadioButton, "RadioButton2", "Panel5", 84, 4, 100, 17, "伝票番号順"},
     };
     Ui_BuildAll(form, orders);
-    form.FindAs<TRadioButton>("RadioButton_All")->SetChecked(true);
-    form.FindAs<TRadioButton>("RadioButton_DaySort")->SetChecked(true);
+    Ui_Built<TRadioButton>(form, "RadioButton_All").SetChecked(true);
+    Ui_Built<TRadioButton>(form, "RadioButton_DaySort").SetChecked(true);
 }
 
 // The command labels, olive on their shapes, red while pressed.
@@ -231,9 +227,8 @@ constexpr TCommandLabel Command_Labels[] = {
 
 void CreateCommands(TForm& form) {
     for (const TCommandLabel& c : Command_Labels) {
-        Ui_BuildButton(form, Panel, c.Shape, c.Label, 740, c.Top, 110, 31, 102, 23, c.Caption, clOlive);
-        TControl* label = form.Find(c.Label);
-        auto* shape = form.FindAs<TShape>(c.Shape);
+        TLabel* label = Ui_BuildButton(form, Panel, c.Shape, c.Label, 740, c.Top, 110, 31, 102, 23, c.Caption, clOlive);
+        auto* shape = &Ui_Built<TShape>(form, c.Shape);
         label->OnClick = [click = c.Click](TControl*) { click(); };
         label->OnMouseDown = [shape](TControl* l, TMouseButton, TShiftState, int, int) {
             Button_Paint(shape, static_cast<TLabel*>(l), clRed);
@@ -242,24 +237,14 @@ void CreateCommands(TForm& form) {
             Button_Paint(shape, static_cast<TLabel*>(l), clOlive);
         };
     }
-    // The print margins beside them, as on the editor: left, then top.
-    Caption(form, "Label_DenpyouList_LeftMargine", 866, 8, 50, Frame_Height, "左余白");
-    FramedEdit(form, "Edit_Panel_DenpyouList_LeftMargine", 920, 8, 30, 2);
-    Caption(form, "Label_DenpyouList_TopMargine", 866, 44, 50, Frame_Height, "上余白");
-    FramedEdit(form, "Edit_Panel_DenpyouList_TopMargine", 920, 44, 30, 2);
+    // The print margins beside them are the print's (print/PrintMargins).
 }
 
 void BindInputs(TForm& form) {
-    for (int i = 0; i < ListInput_Count; ++i) {
-        TControl* edit = form.Find(DenpyouList_InputEdit[i]);
-        const auto input = static_cast<TListInput>(i);
-        edit->OnEnter = [input](TControl*) { DenpyouList_InputEnter(input); };
-        edit->OnExit = [input](TControl*) { DenpyouList_InputExit(input); };
-        edit->OnKeyDown = [input](TControl*, Word key, TShiftState) { DenpyouList_InputKeyDown(input, key); };
-    }
+    Edit_Bind(form, DenpyouList_Inputs);
     for (const char* kind : {"RadioButton_MitumoriOnly", "RadioButton_SeikyuuOnly"})
-        form.Find(kind)->OnClick = [](TControl*) { DenpyouList_CriteriaTouched(); };
-    form.Find("RadioButton_All")->OnEnter = [](TControl*) { DenpyouList_CriteriaTouched(); };
+        Ui_Built(form, kind).OnClick = [](TControl*) { DenpyouList_CriteriaTouched(); };
+    Ui_Built(form, "RadioButton_All").OnEnter = [](TControl*) { DenpyouList_CriteriaTouched(); };
 }
 
 // ---------------------------------------------------------- the record
@@ -293,7 +278,7 @@ const TScreen DenpyouList_Screen{
 
 void DenpyouList_Register() { Screen_Register(DenpyouList_Screen); }
 
-void DenpyouList_CreateScreen(TForm& form) {
+void DenpyouList_CreateControls(TForm& form) {
     CreateCriteria(form);
     CreateCommands(form);
     for (const TPagePlace& p : Page_Places) CreatePage(form, p);

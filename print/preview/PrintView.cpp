@@ -1,6 +1,7 @@
 #include "print/preview/PrintView.h"
 
 #include "document/Document.h"
+#include "editor/EditorScreen.h"
 #include "store/Today.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -13,7 +14,6 @@ const TScreen PrintView_Screen{
     .Panel = "Panel_PrintView",
     .Over = Job_Bit(Job_Denpyou),
     .Shown = [] { return Ui_Shown("Panel_PrintView"); },
-    .Open = PrintView_Open,
 };
 
 // F9, on every screen and before anything else it does, starts the
@@ -26,14 +26,7 @@ const TScreen Utiwake_Screen{
     }},
 };
 
-}  // namespace
-
-void PrintView_Register() {
-    Screen_Register(Utiwake_Screen);
-    Screen_Register(PrintView_Screen);
-}
-
-void PrintView_ShowToday() {
+void ShowToday() {
     const struct {
         const char* Edit;
         const char* Text;
@@ -42,4 +35,23 @@ void PrintView_ShowToday() {
                  {"Edit_PanelPrintView_Day", Today_DayText}};
     for (const auto& p : parts)
         if (TEdit* e = Ui_Edit(p.Edit)) e->SetText(p.Text);
+}
+
+}  // namespace
+
+void PrintView_Register() {
+    Screen_Register(Utiwake_Screen);
+    Screen_Register(PrintView_Screen);
+    Denpyou_SetPreview({PrintView_ResetCaptions, PrintView_Open});
+}
+
+void PrintView_ResetCaptions() {
+    if (TLabel* label = Ui_Label("Label184")) label->SetCaption("単価");
+    if (TLabel* label = Ui_Label("Label185")) label->SetCaption("金額");
+    if (TControl* remarks = Ui_Control("Label_Prn_Bikou")) remarks->SetVisible(false);
+}
+
+void PrintView_Start() {
+    ShowToday();
+    PrintView_ShowJisya();
 }

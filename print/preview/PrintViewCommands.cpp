@@ -3,10 +3,12 @@
 #include <string>
 
 #include "document/Document.h"
+#include "editor/EditorScreen.h"
 #include "print/DenpyouPrint.h"
 #include "print/preview/PrintView.h"
 #include "print/preview/PrintViewHandlers.h"
 #include "store/Denpyou.h"
+#include "ui/CommandBar.h"
 #include "ui/Job.h"
 #include "ui/Ui.h"
 
@@ -15,10 +17,6 @@ namespace {
 // Twelve rows a page; the last page starts at line 188 and ends at 199.
 constexpr int View_Rows = 12;
 constexpr int View_LastTop = Denpyou_LineMax - View_Rows;
-
-void Focus(const char* name) {
-    if (TControl* c = Ui_Control(name)) c->SetFocus();
-}
 
 void ShowFrom(int top) {
     if (top == PrintView_Top) return;
@@ -53,7 +51,7 @@ void Label_PanelPrintView_F1Click() {
     // A job that failed stored nothing: the editor keeps its document and
     // its cursor, and the focus stays in the preview.
     if (!Denpyou_Print()) return;
-    Focus("Edit_DenpKokyakuName_1");
+    Denpyou_FocusHeader();
 }
 
 void Label_PanelPrintView_F5Click() {
@@ -69,7 +67,7 @@ void Label_PanelPrintView_F6Click() {
 void Label_PanelPrintView_F9Click() {
     if (TPanel* panel = Ui_Panel("Panel_PrintView")) panel->Hide();
     // No field of the editor holds the focus: the bar's edit without handlers.
-    Focus("Edit_ChooseCommand");
+    CommandBar_TakeFocus();
 }
 
 void Label_PanelPrintView_MouseDown(int key) {
@@ -87,8 +85,7 @@ void Label_PanelPrintView_MouseUp(int key) {
 }
 
 void Label_PrintViewTitleClick() {
-    const TRadioButton* utiwake = Ui_RadioButton("RadioButton_Utiwake");
-    if (!utiwake || !utiwake->Checked()) return;
+    if (Denpyou_KindShown() != PrintKind_Utiwake) return;
     Utiwake_Kind = (Utiwake_Kind + 1) % 3;
     if (TLabel* title = Ui_Label("Label_PrintViewTitle")) title->SetCaption(PrintView_UtiwakeTitle());
 }

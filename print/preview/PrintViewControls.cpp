@@ -7,6 +7,7 @@
 #include "print/preview/PrintView.h"
 #include "print/preview/PrintViewHandlers.h"
 #include "ui/Build.h"
+#include "ui/Ui.h"
 
 namespace {
 
@@ -126,15 +127,6 @@ constexpr int Command_Top = 640;
 constexpr int Command_Width = 150;
 constexpr int Command_Height = 32;
 
-void BindDateEdit(TForm& form, const char* name, TPrintDatePart part) {
-    auto* edit = form.FindAs<TEdit>(name);
-    edit->MaxLength = 2;
-    edit->ImeMode = TImeMode::imClose;
-    edit->BorderStyle = true;
-    edit->OnEnter = [part](TControl*) { Edit_PanelPrintView_Enter(part); };
-    edit->OnExit = [part](TControl*) { Edit_PanelPrintView_Exit(part); };
-    edit->OnKeyDown = [part](TControl*, Word key, TShiftState) { Edit_PanelPrintView_KeyDown(part, key); };
-}
 
 void BuildDetailTable(TForm& form) {
     for (const auto& col : View_Columns) {
@@ -148,39 +140,37 @@ void BuildDetailTable(TForm& form) {
     }
     // The printed page: white bold on the page's colour.
     for (int row = 1; row <= View_Rows; ++row) {
-        TControl* page = form.Find(Ui_RowName(View_Columns[0].Prefix, row));
-        page->Font.Color = clWhite;
-        page->Font.Bold = true;
+        TControl& page = Ui_Built(form, Ui_RowName(View_Columns[0].Prefix, row));
+        page.Font.Color = clWhite;
+        page.Font.Bold = true;
     }
 }
 
 }  // namespace
 
 void PrintView_CreateControls(TForm& form) {
-    if (TControl* panel = form.Find(View)) panel->Color = Panel_Color;
+    Ui_Built(form, View).Color = Panel_Color;
     Ui_BuildAll(form, View_Labels);
     // The footer's underline, under the remarks or the creation date.
     auto* underline = static_cast<TShape*>(Ui_Build(form, {Shape, "Shape135", View, 540, 276, 430, 1}));
     underline->Brush.Color = clBlack;
     underline->Pen.Width = 0;
 
-    Ui_BuildAll(form, Date_Edits);
-    BindDateEdit(form, "Edit_PanelPrintView_Year", PrintDate_Year);
-    BindDateEdit(form, "Edit_PanelPrintView_Month", PrintDate_Month);
-    BindDateEdit(form, "Edit_PanelPrintView_Day", PrintDate_Day);
-    auto* noDate = form.FindAs<TCheckBox>("CheckBox_MakeDayNotPrint");
-    noDate->OnClick = [](TControl*) { CheckBox_MakeDayNotPrintClick(); };
-    noDate->OnExit = [](TControl*) { CheckBox_MakeDayNotPrintExit(); };
-    noDate->OnKeyDown = [](TControl*, Word key, TShiftState) { CheckBox_MakeDayNotPrintKeyDown(key); };
+    for (const TControlSpec& spec : Date_Edits) {
+        auto* edit = Ui_BuildAs<TEdit>(form, spec);
+        edit->MaxLength = 2;
+        edit->ImeMode = TImeMode::imClose;
+        edit->BorderStyle = true;
+    }
+    Edit_Bind(form, PrintView_Dates);
 
-    form.Find("Label_PrintViewTitle")->OnClick = [](TControl*) { Label_PrintViewTitleClick(); };
+    Ui_Built(form, "Label_PrintViewTitle").OnClick = [](TControl*) { Label_PrintViewTitleClick(); };
     BuildDetailTable(form);
 
     for (const auto& c : View_Commands) {
-        Ui_BuildButton(form, View, c.Shape, c.Label, c.Left, Command_Top, Command_Width, Command_Height,
-                       Command_Width - 8, Command_Height - 8, c.Caption, clOlive);
-        form.FindAs<TShape>(c.Shape)->Pen.Color = clOlive;
-        TControl* label = form.Find(c.Label);
+        TLabel* label = Ui_BuildButton(form, View, c.Shape, c.Label, c.Left, Command_Top, Command_Width,
+                                       Command_Height, Command_Width - 8, Command_Height - 8, c.Caption, clOlive);
+        Ui_Built<TShape>(form, c.Shape).Pen.Color = clOlive;
         const int key = c.Key;
         label->OnClick = [click = c.Click](TControl*) { click(); };
         label->OnMouseDown = [key](TControl*, TMouseButton, TShiftState, int, int) {

@@ -1,29 +1,23 @@
 // The print date typed on the preview (era year, month, day) with its era
-// name, and the no-date box. These inputs stand outside the focus codes:
-// they record no code and take the focus whatever holds the lock. The date
-// is never stored; the box is own-company field 39, written at once.
+// name, and the no-date box: a table of the edit protocol. These inputs
+// stand outside the focus codes: they record no code and take the focus
+// whatever holds the lock. The date is never stored; the box is own-company
+// field 39, written at once.
 #include <string>
 
-#include "document/Number.h"
-#include "editor/Grid.h"
-#include "print/PrintInputs.h"
+#include "print/preview/PrintView.h"
 #include "print/preview/PrintViewHandlers.h"
 #include "store/Jisya.h"
-#include "ui/Flags.h"
+#include "store/Number.h"
+#include "store/Str.h"
 #include "ui/Ui.h"
 
 namespace {
 
-const char* const Date_Edits[] = {"Edit_PanelPrintView_Year", "Edit_PanelPrintView_Month",
-                                  "Edit_PanelPrintView_Day"};
-
-TEdit* DateEdit(TPrintDatePart part) { return Ui_Edit(Date_Edits[part]); }
+TEdit* DateEdit(TPrintDatePart part) { return TEditCell{&PrintView_Dates, part}.Edit(); }
 int DateValue(TPrintDatePart part) {
     const TEdit* e = DateEdit(part);
     return e ? Num_ReadInt(e->Text().c_str()) : 0;
-}
-void Focus(TControl* c) {
-    if (c) c->SetFocus();
 }
 
 // The era of a typed era year: "平成" for 27 to 31, else "令和".
@@ -50,91 +44,66 @@ void EraStep(int y, int m) {
         era = "平成";
     }
     if (year && !shown.empty()) year->SetText(shown);
-    Print_ShowDateEra(era);
+    PrintView_ShowDateEra(era);
 }
 
-// A number from 1 to max right-aligned in two characters (max 0: any
-// number but 0), else blanks; shown back in the edit. Returns the number
-// kept, 0 for blanks.
-int CommitNumber(TPrintDatePart part, int max) {
-    TEdit* edit = DateEdit(part);
-    if (!edit) return 0;
-    const int v = Num_ReadInt(edit->Text().c_str());
-    const bool kept = max == 0 ? v != 0 : v >= 1 && v <= max;
-    edit->SetText(kept ? Grid_CommitText(edit->Text(), 2, TCommitForm::RightInt) : std::string(2, ' '));
-    return kept ? v : 0;
-}
-
-void Commit(TPrintDatePart part) {
-    switch (part) {
-        case PrintDate_Year: EraStep(CommitNumber(PrintDate_Year, 0), DateValue(PrintDate_Month)); break;
-        case PrintDate_Month: {
-            const int m = CommitNumber(PrintDate_Month, 12);
-            EraStep(DateValue(PrintDate_Year), m);
-            break;
-        }
-        case PrintDate_Day: CommitNumber(PrintDate_Day, 31); break;
-    }
-}
-
-// Field 39 := the box's state, in memory and in the file.
-void WriteNoDate() {
-    const TCheckBox* box = Ui_CheckBox("CheckBox_MakeDayNotPrint");
-    if (!box) return;
-    char* field = Jisya_Field[JisyaField_DateNoPrint];
-    field[0] = box->Checked() ? '1' : ' ';
-    field[1] = '\0';
-    Jisya_WriteField(JisyaField_DateNoPrint, field);
+void ReadDatePart(TPrintDatePart part, char out[3]) {
+    const TEdit* e = DateEdit(part);
+    const std::string text = e ? e->Text() : std::string();
+    if (Num_ReadInt(text.c_str()) != 0)
+        Str_Pad(text.c_str(), out, 2, 1);
+    else
+        Str_Spaces(out, 2);
 }
 
 }  // namespace
 
-void Edit_PanelPrintView_Enter(TPrintDatePart part) {
-    Flag_EnterCommitted = false;
-    Grid_TrimEdit(DateEdit(part), 2);
-    if (part == PrintDate_Month) Print_ShowDateEra(EraOfTyped(DateValue(PrintDate_Year)));
+void PrintView_DateEntered(const TEditCell& cell) {
+    if (cell.Index == PrintDate_Month) PrintView_ShowDateEra(EraOfTyped(DateValue(PrintDate_Year)));
 }
 
-void Edit_PanelPrintView_Exit(TPrintDatePart part) {
-    if (Flag_EnterCommitted) return;
-    Commit(part);
-    // Leaving the year, its era follows the year alone.
-    if (part == PrintDate_Year) Print_ShowDateEra(DateValue(PrintDate_Year) < 27 ? "令和" : "平成");
-}
-
-void Edit_PanelPrintView_KeyDown(TPrintDatePart part, Word key) {
-    if (key == vk::Return) {
-        Flag_EnterCommitted = true;
-        Commit(part);
-        switch (part) {
-            case PrintDate_Year: Focus(DateEdit(PrintDate_Month)); break;
-            case PrintDate_Month: Focus(DateEdit(PrintDate_Day)); break;
-            case PrintDate_Day: {
-                // The box is there only beside the creation date.
-                TCheckBox* box = Ui_CheckBox("CheckBox_MakeDayNotPrint");
-                Focus(box && box->Visible() ? static_cast<TControl*>(box) : DateEdit(PrintDate_Year));
-                break;
-            }
-        }
-        return;
+// The year and the month step the era.
+void PrintView_DateCommitted(const TEditCell& cell, const char* text) {
+    switch (cell.Index) {
+        case PrintDate_Year: EraStep(Num_ReadInt(text), DateValue(PrintDate_Month)); break;
+        case PrintDate_Month: EraStep(DateValue(PrintDate_Year), Num_ReadInt(text)); break;
+        default: break;
     }
-    if (key != vk::Home) return;
-    if (part == PrintDate_Month) Focus(DateEdit(PrintDate_Year));
-    if (part == PrintDate_Day) Focus(DateEdit(PrintDate_Month));
 }
 
-void CheckBox_MakeDayNotPrintClick() { WriteNoDate(); }
-
-void CheckBox_MakeDayNotPrintExit() {
-    if (!Flag_EnterCommitted) WriteNoDate();
+// Leaving the year, its era follows the year alone.
+void PrintView_DateLeft(const TEditCell& cell) {
+    if (cell.Index == PrintDate_Year) PrintView_ShowDateEra(DateValue(PrintDate_Year) < 27 ? "令和" : "平成");
 }
 
-void CheckBox_MakeDayNotPrintKeyDown(Word key) {
-    if (key == vk::Return) {
-        Flag_EnterCommitted = true;
-        WriteNoDate();
-        Focus(DateEdit(PrintDate_Year));
-    } else if (key == vk::Home) {
-        Focus(DateEdit(PrintDate_Day));
-    }
+// Return in the day: the box, which is there only beside the creation date;
+// else back to the year.
+void PrintView_DateMove(const TEditCell& cell, Word) {
+    const TEditCell box = cell.At(PrintDate_NoDate);
+    const TControl* c = box.Control();
+    Edit_Focus(c && c->Visible() ? box : cell.At(PrintDate_Year));
+}
+
+char* PrintView_DateField(const TEditCell& cell) { return Jisya_Field[cell.Spec().Field]; }
+
+bool PrintView_DateWrite(const TEditCell& cell, const char* text) {
+    Jisya_WriteField(static_cast<JisyaField>(cell.Spec().Field), text);
+    return true;
+}
+
+TPrintDate PrintView_ReadDate() {
+    TPrintDate date;
+    ReadDatePart(PrintDate_Year, date.Year);
+    ReadDatePart(PrintDate_Month, date.Month);
+    ReadDatePart(PrintDate_Day, date.Day);
+    return date;
+}
+
+void PrintView_ShowDateEra(const char* eraName) {
+    if (TLabel* l = Ui_Label("Label_PrintView_PrintWareki")) l->SetCaption(eraName);
+}
+
+bool PrintView_DateNotPrinted() {
+    const TCheckBox* box = Ui_CheckBox("CheckBox_MakeDayNotPrint");
+    return box && box->Checked();
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "document/Document.h"
-#include "document/Number.h"
+#include "store/Number.h"
 #include "platform/Form.h"
 #include "print/DenpyouPrintRun.h"
 #include "print/PrintInputs.h"
@@ -218,7 +218,7 @@ void PrintView_Open() {
 void PrintView_ShowMeisai(int top) {
     const TEdit* yearEdit = Ui_Edit("Edit_PanelPrintView_Year");
     const int year = yearEdit ? Num_ReadInt(yearEdit->Text().c_str()) : 0;
-    Print_ShowDateEra(year >= 27 && year <= 31 ? "平成" : "令和");
+    PrintView_ShowDateEra(year >= 27 && year <= 31 ? "平成" : "令和");
     const bool prices = Print_Kind() != PrintKind_Irai;
     for (int row = 1; row <= 12; ++row) {
         const int line = top + row - 1;
@@ -241,11 +241,6 @@ void PrintView_ShowMeisai(int top) {
 void PrintView_ShowJisya() {
     SetCaption("Label_Panel_PrintView_Naiyou", Own(JisyaField_Naiyou));
     SetCaption("Label_Panel_PrintView_Basyo", Own(JisyaField_Basyo));
-    if (TCheckBox* noDate = Ui_CheckBox("CheckBox_MakeDayNotPrint")) {
-        // Shown as stored: the record is not written back.
-        const TNotifyEvent click = noDate->OnClick;
-        noDate->OnClick = nullptr;
-        noDate->SetChecked(Setting(JisyaField_DateNoPrint) != 0);
-        noDate->OnClick = click;
-    }
+    // Shown as stored: the record is not written back.
+    Edit_Show({&PrintView_Dates, PrintDate_NoDate}, Own(JisyaField_DateNoPrint));
 }

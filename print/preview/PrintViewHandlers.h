@@ -16,16 +16,5 @@ void Label_PanelPrintView_MouseUp(int key);
 // The title click: the next breakdown title.
 void Label_PrintViewTitleClick();
 
-// The print date's three edits.
-enum TPrintDatePart { PrintDate_Year, PrintDate_Month, PrintDate_Day };
-void Edit_PanelPrintView_Enter(TPrintDatePart part);
-void Edit_PanelPrintView_Exit(TPrintDatePart part);
-void Edit_PanelPrintView_KeyDown(TPrintDatePart part, Word key);
-
-// The no-date box "日付を印刷しない" (its focus-in does nothing).
-void CheckBox_MakeDayNotPrintClick();
-void CheckBox_MakeDayNotPrintExit();
-void CheckBox_MakeDayNotPrintKeyDown(Word key);
-
 // The title of a breakdown statement by Utiwake_Kind.
 const char* PrintView_UtiwakeTitle();

@@ -7,7 +7,11 @@
 #include "platform/Volumes.h"
 #include "store/BackupFolder.h"
 #include "store/Denpyou.h"
+#include "store/Kokyaku.h"
 #include "store/Str.h"
+#include "store/Syouhin.h"
+
+#include <string>
 
 #include "ui/Build.h"
 #include "ui/Screen.h"
@@ -76,12 +80,23 @@ void Backup_StartFolder() {
     if (TLabel* l = Ui_Label("Label_BackupFolder")) l->SetCaption(Cp932_ForDisplay(BackUp_Folder));
     if (BackUp_Folder[0] == '\0' || !Volumes_Answers(BackUp_Folder) || !Dir_Exists(Platform_AsIs(BackUp_Folder)))
         return;
-    TForm* form = Ui_Form();
-    if (auto* list = form->FindAs<TDirectoryListBox>("BackupDirectoryListBox")) {
+    if (auto* list = Ui_DirectoryListBox("BackupDirectoryListBox")) {
         list->SetDirectory(BackUp_Folder);
-        if (auto* drive = form->FindAs<TDriveComboBox>("BackupDriveComboBox")) {
+        if (auto* drive = Ui_DriveComboBox("BackupDriveComboBox")) {
             drive->Refresh();
             drive->SetDrive(list->Drive());
         }
     }
+}
+
+void Backup_Start() {
+    // The counts of the three files it backs up, as start-up found them.
+    const struct {
+        const char* Label;
+        int Count;
+    } counts[] = {{"Label_PC_KokyakuDs", Kokyaku_Count},
+                  {"Label_PC_SyouhinDs", Syouhin_Count},
+                  {"Label_PC_DenpyouDs", Denpyou_Count}};
+    for (const auto& c : counts)
+        if (TLabel* l = Ui_Label(c.Label)) l->SetCaption(std::to_string(c.Count));
 }

@@ -7,6 +7,8 @@
 
 class TForm;
 
+constexpr int Job_BackUp = 6;
+
 extern char BackUp_Folder[256];          // the backup folder: a host path (UTF-8), NUL-terminated
 extern char LastExecDay_FileName[16];    // "LastExecDay.620"
 
@@ -25,6 +27,9 @@ void Backup_CreateControls(TForm& form);
 // mounted now, leaves the boxes as they are). The current directory is left
 // alone.
 void Backup_StartFolder();
+// Start-up, once every data file was counted: the counts of the customers,
+// the products and the documents.
+void Backup_Start();
 // The tidy-up notice (Panel_Seiri): shown while Seiri_Mode is not None;
 // otherwise unticked and hidden. Runs whenever the document file was
 // counted again (the record's DocumentsCounted).

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "app/Exit.h"
-#include "masters/customers/KokyakuChanged.h"
-#include "masters/products/SyouhinChanged.h"
+#include "editor/KokyakuChoose.h"
+#include "masters/customers/KokyakuScreen.h"
+#include "masters/products/SyouhinScreen.h"
 #include "platform/Application.h"
 #include "platform/FileFault.h"
 #include "store/Denpyou.h"

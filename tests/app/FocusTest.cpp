@@ -4,7 +4,10 @@
 #include <set>
 #include <string>
 
+#include "app/Exit.h"
 #include "app/FocusTable.h"
+#include "editor/KokyakuChoose.h"
+#include "masters/categories/HinsyuScreen.h"
 #include "tests/app/ShellFixture.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
@@ -223,8 +226,8 @@ TEST_F(FocusTest, LockIsReleasedOnlyWhenNoHolderIsLeft) {
 }
 
 TEST_F(FocusTest, StartValues) {
-    EXPECT_EQ(Focus_CodeSaved, 5010);
-    EXPECT_EQ(Focus_CodeSavedKokyaku, 1120);
+    EXPECT_EQ(HinsyuChoose_CodeSaved, 5010);
+    EXPECT_EQ(KokyakuChoose_CodeSaved, 1120);
     EXPECT_FALSE(Popup_Lock);
 }
 

@@ -5,8 +5,16 @@
 #include <sstream>
 #include <vector>
 
-#include "app/MenuHandlers.h"
 #include "document/Document.h"
+#include "editor/EditorScreen.h"
+#include "editor/KokyakuChoose.h"
+#include "masters/categories/HinsyuScreen.h"
+#include "masters/customers/KokyakuScreen.h"
+#include "masters/products/SyouhinScreen.h"
+#include "print/list/DenpyouListScreen.h"
+#include "settings/backup/BackupScreen.h"
+#include "settings/company/JisyaScreen.h"
+#include "settings/wording/GyousyuScreen.h"
 #include "masters/units/TanniList.h"
 #include "store/Denpyou.h"
 #include "tests/app/ShellFixture.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/Today.h"
+#include "app/TodayLabel.h"
 #include "platform/Clock.h"
 
 namespace {

@@ -1,5 +1,8 @@
 // The grid: the description cells, the window's moves at its edges and by
 // half pages, and the search that carries the cursor past special lines.
+#include "editor/EditorScreen.h"
+#include "masters/categories/HinsyuScreen.h"
+#include "masters/customers/KokyakuScreen.h"
 #include "tests/editor/EditorFixture.h"
 #include "ui/Job.h"
 
@@ -12,7 +15,7 @@ TEST_F(GridTest, DescriptionCellMarksItsRowAndCommitsIntoItsOwnLine) {
     Focus(Syousai(3));
     EXPECT_EQ(Denpyou_CurRow, 2);
     EXPECT_EQ(Focus_Code, 2270);
-    EXPECT_EQ(Focus_CodeSaved, 2270);
+    EXPECT_EQ(HinsyuChoose_CodeSaved, 2270);
     EXPECT_EQ(Denpyou_CommandMode, TCommandMode::Syousai);
     EXPECT_EQ(Text("Label_Command_01_F8"), "F8 商品一覧");
     EXPECT_EQ(Pen("Shape_DenpSyousai_03"), "255/2");

@@ -80,7 +80,7 @@ TEST_F(KokyakuChoose, APickCopiesTheNamesAndTheHonorific) {
     EXPECT_EQ(Focused(), Catcher);
     EXPECT_EQ(Focus_Code, 1040);
     EXPECT_TRUE(Popup_Lock);
-    EXPECT_EQ(Focus_CodeSavedKokyaku, 1130);
+    EXPECT_EQ(KokyakuChoose_CodeSaved, 1130);
     EXPECT_EQ(Session.ControlAs<TLabel>(ListSW)->Color, clRed);
     EXPECT_EQ(Text("Label_Command_01_F7"), "F7 顧客前頁");
     EXPECT_EQ(Text("Label_Command_01_F8"), "F8 顧客次頁");

@@ -2,7 +2,7 @@
 // and the one-customer scrolls and steps at the page's edges.
 #include <vector>
 
-#include "masters/customers/KokyakuChanged.h"
+#include "masters/customers/KokyakuScreen.h"
 #include "platform/FileFault.h"
 #include "tests/masters/KokyakuFixture.h"
 

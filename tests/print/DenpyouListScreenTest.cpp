@@ -1,5 +1,6 @@
 // The list screen's inputs and the bar's keys on it. The screen's paths
 // (search, paging, opening, printing, dates) are in the list_* scenarios.
+#include "app/Exit.h"
 #include "document/Document.h"
 #include "print/list/DenpyouListInput.h"
 #include "tests/print/ListFixture.h"

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "app/StartData.h"
-#include "app/Today.h"
+#include "app/TodayLabel.h"
 #include "platform/Clock.h"
 #include "store/Denpyou.h"
 #include "store/Hinsyu.h"

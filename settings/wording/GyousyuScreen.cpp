@@ -1,4 +1,4 @@
-#include "settings/gyousyu/GyousyuScreen.h"
+#include "settings/wording/GyousyuScreen.h"
 
 #include "ui/Screen.h"
 

@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "document/Number.h"
+#include "store/Number.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "document/Number.h"
+#include "store/Number.h"
 
 #include <charconv>
 #include <cmath>

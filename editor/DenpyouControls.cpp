@@ -1,16 +1,25 @@
 // The document editor's controls: the header fields, the kind buttons, the
-// state caption, the total, the half-page buttons and the twenty grid rows.
+// state caption, the total, the half-page buttons, the twenty grid rows, the
+// customer chooser and the purge option of the exit; and their handlers.
 // Every input edit lies borderless inside a frame shape named after it
 // ("Edit_DenpPlace" on "Shape_DenpPlace"); the frame draws its border, red
 // while the edit is the cursor cell.
-#include "editor/Controls.h"
+#include <climits>
 
+#include "editor/DenpyouCommands.h"
+#include "editor/EditorScreen.h"
 #include "editor/GridColumns.h"
+#include "editor/Header.h"
+#include "editor/KokyakuChoose.h"
+#include "editor/Syousai.h"
+#include "editor/ValueCells.h"
 #include "ui/Build.h"
+#include "ui/Ui.h"
+#include "ui/EditTable.h"
 
 namespace {
 
-constexpr const char* Panel = "Panel_Denpyou";
+constexpr const char* Panel = Denpyou_Panel;
 constexpr TColor clMoneyGreen = 0xC0DCC0;
 constexpr int Edit_FontHeight = -15;
 // Every edit of the editor and its frame are as high as a grid cell.
@@ -34,12 +43,12 @@ struct TEditLook {
 // An edit of maxLength bytes on its frame.
 TEdit* FramedEdit(TForm& form, const std::string& editName, const std::string& frameName, TBox frame, TBox edit,
                   int maxLength, const TEditLook& look) {
-    auto* shape = form.Create<TShape>(frameName, form.Find(Panel));
-    shape->SetBounds(frame.Left, frame.Top, frame.Width, Frame_Height);
+    auto* shape = Ui_BuildAs<TShape>(
+        form, {TControlKind::Shape, frameName.c_str(), Panel, frame.Left, frame.Top, frame.Width, Frame_Height});
     shape->Pen.Color = look.Pen;
     shape->Brush.Color = look.Fill;
-    auto* e = form.Create<TEdit>(editName, form.Find(Panel));
-    e->SetBounds(edit.Left, edit.Top, edit.Width, Edit_Height);
+    auto* e = Ui_BuildAs<TEdit>(
+        form, {TControlKind::Edit, editName.c_str(), Panel, edit.Left, edit.Top, edit.Width, Edit_Height});
     e->Color = look.Color;
     e->Font.Color = look.FontColor;
     e->Font.Name = look.Font;
@@ -115,6 +124,21 @@ constexpr TButtonPlace Button_Places[] = {
 };
 constexpr int Button_Top = 86;
 
+
+// The handlers: the header's edit table, the description and value cells,
+// the commands.
+void BindHandlers(TForm& form) {
+    Edit_Bind(form, Header_Table);
+    for (int row = 1; row <= Denpyou_GridRows; ++row) {
+        TControl& edit = Ui_Built(form, Ui_RowName(Grid_Column(GridColumn_Syousai).Prefix, row));
+        edit.OnEnter = [row](TControl*) { Edit_DenpSyousai_Enter(row); };
+        edit.OnExit = [row](TControl*) { Edit_DenpSyousai_Exit(row); };
+        edit.OnKeyDown = [row](TControl*, Word key, TShiftState) { Edit_DenpSyousai_KeyDown(row, key); };
+    }
+    ValueCells_BindHandlers(form);
+    Denpyou_BindCommands(form);
+}
+
 }  // namespace
 
 void Denpyou_CreateControls(TForm& form) {
@@ -137,17 +161,17 @@ void Denpyou_CreateControls(TForm& form) {
     Ui_Build(form, {TControlKind::Label, "Label_DenpyouDs", Panel, 214, 6, 34, 15, "0", clNone, clBlack, -12,
                     nullptr, TAlignment::taRightJustify});
 
-    for (const auto& f : Header_Fields)
-        FramedEdit(form, f.Name, std::string("Shape_") + (f.Name + 5), f.Frame, f.Edit, f.Bytes,
-                   {clBlack, clWhite, clWhite, clBlack, Font_Mincho, Edit_FontHeight,
-                    f.Japanese ? TAlignment::taLeftJustify : TAlignment::taRightJustify,
-                    f.Japanese ? TImeMode::imOpen : TImeMode::imDisable});
-    form.Find("Edit_DenpNo")->SetEnabled(false);  // the number is never typed
+    for (const auto& f : Header_Fields) {
+        TEdit* e = FramedEdit(form, f.Name, std::string("Shape_") + (f.Name + 5), f.Frame, f.Edit, f.Bytes,
+                              {clBlack, clWhite, clWhite, clBlack, Font_Mincho, Edit_FontHeight,
+                               f.Japanese ? TAlignment::taLeftJustify : TAlignment::taRightJustify,
+                               f.Japanese ? TImeMode::imOpen : TImeMode::imDisable});
+        if (&f == &Header_Fields[0]) e->SetEnabled(false);  // the number is never typed
+    }
 
     // The state caption in its frame, and the kind buttons (the purge check
     // box of the exit stands between them).
-    auto* kindFrame = form.Create<TShape>("Shape_DenpyouKind", form.Find(Panel));
-    kindFrame->SetBounds(256, 2, 132, 21);
+    auto* kindFrame = Ui_BuildAs<TShape>(form, {TControlKind::Shape, "Shape_DenpyouKind", Panel, 256, 2, 132, 21});
     kindFrame->Brush.Color = clWhite;
     Ui_Build(form, {TControlKind::Label, "Label_DenpyouKind", Panel, 260, 5, 124, 15, "伝票の追加", clNone,
                     clBlue, -12, nullptr, TAlignment::taCenter});
@@ -167,4 +191,13 @@ void Denpyou_CreateControls(TForm& form) {
                        b.Caption, clOlive, -12);
 
     Grid_CreateControls(form);
+    KokyakuChoose_CreateControls(form);
+
+    // The exit's purge option, last in the tab order: after the print
+    // margins that the print lays on this screen.
+    Ui_Build(form, {TControlKind::CheckBox, "CheckBox_CompleteDelete", Panel, 396, 4, 177, 17,
+                    "終了時に削除伝票を完全削除"})
+        ->TabOrder = INT_MAX;
+
+    BindHandlers(form);
 }

@@ -5,6 +5,8 @@
 
 #include "ui/Focus.h"
 
+constexpr int Job_Gyousyu = 8;
+
 // The captions (9250 ... 9330), then the order of the eight special-line
 // buttons (9340 ... 9410).
 constexpr void Gyousyu_FocusCodes(TFocusCodes& codes) {

@@ -1,4 +1,4 @@
-#include "app/Today.h"
+#include "app/TodayLabel.h"
 
 #include "platform/Clock.h"
 #include "platform/Cp932.h"

@@ -1,10 +1,13 @@
-// The own-company screen (job 5): not built yet beyond the captions it
-// spreads to the editor; its record says how the shell shows it.
+// The own-company screen (job 5): not built yet beyond what the own-company
+// record needs at start-up (the captions a blank field shows) and at exit;
+// its record says how the shell shows it.
 #pragma once
 
 #include "ui/Focus.h"
 
 class TForm;
+
+constexpr int Job_Jisya = 5;
 
 // The company's details and settings (9010 ... 9220, 9420 ... 9440) and
 // its two print options (9910, 9920), which store their codes but are never
@@ -23,8 +26,17 @@ constexpr void Jisya_FocusCodes(TFocusCodes& codes) {
 }
 
 void Jisya_CreateControls(TForm& form);
-// Copies the own-company fields into the screen and spreads the captions to
-// the document editor and the preview.
+// The captions a blank field shows filled in, and the screen from the
+// own-company fields.
 void Jisya_Show();
 
 void Jisya_Register();
+// Start-up: the record loaded (the file made with one blank record when
+// missing), the captions and the special lines' order a blank record lacks
+// filled in, the rounding taken from it (the last document number is read
+// once the documents are counted: Denpyou_LoadLastNo).
+void Jisya_Start();
+// The exit: the record written back with the last document number (the
+// second of the saves); a file that could not be read at start-up is left
+// as it is.
+bool Jisya_ExitSave();

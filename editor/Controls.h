@@ -1,6 +1,0 @@
-// The document editor's controls.
-#pragma once
-
-class TForm;
-
-void Denpyou_CreateControls(TForm& form);

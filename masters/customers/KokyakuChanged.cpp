@@ -1,3 +1,0 @@
-#include "masters/customers/KokyakuChanged.h"
-
-bool Kokyaku_Changed = false;

@@ -1,3 +1,0 @@
-#include "masters/products/SyouhinChanged.h"
-
-bool Syouhin_Changed = false;

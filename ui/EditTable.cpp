@@ -1,0 +1,162 @@
+#include "ui/EditTable.h"
+
+#include <cstring>
+#include <vector>
+
+#include "store/Number.h"
+#include "ui/Build.h"
+#include "ui/Commands.h"
+#include "ui/Flags.h"
+#include "ui/Focus.h"
+#include "ui/Frame.h"
+#include "ui/Ui.h"
+
+namespace {
+
+std::string RowName(const char* name, const TEditCell& cell) {
+    return cell.Table->Family > 1 ? Ui_RowName(name, cell.Row + 1) : std::string(name);
+}
+
+TShape* FrameOf(const TEditCell& cell) {
+    const char* frame = cell.Spec().Frame;
+    return frame ? Ui_Shape(RowName(frame, cell).c_str()) : nullptr;
+}
+
+// A date part's value kept: in Min ... Max, or any but 0 without a Max.
+bool Kept(const TEditRow& row, const std::string& typed) {
+    const int value = Num_ReadInt(typed.c_str());
+    return row.Max == 0 ? value != 0 : value >= row.Min && value <= row.Max;
+}
+
+// Return or Home: on to a row of the table, or where the screen takes it.
+void Go(const TEditCell& cell, int target, Word key) {
+    if (target >= 0) Edit_Focus(cell.At(target));
+    else if (target == Edit_Own && cell.Table->Move) cell.Table->Move(cell, key);
+}
+
+void Return(const TEditCell& cell) {
+    Flag_EnterCommitted = true;
+    const bool kept = Edit_Commit(cell);
+    TControl* control = cell.Control();
+    if (!kept && cell.Spec().RefusedStays) {
+        // Emptied for typing again; what is typed next is checked when it leaves.
+        Edit_Show(cell, "");
+        Flag_EnterCommitted = false;
+        return;
+    }
+    Go(cell, cell.Spec().Return, vk::Return);
+    // The focus stayed here: its next focus-out commits what it shows.
+    if (control && control->Focused()) Flag_EnterCommitted = false;
+}
+
+}  // namespace
+
+std::string TEditCell::Name() const { return RowName(Spec().Edit, *this); }
+TControl* TEditCell::Control() const { return Ui_Control(Name().c_str()); }
+TEdit* TEditCell::Edit() const { return Spec().Input == TEditInput::Check ? nullptr : Ui_Edit(Name().c_str()); }
+
+void Edit_Bind(TForm& form, const TEditTable& table, std::source_location where) {
+    for (int i = 0; i < static_cast<int>(table.Rows.size()); ++i)
+        for (int r = 0; r < table.Family; ++r) {
+            const TEditCell cell{&table, i, r};
+            TControl& c = Ui_Built(form, cell.Name(), where);
+            // A check box outside the focus codes has nothing to ready on
+            // focus-in: it keeps the commit flag as the focus found it.
+            const bool check = cell.Spec().Input == TEditInput::Check;
+            if (!check || cell.Code()) c.OnEnter = [cell](TControl*) { Edit_Enter(cell); };
+            c.OnExit = [cell](TControl*) { Edit_Exit(cell); };
+            c.OnKeyDown = [cell](TControl*, Word key, TShiftState) { Edit_KeyDown(cell, key); };
+            if (check) c.OnClick = [cell](TControl*) { Edit_Click(cell); };
+        }
+}
+
+void Edit_Enter(const TEditCell& cell) {
+    const TEditTable& t = *cell.Table;
+    if (t.Lock && Focus_Locked()) return;
+    if (t.Enter && !t.Enter(cell)) return;
+    if (const int code = cell.Code()) Focus_Take(code);
+    else Flag_EnterCommitted = false;
+    if (t.Trim) Edit_Trim(cell.Edit(), cell.Spec().Width);
+    Frame_Mark(FrameOf(cell));
+    if (t.Entered) t.Entered(cell);
+}
+
+void Edit_Exit(const TEditCell& cell) {
+    if (!Flag_EnterCommitted) {
+        Edit_Commit(cell);
+        if (cell.Table->Left) cell.Table->Left(cell);
+    }
+    Frame_Rest(FrameOf(cell), cell.Table->Rest);
+}
+
+void Edit_KeyDown(const TEditCell& cell, Word key) {
+    const TEditTable& t = *cell.Table;
+    if (t.Key && t.Key(cell, key)) return;
+    switch (key) {
+        case vk::Return: Return(cell); break;
+        case vk::Home: Go(cell, cell.Spec().Home, vk::Home); break;
+        default:
+            if (t.FunctionKeys) Command_ForKey(key);  // the other function keys and Esc
+            break;
+    }
+}
+
+void Edit_Click(const TEditCell& cell) { Edit_Commit(cell); }
+
+bool Edit_Commit(const TEditCell& cell) {
+    const TEditRow& row = cell.Spec();
+    const TEditTable& t = *cell.Table;
+    if (row.Input == TEditInput::Keys) return true;
+    std::string text;
+    bool kept = true;
+    if (row.Input == TEditInput::Check) {
+        const auto* box = dynamic_cast<const TCheckBox*>(cell.Control());
+        if (!box) return true;
+        text = std::string(box->Checked() ? "1" : " ") + std::string(static_cast<size_t>(row.Width) - 1, ' ');
+    } else {
+        TEdit* edit = cell.Edit();
+        if (!edit) return true;
+        const std::string typed = edit->Text();
+        if (row.Input == TEditInput::DatePart) {
+            kept = Kept(row, typed);
+            text = kept ? Str_CommitText(typed, row.Width, TCommitForm::RightInt) : std::string(row.Width, ' ');
+        } else {
+            text = Str_CommitText(typed, row.Width, row.Form);
+        }
+        edit->SetText(text);
+    }
+    if (row.Field != Edit_NoField) {
+        if (char* field = t.Field ? t.Field(cell) : nullptr) std::memcpy(field, text.c_str(), text.size() + 1);
+        if (t.Write) t.Write(cell, text.c_str());
+    }
+    if (t.Committed) t.Committed(cell, text.c_str());
+    return kept;
+}
+
+void Edit_Focus(const TEditCell& cell) {
+    if (TControl* c = cell.Control()) c->SetFocus();
+}
+
+void Edit_Show(const TEditCell& cell, const char* text) {
+    TControl* c = cell.Control();
+    if (auto* box = dynamic_cast<TCheckBox*>(c)) {
+        const TNotifyEvent click = box->OnClick;
+        box->OnClick = nullptr;
+        box->SetChecked(Num_ReadInt(text) != 0);
+        box->OnClick = click;
+    } else if (auto* edit = dynamic_cast<TEdit*>(c)) {
+        edit->SetText(text);
+    }
+}
+
+void Edit_Uncommitted() { Flag_EnterCommitted = false; }
+
+void Edit_Trim(TEdit* edit, int width) {
+    if (!edit) return;
+    // Str_Trim rewrites its source: it works on a copy of the text.
+    std::vector<char> source(edit->Text().begin(), edit->Text().end());
+    source.push_back('\0');
+    std::vector<char> trimmed(static_cast<size_t>(width) + 1);
+    Str_Trim(source.data(), trimmed.data(), width);
+    edit->SetText(trimmed.data());
+}

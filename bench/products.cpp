@@ -10,12 +10,11 @@
 // (each product's flag byte cleared, the file written once through a
 // scratch copy), beside its anchor measured in the same run: the same file
 // read whole and written once through a scratch file and a rename.
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "bench/BenchIo.h"
+#include "bench/BenchTimes.h"
 #include "masters/categories/HinsyuScreen.h"
 #include "masters/products/SyouhinScreen.h"
 #include "store/Hinsyu.h"
@@ -59,30 +58,7 @@ std::string Categories() {
     return file;
 }
 
-struct TTimes {
-    int Presses = 0;
-    double Total = 0, Slowest = 0;
-};
-
-// Runs input count times (or until stop says so), timing each.
-template <class Input, class Stop>
-TTimes Time(int count, Input input, Stop stop) {
-    TTimes t;
-    for (int i = 0; i < count && !stop(); ++i) {
-        const double start = Bench_NowMs();
-        input();
-        const double ms = Bench_NowMs() - start;
-        ++t.Presses;
-        t.Total += ms;
-        t.Slowest = std::max(t.Slowest, ms);
-    }
-    return t;
-}
-
-void Report(const char* what, const TTimes& t) {
-    std::printf("%-42s %5d presses, %7.3f ms each on average, %7.3f ms the slowest\n", what, t.Presses,
-                t.Presses ? t.Total / t.Presses : 0.0, t.Slowest);
-}
+void Report(const char* what, const TBenchTimes& t) { Bench_Report(what, t, 42); }
 
 const auto Never = [] { return false; };
 
@@ -102,58 +78,58 @@ int main() {
 
     // ---- the product screen
     session.Click("Label_Job_05");
-    Report("anchor: F1, a key that does nothing", Time(200, key(vk::F1), Never));
+    Report("anchor: F1, a key that does nothing", Bench_Time(200, key(vk::F1), Never));
     const int lastTop = Syouhin_Count - Syouhin_LastRow;
-    Report("F8, page by page to the end", Time(Products, key(vk::F8), [&] { return Syouhin_Top == lastTop; }));
-    Report("F7, page by page to the start", Time(Products, key(vk::F7), [] { return Syouhin_Top == 0; }));
+    Report("F8, page by page to the end", Bench_Time(Products, key(vk::F8), [&] { return Syouhin_Top == lastTop; }));
+    Report("F7, page by page to the start", Bench_Time(Products, key(vk::F7), [] { return Syouhin_Top == 0; }));
     session.Click(Ui_RowName("Edit_Syouhin_Kana_", Syouhin_Rows));
-    Report("Down in the last row (one product)", Time(100, key(vk::Down), Never));
+    Report("Down in the last row (one product)", Bench_Time(100, key(vk::Down), Never));
     session.Click("Edit_Syouhin_Kana_01");
-    Report("Up in the first row (one product)", Time(100, key(vk::Up), Never));
-    Report("Down within the page", Time(20, key(vk::Down), Never));
+    Report("Up in the first row (one product)", Bench_Time(100, key(vk::Up), Never));
+    Report("Down within the page", Bench_Time(20, key(vk::Down), Never));
     session.Click("Edit_Syouhin_Hanbai_05");
-    Report("Return, a commit of a cell as it is", Time(1, key(vk::Return), Never));
+    Report("Return, a commit of a cell as it is", Bench_Time(1, key(vk::Return), Never));
     session.Click("Edit_Syouhin_Hanbai_05");
     session.Type("5");
     TBenchIo before = Bench_Io();
-    Report("Return, a commit of a changed cell", Time(1, key(vk::Return), Never));
+    Report("Return, a commit of a changed cell", Bench_Time(1, key(vk::Return), Never));
     std::printf("%-42s %lld bytes written\n", "", (Bench_Io() - before).WriteBytes);
     session.Click("Label_Syouhin_Zei_06");
-    Report("a click on a tax class", Time(4, click("Label_Syouhin_Zei_06"), Never));
+    Report("a click on a tax class", Bench_Time(4, click("Label_Syouhin_Zei_06"), Never));
     session.Click("Edit_Syouhin_Tannni_07");
-    Report("Down in the unit chooser", Time(20, key(vk::Down), Never));
-    Report("F9, to the first empty row", Time(1, key(vk::F9), Never));
+    Report("Down in the unit chooser", Bench_Time(20, key(vk::Down), Never));
+    Report("F9, to the first empty row", Bench_Time(1, key(vk::F9), Never));
 
     // ---- the category chooser over it
     session.Key(vk::F7);
-    Report("a click on a category name (the chooser)", Time(1, click("Label_Syouhin_Hinsyu_03"), Never));
+    Report("a click on a category name (the chooser)", Bench_Time(1, click("Label_Syouhin_Hinsyu_03"), Never));
     before = Bench_Io();
-    Report("Return, a toggle (written and flushed)", Time(20, key(vk::Return), Never));
+    Report("Return, a toggle (written and flushed)", Bench_Time(20, key(vk::Return), Never));
     std::printf("%-42s %lld bytes written by the 20\n", "", (Bench_Io() - before).WriteBytes);
     // The anchor of a toggle: the same write of the 100 flag bytes alone,
     // journaled and flushed, as the store makes it.
     std::string flags(Syouhin_FlagCount, ' ');
     int flip = 0;
-    Report("anchor: the flags' write alone (flushed)", Time(20, [&] {
+    Report("anchor: the flags' write alone (flushed)", Bench_Time(20, [&] {
         flags[0] = ++flip % 2 ? '1' : ' ';
         Syouhin_WriteField(Syouhin_Count - 1, SyouhinField_Hinsyu, flags.c_str());
     }, Never));
-    Report("Down in the chooser", Time(30, key(vk::Down), Never));
-    Report("F4 in the chooser (the next product)", Time(30, key(vk::F4), Never));
-    Report("F3 in the chooser (the product before)", Time(30, key(vk::F3), Never));
-    Report("F8 in the chooser (a page of products)", Time(30, key(vk::F8), Never));
-    Report("a click on another product's name", Time(10, click("Edit_Syouhin_Name_09"), Never));
+    Report("Down in the chooser", Bench_Time(30, key(vk::Down), Never));
+    Report("F4 in the chooser (the next product)", Bench_Time(30, key(vk::F4), Never));
+    Report("F3 in the chooser (the product before)", Bench_Time(30, key(vk::F3), Never));
+    Report("F8 in the chooser (a page of products)", Bench_Time(30, key(vk::F8), Never));
+    Report("a click on another product's name", Bench_Time(10, click("Edit_Syouhin_Name_09"), Never));
     session.Key(vk::F9);
 
     // ---- the category screen
     session.Click("Label_Job_04");
-    Report("anchor: F1 on the category screen", Time(200, key(vk::F1), Never));
-    Report("Down in the categories", Time(49, key(vk::Down), Never));
-    Report("Up in the categories", Time(49, key(vk::Up), Never));
-    Report("F8 (the bar), the second page", Time(1, click("Label_Command_01_F8"), Never));
-    Report("Up in the first row (two categories back)", Time(25, key(vk::Up), Never));
-    Report("Return, a commit", Time(20, key(vk::Return), Never));
-    Report("F9 (the bar), to the last entry", Time(1, click("Label_Command_01_F9"), Never));
+    Report("anchor: F1 on the category screen", Bench_Time(200, key(vk::F1), Never));
+    Report("Down in the categories", Bench_Time(49, key(vk::Down), Never));
+    Report("Up in the categories", Bench_Time(49, key(vk::Up), Never));
+    Report("F8 (the bar), the second page", Bench_Time(1, click("Label_Command_01_F8"), Never));
+    Report("Up in the first row (two categories back)", Bench_Time(25, key(vk::Up), Never));
+    Report("Return, a commit", Bench_Time(20, key(vk::Return), Never));
+    Report("F9 (the bar), to the last entry", Bench_Time(1, click("Label_Command_01_F9"), Never));
 
     // ---- a category deleted over the products, beside a copy of the file
     session.Click("Label_Command_01_F7");

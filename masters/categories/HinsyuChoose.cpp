@@ -340,7 +340,8 @@ void HinsyuChoose_CreateControls(TForm& form) {
             int Left, Width;
         };
         // The name's place is the product screen's; the editor moves it left.
-        static const TRowLabel labels[] = {{"Label_HinsyuChoose_Check_", 42, 17}, {"Label_HinsyuChoose_Name_", 58, 327}};
+        static const TRowLabel labels[] = {{"Label_HinsyuChoose_Check_", 42, 17},
+                                           {"Label_HinsyuChoose_Name_", 58, 327}};
         for (const TRowLabel& l : labels) {
             TControl* label = Ui_Build(form, {TControlKind::Label, Ui_RowName(l.Prefix, no).c_str(), Panel, l.Left,
                                               top + 2, l.Width, 15, "", clWhite, clBlack, -15, Font_Gothic});

@@ -84,8 +84,8 @@ void BuildRow(TForm& form, int r) {
         Frame(form, Ui_RowName(cell.Frame, no), place.Left, top, place.Width, clWhite);
         const bool zei = c == SyouhinColumn_Zei;
         if (zei) {
-            TLabel* shown =
-                Label(form, Ui_RowName("Label_Syouhin_Zei_", no), place.Left + 3, top + 2, place.Width - 6, "", clWhite);
+            TLabel* shown = Label(form, Ui_RowName("Label_Syouhin_Zei_", no), place.Left + 3, top + 2,
+                                  place.Width - 6, "", clWhite);
             shown->OnClick = [r](TControl*) { Syouhin_ZeiClick(r); };
         }
         auto* edit = Ui_BuildAs<TEdit>(form, {TControlKind::Edit, Ui_RowName(cell.Edit, no).c_str(), Panel,

@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "store/Number.h"
+#include "store/Record.h"
 #include "ui/Build.h"
 #include "ui/Commands.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Frame.h"
+#include "ui/Message.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -26,6 +28,38 @@ TShape* FrameOf(const TEditCell& cell) {
 bool Kept(const TEditRow& row, const std::string& typed) {
     const int value = Num_ReadInt(typed.c_str());
     return row.Max == 0 ? value != 0 : value >= row.Min && value <= row.Max;
+}
+
+int RecordOf(const TEditCell& cell) { return cell.Table->Record ? cell.Table->Record(cell) : 1; }
+
+char* FieldOf(const TEditCell& cell) {
+    const TEditTable& t = *cell.Table;
+    if (t.Field) return t.Field(cell);
+    return t.File ? t.File->Field[static_cast<size_t>(cell.Spec().Field)] : nullptr;
+}
+
+bool WriteThrough(const TEditCell& cell, const char* text) {
+    const TEditTable& t = *cell.Table;
+    if (t.Write) return t.Write(cell, text);
+    return !t.File || Record_WriteField(*t.File, RecordOf(cell), cell.Spec().Field, text);
+}
+
+// The field string := the field as the file holds it (left as it is when
+// the file cannot be read).
+void ReadBack(const TEditCell& cell, char* field) {
+    const TEditTable& t = *cell.Table;
+    if (t.Reload) {
+        t.Reload(cell);
+        return;
+    }
+    if (!t.File || !field) return;
+    const int k = cell.Spec().Field;
+    const int n = RecordOf(cell);
+    Record_ScanField(*t.File, k, n, n, [&](const char* stored, int) {
+        std::memcpy(field, stored, static_cast<size_t>(t.File->FieldWidth[k]));
+        field[t.File->FieldWidth[k]] = '\0';
+        return false;
+    });
 }
 
 // Return or Home: on to a row of the table, or where the screen takes it.
@@ -126,8 +160,20 @@ bool Edit_Commit(const TEditCell& cell) {
         edit->SetText(text);
     }
     if (row.Field != Edit_NoField) {
-        if (char* field = t.Field ? t.Field(cell) : nullptr) std::memcpy(field, text.c_str(), text.size() + 1);
-        if (t.Write) t.Write(cell, text.c_str());
+        char* field = FieldOf(cell);
+        const std::string before = field ? field : "";
+        if (field) std::memcpy(field, text.c_str(), text.size() + 1);
+        if (!WriteThrough(cell, text.c_str())) {
+            // Not written: the user is told, and the input and the field show
+            // what the file holds.
+            if (t.File) Message_NotSaved(t.File->FileName);
+            if (field) {
+                std::memcpy(field, before.c_str(), before.size() + 1);
+                ReadBack(cell, field);
+                text = field;
+            }
+            Edit_Show(cell, text.c_str());
+        }
     }
     if (t.Committed) t.Committed(cell, text.c_str());
     return kept;

@@ -84,13 +84,6 @@ void PrintView_DateMove(const TEditCell& cell, Word) {
     Edit_Focus(c && c->Visible() ? box : cell.At(PrintDate_Year));
 }
 
-char* PrintView_DateField(const TEditCell& cell) { return Jisya_Field[cell.Spec().Field]; }
-
-bool PrintView_DateWrite(const TEditCell& cell, const char* text) {
-    Jisya_WriteField(static_cast<JisyaField>(cell.Spec().Field), text);
-    return true;
-}
-
 TPrintDate PrintView_ReadDate() {
     TPrintDate date;
     ReadDatePart(PrintDate_Year, date.Year);

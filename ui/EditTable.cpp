@@ -24,9 +24,10 @@ TShape* FrameOf(const TEditCell& cell) {
     return frame ? Ui_Shape(RowName(frame, cell).c_str()) : nullptr;
 }
 
-// A date part's value kept: in Min ... Max, or any but 0 without a Max.
+// A date part's value kept: wholly a number, in Min ... Max, or any but 0
+// without a Max.
 bool Kept(const TEditRow& row, const std::string& typed) {
-    const int value = Num_ReadInt(typed.c_str());
+    const int value = Num_ReadDatePart(typed.c_str());
     return row.Max == 0 ? value != 0 : value >= row.Min && value <= row.Max;
 }
 

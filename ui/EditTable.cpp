@@ -198,6 +198,18 @@ void Edit_Show(const TEditCell& cell, const char* text) {
 
 void Edit_Uncommitted() { Flag_EnterCommitted = false; }
 
+void Edit_TrimFocused(const TEditTable& table) {
+    const TControl* focused = Ui_Form() ? Ui_Form()->ActiveControl() : nullptr;
+    if (!focused) return;
+    for (int i = 0; i < static_cast<int>(table.Rows.size()); ++i)
+        for (int r = 0; r < table.Family; ++r) {
+            const TEditCell cell{&table, i, r};
+            if (cell.Name() != focused->Name()) continue;
+            if (table.Trim) Edit_Trim(cell.Edit(), cell.Spec().Width);
+            return;
+        }
+}
+
 void Edit_Trim(TEdit* edit, int width) {
     if (!edit) return;
     // Str_Trim rewrites its source: it works on a copy of the text.

@@ -175,6 +175,9 @@ void Edit_Show(const TEditCell& cell, const char* text);
 // The focused input's next focus-out commits what it shows (a chooser has
 // put a value in it).
 void Edit_Uncommitted();
+// The input of the table that holds the focus, when one does, shows its bare
+// value again, as its focus-in showed it (the screen was repainted under it).
+void Edit_TrimFocused(const TEditTable& table);
 
 // The edit's text without leading and trailing blanks and line feeds, cut
 // to width bytes, so that the user edits the bare value.

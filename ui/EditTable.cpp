@@ -31,8 +31,6 @@ bool Kept(const TEditRow& row, const std::string& typed) {
     return row.Max == 0 ? value != 0 : value >= row.Min && value <= row.Max;
 }
 
-int RecordOf(const TEditCell& cell) { return cell.Table->Record ? cell.Table->Record(cell) : 1; }
-
 char* FieldOf(const TEditCell& cell) {
     const TEditTable& t = *cell.Table;
     if (t.Field) return t.Field(cell);
@@ -42,7 +40,7 @@ char* FieldOf(const TEditCell& cell) {
 bool WriteThrough(const TEditCell& cell, const char* text) {
     const TEditTable& t = *cell.Table;
     if (t.Write) return t.Write(cell, text);
-    return !t.File || Record_WriteField(*t.File, RecordOf(cell), cell.Spec().Field, text);
+    return !t.File || Record_WriteField(*t.File, 1, cell.Spec().Field, text);
 }
 
 // The field string := the field as the file holds it (left as it is when
@@ -55,8 +53,7 @@ void ReadBack(const TEditCell& cell, char* field) {
     }
     if (!t.File || !field) return;
     const int k = cell.Spec().Field;
-    const int n = RecordOf(cell);
-    Record_ScanField(*t.File, k, n, n, [&](const char* stored, int) {
+    Record_ScanField(*t.File, k, 1, 1, [&](const char* stored, int) {
         std::memcpy(field, stored, static_cast<size_t>(t.File->FieldWidth[k]));
         field[t.File->FieldWidth[k]] = '\0';
         return false;

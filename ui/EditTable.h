@@ -119,16 +119,14 @@ struct TEditTable {
     TRecordFile* File = nullptr;
 
     // ---- the screen's part, each optional
-    // The record of the file an input's field is in (without: record 1).
-    int (*Record)(const TEditCell& cell) = nullptr;
     // The field string of the row's Field (without: the file's).
     char* (*Field)(const TEditCell& cell) = nullptr;
-    // The write-through of a committed field (without: the field of the
-    // record written in place): false when the file was not written.
+    // The write-through of a committed field (without: the field written in
+    // place into record 1 of the file): false when the file was not written.
     bool (*Write)(const TEditCell& cell, const char* text) = nullptr;
     // After a write that failed: the field strings back to what the file
-    // holds (without: the field read from the record; one that cannot be
-    // read keeps the text it had before the commit).
+    // holds (without: the field read from record 1; one that cannot be read
+    // keeps the text it had before the commit).
     void (*Reload)(const TEditCell& cell) = nullptr;
     bool (*Enter)(const TEditCell& cell) = nullptr;     // focus-in, before the code: false refuses
     void (*Entered)(const TEditCell& cell) = nullptr;   // focus-in, at its end

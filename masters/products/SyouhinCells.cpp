@@ -64,7 +64,8 @@ bool UnitChooserKey(const TEditCell& cell, Word key) {
             // shows the unit under the cursor, stored by its next commit.
             const std::string typed = Padded(cell.Edit(), UnitWidth);
             std::memcpy(Syouhin_Field[SyouhinField_Tanni], typed.c_str(), typed.size() + 1);
-            Syouhin_WriteFieldAt(SyouhinField_Tanni, typed.c_str(), Syouhin_Top + cell.Row);
+            if (!Syouhin_WriteFieldAt(SyouhinField_Tanni, typed.c_str(), Syouhin_Top + cell.Row))
+                Message_NotSaved(Syouhin_FileName);
             if (typed[0] != ' ') Tanni_Add(typed.c_str());
             TanniChoose_TakeCursor();
             Edit_Trim(cell.Edit(), UnitWidth);
@@ -81,6 +82,7 @@ bool UnitChooserKey(const TEditCell& cell, Word key) {
 }  // namespace
 
 bool Syouhin_WriteFieldAt(int k, const char* text, int index) {
+    const bool changedBefore = Syouhin_Changed;
     Syouhin_Changed = true;
     const std::string name = Padded(Syouhin_CellEdit(SyouhinColumn_Name, index - Syouhin_Top), NameWidth);
     std::memcpy(Syouhin_Field[SyouhinField_Name], name.c_str(), name.size() + 1);
@@ -92,7 +94,7 @@ bool Syouhin_WriteFieldAt(int k, const char* text, int index) {
     const bool written = appended ? Syouhin_Append({{SyouhinField_Name, name.c_str()}, {k, text}})
                                   : Syouhin_WriteField(index + 1, k, text);
     if (appended) Syouhin_ShowCount();
-    if (!written) Message_NotSaved(Syouhin_FileName);
+    if (!written) Syouhin_Changed = changedBefore;
     return written;
 }
 
@@ -131,11 +133,18 @@ void Syouhin_CellEntered(const TEditCell& cell) {
     TanniChoose_Open(Padded(cell.Edit(), UnitWidth).c_str());
 }
 
-char* Syouhin_CellField(const TEditCell& cell) { return Syouhin_Field[cell.Spec().Field]; }
-
 // Into the cell's own row: a command may have moved the cursor already.
 bool Syouhin_CellWrite(const TEditCell& cell, const char* text) {
     return Syouhin_WriteFieldAt(cell.Spec().Field, text, Syouhin_Top + cell.Row);
+}
+
+// The product of the cell's row as the file holds it; blanks for the first
+// empty row (a failed append left none) or a record that cannot be read.
+void Syouhin_CellReload(const TEditCell& cell) {
+    const int n = Syouhin_Top + cell.Row + 1;
+    Syouhin_ClearRecord();
+    if (n <= Syouhin_Count) Syouhin_ReadRecord(n);
+    Syouhin_SplitRecord();
 }
 
 // A unit committed joins the unit list; a tax class committed shows in the

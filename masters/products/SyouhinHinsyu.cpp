@@ -12,6 +12,7 @@
 #include "ui/CommandBar.h"
 #include "ui/Build.h"
 #include "ui/Frame.h"
+#include "ui/Message.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -41,7 +42,10 @@ bool WriteFlags(const char* flags) {
     char* field = Syouhin_Field[SyouhinField_Hinsyu];
     std::memcpy(field, flags, Syouhin_FlagCount);
     const bool written = Syouhin_WriteFieldAtLine(SyouhinField_Hinsyu, field);
-    if (!written && !ReadFlags(field)) std::memset(field, ' ', Syouhin_FlagCount);
+    if (!written) {
+        Message_NotSaved(Syouhin_FileName);
+        if (!ReadFlags(field)) std::memset(field, ' ', Syouhin_FlagCount);
+    }
     Syouhin_ShowHinsyuLabels(Syouhin_Row, field);
     return written;
 }

@@ -175,9 +175,7 @@ void Syouhin_ShowPage() {
 
 void Syouhin_ShowPageUnderFocus() {
     Syouhin_ShowPage();
-    for (int c = 0; c < SyouhinColumn_Count; ++c)
-        if (TEdit* edit = Syouhin_CellEdit(c, Syouhin_Row); edit && edit->Focused())
-            Edit_Trim(edit, Syouhin_Cells[c].Width);
+    Edit_TrimFocused(Syouhin_Table);
 }
 
 void Syouhin_MarkLine() {

@@ -52,8 +52,8 @@ bool Syouhin_CellEnter(const TEditCell& cell);
 void Syouhin_CellEntered(const TEditCell& cell);
 bool Syouhin_CellKey(const TEditCell& cell, Word key);
 void Syouhin_CellMove(const TEditCell& cell, Word key);
-char* Syouhin_CellField(const TEditCell& cell);
 bool Syouhin_CellWrite(const TEditCell& cell, const char* text);
+void Syouhin_CellReload(const TEditCell& cell);
 void Syouhin_CellCommitted(const TEditCell& cell, const char* text);
 void Syouhin_CellLeft(const TEditCell& cell);
 
@@ -85,9 +85,9 @@ inline constexpr TEditTable Syouhin_Table{
     .Family = Syouhin_Rows,
     .CodeOf = [](const TEditCell& c) { return Syouhin_CellCode(c.Index, c.Row); },
     .Lock = false,
-    .FileName = Syouhin_FileName,
-    .Field = Syouhin_CellField,
+    .File = &Syouhin_File,
     .Write = Syouhin_CellWrite,
+    .Reload = Syouhin_CellReload,
     .Enter = Syouhin_CellEnter,
     .Entered = Syouhin_CellEntered,
     .Key = Syouhin_CellKey,
@@ -109,8 +109,8 @@ constexpr void Syouhin_FocusCodes(TFocusCodes& codes) { Edit_AddCodes(codes, Syo
 // products changed. Nothing is stored for an index past the first empty row,
 // nor while the name cell of the index's row is empty or begins with a
 // blank; on the first empty row the product is appended, with the name and
-// the field, and counted. A write that fails tells the user. false when the
-// file was not written.
+// the field, and counted. false when the file was not written (the caller
+// tells the user): the products then do not count as changed for it.
 bool Syouhin_WriteFieldAt(int k, const char* text, int index);
 bool Syouhin_WriteFieldAtLine(int k, const char* text);
 

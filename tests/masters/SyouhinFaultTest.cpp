@@ -75,8 +75,9 @@ TEST(SyouhinFaultDiskFull, ADeletionOnAFullDiskChangesNothing) {
 }
 
 // A field write or an append that fails (outright, short, on a full disk)
-// leaves the file as it was and says so; the name stays in its cell, so
-// that the next commit on the row, of any cell, appends the product with it.
+// leaves the file as it was and says so; the cell shows what the file holds
+// (no product on the first empty row, so a name is typed again), and the
+// products do not count as changed for it.
 TEST(SyouhinFaultWrite, AFailedWriteIsToldAndLeavesTheFile) {
     struct TCase {
         int Nth;             // 1 the journal, 2 the record; 0: the disk is full instead
@@ -88,26 +89,36 @@ TEST(SyouhinFaultWrite, AFailedWriteIsToldAndLeavesTheFile) {
         TMasterRun run;
         run.StartWith(Hinsyu_TestFile(10), Products());
         run.Click("Label_Job_05");
+        auto fail = [&] {
+            FileFault_Reset();
+            if (c.Nth > 0) FileFault_Plan(TFileOp::Write, c.Nth, c.Bytes);
+            else FileFault_DiskFull(c.Bytes);
+            Syouhin_Changed = false;  // (the cells left on the way were committed as they stood)
+        };
         // In place: a price.
         run.Click("Edit_Syouhin_Hanbai_02");
         run.Type("9");
-        if (c.Nth > 0) FileFault_Plan(TFileOp::Write, c.Nth, c.Bytes);
-        else FileFault_DiskFull(c.Bytes);
+        fail();
         run.Key(vk::Return);
         FileFault_Reset();
         EXPECT_TRUE(Test_SameBytes(run.File(), Products()));
         EXPECT_EQ(run.Session.Messages(), std::vector<std::string>{NotSaved});
+        EXPECT_EQ(run.Text("Edit_Syouhin_Hanbai_02"), "     1200");
+        EXPECT_FALSE(Syouhin_Changed);
         // An append on the first empty row.
         run.Click("Edit_Syouhin_Name_06");
         run.Type("新規");
-        if (c.Nth > 0) FileFault_Plan(TFileOp::Write, c.Nth, c.Bytes);
-        else FileFault_DiskFull(c.Bytes);
+        fail();
         run.Key(vk::Return);
         FileFault_Reset();
         EXPECT_TRUE(Test_SameBytes(run.File(), Products()));
         EXPECT_EQ(Syouhin_Count, 5);
         EXPECT_EQ(run.Session.Messages().size(), 2u);
-        run.Key(vk::Home);  // back from the reading to the name: its commit appends
+        EXPECT_EQ(run.Text("Edit_Syouhin_Name_06"), std::string(50, ' '));
+        run.Key(vk::Home);  // back from the reading to the name: nothing to append
+        EXPECT_EQ(Syouhin_Count, 5);
+        run.Type("新規");
+        run.Key(vk::Return);  // typed again, it is appended
         EXPECT_EQ(Syouhin_Count, 6);
         EXPECT_TRUE(Test_SameBytes(run.File(), Products() + Test_Record(Syouhin_RecLen, {{1, "新規"}})));
     }

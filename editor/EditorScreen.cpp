@@ -11,7 +11,7 @@
 #include "editor/LineCalc.h"
 #include "editor/SyouhinChoose.h"
 #include "editor/ValueCells.h"
-#include "masters/categories/HinsyuScreen.h"
+#include "masters/categories/HinsyuChoose.h"
 #include "masters/units/TanniChoose.h"
 #include "store/Denpyou.h"
 #include "ui/CommandBar.h"
@@ -163,6 +163,15 @@ constexpr const char* Denpyou_Pending[] = {
     "Label_Denp_SouGoukei",   "Label_Denp_CyouseiiLine", "Label_Denp_UserLine_1",       "Label_Denp_UserLine_2",
     nullptr};
 
+// The category chooser over the product chooser: F3 ... F6 off while it is
+// open. Its pick fills the product chooser once that is built.
+const THinsyuChooseHost Denpyou_HinsyuHost{
+    .Job = Job_Denpyou,
+    .Left = 594,
+    .Top = 56,
+    .KeysOff = Command_Keys({vk::F3, vk::F4, vk::F5, vk::F6}),
+};
+
 const TScreen Denpyou_Screen{
     .Job = Job_Denpyou,
     .Panel = Denpyou_Panel,
@@ -188,7 +197,7 @@ void Denpyou_SetCaptions() {
 void Denpyou_Register() {
     LineCalc_ShowPasses();
     ValueCells_SetTanniHost();
-    HinsyuChoose_Host(Job_Denpyou);  // over the product chooser
+    HinsyuChoose_SetHost(Denpyou_HinsyuHost);  // over the product chooser
     Screen_Register(SyouhinChoose_Screen);
     Screen_Register(KokyakuChoose_Screen);
     Screen_Register(Denpyou_Screen);

@@ -94,7 +94,10 @@ void Edit_DenpSyousai_Exit(int row) {
 
 void Edit_DenpSyousai_KeyDown(int row, Word key) {
     // While the product chooser is shown its own key map takes the keys.
-    if (SyouhinChoose_Shown()) return;
+    if (SyouhinChoose_Shown()) {
+        SyouhinChoose_KeyDown(key);
+        return;
+    }
     switch (key) {
         case vk::Return: Syousai_Return(row); break;
         case vk::Home: Syousai_Home(row); break;

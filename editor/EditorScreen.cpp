@@ -11,7 +11,7 @@
 #include "editor/LineCalc.h"
 #include "editor/SyouhinChoose.h"
 #include "editor/ValueCells.h"
-#include "masters/categories/HinsyuScreen.h"
+#include "masters/categories/HinsyuChoose.h"
 #include "masters/units/TanniChoose.h"
 #include "store/Denpyou.h"
 #include "ui/CommandBar.h"
@@ -168,8 +168,7 @@ void Denpyou_SetCaptions() {
 void Denpyou_Register() {
     LineCalc_ShowPasses();
     ValueCells_SetTanniHost();
-    HinsyuChoose_Host(Job_Denpyou);  // over the product chooser
-    Screen_Register(SyouhinChoose_Screen);
+    SyouhinChoose_Register();  // with the category chooser over it
     Screen_Register(KokyakuChoose_Screen);
     Screen_Register(Denpyou_Screen);
 }

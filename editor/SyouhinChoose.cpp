@@ -6,7 +6,8 @@
 #include "editor/DenpyouCommands.h"
 #include "editor/EditorScreen.h"
 #include "editor/Grid.h"
-#include "masters/categories/HinsyuScreen.h"
+#include "masters/categories/HinsyuChoose.h"
+#include "store/Hinsyu.h"
 #include "ui/CommandBar.h"
 #include "ui/Commands.h"
 #include "ui/Focus.h"
@@ -49,23 +50,35 @@ bool Key_F4() {
     return true;
 }
 
-// The grid half a page back or on, not while the category chooser stands
-// over this one.
+// The grid half a page back or on (the category chooser over this one
+// takes these keys itself, and turns them off).
 bool Key_F5() {
-    if (Command_IsEnabled(vk::F5) && !HinsyuChoose_Shown()) Denpyou_DetailPrePage();
+    if (Command_IsEnabled(vk::F5)) Denpyou_DetailPrePage();
     return true;
 }
 bool Key_F6() {
-    if (Command_IsEnabled(vk::F6) && !HinsyuChoose_Shown()) Denpyou_DetailNextPage();
+    if (Command_IsEnabled(vk::F6)) Denpyou_DetailNextPage();
     return true;
 }
 
-// The category chooser over it closes first; then the chooser itself.
 bool Key_F9() {
-    if (HinsyuChoose_Shown()) SyouhinChoose_HinsyuChange();
-    else SyouhinChoose_Close();
+    SyouhinChoose_Close();
     return true;
 }
+
+// The category chooser over it: F3 ... F6 off while it is open; a pick
+// lists the category picked from its first row.
+void HinsyuPicked(int position) {
+    SyouhinChoose_Hinsyu = position;
+    SyouhinChoose_LoadHinsyu();
+}
+const THinsyuChooseHost Hinsyu_Host{
+    .Job = Job_Denpyou,
+    .Left = 594,
+    .Top = 56,
+    .KeysOff = Command_Keys({vk::F3, vk::F4, vk::F5, vk::F6}),
+    .Picked = HinsyuPicked,
+};
 
 // A new window: the first category, no hit.
 void SyouhinChoose_Reset() {
@@ -110,6 +123,16 @@ constexpr TChooserKey Chooser_Keys[] = {
     {vk::PageUp, SyouhinChoose_PageUp},
     {vk::PageDown, SyouhinChoose_PageDown},
     {vk::Escape, Command_Esc},
+};
+
+const TScreen SyouhinChoose_Screen{
+    .Panel = Panel,
+    .Over = Job_Bit(Job_Denpyou),
+    .Shown = SyouhinChoose_Shown,
+    .Keys = {.F1 = Key_F1, .F4 = Key_F4, .F5 = Key_F5, .F6 = Key_F6, .F9 = Key_F9},
+    .Wheel = [](bool down) { down ? SyouhinChoose_LineDown() : SyouhinChoose_LineUp(); },
+    .Dismiss = SyouhinChoose_Dismiss,
+    .Reset = SyouhinChoose_Reset,
 };
 
 }  // namespace
@@ -164,15 +187,21 @@ void SyouhinChoose_KeyDown(Word key) {
         }
 }
 
-// The category change comes with the category chooser.
-void SyouhinChoose_HinsyuChange() {}
+// The category chooser opens on the category listed (on its first entry
+// when the listed one has no name, as the chooser then still takes the
+// keys), or closes as its own close does: the focus back to the
+// description, F3 ... F6 on again.
+void SyouhinChoose_HinsyuChange() {
+    if (HinsyuChoose_Shown()) {
+        HinsyuChoose_Close();
+        return;
+    }
+    const TLabel* listed = Ui_Label("Labe_SyouhinChoose_HinsyuName");
+    HinsyuChoose_Open(listed ? Hinsyu_FindNamed(listed->Caption.c_str()) : -1);
+}
 
-const TScreen SyouhinChoose_Screen{
-    .Panel = Panel,
-    .Over = Job_Bit(Job_Denpyou),
-    .Shown = SyouhinChoose_Shown,
-    .Keys = {.F1 = Key_F1, .F4 = Key_F4, .F5 = Key_F5, .F6 = Key_F6, .F9 = Key_F9},
-    .Wheel = [](bool down) { down ? SyouhinChoose_LineDown() : SyouhinChoose_LineUp(); },
-    .Dismiss = SyouhinChoose_Dismiss,
-    .Reset = SyouhinChoose_Reset,
-};
+void SyouhinChoose_Register() {
+    HinsyuChoose_SetHost(Hinsyu_Host);
+    Screen_Register(SyouhinChoose_Screen);
+}
+

@@ -12,7 +12,6 @@
 #include "platform/Types.h"
 
 class TForm;
-struct TScreen;
 
 inline constexpr const char* SyouhinChoose_Panel = "Panel_SyouhinChoose";
 // The top band, which holds the special-line buttons.
@@ -88,6 +87,7 @@ void SyouhinChoose_HinsyuChange();
 // A key in the description cell while it is shown: its own key map.
 void SyouhinChoose_KeyDown(Word key);
 
-// Its record: shown over the editor; F1, F4, F5, F6 and F9 from the bar;
-// the wheel moves its cursor; any menu click and the exit close it.
-extern const TScreen SyouhinChoose_Screen;
+// Its record (shown over the editor; F1, F4, F5, F6 and F9 from the bar;
+// the wheel moves its cursor; any menu click and the exit close it) and its
+// host of the category chooser.
+void SyouhinChoose_Register();

@@ -25,7 +25,6 @@ int SyouhinChoose_Row = 0;
 namespace {
 
 constexpr int NameWidth = Syouhin_FieldWidth[SyouhinField_Name];
-constexpr int Membership = Syouhin_FieldWidth[SyouhinField_Hinsyu];  // one flag byte per category number
 
 // The record number of hit e; 0 for an empty entry (past the hits, or
 // beyond the list).
@@ -59,8 +58,8 @@ void SyouhinChoose_LoadHinsyu() {
     SyouhinChoose_Top = 0;
     // The membership flag of the category's number; a number outside the
     // 100 flags (a damaged category file) lists nothing.
-    const int flag = Num_ReadInt(Hinsyu_No[entry]) - 1;
-    if (Syouhin_Count > 0 && flag >= 0 && flag < Membership)
+    const int flag = Hinsyu_Number(entry) - 1;
+    if (Syouhin_Count > 0 && flag >= 0 && flag < Syouhin_FlagCount)
         Record_ScanField(Syouhin_File, SyouhinField_Hinsyu, 1, Syouhin_Count, [flag](const char* flags, int n) {
             if (flags[flag] == '1') SyouhinChoose_Hits[SyouhinChoose_HitCount++] = n;
             return SyouhinChoose_HitCount < SyouhinChoose_HitMax;  // the rest cannot be listed

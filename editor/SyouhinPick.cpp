@@ -42,7 +42,7 @@ bool SyouhinChoose_Apply() {
     const int n = e < SyouhinChoose_HitMax ? SyouhinChoose_Hits[e] : 0;
     // A product that cannot be read leaves the line as it was, rather than
     // filling it with whatever the product fields held before.
-    if (n == 0 || !Record_Read(Syouhin_File, n)) return false;
+    if (n == 0 || !Syouhin_ReadRecord(n)) return false;
     Syouhin_CurRec = n;
     const int line = Denpyou_TopLine + Denpyou_CurRow;
     LineField(line, LineField_Kind)[0] = LineKind_Item;  // a special line becomes an item line

@@ -4,7 +4,7 @@
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "editor/SyouhinChoose.h"
-#include "masters/categories/HinsyuScreen.h"
+#include "masters/categories/HinsyuChoose.h"
 #include "store/Denpyou.h"
 #include "ui/Commands.h"
 #include "ui/Flags.h"

@@ -57,6 +57,8 @@ TEdit* TanniChoose_Cell() {
 const TTanniChooseHost Syouhin_TanniHost{Job_Syouhin, 784, 82, TanniChoose_Opened, TanniChoose_Closed,
                                          TanniChoose_Cell};
 
+const THinsyuChooseHost Syouhin_HinsyuHost{.Job = Job_Syouhin, .Left = 384, .Top = 68};
+
 void Syouhin_Reset() {
     Syouhin_Top = 0;
     Syouhin_Row = -1;
@@ -93,7 +95,7 @@ void Syouhin_ShowPage() {}
 
 void Syouhin_Register() {
     TanniChoose_SetHost(Syouhin_TanniHost);
-    HinsyuChoose_Host(Job_Syouhin);
+    HinsyuChoose_SetHost(Syouhin_HinsyuHost);
     Screen_Register(Syouhin_Screen);
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "editor/SyouhinChoose.h"
+#include "masters/categories/HinsyuChoose.h"
 #include "platform/FileFault.h"
 #include "store/Tanni.h"
 #include "tests/editor/SyouhinFixture.h"
@@ -313,15 +314,76 @@ TEST_F(SyouhinChooseTest, NoProductOrOneThatCannotBeRead) {
     EXPECT_EQ(Text(Name(1)), Padded("商品1", 50));
 }
 
-// The bar while a chooser is open: F1 says what it does.
+// The category change: the category chooser over the product chooser on
+// the category listed, or on its first entry when that has no name; a pick
+// lists the category picked; F1 again, like its own close, gives the focus
+// back to the description with F3 ... F6 on.
+TEST_F(SyouhinChooseTest, TheCategoryChangeWithAndWithoutAMatch) {
+    StartWith(30, [](int i) { return i <= 10 ? 1 : i <= 25 ? 2 : 3; });
+    OpenAt(4);
+    Click("Labe_SyouhinChoose_HinsyuName");
+    Key(vk::F1);
+    EXPECT_TRUE(HinsyuChoose_Shown());
+    EXPECT_EQ(Focused(), "Edit_Panel_ChooseHinsyu_Command");
+    EXPECT_EQ(HinsyuChoose_Top, 0);
+    EXPECT_EQ(HinsyuChoose_Row, 1);  // "照明", listed
+    EXPECT_EQ(Enabled(), "100000001");
+    EXPECT_TRUE(Popup_Lock);
+    Click(Syousai(7));  // the lock keeps the keys in the chooser
+    EXPECT_EQ(Focused(), "Edit_Panel_ChooseHinsyu_Command");
+    Click("Label_Denp_SyoukeiLine");  // no special line under it
+    EXPECT_EQ(LineField(3, LineField_Kind), " ");
+
+    Key(vk::Down);
+    Key(vk::Return);  // "工具": 5 products
+    EXPECT_FALSE(HinsyuChoose_Shown());
+    EXPECT_TRUE(Shown());
+    EXPECT_FALSE(Popup_Lock);
+    EXPECT_EQ(Focused(), Syousai(4));
+    EXPECT_EQ(Text("Labe_SyouhinChoose_HinsyuName"), Padded("工具", 40));
+    EXPECT_EQ(Text("Labe_SyouhinChoose_HinsyuGaitou"), "5");
+    EXPECT_EQ(Text(Name(1)), Padded("商品26", 50));
+    EXPECT_EQ(Text("Label_Command_01_F8"), "F8 商品一覧");  // the description's bar, F3 ... F5 on
+    EXPECT_EQ(Enabled(), "101110010");
+
+    // The bar's F1 opens it while the chooser's bar is up, and closes it.
+    Key(vk::F9);
+    Key(vk::F8);
+    Click("Label_Command_01_F1");
+    EXPECT_TRUE(HinsyuChoose_Shown());
+    EXPECT_EQ(HinsyuChoose_Row, 2);
+    Click("Label_Command_01_F1");
+    EXPECT_FALSE(HinsyuChoose_Shown());
+    EXPECT_FALSE(Popup_Lock);
+    EXPECT_EQ(Focused(), Syousai(4));
+    EXPECT_EQ(Enabled(), "101111010");  // the description's bar, F3 ... F6 on again
+    EXPECT_EQ(Text("Labe_SyouhinChoose_HinsyuGaitou"), "5");
+
+    // Listed without a name: its first page, and it takes the keys.
+    Click("Labe_SyouhinChoose_HinsyuName");
+    Key(vk::F1);
+    EXPECT_TRUE(HinsyuChoose_Shown());
+    EXPECT_EQ(Focused(), "Edit_Panel_ChooseHinsyu_Command");
+    EXPECT_EQ(HinsyuChoose_Top, 0);
+    EXPECT_EQ(HinsyuChoose_Row, 0);
+    Key(vk::F9);
+    EXPECT_FALSE(HinsyuChoose_Shown());
+    EXPECT_EQ(Focused(), Syousai(4));
+    EXPECT_TRUE(Shown());
+}
+
+// The bar while a chooser is open: F1 does what its caption says.
 TEST_F(SyouhinChooseTest, TheBarsF1WithAChooserOpen) {
     StartWith(3);
     Click("Edit_DenpKokyakuName_1");
     Type("顧客");
     OpenAt(1);
     Click("Label_Command_01_F1");  // "F1 品種変更": nothing is stored
+    EXPECT_TRUE(HinsyuChoose_Shown());
+    Key(vk::F9);
     EXPECT_EQ(Denpyou_Count, 0);
     Key(vk::F4);  // the description's bar is back: its F1 stores
+    EXPECT_EQ(Text("Label_Command_01_F1"), "F1 伝票登録");
     Click("Label_Command_01_F1");
     EXPECT_EQ(Denpyou_Count, 1);
 

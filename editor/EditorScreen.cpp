@@ -2,8 +2,6 @@
 // product chooser (this folder), the category chooser and the unit chooser.
 #include "editor/EditorScreen.h"
 
-#include <cstring>
-
 #include "editor/CommandBarMode.h"
 #include "editor/DenpyouCommands.h"
 #include "editor/Grid.h"

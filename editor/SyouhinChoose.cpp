@@ -2,6 +2,9 @@
 // key map while it is shown, and its record's keys from the bar.
 #include "editor/SyouhinChoose.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "editor/CommandBarMode.h"
 #include "editor/DenpyouCommands.h"
 #include "editor/EditorScreen.h"

@@ -34,13 +34,18 @@ void Go(const TEditCell& cell, int target, Word key) {
     else if (target == Edit_Own && cell.Table->Move) cell.Table->Move(cell, key);
 }
 
+bool Boxed(const TEditRow& row) { return row.Input == TEditInput::Check || row.Input == TEditInput::Radio; }
+
 void Return(const TEditCell& cell) {
     Flag_EnterCommitted = true;
-    const bool kept = Edit_Commit(cell);
+    const TEditRow& row = cell.Spec();
+    const bool kept = row.CommitOnEnter || Edit_Commit(cell);
+    if (cell.Table->Returned) cell.Table->Returned(cell, kept);
     TControl* control = cell.Control();
-    if (!kept && cell.Spec().RefusedStays) {
-        // Emptied for typing again; what is typed next is checked when it leaves.
-        Edit_Show(cell, "");
+    if (!kept && row.RefusedStays) {
+        // A date part is emptied for typing again; what is typed next is
+        // checked when it leaves.
+        if (row.Input == TEditInput::DatePart) Edit_Show(cell, "");
         Flag_EnterCommitted = false;
         return;
     }
@@ -53,7 +58,7 @@ void Return(const TEditCell& cell) {
 
 std::string TEditCell::Name() const { return RowName(Spec().Edit, *this); }
 TControl* TEditCell::Control() const { return Ui_Control(Name().c_str()); }
-TEdit* TEditCell::Edit() const { return Spec().Input == TEditInput::Check ? nullptr : Ui_Edit(Name().c_str()); }
+TEdit* TEditCell::Edit() const { return Boxed(Spec()) ? nullptr : Ui_Edit(Name().c_str()); }
 
 void Edit_Bind(TForm& form, const TEditTable& table, std::source_location where) {
     for (int i = 0; i < static_cast<int>(table.Rows.size()); ++i)
@@ -78,11 +83,12 @@ void Edit_Enter(const TEditCell& cell) {
     else Flag_EnterCommitted = false;
     if (t.Trim) Edit_Trim(cell.Edit(), cell.Spec().Width);
     Frame_Mark(FrameOf(cell));
+    if (cell.Spec().CommitOnEnter) Edit_Commit(cell);
     if (t.Entered) t.Entered(cell);
 }
 
 void Edit_Exit(const TEditCell& cell) {
-    if (!Flag_EnterCommitted) {
+    if (!Flag_EnterCommitted && !cell.Spec().CommitOnEnter) {
         Edit_Commit(cell);
         if (cell.Table->Left) cell.Table->Left(cell);
     }
@@ -109,22 +115,27 @@ bool Edit_Commit(const TEditCell& cell) {
     if (row.Input == TEditInput::Keys) return true;
     std::string text;
     bool kept = true;
+    TEdit* edit = nullptr;
+    std::string typed;
     if (row.Input == TEditInput::Check) {
         const auto* box = dynamic_cast<const TCheckBox*>(cell.Control());
         if (!box) return true;
         text = std::string(box->Checked() ? "1" : " ") + std::string(static_cast<size_t>(row.Width) - 1, ' ');
+    } else if (row.Input == TEditInput::Radio) {
+        text = Str_CommitText(row.Value ? row.Value : "", row.Width, TCommitForm::Left);
     } else {
-        TEdit* edit = cell.Edit();
+        edit = cell.Edit();
         if (!edit) return true;
-        const std::string typed = edit->Text();
+        typed = edit->Text();
         if (row.Input == TEditInput::DatePart) {
             kept = Kept(row, typed);
             text = kept ? Str_CommitText(typed, row.Width, TCommitForm::RightInt) : std::string(row.Width, ' ');
         } else {
             text = Str_CommitText(typed, row.Width, row.Form);
         }
-        edit->SetText(text);
     }
+    if (t.Check && !t.Check(cell, edit ? typed : text, text)) return false;
+    if (edit) edit->SetText(text);
     if (row.Field != Edit_NoField) {
         if (char* field = t.Field ? t.Field(cell) : nullptr) std::memcpy(field, text.c_str(), text.size() + 1);
         if (t.Write) t.Write(cell, text.c_str());

@@ -53,8 +53,8 @@ bool Jisya_FieldEnter(const TEditCell&) {
     return true;
 }
 
-char* Jisya_FieldOf(const TEditCell& cell) { return Jisya_Field[FieldOf(cell)]; }
-
+// Each field into record 1, as the protocol writes it; whether it went
+// through decides what the last number's Return and the radio groups do.
 bool Jisya_FieldWrite(const TEditCell& cell, const char* text) {
     Written = Jisya_WriteField(FieldOf(cell), text);
     return Written;

@@ -16,7 +16,6 @@ inline constexpr const char* Jisya_Panel = "Panel_Jisya";
 
 // The table's hooks (settings/company/JisyaFields.cpp).
 bool Jisya_FieldEnter(const TEditCell& cell);
-char* Jisya_FieldOf(const TEditCell& cell);
 bool Jisya_FieldWrite(const TEditCell& cell, const char* text);
 bool Jisya_FieldCheck(const TEditCell& cell, const std::string& typed, std::string& text);
 void Jisya_FieldMove(const TEditCell& cell, Word key);
@@ -148,8 +147,7 @@ inline constexpr TEditRow Jisya_Inputs[JisyaInput_Count] = {
 inline constexpr TEditTable Jisya_Table{
     .Rows = Jisya_Inputs,
     .FunctionKeys = false,
-    .FileName = Jisya_FileName,
-    .Field = Jisya_FieldOf,
+    .File = &Jisya_File,
     .Write = Jisya_FieldWrite,
     .Enter = Jisya_FieldEnter,
     .Move = Jisya_FieldMove,

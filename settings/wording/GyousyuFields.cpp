@@ -21,9 +21,8 @@ void ShowOrders() {
 
 }  // namespace
 
-char* Gyousyu_FieldOf(const TEditCell& cell) { return Jisya_Field[FieldOf(cell)]; }
-
-// The orders live in memory until the whole record is written.
+// A caption into record 1; the orders live in memory until the whole
+// record is written.
 bool Gyousyu_FieldWrite(const TEditCell& cell, const char* text) {
     return IsOrder(cell) || Jisya_WriteField(FieldOf(cell), text);
 }

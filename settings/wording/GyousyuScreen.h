@@ -17,7 +17,6 @@ constexpr int Job_Gyousyu = 8;
 inline constexpr const char* Gyousyu_Panel = "Panel_Gyousyu";
 
 // The table's hooks (settings/wording/GyousyuFields.cpp).
-char* Gyousyu_FieldOf(const TEditCell& cell);
 bool Gyousyu_FieldWrite(const TEditCell& cell, const char* text);
 bool Gyousyu_FieldCheck(const TEditCell& cell, const std::string& typed, std::string& text);
 void Gyousyu_FieldCommitted(const TEditCell& cell, const char* text);
@@ -91,8 +90,7 @@ inline constexpr TEditRow Gyousyu_Inputs[GyousyuInput_Count] = {
 inline constexpr TEditTable Gyousyu_Table{
     .Rows = Gyousyu_Inputs,
     .FunctionKeys = false,
-    .FileName = Jisya_FileName,
-    .Field = Gyousyu_FieldOf,
+    .File = &Jisya_File,
     .Write = Gyousyu_FieldWrite,
     .Check = Gyousyu_FieldCheck,
     .Committed = Gyousyu_FieldCommitted,

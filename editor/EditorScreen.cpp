@@ -154,15 +154,6 @@ void Denpyou_Reset() {
     std::memset(SyouhinChoose_Hits, 0, sizeof SyouhinChoose_Hits);
 }
 
-// The special-line buttons and the user lines, whose captions the
-// own-company record gives (Denpyou_ShowCaptions), come with the special lines.
-// "KazeiGoukeiiLine" and "CyouseiiLine" are the program's own spelling of
-// these names.
-constexpr const char* Denpyou_Pending[] = {
-    "Label_Denp_SyoukeiLine", "Label_Denp_GoukeiLine",   "Label_Denp_KazeiGoukeiiLine", "Label_Denp_ZeiLine",
-    "Label_Denp_SouGoukei",   "Label_Denp_CyouseiiLine", "Label_Denp_UserLine_1",       "Label_Denp_UserLine_2",
-    nullptr};
-
 const TScreen Denpyou_Screen{
     .Job = Job_Denpyou,
     .Panel = Denpyou_Panel,
@@ -173,7 +164,6 @@ const TScreen Denpyou_Screen{
     .Keys = {.F1 = Key_F1, .F2 = Key_F2, .F3 = Key_F3, .F4 = Key_F4, .F5 = Key_F5, .F6 = Key_F6, .F7 = Key_F7,
              .F8 = Key_F8, .F9 = Key_F9},
     .Reset = Denpyou_Reset,
-    .Pending = Denpyou_Pending,
 };
 
 }  // namespace

@@ -9,7 +9,7 @@ int SyouhinChoose_Hits[1000] = {};
 
 namespace {
 
-constexpr const char* Panel = "Panel_SyouhinChoose";
+constexpr const char* Panel = SyouhinChoose_Panel;
 
 void SyouhinChoose_Dismiss() {
     if (TPanel* p = Ui_Panel(Panel); p && p->Visible()) p->Hide();

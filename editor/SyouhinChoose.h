@@ -1,7 +1,15 @@
 // The product chooser (Panel_SyouhinChoose), shown over the editor's grid.
 #pragma once
 
+class TForm;
 struct TScreen;
+
+inline constexpr const char* SyouhinChoose_Panel = "Panel_SyouhinChoose";
+// The top band, which holds the special-line buttons.
+inline constexpr const char* SyouhinChoose_ButtonBand = "Panel1";
+
+// Its controls and their handlers.
+void SyouhinChoose_CreateControls(TForm& form);
 
 extern int SyouhinChoose_Hits[1000];
 

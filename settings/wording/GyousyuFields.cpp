@@ -45,7 +45,7 @@ void Gyousyu_FieldCommitted(const TEditCell& cell, const char* text) {
         if (JisyaField_Jun_1 + s != FieldOf(cell) && Num_ReadInt(order) == n) Str_Spaces(order, 1);
     }
     ShowOrders();
-    Denp_SpecialLine_Arrange();
+    Denpyou_PlaceSpecialButtons();
 }
 
 std::string Gyousyu_ButtonCaption(JisyaField k) {

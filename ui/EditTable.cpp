@@ -119,8 +119,16 @@ void Edit_Enter(const TEditCell& cell) {
     if (t.Entered) t.Entered(cell);
 }
 
+// A radio button that is left commits only while checked: one whose
+// focus-in gave the focus back (the lock) was never chosen.
+bool Chosen(const TEditCell& cell) {
+    if (cell.Spec().Input != TEditInput::Radio) return true;
+    const auto* radio = dynamic_cast<const TRadioButton*>(cell.Control());
+    return radio && radio->Checked();
+}
+
 void Edit_Exit(const TEditCell& cell) {
-    if (!Flag_EnterCommitted && !cell.Spec().CommitOnEnter) {
+    if (!Flag_EnterCommitted && !cell.Spec().CommitOnEnter && Chosen(cell)) {
         Edit_Commit(cell);
         if (cell.Table->Left) cell.Table->Left(cell);
     }
@@ -139,7 +147,16 @@ void Edit_KeyDown(const TEditCell& cell, Word key) {
     }
 }
 
-void Edit_Click(const TEditCell& cell) { Edit_Commit(cell); }
+void Edit_Click(const TEditCell& cell) {
+    // Under the lock the box took no focus: its click changes nothing, and
+    // the box shows its field again (the click that this fires finds it so).
+    if (cell.Table->Lock && Popup_Lock) {
+        const char* field = FieldOf(cell);
+        if (auto* box = dynamic_cast<TCheckBox*>(cell.Control()); box && field) box->SetChecked(Num_ReadInt(field) != 0);
+        return;
+    }
+    Edit_Commit(cell);
+}
 
 bool Edit_Commit(const TEditCell& cell) {
     const TEditRow& row = cell.Spec();

@@ -84,10 +84,13 @@ void Jisya_FieldMove(const TEditCell& cell, Word key) {
 }
 
 // A button's value the file did not take: the groups show what the field
-// holds again. (A button that is left stores its own value while the one
-// clicked shows checked: the group is not redrawn then.)
+// holds again, and a rounding button, stored as it takes the focus, hands
+// the focus to the button stored. (A button that is left stores its own
+// value while the one clicked shows checked: the group is not redrawn then.)
 void Jisya_FieldCommitted(const TEditCell& cell, const char*) {
-    if (cell.Spec().Input == TEditInput::Radio && !Written) Jisya_ShowRadios();
+    if (cell.Spec().Input != TEditInput::Radio || Written) return;
+    Jisya_ShowRadios();
+    if (cell.Spec().CommitOnEnter) Edit_Focus(Jisya_Input(CheckedOf(JisyaInput_SisyaGonyuu)));
 }
 
 // Return in the last number, stored: it becomes the last number, a new

@@ -216,6 +216,15 @@ TEST_F(JisyaTest, AFieldTheFileDoesNotTakeShowsTheFilesValue) {
     EXPECT_TRUE(Checked("RadioButton_Jisya_SisyaGonyuu"));
     EXPECT_FALSE(Checked("RadioButton_Jisya_Kiriage"));
     EXPECT_EQ(Session->FocusedName(), "RadioButton_Jisya_SisyaGonyuu");
+
+    // A box ticked and a footer button left: each as the file holds it.
+    ASSERT_TRUE(Session->Click("CheckBox_DenbanPrint"));
+    EXPECT_FALSE(Checked("CheckBox_DenbanPrint"));
+    ASSERT_TRUE(Session->Click("RadioButton_DenpyouBothNotPrint"));
+    ASSERT_TRUE(Session->Key(vk::Return));
+    EXPECT_EQ(Field(JisyaField_BikouPrint), " ");
+    EXPECT_TRUE(Checked("RadioButton_DenpyouBikouPrint"));
+    EXPECT_EQ(Session->Messages().size(), 4u);
     FileFault_Reset();
     EXPECT_EQ(FileAt(186, 14), "03-1111-2222  ");
 }

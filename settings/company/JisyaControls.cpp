@@ -72,7 +72,7 @@ constexpr TFrame Frames[] = {
     {"Shape_Jisya_Denban", 124, 224, 88},      {"Shape_DenbanPrint", 198, 248, 84},
     {"Shape_AllPagePrint", 344, 248, 84},      {"Shape_Denpyou_Suuryou", 490, 248, 64},
     {"Shape_Denpyou_KokyakuAddress", 198, 272, 100}, {"Shape_DenpyouZeiTanni", 460, 272, 64},
-    {"Shape_DenpyouBikouPrint", 228, 296, 330}, {"Shape_Syouhizei", 124, 352, 26},
+    {"Shape_DenpyouBikouPrint", 228, 296, 380}, {"Shape_Syouhizei", 124, 352, 26},
     {"Shape_JisyaKouza_01", 8, 432, 414},      {"Shape_JisyaKouzaMeigi_01", 426, 432, 460},
     {"Shape_JisyaKouza_02", 8, 456, 414},      {"Shape_JisyaKouzaMeigi_02", 426, 456, 460},
     {"Shape_JisyaKouza_03", 8, 480, 414},      {"Shape_JisyaKouzaMeigi_03", 426, 480, 460},
@@ -112,9 +112,9 @@ constexpr TPlace Places[JisyaInput_Count] = {
     {494, 250, 56, "必要"},
     {202, 274, 92, "印刷しない"},
     {464, 274, 56, "１ 式"},
-    {2, 1, 106, "備考を印刷", TImeMode::imHira, TAlignment::taLeftJustify, clWhite, Footer_Panel},
-    {110, 1, 106, "作成日を印刷", TImeMode::imHira, TAlignment::taLeftJustify, clWhite, Footer_Panel},
-    {218, 1, 106, "どちらも印刷しない", TImeMode::imHira, TAlignment::taLeftJustify, clWhite, Footer_Panel},
+    {2, 1, 100, "備考を印刷", TImeMode::imHira, TAlignment::taLeftJustify, clWhite, Footer_Panel},
+    {104, 1, 116, "作成日を印刷", TImeMode::imHira, TAlignment::taLeftJustify, clWhite, Footer_Panel},
+    {222, 1, 152, "どちらも印刷しない", TImeMode::imHira, TAlignment::taLeftJustify, clWhite, Footer_Panel},
     {128, 354, 18, "", Off, Right},
     {12, 434, 406},
     {430, 434, 452},
@@ -172,7 +172,7 @@ void Jisya_CreateControls(TForm& form) {
         frame->Brush.Color = clWhite;
     }
     BuildCaption(form, Yubin);
-    auto* footer = Ui_BuildAs<TPanel>(form, {TControlKind::Panel, Footer_Panel, Jisya_Panel, 230, 297, 326, 17, "", clWhite});
+    auto* footer = Ui_BuildAs<TPanel>(form, {TControlKind::Panel, Footer_Panel, Jisya_Panel, 230, 297, 376, 17, "", clWhite});
     footer->Bevel = false;
     for (int input = 0; input < JisyaInput_Count; ++input) BuildInput(form, input);
     Edit_Bind(form, Jisya_Table);

@@ -1,0 +1,70 @@
+// The own-company and wording screens rendered offscreen: every caption they
+// show (labels, check boxes, radio buttons) draws inside its own bounds and
+// nowhere else, so that no text runs out of its box or over its neighbour.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "QtTestApp.h"
+#include "platform/qt/Screenshot.h"
+#include "tools/Headless.h"
+
+namespace {
+
+bool OnPanel(const TControl* c, const std::string& panel) {
+    for (; c; c = c->Parent())
+        if (c->Name() == panel) return true;
+    return false;
+}
+
+bool ShowsCaption(const TControl* c, const std::string& panel) {
+    const bool captioned = c->Kind() == TControlKind::Label || c->Kind() == TControlKind::CheckBox ||
+                           c->Kind() == TControlKind::RadioButton;
+    return captioned && OnPanel(c, panel) && c->Showing() && c->Caption.find_first_not_of(' ') != std::string::npos;
+}
+
+// Pixels inside and outside a control's bounds that differ between two pictures.
+struct TDiff {
+    int Inside = 0, Outside = 0;
+};
+TDiff Diff(const QImage& a, const QImage& b, const TControl* c) {
+    const QRect area(c->ScreenLeft(), c->ScreenTop(), c->Width, c->Height);
+    TDiff d;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) ++(area.contains(x, y) ? d.Inside : d.Outside);
+    return d;
+}
+
+void ExpectCaptionsInside(const char* menuEntry, const std::string& panel, int atLeast) {
+    TestApp();
+    THeadlessSession session;
+    ASSERT_TRUE(session.Start());
+    ASSERT_TRUE(session.Click(menuEntry));
+    TForm& form = *session.Form();
+    const QImage shown = Qt_RenderForm(form);
+    if (const char* out = std::getenv("SYORI_SCREENSHOT")) shown.save((out + ("_" + panel + ".png")).c_str());
+    int checked = 0;
+    for (TControl* c : form.AllControls()) {
+        if (!ShowsCaption(c, panel)) continue;
+        SCOPED_TRACE(c->Name());
+        const std::string caption = c->Caption;
+        c->Caption.clear();
+        const QImage without = Qt_RenderForm(form);
+        c->Caption = caption;
+        const TDiff d = Diff(shown, without, c);
+        EXPECT_GT(d.Inside, 10);
+        EXPECT_EQ(d.Outside, 0);
+        ++checked;
+    }
+    EXPECT_GE(checked, atLeast);
+}
+
+TEST(SettingsRender, OwnCompanyCaptionsDrawInsideTheirBounds) {
+    ExpectCaptionsInside("Label_Job_06", "Panel_Jisya", 28 + 11);
+}
+
+TEST(SettingsRender, WordingCaptionsDrawInsideTheirBounds) { ExpectCaptionsInside("Label_Job_09", "Panel_Gyousyu", 20); }
+
+}  // namespace

@@ -11,7 +11,7 @@
 #include "editor/LineCalc.h"
 #include "editor/SyouhinChoose.h"
 #include "editor/ValueCells.h"
-#include "masters/categories/HinsyuScreen.h"
+#include "masters/categories/HinsyuChoose.h"
 #include "masters/units/TanniChoose.h"
 #include "store/Denpyou.h"
 #include "ui/CommandBar.h"
@@ -154,6 +154,15 @@ void Denpyou_Reset() {
     std::memset(SyouhinChoose_Hits, 0, sizeof SyouhinChoose_Hits);
 }
 
+// The category chooser over the product chooser: F3 ... F6 off while it is
+// open. Its pick fills the product chooser once that is built.
+const THinsyuChooseHost Denpyou_HinsyuHost{
+    .Job = Job_Denpyou,
+    .Left = 594,
+    .Top = 56,
+    .KeysOff = Command_Keys({vk::F3, vk::F4, vk::F5, vk::F6}),
+};
+
 const TScreen Denpyou_Screen{
     .Job = Job_Denpyou,
     .Panel = Denpyou_Panel,
@@ -178,7 +187,7 @@ void Denpyou_SetCaptions() {
 void Denpyou_Register() {
     LineCalc_ShowPasses();
     ValueCells_SetTanniHost();
-    HinsyuChoose_Host(Job_Denpyou);  // over the product chooser
+    HinsyuChoose_SetHost(Denpyou_HinsyuHost);  // over the product chooser
     Screen_Register(SyouhinChoose_Screen);
     Screen_Register(KokyakuChoose_Screen);
     Screen_Register(Denpyou_Screen);

@@ -7,7 +7,7 @@
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "editor/PressLook.h"
-#include "masters/categories/HinsyuScreen.h"
+#include "masters/categories/HinsyuChoose.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Number.h"

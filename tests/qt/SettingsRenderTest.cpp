@@ -36,14 +36,7 @@ void ExpectCaptionsInside(const char* menuEntry, const std::string& panel, int a
     int checked = 0;
     for (TControl* c : form.AllControls()) {
         if (!ShowsCaption(c, panel)) continue;
-        SCOPED_TRACE(c->Name());
-        const std::string caption = c->Caption;
-        c->Caption.clear();
-        const QImage without = Qt_RenderForm(form);
-        c->Caption = caption;
-        const TRenderDiff d = Render_Diff(shown, without, c);
-        EXPECT_GT(d.Inside, 10);
-        EXPECT_EQ(d.Outside, 0);
+        Render_ExpectCaptionInside(form, shown, c);
         ++checked;
     }
     EXPECT_GE(checked, atLeast);

@@ -14,6 +14,7 @@ const TScreen PrintView_Screen{
     .Panel = "Panel_PrintView",
     .Over = Job_Bit(Job_Denpyou),
     .Shown = [] { return Ui_Shown("Panel_PrintView"); },
+    .JisyaShown = PrintView_ShowJisya,
 };
 
 // F9, on every screen and before anything else it does, starts the

@@ -27,9 +27,9 @@ TEST(Lookup, AMisspeltNameFailsAndAPendingOneDoesNot) {
     EXPECT_NONFATAL_FAILURE(Ui_Edit("Label_Command_01_F1"), "Label_Command_01_F1");  // a label, not an edit
     EXPECT_EQ(session.TakeLookupMisses(), (std::vector<std::string>{"Label_Comand_01_F1", "Label_Command_01_F1"}));
 
-    // A screen not built yet names its first input; its table will create it.
-    EXPECT_TRUE(Screen_IsPending("Edit_Naiyou"));
-    EXPECT_EQ(Ui_Edit("Edit_Naiyou"), nullptr);
+    // A screen not built yet names a control its table will create.
+    EXPECT_TRUE(Screen_IsPending("Label_DataSyori_Nokori"));
+    EXPECT_EQ(Ui_Label("Label_DataSyori_Nokori"), nullptr);
     // A pattern stands for every name that starts so.
     static constexpr const char* pending[] = {"Edit_Pending_*", nullptr};
     static const TScreen screen{.Pending = pending};

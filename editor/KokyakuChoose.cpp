@@ -238,6 +238,12 @@ void KokyakuChoose_Reset() {
     KokyakuChoose_CodeSaved = KokyakuChoose_FirstReturn;
 }
 
+// The customer file was replaced: the first page, as at start-up.
+void KokyakuChoose_FirstPage() {
+    KokyakuChoose_Top = 0;
+    KokyakuChoose_Row = 0;
+}
+
 }  // namespace
 
 bool KokyakuChoose_Shown() { return Ui_Shown(Panel); }
@@ -247,6 +253,7 @@ const TScreen KokyakuChoose_Screen{
     .Over = Job_Bit(Job_Denpyou),
     .Shown = KokyakuChoose_Shown,
     .Keys = {.F7 = Key_F7, .F8 = Key_F8},
+    .DataReplaced = KokyakuChoose_FirstPage,
     .Reset = KokyakuChoose_Reset,
 };
 

@@ -92,6 +92,12 @@ void Kokyaku_Reset() {
     Kokyaku_Changed = false;
 }
 
+// The customer file was replaced: the first page, as at start-up.
+void Kokyaku_FirstPage() {
+    Kokyaku_Top = 0;
+    Kokyaku_Row = 0;
+}
+
 // Chosen from the menu: a page top left beyond the last page (by deletions
 // there) comes back to it, repainted before the first cell takes the focus,
 // so that the focus finds a row it may enter.
@@ -132,6 +138,7 @@ const TScreen Kokyaku_Screen{
     // F5 inserts a customer once the insert command is built.
     .Keys = {.F4 = Key_F4, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
     .Selected = Kokyaku_Selected,
+    .DataReplaced = Kokyaku_FirstPage,
     .Reset = Kokyaku_Reset,
 };
 

@@ -63,6 +63,13 @@ void Syouhin_Reset() {
     Syouhin_Changed = false;
 }
 
+// The product file was replaced: the first page, no cursor row, as at
+// start-up.
+void Syouhin_FirstPage() {
+    Syouhin_Top = 0;
+    Syouhin_Row = -1;
+}
+
 constexpr const char* Syouhin_Pending[] = {"Edit_Syouhin_Name_01", "Edit_Syouhin_Tannni_*", nullptr};
 
 const TScreen Syouhin_Screen{
@@ -72,6 +79,7 @@ const TScreen Syouhin_Screen{
     .First = "Edit_Syouhin_Name_01",
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 商品追加"},
+    .DataReplaced = Syouhin_FirstPage,
     .Reset = Syouhin_Reset,
     .Pending = Syouhin_Pending,
 };

@@ -43,7 +43,8 @@ struct TRun {
 // 30001 documents (over 30000: the tidy-up's mode 2), written sparsely: the
 // first 23991 without a date share one month key, the next 6000 each have a
 // key of their own, and the 6001st change falls on index 29990, so that a
-// tidied copy keeps the last 10 documents. Only the dated records take room.
+// tidied copy keeps the last 10 documents, all created in 2024 (the earlier
+// ones month by month from 1524). Only the dated records take room.
 void ManyDocuments(const TRun& run) {
     constexpr int Count = 30001, Undated = 23991, RecLen = 23000;
     const int fd = ::open(run.Data("Denpyou.620").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -54,7 +55,7 @@ void ManyDocuments(const TRun& run) {
     for (int i = Undated; i < Count; ++i) {
         const int k = i - Undated;  // 0 ... 6009: year and month of its own
         char date[7];
-        std::snprintf(date, sizeof date, "%04d%2d", 1000 + k / 12, k % 12 + 1);
+        std::snprintf(date, sizeof date, "%04d%2d", 1524 + k / 12, k % 12 + 1);
         record.replace(0, 1, "1");
         record.replace(1, 10, std::string(10 - std::to_string(i + 1).size(), ' ') + std::to_string(i + 1));
         record.replace(251, 6, date);

@@ -83,5 +83,10 @@ void Backup_ShowFolderBoxes() {
     const bool gone = !Usable(list->Directory());
     const std::string chosen = BackUp_Folder;
     drive->Refresh();
-    if (gone) list->SetDirectory(FirstFolder(chosen, drive->Volumes));
+    if (!gone) return;
+    // The drive box first: the list then stands on the folder's own volume
+    // (the home folder's rather than the root's).
+    const std::string first = FirstFolder(chosen, drive->Volumes);
+    drive->SetDrive(first);
+    list->SetDirectory(first);
 }

@@ -84,7 +84,7 @@ void ShowEmptyDocument() {
 // right-aligned when its value lies in lo ... hi, else blanks.
 void CommitDatePart(const char* edit, int lo, int hi, char* field) {
     const char* text = EditText(edit);
-    const int value = Num_ReadInt(text);
+    const int value = Num_ReadDatePart(text);
     if (value >= lo && value <= hi)
         Str_Pad(text, field, 2, 1);
     else
@@ -96,7 +96,7 @@ void CommitDatePart(const char* edit, int lo, int hi, char* field) {
 void CompleteCreationDate() {
     if (Num_ReadInt(Denpyou_Field[DenpyouField_MakeYear]) != 0) return;
     CommitDatePart("Edit_DenpMakeMonth", 1, 12, Denpyou_Field[DenpyouField_MakeMonth]);
-    const int era = Num_ReadInt(EditText("Edit_DenpMakeYear"));
+    const int era = Num_ReadDatePart(EditText("Edit_DenpMakeYear"));
     int year = era < 27 ? 2018 + era : 1988 + era;  // Reiwa below 27, Heisei from 27
     if (era == 32 && Num_ReadInt(Denpyou_Field[DenpyouField_MakeMonth]) >= 5) year = 2018 + era;
     Num_WriteInt(Denpyou_Field[DenpyouField_MakeYear], 4, year);

@@ -36,8 +36,8 @@ void Denpyou_CommitEraYear(THeaderDate date) {
     TEdit* yearEdit = Header_Edit(yearField);
     TEdit* monthEdit = Header_Edit(yearField + 1);
     if (!yearEdit || !monthEdit) return;
-    const int y = Num_ReadInt(yearEdit->Text().c_str());
-    const int m = Num_ReadInt(monthEdit->Text().c_str());
+    const int y = Num_ReadDatePart(yearEdit->Text().c_str());
+    const int m = Num_ReadDatePart(monthEdit->Text().c_str());
 
     // Heisei 31 and Reiwa 1 are both 2019: the month decides which is shown;
     // a year above 31 counts on from Heisei into Reiwa.

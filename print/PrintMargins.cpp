@@ -75,13 +75,6 @@ bool PrintMargin_Enter(const TEditCell& cell) {
     return true;
 }
 
-char* PrintMargin_Field(const TEditCell& cell) { return Jisya_Field[cell.Spec().Field]; }
-
-bool PrintMargin_Write(const TEditCell& cell, const char* text) {
-    Jisya_WriteField(static_cast<JisyaField>(cell.Spec().Field), text);
-    return true;
-}
-
 // Both edits of the margin show it, and the next print reads it.
 void PrintMargin_Committed(const TEditCell& cell, const char* text) {
     Edit_Show(cell.At(TwinOf(cell.Index)), text);

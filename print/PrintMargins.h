@@ -16,8 +16,6 @@ extern int Print_TopMargin;
 
 // The table's hooks (print/PrintMargins.cpp).
 bool PrintMargin_Enter(const TEditCell& cell);
-char* PrintMargin_Field(const TEditCell& cell);
-bool PrintMargin_Write(const TEditCell& cell, const char* text);
 void PrintMargin_Committed(const TEditCell& cell, const char* text);
 
 // On each screen the left margin, then the top margin; Return goes to the
@@ -35,13 +33,12 @@ inline constexpr TEditRow PrintMargin_Rows[] = {
 };
 
 // Return alone: no function, Home or arrow keys here. The text is stored
-// right-aligned in two characters, not checked to be a number.
+// right-aligned in two characters, not checked to be a number, and written
+// through to the own-company record.
 inline constexpr TEditTable PrintMargin_Table{
     .Rows = PrintMargin_Rows,
     .FunctionKeys = false,
-    .FileName = Jisya_FileName,
-    .Field = PrintMargin_Field,
-    .Write = PrintMargin_Write,
+    .File = &Jisya_File,
     .Enter = PrintMargin_Enter,
     .Committed = PrintMargin_Committed,
 };

@@ -143,6 +143,17 @@ std::int64_t Num_IntMax(int width) {
     return limit - 1;
 }
 
+int Num_ReadDatePart(const char* text) {
+    const char* p = text;
+    while (*p == ' ') ++p;
+    const char* number = p;
+    if (*p == '+' || *p == '-') ++p;
+    if (!IsDigit(*p)) return 0;
+    while (IsDigit(*p)) ++p;
+    while (*p == ' ') ++p;
+    return *p == '\0' ? Num_ReadInt(number) : 0;
+}
+
 std::int64_t Num_IntMin(int width) {
     if (width <= 1) return 0;
     if (width >= 20) return std::numeric_limits<std::int64_t>::min();

@@ -24,6 +24,12 @@ double Num_ReadReal(const char* text);
 std::int64_t Num_ReadLong(const char* text);
 int Num_ReadInt(const char* text);
 
+// A date part typed as a number (an era year, a year, a month, a day): its
+// value when the text is wholly a number, an optional sign and digits with
+// blanks before and after; else, "1e", "1 2", "" among them, 0, which no
+// date part keeps.
+int Num_ReadDatePart(const char* text);
+
 // Smallest and largest integer that a field of width characters can show.
 std::int64_t Num_IntMin(int width);
 std::int64_t Num_IntMax(int width);

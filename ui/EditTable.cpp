@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "store/Number.h"
+#include "store/Record.h"
 #include "ui/Build.h"
 #include "ui/Commands.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
 #include "ui/Frame.h"
+#include "ui/Message.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -22,10 +24,40 @@ TShape* FrameOf(const TEditCell& cell) {
     return frame ? Ui_Shape(RowName(frame, cell).c_str()) : nullptr;
 }
 
-// A date part's value kept: in Min ... Max, or any but 0 without a Max.
+// A date part's value kept: wholly a number, in Min ... Max, or any but 0
+// without a Max.
 bool Kept(const TEditRow& row, const std::string& typed) {
-    const int value = Num_ReadInt(typed.c_str());
+    const int value = Num_ReadDatePart(typed.c_str());
     return row.Max == 0 ? value != 0 : value >= row.Min && value <= row.Max;
+}
+
+char* FieldOf(const TEditCell& cell) {
+    const TEditTable& t = *cell.Table;
+    if (t.Field) return t.Field(cell);
+    return t.File ? t.File->Field[static_cast<size_t>(cell.Spec().Field)] : nullptr;
+}
+
+bool WriteThrough(const TEditCell& cell, const char* text) {
+    const TEditTable& t = *cell.Table;
+    if (t.Write) return t.Write(cell, text);
+    return !t.File || Record_WriteField(*t.File, 1, cell.Spec().Field, text);
+}
+
+// The field string := the field as the file holds it (left as it is when
+// the file cannot be read).
+void ReadBack(const TEditCell& cell, char* field) {
+    const TEditTable& t = *cell.Table;
+    if (t.Reload) {
+        t.Reload(cell);
+        return;
+    }
+    if (!t.File || !field) return;
+    const int k = cell.Spec().Field;
+    Record_ScanField(*t.File, k, 1, 1, [&](const char* stored, int) {
+        std::memcpy(field, stored, static_cast<size_t>(t.File->FieldWidth[k]));
+        field[t.File->FieldWidth[k]] = '\0';
+        return false;
+    });
 }
 
 // Return or Home: on to a row of the table, or where the screen takes it.
@@ -126,8 +158,20 @@ bool Edit_Commit(const TEditCell& cell) {
         edit->SetText(text);
     }
     if (row.Field != Edit_NoField) {
-        if (char* field = t.Field ? t.Field(cell) : nullptr) std::memcpy(field, text.c_str(), text.size() + 1);
-        if (t.Write) t.Write(cell, text.c_str());
+        char* field = FieldOf(cell);
+        const std::string before = field ? field : "";
+        if (field) std::memcpy(field, text.c_str(), text.size() + 1);
+        if (!WriteThrough(cell, text.c_str())) {
+            // Not written: the user is told, and the input and the field show
+            // what the file holds.
+            if (t.File) Message_NotSaved(t.File->FileName);
+            if (field) {
+                std::memcpy(field, before.c_str(), before.size() + 1);
+                ReadBack(cell, field);
+                text = field;
+            }
+            Edit_Show(cell, text.c_str());
+        }
     }
     if (t.Committed) t.Committed(cell, text.c_str());
     return kept;
@@ -150,6 +194,18 @@ void Edit_Show(const TEditCell& cell, const char* text) {
 }
 
 void Edit_Uncommitted() { Flag_EnterCommitted = false; }
+
+void Edit_TrimFocused(const TEditTable& table) {
+    const TControl* focused = Ui_Form() ? Ui_Form()->ActiveControl() : nullptr;
+    if (!focused) return;
+    for (int i = 0; i < static_cast<int>(table.Rows.size()); ++i)
+        for (int r = 0; r < table.Family; ++r) {
+            const TEditCell cell{&table, i, r};
+            if (cell.Name() != focused->Name()) continue;
+            if (table.Trim) Edit_Trim(cell.Edit(), cell.Spec().Width);
+            return;
+        }
+}
 
 void Edit_Trim(TEdit* edit, int width) {
     if (!edit) return;

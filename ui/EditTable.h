@@ -15,7 +15,10 @@
 // - the commit: the text laid into the field's width by the row's input
 //   (left- or right-aligned, a date part in its range or blanks, a check
 //   box's '1' or blank), shown so in the edit, copied into the field string
-//   and written through to its file (Write).
+//   and written through to its record file (File). A write that fails tells
+//   the user 「<file>を保存できませんでした。」, and the edit and the field
+//   string show what the file holds again: nothing on screen claims a change
+//   the file lacks.
 // - Home goes back; the other function keys and Esc go on to the commands
 //   (ui/Commands.h); the screen's own keys come first (Key).
 //
@@ -32,9 +35,7 @@
 //     const TEditTable Margin_Table{
 //         .Rows = Margin_Rows,
 //         .FunctionKeys = false,         // Return alone
-//         .FileName = Jisya_FileName,
-//         .Field = [](const TEditCell& c) { return Jisya_Field[c.Spec().Field]; },
-//         .Write = [](const TEditCell& c, const char* text) { return Jisya_WriteField(...); },
+//         .File = &Jisya_File,           // each field written through to record 1
 //         .Committed = Margin_Committed, // the other screen's pair, the print's margins
 //     };
 //     ... in the folder's CreateControls, once its controls are built:
@@ -49,6 +50,7 @@
 #include <string>
 
 #include "platform/Types.h"
+#include "store/Record.h"
 #include "store/Str.h"
 #include "ui/Focus.h"
 
@@ -112,13 +114,20 @@ struct TEditTable {
     bool Lock = true;                            // focus-in gives way to the lock
     bool Trim = true;                            // focus-in shows the bare value
     bool FunctionKeys = true;                    // F1 ... F9 and Esc go on to the commands
-    const char* FileName = nullptr;              // the data file Write writes
+    // The record file the rows' fields are in, each committed field written
+    // through to it (nullptr: fields in memory only, or none).
+    TRecordFile* File = nullptr;
 
     // ---- the screen's part, each optional
-    char* (*Field)(const TEditCell& cell) = nullptr;  // the field string of the row's Field
-    // The write-through of a committed field: false when the file was not
-    // written.
+    // The field string of the row's Field (without: the file's).
+    char* (*Field)(const TEditCell& cell) = nullptr;
+    // The write-through of a committed field (without: the field written in
+    // place into record 1 of the file): false when the file was not written.
     bool (*Write)(const TEditCell& cell, const char* text) = nullptr;
+    // After a write that failed: the field strings back to what the file
+    // holds (without: the field read from record 1; one that cannot be read
+    // keeps the text it had before the commit).
+    void (*Reload)(const TEditCell& cell) = nullptr;
     bool (*Enter)(const TEditCell& cell) = nullptr;     // focus-in, before the code: false refuses
     void (*Entered)(const TEditCell& cell) = nullptr;   // focus-in, at its end
     bool (*Key)(const TEditCell& cell, Word key) = nullptr;  // a key first: true took it
@@ -164,6 +173,9 @@ void Edit_Show(const TEditCell& cell, const char* text);
 // The focused input's next focus-out commits what it shows (a chooser has
 // put a value in it).
 void Edit_Uncommitted();
+// The input of the table that holds the focus, when one does, shows its bare
+// value again, as its focus-in showed it (the screen was repainted under it).
+void Edit_TrimFocused(const TEditTable& table);
 
 // The edit's text without leading and trailing blanks and line feeds, cut
 // to width bytes, so that the user edits the bare value.

@@ -86,6 +86,7 @@ void LastCellStep() {
 
 bool Kokyaku_WriteFieldAtLine(int k, const char* text, int row) {
     if (row < 0) row = Kokyaku_Row;
+    const bool changedBefore = Kokyaku_Changed;
     Kokyaku_Changed = true;
     const int n = Kokyaku_Top + row + 1;
     TEdit* nameCell = Kokyaku_CellEdit(KokyakuColumn_Name_1, row);
@@ -99,6 +100,7 @@ bool Kokyaku_WriteFieldAtLine(int k, const char* text, int row) {
     // failed before).
     const bool written = n > Kokyaku_Count ? Kokyaku_Append({{KokyakuField_Name_1, name.c_str()}, {k, text}})
                                            : Kokyaku_WriteField(n, k, text);
+    if (!written) Kokyaku_Changed = changedBefore;
     Kokyaku_ShowCount();
     return written;
 }
@@ -121,11 +123,18 @@ bool Kokyaku_CellEnter(const TEditCell& cell) {
     return true;
 }
 
-char* Kokyaku_CellField(const TEditCell& cell) { return Kokyaku_Field[cell.Spec().Field]; }
-
 // Into the cell's own row: a command may have moved the cursor already.
 bool Kokyaku_CellWrite(const TEditCell& cell, const char* text) {
     return Kokyaku_WriteFieldAtLine(cell.Spec().Field, text, cell.Row);
+}
+
+// The customer of the cell's row as the file holds it; blanks for the empty
+// row (a failed append left none) or a record that cannot be read.
+void Kokyaku_CellReload(const TEditCell& cell) {
+    const int n = Kokyaku_Top + cell.Row + 1;
+    Kokyaku_ClearRecord();
+    if (n <= Kokyaku_Count) Kokyaku_ReadRecord(n);
+    Kokyaku_SplitRecord();
 }
 
 // Return past the telephone: the next row's first name, or past the page's

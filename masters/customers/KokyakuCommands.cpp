@@ -2,6 +2,7 @@
 
 #include "masters/customers/KokyakuScreen.h"
 #include "store/Kokyaku.h"
+#include "ui/EditTable.h"
 
 namespace {
 
@@ -14,6 +15,15 @@ void MoveTop(int top) {
     if (top == Kokyaku_Top) return;
     Kokyaku_Top = top;
     Kokyaku_ShowPage();
+}
+
+// A page from another top under the cell that keeps the focus: it shows its
+// new customer's field bare, as its focus-in would, so that typing goes into
+// it.
+void PageTo(int top) {
+    if (top == Kokyaku_Top) return;
+    MoveTop(top);
+    Edit_TrimFocused(Kokyaku_Table);
 }
 
 }  // namespace
@@ -34,14 +44,14 @@ void Kokyaku_DeleteRecord() {
 }
 
 void Kokyaku_BeforePage() {
-    if (Kokyaku_Count > Page) MoveTop(Kokyaku_Top - Page >= 0 ? Kokyaku_Top - Page : 0);
+    if (Kokyaku_Count > Page) PageTo(Kokyaku_Top - Page >= 0 ? Kokyaku_Top - Page : 0);
     Kokyaku_ShowRecNo();
 }
 
 void Kokyaku_NextPage() {
     // The second branch also brings a page top left beyond the last page
     // (after deletions there) back to it.
-    if (Kokyaku_Count > Page) MoveTop(Kokyaku_Top + Page <= LastTop() ? Kokyaku_Top + Page : LastTop());
+    if (Kokyaku_Count > Page) PageTo(Kokyaku_Top + Page <= LastTop() ? Kokyaku_Top + Page : LastTop());
     Kokyaku_ShowRecNo();
 }
 

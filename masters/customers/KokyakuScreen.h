@@ -51,8 +51,8 @@ constexpr int Kokyaku_CellCode(int column, int row) {
 bool Kokyaku_CellEnter(const TEditCell& cell);
 bool Kokyaku_CellKey(const TEditCell& cell, Word key);
 void Kokyaku_CellMove(const TEditCell& cell, Word key);
-char* Kokyaku_CellField(const TEditCell& cell);
 bool Kokyaku_CellWrite(const TEditCell& cell, const char* text);
+void Kokyaku_CellReload(const TEditCell& cell);
 
 namespace kokyaku_cells {
 // A cell in its frame (the names share one, the address lines another),
@@ -81,9 +81,9 @@ inline constexpr TEditTable Kokyaku_Table{
     .Rows = Kokyaku_Cells,
     .Family = Kokyaku_Rows,
     .CodeOf = [](const TEditCell& c) { return Kokyaku_CellCode(c.Index, c.Row); },
-    .FileName = Kokyaku_FileName,
-    .Field = Kokyaku_CellField,
+    .File = &Kokyaku_File,
     .Write = Kokyaku_CellWrite,
+    .Reload = Kokyaku_CellReload,
     .Enter = Kokyaku_CellEnter,
     .Key = Kokyaku_CellKey,
     .Move = Kokyaku_CellMove,
@@ -101,7 +101,8 @@ TShape* Kokyaku_CellFrame(int column, int row);
 // customers changed. Nothing is stored for a row below the empty row, nor
 // while that row's first-name cell is empty or begins with a blank; on the
 // empty row the customer is appended, with the first name and the field.
-// The count label follows. false when the file was not written.
+// The count label follows. false when the file was not written: the
+// customers then do not count as changed for it.
 bool Kokyaku_WriteFieldAtLine(int k, const char* text, int row = -1);
 
 // The nine columns of the 13 rows.

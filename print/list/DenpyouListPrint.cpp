@@ -66,7 +66,7 @@ std::string Number3(int value) {
 std::string DatePart(TListDate which) {
     const std::string text = DenpyouList_Text(DenpyouList_DateEdit[which]);
     char part[3];
-    if (Str_ToInt(text.c_str()) != 0)
+    if (Num_ReadDatePart(text.c_str()) != 0)
         Str_Pad(text.c_str(), part, 2, 1);
     else
         Str_Spaces(part, 2);

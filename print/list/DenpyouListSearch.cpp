@@ -13,6 +13,7 @@
 #include "print/list/DenpyouListHits.h"
 #include "print/list/DenpyouListPage.h"
 #include "store/Denpyou.h"
+#include "store/Number.h"
 #include "store/Sort.h"
 #include "store/Str.h"
 #include "store/Today.h"
@@ -22,7 +23,7 @@ namespace {
 constexpr const char* NameLabel_1 = "Label_DenpyouList_SearchName_1";
 constexpr const char* NameLabel_2 = "Label_DenpyouList_SearchName_2";
 
-int DateNumber(TListDate which) { return Str_ToInt(DenpyouList_Text(DenpyouList_DateEdit[which]).c_str()); }
+int DateNumber(TListDate which) { return Num_ReadDatePart(DenpyouList_Text(DenpyouList_DateEdit[which]).c_str()); }
 
 void WriteNumber(TListDate which, const char* format, int value) {
     char text[16];

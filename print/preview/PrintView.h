@@ -24,8 +24,6 @@ void PrintView_DateEntered(const TEditCell& cell);
 void PrintView_DateCommitted(const TEditCell& cell, const char* text);
 void PrintView_DateLeft(const TEditCell& cell);
 void PrintView_DateMove(const TEditCell& cell, Word key);
-char* PrintView_DateField(const TEditCell& cell);
-bool PrintView_DateWrite(const TEditCell& cell, const char* text);
 
 // An era year (any number but 0), a month and a day, each right-aligned in
 // two characters or blanks; the box writes field 39 at once.
@@ -43,9 +41,7 @@ inline constexpr TEditTable PrintView_Dates{
     .Rows = PrintView_DateRows,
     .Lock = false,
     .FunctionKeys = false,
-    .FileName = Jisya_FileName,
-    .Field = PrintView_DateField,
-    .Write = PrintView_DateWrite,
+    .File = &Jisya_File,
     .Entered = PrintView_DateEntered,
     .Move = PrintView_DateMove,
     .Committed = PrintView_DateCommitted,

@@ -17,7 +17,7 @@ namespace {
 TEdit* DateEdit(TPrintDatePart part) { return TEditCell{&PrintView_Dates, part}.Edit(); }
 int DateValue(TPrintDatePart part) {
     const TEdit* e = DateEdit(part);
-    return e ? Num_ReadInt(e->Text().c_str()) : 0;
+    return e ? Num_ReadDatePart(e->Text().c_str()) : 0;
 }
 
 // The era of a typed era year: "平成" for 27 to 31, else "令和".
@@ -50,7 +50,7 @@ void EraStep(int y, int m) {
 void ReadDatePart(TPrintDatePart part, char out[3]) {
     const TEdit* e = DateEdit(part);
     const std::string text = e ? e->Text() : std::string();
-    if (Num_ReadInt(text.c_str()) != 0)
+    if (Num_ReadDatePart(text.c_str()) != 0)
         Str_Pad(text.c_str(), out, 2, 1);
     else
         Str_Spaces(out, 2);
@@ -82,13 +82,6 @@ void PrintView_DateMove(const TEditCell& cell, Word) {
     const TEditCell box = cell.At(PrintDate_NoDate);
     const TControl* c = box.Control();
     Edit_Focus(c && c->Visible() ? box : cell.At(PrintDate_Year));
-}
-
-char* PrintView_DateField(const TEditCell& cell) { return Jisya_Field[cell.Spec().Field]; }
-
-bool PrintView_DateWrite(const TEditCell& cell, const char* text) {
-    Jisya_WriteField(static_cast<JisyaField>(cell.Spec().Field), text);
-    return true;
 }
 
 TPrintDate PrintView_ReadDate() {

@@ -217,7 +217,7 @@ void PrintView_Open() {
 
 void PrintView_ShowMeisai(int top) {
     const TEdit* yearEdit = Ui_Edit("Edit_PanelPrintView_Year");
-    const int year = yearEdit ? Num_ReadInt(yearEdit->Text().c_str()) : 0;
+    const int year = yearEdit ? Num_ReadDatePart(yearEdit->Text().c_str()) : 0;
     PrintView_ShowDateEra(year >= 27 && year <= 31 ? "平成" : "令和");
     const bool prices = Print_Kind() != PrintKind_Irai;
     for (int row = 1; row <= 12; ++row) {

@@ -60,7 +60,7 @@ TEST_F(HeaderTest, MonthAndDayKeepTheTypedTextInRangeElseBlanks) {
         {DenpyouField_MakeMonth, "Edit_DenpMakeMonth", "12", "12"},
         {DenpyouField_MakeMonth, "Edit_DenpMakeMonth", "13", "  "},
         {DenpyouField_MakeMonth, "Edit_DenpMakeMonth", "0", "  "},
-        {DenpyouField_MakeMonth, "Edit_DenpMakeMonth", "1a", "1a"},
+        {DenpyouField_MakeMonth, "Edit_DenpMakeMonth", "1a", "  "},  // no whole number
         {DenpyouField_YoukouMonth, "Edit_DenpYoukouMonth", "", "  "},
         {DenpyouField_MakeDay, "Edit_DenpMakeDay", "31", "31"},
         {DenpyouField_MakeDay, "Edit_DenpMakeDay", "32", "  "},

@@ -2,6 +2,8 @@
 // every stored customer byte stays as it was, and the count with it.
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/FileFault.h"
 #include "tests/FaultSteps.h"
@@ -58,9 +60,9 @@ TEST(KokyakuFaultDiskFull, ADeletionOnAFullDiskChangesNothing) {
 }
 
 // An append whose journal or record write fails (outright, short, or on a
-// full disk) leaves the file at its old size and the count with it. The name stays in its
-// cell, so the next commit on the row, of any cell, appends the customer
-// with that name.
+// full disk) leaves the file at its old size and the count with it. The user
+// is told, and the cell shows what the file holds: no customer, so the next
+// commit on the row appends nothing until a name is typed again.
 TEST(KokyakuFaultAppend, AFailedAppendIsCutBack) {
     struct TCase {
         int Nth;              // 1 the journal, 2 the record; 0: the disk is full instead
@@ -76,16 +78,49 @@ TEST(KokyakuFaultAppend, AFailedAppendIsCutBack) {
         FileFault_Reset();
         if (c.Nth > 0) FileFault_Plan(TFileOp::Write, c.Nth, c.Bytes);
         else FileFault_DiskFull(c.Bytes);
+        Kokyaku_Changed = false;  // (the cell left on the way here was committed as it stood)
         run.Key(vk::Return);
         ASSERT_GE(FileFault_Count(TFileOp::Write), c.Nth);  // the fault was reached
         FileFault_Reset();
         EXPECT_TRUE(Kokyaku_SameBytes(run.File(), Kokyaku_TestFile(1, 5)));
         EXPECT_EQ(Kokyaku_Count, 5);
         EXPECT_EQ(run.Text("Label_KokyakuDs"), "5");
-        run.Key(vk::Home);  // from the second name back to the first: its commit appends
+        EXPECT_EQ(run.Session.Messages(), std::vector<std::string>{"Kokyaku.620を保存できませんでした。"});
+        EXPECT_EQ(run.Text(TKokyakuRun::Cell(Name_1, 5)), std::string(40, ' '));
+        EXPECT_FALSE(Kokyaku_Changed);
+        run.Key(vk::Home);  // from the second name back to the first: nothing to append
+        EXPECT_EQ(Kokyaku_Count, 5);
+        run.Type("新規");
+        run.Key(vk::Return);  // typed again, it is appended
         EXPECT_EQ(Kokyaku_Count, 6);
         EXPECT_TRUE(Kokyaku_SameBytes(run.File(), Kokyaku_TestFile(1, 5) + " 新規" +
                                                       std::string(Kokyaku_RecLen - 6, ' ') + "\n"));
+    }
+}
+
+// A field of a stored customer that cannot be written: the user is told, the
+// cell and the customer's fields in memory show what the file holds, and the
+// customers do not count as changed (the exit does not sort them for it).
+TEST(KokyakuFaultField, AFailedFieldWriteShowsWhatTheFileHolds) {
+    for (const bool full : {false, true}) {
+        SCOPED_TRACE(full);
+        TKokyakuRun run;
+        run.StartWith(5);
+        run.Focus(KokyakuColumn_Kana, 2);
+        run.Type("ｱｲｳ");
+        FileFault_Reset();
+        if (full) FileFault_DiskFull(0);
+        else FileFault_Plan(TFileOp::Write, 2, 3);  // the field's own write comes up short
+        Kokyaku_Changed = false;  // (the cell left on the way here was committed as it stood)
+        run.Key(vk::Return);
+        FileFault_Reset();
+        EXPECT_TRUE(Kokyaku_SameBytes(run.File(), Kokyaku_TestFile(1, 5)));
+        EXPECT_EQ(run.Session.Messages(), std::vector<std::string>{"Kokyaku.620を保存できませんでした。"});
+        EXPECT_EQ(run.Text(TKokyakuRun::Cell(KokyakuColumn_Kana, 2)), Kokyaku_Padded(Kokyaku_TestKana(3), 10));
+        EXPECT_EQ(std::string(Kokyaku_Field[KokyakuField_Kana]), Kokyaku_Padded(Kokyaku_TestKana(3), 10));
+        EXPECT_EQ(std::string(Kokyaku_Field[KokyakuField_Name_1]), Kokyaku_Padded(Kokyaku_TestName1(3), 40));
+        EXPECT_FALSE(Kokyaku_Changed);
+        EXPECT_EQ(run.Focused(), TKokyakuRun::Cell(KokyakuColumn_Keisyou, 2));
     }
 }
 

@@ -56,7 +56,8 @@ TEST_F(KokyakuPage, CellsTakeTheFocusUpToTheEmptyRow) {
 }
 
 // F8 and F7 (PageDown, PageUp) with 13 customers or more; the cell keeps the
-// focus and shows the customer now in its row, typing not committed is lost.
+// focus and shows the customer now in its row, typing not committed is lost
+// and typing afresh goes into the cell.
 TEST(KokyakuPaging, PagesByThirteenUpToTheLastPage) {
     struct TCase {
         int Customers;
@@ -85,11 +86,15 @@ TEST(KokyakuPaging, PagesByThirteenUpToTheLastPage) {
             EXPECT_EQ(run.Text("Label_KokyakuRec"), std::to_string(top + 4));
         }
         // After a repaint the focused cell shows the reading of the customer
-        // in its row (the typing is gone) and commits it unchanged when left;
-        // without one the typing is still there.
+        // in its row (the typing is gone) bare, as its focus-in shows it, so
+        // that typing goes into it; without one the typing is still there.
         std::string expected = stored;
         if (moved) {
-            EXPECT_EQ(run.Text(run.Cell(Kana, 3)), Kokyaku_Padded(Kokyaku_TestKana(Kokyaku_Top + 4), 10));
+            const int shown = Kokyaku_Top + 4;
+            EXPECT_EQ(run.Text(run.Cell(Kana, 3)), Kokyaku_TestKana(shown));
+            run.Type("ﾃ");
+            expected.replace(static_cast<size_t>(shown - 1) * Kokyaku_RecLen + 81, 10,
+                             Kokyaku_Padded(Kokyaku_TestKana(shown) + "ﾃ", 10));
         } else {
             expected.replace(3 * Kokyaku_RecLen + 81, 10, Kokyaku_Padded(Kokyaku_TestKana(4) + "ﾀﾞﾚ", 10));
         }

@@ -1,9 +1,11 @@
 // The print margins' edits beyond the typed paths of the scenarios: a text
 // that is not a number, an open product chooser, and an own-company file
-// that cannot be written (for the margins and the preview's no-date box).
+// that cannot be written (for the margins and the preview's no-date box):
+// the user is told, and what the file holds stays on the screen.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/FileFault.h"
 #include "print/PrintMargins.h"
@@ -35,23 +37,28 @@ TEST_F(PrintMarginTest, NotANumberIsKeptAndCountsZero) {
     EXPECT_EQ(Print_TopMargin, 0);
 }
 
-// A record that cannot be written keeps its old bytes; the value is shown
-// on both screens and used by the next print all the same.
-TEST_F(PrintMarginTest, UnwrittenMarginIsShownAndUsed) {
+// A margin that cannot be written says so, and both screens, the record in
+// memory and the next print keep the margin the file holds.
+TEST_F(PrintMarginTest, UnwrittenMarginShowsWhatTheFileHolds) {
+    ASSERT_TRUE(Session.Click("Edit_Panel_Denpyou_LeftMargine"));
+    Session.Type("3");
+    ASSERT_TRUE(Session.Key(vk::Return));
     const std::string before = Jisya();
-    FileFault_DiskFull(0);
     ASSERT_TRUE(Session.Click("Edit_Panel_Denpyou_LeftMargine"));
     Session.Type("7");
+    FileFault_DiskFull(0);
     ASSERT_TRUE(Session.Key(vk::Return));
     FileFault_Reset();
     EXPECT_EQ(Jisya(), before);
-    EXPECT_EQ(Text("Edit_Panel_Denpyou_LeftMargine"), " 7");
-    EXPECT_EQ(Text("Edit_Panel_DenpyouList_LeftMargine"), " 7");
-    EXPECT_EQ(std::string(Jisya_Field[JisyaField_LeftMargin]), " 7");
-    EXPECT_EQ(Print_LeftMargin, 7);
+    EXPECT_EQ(Session.Messages(), std::vector<std::string>{"Jisya.620を保存できませんでした。"});
+    EXPECT_EQ(Text("Edit_Panel_Denpyou_LeftMargine"), " 3");
+    EXPECT_EQ(Text("Edit_Panel_DenpyouList_LeftMargine"), " 3");
+    EXPECT_EQ(std::string(Jisya_Field[JisyaField_LeftMargin]), " 3");
+    EXPECT_EQ(Print_LeftMargin, 3);
 }
 
-TEST_F(PrintMarginTest, UnwrittenNoDateBoxIsKeptInMemory) {
+// The preview's no-date box likewise: it goes back to what the file holds.
+TEST_F(PrintMarginTest, UnwrittenNoDateBoxShowsWhatTheFileHolds) {
     const std::string before = Jisya();
     ASSERT_TRUE(Session.Key(vk::F3));
     Session.Control("CheckBox_MakeDayNotPrint")->Show();  // the creation-date footer
@@ -59,7 +66,9 @@ TEST_F(PrintMarginTest, UnwrittenNoDateBoxIsKeptInMemory) {
     ASSERT_TRUE(Session.Click("CheckBox_MakeDayNotPrint"));
     FileFault_Reset();
     EXPECT_EQ(Jisya(), before);
-    EXPECT_EQ(std::string(Jisya_Field[JisyaField_DateNoPrint]), "1");
+    EXPECT_EQ(Session.Messages(), std::vector<std::string>{"Jisya.620を保存できませんでした。"});
+    EXPECT_EQ(std::string(Jisya_Field[JisyaField_DateNoPrint]), " ");
+    EXPECT_FALSE(Session.ControlAs<TCheckBox>("CheckBox_MakeDayNotPrint")->Checked());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The drive and folder boxes of the data maintenance screen: what the
 // folder list shows is the backup folder, shown beside them, and its copies
-// are counted whenever it changes.
+// are counted whenever it changes. At start-up the list goes to the folder
+// "Data\BackupFolder.500" names, when it is there.
 #include <cstdio>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "platform/Volumes.h"
 #include "settings/backup/BackupFiles.h"
 #include "settings/backup/BackupScreen.h"
+#include "store/BackupFolder.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -49,6 +51,18 @@ std::string FirstFolder(const std::string& chosen, const std::vector<TVolume>& v
 }
 
 }  // namespace
+
+void Backup_StartFolder() {
+    BackupFolder_Load(BackUp_Folder);
+    SetCaption("Label_BackupFolder", Cp932_ForDisplay(BackUp_Folder));
+    if (!Usable(BackUp_Folder)) return;
+    TDirectoryListBox* list = List();
+    TDriveComboBox* drive = Drive();
+    if (!list || !drive) return;
+    list->SetDirectory(BackUp_Folder);
+    drive->Refresh();
+    drive->SetDrive(list->Drive());
+}
 
 void BackupDriveComboBoxChange() {
     TDriveComboBox* drive = Drive();

@@ -1,18 +1,12 @@
 #include "settings/backup/BackupScreen.h"
 
 #include <cstdio>
+#include <string>
 
-#include "platform/File.h"
-#include "platform/Cp932.h"
-#include "platform/Volumes.h"
-#include "store/BackupFolder.h"
 #include "store/Denpyou.h"
 #include "store/Kokyaku.h"
 #include "store/Str.h"
 #include "store/Syouhin.h"
-
-#include <string>
-
 #include "ui/CommandBar.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
@@ -66,22 +60,8 @@ void Seiri_ShowPanel() {
     }
 }
 
-void Backup_StartFolder() {
-    BackupFolder_Load(BackUp_Folder);
-    if (TLabel* l = Ui_Label("Label_BackupFolder")) l->SetCaption(Cp932_ForDisplay(BackUp_Folder));
-    if (BackUp_Folder[0] == '\0' || !Volumes_Answers(BackUp_Folder) || !Dir_Exists(Platform_AsIs(BackUp_Folder)))
-        return;
-    if (auto* list = Ui_DirectoryListBox("BackupDirectoryListBox")) {
-        list->SetDirectory(BackUp_Folder);
-        if (auto* drive = Ui_DriveComboBox("BackupDriveComboBox")) {
-            drive->Refresh();
-            drive->SetDrive(list->Drive());
-        }
-    }
-}
-
 void Backup_Start() {
-    // The counts of the three files it backs up, as start-up found them.
+    // The counts of the three files it backs up, as they stand now.
     const struct {
         const char* Label;
         int Count;

@@ -179,8 +179,8 @@ const TScreen Denpyou_Screen{
     .Show = Denpyou_Show,
     .Keys = {.F1 = Key_F1, .F2 = Key_F2, .F3 = Key_F3, .F4 = Key_F4, .F5 = Key_F5, .F6 = Key_F6, .F7 = Key_F7,
              .F8 = Key_F8, .F9 = Key_F9},
-    .DataReplaced = Denpyou_FirstLine,
     .Reset = Denpyou_Reset,
+    .DataReplaced = Denpyou_FirstLine,
     .Pending = Denpyou_Pending,
 };
 

@@ -253,8 +253,8 @@ const TScreen KokyakuChoose_Screen{
     .Over = Job_Bit(Job_Denpyou),
     .Shown = KokyakuChoose_Shown,
     .Keys = {.F7 = Key_F7, .F8 = Key_F8},
-    .DataReplaced = KokyakuChoose_FirstPage,
     .Reset = KokyakuChoose_Reset,
+    .DataReplaced = KokyakuChoose_FirstPage,
 };
 
 void KokyakuChoose_CreateControls(TForm& form) {

@@ -96,8 +96,8 @@ void Every(Hook hook) {
 void Screen_LeaveAll() { Every(&TScreen::Leave); }
 void Screen_DismissAll() { Every(&TScreen::Dismiss); }
 void Screen_DocumentsCounted() { Every(&TScreen::DocumentsCounted); }
-void Screen_DataReplaced() { Every(&TScreen::DataReplaced); }
 void Screen_ResetAll() { Every(&TScreen::Reset); }
+void Screen_DataReplaced() { Every(&TScreen::DataReplaced); }
 
 bool Screen_IsPending(const char* name) {
     for (const TScreen* s : Records())

@@ -138,8 +138,8 @@ const TScreen Kokyaku_Screen{
     // F5 inserts a customer once the insert command is built.
     .Keys = {.F4 = Key_F4, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
     .Selected = Kokyaku_Selected,
-    .DataReplaced = Kokyaku_FirstPage,
     .Reset = Kokyaku_Reset,
+    .DataReplaced = Kokyaku_FirstPage,
 };
 
 }  // namespace

@@ -79,8 +79,8 @@ const TScreen Syouhin_Screen{
     .First = "Edit_Syouhin_Name_01",
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 商品追加"},
-    .DataReplaced = Syouhin_FirstPage,
     .Reset = Syouhin_Reset,
+    .DataReplaced = Syouhin_FirstPage,
     .Pending = Syouhin_Pending,
 };
 

@@ -154,13 +154,6 @@ void Denpyou_Reset() {
     std::memset(SyouhinChoose_Hits, 0, sizeof SyouhinChoose_Hits);
 }
 
-// The data files were replaced: the new document the start shows stands at
-// the top of the grid, as every new document does.
-void Denpyou_FirstLine() {
-    Denpyou_TopLine = 0;
-    Denpyou_CurRow = 0;
-}
-
 // The special-line buttons and the user lines, whose captions the
 // own-company record gives (Denpyou_ShowCaptions), come with the special lines.
 // "KazeiGoukeiiLine" and "CyouseiiLine" are the program's own spelling of
@@ -180,7 +173,6 @@ const TScreen Denpyou_Screen{
     .Keys = {.F1 = Key_F1, .F2 = Key_F2, .F3 = Key_F3, .F4 = Key_F4, .F5 = Key_F5, .F6 = Key_F6, .F7 = Key_F7,
              .F8 = Key_F8, .F9 = Key_F9},
     .Reset = Denpyou_Reset,
-    .DataReplaced = Denpyou_FirstLine,
     .Pending = Denpyou_Pending,
 };
 

@@ -238,12 +238,6 @@ void KokyakuChoose_Reset() {
     KokyakuChoose_CodeSaved = KokyakuChoose_FirstReturn;
 }
 
-// The customer file was replaced: the first page, as at start-up.
-void KokyakuChoose_FirstPage() {
-    KokyakuChoose_Top = 0;
-    KokyakuChoose_Row = 0;
-}
-
 }  // namespace
 
 bool KokyakuChoose_Shown() { return Ui_Shown(Panel); }
@@ -254,7 +248,6 @@ const TScreen KokyakuChoose_Screen{
     .Shown = KokyakuChoose_Shown,
     .Keys = {.F7 = Key_F7, .F8 = Key_F8},
     .Reset = KokyakuChoose_Reset,
-    .DataReplaced = KokyakuChoose_FirstPage,
 };
 
 void KokyakuChoose_CreateControls(TForm& form) {

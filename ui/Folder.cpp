@@ -5,7 +5,6 @@
 
 #include "ui/Build.h"
 #include "ui/Owner.h"
-#include "ui/Screen.h"
 
 namespace {
 
@@ -79,11 +78,6 @@ void Folder_PrepareAll() {
 void Folder_StartAll() {
     for (const TFolder* f : Folders)
         if (f->Start) f->Start();
-}
-
-void Folder_RestartAll() {
-    Screen_DataReplaced();
-    Folder_StartAll();
 }
 
 bool Folder_SaveAll() {

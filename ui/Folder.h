@@ -105,10 +105,6 @@ void Folder_LayoutPanels(TForm& form, std::span<const TPanelPlace> own);
 // The start-up steps of every folder, in the order of the list.
 void Folder_PrepareAll();
 void Folder_StartAll();
-// A restore replaced the data files: every screen's page state as at
-// start-up (its record's DataReplaced), then every folder's Start in the
-// order of the list, as start-up runs them.
-void Folder_RestartAll();
 // The exit: every save in order, stopping at the first that fails (false);
 // then every sort in order.
 bool Folder_SaveAll();

@@ -97,7 +97,6 @@ void Screen_LeaveAll() { Every(&TScreen::Leave); }
 void Screen_DismissAll() { Every(&TScreen::Dismiss); }
 void Screen_DocumentsCounted() { Every(&TScreen::DocumentsCounted); }
 void Screen_ResetAll() { Every(&TScreen::Reset); }
-void Screen_DataReplaced() { Every(&TScreen::DataReplaced); }
 
 bool Screen_IsPending(const char* name) {
     for (const TScreen* s : Records())

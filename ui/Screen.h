@@ -102,9 +102,6 @@ struct TScreen {
     void (*Dismiss)() = nullptr;     // any menu click, or the exit: a panel that closes then
     void (*DocumentsCounted)() = nullptr;  // the document file was counted again
     void (*Reset)() = nullptr;       // a new window: the folder's state as at start
-    // A restore replaced the data files: its page tops and cursor rows as at
-    // start-up, before every folder starts again (ui/Folder.h).
-    void (*DataReplaced)() = nullptr;
 
     // Controls that its table will create once it is built and that code
     // looks up already (a screen's first input, captions spread to it); a
@@ -141,8 +138,6 @@ void Screen_LeaveAll();
 void Screen_DismissAll();
 void Screen_DocumentsCounted();
 void Screen_ResetAll();
-// Every record's DataReplaced.
-void Screen_DataReplaced();
 
 // Whether a record names the control as one its table will create.
 bool Screen_IsPending(const char* name);

@@ -92,12 +92,6 @@ void Kokyaku_Reset() {
     Kokyaku_Changed = false;
 }
 
-// The customer file was replaced: the first page, as at start-up.
-void Kokyaku_FirstPage() {
-    Kokyaku_Top = 0;
-    Kokyaku_Row = 0;
-}
-
 // Chosen from the menu: a page top left beyond the last page (by deletions
 // there) comes back to it, repainted before the first cell takes the focus,
 // so that the focus finds a row it may enter.
@@ -139,7 +133,6 @@ const TScreen Kokyaku_Screen{
     .Keys = {.F4 = Key_F4, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
     .Selected = Kokyaku_Selected,
     .Reset = Kokyaku_Reset,
-    .DataReplaced = Kokyaku_FirstPage,
 };
 
 }  // namespace
@@ -147,6 +140,9 @@ const TScreen Kokyaku_Screen{
 void Kokyaku_Register() { Screen_Register(Kokyaku_Screen); }
 
 void Kokyaku_Start() {
+    // The first page: at start-up and after a restore replaced the file.
+    Kokyaku_Top = 0;
+    Kokyaku_Row = 0;
     Kokyaku_CurRec = 0;
     Record_Prepare(Kokyaku_File);
     Kokyaku_ClearRecord();

@@ -63,13 +63,6 @@ void Syouhin_Reset() {
     Syouhin_Changed = false;
 }
 
-// The product file was replaced: the first page, no cursor row, as at
-// start-up.
-void Syouhin_FirstPage() {
-    Syouhin_Top = 0;
-    Syouhin_Row = -1;
-}
-
 constexpr const char* Syouhin_Pending[] = {"Edit_Syouhin_Name_01", "Edit_Syouhin_Tannni_*", nullptr};
 
 const TScreen Syouhin_Screen{
@@ -80,7 +73,6 @@ const TScreen Syouhin_Screen{
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 商品追加"},
     .Reset = Syouhin_Reset,
-    .DataReplaced = Syouhin_FirstPage,
     .Pending = Syouhin_Pending,
 };
 
@@ -114,6 +106,10 @@ void SetNumber(const char* label, int n) {
 }  // namespace
 
 void Syouhin_Start() {
+    // The first page, no cursor row: at start-up and after a restore
+    // replaced the file.
+    Syouhin_Top = 0;
+    Syouhin_Row = -1;
     Syouhin_CurRec = 0;
     Syouhin_Count = 0;
     Record_Prepare(Syouhin_File);

@@ -115,8 +115,9 @@ void Label_Panel_BackUp_F1Click() {
     } else {
         failure = BackUp_Restore(folder, choice, View(false));
         // Every screen works on the files as they are now, restored or
-        // kept: each folder loads and paints them again as at start-up.
-        Folder_RestartAll();
+        // kept: each folder loads and paints them again as at start-up,
+        // its pages at their tops.
+        Folder_StartAll();
     }
     Paint("Label_DataSyori_Nokori", failure.empty() ? Completed : failure);
 }

@@ -4,12 +4,11 @@
 // changed one, journaled and flushed), an append on the empty row, and a
 // deletion (which rewrites the file twice). Each key's time is the slowest
 // of its presses.
-#include <algorithm>
 #include <cstdio>
 #include <string>
 
 #include "ui/Build.h"
-#include "bench/BenchIo.h"
+#include "bench/BenchTimes.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "store/Kokyaku.h"
 #include "tools/Headless.h"
@@ -27,30 +26,13 @@ std::string Customer(int i) {
     return r;
 }
 
-struct TTimes {
-    int Presses = 0;
-    double Total = 0, Slowest = 0;
-};
-
 // Presses key count times (or until stop says so), timing each press.
 template <class Stop>
-TTimes Press(THeadlessSession& session, Word key, int count, Stop stop) {
-    TTimes t;
-    for (int i = 0; i < count && !stop(); ++i) {
-        const double start = Bench_NowMs();
-        session.Key(key);
-        const double ms = Bench_NowMs() - start;
-        ++t.Presses;
-        t.Total += ms;
-        t.Slowest = std::max(t.Slowest, ms);
-    }
-    return t;
+TBenchTimes Press(THeadlessSession& session, Word key, int count, Stop stop) {
+    return Bench_Time(count, [&] { session.Key(key); }, stop);
 }
 
-void Report(const char* what, const TTimes& t) {
-    std::printf("%-34s %5d presses, %8.3f ms each on average, %8.3f ms the slowest\n", what, t.Presses,
-                t.Presses ? t.Total / t.Presses : 0.0, t.Slowest);
-}
+void Report(const char* what, const TBenchTimes& t) { Bench_Report(what, t); }
 
 }  // namespace
 

@@ -27,3 +27,16 @@ void Denpyou_SetCommandBar(TCommandMode mode) {
 
     Command_ShowEnabled();
 }
+
+void Denpyou_SetChooserBar() {
+    struct TCaption {
+        Word Key;
+        const char* Text;
+    };
+    static constexpr TCaption captions[] = {{vk::F1, "F1 品種変更"}, {vk::F3, "F3 明細上"}, {vk::F4, "F4 明細下"},
+                                            {vk::F5, "F5 前半頁"},   {vk::F6, "F6 次半頁"}, {vk::F9, "F9 閉じる"}};
+    Command_EnableOnly({vk::F1, vk::F3, vk::F4, vk::F5, vk::F6, vk::F9});
+    for (const TCaption& c : captions) Command_SetCaption(c.Key - vk::F1 + 1, c.Text);
+    if (TLabel* l = Ui_Label("Label_Denpyou_BeforePage")) l->SetCaption("F5 半頁戻し");
+    if (TLabel* l = Ui_Label("Label_Denpyou_NextPage")) l->SetCaption("F6 半頁送り");
+}

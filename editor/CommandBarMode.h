@@ -13,3 +13,7 @@ extern TCommandMode Denpyou_CommandMode;
 
 // The bar of a detail column (Syousai or Values).
 void Denpyou_SetCommandBar(TCommandMode mode);
+// The bar of a chooser over the grid (the product chooser, the unit
+// chooser): F1, F3, F4, F5, F6 and F9 alone on, with their captions there
+// and on the half-page labels.
+void Denpyou_SetChooserBar();

@@ -11,6 +11,7 @@
 #include "editor/EditorScreen.h"
 #include "editor/Grid.h"
 #include "editor/LineCalc.h"
+#include "editor/PressLook.h"
 #include "store/Denpyou.h"
 #include "store/DenpyouReopen.h"
 #include "store/Jisya.h"
@@ -266,16 +267,7 @@ void Denpyou_BindCommands(TForm& form) {
     // The half-page labels turn red while pressed.
     static constexpr const char* buttons[][2] = {{"Shape_Denpyou_BeforePage", "Label_Denpyou_BeforePage"},
                                                  {"Shape_Denpyou_NextPage", "Label_Denpyou_NextPage"}};
-    for (const auto& button : buttons) {
-        auto& shape = Ui_Built<TShape>(form, button[0]);
-        auto& label = Ui_Built<TLabel>(form, button[1]);
-        label.OnMouseDown = [s = &shape, l = &label](TControl*, TMouseButton, TShiftState, int, int) {
-            if (s->Brush.Color != clRed) Button_Paint(s, l, clRed);
-        };
-        label.OnMouseUp = [s = &shape, l = &label](TControl*, TMouseButton, TShiftState, int, int) {
-            if (s->Brush.Color != clOlive) Button_Paint(s, l, clOlive);
-        };
-    }
+    for (const auto& button : buttons) PressLook_Button(form, button[0], button[1]);
     // The total label shows the purchase-cost total while it is held down.
     TControl& goukei = Ui_Built(form, "Label_Goukei");
     goukei.OnMouseDown = [](TControl*, TMouseButton, TShiftState, int, int) { Label_GoukeiMouseDown(); };

@@ -11,6 +11,7 @@
 #include "editor/GridColumns.h"
 #include "editor/Header.h"
 #include "editor/KokyakuChoose.h"
+#include "editor/SyouhinChoose.h"
 #include "editor/Syousai.h"
 #include "editor/ValueCells.h"
 #include "ui/Build.h"
@@ -192,6 +193,7 @@ void Denpyou_CreateControls(TForm& form) {
 
     Grid_CreateControls(form);
     KokyakuChoose_CreateControls(form);
+    SyouhinChoose_CreateControls(form);
 
     // The exit's purge option, last in the tab order: after the print
     // margins that the print lays on this screen.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/Calc.h"
+#include "editor/DenpSpecialLine.h"
 #include "editor/EditorScreen.h"
 #include "editor/Grid.h"
 #include "store/Denpyou.h"
@@ -45,10 +46,41 @@ void SetCaption(const char* label, const std::string& text) {
     if (TLabel* l = Ui_Label(label)) l->SetCaption(text);
 }
 
-// The text of a field up to its first blank.
-std::string UpToBlank(const char* field) {
-    const char* end = std::strchr(field, ' ');
-    return end ? std::string(field, end) : std::string(field);
+// Row r (0 ... 19) shows line Denpyou_TopLine + r.
+void ShowRow(int r) {
+    const int line = Denpyou_TopLine + r;
+    char* const* f = &Denpyou_LineField[Denpyou_LineFieldCount * line];
+    const int row = r + 1;
+    auto name = [row](TGridColumnNo column) { return Ui_RowName(Grid_Column(column).Prefix, row); };
+
+    // Line numbers coloured by printed page: 22 lines on the first page,
+    // 28 on each later one; even pages magenta.
+    if (TLabel* l = Ui_Label(name(GridColumn_Line).c_str())) {
+        l->SetCaption(Num_FormatInt(line + 1, 3));
+        const bool even = line >= 22 && ((line - 22) / 28 + 2) % 2 == 0;
+        l->Font.Color = even ? clFuchsia : clBlack;
+    }
+    // The edits show their fields as stored, but for the actual price.
+    for (const TGridColumn& col : Grid_Columns)
+        if (col.Kind == TControlKind::Edit && col.No != GridColumn_Jitubai)
+            SetEdit(Ui_RowName(col.Prefix, row).c_str(), f[col.Field]);
+
+    const int blank = Grid_Column(GridColumn_Jitubai).Width;  // a price not shown
+    const double reference =
+        Denpyou_SankouTanka(Num_ReadReal(f[LineField_Tanka]), Num_ReadReal(f[LineField_TankaRitu]),
+                            Num_ReadReal(f[LineField_Siire]), Num_ReadReal(f[LineField_SiireRitu]), Round_Mode);
+    // One decimal, or the whole number where that does not fit, so that
+    // the actual price passed through its cell is stored unchanged.
+    if (TLabel* l = Ui_Label(name(GridColumn_SankouTanka).c_str()))
+        l->SetCaption(reference != 0 ? Denpyou_PriceText(reference, 1, false) : std::string(blank, ' '));
+    const char* stored = f[Grid_Column(GridColumn_Jitubai).Field];
+    const double actual = Num_ReadReal(stored);
+    if (TEdit* e = Ui_Edit(name(GridColumn_Jitubai).c_str())) {
+        e->Font.Color = reference != actual ? clBlue : clBlack;
+        e->SetText(actual != 0 ? Denpyou_PriceText(actual, 1, false, stored) : std::string(blank, ' '));
+    }
+    if (TLabel* l = Ui_Label(name(GridColumn_Syoukei).c_str()))
+        l->SetCaption(f[Grid_Column(GridColumn_Syoukei).Field]);
 }
 
 }  // namespace
@@ -118,41 +150,13 @@ void Denpyou_ShowLines() {
     // Every row must show a line of the document.
     if (Denpyou_TopLine < 0 || Denpyou_TopLine > Denpyou_TopLineMax) return;
     Round_SetFromJisya();
-    for (int r = 0; r < Denpyou_GridRows; ++r) {
-        const int line = Denpyou_TopLine + r;
-        char* const* f = &Denpyou_LineField[Denpyou_LineFieldCount * line];
-        const int row = r + 1;
-        auto name = [row](TGridColumnNo column) { return Ui_RowName(Grid_Column(column).Prefix, row); };
+    for (int r = 0; r < Denpyou_GridRows; ++r) ShowRow(r);
+}
 
-        // Line numbers coloured by printed page: 22 lines on the first page,
-        // 28 on each later one; even pages magenta.
-        if (TLabel* l = Ui_Label(name(GridColumn_Line).c_str())) {
-            l->SetCaption(Num_FormatInt(line + 1, 3));
-            const bool even = line >= 22 && ((line - 22) / 28 + 2) % 2 == 0;
-            l->Font.Color = even ? clFuchsia : clBlack;
-        }
-        // The edits show their fields as stored, but for the actual price.
-        for (const TGridColumn& col : Grid_Columns)
-            if (col.Kind == TControlKind::Edit && col.No != GridColumn_Jitubai)
-                SetEdit(Ui_RowName(col.Prefix, row).c_str(), f[col.Field]);
-
-        const int blank = Grid_Column(GridColumn_Jitubai).Width;  // a price not shown
-        const double reference =
-            Denpyou_SankouTanka(Num_ReadReal(f[LineField_Tanka]), Num_ReadReal(f[LineField_TankaRitu]),
-                                Num_ReadReal(f[LineField_Siire]), Num_ReadReal(f[LineField_SiireRitu]), Round_Mode);
-        // One decimal, or the whole number where that does not fit, so that
-        // the actual price passed through its cell is stored unchanged.
-        if (TLabel* l = Ui_Label(name(GridColumn_SankouTanka).c_str()))
-            l->SetCaption(reference != 0 ? Denpyou_PriceText(reference, 1, false) : std::string(blank, ' '));
-        const char* stored = f[Grid_Column(GridColumn_Jitubai).Field];
-        const double actual = Num_ReadReal(stored);
-        if (TEdit* e = Ui_Edit(name(GridColumn_Jitubai).c_str())) {
-            e->Font.Color = reference != actual ? clBlue : clBlack;
-            e->SetText(actual != 0 ? Denpyou_PriceText(actual, 1, false, stored) : std::string(blank, ' '));
-        }
-        if (TLabel* l = Ui_Label(name(GridColumn_Syoukei).c_str()))
-            l->SetCaption(f[Grid_Column(GridColumn_Syoukei).Field]);
-    }
+void Denpyou_ShowRow(int r) {
+    if (r < 0 || r >= Denpyou_GridRows || Denpyou_TopLine < 0 || Denpyou_TopLine > Denpyou_TopLineMax) return;
+    Round_SetFromJisya();
+    ShowRow(r);
 }
 
 void Denpyou_ShowKind() {
@@ -179,14 +183,7 @@ void Denpyou_ShowKind() {
 void Denpyou_ShowCaptions() {
     SetCaption("Label_DenpKoujiName", Jisya_Field[JisyaField_Naiyou]);
     SetCaption("Label_DenpPlace", Jisya_Field[JisyaField_Basyo]);
-    SetCaption("Label_Denp_UserLine_1", Jisya_Field[JisyaField_UserSentaku_1]);
-    SetCaption("Label_Denp_UserLine_2", Jisya_Field[JisyaField_UserSentaku_2]);
-    // "KazeiGoukeiiLine" and "CyouseiiLine" are the program's own spelling.
-    static const char* const specialLabels[] = {
-        "Label_Denp_SyoukeiLine", "Label_Denp_GoukeiLine", "Label_Denp_KazeiGoukeiiLine",
-        "Label_Denp_ZeiLine",     "Label_Denp_SouGoukei",  "Label_Denp_CyouseiiLine",
-    };
-    for (int i = 0; i < 6; ++i) SetCaption(specialLabels[i], UpToBlank(Jisya_Field[JisyaField_SyoukeiCaption + i]));
+    DenpSpecialLine_ShowCaptions();
 }
 
 int Denpyou_KindShown() {

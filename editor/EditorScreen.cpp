@@ -2,8 +2,6 @@
 // product chooser (this folder), the category chooser and the unit chooser.
 #include "editor/EditorScreen.h"
 
-#include <cstring>
-
 #include "editor/CommandBarMode.h"
 #include "editor/DenpyouCommands.h"
 #include "editor/Grid.h"
@@ -11,7 +9,7 @@
 #include "editor/LineCalc.h"
 #include "editor/SyouhinChoose.h"
 #include "editor/ValueCells.h"
-#include "masters/categories/HinsyuScreen.h"
+#include "masters/categories/HinsyuChoose.h"
 #include "masters/units/TanniChoose.h"
 #include "store/Denpyou.h"
 #include "ui/CommandBar.h"
@@ -24,6 +22,12 @@ TDenpyouPreview Preview;
 
 // A header field of the document (those that step through documents).
 bool Focus_InHeader() { return Focus_Code >= Header_Rows.front().Code && Focus_Code <= Header_Rows.back().Code; }
+
+// A description cell of the grid.
+bool Focus_InSyousai() {
+    const int first = Grid_CellCode(GridColumn_Syousai, 0), last = Grid_CellCode(GridColumn_Syousai, Denpyou_GridLastRow);
+    return Focus_Code >= first && Focus_Code <= last && (Focus_Code - first) % Grid_RowCodes == 0;
+}
 
 bool IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
 
@@ -41,9 +45,10 @@ void Denpyou_Show(bool wasHidden) {
     Denpyou_SetCaptions();
 }
 
-// Store the document.
+// Store the document; nothing while the unit chooser is open, as the F1
+// key in its unit cell does nothing.
 bool Key_F1() {
-    Denpyou_Store();
+    if (!TanniChoose_Shown()) Denpyou_Store();
     return true;
 }
 
@@ -72,36 +77,27 @@ bool Key_F3() {
     return true;
 }
 
-// With the product or the unit chooser open the grid's cursor one line
-// down; else the cursor line deleted.
+// With the unit chooser open the grid's cursor one line down; else the
+// cursor line deleted. (The product chooser's record takes its own F4, F5,
+// F6 and F9.)
 bool Key_F4() {
-    if (SyouhinChoose_Shown() || TanniChoose_Shown()) Denpyou_LineDown();
+    if (TanniChoose_Shown()) Denpyou_LineDown();
     else Denpyou_DeleteLine();
     return true;
 }
 
-// Inside a chooser the grid back by half a page (not while the category
-// chooser stands over the product chooser). The insert of a line comes with
-// the insert command.
+// Inside the unit or the category chooser the grid back by half a page. The
+// insert of a line comes with the insert command.
 bool Key_F5() {
     if (!Command_IsEnabled(vk::F5)) return true;
-    if (SyouhinChoose_Shown()) {
-        if (!HinsyuChoose_Shown()) Denpyou_DetailPrePage();
-        return true;
-    }
     if (HinsyuChoose_Shown() || TanniChoose_Shown()) Denpyou_DetailPrePage();
     return true;
 }
 
-// Inside a chooser the grid on by half a page (not while the category
-// chooser stands over the product chooser). The copy of a stored document
-// comes with the document commands.
+// Inside the unit chooser the grid on by half a page. The copy of a stored
+// document comes with the document commands.
 bool Key_F6() {
     if (!Command_IsEnabled(vk::F6)) return true;
-    if (SyouhinChoose_Shown()) {
-        if (!HinsyuChoose_Shown()) Denpyou_DetailNextPage();
-        return true;
-    }
     if (TanniChoose_Shown()) Denpyou_DetailNextPage();
     return true;
 }
@@ -116,29 +112,22 @@ bool Key_F7() {
 }
 
 // From a header field: the next stored document, or a new one past the last.
+// From a description cell: the product chooser opened or moved beside its row.
 bool Key_F8() {
-    if (!KokyakuChoose_Shown() && Focus_InHeader()) {
+    if (KokyakuChoose_Shown()) return true;
+    if (Focus_InHeader()) {
         Denpyou_ShowNext();
         Job_Show();
+    } else if (Focus_InSyousai()) {
+        SyouhinChoose_OpenAtRow();
     }
     return true;
 }
 
-// Takes the unit at the unit chooser's cursor; closes the category chooser
-// over the product chooser (its F3 ... F6 come back); else a new document.
+// Takes the unit at the unit chooser's cursor; else a new document.
 bool Key_F9() {
-    if (TanniChoose_Shown()) {
-        TanniChoose_TakeCursor();
-    } else if (SyouhinChoose_Shown()) {
-        // Closing the choosers (with the category frames cleared) comes
-        // with them.
-        if (HinsyuChoose_Shown()) {
-            for (Word key : {vk::F3, vk::F4, vk::F5, vk::F6}) Command_Enable(key, true);
-            Command_ShowEnabled();
-        }
-    } else {
-        Denpyou_New();
-    }
+    if (TanniChoose_Shown()) TanniChoose_TakeCursor();
+    else Denpyou_New();
     return true;
 }
 
@@ -151,17 +140,7 @@ void Denpyou_Reset() {
     Denpyou_MoveDown = false;
     Denpyou_CommandMode = TCommandMode::Header;
     Goukei_CostShown = false;
-    std::memset(SyouhinChoose_Hits, 0, sizeof SyouhinChoose_Hits);
 }
-
-// The special-line buttons and the user lines, whose captions the
-// own-company record gives (Denpyou_ShowCaptions), come with the special lines.
-// "KazeiGoukeiiLine" and "CyouseiiLine" are the program's own spelling of
-// these names.
-constexpr const char* Denpyou_Pending[] = {
-    "Label_Denp_SyoukeiLine", "Label_Denp_GoukeiLine",   "Label_Denp_KazeiGoukeiiLine", "Label_Denp_ZeiLine",
-    "Label_Denp_SouGoukei",   "Label_Denp_CyouseiiLine", "Label_Denp_UserLine_1",       "Label_Denp_UserLine_2",
-    nullptr};
 
 const TScreen Denpyou_Screen{
     .Job = Job_Denpyou,
@@ -173,7 +152,6 @@ const TScreen Denpyou_Screen{
     .Keys = {.F1 = Key_F1, .F2 = Key_F2, .F3 = Key_F3, .F4 = Key_F4, .F5 = Key_F5, .F6 = Key_F6, .F7 = Key_F7,
              .F8 = Key_F8, .F9 = Key_F9},
     .Reset = Denpyou_Reset,
-    .Pending = Denpyou_Pending,
 };
 
 }  // namespace
@@ -188,8 +166,7 @@ void Denpyou_SetCaptions() {
 void Denpyou_Register() {
     LineCalc_ShowPasses();
     ValueCells_SetTanniHost();
-    HinsyuChoose_Host(Job_Denpyou);  // over the product chooser
-    Screen_Register(SyouhinChoose_Screen);
+    SyouhinChoose_Register();  // with the category chooser over it
     Screen_Register(KokyakuChoose_Screen);
     Screen_Register(Denpyou_Screen);
 }

@@ -2,11 +2,12 @@
 #pragma once
 
 #include "editor/EditorScreen.h"
+#include "editor/SyouhinChoose.h"
 #include "ui/Folder.h"
 
 inline constexpr TPanelPlace Denpyou_Panels[] = {
     {.Name = Denpyou_Panel, .Left = 10, .Top = 58, .Width = 989, .Height = 549},
-    {.Name = "Panel_SyouhinChoose", .Left = 112, .Top = 394, .Width = 865, .Height = 275,
+    {.Name = SyouhinChoose_Panel, .Left = 112, .Top = 394, .Width = 865, .Height = 275,
      .Layer = TPanelLayer::Chooser},
     {.Name = "Panel_ChooseKokyaku", .Left = 86, .Top = 124, .Width = 687, .Height = 439,
      .Layer = TPanelLayer::Chooser},

@@ -70,7 +70,7 @@ bool Header_Enter(const TEditCell&) {
         Denpyou_CurRow = -1;
         Denpyou_MarkSyousaiRow();
     }
-    SyouhinChoose_Close();
+    SyouhinChoose_Hide();
     return true;
 }
 

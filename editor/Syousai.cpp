@@ -4,7 +4,7 @@
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "editor/SyouhinChoose.h"
-#include "masters/categories/HinsyuScreen.h"
+#include "masters/categories/HinsyuChoose.h"
 #include "store/Denpyou.h"
 #include "ui/Commands.h"
 #include "ui/Flags.h"
@@ -94,7 +94,10 @@ void Edit_DenpSyousai_Exit(int row) {
 
 void Edit_DenpSyousai_KeyDown(int row, Word key) {
     // While the product chooser is shown its own key map takes the keys.
-    if (SyouhinChoose_Shown()) return;
+    if (SyouhinChoose_Shown()) {
+        SyouhinChoose_KeyDown(key);
+        return;
+    }
     switch (key) {
         case vk::Return: Syousai_Return(row); break;
         case vk::Home: Syousai_Home(row); break;

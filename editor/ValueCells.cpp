@@ -201,35 +201,18 @@ void TanniKeyOpen(int row0, Word key) {
     }
 }
 
-// The unit chooser over the editor: its bar while open (F1 ... F9 are off
-// when this runs), and the bar of the value cells when it closes, which also
-// closes the product chooser.
-struct TCaption {
-    Word Key;
-    const char* Text;
-};
-constexpr TCaption TanniChoose_Bar[] = {{vk::F1, "F1 品種変更"}, {vk::F3, "F3 明細上"}, {vk::F4, "F4 明細下"},
-                                        {vk::F5, "F5 前半頁"},   {vk::F6, "F6 次半頁"}, {vk::F9, "F9 閉じる"}};
-
-void TanniChoose_Opened() {
-    for (const TCaption& c : TanniChoose_Bar) {
-        Command_Enable(c.Key, true);
-        Command_SetCaption(c.Key - vk::F1 + 1, c.Text);
-    }
-    Command_ShowEnabled();
-    if (TLabel* l = Ui_Label("Label_Denpyou_BeforePage")) l->SetCaption("F5 半頁戻し");
-    if (TLabel* l = Ui_Label("Label_Denpyou_NextPage")) l->SetCaption("F6 半頁送り");
-}
-
+// The unit chooser over the editor: the choosers' bar while open, and the
+// bar of the value cells when it closes, which also closes the product
+// chooser.
 void TanniChoose_Closed() {
-    if (TPanel* p = Ui_Panel("Panel_SyouhinChoose")) p->Hide();
+    if (TPanel* p = Ui_Panel(SyouhinChoose_Panel)) p->Hide();
     Denpyou_CommandMode = TCommandMode::Values;
     Denpyou_SetCommandBar(TCommandMode::Values);
 }
 
 TEdit* TanniChoose_Cell() { return ValidRow(Denpyou_CurRow) ? Grid_Edit(GridColumn_Tanni, Denpyou_CurRow) : nullptr; }
 
-const TTanniChooseHost Denpyou_TanniHost{Job_Denpyou, 494, 76, TanniChoose_Opened, TanniChoose_Closed,
+const TTanniChooseHost Denpyou_TanniHost{Job_Denpyou, 494, 76, Denpyou_SetChooserBar, TanniChoose_Closed,
                                          TanniChoose_Cell};
 
 }  // namespace
@@ -243,7 +226,7 @@ void ValueCell_Enter(int column, int row) {
         Denpyou_CommandMode = TCommandMode::Values;
         Denpyou_SetCommandBar(TCommandMode::Values);
     }
-    SyouhinChoose_Close();
+    SyouhinChoose_Hide();
     if (Denpyou_IsSpecialLine(Denpyou_TopLine + row0)) {
         Denpyou_RefuseCell(column, row0);
         return;

@@ -71,7 +71,7 @@ void BuildOnList(TForm& form) {
 }  // namespace
 
 bool PrintMargin_Enter(const TEditCell& cell) {
-    if (OnEditor(cell)) SyouhinChoose_Close();
+    if (OnEditor(cell)) SyouhinChoose_Hide();
     return true;
 }
 

@@ -116,6 +116,43 @@ void Hinsyu_Recount() {
     Hinsyu_Count = n;
 }
 
+int Hinsyu_Number(int e) {
+    if (e < 0 || e >= Hinsyu_Max) return 0;
+    const int n = Str_ToInt(Hinsyu_No[e], 3);
+    return n >= 1 && n <= Hinsyu_Max ? n : 0;
+}
+
+bool Hinsyu_Named(int e) { return e >= 0 && e < Hinsyu_Max && Hinsyu_Name[e][0] != ' '; }
+
+int Hinsyu_EntryOfNumber(int number) {
+    if (number < 1 || number > Hinsyu_Max) return -1;
+    for (int e = 0; e < Hinsyu_Max; ++e)
+        if (Hinsyu_Number(e) == number) return e;
+    return -1;
+}
+
+int Hinsyu_FindNamed(const char* name) {
+    char padded[41];
+    Str_Pad(name, padded, 40, 0);
+    for (int e = 0; e < Hinsyu_Max; ++e)
+        if (Hinsyu_Named(e) && std::memcmp(Hinsyu_Name[e], padded, 40) == 0) return e;
+    return -1;
+}
+
+void Hinsyu_RemoveEntry(int p) {
+    if (p < 0 || p >= Hinsyu_Max) return;
+    char number[4];
+    std::memcpy(number, Hinsyu_No[p], sizeof number);
+    for (int i = p; i < Hinsyu_Max - 1; ++i) {
+        std::memcpy(Hinsyu_Name[i], Hinsyu_Name[i + 1], sizeof Hinsyu_Name[i]);
+        std::memcpy(Hinsyu_Kana[i], Hinsyu_Kana[i + 1], sizeof Hinsyu_Kana[i]);
+        std::memcpy(Hinsyu_No[i], Hinsyu_No[i + 1], sizeof Hinsyu_No[i]);
+    }
+    Str_Spaces(Hinsyu_Name[Hinsyu_Max - 1], 40);
+    Str_Spaces(Hinsyu_Kana[Hinsyu_Max - 1], 10);
+    std::memcpy(Hinsyu_No[Hinsyu_Max - 1], number, sizeof number);
+}
+
 bool Hinsyu_Save() {
     int fd = File_OpenReadWrite(Hinsyu_File.FileName);
     if (fd < 0) return false;

@@ -44,6 +44,20 @@ void Hinsyu_Load();
 extern bool Hinsyu_Loaded;
 // Recounts Hinsyu_Count (the category screen shows it: Hinsyu_ShowCount).
 void Hinsyu_Recount();
+// The number of entry e (0 ... 99) when it is one of 1 ... 100, else 0 (a
+// damaged number, never a flag byte's index).
+int Hinsyu_Number(int e);
+// Whether entry e is named (its name does not start with a blank).
+bool Hinsyu_Named(int e);
+// The first entry, in list order, that holds the number; -1 when none does.
+int Hinsyu_EntryOfNumber(int number);
+// The first named entry whose name (40 bytes) is name filled out with
+// blanks; -1 when none is.
+int Hinsyu_FindNamed(const char* name);
+// Takes entry p out of the list: the entries after it move up one place,
+// and the last entry becomes an empty one that keeps p's number, so that
+// the numbers stay each in the list once.
+void Hinsyu_RemoveEntry(int p);
 // Writes the list into the existing file; fields 0 and 4 keep what it held.
 // Returns whether the file holds the list (false also for a missing file).
 bool Hinsyu_Save();

@@ -1,12 +1,11 @@
 #include "store/Kokyaku.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <vector>
 
 #include "platform/File.h"
 #include "store/KokyakuIndex.h"
+#include "store/RecordEdit.h"
 #include "store/Sort.h"
 
 TRecordFile Kokyaku_File =
@@ -64,33 +63,6 @@ bool LookUpByName(const char* name1, const char* name2, int& found) {
     return ScanByName(name1, name2, found);
 }
 
-// The records the customer file holds now, a cut-short last one counted;
-// -1 when it does not open.
-int RecordsInFile() {
-    const int fd = Record_OpenRead(Kokyaku_File);
-    if (fd < 0) return -1;
-    const std::int64_t size = File_Size(fd);
-    File_Close(fd);
-    if (size < 0) return -1;
-    return static_cast<int>((size + Kokyaku_RecLen - 1) / Kokyaku_RecLen);
-}
-
-// Copies the scratch copy, which must hold exactly `bytes` bytes, into the
-// open file out, a block at a time. Returns whether all of it arrived.
-bool CopyScratch(std::int64_t bytes, int out) {
-    const int in = File_OpenRead(Kokyaku_ScratchName);
-    if (in < 0) return false;
-    bool ok = File_Size(in) == bytes;
-    std::vector<char> block(static_cast<size_t>(std::min<std::int64_t>(std::max<std::int64_t>(bytes, 1), 1 << 20)));
-    for (std::int64_t done = 0; ok && done < bytes;) {
-        const std::int64_t n = std::min<std::int64_t>(bytes - done, static_cast<std::int64_t>(block.size()));
-        ok = File_Read(in, block.data(), n) == n && File_Write(out, block.data(), n) == n;
-        done += n;
-    }
-    File_Close(in);
-    return ok;
-}
-
 }  // namespace
 
 void Kokyaku_ClearRecord() { Record_Clear(Kokyaku_File); }
@@ -124,46 +96,9 @@ bool Kokyaku_WriteField(int n, int k, const char* text) {
 }
 
 bool Kokyaku_Append(std::initializer_list<std::pair<int, const char*>> fields) {
-    // The record is built in the buffer, which is put back afterwards.
-    std::vector<char> kept = Kokyaku_RecBuf;
-    std::fill(Kokyaku_RecBuf.begin(), Kokyaku_RecBuf.end(), ' ');
-    Kokyaku_RecBuf.back() = '\n';
-    for (const auto& [k, text] : fields)
-        if (k >= 0 && k < Kokyaku_FieldCount)  // up to a NUL; blanks after it
-            std::memcpy(Kokyaku_RecBuf.data() + Kokyaku_FieldOffset[k], text,
-                        strnlen(text, static_cast<size_t>(Kokyaku_FieldWidth[k])));
-    const bool written = Record_Write(Kokyaku_File, Kokyaku_Count + 1);
-    Kokyaku_RecBuf.swap(kept);
-    if (written) {
-        ++Kokyaku_Count;
-        return true;
-    }
-    // The write layer cut the file back; should that itself have failed, the
-    // count follows what the file holds, so that no record is overlooked.
-    const int records = RecordsInFile();
-    if (records >= 0) Kokyaku_Count = records;
-    return false;
+    return Record_AppendFields(Kokyaku_File, fields);
 }
 
-bool Kokyaku_RemoveRecord(int n) {
-    if (n < 1 || n > Kokyaku_Count) return false;
-    std::vector<char> image;
-    if (!Record_ReadImage(Kokyaku_File, image)) return false;
-    const size_t len = static_cast<size_t>(Kokyaku_RecLen);
-    const int records = static_cast<int>(image.size() / len);
-    if (n > records) return false;
-    image.erase(image.begin() + static_cast<std::ptrdiff_t>((n - 1) * len),
-                image.begin() + static_cast<std::ptrdiff_t>(n * len));
-    const auto bytes = static_cast<std::int64_t>(image.size());
-    if (!Record_RewriteFile(Kokyaku_ScratchName, image.data(), bytes)) return false;
-    image = {};
-
-    ++Kokyaku_File.Generation;
-    const int fresh = Record_BeginRewrite(Kokyaku_File.FileName);
-    if (fresh < 0) return false;
-    if (!Record_EndRewrite(fresh, Kokyaku_File.FileName, CopyScratch(bytes, fresh))) return false;
-    Kokyaku_Count = records - 1;
-    return true;
-}
+bool Kokyaku_RemoveRecord(int n) { return Record_RemoveRecord(Kokyaku_File, n, Kokyaku_ScratchName); }
 
 void Kokyaku_SortFile() { Sort_RecordFile(Kokyaku_File, KokyakuField_Kana, Kokyaku_Count); }

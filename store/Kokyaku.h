@@ -56,18 +56,12 @@ void Kokyaku_LoadByName(const char* name1, const char* name2);
 // Writes width bytes of text as field k of customer n (1 ... Kokyaku_Count).
 // false when it was not written; the file is then as it was.
 bool Kokyaku_WriteField(int n, int k, const char* text);
-// Appends customer Kokyaku_Count + 1, in one record write (journaled), as a
-// blank record holding the given fields (field number and its width bytes of
-// text), and counts it. false when it was not written: the file is then cut
-// back to its old size, and the count taken from the file's size again.
+// Appends customer Kokyaku_Count + 1 holding the given fields, or nothing
+// (Record_AppendFields, store/RecordEdit.h).
 bool Kokyaku_Append(std::initializer_list<std::pair<int, const char*>> fields);
-// Deletes customer n (1 ... Kokyaku_Count): every other record, in order,
-// goes into the scratch copy "Data\Kokyaku.del" (written under a temporary
-// name and renamed); only once that copy is complete, its size checked, is
-// the customer file rewritten from it, again through a temporary file and a
-// rename. The copy stays, equal to the new file. The count goes down only
-// when the new file is in place; on any failure the customer file and the
-// count are as they were. Returns whether the customer was deleted.
+// Deletes customer n (1 ... Kokyaku_Count) through the scratch copy
+// "Data\Kokyaku.del", which stays (Record_RemoveRecord, store/RecordEdit.h).
+// Returns whether the customer was deleted; else file and count are as they were.
 bool Kokyaku_RemoveRecord(int n);
 // Puts the file in reading order (exit).
 void Kokyaku_SortFile();

@@ -30,4 +30,5 @@ void Recovery_RemoveScratchFiles() {
     for (const TRecordFile* file : DataFiles) removeScratch(file->FileName);
     removeScratch(Denpyou_ScratchName);
     removeScratch(Kokyaku_ScratchName);
+    removeScratch(Syouhin_ScratchName);
 }

@@ -501,6 +501,18 @@ TResult ExpectPen(TRun& run, TArgs& args) {
     return "got " + ShowNumber(shape->Pen.Color) + " width " + std::to_string(shape->Pen.Width);
 }
 
+// The bounds relative to the parent, as the program set them.
+TResult ExpectBounds(TRun& run, TArgs& args) {
+    const std::string name = args.Word("NAME");
+    const long long left = args.Number("LEFT"), top = args.Number("TOP"), width = args.Number("WIDTH"),
+                    height = args.Number("HEIGHT");
+    args.End();
+    const TControl* c = run.Control(name);
+    if (c->Left == left && c->Top == top && c->Width == width && c->Height == height) return {};
+    return "got " + std::to_string(c->Left) + " " + std::to_string(c->Top) + " " + std::to_string(c->Width) + " " +
+           std::to_string(c->Height);
+}
+
 TResult ExpectChecked(TRun& run, TArgs& args) {
     const std::string name = args.Word("NAME");
     const bool want = args.YesNo("yes or no");
@@ -665,6 +677,7 @@ constexpr TCommand Commands[] = {
     {"expect fontcolor", "expect fontcolor NAME N", TNeeds::Window, true, ExpectFontColor},
     {"expect pen", "expect pen NAME COLOR WIDTH", TNeeds::Window, true, ExpectPen},
     {"expect checked", "expect checked NAME yes|no", TNeeds::Window, true, ExpectChecked},
+    {"expect bounds", "expect bounds NAME LEFT TOP WIDTH HEIGHT", TNeeds::Window, true, ExpectBounds},
     {"expect file", "expect file PATH size N | expect file PATH at OFFSET \"...\" | ... at OFFSET hex HEX...",
      TNeeds::Nothing, true, ExpectFile},
     {"expect nofile", "expect nofile PATH", TNeeds::Nothing, true, ExpectNoFile},

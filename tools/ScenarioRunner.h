@@ -35,6 +35,9 @@
 //   expect fontcolor NAME N
 //   expect pen NAME COLOR WIDTH
 //   expect checked NAME yes|no
+//   expect bounds NAME LEFT TOP WIDTH HEIGHT
+//                                    Left, Top, Width and Height as the program set
+//                                    them, relative to the parent
 //   expect file PATH size N
 //   expect file PATH at OFFSET "..." the CP932 bytes of the text at OFFSET
 //   expect file PATH at OFFSET hex HEX...

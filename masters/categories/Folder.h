@@ -6,9 +6,8 @@
 
 inline constexpr TPanelPlace Hinsyu_Panels[] = {
     {.Name = "Panel_Hinsyu", .Left = 10, .Top = 58, .Width = 989, .Height = 549},
-    // Over the exit question and the product chooser; it keeps the bounds
-    // it was made with.
-    {.Name = "Panel_ChooseHinsyu", .Left = 560, .Top = 70, .Width = 420, .Height = 530,
+    // Over the exit question and the product chooser; each host places it.
+    {.Name = "Panel_ChooseHinsyu", .Left = 384, .Top = 68, .Width = 397, .Height = 553,
      .Layer = TPanelLayer::Question, .Laid = false},
 };
 

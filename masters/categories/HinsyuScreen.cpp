@@ -1,7 +1,9 @@
 #include "masters/categories/HinsyuScreen.h"
 
+#include <cstdio>
 #include <string>
 
+#include "masters/categories/HinsyuCommands.h"
 #include "store/Hinsyu.h"
 #include "ui/Build.h"
 #include "ui/Job.h"
@@ -12,60 +14,90 @@
 int Hinsyu_Top = 0;
 int Hinsyu_CurRec = 0;
 int Hinsyu_Row = -1;
-int HinsyuChoose_CodeSaved = 5010;
-const TLockHolder Lock_HinsyuChoose{"the category chooser"};
 
 namespace {
 
-unsigned HinsyuChoose_Hosts = 0;  // the screens it opens over (Job_Bit)
+void (*ProductsRepaint)() = nullptr;
 
-bool HinsyuChoose_InForce() { return (HinsyuChoose_Hosts & Job_Bit(Job_Current)) && HinsyuChoose_Shown(); }
-
-const TScreen HinsyuChoose_Screen{
-    .Panel = "Panel_ChooseHinsyu",
-    .Over = Job_Every,
-    .Shown = HinsyuChoose_InForce,
-};
+bool ValidCell(int column, int row) {
+    return column >= 0 && column < HinsyuColumn_Count && row >= 0 && row < Hinsyu_Rows;
+}
 
 void Hinsyu_Reset() {
     Hinsyu_Top = 0;
     Hinsyu_Row = -1;
-    HinsyuChoose_CodeSaved = 5010;
+    HinsyuChoose_Reset();
 }
 
-constexpr const char* Hinsyu_Pending[] = {"Edit_Hinsyu_Name_01", nullptr};
+// The commands, from the bar's cells.
+bool Key_F4() {
+    Hinsyu_DeleteRecord();
+    return true;
+}
+bool Key_F7() {
+    Hinsyu_BeforePage();
+    return true;
+}
+bool Key_F8() {
+    Hinsyu_NextPage();
+    return true;
+}
+bool Key_F9() {
+    Hinsyu_GotoNewRow();
+    return true;
+}
 
 const TScreen Hinsyu_Screen{
     .Job = Job_Hinsyu,
     .Panel = "Panel_Hinsyu",
     .MenuNo = 4,
     .First = "Edit_Hinsyu_Name_01",
-    .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8}),
-    .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁"},
+    // The bar shows what its cells do here, F9 among them.
+    .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
+    .Captions = {.F4 = "F4 品種削除", .F5 = "F5 品種挿入", .F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 品種追加"},
+    // F5 inserts an entry once the insert command is built.
+    .Keys = {.F4 = Key_F4, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
     .Reset = Hinsyu_Reset,
-    .Pending = Hinsyu_Pending,
 };
 
 }  // namespace
 
-void Hinsyu_CreateControls(TForm& form) {
-    static const TControlSpec specs[] = {
-        {TControlKind::Label, "Label_Hinsyu_ds", "Panel_Hinsyu", 900, 8, 60, 17, "0", clNone, clBlack, -12,
-         nullptr, TAlignment::taRightJustify},
-    };
-    Ui_BuildAll(form, specs);
+TEdit* Hinsyu_CellEdit(int column, int row) {
+    return ValidCell(column, row) ? Ui_Edit(Ui_RowName(Hinsyu_Cells[column].Edit, row + 1).c_str()) : nullptr;
 }
 
-// The category rows come with the category screen.
-void Hinsyu_ShowPage() {}
+void Hinsyu_ShowPage() {
+    for (int r = 0; r < Hinsyu_Rows; ++r) {
+        const int e = Hinsyu_Top + r;
+        char position[16];
+        std::snprintf(position, sizeof position, "%3d", e + 1);
+        if (TLabel* no = Ui_Label(Ui_RowName("Label_Hinsyu_No_", r + 1).c_str())) no->SetCaption(position);
+        if (TEdit* name = Hinsyu_CellEdit(HinsyuColumn_Name, r)) name->SetText(Hinsyu_Name[e]);
+        if (TEdit* kana = Hinsyu_CellEdit(HinsyuColumn_Kana, r)) kana->SetText(Hinsyu_Kana[e]);
+    }
+}
+
+void Hinsyu_FocusRow() {
+    TEdit* edit = Hinsyu_CellEdit(HinsyuColumn_Name, Hinsyu_Row);
+    if (!edit) return;
+    Edit_Trim(edit, Hinsyu_Cells[HinsyuColumn_Name].Width);
+    edit->SetFocus();
+}
 
 void Hinsyu_ShowCount() {
+    Hinsyu_Recount();
     if (TLabel* label = Ui_Label("Label_Hinsyu_ds")) label->SetCaption(std::to_string(Hinsyu_Count));
 }
 
-bool HinsyuChoose_Shown() { return Ui_Shown("Panel_ChooseHinsyu"); }
+void Hinsyu_ShowRecNo() {
+    if (TLabel* label = Ui_Label("Label_Hinsyu_rec")) label->SetCaption(std::to_string(Hinsyu_Top + Hinsyu_Row + 1));
+}
 
-void HinsyuChoose_Host(int job) { HinsyuChoose_Hosts |= Job_Bit(job); }
+void Hinsyu_SetProductsRepaint(void (*repaint)()) { ProductsRepaint = repaint; }
+
+void Hinsyu_RepaintProducts() {
+    if (ProductsRepaint) ProductsRepaint();
+}
 
 void Hinsyu_Register() {
     Screen_Register(HinsyuChoose_Screen);

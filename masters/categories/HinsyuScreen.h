@@ -1,45 +1,83 @@
-// The category screen (job 3) and the category chooser over the editor's
-// product chooser and the product screen. Neither is built yet beyond what
-// start-up shows (the count label); their records say where they stand.
+// The category screen (job 3): 50 rows of the category list, rows 0 ... 24
+// in the left half and 25 ... 49 in the right, a name and a reading cell a
+// row. Row r shows list position Hinsyu_Top + r; a commit stores into the
+// list in memory, which the exit writes to the file. Only the named entries
+// and the first empty one can be typed into. The category chooser that the
+// product screen and the editor open is masters/categories/HinsyuChoose.h.
 #pragma once
 
+#include "masters/categories/HinsyuChoose.h"
+#include "store/MasterFields.h"
+#include "ui/EditTable.h"
 #include "ui/Focus.h"
 
 class TForm;
 
 constexpr int Job_Hinsyu = 3;
 
-extern int Hinsyu_Top;
-extern int Hinsyu_CurRec;
-extern int Hinsyu_Row;
+constexpr int Hinsyu_Rows = 50;
+constexpr int Hinsyu_TopMax = 50;  // the second page
 
-// The chooser's key catcher (1030) and the screen's name and reading edits
-// of 50 rows (4010 + 20 x (row - 1), the reading 10 after its name).
+extern int Hinsyu_Top;  // list position of row 0: 0 ... 50, even
+extern int Hinsyu_Row;  // cursor row 0 ... 49; -1 until a cell first takes the focus
+extern int Hinsyu_CurRec;
+
+enum THinsyuColumn : int { HinsyuColumn_Name, HinsyuColumn_Kana, HinsyuColumn_Count };
+
+// A cell's focus code: 4010 + 20 a row, the reading 10 after its name.
+constexpr int Hinsyu_CellCode(int column, int row) { return 4010 + 20 * row + 10 * column; }
+
+// The table's hooks (masters/categories/HinsyuCells.cpp).
+bool Hinsyu_CellEnter(const TEditCell& cell);
+bool Hinsyu_CellKey(const TEditCell& cell, Word key);
+void Hinsyu_CellMove(const TEditCell& cell, Word key);
+char* Hinsyu_CellField(const TEditCell& cell);
+
+// The two cells of a row: Return from the name to its reading and on to the
+// next row's name; Home back the same way. The cells map no function key:
+// the screen's commands come from the bar alone.
+inline constexpr TEditRow Hinsyu_Cells[HinsyuColumn_Count] = {
+    {.Edit = "Edit_Hinsyu_Name_", .Frame = "Shape_Hinsyu_Name_", .Width = 40, .Field = HinsyuField_Name,
+     .Return = HinsyuColumn_Kana, .Home = Edit_Own},
+    {.Edit = "Edit_Hinsyu_Kana_", .Frame = "Shape_Hinsyu_Kana_", .Width = 10, .Field = HinsyuField_Kana,
+     .Return = Edit_Own, .Home = HinsyuColumn_Name},
+};
+
+inline constexpr TEditTable Hinsyu_Table{
+    .Rows = Hinsyu_Cells,
+    .Family = Hinsyu_Rows,
+    .CodeOf = [](const TEditCell& c) { return Hinsyu_CellCode(c.Index, c.Row); },
+    .FunctionKeys = false,
+    .Field = Hinsyu_CellField,
+    .Enter = Hinsyu_CellEnter,
+    .Key = Hinsyu_CellKey,
+    .Move = Hinsyu_CellMove,
+};
+
+// The chooser's command edit (1030) and the screen's 100 cells.
 constexpr void Hinsyu_FocusCodes(TFocusCodes& codes) {
-    codes.Add(1030, "Edit_Panel_ChooseHinsyu_Command");
-    for (int r = 1; r <= 50; ++r) {
-        codes.Add(4010 + 20 * (r - 1), "Edit_Hinsyu_Name_", r);
-        codes.Add(4020 + 20 * (r - 1), "Edit_Hinsyu_Kana_", r);
-    }
+    Edit_AddCodes(codes, HinsyuChoose_CommandTable);
+    Edit_AddCodes(codes, Hinsyu_Table);
 }
 
-void Hinsyu_CreateControls(TForm& form);
+TEdit* Hinsyu_CellEdit(int column, int row);
+
+// Repaints the 50 rows from Hinsyu_Top: positions, names and readings as
+// the list holds them. Moves no focus and leaves the cursor and the labels.
 void Hinsyu_ShowPage();
-// Hinsyu_Count in Label_Hinsyu_ds (after the list was loaded).
+// Trims the cursor row's name cell and gives it the focus (nothing without
+// a cursor row).
+void Hinsyu_FocusRow();
+// Recounts the named entries into Hinsyu_Count and shows the count.
 void Hinsyu_ShowCount();
+// Label_Hinsyu_rec := the cursor's position.
+void Hinsyu_ShowRecNo();
+// The product screen, which shows the categories' names and memberships:
+// repainted after a category has been deleted (set by that screen).
+void Hinsyu_SetProductsRepaint(void (*repaint)());
+void Hinsyu_RepaintProducts();
 
-// Whether the category chooser is open.
-bool HinsyuChoose_Shown();
-// A screen the chooser opens over (the editor, under its product chooser;
-// the product screen), registered by that screen.
-void HinsyuChoose_Host(int job);
-// The focus code the chooser gives the focus back to when it closes: set by
-// what opens it (a description cell of the editor); before that, the
-// product screen's first name (5010).
-extern int HinsyuChoose_CodeSaved;
-// Its share of the focus lock while it is open.
-extern const TLockHolder Lock_HinsyuChoose;
-
+void Hinsyu_CreateControls(TForm& form);
 // Registers the category chooser and the category screen.
 void Hinsyu_Register();
 // Start-up: the category lists loaded from the file and the screen painted.

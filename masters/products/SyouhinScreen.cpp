@@ -1,12 +1,17 @@
 #include "masters/products/SyouhinScreen.h"
 
-#include <string>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 
 #include "masters/categories/HinsyuScreen.h"
+#include "masters/products/SyouhinCommands.h"
+#include "masters/products/SyouhinHinsyu.h"
 #include "masters/units/TanniChoose.h"
-#include "store/Syouhin.h"
+#include "store/Tanni.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
+#include "ui/Frame.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -15,8 +20,6 @@ int Syouhin_Row = -1;
 bool Syouhin_Changed = false;
 
 namespace {
-
-constexpr int Syouhin_Rows = 25;
 
 struct TCaption {
     Word Key;
@@ -27,8 +30,8 @@ struct TCaption {
 // are off when this runs) ...
 constexpr TCaption TanniChoose_Bar[] = {
     {vk::F3, "F3 商品上"}, {vk::F4, "F4 商品下"}, {vk::F7, "F7 前頁"}, {vk::F8, "F8 次頁"}, {vk::F9, "F9 閉じる"}};
-// ... and the product grid's own bar back when it closes: every caption
-// set, only these keys on.
+// ... and the product grid's own bar back when a chooser closes: every
+// caption set, only these keys on.
 constexpr TCaption Syouhin_Bar[] = {{vk::F1, "F1 伝票登録"}, {vk::F2, "F2 伝票削除"}, {vk::F3, "F3 伝票印刷"},
                                     {vk::F4, "F4 商品削除"}, {vk::F5, "F5 商品挿入"}, {vk::F6, "F6 伝票複写"},
                                     {vk::F7, "F7 商品前頁"}, {vk::F8, "F8 商品次頁"}, {vk::F9, "F9 商品追加"}};
@@ -44,18 +47,44 @@ void TanniChoose_Opened() {
     Command_ShowEnabled();
 }
 
-void TanniChoose_Closed() {
-    Command_EnableOnly({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9});
-    SetCaptions(Syouhin_Bar);
-}
+TEdit* TanniChoose_Cell() { return Syouhin_CellEdit(SyouhinColumn_Tanni, Syouhin_Row); }
 
-TEdit* TanniChoose_Cell() {
-    if (Syouhin_Row < 0 || Syouhin_Row >= Syouhin_Rows) return nullptr;
-    return Ui_Edit(Ui_RowName("Edit_Syouhin_Tannni_", Syouhin_Row + 1).c_str());
-}
-
-const TTanniChooseHost Syouhin_TanniHost{Job_Syouhin, 784, 82, TanniChoose_Opened, TanniChoose_Closed,
+const TTanniChooseHost Syouhin_TanniHost{Job_Syouhin, 784, 82, TanniChoose_Opened, Syouhin_ShowBar,
                                          TanniChoose_Cell};
+
+bool ValidRow(int row) { return row >= 0 && row < Syouhin_Rows; }
+
+void SetNumber(const char* label, int n) {
+    if (TLabel* l = Ui_Label(label)) l->SetCaption(std::to_string(n));
+}
+
+// The unit chooser, after the page moved under the unit cell: on the unit
+// the cell shows now.
+void LocateUnit() {
+    if (!TanniChoose_Shown() || Tanni_Count == 0) return;
+    const TEdit* cell = TanniChoose_Cell();
+    TanniChoose_Locate(Str_CommitText(cell ? cell->Text() : "", Syouhin_FieldWidth[SyouhinField_Tanni],
+                                      TCommitForm::Left)
+                           .c_str());
+}
+
+// Row r shows product n from its record (nullptr: blanks; n 0: no number).
+void ShowRow(int r, const char* record, int n) {
+    Syouhin_ClearRecord();
+    if (record) {
+        std::memcpy(Syouhin_RecBuf.data(), record, static_cast<size_t>(Syouhin_RecLen));
+        Syouhin_SplitRecord();
+        Syouhin_CurRec = n;
+    }
+    char number[16] = "    ";
+    if (n > 0) std::snprintf(number, sizeof number, "%4d", n);
+    if (TLabel* no = Ui_Label(Ui_RowName("Label_Syouhin_No_", r + 1).c_str())) no->SetCaption(number);
+    for (int c = 0; c < SyouhinColumn_Count; ++c)
+        if (TEdit* edit = Syouhin_CellEdit(c, r)) edit->SetText(Syouhin_Field[Syouhin_Cells[c].Field]);
+    if (TLabel* zei = Ui_Label(Ui_RowName("Label_Syouhin_Zei_", r + 1).c_str()))
+        zei->SetCaption(Syouhin_Field[SyouhinField_Zei]);
+    Syouhin_ShowHinsyuLabels(r, Syouhin_Field[SyouhinField_Hinsyu]);
+}
 
 void Syouhin_Reset() {
     Syouhin_Top = 0;
@@ -63,7 +92,42 @@ void Syouhin_Reset() {
     Syouhin_Changed = false;
 }
 
-constexpr const char* Syouhin_Pending[] = {"Edit_Syouhin_Name_01", "Edit_Syouhin_Tannni_*", nullptr};
+// Chosen from the menu: the page shows what the category screen may have
+// changed (names, memberships), and a page top left beyond the last page
+// (by deletions there, or a restore) comes back to it before a cell takes
+// the focus.
+void Syouhin_Selected() {
+    Syouhin_Top = std::min(Syouhin_Top, std::max(0, Syouhin_Count - Syouhin_LastRow));
+    Syouhin_ShowPage();
+    Syouhin_ShowRecNo();
+}
+
+// The commands on this screen, from the cells' keys and the bar alike; with
+// the category chooser open its own record takes them first.
+bool Key_F3() {
+    if (TanniChoose_Shown()) Syouhin_PopupRowUp();
+    return true;
+}
+bool Key_F4() {
+    if (TanniChoose_Shown()) Syouhin_PopupRowDown();
+    else Syouhin_DeleteRecord();
+    return true;
+}
+bool Key_F7() {
+    Syouhin_BeforePage();
+    LocateUnit();
+    return true;
+}
+bool Key_F8() {
+    Syouhin_NextPage();
+    LocateUnit();
+    return true;
+}
+bool Key_F9() {
+    if (TanniChoose_Shown()) TanniChoose_TakeCursor();
+    else Syouhin_GotoNewRow();
+    return true;
+}
 
 const TScreen Syouhin_Screen{
     .Job = Job_Syouhin,
@@ -72,38 +136,85 @@ const TScreen Syouhin_Screen{
     .First = "Edit_Syouhin_Name_01",
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 商品追加"},
+    // F5 inserts a product once the insert command is built.
+    .Keys = {.F3 = Key_F3, .F4 = Key_F4, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
+    .Selected = Syouhin_Selected,
     .Reset = Syouhin_Reset,
-    .Pending = Syouhin_Pending,
 };
 
 }  // namespace
 
-void Syouhin_CreateControls(TForm& form) {
-    static const TControlSpec specs[] = {
-        {TControlKind::Label, "Label_SyouhinRec", "Panel_Syouhin", 820, 8, 60, 17, "0", clNone, clBlack,
-         -12, nullptr, TAlignment::taRightJustify},
-        {TControlKind::Label, "Label_SyouhinDs", "Panel_Syouhin", 900, 8, 60, 17, "0", clNone, clBlack,
-         -12, nullptr, TAlignment::taRightJustify},
-    };
-    Ui_BuildAll(form, specs);
+TEdit* Syouhin_CellEdit(int column, int row) {
+    if (column < 0 || column >= SyouhinColumn_Count || !ValidRow(row)) return nullptr;
+    return Ui_Edit(Ui_RowName(Syouhin_Cells[column].Edit, row + 1).c_str());
 }
 
-// The product rows come with the product screen.
-void Syouhin_ShowPage() {}
+TShape* Syouhin_RowShape(const char* prefix, int row) {
+    return ValidRow(row) ? Ui_Shape(Ui_RowName(prefix, row + 1).c_str()) : nullptr;
+}
+
+void Syouhin_ShowPage() {
+    const int last = std::min(Syouhin_Top + Syouhin_Rows, Syouhin_Count);
+    int next = 0;  // the next row to paint
+    // Without its record (not read): the number and blanks.
+    auto blankUpTo = [&](int row) {
+        for (; next < row; ++next) {
+            const int n = Syouhin_Top + next + 1;
+            ShowRow(next, nullptr, n <= Syouhin_Count ? n : 0);
+        }
+    };
+    // The page's records in one read.
+    if (Syouhin_Top < last)
+        Record_Scan(Syouhin_File, Syouhin_Top + 1, last, [&](const char* record, int n) {
+            blankUpTo(n - Syouhin_Top - 1);
+            ShowRow(next++, record, n);
+            return true;
+        });
+    blankUpTo(Syouhin_Rows);
+}
+
+void Syouhin_ShowPageUnderFocus() {
+    Syouhin_ShowPage();
+    Edit_TrimFocused(Syouhin_Table);
+}
+
+void Syouhin_MarkLine() {
+    Syouhin_ShowRecNo();
+    for (int r = 0; r < Syouhin_Rows; ++r) {
+        TShape* frame = Syouhin_RowShape(Syouhin_Cells[SyouhinColumn_Name].Frame, r);
+        if (r == Syouhin_Row) Frame_Mark(frame);
+        else Frame_Rest(frame, clBlack);
+    }
+}
+
+void Syouhin_ShowRecNo() { SetNumber("Label_SyouhinRec", Syouhin_Top + Syouhin_Row + 1); }
+
+void Syouhin_ShowCount() { SetNumber("Label_SyouhinDs", Syouhin_Count); }
+
+void Syouhin_NumberCursorRow() {
+    if (TLabel* label = ValidRow(Syouhin_Row) ? Ui_Label(Ui_RowName("Label_Syouhin_No_", Syouhin_Row + 1).c_str())
+                                              : nullptr)
+        label->SetCaption(std::to_string(Syouhin_Top + Syouhin_Row + 1));
+}
+
+void Syouhin_FocusRow() {
+    TEdit* edit = Syouhin_CellEdit(SyouhinColumn_Name, Syouhin_Row);
+    if (!edit) return;
+    Edit_Trim(edit, Syouhin_Cells[SyouhinColumn_Name].Width);
+    edit->SetFocus();
+}
+
+void Syouhin_ShowBar() {
+    Command_EnableOnly({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9});
+    SetCaptions(Syouhin_Bar);
+}
 
 void Syouhin_Register() {
     TanniChoose_SetHost(Syouhin_TanniHost);
-    HinsyuChoose_Host(Job_Syouhin);
+    HinsyuChoose_SetHost(Syouhin_HinsyuHost);
+    Hinsyu_SetProductsRepaint(Syouhin_ShowPage);
     Screen_Register(Syouhin_Screen);
 }
-
-namespace {
-
-void SetNumber(const char* label, int n) {
-    if (TLabel* l = Ui_Label(label)) l->SetCaption(std::to_string(n));
-}
-
-}  // namespace
 
 void Syouhin_Start() {
     // The first page, no cursor row: at start-up and after a restore
@@ -116,8 +227,8 @@ void Syouhin_Start() {
     Syouhin_ClearRecord();
     Syouhin_Open();
     Syouhin_ShowPage();
-    SetNumber("Label_SyouhinDs", Syouhin_Count);
-    SetNumber("Label_SyouhinRec", Syouhin_Top + Syouhin_Row + 1);
+    Syouhin_ShowCount();
+    Syouhin_ShowRecNo();
 }
 
 void Syouhin_ExitSort() {

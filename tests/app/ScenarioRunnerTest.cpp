@@ -87,11 +87,12 @@ expect color Shape_Test 32896
 expect fontcolor Label_Test 16777215
 expect pen Shape_Test 0x800000 2
 expect checked Check_Test yes
+expect bounds Label_Test 10 40 100 20
 expect exit none
 )");
-    EXPECT_EQ(r.Passed, 10);
+    EXPECT_EQ(r.Passed, 11);
     EXPECT_EQ(r.Failed, 0);
-    EXPECT_EQ(out.str(), "10 passed, 0 failed\n");
+    EXPECT_EQ(out.str(), "11 passed, 0 failed\n");
 }
 
 // Each failing line is reported with its number, the line as written and
@@ -112,9 +113,10 @@ wheel sideways
 expect color Label_Test -1 extra
 start
 expect text Shape_Test ""
+expect bounds Shape_Test 10 70 100 -20
 )");
     EXPECT_EQ(r.Passed, 1);
-    EXPECT_EQ(r.Failed, 12);
+    EXPECT_EQ(r.Failed, 13);
     const std::vector<std::string> want = {
         "t.txt:1: expect text Label_Test \"abc  \": got \"abd  \"",
         "t.txt:3: expect focus Edit_Test: got none",
@@ -128,7 +130,8 @@ expect text Shape_Test ""
         "t.txt:11: expect color Label_Test -1 extra: unexpected \"extra\" (usage: expect color NAME N)",
         "t.txt:12: start: must come before start",
         "t.txt:13: expect text Shape_Test \"\": Shape_Test has no text",
-        "1 passed, 12 failed",
+        "t.txt:14: expect bounds Shape_Test 10 70 100 -20: got 10 70 100 20",
+        "1 passed, 13 failed",
     };
     EXPECT_EQ(Lines(out.str()), want);
 }

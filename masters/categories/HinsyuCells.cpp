@@ -1,0 +1,83 @@
+// The 100 cells of the category screen: the screen's part of the edit
+// protocol (ui/EditTable.h): which rows take the focus, where a commit
+// stores, and the key map with the scroll back at the first row.
+#include <algorithm>
+
+#include "masters/categories/HinsyuScreen.h"
+#include "platform/Controls.h"
+#include "store/Hinsyu.h"
+
+namespace {
+
+void FocusCell(int column, int row) {
+    if (TEdit* edit = Hinsyu_CellEdit(column, row)) edit->SetFocus();
+}
+
+// Up in row 0: two entries back, the focus staying in the cell, which shows
+// its new entry trimmed for typing.
+void BackwardScroll(const TEditCell& cell) {
+    if (Hinsyu_Top <= 1) return;
+    Hinsyu_Top -= 2;
+    Hinsyu_ShowPage();
+    Edit_Trim(cell.Edit(), cell.Spec().Width);
+}
+
+// A refused cell sends the focus to the cursor row's name. Should the
+// cursor's own entry lie past the named entries as well (the list was
+// loaded again under it), the cursor goes back to the last named entry
+// first, so that its cell takes the focus.
+void Refuse() {
+    if (Hinsyu_Row < 0 || Hinsyu_Top + Hinsyu_Row > Hinsyu_Count) {
+        const int last = std::max(Hinsyu_Count - 1, 0);
+        const int top = last >= Hinsyu_Rows ? Hinsyu_TopMax : 0;
+        if (top != Hinsyu_Top) {
+            Hinsyu_Top = top;
+            Hinsyu_ShowPage();
+        }
+        Hinsyu_Row = last - top;
+    }
+    Hinsyu_FocusRow();
+}
+
+}  // namespace
+
+bool Hinsyu_CellEnter(const TEditCell& cell) {
+    // A name just committed by the cell left counts already.
+    Hinsyu_ShowCount();
+    if (Hinsyu_Top + cell.Row > Hinsyu_Count) {
+        Refuse();
+        return false;
+    }
+    Hinsyu_Row = cell.Row;
+    Hinsyu_ShowRecNo();
+    return true;
+}
+
+// The cell's own row's entry, never the cursor's.
+char* Hinsyu_CellField(const TEditCell& cell) {
+    const int e = Hinsyu_Top + cell.Row;
+    return cell.Index == HinsyuColumn_Name ? Hinsyu_Name[e] : Hinsyu_Kana[e];
+}
+
+// Return past a reading: the next row's name (the last row's stays). Home
+// before a name: the reading of the row above (none above the first row).
+void Hinsyu_CellMove(const TEditCell& cell, Word key) {
+    if (key == vk::Return) {
+        if (cell.Row < Hinsyu_Rows - 1) FocusCell(HinsyuColumn_Name, cell.Row + 1);
+    } else if (cell.Row > 0) {
+        FocusCell(HinsyuColumn_Kana, cell.Row - 1);
+    }
+}
+
+bool Hinsyu_CellKey(const TEditCell& cell, Word key) {
+    switch (key) {
+        case vk::Up:
+            if (cell.Row == 0) BackwardScroll(cell);
+            else FocusCell(cell.Index, cell.Row - 1);
+            return true;
+        case vk::Down:
+            if (cell.Row < Hinsyu_Rows - 1) FocusCell(cell.Index, cell.Row + 1);
+            return true;
+        default: return false;
+    }
+}

@@ -1,0 +1,121 @@
+#include "masters/products/SyouhinCommands.h"
+
+#include <string>
+
+#include "masters/categories/HinsyuChoose.h"
+#include "masters/products/SyouhinScreen.h"
+#include "masters/units/TanniChoose.h"
+#include "platform/Controls.h"
+#include "store/Syouhin.h"
+#include "store/Tanni.h"
+#include "ui/Message.h"
+
+namespace {
+
+constexpr int Page = Syouhin_Rows;
+
+// The last page: its last row is the first empty row.
+int LastTop() { return Syouhin_Count - Syouhin_LastRow; }
+
+void MoveTop(int top) {
+    if (top == Syouhin_Top) return;
+    Syouhin_Top = top;
+    Syouhin_ShowPageUnderFocus();
+}
+
+// The chooser open over the grid after the page scrolled by a product under
+// the cursor: it follows the product now there.
+void FollowScroll() {
+    if (HinsyuChoose_Shown()) {
+        HinsyuChoose_Refresh();
+    } else if (TanniChoose_Shown() && Tanni_Count != 0) {
+        const TEdit* cell = Syouhin_CellEdit(SyouhinColumn_Tanni, Syouhin_Row);
+        TanniChoose_Locate(
+            Str_CommitText(cell ? cell->Text() : "", Syouhin_FieldWidth[SyouhinField_Tanni], TCommitForm::Left)
+                .c_str());
+    }
+}
+
+// The cursor to row `row` under the open chooser: the category chooser
+// moves to that row's product (its name cell, entered under the lock, does
+// so), the unit chooser opens on that row's unit (its unit cell does).
+void FocusUnder(int row) {
+    const int column = HinsyuChoose_Shown() ? SyouhinColumn_Name : SyouhinColumn_Tanni;
+    if (TEdit* edit = Syouhin_CellEdit(column, row)) edit->SetFocus();
+}
+
+bool ChooserOpen() { return HinsyuChoose_Shown() || TanniChoose_Shown(); }
+
+}  // namespace
+
+void Syouhin_DeleteRecord() {
+    if (Syouhin_Row < 0) return;
+    // The file is rewritten, and the count lowered, only when the deletion
+    // went through whole; otherwise everything stays, the user is told, and
+    // the cursor acts as on the first empty row.
+    if (Syouhin_Top + Syouhin_Row < Syouhin_Count) {
+        if (Syouhin_RemoveRecord(Syouhin_Top + Syouhin_Row + 1)) Syouhin_ShowPage();
+        else Message_NotSaved(Syouhin_FileName);
+    }
+    if (Syouhin_Top + Syouhin_Row + 1 > Syouhin_Count) {
+        if (Syouhin_Row > 0) --Syouhin_Row;
+        else if (Syouhin_Top > 0) MoveTop(Syouhin_Top - 1);
+    }
+    Syouhin_FocusRow();
+    Syouhin_ShowRecNo();
+    Syouhin_ShowCount();
+}
+
+void Syouhin_BeforePage() {
+    if (Syouhin_Count > Page) MoveTop(Syouhin_Top - Page >= 0 ? Syouhin_Top - Page : 0);
+    Syouhin_ShowRecNo();
+}
+
+void Syouhin_NextPage() {
+    // The second branch also brings a page top left beyond the last page
+    // (after deletions there) back to it.
+    if (Syouhin_Count > Page) MoveTop(Syouhin_Top + Page <= LastTop() ? Syouhin_Top + Page : LastTop());
+    Syouhin_ShowRecNo();
+}
+
+void Syouhin_GotoNewRow() {
+    if (Syouhin_Count > Syouhin_LastRow) {
+        Syouhin_Top = LastTop();
+        Syouhin_ShowPage();
+        Syouhin_Row = Syouhin_LastRow;
+    } else {
+        // A page left above the first product (after deletions on a later
+        // page) comes back to the first page, where that row is.
+        MoveTop(0);
+        Syouhin_Row = Syouhin_Count;
+    }
+    Syouhin_ShowRecNo();
+    Syouhin_FocusRow();
+    Syouhin_NumberCursorRow();
+}
+
+void Syouhin_PopupRowUp() {
+    if (ChooserOpen()) {
+        if (Syouhin_Row > 0) {
+            FocusUnder(Syouhin_Row - 1);
+        } else if (Syouhin_Top > 0) {
+            --Syouhin_Top;
+            Syouhin_ShowPageUnderFocus();
+            FollowScroll();
+        }
+    }
+    Syouhin_ShowRecNo();
+}
+
+void Syouhin_PopupRowDown() {
+    if (ChooserOpen() && Syouhin_Top + Syouhin_Row + 1 <= Syouhin_Count) {
+        if (Syouhin_Row < Syouhin_LastRow) {
+            FocusUnder(Syouhin_Row + 1);
+        } else {
+            ++Syouhin_Top;
+            Syouhin_ShowPageUnderFocus();
+            FollowScroll();
+        }
+    }
+    Syouhin_ShowRecNo();
+}

@@ -105,10 +105,6 @@ void Hinsyu_Register() {
 }
 
 void Hinsyu_Start() {
-    // The first page, no cursor row: at start-up and after a restore
-    // replaced the file.
-    Hinsyu_Top = 0;
-    Hinsyu_Row = -1;
     Hinsyu_CurRec = 0;
     Hinsyu_ClearList();
     Record_Prepare(Hinsyu_File);

@@ -10,7 +10,6 @@
 #include "document/Calc.h"
 #include "editor/Grid.h"
 #include "editor/KokyakuChoose.h"
-#include "masters/categories/HinsyuScreen.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "masters/products/SyouhinScreen.h"
 #include "platform/Volumes.h"
@@ -269,8 +268,8 @@ TEST(BackupScreen, FiguresAndFramesArePaintedAsTheRunGoes) {
 }
 
 // After a restore every screen starts again on the restored files as at
-// start-up: the customer, category and product pages and the customer
-// chooser's at their tops, the editor's new document at the top of its grid
+// start-up: the customer and product pages and the customer chooser's at
+// their tops, the editor's new document at the top of its grid
 // numbered after the restored last number, the rounding, the margins and
 // the units from the restored own company and unit list.
 TEST(BackupScreen, RestoreStartsEveryScreenAgain) {
@@ -292,8 +291,6 @@ TEST(BackupScreen, RestoreStartsEveryScreenAgain) {
     KokyakuChoose_Row = 3;
     Syouhin_Top = 25;
     Syouhin_Row = 4;
-    Hinsyu_Top = 50;
-    Hinsyu_Row = 7;
     Denpyou_TopLine = 40;
     w.ShowScreen();
     ASSERT_TRUE(w.Click("Labe_ToPC_FromUSB"));
@@ -305,8 +302,6 @@ TEST(BackupScreen, RestoreStartsEveryScreenAgain) {
     EXPECT_EQ(KokyakuChoose_Row, 0);
     EXPECT_EQ(Syouhin_Top, 0);
     EXPECT_EQ(Syouhin_Row, -1);
-    EXPECT_EQ(Hinsyu_Top, 0);
-    EXPECT_EQ(Hinsyu_Row, -1);
     EXPECT_EQ(Denpyou_TopLine, 0);
     EXPECT_EQ(Round_Mode, 2);
     EXPECT_EQ(Print_TopMargin, 5);

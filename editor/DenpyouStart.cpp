@@ -1,13 +1,15 @@
-// The editor's part of start-up, after the units, the own company, the
-// customers, the categories and the products: the captions the own-company
-// record gives, the customer chooser's page, the documents counted, and a
-// new empty document in the editor.
+// The editor's part of start-up (and of a restore, which starts every
+// folder again), after the units, the own company, the customers, the
+// categories and the products: the captions the own-company record gives,
+// the customer chooser's first page, the documents counted, and a new empty
+// document at the top of the grid.
 #include <string>
 
 #include "document/DenpyouNumber.h"
 #include "editor/DenpSpecialLine.h"
 #include "editor/Display.h"
 #include "editor/EditorScreen.h"
+#include "editor/Grid.h"
 #include "editor/KokyakuChoose.h"
 #include "store/Denpyou.h"
 #include "store/Number.h"
@@ -25,7 +27,12 @@ void SetNumber(const char* label, int n) {
 void Denpyou_Start() {
     Denpyou_ShowCaptions();
     Denp_SpecialLine_Arrange();
+    // The customer chooser's first page, and the new document at the top of
+    // the grid: at start-up and after a restore replaced the files.
+    KokyakuChoose_Top = 0;
+    KokyakuChoose_Row = 0;
     KokyakuChoose_ShowPage();
+    Denpyou_TopLine = 0;
 
     Denpyou_CurRec = 0;
     Denpyou_Count = 0;

@@ -196,3 +196,9 @@ std::string Denpyou_KeisyouShown() {
     const TLabel* l = Ui_Label("Label_DenpKeisyou");
     return l ? l->Caption : std::string(Denpyou_Field[DenpyouField_Keisyou]);
 }
+
+void Denpyou_LastNoChanged() {
+    if (!IsNewDocument()) return;
+    Num_WriteInt(Denpyou_Field[DenpyouField_No], Denpyou_FieldWidth[DenpyouField_No], Denpyou_LastNo + 1);
+    SetEdit("Edit_DenpNo", Denpyou_Field[DenpyouField_No]);
+}

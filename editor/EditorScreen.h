@@ -63,3 +63,7 @@ void Denpyou_ShowOpened(int n);
 // The captions the own-company record gives the editor: the construction
 // name's and site's, the user lines' and the special lines'.
 void Denpyou_ShowCaptions();
+// The last document number was set anew (the own-company screen): a new
+// document in the editor takes the number after it, in its field and its
+// number edit; a stored one keeps its own.
+void Denpyou_LastNoChanged();

@@ -26,16 +26,22 @@ void Tanni_Load() {
     for (auto& entry : Tanni_List) Str_Spaces(entry, UnitWidth);
     bool opened = Record_Scan(Tanni_File, 1, Tanni_Max, [](const char* record, int n) {
         std::memcpy(Tanni_RecBuf.data(), record, Tanni_RecLen);
-        if (record[0] != ' ') Tanni_Count = n;
         std::memcpy(Tanni_List[n - 1], record, UnitWidth);
         Tanni_List[n - 1][UnitWidth] = '\0';
         return true;
     });
+    Tanni_Recount();
     Tanni_Loaded = opened;
     if (opened) return;
     Tanni_Loaded = !Path_Taken(Tanni_File.FileName);
     Tanni_ClearRecord();
     Record_CreateMissing(Tanni_File.FileName, Tanni_RecBuf.data(), Tanni_RecLen);
+}
+
+void Tanni_Recount() {
+    Tanni_Count = 0;
+    for (int i = 0; i < Tanni_Max; ++i)
+        if (Tanni_List[i][0] != ' ') Tanni_Count = i + 1;
 }
 
 // A new unit goes into the first free entry, even while the count is 0:

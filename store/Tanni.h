@@ -26,6 +26,9 @@ extern char Tanni_List[Tanni_Max][7];  // 6 bytes of unit text and a NUL
 void Tanni_ClearRecord();
 // Loads the list; a missing file is created with one blank record.
 void Tanni_Load();
+// Tanni_Count := the index of the last entry in use + 1 (0 when every entry
+// is free), as the load counts them.
+void Tanni_Recount();
 // Whether the list in memory is the file's: read whole, or no file was
 // there. False when a file stands there that could not be read (the exit
 // then leaves it as it is).

@@ -132,3 +132,14 @@ bool Command_ShownActive(Word key) {
 void Command_SetCaption(int key, const char* caption) {
     if (TLabel* label = Ui_Label(LabelName(key - 1).c_str())) label->SetCaption(caption);
 }
+
+void Command_SetInk(Word key, TColor color) {
+    const int cell = Command_CellOf(key);
+    if (cell < 0) return;
+    TLabel* label = Ui_Label(LabelName(cell).c_str());
+    TShape* shape = Ui_Shape(ShapeName(cell).c_str());
+    bool changed = false;
+    if (label && label->Font.Color != color) label->Font.Color = color, changed = true;
+    if (shape && shape->Pen.Color != color) shape->Pen.Color = color, changed = true;
+    if (changed) Ui_Invalidate();
+}

@@ -55,6 +55,9 @@ void Command_ShowEnabled();
 bool Command_ShownActive(Word key);
 // Sets the caption of F1 ... F9 (key 1 ... 9).
 void Command_SetCaption(int key, const char* caption);
+// The ink of a key's cell: its label's text and its frame's pen (a screen
+// that takes the key itself shows so; the fill stays the flag's).
+void Command_SetInk(Word key, TColor color);
 // The name ending of the bar's cell 0 ... 9: "F1" ... "F9", "ESC".
 std::string Command_CellSuffix(int cell);
 // The bar's cell 0 ... 9 of a key (vk::F1 ... vk::F9, vk::Escape); -1 for

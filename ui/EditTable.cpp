@@ -66,13 +66,18 @@ void Go(const TEditCell& cell, int target, Word key) {
     else if (target == Edit_Own && cell.Table->Move) cell.Table->Move(cell, key);
 }
 
+bool Boxed(const TEditRow& row) { return row.Input == TEditInput::Check || row.Input == TEditInput::Radio; }
+
 void Return(const TEditCell& cell) {
     Flag_EnterCommitted = true;
-    const bool kept = Edit_Commit(cell);
+    const TEditRow& row = cell.Spec();
+    const bool kept = row.CommitOnEnter || Edit_Commit(cell);
+    if (cell.Table->Returned) cell.Table->Returned(cell, kept);
     TControl* control = cell.Control();
-    if (!kept && cell.Spec().RefusedStays) {
-        // Emptied for typing again; what is typed next is checked when it leaves.
-        Edit_Show(cell, "");
+    if (!kept && row.RefusedStays) {
+        // A date part is emptied for typing again; what is typed next is
+        // checked when it leaves.
+        if (row.Input == TEditInput::DatePart) Edit_Show(cell, "");
         Flag_EnterCommitted = false;
         return;
     }
@@ -85,7 +90,7 @@ void Return(const TEditCell& cell) {
 
 std::string TEditCell::Name() const { return RowName(Spec().Edit, *this); }
 TControl* TEditCell::Control() const { return Ui_Control(Name().c_str()); }
-TEdit* TEditCell::Edit() const { return Spec().Input == TEditInput::Check ? nullptr : Ui_Edit(Name().c_str()); }
+TEdit* TEditCell::Edit() const { return Boxed(Spec()) ? nullptr : Ui_Edit(Name().c_str()); }
 
 void Edit_Bind(TForm& form, const TEditTable& table, std::source_location where) {
     for (int i = 0; i < static_cast<int>(table.Rows.size()); ++i)
@@ -110,11 +115,20 @@ void Edit_Enter(const TEditCell& cell) {
     else Flag_EnterCommitted = false;
     if (t.Trim) Edit_Trim(cell.Edit(), cell.Spec().Width);
     Frame_Mark(FrameOf(cell));
+    if (cell.Spec().CommitOnEnter) Edit_Commit(cell);
     if (t.Entered) t.Entered(cell);
 }
 
+// A radio button that is left commits only while checked: one whose
+// focus-in gave the focus back (the lock) was never chosen.
+bool Chosen(const TEditCell& cell) {
+    if (cell.Spec().Input != TEditInput::Radio) return true;
+    const auto* radio = dynamic_cast<const TRadioButton*>(cell.Control());
+    return radio && radio->Checked();
+}
+
 void Edit_Exit(const TEditCell& cell) {
-    if (!Flag_EnterCommitted) {
+    if (!Flag_EnterCommitted && !cell.Spec().CommitOnEnter && Chosen(cell)) {
         Edit_Commit(cell);
         if (cell.Table->Left) cell.Table->Left(cell);
     }
@@ -133,7 +147,16 @@ void Edit_KeyDown(const TEditCell& cell, Word key) {
     }
 }
 
-void Edit_Click(const TEditCell& cell) { Edit_Commit(cell); }
+void Edit_Click(const TEditCell& cell) {
+    // Under the lock the box took no focus: its click changes nothing, and
+    // the box shows its field again (the click that this fires finds it so).
+    if (cell.Table->Lock && Popup_Lock) {
+        const char* field = FieldOf(cell);
+        if (auto* box = dynamic_cast<TCheckBox*>(cell.Control()); box && field) box->SetChecked(Num_ReadInt(field) != 0);
+        return;
+    }
+    Edit_Commit(cell);
+}
 
 bool Edit_Commit(const TEditCell& cell) {
     const TEditRow& row = cell.Spec();
@@ -141,22 +164,27 @@ bool Edit_Commit(const TEditCell& cell) {
     if (row.Input == TEditInput::Keys) return true;
     std::string text;
     bool kept = true;
+    TEdit* edit = nullptr;
+    std::string typed;
     if (row.Input == TEditInput::Check) {
         const auto* box = dynamic_cast<const TCheckBox*>(cell.Control());
         if (!box) return true;
         text = std::string(box->Checked() ? "1" : " ") + std::string(static_cast<size_t>(row.Width) - 1, ' ');
+    } else if (row.Input == TEditInput::Radio) {
+        text = Str_CommitText(row.Value ? row.Value : "", row.Width, TCommitForm::Left);
     } else {
-        TEdit* edit = cell.Edit();
+        edit = cell.Edit();
         if (!edit) return true;
-        const std::string typed = edit->Text();
+        typed = edit->Text();
         if (row.Input == TEditInput::DatePart) {
             kept = Kept(row, typed);
             text = kept ? Str_CommitText(typed, row.Width, TCommitForm::RightInt) : std::string(row.Width, ' ');
         } else {
             text = Str_CommitText(typed, row.Width, row.Form);
         }
-        edit->SetText(text);
     }
+    if (t.Check && !t.Check(cell, edit ? typed : text, text)) return false;
+    if (edit) edit->SetText(text);
     if (row.Field != Edit_NoField) {
         char* field = FieldOf(cell);
         const std::string before = field ? field : "";

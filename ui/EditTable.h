@@ -14,11 +14,14 @@
 // - focus-out: the text is committed unless Return did; the frame rests.
 // - the commit: the text laid into the field's width by the row's input
 //   (left- or right-aligned, a date part in its range or blanks, a check
-//   box's '1' or blank), shown so in the edit, copied into the field string
-//   and written through to its record file (File). A write that fails tells
-//   the user 「<file>を保存できませんでした。」, and the edit and the field
-//   string show what the file holds again: nothing on screen claims a change
-//   the file lacks.
+//   box's '1' or blank, a radio button's value), checked by the screen
+//   (Check: it may give its own text, or refuse the commit, which then stores
+//   nothing), shown so in the edit, copied into the field string and written
+//   through to its record file (File). A write that fails tells the user
+//   「<file>を保存できませんでした。」, and the edit and the field string show
+//   what the file holds again: nothing on screen claims a change the file
+//   lacks. A radio button of a group that stores as it is chosen commits on
+//   focus-in only (CommitOnEnter).
 // - Home goes back; the other function keys and Esc go on to the commands
 //   (ui/Commands.h); the screen's own keys come first (Key).
 //
@@ -69,6 +72,7 @@ enum class TEditInput {
     Text,      // typed text, stored by the row's Form
     DatePart,  // a number in Min ... Max (Max 0: any but 0), right-aligned, else blanks
     Check,     // a check box: '1' when checked, else a blank
+    Radio,     // a radio button: its Value, whether checked or not (the one left is the one that had the focus)
     Keys,      // a key catcher, or an input read only when used: commits nothing
 };
 
@@ -83,7 +87,11 @@ struct TEditRow {
     int Field = Edit_NoField;      // the field it commits to (the table's Field and Write)
     int Return = Edit_Stay;        // where Return goes on to (a row of the table, Edit_Stay, Edit_Own)
     int Home = Edit_Stay;          // where Home goes back to
-    bool RefusedStays = false;     // DatePart: Return on a value not kept empties the edit and stays
+    // Return on a value not kept stays (a date part's edit emptied first,
+    // any other edit keeping what it shows).
+    bool RefusedStays = false;
+    const char* Value = nullptr;   // Radio: what it stores
+    bool CommitOnEnter = false;    // committed as it takes the focus, and then neither on Return nor when left
 };
 
 struct TEditTable;
@@ -101,7 +109,7 @@ struct TEditCell {
     constexpr int Code() const;
     std::string Name() const;  // the control's name
     TControl* Control() const;
-    TEdit* Edit() const;       // nullptr for a check box
+    TEdit* Edit() const;       // nullptr for a check box or a radio button
     TEditCell At(int index) const { return {Table, index, Row}; }
 };
 
@@ -132,8 +140,15 @@ struct TEditTable {
     void (*Entered)(const TEditCell& cell) = nullptr;   // focus-in, at its end
     bool (*Key)(const TEditCell& cell, Word key) = nullptr;  // a key first: true took it
     void (*Move)(const TEditCell& cell, Word key) = nullptr; // Return or Home to Edit_Own
+    // The screen's own check of a commit, given the typed text and the text
+    // laid into the field's width, which it may change: false refuses it, and
+    // nothing is stored (the edit keeps what it shows).
+    bool (*Check)(const TEditCell& cell, const std::string& typed, std::string& text) = nullptr;
     void (*Committed)(const TEditCell& cell, const char* text) = nullptr;  // after a commit
     void (*Left)(const TEditCell& cell) = nullptr;      // after the commit of a focus-out
+    // After the commit of a Return (kept: its value was kept), before the
+    // focus moves on.
+    void (*Returned)(const TEditCell& cell, bool kept) = nullptr;
 };
 
 constexpr const TEditRow& TEditCell::Spec() const { return Table->Rows[static_cast<size_t>(Index)]; }
@@ -163,7 +178,8 @@ void Edit_KeyDown(const TEditCell& cell, Word key);
 void Edit_Click(const TEditCell& cell);
 
 // The commit of an input (see above). Returns whether its value was kept
-// (false: a date part out of its range, committed as blanks).
+// (false: a date part out of its range, committed as blanks, or a value the
+// table's Check refused, not committed).
 bool Edit_Commit(const TEditCell& cell);
 // The focus to the input.
 void Edit_Focus(const TEditCell& cell);

@@ -96,6 +96,7 @@ void Every(Hook hook) {
 void Screen_LeaveAll() { Every(&TScreen::Leave); }
 void Screen_DismissAll() { Every(&TScreen::Dismiss); }
 void Screen_DocumentsCounted() { Every(&TScreen::DocumentsCounted); }
+void Screen_JisyaShown() { Every(&TScreen::JisyaShown); }
 void Screen_ResetAll() { Every(&TScreen::Reset); }
 
 bool Screen_IsPending(const char* name) {

@@ -101,6 +101,9 @@ struct TScreen {
     void (*Leave)() = nullptr;       // the menu changes screens, or the program exits
     void (*Dismiss)() = nullptr;     // any menu click, or the exit: a panel that closes then
     void (*DocumentsCounted)() = nullptr;  // the document file was counted again
+    // The own-company record was shown anew (start-up, a restore) or its
+    // captions changed (the wording screen): what a screen shows of it.
+    void (*JisyaShown)() = nullptr;
     void (*Reset)() = nullptr;       // a new window: the folder's state as at start
 
     // Controls that its table will create once it is built and that code
@@ -132,11 +135,12 @@ void Screen_InForce(F&& f);
 // Whether the record is in force now (see Screen_InForce).
 bool Screen_IsInForce(const TScreen& screen);
 
-// Every record's Selected (the screen chosen), Leave, Dismiss, DocumentsCounted, Reset.
+// Every record's Selected (the screen chosen), Leave, Dismiss, DocumentsCounted, JisyaShown, Reset.
 void Screen_Selected(int job);
 void Screen_LeaveAll();
 void Screen_DismissAll();
 void Screen_DocumentsCounted();
+void Screen_JisyaShown();
 void Screen_ResetAll();
 
 // Whether a record names the control as one its table will create.

@@ -144,6 +144,9 @@ const TScreen Kokyaku_Screen{
 void Kokyaku_Register() { Screen_Register(Kokyaku_Screen); }
 
 void Kokyaku_Start() {
+    // The first page: at start-up and after a restore replaced the file.
+    Kokyaku_Top = 0;
+    Kokyaku_Row = 0;
     Kokyaku_CurRec = 0;
     Record_Prepare(Kokyaku_File);
     Kokyaku_ClearRecord();

@@ -222,6 +222,10 @@ void Syouhin_Register() {
 }
 
 void Syouhin_Start() {
+    // The first page, no cursor row: at start-up and after a restore
+    // replaced the file.
+    Syouhin_Top = 0;
+    Syouhin_Row = -1;
     Syouhin_CurRec = 0;
     Syouhin_Count = 0;
     Record_Prepare(Syouhin_File);

@@ -210,12 +210,19 @@ void Tanni_ChooseApply(int n) {
     if (const TTanniChooseHost* h = Host(); h && h->Closed) h->Closed();
     if (n >= 1 && n <= Tanni_Max) {
         if (TEdit* cell = CurrentCell()) {
-            // The list's entry itself stays as it is: the trim works on a copy.
+            char* entry = Tanni_List[n - 1];
             char source[UnitWidth + 1];
-            std::memcpy(source, Tanni_List[n - 1], UnitWidth);
+            std::memcpy(source, entry, UnitWidth);
             source[UnitWidth] = '\0';
             char trimmed[UnitWidth + 1];
             Str_Trim(source, trimmed, UnitWidth);
+            // An entry taken with blanks before its unit keeps the unit
+            // without them, filled out to its 6 bytes again (no NUL reaches
+            // the unit file), and counts as in use from now on.
+            if (entry[0] == ' ' && trimmed[0] != '\0') {
+                Str_Pad(trimmed, entry, UnitWidth, 0);
+                Tanni_Recount();
+            }
             cell->SetText(trimmed);
             // The cell now shows a unit that is not stored yet: its next
             // Return or focus-out stores it.

@@ -18,6 +18,7 @@ const TScreen PrintView_Screen{
     // nothing, not the grid's cursor under it either (which would take the
     // focus out of the preview).
     .Wheel = [](bool) {},
+    .JisyaShown = PrintView_ShowJisya,
 };
 
 // F9, on every screen and before anything else it does, starts the

@@ -63,6 +63,7 @@ std::string BackUp_Save(const std::string& folder, const TBackupChoice& choice, 
 
 std::string BackUp_Restore(const std::string& folder, const TBackupChoice& choice, const TBackupView& view) {
     TRun run(view);
+    run.Always(BackUp_WriteMemory());
     if (choice.Kokyaku)
         run.Group(TBackupGroup::Kokyaku, [&](const TBackupFigure& f) { return BackUp_RestoreKokyaku(folder, f); });
     if (choice.Syouhin)

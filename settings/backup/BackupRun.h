@@ -35,7 +35,10 @@ struct TBackupView {
 // "" when everything went through, else the first failure's text (for the
 // screen to show in place of "処理が完了しました").
 std::string BackUp_Save(const std::string& folder, const TBackupChoice& choice, const TBackupView& view);
-// The restore (BackUp_ToPC = 1): the ticked groups, own company and units,
-// then "Data\BackupFolder.500". The screen then reloads every data file
-// and screen, whatever went through.
+// The restore (BackUp_ToPC = 1): what is only in memory written first, as
+// for a save, so that the reload after the run brings back what the user
+// had of every file the restore leaves (the categories of a run without
+// them, a copy that fails its check); then the ticked groups, own company
+// and units, then "Data\BackupFolder.500". The screen then reloads every
+// data file and screen, whatever went through.
 std::string BackUp_Restore(const std::string& folder, const TBackupChoice& choice, const TBackupView& view);

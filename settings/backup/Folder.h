@@ -7,7 +7,7 @@
 inline constexpr TPanelPlace Backup_Panels[] = {
     {.Name = "Panel_BackUp", .Left = 10, .Top = 58, .Width = 989, .Height = 549},
     // The tidy-up notice, inside the screen.
-    {.Name = "Panel_Seiri", .Parent = "Panel_BackUp", .Left = 312, .Top = 368, .Width = 441, .Height = 141},
+    {.Name = "Panel_Seiri", .Parent = "Panel_BackUp", .Left = 320, .Top = 380, .Width = 441, .Height = 141},
 };
 
 inline constexpr TFolder Backup_Folder{

@@ -2,13 +2,14 @@
 
 #include "document/Calc.h"
 #include "document/DenpyouNumber.h"
+#include "editor/EditorScreen.h"
+#include "masters/units/TanniList.h"
+#include "settings/wording/GyousyuScreen.h"
 #include "store/Denpyou.h"
-#include "store/Jisya.h"
 #include "store/Number.h"
 #include "store/Str.h"
 #include "ui/Message.h"
 #include "ui/Screen.h"
-#include "ui/Ui.h"
 
 namespace {
 
@@ -38,25 +39,35 @@ void FillSpecialLines() {
     }
 }
 
-constexpr const char* Jisya_Pending[] = {"Edit_JisyaName_1", nullptr};
-
+// No function key but the bar's. Chosen from the menu, the unit list shows
+// the list as it stands now (units typed into the grids since it was last
+// shown), so that no row holds a unit that its focus-out would store over a
+// newer one.
 const TScreen Jisya_Screen{
     .Job = Job_Jisya,
-    .Panel = "Panel_Jisya",
+    .Panel = Jisya_Panel,
     .MenuNo = 6,
     .First = "Edit_JisyaName_1",
-    .Pending = Jisya_Pending,
+    .Selected = Tanni_ShowList,
 };
 
 }  // namespace
-
-void Jisya_CreateControls(TForm&) {}
 
 void Jisya_Register() { Screen_Register(Jisya_Screen); }
 
 void Jisya_Show() {
     for (const auto& d : Caption_Defaults)
         if (Jisya_Field[d.Field][0] == ' ') Str_Pad(d.Text, Jisya_Field[d.Field], Jisya_FieldWidth[d.Field], 0);
+    for (int input = 0; input < JisyaInput_Count; ++input)
+        Edit_Show(Jisya_Input(input), Jisya_Field[Jisya_Inputs[input].Field]);
+    Jisya_ShowRadios();
+    // What the other screens show of the record: the editor's captions and
+    // buttons, the wording screen's, and through the registry the preview's
+    // (the print margins' edits are shown by their own start, which follows
+    // this one at start-up and after a restore).
+    Denpyou_ShowCaptions();
+    Gyousyu_ShowJisya();
+    Screen_JisyaShown();
 }
 
 void Jisya_Start() {

@@ -12,5 +12,6 @@ inline constexpr TFolder Gyousyu_Folder{
     .Path = "settings/wording",
     .Panels = Gyousyu_Panels,
     .FocusCodes = Gyousyu_FocusCodes,
+    .CreateControls = Gyousyu_CreateControls,
     .Register = Gyousyu_Register,
 };

@@ -208,7 +208,9 @@ TEST_F(JobShowTest, LockBlocksEveryEntryButTheExit) {
 
 TEST_F(JobShowTest, MenuResetsTheUnitListModeAndNamesTheRemainingWork) {
     Start();
-    auto* rest = StandIn<TLabel>("Label_DataSyori_Nokori", "Panel_BackUp");
+    auto* rest = Session.ControlAs<TLabel>("Label_DataSyori_Nokori");
+    ASSERT_NE(rest, nullptr);
+    rest->SetCaption("");
     TanniList_EditMode = true;
     ASSERT_TRUE(Session.Click("Label_Job_06"));
     EXPECT_FALSE(TanniList_EditMode);

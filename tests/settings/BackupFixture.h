@@ -31,6 +31,9 @@ protected:
     BackupTest() {
         folder.MakeDir("usb");
         usb = folder.Path("usb");
+        // Nothing that an earlier test loaded is written by a run's memory
+        // step until this test starts its data.
+        Hinsyu_Loaded = Jisya_Loaded = Tanni_Loaded = false;
     }
     // The data files a start finds: customers, categories, products,
     // documents, units, own company; or the same as copies in the folder.

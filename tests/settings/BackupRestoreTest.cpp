@@ -1,6 +1,7 @@
 // The restore: the copies back over the data files, each checked first; a
 // copy that is missing, damaged or cannot be read whole changes no data file.
 #include "platform/FileFault.h"
+#include "store/Str.h"
 #include "settings/backup/BackupRestore.h"
 #include "settings/backup/BackupRun.h"
 #include "tests/settings/BackupFixture.h"
@@ -80,6 +81,23 @@ TEST_F(BackupTest, RestoreSkipsACopyThatFailsItsCheck) {
             EXPECT_EQ(Data(std::string(DataNames[k]) + ".620") == before[k], kept[k]) << DataNames[k];
         EXPECT_EQ(folder.List("Data").size(), 6u);
     }
+}
+
+// What lives only in memory goes to its files before a restore, so that the
+// reload after it keeps what the user had of every file the restore leaves:
+// the categories of a run without them, the units whose copy fails.
+TEST_F(BackupTest, RestoreWritesWhatIsOnlyInMemoryFirst) {
+    WriteData(3, 2, 2, true);
+    folder.Write("usb/Tanni.625", "cut short");
+    WriteData(1, 1, 1);
+    Store_StartData();
+    Str_Pad("新品種", Hinsyu_Name[5], 40, 0);
+    Str_Pad("ｍ", Tanni_List[1], 6, 0);
+    EXPECT_EQ(BackUp_Restore(usb, {.Syouhin = false}, {}), BackUp_NotRead("Tanni.625"));
+    EXPECT_EQ(Data("Hinsyu.620").substr(5 * Hinsyu_RecLen + 1, 6), "新品種");
+    EXPECT_EQ(Data("Tanni.620").substr(Tanni_RecLen, 6), Rec(7, {{0, "ｍ"}}).substr(0, 6));
+    EXPECT_TRUE(Data("Kokyaku.620") == Copy("Kokyaku.625"));
+    EXPECT_TRUE(Data("Jisya.620") == Copy("Jisya.625"));
 }
 
 // A copy that reads short, or a data file that cannot be written whole,

@@ -1,7 +1,7 @@
 // The document commands: store, delete or restore, new, previous and next.
 #include "editor/DenpyouCommands.h"
 
-#include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "document/Calc.h"
@@ -180,8 +180,7 @@ bool Denpyou_Copy() {
     if (!Denpyou_NextNoFits()) return NotStored(Denpyou_File.FileName);
 
     const int from = Denpyou_CurRec;
-    char number[16];
-    std::snprintf(number, sizeof number, "%s", Denpyou_Field[DenpyouField_No]);
+    const std::string number = Denpyou_Field[DenpyouField_No];
     Denpyou_CurRec = Denpyou_Count + 1;
     Num_WriteInt(Denpyou_Field[DenpyouField_No], 10, Denpyou_LastNo + 1);
     Denpyou_JoinRecord();
@@ -196,7 +195,7 @@ bool Denpyou_Copy() {
     if (failed) {
         // The document stays in the editor as the stored one it is.
         Denpyou_CurRec = from;
-        std::snprintf(Denpyou_Field[DenpyouField_No], Denpyou_FieldWidth[DenpyouField_No] + 1, "%s", number);
+        std::memcpy(Denpyou_Field[DenpyouField_No], number.c_str(), number.size() + 1);
         return NotStored(failed);
     }
     ++Denpyou_Count;

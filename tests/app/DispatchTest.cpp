@@ -215,6 +215,12 @@ const TState States[] = {
          d.Click("Edit_Syouhin_Tannni_03");
      }},
     {"own company", [](Dispatch& d) { d.Click("Label_Job_06"); }},
+    {"own company, unit list",
+     [](Dispatch& d) {
+         d.Click("Label_Job_06");
+         d.Click("Edit_TanniList_02");
+     }},
+    {"data maintenance", [](Dispatch& d) { d.Click("Label_Job_07"); }},
     {"wording", [](Dispatch& d) { d.Click("Label_Job_09"); }},
 };
 
@@ -410,6 +416,30 @@ const TExpected Expected[] = {
         "utiwake",  // F9
         "",  // Esc
     }},
+    {{  // own company, unit list
+        "",  // F1
+        "",  // F2
+        "",  // F3
+        "units",  // F4: its unit deleted
+        "units",  // F5: a blank unit inserted
+        "",  // F6
+        "",  // F7
+        "",  // F8
+        "utiwake",  // F9
+        "",  // Esc
+    }},
+    {{  // data maintenance
+        "",  // F1: its own F1 ... F3 are labels of the screen
+        "",  // F2
+        "",  // F3
+        "",  // F4
+        "",  // F5
+        "",  // F6
+        "",  // F7
+        "",  // F8
+        "utiwake",  // F9
+        "",  // Esc
+    }},
     {{  // wording
         "",  // F1
         "",  // F2
@@ -502,6 +532,8 @@ TEST(DispatchWheel, TheThirdNotchActsInItsOwnDirection) {
          "hinsyuchooser", "hinsyuchooser", "0/1"},
         {"products, unit chooser", nullptr, "tannichooser", "tannichooser", "0/0"},
         {"own company", nullptr, ""},
+        {"own company, unit list", nullptr, ""},
+        {"data maintenance", nullptr, ""},
         {"wording", nullptr, ""},
     };
     for (const TWheelCase& c : cases) {

@@ -25,6 +25,19 @@ bool CopyScratch(const char* scratchName, std::int64_t bytes, int out) {
     return ok;
 }
 
+// A record added (written true) is counted. Otherwise the write layer has
+// put the file back; should that itself have failed, the count follows what
+// the file holds, so that no record is overlooked.
+bool CountAdded(TRecordFile& file, bool written) {
+    if (written) {
+        ++file.Count;
+        return true;
+    }
+    const int records = Record_RecordsInFile(file);
+    if (records >= 0) file.Count = records;
+    return false;
+}
+
 }  // namespace
 
 int Record_RecordsInFile(const TRecordFile& file) {
@@ -47,15 +60,7 @@ bool Record_AppendFields(TRecordFile& file, std::initializer_list<std::pair<int,
                         strnlen(text, static_cast<size_t>(file.FieldWidth[k])));
     const bool written = Record_Write(file, file.Count + 1);
     file.RecBuf.swap(kept);
-    if (written) {
-        ++file.Count;
-        return true;
-    }
-    // The write layer cut the file back; should that itself have failed, the
-    // count follows what the file holds, so that no record is overlooked.
-    const int records = Record_RecordsInFile(file);
-    if (records >= 0) file.Count = records;
-    return false;
+    return CountAdded(file, written);
 }
 
 bool Record_InsertBlank(TRecordFile& file, int n) {
@@ -72,15 +77,8 @@ bool Record_InsertBlank(TRecordFile& file, int n) {
     });
     // A record that could not be read (or a file shorter than counted)
     // would be moved as something else: nothing is written then.
-    const bool written = read && records.size() == len * static_cast<size_t>(moved + 1) &&
-                   Record_WriteRecords(file, n, records.data(), moved + 1);
-    if (written) {
-        ++file.Count;
-        return true;
-    }
-    const int inFile = Record_RecordsInFile(file);
-    if (inFile >= 0) file.Count = inFile;
-    return false;
+    return CountAdded(file, read && records.size() == len * static_cast<size_t>(moved + 1) &&
+                                Record_WriteRecords(file, n, records.data(), moved + 1));
 }
 
 bool Record_RemoveRecord(TRecordFile& file, int n, const char* scratchName) {

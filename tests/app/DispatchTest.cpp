@@ -224,6 +224,12 @@ const TState States[] = {
     {"wording", [](Dispatch& d) { d.Click("Label_Job_09"); }},
 };
 
+const TState& StateNamed(const std::string& name) {
+    for (const TState& s : States)
+        if (name == s.Name) return s;
+    throw std::out_of_range(name);
+}
+
 constexpr void (*Commands[10])() = {Command_F1, Command_F2, Command_F3, Command_F4, Command_F5,
                                      Command_F6, Command_F7, Command_F8, Command_F9, Command_Esc};
 const char* const KeyNames[10] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "Esc"};
@@ -430,14 +436,24 @@ TEST(DispatchTable, EveryStateAgainstEveryKey) {
         }
 }
 
-// ---- the wheel: every third event acts, in its own direction, on the open
-// chooser or the grid's column the focus is in; elsewhere nothing.
-const TState& StateNamed(const std::string& name) {
-    for (const TState& s : States)
-        if (name == s.Name) return s;
-    throw std::out_of_range(name);
+// The unit list's editor takes F4 and F5 from the bar whatever their flags
+// say: the entry at its cursor deleted, a blank one inserted.
+TEST(DispatchTable, TheUnitListTakesF4AndF5WhateverTheFlags) {
+    Dispatch d;
+    d.Start();
+    StateNamed("own company, unit list").Enter(d);
+    ASSERT_EQ(std::string(Tanni_List[1]), "個    ");
+    Command_Enable(vk::F4, false);
+    Command_Enable(vk::F5, false);
+    d.Click("Label_Command_01_F4");
+    EXPECT_EQ(std::string(Tanni_List[1]), "m     ");
+    d.Click("Label_Command_01_F5");
+    EXPECT_EQ(std::string(Tanni_List[1]), "      ");
+    EXPECT_EQ(std::string(Tanni_List[2]), "m     ");
 }
 
+// ---- the wheel: every third event acts, in its own direction, on the open
+// chooser or the grid's column the focus is in; elsewhere nothing.
 struct TWheelCase {
     const char* What;
     std::function<void(Dispatch&)> Enter;  // nullptr: the state of that name

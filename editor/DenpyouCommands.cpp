@@ -204,11 +204,13 @@ bool Denpyou_Copy() {
     Screen_DocumentsCounted();  // the tidy-up notice
 
     // A new empty document after the copy; the grid's window, the focus and
-    // the bar stay.
+    // the bar stay, the focused field or cell bare for typing.
     Denpyou_ClearRecord();
     Num_WriteInt(Denpyou_Field[DenpyouField_No], 10, Denpyou_LastNo + 1);
     Denpyou_ShowHeader();
     Denpyou_ShowLines();
+    Edit_TrimFocused(Header_Table);
+    Grid_TrimFocused();
     Denpyou_CurRec = Denpyou_Count + 1;
     SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
     SetNumberLabel("Label_DenpyouDs", Denpyou_Count);

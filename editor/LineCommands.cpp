@@ -85,6 +85,7 @@ void Denpyou_InsertLine() {
     // The line that dropped off must not stay in the total.
     if (lastUsed) Denpyou_CalcSeikyuuGoukei();
     Grid_TrimForTyping(GridColumn_Syousai, Grid_Edit(GridColumn_Syousai, Denpyou_CurRow));
+    Grid_TrimFocused();  // a value cell of the row, where F5 came from, as well
 }
 
 void Denpyou_DetailPrePage() {

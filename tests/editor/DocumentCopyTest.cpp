@@ -113,6 +113,7 @@ TEST(DocumentCopy, TheCopyTakesTheNextNumber) {
     EXPECT_EQ(run.Text("Label_DenpyouKind"), "伝票の追加");
     EXPECT_EQ(std::string(Denpyou_Field[DenpyouField_Goukei]), std::string(10, ' '));
     EXPECT_EQ(run.Session.FocusedName(), "Edit_DenpSyousai_04");
+    EXPECT_EQ(run.Text("Edit_DenpSyousai_04"), "");  // bare, for typing
     EXPECT_EQ(Denpyou_TopLine, 10);
     EXPECT_EQ(Denpyou_CurRow, 3);
     EXPECT_EQ(run.Bar(), bar);

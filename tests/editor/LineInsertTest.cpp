@@ -39,6 +39,10 @@ TEST_F(LineInsertTest, ABlankLineAtTheCursorLine) {
     EXPECT_EQ(Denpyou_CurRow, 2);
     EXPECT_EQ(Focused(), Suuryou(3));
     EXPECT_EQ(Text(Syousai(3)), "");
+    // The quantity cell that keeps the focus takes typing at once.
+    EXPECT_EQ(Text(Suuryou(3)), "");
+    Type("5");
+    EXPECT_EQ(Text(Suuryou(3)), "5");
     EXPECT_EQ(Text(Syousai(4)), Padded(Line(12), 50));
 }
 

@@ -52,6 +52,7 @@ void Hinsyu_InsertRecord() {
     Hinsyu_ShowPage();
     if (TEdit* name = Hinsyu_CellEdit(HinsyuColumn_Name, Hinsyu_Row))
         Edit_Trim(name, Hinsyu_Cells[HinsyuColumn_Name].Width);
+    Edit_TrimFocused(Hinsyu_Table);  // the reading, when F5 came from there
 }
 
 void Hinsyu_BeforePage() {

@@ -229,7 +229,8 @@ TEST_F(MasterInsertTest, AnEmptyCategoryAtTheCursor) {
     EXPECT_EQ(Text("Edit_Hinsyu_Name_02"), "");
     EXPECT_EQ(Text("Edit_Hinsyu_Name_03"), Test_Padded("品種2", 40));
     EXPECT_EQ(Text("Label_Hinsyu_No_03"), "  3");
-    EXPECT_EQ(Focused(), "Edit_Hinsyu_Kana_02");  // the focus stays
+    EXPECT_EQ(Focused(), "Edit_Hinsyu_Kana_02");  // the focus stays, its reading bare
+    EXPECT_EQ(Text("Edit_Hinsyu_Kana_02"), "");
     // The product is still in the category numbered 2, now at position 3.
     Click("Label_Job_05");
     EXPECT_EQ(Text("Label_Syouhin_Hinsyu_01"), Test_Padded("品種2", 40));

@@ -1,5 +1,7 @@
 #include "app/HelpLine.h"
 
+#include <string>
+
 #include "platform/File.h"
 #include "platform/Shell.h"
 #include "ui/Build.h"
@@ -27,6 +29,5 @@ void HelpLine_CreateControls(TForm& form) {
 
 void Label_ManualClick() {
     // A missing manual would only make the desktop show an error of its own.
-    const std::string path = Platform_HostPath(Manual_Path);
-    if (File_Exists(Manual_Path)) Shell_OpenDocument(path);
+    if (File_Exists(Manual_Path)) Shell_OpenDocument(Platform_HostPath(Manual_Path));
 }

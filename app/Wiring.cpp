@@ -2,8 +2,8 @@
 
 #include "app/Exit.h"
 #include "app/FocusTable.h"
-#include "app/HelpLine.h"
 #include "app/Folders.h"
+#include "app/HelpLine.h"
 #include "app/MenuControls.h"
 #include "app/Shell.h"
 #include "document/Document.h"

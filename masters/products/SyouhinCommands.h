@@ -1,8 +1,8 @@
 // The product screen's commands: F4 deletes the product at the cursor, F5
-// inserts a blank one there, F7 and F8 (PageUp, PageDown) page by 25, F9 goes to the first empty row. With
-// a chooser open, F3 and F4 move the cursor a row instead (PopupRow*). None
-// asks anything; where one moves the focus, the cell left commits into its
-// own row on leaving.
+// inserts a blank one there, F7 and F8 (PageUp, PageDown) page by 25, F9
+// goes to the first empty row. With a chooser open, F3 and F4 move the
+// cursor a row instead (PopupRow*). None asks anything; where one moves the
+// focus, the cell left commits into its own row on leaving.
 #pragma once
 
 void Syouhin_DeleteRecord();

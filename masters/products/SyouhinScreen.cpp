@@ -113,8 +113,8 @@ bool Key_F4() {
     else Syouhin_DeleteRecord();
     return true;
 }
-// Not while a chooser is open, whatever its flag says (a cell refused under
-// the chooser may have put the product bar back).
+// (The insert itself refuses while a chooser is open, whatever the flag
+// says: a cell refused under the chooser may have put the product bar back.)
 bool Key_F5() {
     if (Command_IsEnabled(vk::F5)) Syouhin_InsertRecord();
     return true;

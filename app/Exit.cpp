@@ -42,6 +42,9 @@ const TScreen Exit_Screen{
     .Over = Job_Every,
     .Shown = [] { return Ui_Shown("Panel_ExitChoose"); },
     .MenuNo = 10,
+    // While the question holds the keys the wheel moves nothing under it
+    // (the grid's cursor would take the focus from the question).
+    .Wheel = [](bool) {},
     .Open = App_Exit,
 };
 

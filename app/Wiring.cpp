@@ -3,6 +3,7 @@
 #include "app/Exit.h"
 #include "app/FocusTable.h"
 #include "app/Folders.h"
+#include "app/HelpLine.h"
 #include "app/MenuControls.h"
 #include "app/Shell.h"
 #include "document/Document.h"
@@ -18,6 +19,7 @@ void Wiring_CreateControls(TForm& form) {
     Folder_CreatePanels(form, App_Panels);
     Ui_Build(form, {TControlKind::Label, "Label_Date", nullptr, 94, 738, 147, 17});
     Shell_CreateMenu(form);
+    HelpLine_CreateControls(form);
     Folder_CreateControls(form);
     Shell_CreateControls(form);  // last: the exit question over them
 }

@@ -1,6 +1,7 @@
 // The document commands: store, delete or restore, new, previous and next.
 #include "editor/DenpyouCommands.h"
 
+#include <cstring>
 #include <string>
 
 #include "document/Calc.h"
@@ -167,6 +168,53 @@ bool Denpyou_Store() {
     Denpyou_OpenAfterStore();
     Screen_DocumentsCounted();  // the tidy-up notice
     ShowEmptyDocument();
+    return true;
+}
+
+bool Denpyou_Copy() {
+    if (!Command_IsEnabled(vk::F6) || Job_Current != Job_Denpyou || !IsStored()) return false;
+    const char first = Denpyou_Field[DenpyouField_KokyakuName_1][0];
+    if (first == ' ' || first == '\0' || Num_ReadLong(Denpyou_Field[DenpyouField_Goukei]) == 0) return false;
+    // The copy takes a number of its own, as a new document stored by F1
+    // does, or is not made.
+    if (!Denpyou_NextNoFits()) return NotStored(Denpyou_File.FileName);
+
+    const int from = Denpyou_CurRec;
+    const std::string number = Denpyou_Field[DenpyouField_No];
+    Denpyou_CurRec = Denpyou_Count + 1;
+    Num_WriteInt(Denpyou_Field[DenpyouField_No], 10, Denpyou_LastNo + 1);
+    Denpyou_JoinRecord();
+    // The number reaches the own-company file first (see Denpyou_Store).
+    const char* failed = nullptr;
+    if (!Denpyou_ReserveNextNo()) {
+        failed = Jisya_File.FileName;
+    } else if (!Denpyou_WriteRecord(Denpyou_CurRec)) {
+        Denpyou_ReleaseNextNo();
+        failed = Denpyou_File.FileName;
+    }
+    if (failed) {
+        // The document stays in the editor as the stored one it is.
+        Denpyou_CurRec = from;
+        std::memcpy(Denpyou_Field[DenpyouField_No], number.c_str(), number.size() + 1);
+        return NotStored(failed);
+    }
+    ++Denpyou_Count;
+    ++Denpyou_LastNo;
+    Denpyou_OpenAfterStore();
+    Screen_DocumentsCounted();  // the tidy-up notice
+
+    // A new empty document after the copy; the grid's window, the focus and
+    // the bar stay, the focused field or cell bare for typing.
+    Denpyou_ClearRecord();
+    Num_WriteInt(Denpyou_Field[DenpyouField_No], 10, Denpyou_LastNo + 1);
+    Denpyou_ShowHeader();
+    Denpyou_ShowLines();
+    Edit_TrimFocused(Header_Table);
+    Grid_TrimFocused();
+    Denpyou_CurRec = Denpyou_Count + 1;
+    SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
+    SetNumberLabel("Label_DenpyouDs", Denpyou_Count);
+    Denpyou_ShowKind();
     return true;
 }
 

@@ -17,6 +17,16 @@ class TForm;
 // number field's ten digits, or is not known (numbers never repeat).
 // Returns whether the document was stored.
 bool Denpyou_Store();
+// F6 on a stored document (editor screen, F6 on) whose customer name 1 does
+// not start with a blank and whose total is not 0: the document as the
+// editor holds it, every committed field, is appended as a copy under the
+// next number (written through to the own-company record first, as F1 does
+// for a new document); the editor then holds a new empty document numbered
+// after the copy. The grid's window, the focus and the bar stay as they
+// were. A copy that cannot be numbered (the ten digits used up) or written
+// leaves the document, the count and the last number as they were and
+// says which file it could not be written to. Returns whether copied.
+bool Denpyou_Copy();
 // F2 on a stored document (editor screen): marks it deleted, or restores it
 // with a blank kind, and writes it at once. A write that fails leaves the
 // mark as it was on disk and in memory, and says so.
@@ -30,6 +40,11 @@ void Denpyou_ShowNext();
 // F4 in a detail cell: removes the cursor line, moves the lines below it up
 // and recalculates the special lines and the total.
 void Denpyou_DeleteLine();
+// F5 in a detail cell: a blank line at the cursor line, the lines from there
+// on one place down (line 200 drops off; the total is worked out again only
+// when it held something), the cursor row's description bare for typing.
+// Nothing without a cursor row.
+void Denpyou_InsertLine();
 // The grid's window ten lines back or forward (the half-page labels, F5 and
 // F6 with a chooser open).
 void Denpyou_DetailPrePage();

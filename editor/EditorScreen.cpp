@@ -86,19 +86,21 @@ bool Key_F4() {
     return true;
 }
 
-// Inside the unit or the category chooser the grid back by half a page. The
-// insert of a line comes with the insert command.
+// Inside the unit or the category chooser the grid back by half a page;
+// else a blank line at the cursor line of the document being edited.
 bool Key_F5() {
     if (!Command_IsEnabled(vk::F5)) return true;
     if (HinsyuChoose_Shown() || TanniChoose_Shown()) Denpyou_DetailPrePage();
+    else if (Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count + 1) Denpyou_InsertLine();
     return true;
 }
 
-// Inside the unit chooser the grid on by half a page. The copy of a stored
-// document comes with the document commands.
+// Inside the unit chooser the grid on by half a page; else the copy of the
+// stored document.
 bool Key_F6() {
     if (!Command_IsEnabled(vk::F6)) return true;
     if (TanniChoose_Shown()) Denpyou_DetailNextPage();
+    else Denpyou_Copy();
     return true;
 }
 
@@ -131,6 +133,18 @@ bool Key_F9() {
     return true;
 }
 
+// The wheel (the choosers over the editor take it first): a line down or
+// up in the description or the quantity column the focus is in; in the
+// other columns and outside the grid nothing.
+void Denpyou_Wheel(bool down) {
+    const int last = Grid_CellCode(GridColumn_Jitubai, Denpyou_GridLastRow);
+    if (Focus_Code < Grid_FirstCode || Focus_Code > last) return;
+    const int offset = (Focus_Code - Grid_FirstCode) % Grid_RowCodes;
+    if (offset == Grid_Column(GridColumn_Syousai).CodeOffset) down ? Denpyou_LineDown() : Denpyou_LineUp();
+    else if (offset == Grid_Column(GridColumn_Suuryou).CodeOffset)
+        down ? Denpyou_SuuryouLineDown() : Denpyou_SuuryouLineUp();
+}
+
 // A new window: the grid at the top without a cursor row, the header's bar
 // mode, no move pending, the total label released, no product found.
 void Denpyou_Reset() {
@@ -151,6 +165,7 @@ const TScreen Denpyou_Screen{
     .Show = Denpyou_Show,
     .Keys = {.F1 = Key_F1, .F2 = Key_F2, .F3 = Key_F3, .F4 = Key_F4, .F5 = Key_F5, .F6 = Key_F6, .F7 = Key_F7,
              .F8 = Key_F8, .F9 = Key_F9},
+    .Wheel = Denpyou_Wheel,
     .Reset = Denpyou_Reset,
 };
 

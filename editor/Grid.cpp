@@ -83,6 +83,11 @@ void Grid_TrimForTyping(int column, TEdit* edit) {
     Edit_Trim(edit, Grid_Column(column).Width);
 }
 
+void Grid_TrimFocused() {
+    for (int column = 0; column < GridColumn_Count; ++column)
+        if (TEdit* edit = Grid_Edit(column, Denpyou_CurRow); edit && edit->Focused()) Grid_TrimForTyping(column, edit);
+}
+
 void Denpyou_CommitCell(int column, int row, TEdit* edit) {
     if (!edit || !ValidRow(row)) return;
     const TGridColumn& col = Grid_Column(column);

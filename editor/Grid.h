@@ -32,6 +32,9 @@ bool Denpyou_IsSkippedLine(int line);
 // (Edit_Trim). Every text a cell shows fits its field: the prices show as
 // whole numbers where one decimal would not fit.
 void Grid_TrimForTyping(int column, TEdit* edit);
+// The cursor row's cell that holds the focus, when one does, readied for
+// typing again: the lines were shown again under it.
+void Grid_TrimFocused();
 
 // Stores the edit's text into its field of line Denpyou_TopLine + row and
 // back into the edit; the number columns then recalculate the row and the

@@ -1,5 +1,5 @@
-// Commands on the detail lines: delete the cursor line, and move the grid's
-// window by half a page.
+// Commands on the detail lines: delete the cursor line, insert a blank one,
+// and move the grid's window by half a page.
 #include <cstring>
 
 #include "document/Calc.h"
@@ -16,7 +16,6 @@
 
 namespace {
 
-
 // Line `to` := line `from`, every field copied whole (its full width).
 void CopyLine(int to, int from) {
     for (int j = 0; j < Denpyou_LineFieldCount; ++j) {
@@ -30,6 +29,13 @@ void CopyLine(int to, int from) {
 void BlankLine(int line) {
     for (int j = 0; j < Denpyou_LineFieldCount; ++j)
         Str_Spaces(Denpyou_LineField[Denpyou_LineFieldCount * line + j], Denpyou_LineWidth[j]);
+}
+
+bool LineBlank(int line) {
+    for (int j = 0; j < Denpyou_LineFieldCount; ++j)
+        for (const char* c = Denpyou_LineField[Denpyou_LineFieldCount * line + j]; *c; ++c)
+            if (*c != ' ') return false;
+    return true;
 }
 
 bool IsZeiLine(int line) {
@@ -67,6 +73,19 @@ void Denpyou_DeleteLine() {
     Denpyou_CalcSeikyuuGoukei();
 
     Grid_TrimForTyping(GridColumn_Syousai, Grid_Edit(GridColumn_Syousai, Denpyou_CurRow));
+}
+
+void Denpyou_InsertLine() {
+    if (Denpyou_CurRow < 0 || Denpyou_CurRow >= Denpyou_GridRows) return;  // no cursor line
+    const int first = Denpyou_TopLine + Denpyou_CurRow;
+    const bool lastUsed = !LineBlank(Denpyou_LineMax - 1);
+    for (int line = Denpyou_LineMax - 1; line > first; --line) CopyLine(line, line - 1);
+    BlankLine(first);
+    Denpyou_ShowLines();
+    // The line that dropped off must not stay in the total.
+    if (lastUsed) Denpyou_CalcSeikyuuGoukei();
+    Grid_TrimForTyping(GridColumn_Syousai, Grid_Edit(GridColumn_Syousai, Denpyou_CurRow));
+    Grid_TrimFocused();  // a value cell of the row, where F5 came from, as well
 }
 
 void Denpyou_DetailPrePage() {

@@ -153,6 +153,21 @@ void Hinsyu_RemoveEntry(int p) {
     std::memcpy(Hinsyu_No[Hinsyu_Max - 1], number, sizeof number);
 }
 
+bool Hinsyu_InsertEntry(int p) {
+    if (p < 0 || p >= Hinsyu_Max || Hinsyu_Named(Hinsyu_Max - 1)) return false;
+    char number[4];
+    std::memcpy(number, Hinsyu_No[Hinsyu_Max - 1], sizeof number);
+    for (int i = Hinsyu_Max - 1; i > p; --i) {
+        std::memcpy(Hinsyu_Name[i], Hinsyu_Name[i - 1], sizeof Hinsyu_Name[i]);
+        std::memcpy(Hinsyu_Kana[i], Hinsyu_Kana[i - 1], sizeof Hinsyu_Kana[i]);
+        std::memcpy(Hinsyu_No[i], Hinsyu_No[i - 1], sizeof Hinsyu_No[i]);
+    }
+    Str_Spaces(Hinsyu_Name[p], 40);
+    Str_Spaces(Hinsyu_Kana[p], 10);
+    std::memcpy(Hinsyu_No[p], number, sizeof number);
+    return true;
+}
+
 bool Hinsyu_Save() {
     int fd = File_OpenReadWrite(Hinsyu_File.FileName);
     if (fd < 0) return false;

@@ -58,6 +58,12 @@ int Hinsyu_FindNamed(const char* name);
 // and the last entry becomes an empty one that keeps p's number, so that
 // the numbers stay each in the list once.
 void Hinsyu_RemoveEntry(int p);
+// Puts an empty entry at p: the entries from p on move down one place and
+// the last one drops off the list; the new entry takes the dropped entry's
+// number, so that the numbers stay each in the list once. Nothing when the
+// last entry is named (a category would go, and its number with its
+// products to the new entry): false then.
+bool Hinsyu_InsertEntry(int p);
 // Writes the list into the existing file; fields 0 and 4 keep what it held.
 // Returns whether the file holds the list (false also for a missing file).
 bool Hinsyu_Save();

@@ -99,6 +99,8 @@ bool Kokyaku_Append(std::initializer_list<std::pair<int, const char*>> fields) {
     return Record_AppendFields(Kokyaku_File, fields);
 }
 
+bool Kokyaku_InsertBlank(int n) { return Record_InsertBlank(Kokyaku_File, n); }
+
 bool Kokyaku_RemoveRecord(int n) { return Record_RemoveRecord(Kokyaku_File, n, Kokyaku_ScratchName); }
 
 void Kokyaku_SortFile() { Sort_RecordFile(Kokyaku_File, KokyakuField_Kana, Kokyaku_Count); }

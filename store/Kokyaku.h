@@ -59,6 +59,10 @@ bool Kokyaku_WriteField(int n, int k, const char* text);
 // Appends customer Kokyaku_Count + 1 holding the given fields, or nothing
 // (Record_AppendFields, store/RecordEdit.h).
 bool Kokyaku_Append(std::initializer_list<std::pair<int, const char*>> fields);
+// Inserts a blank customer as customer n (1 ... Kokyaku_Count + 1), the ones
+// from n on moved one place on (Record_InsertBlank, store/RecordEdit.h).
+// Returns whether it was inserted; else file and count are as they were.
+bool Kokyaku_InsertBlank(int n);
 // Deletes customer n (1 ... Kokyaku_Count) through the scratch copy
 // "Data\Kokyaku.del", which stays (Record_RemoveRecord, store/RecordEdit.h).
 // Returns whether the customer was deleted; else file and count are as they were.

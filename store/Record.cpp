@@ -86,18 +86,19 @@ bool JournaledWrite(const char* path, int fd, std::int64_t size, std::int64_t at
     return false;
 }
 
-// Writes len bytes at byte `within` of record n of the existing file,
-// journaled, a cut-short last record at or before n completed. Bytes equal
-// to what the file holds already are not written again: nothing reaches the
-// disk then.
-bool WriteInRecord(TRecordFile& file, int n, int within, const char* bytes, int len) {
+// Writes len bytes at byte `within` of record n of the existing file (on
+// into the records after it when they run past its end), journaled, a
+// cut-short last record at or before n completed. Bytes equal to what the
+// file holds already are not written again: nothing reaches the disk then.
+bool WriteInRecord(TRecordFile& file, int n, int within, const char* bytes, std::int64_t len) {
     if (n < 1 || !Journal_Settle(file.FileName)) return false;
     file.Fd = File_OpenReadWrite(file.FileName);
     if (file.Fd < 0) return false;
     ++file.Generation;
     const int fd = file.Fd;
     const std::int64_t size = File_Size(fd);
-    const std::int64_t at = Record_Offset(file, n) + within, end = Record_Offset(file, n) + file.RecLen;
+    const std::int64_t at = Record_Offset(file, n) + within,
+                       end = Record_Offset(file, n) + std::max<std::int64_t>(file.RecLen, within + len);
     std::vector<char> old;
     bool ok = size >= 0 && ReadHeld(fd, size, at, len, old);
     const bool same = ok && end <= size && std::memcmp(old.data(), bytes, static_cast<size_t>(len)) == 0;
@@ -186,6 +187,11 @@ bool Record_Read(TRecordFile& file, int n) {
 }
 
 bool Record_Write(TRecordFile& file, int n) { return WriteInRecord(file, n, 0, file.RecBuf.data(), file.RecLen); }
+
+bool Record_WriteRecords(TRecordFile& file, int n, const char* records, int count) {
+    if (count < 1) return false;
+    return WriteInRecord(file, n, 0, records, static_cast<std::int64_t>(count) * file.RecLen);
+}
 
 bool Record_WriteField(TRecordFile& file, int n, int k, const char* text) {
     if (k < 0 || k >= file.FieldCount) return false;

@@ -56,6 +56,10 @@ bool Record_Read(TRecordFile& file, int n);
 // file is next opened (also after the process was killed in the middle).
 // A record the file already holds byte for byte is not written again.
 bool Record_Write(TRecordFile& file, int n);
+// Writes count whole records (count x RecLen bytes) as records n, n + 1, ...
+// of the existing file in one write, journaled as Record_Write is: the file
+// ends up holding either all of them or what it held before.
+bool Record_WriteRecords(TRecordFile& file, int n, const char* records, int count);
 // Count := file size / record length, rounded up; a missing file is created
 // empty. A file that exists but does not open is left alone and the count
 // stays.

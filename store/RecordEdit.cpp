@@ -25,6 +25,19 @@ bool CopyScratch(const char* scratchName, std::int64_t bytes, int out) {
     return ok;
 }
 
+// A record added (written true) is counted. Otherwise the write layer has
+// put the file back; should that itself have failed, the count follows what
+// the file holds, so that no record is overlooked.
+bool CountAdded(TRecordFile& file, bool written) {
+    if (written) {
+        ++file.Count;
+        return true;
+    }
+    const int records = Record_RecordsInFile(file);
+    if (records >= 0) file.Count = records;
+    return false;
+}
+
 }  // namespace
 
 int Record_RecordsInFile(const TRecordFile& file) {
@@ -47,15 +60,25 @@ bool Record_AppendFields(TRecordFile& file, std::initializer_list<std::pair<int,
                         strnlen(text, static_cast<size_t>(file.FieldWidth[k])));
     const bool written = Record_Write(file, file.Count + 1);
     file.RecBuf.swap(kept);
-    if (written) {
-        ++file.Count;
+    return CountAdded(file, written);
+}
+
+bool Record_InsertBlank(TRecordFile& file, int n) {
+    if (n < 1 || n > file.Count + 1) return false;
+    if (n == file.Count + 1) return Record_AppendFields(file, {});
+    const size_t len = static_cast<size_t>(file.RecLen);
+    const int moved = file.Count - n + 1;
+    std::vector<char> records(len, ' ');
+    records.back() = '\n';
+    records.reserve(len * static_cast<size_t>(moved + 1));
+    const bool read = Record_Scan(file, n, file.Count, [&](const char* record, int) {
+        records.insert(records.end(), record, record + len);
         return true;
-    }
-    // The write layer cut the file back; should that itself have failed, the
-    // count follows what the file holds, so that no record is overlooked.
-    const int records = Record_RecordsInFile(file);
-    if (records >= 0) file.Count = records;
-    return false;
+    });
+    // A record that could not be read (or a file shorter than counted)
+    // would be moved as something else: nothing is written then.
+    return CountAdded(file, read && records.size() == len * static_cast<size_t>(moved + 1) &&
+                                Record_WriteRecords(file, n, records.data(), moved + 1));
 }
 
 bool Record_RemoveRecord(TRecordFile& file, int n, const char* scratchName) {

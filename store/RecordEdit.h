@@ -14,6 +14,14 @@
 // and the count taken from the file's size again.
 bool Record_AppendFields(TRecordFile& file, std::initializer_list<std::pair<int, const char*>> fields);
 
+// Inserts a blank record (blanks, a line feed last) as record n
+// (1 ... Count + 1): records n ... Count move one place on, in one journaled
+// write of the blank record and those after it (on n = Count + 1 an append
+// alone), and are counted. false when they could not all be read or the
+// write failed: the file then holds what it held before, and the count
+// follows the file.
+bool Record_InsertBlank(TRecordFile& file, int n);
+
 // Deletes record n (1 ... Count): every other record, in order, goes into
 // the scratch copy scratchName (written under a temporary name and renamed);
 // only once that copy is complete, its size checked, is the file rewritten

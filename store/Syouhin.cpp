@@ -38,6 +38,8 @@ bool Syouhin_Append(std::initializer_list<std::pair<int, const char*>> fields) {
     return Record_AppendFields(Syouhin_File, fields);
 }
 
+bool Syouhin_InsertBlank(int n) { return Record_InsertBlank(Syouhin_File, n); }
+
 bool Syouhin_RemoveRecord(int n) { return Record_RemoveRecord(Syouhin_File, n, Syouhin_ScratchName); }
 
 bool Syouhin_ClearFlag(int number) {

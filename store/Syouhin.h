@@ -54,6 +54,10 @@ bool Syouhin_WriteField(int n, int k, const char* text);
 // Appends product Syouhin_Count + 1 holding the given fields, or nothing
 // (Record_AppendFields, store/RecordEdit.h).
 bool Syouhin_Append(std::initializer_list<std::pair<int, const char*>> fields);
+// Inserts a blank product as product n (1 ... Syouhin_Count + 1), the ones
+// from n on moved one place on (Record_InsertBlank, store/RecordEdit.h).
+// Returns whether it was inserted; else file and count are as they were.
+bool Syouhin_InsertBlank(int n);
 // Deletes product n (1 ... Syouhin_Count) through the scratch copy
 // "Data\Syouhin.del", which stays (Record_RemoveRecord, store/RecordEdit.h).
 // Returns whether the product was deleted; else file and count are as they were.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "masters/categories/HinsyuScreen.h"
+#include "platform/Controls.h"
 #include "store/Hinsyu.h"
 #include "store/Syouhin.h"
 #include "ui/Message.h"
@@ -43,6 +44,15 @@ void Hinsyu_DeleteRecord() {
         }
     }
     Hinsyu_RepaintProducts();
+}
+
+void Hinsyu_InsertRecord() {
+    if (Hinsyu_Row < 0 || Hinsyu_Row >= Hinsyu_Rows || !Hinsyu_InsertEntry(Hinsyu_Top + Hinsyu_Row)) return;
+    Hinsyu_CurRec = Hinsyu_Top + Hinsyu_Row + 1;
+    Hinsyu_ShowPage();
+    if (TEdit* name = Hinsyu_CellEdit(HinsyuColumn_Name, Hinsyu_Row))
+        Edit_Trim(name, Hinsyu_Cells[HinsyuColumn_Name].Width);
+    Edit_TrimFocused(Hinsyu_Table);  // the reading, when F5 came from there
 }
 
 void Hinsyu_BeforePage() {

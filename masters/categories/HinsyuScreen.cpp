@@ -6,6 +6,7 @@
 #include "masters/categories/HinsyuCommands.h"
 #include "store/Hinsyu.h"
 #include "ui/Build.h"
+#include "ui/CommandBar.h"
 #include "ui/Job.h"
 #include "ui/Message.h"
 #include "ui/Screen.h"
@@ -34,6 +35,10 @@ bool Key_F4() {
     Hinsyu_DeleteRecord();
     return true;
 }
+bool Key_F5() {
+    if (Command_IsEnabled(vk::F5)) Hinsyu_InsertRecord();
+    return true;
+}
 bool Key_F7() {
     Hinsyu_BeforePage();
     return true;
@@ -55,8 +60,7 @@ const TScreen Hinsyu_Screen{
     // The bar shows what its cells do here, F9 among them.
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F4 = "F4 品種削除", .F5 = "F5 品種挿入", .F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 品種追加"},
-    // F5 inserts an entry once the insert command is built.
-    .Keys = {.F4 = Key_F4, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
+    .Keys = {.F4 = Key_F4, .F5 = Key_F5, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
     .Reset = Hinsyu_Reset,
 };
 

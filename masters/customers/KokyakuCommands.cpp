@@ -3,6 +3,7 @@
 #include "masters/customers/KokyakuScreen.h"
 #include "store/Kokyaku.h"
 #include "ui/EditTable.h"
+#include "ui/Message.h"
 
 namespace {
 
@@ -41,6 +42,19 @@ void Kokyaku_DeleteRecord() {
     Kokyaku_FocusRow();
     Kokyaku_ShowRecNo();
     Kokyaku_ShowCount();
+}
+
+void Kokyaku_InsertRecord() {
+    const int n = Kokyaku_Top + Kokyaku_Row + 1;
+    if (Kokyaku_Count < 1 || Kokyaku_Row < 0 || Kokyaku_Row > Kokyaku_LastRow || n > Kokyaku_Count + 1) return;
+    const bool inserted = Kokyaku_InsertBlank(n);
+    Kokyaku_ShowCount();
+    if (!inserted) {
+        Message_NotSaved(Kokyaku_FileName);
+        return;
+    }
+    Kokyaku_ShowPage();
+    Kokyaku_FocusRow();
 }
 
 void Kokyaku_BeforePage() {

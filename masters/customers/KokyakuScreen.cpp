@@ -5,6 +5,7 @@
 
 #include "masters/customers/KokyakuCommands.h"
 #include "ui/Build.h"
+#include "ui/CommandBar.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -108,6 +109,10 @@ bool Key_F4() {
     Kokyaku_DeleteRecord();
     return true;
 }
+bool Key_F5() {
+    if (Command_IsEnabled(vk::F5)) Kokyaku_InsertRecord();
+    return true;
+}
 bool Key_F7() {
     Kokyaku_BeforePage();
     return true;
@@ -129,8 +134,7 @@ const TScreen Kokyaku_Screen{
     .FocusEveryShow = true,
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
-    // F5 inserts a customer once the insert command is built.
-    .Keys = {.F4 = Key_F4, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
+    .Keys = {.F4 = Key_F4, .F5 = Key_F5, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
     .Selected = Kokyaku_Selected,
     .Reset = Kokyaku_Reset,
 };

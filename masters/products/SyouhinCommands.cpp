@@ -66,6 +66,21 @@ void Syouhin_DeleteRecord() {
     Syouhin_ShowCount();
 }
 
+void Syouhin_InsertRecord() {
+    const int n = Syouhin_Top + Syouhin_Row + 1;
+    if (ChooserOpen() || Syouhin_Count < 1 || Syouhin_Row < 0 || Syouhin_Row > Syouhin_LastRow ||
+        n > Syouhin_Count + 1)
+        return;
+    const bool inserted = Syouhin_InsertBlank(n);
+    Syouhin_ShowCount();
+    if (!inserted) {
+        Message_NotSaved(Syouhin_FileName);
+        return;
+    }
+    Syouhin_ShowPage();
+    Syouhin_FocusRow();
+}
+
 void Syouhin_BeforePage() {
     if (Syouhin_Count > Page) MoveTop(Syouhin_Top - Page >= 0 ? Syouhin_Top - Page : 0);
     Syouhin_ShowRecNo();

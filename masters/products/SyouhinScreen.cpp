@@ -113,6 +113,12 @@ bool Key_F4() {
     else Syouhin_DeleteRecord();
     return true;
 }
+// (The insert itself refuses while a chooser is open, whatever the flag
+// says: a cell refused under the chooser may have put the product bar back.)
+bool Key_F5() {
+    if (Command_IsEnabled(vk::F5)) Syouhin_InsertRecord();
+    return true;
+}
 bool Key_F7() {
     Syouhin_BeforePage();
     LocateUnit();
@@ -136,8 +142,7 @@ const TScreen Syouhin_Screen{
     .First = "Edit_Syouhin_Name_01",
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 商品追加"},
-    // F5 inserts a product once the insert command is built.
-    .Keys = {.F3 = Key_F3, .F4 = Key_F4, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
+    .Keys = {.F3 = Key_F3, .F4 = Key_F4, .F5 = Key_F5, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
     .Selected = Syouhin_Selected,
     .Reset = Syouhin_Reset,
 };

@@ -14,6 +14,10 @@ const TScreen PrintView_Screen{
     .Panel = "Panel_PrintView",
     .Over = Job_Bit(Job_Denpyou),
     .Shown = [] { return Ui_Shown("Panel_PrintView"); },
+    // The preview lies over the editor and has no list: the wheel moves
+    // nothing, not the grid's cursor under it either (which would take the
+    // focus out of the preview).
+    .Wheel = [](bool) {},
     .JisyaShown = PrintView_ShowJisya,
 };
 

@@ -6,7 +6,8 @@
 class TForm;
 
 // The link's box and its two lines "操作方法" and "を見る", each opening the
-// manual on a click (window built).
+// manual on a click, the help text label and the hidden progress bar
+// (window built).
 void HelpLine_CreateControls(TForm& form);
 // Opens the manual; nothing when it is not there (no manual is shipped) or
 // nothing can show it.

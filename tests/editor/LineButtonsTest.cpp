@@ -26,7 +26,7 @@ const TButton Buttons[] = {
     {"Label_Denp_UserLine_2", "Shape_Denp_UserLine_2", "ユーザー設定２      ", ' ', "ユーザー設定２"},
 };
 
-class SpecialLineTest : public EditorTest {
+class LineButtonsTest : public EditorTest {
 protected:
     void SetUp() override {
         EditorTest::SetUp();
@@ -50,7 +50,7 @@ protected:
     int Left(const std::string& name) { return Session.Control(name)->Left; }
 };
 
-TEST_F(SpecialLineTest, EachButtonInItsSlotWritesItsLineOverAPricedItem) {
+TEST_F(LineButtonsTest, EachButtonInItsSlotWritesItsLineOverAPricedItem) {
     for (size_t i = 0; i < std::size(Buttons); ++i) {
         const TButton& b = Buttons[i];
         SCOPED_TRACE(b.Label);
@@ -67,7 +67,7 @@ TEST_F(SpecialLineTest, EachButtonInItsSlotWritesItsLineOverAPricedItem) {
         for (int j = LineField_Tanka; j <= LineField_Kingaku; ++j)
             EXPECT_EQ(LineField(2, static_cast<DenpyouLineField>(j)).find_first_not_of(' '), std::string::npos)
                 << "field " << j;
-        // A special line has no tax class; an item line that took part in
+        // A special line has no tax class; an item line that was counted in
         // the tax gets its class back from the tax pass.
         EXPECT_EQ(LineField(2, LineField_Zei), b.Kind == ' ' ? "外税" : "    ");
         EXPECT_EQ(Text("Edit_DenpTanka_03"), "         ");
@@ -81,7 +81,7 @@ TEST_F(SpecialLineTest, EachButtonInItsSlotWritesItsLineOverAPricedItem) {
 
 // The passes of the kind fill the line; a line written over that counted in
 // the tax brings the tax line and the total with it.
-TEST_F(SpecialLineTest, ThePassesFillTheNewLineAndMendTheOthers) {
+TEST_F(LineButtonsTest, ThePassesFillTheNewLineAndMendTheOthers) {
     SetItem(0, "照明器具", "2000");
     SetItem(1, "配線工事", "1000");
     SetKinds(3, "1");
@@ -111,7 +111,7 @@ TEST_F(SpecialLineTest, ThePassesFillTheNewLineAndMendTheOthers) {
     EXPECT_EQ(Text("Label_DenpSyoukei_06"), "      2100");
 }
 
-TEST_F(SpecialLineTest, OneSetForTheTaxAndTheAdjustmentWhenTheOwnCompanySaysSo) {
+TEST_F(LineButtonsTest, OneSetForTheTaxAndTheAdjustmentWhenTheOwnCompanySaysSo) {
     const struct {
         const char* ZeiTanni;
         const char* Button;
@@ -137,7 +137,7 @@ TEST_F(SpecialLineTest, OneSetForTheTaxAndTheAdjustmentWhenTheOwnCompanySaysSo) 
 
 // The wording screen changes captions and slots; the editor reads them
 // again when told.
-TEST_F(SpecialLineTest, CaptionsAndSlotsFromTheOwnCompanyRecord) {
+TEST_F(LineButtonsTest, CaptionsAndSlotsFromTheOwnCompanyRecord) {
     SetJisya(JisyaField_Jun_1, "2");
     SetJisya(static_cast<JisyaField>(JisyaField_Jun_1 + 1), "1");
     SetJisya(static_cast<JisyaField>(JisyaField_Jun_1 + 5), " ");
@@ -160,7 +160,7 @@ TEST_F(SpecialLineTest, CaptionsAndSlotsFromTheOwnCompanyRecord) {
 
 // A caption that fills its 20 bytes, with or without a blank in it, is the
 // line's description whole.
-TEST_F(SpecialLineTest, ACaptionThatFillsItsFieldIsTakenWhole) {
+TEST_F(LineButtonsTest, ACaptionThatFillsItsFieldIsTakenWhole) {
     for (const char* caption : {"値引き調整額のまとめ", "値引 調整額のまとめ"}) {
         SetJisya(JisyaField_CyouseiCaption, caption);
         Click(Syousai(1));
@@ -169,7 +169,7 @@ TEST_F(SpecialLineTest, ACaptionThatFillsItsFieldIsTakenWhole) {
     }
 }
 
-TEST_F(SpecialLineTest, NothingUnderTheCategoryChooserOrWithoutACursorRow) {
+TEST_F(LineButtonsTest, NothingUnderTheCategoryChooserOrWithoutACursorRow) {
     SetItem(0, "照明器具", "2000");
     ShowFrom(0);
     Click(Syousai(1));
@@ -184,7 +184,7 @@ TEST_F(SpecialLineTest, NothingUnderTheCategoryChooserOrWithoutACursorRow) {
     for (int line = 0; line < Denpyou_LineMax; ++line) EXPECT_EQ(LineField(line, LineField_Kind), " ");
 }
 
-TEST_F(SpecialLineTest, AButtonTurnsRedWhilePressed) {
+TEST_F(LineButtonsTest, AButtonTurnsRedWhilePressed) {
     for (const TButton& b : Buttons) {
         Session.Press(b.Label);
         EXPECT_EQ(Session.ControlAs<TShape>(b.Shape)->Brush.Color, clRed) << b.Label;

@@ -54,8 +54,6 @@ void Exit_Register() { Screen_Register(Exit_Screen); }
 
 void Exit_CreateControls(TForm& form) {
     auto& panel = Ui_Built<TPanel>(form, "Panel_ExitChoose");
-    panel.Width = 499;
-    panel.Height = 123;
     panel.Color = Exit_PanelColor;
     static const TControlSpec specs[] = {
         {TControlKind::Label, "Label174", "Panel_ExitChoose", 80, 26, 343, 15,

@@ -6,13 +6,13 @@
 #include "document/Calc.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
-#include "editor/PressLook.h"
 #include "masters/categories/HinsyuChoose.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Number.h"
 #include "store/Str.h"
 #include "ui/Build.h"
+#include "ui/PressLook.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -84,19 +84,23 @@ void DenpSpecialLine_CreateControls(TForm& form, const char* band) {
             form, {TControlKind::Shape, b.Shape, band, left + Shape_Left, Shape_Top, Shape_Width, Shape_Height});
         shape->Pen.Color = clGray;
         shape->Brush.Color = clOlive;
-        TControl* label = Ui_Build(form, {TControlKind::Label, b.Label, band, left + Label_Left, Label_Top, Label_Width,
-                                          Label_Height, "", clOlive, clWhite, -15, Font_Gothic,
-                                          b.User ? TAlignment::taLeftJustify : TAlignment::taCenter});
+        auto* label = Ui_BuildAs<TLabel>(form, {TControlKind::Label, b.Label, band, left + Label_Left, Label_Top,
+                                                Label_Width, Label_Height, "", clOlive, clWhite, -15, Font_Gothic,
+                                                b.User ? TAlignment::taLeftJustify : TAlignment::taCenter});
         label->OnClick = [i](TControl*) { Denpyou_SpecialLine(i); };
-        PressLook_Button(form, b.Shape, b.Label);
+        PressLook_Button(*shape, *label);
     }
 }
 
+std::string DenpSpecialLine_ButtonCaption(int button) {
+    const TSpecialButton& b = Buttons[button];
+    const std::string caption = CaptionBytes(b.Caption);
+    return b.User ? caption : UpToBlank(caption);
+}
+
 void DenpSpecialLine_ShowCaptions() {
-    for (const TSpecialButton& b : Buttons) {
-        const std::string caption = CaptionBytes(b.Caption);
-        if (TLabel* l = Ui_Label(b.Label)) l->SetCaption(b.User ? caption : UpToBlank(caption));
-    }
+    for (int i = 0; i < SpecialLine_Count; ++i)
+        if (TLabel* l = Ui_Label(Buttons[i].Label)) l->SetCaption(DenpSpecialLine_ButtonCaption(i));
 }
 
 void Denp_SpecialLine_Arrange() {

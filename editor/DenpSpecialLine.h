@@ -5,6 +5,8 @@
 // changes.
 #pragma once
 
+#include <string>
+
 class TForm;
 
 // The buttons, in the order of their own-company fields.
@@ -24,8 +26,11 @@ enum TSpecialLineNo {
 // their handlers.
 void DenpSpecialLine_CreateControls(TForm& form, const char* band);
 
-// The buttons' captions from the own-company record: the six special lines'
-// up to the first blank, the user lines' whole.
+// The caption button (a TSpecialLineNo) shows, from the own-company record:
+// a special line's up to its first blank (all 20 bytes when it has none), a
+// user line's whole.
+std::string DenpSpecialLine_ButtonCaption(int button);
+// The buttons' captions (DenpSpecialLine_ButtonCaption).
 void DenpSpecialLine_ShowCaptions();
 // Lays the buttons out in the slots the own-company record gives them
 // (JisyaField_Jun_1 ...): slot s stands 106 pixels apart from the one

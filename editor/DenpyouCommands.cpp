@@ -12,7 +12,6 @@
 #include "editor/EditorScreen.h"
 #include "editor/Grid.h"
 #include "editor/LineCalc.h"
-#include "editor/PressLook.h"
 #include "store/Denpyou.h"
 #include "store/DenpyouReopen.h"
 #include "store/Jisya.h"
@@ -24,6 +23,7 @@
 #include "ui/EditTable.h"
 #include "ui/Job.h"
 #include "ui/Message.h"
+#include "ui/PressLook.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -40,8 +40,6 @@ constexpr TKindButton Kind_Buttons[] = {
     {"RadioButton_Utiwake", DenpyouKind_Utiwake},
     {"RadioButton_Irai", DenpyouKind_Irai},
 };
-
-bool IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
 
 // A store that did not happen: the user is told which file it could not be
 // written to, and the document stays in the editor as it is.
@@ -67,19 +65,33 @@ void FocusFirstHeaderField() {
     e->SetFocus();
 }
 
-// A new empty document numbered Denpyou_LastNo + 1 at the top of the grid.
+// A new empty document at the top of the grid.
 void ShowEmptyDocument() {
     Denpyou_CurRow = 0;
     Denpyou_TopLine = 0;
-    Denpyou_CurRec = Denpyou_Count + 1;
-    Denpyou_ClearRecord();
-    Num_WriteInt(Denpyou_Field[DenpyouField_No], 10, Denpyou_LastNo + 1);
-    Denpyou_ShowHeader();
-    Denpyou_ShowLines();
-    SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
-    SetNumberLabel("Label_DenpyouDs", Denpyou_Count);
-    Denpyou_ShowKind();
+    Denpyou_ShowNewDocument();
     FocusFirstHeaderField();
+}
+
+// Writes the joined document as record Denpyou_CurRec, a new one (appended)
+// under the next number, which reaches the own-company file first: a run
+// that ends between the two writes loses a number, but never gives one
+// twice. Once written it is counted, the count and the tidy-up state taken
+// anew and the screens told. Returns the file that could not be written
+// (nothing changed then), or nullptr.
+const char* WriteDocument(bool appended) {
+    if (appended && !Denpyou_ReserveNextNo()) return Jisya_File.FileName;
+    if (!Denpyou_WriteRecord(Denpyou_CurRec)) {
+        if (appended) Denpyou_ReleaseNextNo();
+        return Denpyou_File.FileName;
+    }
+    if (appended) {
+        ++Denpyou_Count;
+        ++Denpyou_LastNo;
+    }
+    Denpyou_OpenAfterStore();
+    Screen_DocumentsCounted();  // the tidy-up notice
+    return nullptr;
 }
 
 // A two-character date part typed in the creation-date edits: the text
@@ -153,26 +165,13 @@ bool Denpyou_Store() {
     // The join writes blanks for a field's NUL and whatever follows it, so
     // neither a NUL nor an old tail reaches the file.
     Denpyou_JoinRecord();
-    // The number reaches the own-company file first: a run that ends between
-    // the two writes loses a number, but never gives one twice.
-    if (appended && !Denpyou_ReserveNextNo()) return NotStored(Jisya_File.FileName);
-    if (!Denpyou_WriteRecord(Denpyou_CurRec)) {
-        if (appended) Denpyou_ReleaseNextNo();
-        return NotStored(Denpyou_File.FileName);
-    }
-    if (appended) {
-        ++Denpyou_Count;
-        ++Denpyou_LastNo;
-    }
-
-    Denpyou_OpenAfterStore();
-    Screen_DocumentsCounted();  // the tidy-up notice
+    if (const char* failed = WriteDocument(appended)) return NotStored(failed);
     ShowEmptyDocument();
     return true;
 }
 
 bool Denpyou_Copy() {
-    if (!Command_IsEnabled(vk::F6) || Job_Current != Job_Denpyou || !IsStored()) return false;
+    if (!Command_IsEnabled(vk::F6) || Job_Current != Job_Denpyou || !Denpyou_IsStored()) return false;
     const char first = Denpyou_Field[DenpyouField_KokyakuName_1][0];
     if (first == ' ' || first == '\0' || Num_ReadLong(Denpyou_Field[DenpyouField_Goukei]) == 0) return false;
     // The copy takes a number of its own, as a new document stored by F1
@@ -184,42 +183,22 @@ bool Denpyou_Copy() {
     Denpyou_CurRec = Denpyou_Count + 1;
     Num_WriteInt(Denpyou_Field[DenpyouField_No], 10, Denpyou_LastNo + 1);
     Denpyou_JoinRecord();
-    // The number reaches the own-company file first (see Denpyou_Store).
-    const char* failed = nullptr;
-    if (!Denpyou_ReserveNextNo()) {
-        failed = Jisya_File.FileName;
-    } else if (!Denpyou_WriteRecord(Denpyou_CurRec)) {
-        Denpyou_ReleaseNextNo();
-        failed = Denpyou_File.FileName;
-    }
-    if (failed) {
+    if (const char* failed = WriteDocument(true)) {
         // The document stays in the editor as the stored one it is.
         Denpyou_CurRec = from;
         std::memcpy(Denpyou_Field[DenpyouField_No], number.c_str(), number.size() + 1);
         return NotStored(failed);
     }
-    ++Denpyou_Count;
-    ++Denpyou_LastNo;
-    Denpyou_OpenAfterStore();
-    Screen_DocumentsCounted();  // the tidy-up notice
-
     // A new empty document after the copy; the grid's window, the focus and
     // the bar stay, the focused field or cell bare for typing.
-    Denpyou_ClearRecord();
-    Num_WriteInt(Denpyou_Field[DenpyouField_No], 10, Denpyou_LastNo + 1);
-    Denpyou_ShowHeader();
-    Denpyou_ShowLines();
+    Denpyou_ShowNewDocument();
     Edit_TrimFocused(Header_Table);
     Grid_TrimFocused();
-    Denpyou_CurRec = Denpyou_Count + 1;
-    SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
-    SetNumberLabel("Label_DenpyouDs", Denpyou_Count);
-    Denpyou_ShowKind();
     return true;
 }
 
 void Denpyou_DeleteOrRestore() {
-    if (!Command_IsEnabled(vk::F2) || !IsStored() || Job_Current != Job_Denpyou) return;
+    if (!Command_IsEnabled(vk::F2) || !Denpyou_IsStored() || Job_Current != Job_Denpyou) return;
     char* kind = Denpyou_Field[DenpyouField_Kind];
     const char was = kind[0];
     kind[0] = was == DenpyouKind_Deleted ? DenpyouKind_None : DenpyouKind_Deleted;
@@ -236,6 +215,17 @@ void Denpyou_DeleteOrRestore() {
 
 void Denpyou_FocusHeader() {
     if (TControl* c = Ui_Control("Edit_DenpKokyakuName_1")) c->SetFocus();
+}
+
+void Denpyou_ShowNewDocument() {
+    Denpyou_CurRec = Denpyou_Count + 1;
+    Denpyou_ClearRecord();
+    Num_WriteInt(Denpyou_Field[DenpyouField_No], Denpyou_FieldWidth[DenpyouField_No], Denpyou_LastNo + 1);
+    Denpyou_ShowHeader();
+    Denpyou_ShowLines();
+    SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
+    SetNumberLabel("Label_DenpyouDs", Denpyou_Count);
+    Denpyou_ShowKind();
 }
 
 void Denpyou_ShowOpened(int n) {
@@ -315,7 +305,8 @@ void Denpyou_BindCommands(TForm& form) {
     // The half-page labels turn red while pressed.
     static constexpr const char* buttons[][2] = {{"Shape_Denpyou_BeforePage", "Label_Denpyou_BeforePage"},
                                                  {"Shape_Denpyou_NextPage", "Label_Denpyou_NextPage"}};
-    for (const auto& button : buttons) PressLook_Button(form, button[0], button[1]);
+    for (const auto& button : buttons)
+        PressLook_Button(Ui_Built<TShape>(form, button[0]), Ui_Built<TLabel>(form, button[1]));
     // The total label shows the purchase-cost total while it is held down.
     TControl& goukei = Ui_Built(form, "Label_Goukei");
     goukei.OnMouseDown = [](TControl*, TMouseButton, TShiftState, int, int) { Label_GoukeiMouseDown(); };

@@ -29,12 +29,10 @@ bool Focus_InSyousai() {
     return Focus_Code >= first && Focus_Code <= last && (Focus_Code - first) % Grid_RowCodes == 0;
 }
 
-bool IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
-
 void Denpyou_Show(bool wasHidden) {
     if (wasHidden) Denpyou_FocusHeader();
     Command_EnableAll(true);
-    if (IsStored()) {
+    if (Denpyou_IsStored()) {
         Command_Enable(vk::F4, false);
         Command_Enable(vk::F5, false);
     } else {
@@ -177,6 +175,8 @@ void Denpyou_SetCaptions() {
                                             "F7 前伝票",   "F8 次伝票",   "F9 伝票追加"};
     for (int key = 1; key <= 9; ++key) Command_SetCaption(key, captions[key - 1]);
 }
+
+bool Denpyou_IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
 
 void Denpyou_Register() {
     LineCalc_ShowPasses();

@@ -29,11 +29,18 @@ constexpr void Denpyou_FocusCodes(TFocusCodes& codes) {
 
 // The editor's captions of F1 ... F9 (header and new document).
 void Denpyou_SetCaptions();
+// The editor holds a stored document (record 1 ... Denpyou_Count).
+bool Denpyou_IsStored();
+// A new empty document numbered Denpyou_LastNo + 1 as record
+// Denpyou_Count + 1: its header, lines, record number, count and kind
+// shown; the grid's window and the focus stay.
+void Denpyou_ShowNewDocument();
 
 // The editor's controls (editor/DenpyouControls.cpp), its records with its
-// product and customer choosers, its start: the captions the own-company
-// record gives, the customer chooser's page, the documents counted and a
-// new empty document numbered Denpyou_LastNo + 1.
+// product and customer choosers, its start (after the own company's, which
+// shows its captions): the special-line buttons placed, the customer
+// chooser's page, the documents counted and a new empty document numbered
+// Denpyou_LastNo + 1.
 void Denpyou_CreateControls(TForm& form);
 void Denpyou_Register();
 void Denpyou_Start();

@@ -14,6 +14,7 @@
 #include "ui/EditTable.h"
 #include "ui/Focus.h"
 #include "ui/Job.h"
+#include "ui/PressLook.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -194,10 +195,8 @@ void BindFrame(TControl& c, const std::string& frame) {
     };
 }
 void BindArrow(TControl& c, void (*move)()) {
-    const std::string name = c.Name();
     c.OnClick = [move](TControl*) { move(); };
-    c.OnMouseDown = [name](TControl*, TMouseButton, TShiftState, int, int) { FontColor(name.c_str(), clRed); };
-    c.OnMouseUp = [name](TControl*, TMouseButton, TShiftState, int, int) { FontColor(name.c_str(), clNavy); };
+    PressLook_Arrow(c, clNavy);
 }
 
 void BindHandlers(TForm& form) {

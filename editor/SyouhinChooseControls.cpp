@@ -3,10 +3,10 @@
 // check box "複数明細行編集" on the editor; their handlers.
 #include "editor/DenpSpecialLine.h"
 #include "editor/EditorScreen.h"
-#include "editor/PressLook.h"
 #include "editor/SyouhinChoose.h"
 #include "ui/Build.h"
 #include "ui/Focus.h"
+#include "ui/PressLook.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -110,11 +110,11 @@ void SyouhinChoose_CreateControls(TForm& form) {
     DenpSpecialLine_CreateControls(form, SyouhinChoose_ButtonBand);
 
     for (const TKey& k : Keys) {
-        Ui_BuildButton(form, KeyBand, k.Shape, k.Label, k.ShapeLeft, 4, k.ShapeWidth, 25, k.LabelWidth, 17, k.Caption,
-                       clOlive)
-            ->Left = k.LabelLeft;
-        Ui_Built(form, k.Label).OnClick = [click = k.Click](TControl*) { click(); };
-        PressLook_Button(form, k.Shape, k.Label);
+        TLabel* label = Ui_BuildButton(form, KeyBand, k.Shape, k.Label, k.ShapeLeft, 4, k.ShapeWidth, 25,
+                                       k.LabelWidth, 17, k.Caption, clOlive);
+        label->Left = k.LabelLeft;
+        label->OnClick = [click = k.Click](TControl*) { click(); };
+        PressLook_Button(Ui_Built<TShape>(form, k.Shape), *label);
     }
     Ui_BuildAll(form, Key_Band);
     Ui_Built(form, "Labe_SyouhinChoose_HinsyuName").OnClick = [](TControl*) { Labe_SyouhinChoose_HinsyuNameClick(); };

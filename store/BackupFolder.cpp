@@ -6,6 +6,7 @@
 
 #include "platform/File.h"
 #include "store/Record.h"
+#include "store/WholeFile.h"
 
 namespace {
 constexpr const char* FileName = "Data\\BackupFolder.500";
@@ -15,7 +16,7 @@ void BackupFolder_Load(char* folder) {
     char record[BackupFolder_RecLen];
     std::memset(record, ' ', sizeof record);
     std::vector<char> image;
-    if (Record_ReadFile(FileName, image)) {
+    if (WholeFile_Read(FileName, image)) {
         // An empty file reads as blanks (and stays empty): there is nothing to copy.
         if (!image.empty()) std::memcpy(record, image.data(), std::min(image.size(), sizeof record));
     } else {

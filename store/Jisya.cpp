@@ -3,7 +3,7 @@
 #include "platform/File.h"
 
 
-TRecordFile Jisya_File = Record_Define(Jisya_FileName, Jisya_RecLen, Jisya_FieldCount, Jisya_FieldWidth);
+TRecordFile Jisya_File = Record_Define("Data\\Jisya.620", Jisya_RecLen, Jisya_FieldCount, Jisya_FieldWidth);
 
 void Jisya_ClearRecord() { Record_Clear(Jisya_File); }
 void Jisya_SplitRecord() { Record_Split(Jisya_File); }

@@ -20,7 +20,6 @@ inline constexpr int Jisya_FieldWidth[Jisya_FieldCount] = {
 static_assert(Record_WidthSum(Jisya_FieldWidth, Jisya_FieldCount) == 998);
 static_assert(JisyaField_Spare == Jisya_FieldCount - 1);
 
-inline constexpr const char* Jisya_FileName = "Data\\Jisya.620";
 extern TRecordFile Jisya_File;
 inline std::vector<int>& Jisya_FieldOffset = Jisya_File.FieldOffset;
 inline std::vector<char>& Jisya_RecBuf = Jisya_File.RecBuf;

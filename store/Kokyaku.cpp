@@ -9,7 +9,7 @@
 #include "store/Sort.h"
 
 TRecordFile Kokyaku_File =
-    Record_Define(Kokyaku_FileName, Kokyaku_RecLen, Kokyaku_FieldCount, Kokyaku_FieldWidth);
+    Record_Define("Data\\Kokyaku.620", Kokyaku_RecLen, Kokyaku_FieldCount, Kokyaku_FieldWidth);
 int Kokyaku_CurRec = 0;
 
 namespace {

@@ -24,7 +24,6 @@ inline constexpr int Kokyaku_FieldWidth[Kokyaku_FieldCount] = {
 static_assert(Record_WidthSum(Kokyaku_FieldWidth, Kokyaku_FieldCount) == 1998);
 static_assert(KokyakuField_Spare == Kokyaku_FieldCount - 1);
 
-inline constexpr const char* Kokyaku_FileName = "Data\\Kokyaku.620";
 extern TRecordFile Kokyaku_File;
 inline std::vector<int>& Kokyaku_FieldOffset = Kokyaku_File.FieldOffset;
 inline std::vector<char>& Kokyaku_RecBuf = Kokyaku_File.RecBuf;

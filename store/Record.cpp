@@ -188,9 +188,32 @@ bool Record_Read(TRecordFile& file, int n) {
 
 bool Record_Write(TRecordFile& file, int n) { return WriteInRecord(file, n, 0, file.RecBuf.data(), file.RecLen); }
 
-bool Record_WriteRecords(TRecordFile& file, int n, const char* records, int count) {
-    if (count < 1) return false;
-    return WriteInRecord(file, n, 0, records, static_cast<std::int64_t>(count) * file.RecLen);
+bool Record_MoveOn(TRecordFile& file, int n) {
+    if (n < 1 || n > file.Count || !Journal_Settle(file.FileName)) return false;
+    file.Fd = File_OpenReadWrite(file.FileName);
+    if (file.Fd < 0) return false;
+    const int fd = file.Fd;
+    const size_t recLen = static_cast<size_t>(file.RecLen);
+    const size_t moved = recLen * static_cast<size_t>(file.Count - n + 1);
+    const std::int64_t size = File_Size(fd), at = Record_Offset(file, n);
+    const auto len = static_cast<std::int64_t>(moved + recLen);
+    // The bytes written over are those moved (and the record after them,
+    // when the file holds one): read once, for the new bytes and the journal.
+    std::vector<char> old;
+    bool ok = size > Record_Offset(file, file.Count) && ReadHeld(fd, size, at, len, old);
+    if (ok) {
+        ++file.Generation;
+        std::vector<char> records(static_cast<size_t>(len), ' ');
+        records[recLen - 1] = '\n';
+        const size_t held = std::min(old.size(), moved);
+        std::memcpy(records.data() + recLen, old.data(), held);
+        CompleteRecord(records.data() + moved, static_cast<std::int64_t>(held + recLen - moved), file.RecLen);
+        const bool same = at + len <= size && std::memcmp(old.data(), records.data(), moved + recLen) == 0;
+        if (!same) ok = JournaledWrite(file.FileName, fd, size, at, records.data(), len, at + len, file.RecLen, old);
+    }
+    ok = File_Close(fd) && ok;
+    file.Fd = -1;
+    return ok;
 }
 
 bool Record_WriteField(TRecordFile& file, int n, int k, const char* text) {
@@ -307,10 +330,8 @@ bool Record_ScanField(TRecordFile& file, int k, int first, int last,
     return true;
 }
 
-bool Record_ReadFile(const char* path, std::vector<char>& image) { return WholeFile_Read(path, image); }
-
 bool Record_ReadImage(const TRecordFile& file, std::vector<char>& image) {
-    if (!Journal_Settle(file.FileName) || !Record_ReadFile(file.FileName, image)) return false;
+    if (!Journal_Settle(file.FileName) || !WholeFile_Read(file.FileName, image)) return false;
     const size_t held = image.size() % static_cast<size_t>(file.RecLen);
     if (held != 0) {
         image.resize(image.size() - held + static_cast<size_t>(file.RecLen));

@@ -56,10 +56,13 @@ bool Record_Read(TRecordFile& file, int n);
 // file is next opened (also after the process was killed in the middle).
 // A record the file already holds byte for byte is not written again.
 bool Record_Write(TRecordFile& file, int n);
-// Writes count whole records (count x RecLen bytes) as records n, n + 1, ...
-// of the existing file in one write, journaled as Record_Write is: the file
-// ends up holding either all of them or what it held before.
-bool Record_WriteRecords(TRecordFile& file, int n, const char* records, int count);
+// Moves records n ... Count (1 <= n <= Count) of the existing file one place
+// on and writes a blank record (blanks, a line feed last) as record n, in one
+// write journaled as Record_Write is: the file ends up holding either all of
+// them or what it held before. The records moved are read once; false, with
+// nothing written, when the file does not hold them all (a cut-short last
+// one is completed) or they cannot be read.
+bool Record_MoveOn(TRecordFile& file, int n);
 // Count := file size / record length, rounded up; a missing file is created
 // empty. A file that exists but does not open is left alone and the count
 // stays.
@@ -107,10 +110,8 @@ bool Record_Scan(TRecordFile& file, int first, int last,
 // (what a cut-short last record lacks of it reads as blanks).
 bool Record_ScanField(TRecordFile& file, int k, int first, int last,
                       const std::function<bool(const char* field, int n)>& visit);
-// Reads the whole file into image. Returns false when it does not open or
-// cannot be read whole.
-bool Record_ReadFile(const char* path, std::vector<char>& image);
-// The same for a record file, its cut-short last record completed in image.
+// Reads the whole of a record file into image (false when it does not open
+// or cannot be read whole), its cut-short last record completed.
 bool Record_ReadImage(const TRecordFile& file, std::vector<char>& image);
 
 // A whole-file rewrite: the new contents go to a scratch file beside the old

@@ -66,19 +66,7 @@ bool Record_AppendFields(TRecordFile& file, std::initializer_list<std::pair<int,
 bool Record_InsertBlank(TRecordFile& file, int n) {
     if (n < 1 || n > file.Count + 1) return false;
     if (n == file.Count + 1) return Record_AppendFields(file, {});
-    const size_t len = static_cast<size_t>(file.RecLen);
-    const int moved = file.Count - n + 1;
-    std::vector<char> records(len, ' ');
-    records.back() = '\n';
-    records.reserve(len * static_cast<size_t>(moved + 1));
-    const bool read = Record_Scan(file, n, file.Count, [&](const char* record, int) {
-        records.insert(records.end(), record, record + len);
-        return true;
-    });
-    // A record that could not be read (or a file shorter than counted)
-    // would be moved as something else: nothing is written then.
-    return CountAdded(file, read && records.size() == len * static_cast<size_t>(moved + 1) &&
-                                Record_WriteRecords(file, n, records.data(), moved + 1));
+    return CountAdded(file, Record_MoveOn(file, n));
 }
 
 bool Record_RemoveRecord(TRecordFile& file, int n, const char* scratchName) {

@@ -8,7 +8,7 @@
 #include "store/Sort.h"
 
 TRecordFile Syouhin_File =
-    Record_Define(Syouhin_FileName, Syouhin_RecLen, Syouhin_FieldCount, Syouhin_FieldWidth);
+    Record_Define("Data\\Syouhin.620", Syouhin_RecLen, Syouhin_FieldCount, Syouhin_FieldWidth);
 int Syouhin_CurRec = 0;
 
 void Syouhin_ClearRecord() { Record_Clear(Syouhin_File); }
@@ -55,5 +55,5 @@ bool Syouhin_ClearFlag(int number) {
         }
     if (!changed) return true;
     ++Syouhin_File.Generation;
-    return Record_RewriteFile(Syouhin_FileName, image.data(), static_cast<std::int64_t>(image.size()));
+    return Record_RewriteFile(Syouhin_File.FileName, image.data(), static_cast<std::int64_t>(image.size()));
 }

@@ -25,7 +25,6 @@ inline constexpr int Syouhin_FieldWidth[Syouhin_FieldCount] = {
 static_assert(Record_WidthSum(Syouhin_FieldWidth, Syouhin_FieldCount) == 298);
 static_assert(SyouhinField_Spare == Syouhin_FieldCount - 1);
 
-inline constexpr const char* Syouhin_FileName = "Data\\Syouhin.620";
 // The copy of the remaining products that every deletion leaves.
 constexpr const char* Syouhin_ScratchName = "Data\\Syouhin.del";
 constexpr int Syouhin_FlagCount = 100;  // the membership field: one byte per category number

@@ -132,7 +132,7 @@ void Edit_Exit(const TEditCell& cell) {
         Edit_Commit(cell);
         if (cell.Table->Left) cell.Table->Left(cell);
     }
-    Frame_Rest(FrameOf(cell), cell.Table->Rest);
+    Frame_Rest(FrameOf(cell), clBlack);
 }
 
 void Edit_KeyDown(const TEditCell& cell, Word key) {

@@ -11,7 +11,7 @@
 //   the focus-out that follows commits nothing more, and the focus goes on.
 //   When it stays (the next input refused it), the flag is cleared again:
 //   the next focus-out commits what the edit then shows.
-// - focus-out: the text is committed unless Return did; the frame rests.
+// - focus-out: the text is committed unless Return did; the frame rests black.
 // - the commit: the text laid into the field's width by the row's input
 //   (left- or right-aligned, a date part in its range or blanks, a check
 //   box's '1' or blank, a radio button's value), checked by the screen
@@ -118,7 +118,6 @@ struct TEditTable {
     int Family = 1;                              // rows of controls of each row, named Edit + "01" ...
     int CodeStep = 0;                            // a family's codes: Code + CodeStep * row ...
     int (*CodeOf)(const TEditCell& cell) = Edit_SteppedCode;  // ... or each of its own
-    TColor Rest = clBlack;                       // the frames at rest
     bool Lock = true;                            // focus-in gives way to the lock
     bool Trim = true;                            // focus-in shows the bare value
     bool FunctionKeys = true;                    // F1 ... F9 and Esc go on to the commands

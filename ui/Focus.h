@@ -9,8 +9,8 @@
 //     ... the handler's own work ...
 // or, for a handler without checks of its own, `if (!Focus_Accept(code)) return;`.
 //
-// The edits declared by an edit table (ui/Edits.h) keep it without a line of
-// their own.
+// The edits declared by an edit table (ui/EditTable.h) keep it without a
+// line of their own.
 //
 // Each folder gives its part of the code table as a constexpr function that
 // adds its codes to a TFocusCodes, named by its record (ui/Folder.h); the

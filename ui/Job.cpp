@@ -1,8 +1,5 @@
 #include "ui/Job.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "ui/CommandBar.h"
 #include "ui/Menu.h"
 #include "ui/Screen.h"
@@ -42,14 +39,10 @@ void Show_Plain(const TScreen& s, bool wasHidden) {
 void Job_Show() {
     // In the order of the screens: the current one is shown (and its first
     // input focused) where it comes, the others hidden where they come.
-    int count = 0;
-    const TScreen* const* records = Screen_Records(count);
-    std::vector<const TScreen*> screens;
-    for (int i = 0; i < count; ++i)
-        if (records[i]->Job != Job_None) screens.push_back(records[i]);
-    std::stable_sort(screens.begin(), screens.end(), [](const TScreen* a, const TScreen* b) { return a->Job < b->Job; });
-    for (const TScreen* screen : screens) {
-        const TScreen& s = *screen;
+    int screens = 0;
+    const TScreen* const* byJob = Screen_ByJob(screens);
+    for (int i = 0; i < screens; ++i) {
+        const TScreen& s = *byJob[i];
         if (s.Job == Job_Current) {
             Menu_Paint(s.MenuNo, clNavy);
             const bool wasHidden = Show_Panel(s.Panel);
@@ -61,6 +54,8 @@ void Job_Show() {
         if (TPanel* panel = Ui_Panel(s.Panel); panel && panel->Visible()) panel->Hide();
     }
     // The other entries of the menu (the exit) are never the screen shown.
+    int count = 0;
+    const TScreen* const* records = Screen_Records(count);
     for (int i = 0; i < count; ++i)
         if (records[i]->Job == Job_None && records[i]->MenuNo) Menu_Paint(records[i]->MenuNo, clOlive);
 }

@@ -4,6 +4,7 @@
 #include "ui/CommandBar.h"
 #include "ui/Focus.h"
 #include "ui/Job.h"
+#include "ui/PressLook.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -31,13 +32,7 @@ void Menu_CreateControls(TForm& form, const char* panel, std::span<const TMenuEn
         left += Entry_Step;
     }
     TLabel* end = BuildEntry(form, panel, last, Panel_Width - Entry_Step);
-    auto* frame = &Ui_Built<TShape>(form, Ui_RowName("Shape_Job_", last.No));
-    end->OnMouseDown = [frame, end](TControl*, TMouseButton, TShiftState, int, int) {
-        if (frame->Brush.Color != clRed) Button_Paint(frame, end, clRed);
-    };
-    end->OnMouseUp = [frame, end](TControl*, TMouseButton, TShiftState, int, int) {
-        if (frame->Brush.Color != clOlive) Button_Paint(frame, end, clOlive);
-    };
+    PressLook_Button(Ui_Built<TShape>(form, Ui_RowName("Shape_Job_", last.No)), *end);
     auto* catcher = Ui_BuildAs<TEdit>(form, {TControlKind::Edit, Menu_Catcher, panel, 984, 16, 0, 14});
     catcher->TabStop = false;
     catcher->ImeMode = TImeMode::imClose;

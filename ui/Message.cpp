@@ -12,7 +12,9 @@ bool Message_CheckSaved(const char* path, bool written) {
     return false;
 }
 
-void Message_NotSaved(const char* path) {
+std::string Message_NotSavedText(const char* path) {
     const char* name = std::strrchr(path, '\\');
-    Application_ShowMessage(std::string(name ? name + 1 : path) + "を保存できませんでした。");
+    return std::string(name ? name + 1 : path) + "を保存できませんでした。";
 }
+
+void Message_NotSaved(const char* path) { Application_ShowMessage(Message_NotSavedText(path)); }

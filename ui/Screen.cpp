@@ -14,6 +14,26 @@ std::vector<const TScreen*>& Records() {
     return records;
 }
 
+// The screens among the records by their numbers (in the order they
+// registered among equal numbers), kept so as they register.
+std::vector<const TScreen*>& Screens() {
+    static std::vector<const TScreen*> screens;
+    return screens;
+}
+
+// The records over screens in the order they are tried, worked out once
+// for the registry, the window and its top-level controls as they stand (a
+// control only joins the window, so their count tells a new one).
+struct TOverOrder {
+    bool Valid = false;
+    size_t TopLevel = 0;
+    std::vector<const TScreen*> Order;
+};
+TOverOrder& OverOrder() {
+    static TOverOrder order;
+    return order;
+}
+
 // How high a record's panel lies among the window's panels (the later one
 // lies over the earlier); records without a panel above every panel.
 int Height(const TScreen& s) {
@@ -43,12 +63,33 @@ TKeyHandler TScreenKeys::For(Word key) const {
     }
 }
 
-void Screen_Register(const TScreen& screen) { Records().push_back(&screen); }
-void Screen_ClearRegistry() { Records().clear(); }
+void Screen_Register(const TScreen& screen) {
+    Records().push_back(&screen);
+    if (screen.Job != Job_None) {
+        auto& screens = Screens();
+        const auto at = std::upper_bound(screens.begin(), screens.end(), &screen,
+                                         [](const TScreen* a, const TScreen* b) { return a->Job < b->Job; });
+        screens.insert(at, &screen);
+    }
+    Screen_ForgetOrder();
+}
+
+void Screen_ClearRegistry() {
+    Records().clear();
+    Screens().clear();
+    Screen_ForgetOrder();
+}
+
+void Screen_ForgetOrder() { OverOrder().Valid = false; }
 
 const TScreen* const* Screen_Records(int& count) {
     count = static_cast<int>(Records().size());
     return Records().data();
+}
+
+const TScreen* const* Screen_ByJob(int& count) {
+    count = static_cast<int>(Screens().size());
+    return Screens().data();
 }
 
 const TScreen* Screen_Current() {
@@ -64,11 +105,16 @@ const TScreen* Screen_OfMenu(int menuNo, bool screen) {
 }
 
 std::vector<const TScreen*> Screen_OverOrder() {
+    TOverOrder& cached = OverOrder();
+    const TForm* form = Ui_Form();
+    const size_t topLevel = form ? form->TopLevel().size() : 0;
+    if (cached.Valid && cached.TopLevel == topLevel) return cached.Order;
     std::vector<const TScreen*> order;
     for (const TScreen* s : Records())
         if (s->Job == Job_None) order.push_back(s);
     std::stable_sort(order.begin(), order.end(),
                      [](const TScreen* a, const TScreen* b) { return Height(*a) > Height(*b); });
+    cached = {true, topLevel, order};
     return order;
 }
 

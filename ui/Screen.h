@@ -155,9 +155,16 @@ bool Screen_PanelHandles(Word key);
 // ---- internal
 // Every record in the order of registration.
 const TScreen* const* Screen_Records(int& count);
-// The records over screens in the order they are tried.
-// (A copy: a handler may dispatch a key again.)
+// The screens' records by their numbers (in the order of registration
+// among equal ones).
+const TScreen* const* Screen_ByJob(int& count);
+// The records over screens in the order they are tried, worked out again
+// only when the registry, the window (Screen_ForgetOrder) or its top-level
+// controls change. (A copy: a handler may dispatch a key again.)
 std::vector<const TScreen*> Screen_OverOrder();
+// The window changed (ui/Ui.h's Ui_SetForm): the order over screens is
+// worked out again.
+void Screen_ForgetOrder();
 
 template <class F>
 void Screen_InForce(F&& f) {

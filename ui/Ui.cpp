@@ -35,7 +35,10 @@ T* Lookup(const char* name, const TWhere& where) {
 }  // namespace
 
 TForm* Ui_Form() { return Ui_Window; }
-void Ui_SetForm(TForm* form) { Ui_Window = form; }
+void Ui_SetForm(TForm* form) {
+    Ui_Window = form;
+    Screen_ForgetOrder();
+}
 void Ui_NewWindow() { Owner_Clear(); }
 
 TUiMissHandler Ui_SetMissHandler(TUiMissHandler handler) {

@@ -10,6 +10,7 @@
 #include "ui/Commands.h"
 #include "ui/Frame.h"
 #include "ui/Job.h"
+#include "ui/PressLook.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -317,12 +318,6 @@ constexpr TColor clSkyBlue = 0xF0CAA6;
 constexpr TColor NumberBlue = 16744448;
 constexpr int Row_Top = 32, Row_Step = 20;
 
-void PressColour(TControl& label, TColor color) {
-    if (label.Font.Color == color) return;
-    label.Font.Color = color;
-    Ui_Invalidate();
-}
-
 }  // namespace
 
 void HinsyuChoose_CreateControls(TForm& form) {
@@ -363,13 +358,11 @@ void HinsyuChoose_CreateControls(TForm& form) {
             Ui_Build(form, {TControlKind::Label, p.Name, Panel, 12, p.Top, 20, 16, p.Caption, clNone, clNavy, -15,
                             Font_Gothic});
         label->OnClick = [click = p.Click](TControl*) { click(); };
-        label->OnMouseDown = [label](TControl*, TMouseButton, TShiftState, int, int) { PressColour(*label, clRed); };
-        label->OnMouseUp = [label](TControl*, TMouseButton, TShiftState, int, int) { PressColour(*label, clBlack); };
+        PressLook_Arrow(*label, clBlack);
     }
     TLabel* close = Ui_BuildButton(form, Panel, "Shape_Panel_ChooseHinsyu_Close", "Label_Panel_ChooseHinsyu_Close",
                                    290, 530, 97, 21, 89, 15, "F9 閉じる", clOlive);
     auto& closeFrame = Ui_Built<TShape>(form, "Shape_Panel_ChooseHinsyu_Close");
-    closeFrame.Pen.Color = clGray;
     close->OnClick = [](TControl*) { HinsyuChoose_Close(); };
     // Pressed: the label and its frame's pen red, olive again on release.
     auto press = [close, &closeFrame](TColor color) {

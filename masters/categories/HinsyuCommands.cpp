@@ -40,7 +40,7 @@ void Hinsyu_DeleteRecord() {
             Hinsyu_ShowCount();
             Hinsyu_FocusRow();
         } else {
-            Message_NotSaved(Syouhin_FileName);
+            Message_NotSaved(Syouhin_File.FileName);
         }
     }
     Hinsyu_RepaintProducts();

@@ -50,7 +50,7 @@ void Kokyaku_InsertRecord() {
     const bool inserted = Kokyaku_InsertBlank(n);
     Kokyaku_ShowCount();
     if (!inserted) {
-        Message_NotSaved(Kokyaku_FileName);
+        Message_NotSaved(Kokyaku_File.FileName);
         return;
     }
     Kokyaku_ShowPage();

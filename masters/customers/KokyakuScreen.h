@@ -89,8 +89,6 @@ inline constexpr TEditTable Kokyaku_Table{
     .Move = Kokyaku_CellMove,
 };
 
-// The cell of a column in a row.
-constexpr TEditCell Kokyaku_CellAt(int column, int row) { return {&Kokyaku_Table, column, row}; }
 const TEditRow& Kokyaku_Cell(int column);
 int Kokyaku_CellWidth(int column);  // the field's width, the edit's MaxLength
 TEdit* Kokyaku_CellEdit(int column, int row);

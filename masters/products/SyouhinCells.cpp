@@ -16,7 +16,6 @@
 #include "ui/Build.h"
 #include "ui/Ui.h"
 #include "ui/Commands.h"
-#include "ui/Message.h"
 
 namespace {
 
@@ -59,18 +58,14 @@ bool UnitChooserKey(const TEditCell& cell, Word key) {
             TanniChoose_TakeCursor();
             FocusCell(SyouhinColumn_Siire, cell.Row);  // whose focus-out stores the unit taken
             return true;
-        case vk::Return: {
-            // The unit typed is stored and joins the list; the cell then
-            // shows the unit under the cursor, stored by its next commit.
-            const std::string typed = Padded(cell.Edit(), UnitWidth);
-            std::memcpy(Syouhin_Field[SyouhinField_Tanni], typed.c_str(), typed.size() + 1);
-            if (!Syouhin_WriteFieldAt(SyouhinField_Tanni, typed.c_str(), Syouhin_Top + cell.Row))
-                Message_NotSaved(Syouhin_FileName);
-            if (typed[0] != ' ') Tanni_Add(typed.c_str());
+        case vk::Return:
+            // The unit typed is committed (stored, and joining the list);
+            // the cell then shows the unit under the cursor, stored by its
+            // next commit.
+            Edit_Commit(cell);
             TanniChoose_TakeCursor();
             Edit_Trim(cell.Edit(), UnitWidth);
             return true;
-        }
         case vk::Up: Tanni_ChooseUp(); return true;
         case vk::Down: Tanni_ChooseDown(); return true;
         case vk::PageUp: TanniChoose_PrevPage(); return true;

@@ -1,13 +1,10 @@
 #include "masters/products/SyouhinCommands.h"
 
-#include <string>
-
 #include "masters/categories/HinsyuChoose.h"
 #include "masters/products/SyouhinScreen.h"
 #include "masters/units/TanniChoose.h"
 #include "platform/Controls.h"
 #include "store/Syouhin.h"
-#include "store/Tanni.h"
 #include "ui/Message.h"
 
 namespace {
@@ -26,14 +23,8 @@ void MoveTop(int top) {
 // The chooser open over the grid after the page scrolled by a product under
 // the cursor: it follows the product now there.
 void FollowScroll() {
-    if (HinsyuChoose_Shown()) {
-        HinsyuChoose_Refresh();
-    } else if (TanniChoose_Shown() && Tanni_Count != 0) {
-        const TEdit* cell = Syouhin_CellEdit(SyouhinColumn_Tanni, Syouhin_Row);
-        TanniChoose_Locate(
-            Str_CommitText(cell ? cell->Text() : "", Syouhin_FieldWidth[SyouhinField_Tanni], TCommitForm::Left)
-                .c_str());
-    }
+    if (HinsyuChoose_Shown()) HinsyuChoose_Refresh();
+    else Syouhin_LocateUnit();
 }
 
 // The cursor to row `row` under the open chooser: the category chooser
@@ -55,7 +46,7 @@ void Syouhin_DeleteRecord() {
     // the cursor acts as on the first empty row.
     if (Syouhin_Top + Syouhin_Row < Syouhin_Count) {
         if (Syouhin_RemoveRecord(Syouhin_Top + Syouhin_Row + 1)) Syouhin_ShowPage();
-        else Message_NotSaved(Syouhin_FileName);
+        else Message_NotSaved(Syouhin_File.FileName);
     }
     if (Syouhin_Top + Syouhin_Row + 1 > Syouhin_Count) {
         if (Syouhin_Row > 0) --Syouhin_Row;
@@ -74,7 +65,7 @@ void Syouhin_InsertRecord() {
     const bool inserted = Syouhin_InsertBlank(n);
     Syouhin_ShowCount();
     if (!inserted) {
-        Message_NotSaved(Syouhin_FileName);
+        Message_NotSaved(Syouhin_File.FileName);
         return;
     }
     Syouhin_ShowPage();

@@ -43,7 +43,7 @@ bool WriteFlags(const char* flags) {
     std::memcpy(field, flags, Syouhin_FlagCount);
     const bool written = Syouhin_WriteFieldAtLine(SyouhinField_Hinsyu, field);
     if (!written) {
-        Message_NotSaved(Syouhin_FileName);
+        Message_NotSaved(Syouhin_File.FileName);
         if (!ReadFlags(field)) std::memset(field, ' ', Syouhin_FlagCount);
     }
     Syouhin_ShowHinsyuLabels(Syouhin_Row, field);

@@ -58,16 +58,6 @@ void SetNumber(const char* label, int n) {
     if (TLabel* l = Ui_Label(label)) l->SetCaption(std::to_string(n));
 }
 
-// The unit chooser, after the page moved under the unit cell: on the unit
-// the cell shows now.
-void LocateUnit() {
-    if (!TanniChoose_Shown() || Tanni_Count == 0) return;
-    const TEdit* cell = TanniChoose_Cell();
-    TanniChoose_Locate(Str_CommitText(cell ? cell->Text() : "", Syouhin_FieldWidth[SyouhinField_Tanni],
-                                      TCommitForm::Left)
-                           .c_str());
-}
-
 // Row r shows product n from its record (nullptr: blanks; n 0: no number).
 void ShowRow(int r, const char* record, int n) {
     Syouhin_ClearRecord();
@@ -121,12 +111,12 @@ bool Key_F5() {
 }
 bool Key_F7() {
     Syouhin_BeforePage();
-    LocateUnit();
+    Syouhin_LocateUnit();
     return true;
 }
 bool Key_F8() {
     Syouhin_NextPage();
-    LocateUnit();
+    Syouhin_LocateUnit();
     return true;
 }
 bool Key_F9() {
@@ -207,6 +197,14 @@ void Syouhin_FocusRow() {
     if (!edit) return;
     Edit_Trim(edit, Syouhin_Cells[SyouhinColumn_Name].Width);
     edit->SetFocus();
+}
+
+void Syouhin_LocateUnit() {
+    if (!TanniChoose_Shown() || Tanni_Count == 0) return;
+    const TEdit* cell = TanniChoose_Cell();
+    TanniChoose_Locate(Str_CommitText(cell ? cell->Text() : "", Syouhin_FieldWidth[SyouhinField_Tanni],
+                                      TCommitForm::Left)
+                           .c_str());
 }
 
 void Syouhin_ShowBar() {

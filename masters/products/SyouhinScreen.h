@@ -96,8 +96,6 @@ inline constexpr TEditTable Syouhin_Table{
     .Left = Syouhin_CellLeft,
 };
 
-// The cell of a column in a row.
-constexpr TEditCell Syouhin_CellAt(int column, int row) { return {&Syouhin_Table, column, row}; }
 TEdit* Syouhin_CellEdit(int column, int row);
 TShape* Syouhin_RowShape(const char* prefix, int row);
 
@@ -133,6 +131,10 @@ void Syouhin_NumberCursorRow();
 // Trims the cursor row's name cell and gives it the focus (nothing without
 // a cursor row).
 void Syouhin_FocusRow();
+// The open unit chooser, after the page moved under the unit cell: on the
+// unit the cursor row's cell shows now (nothing while it is closed or the
+// unit list is empty).
+void Syouhin_LocateUnit();
 // The product bar back (a chooser closed): F4, F5, F7, F8, F9 on, every
 // caption set.
 void Syouhin_ShowBar();

@@ -105,11 +105,8 @@ void TanniList_CreateControls(TForm& form, const TTanniListHost& host) {
                     clBlack, -15, Font_Mincho, TAlignment::taCenter});
     for (int r = 0; r < TanniList_Rows; ++r) {
         const int top = Frame_Top + Row_Pitch * r;
-        auto* frame = Ui_BuildAs<TShape>(form, {TControlKind::Shape, Ui_RowName(TanniList_Cells[0].Frame, r + 1).c_str(),
-                                                panel, Frame_Left, top, 59, 19});
-        frame->Pen.Color = clBlack;
-        frame->Pen.Width = 1;
-        frame->Brush.Color = clWhite;
+        Ui_Build(form, {TControlKind::Shape, Ui_RowName(TanniList_Cells[0].Frame, r + 1).c_str(), panel, Frame_Left,
+                        top, 59, 19});  // black on white
         auto* edit = Ui_BuildAs<TEdit>(form, {TControlKind::Edit, Row(r).Name().c_str(), panel, Frame_Left + 4, top + 2,
                                               53, 14, "", clWhite, clBlack, -15, Font_Mincho});
         edit->MaxLength = UnitWidth;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
 #include "platform/File.h"
 #include "store/Denpyou.h"
@@ -81,44 +80,10 @@ bool TListFile::Read(int n, TListDoc& doc) {
 }
 
 void TListFile::ScanHeads(int first, int last, const std::function<bool(int n, TListDoc& doc)>& visit) {
-    if (held_) {
-        TListDoc doc;
-        for (int n = std::max(first, 1); n <= last; ++n) {
-            doc.Clear();
-            Read(n, doc);
-            if (!visit(n, doc)) return;
-        }
-        return;
-    }
-    // A batch's pieces are asked for from the disk together; the batch is
-    // all the list holds of them at once.
-    constexpr int Batch = 256;
-    constexpr int Bytes = sizeof TListDoc::Head;
-    std::vector<char> heads(static_cast<size_t>(Batch) * Bytes);
-    // Records whose header lies whole in the file are read in batches; the
-    // rest one by one (a cut-short last record, those beyond the end).
-    const std::int64_t wholeHeads = size_ < Bytes ? 0 : (size_ - Bytes) / Denpyou_RecLen + 1;
     TListDoc doc;
-    for (int n = std::max(first, 1); n <= last;) {
-        const int count = std::min(Batch, last - n + 1);
-        const int readable = static_cast<int>(std::clamp<std::int64_t>(wholeHeads - n + 1, 0, count));
-        if (readable == 0) {
-            doc.Clear();
-            ReadPiece(n, TListDoc::HeadFirst, doc.Head, Bytes);
-            if (!visit(n++, doc)) return;
-            continue;
-        }
-        const int got = File_ReadPieces(fd_, Record_Offset(Denpyou_File, n) + OffsetOf(TListDoc::HeadFirst),
-                                        Denpyou_RecLen, readable, Bytes, heads.data());
-        // A piece that could not be read is visited blank and the scan goes
-        // on after it.
-        const int visited = got < readable ? got + 1 : readable;
-        for (int i = 0; i < visited; ++i) {
-            doc.Clear();
-            if (i < got) std::memcpy(doc.Head, heads.data() + static_cast<size_t>(i) * Bytes, Bytes);
-            if (!visit(n + i, doc)) return;
-        }
-        n += visited;
+    for (int n = std::max(first, 1); n <= last; ++n) {
+        Read(n, doc);
+        if (!visit(n, doc)) return;
     }
 }
 

@@ -46,16 +46,15 @@ public:
 
     // Record n's fields into doc. Returns whether read.
     bool Read(int n, TListDoc& doc);
-    // Only the tail fields of a record whose header is in doc; blank when
-    // they cannot be read.
-    bool ReadTail(int n, TListDoc& doc);
-    // The headers of records first ... last in turn (the tail too when the
-    // fields are in memory, else left blank), read many at a time; visit
-    // returns false to stop. A record that cannot be read is visited blank
-    // and the scan goes on after it.
+    // Records first ... last in turn, as Read reads them; visit returns false
+    // to stop. A record that cannot be read is visited blank and the scan
+    // goes on after it.
     void ScanHeads(int first, int last, const std::function<bool(int n, TListDoc& doc)>& visit);
 
 private:
+    // Only the tail fields of a record whose header is in doc; blank when
+    // they cannot be read.
+    bool ReadTail(int n, TListDoc& doc);
     bool ReadPiece(int n, int field, char* out, int bytes);
     bool Held(int n) const { return held_ && n >= 1 && n <= DenpyouListFields_Count(); }
 

@@ -11,6 +11,7 @@
 #include "ui/Ui.h"
 #include "ui/CommandBar.h"
 #include "ui/EditTable.h"
+#include "ui/PressLook.h"
 #include "ui/Screen.h"
 
 namespace {
@@ -228,14 +229,8 @@ constexpr TCommandLabel Command_Labels[] = {
 void CreateCommands(TForm& form) {
     for (const TCommandLabel& c : Command_Labels) {
         TLabel* label = Ui_BuildButton(form, Panel, c.Shape, c.Label, 740, c.Top, 110, 31, 102, 23, c.Caption, clOlive);
-        auto* shape = &Ui_Built<TShape>(form, c.Shape);
         label->OnClick = [click = c.Click](TControl*) { click(); };
-        label->OnMouseDown = [shape](TControl* l, TMouseButton, TShiftState, int, int) {
-            Button_Paint(shape, static_cast<TLabel*>(l), clRed);
-        };
-        label->OnMouseUp = [shape](TControl* l, TMouseButton, TShiftState, int, int) {
-            Button_Paint(shape, static_cast<TLabel*>(l), clOlive);
-        };
+        PressLook_Button(Ui_Built<TShape>(form, c.Shape), *label);
     }
     // The print margins beside them are the print's (print/PrintMargins).
 }

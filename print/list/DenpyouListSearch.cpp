@@ -154,10 +154,7 @@ void DenpyouList_MakeHitList() {
             return true;
         DenpyouList_Hits[DenpyouList_HitCount++] = n;
         DenpyouList_Shown = true;
-        if (byDate) {
-            if (kind == DenpyouKind_Seikyuu) file.ReadTail(n, doc);
-            sortKeys.push_back(SortKey(doc));
-        }
+        if (byDate) sortKeys.push_back(SortKey(doc));
         // Hits beyond 999 are not listed; they would change nothing else.
         return DenpyouList_HitCount < DenpyouList_HitMax - 1;
     });

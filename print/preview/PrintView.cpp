@@ -56,7 +56,6 @@ void PrintView_ResetCaptions() {
     if (TControl* remarks = Ui_Control("Label_Prn_Bikou")) remarks->SetVisible(false);
 }
 
-void PrintView_Start() {
-    ShowToday();
-    PrintView_ShowJisya();
-}
+// The own company's captions and no-date box are shown by its start, which
+// comes first (Jisya_Show, through Screen_JisyaShown).
+void PrintView_Start() { ShowToday(); }

@@ -74,9 +74,8 @@ bool PrintView_DateNotPrinted();
 // From the own-company record: the construction captions and the no-date
 // box, which is set without writing the record back.
 void PrintView_ShowJisya();
-// Start-up: the print date shows today (era year, month, day); from the
-// own-company record the construction captions and the no-date box, which
-// is set without writing the record back.
+// Start-up: the print date shows today (era year, month, day); the
+// own company's start has already shown its captions and no-date box.
 void PrintView_Start();
 
 // Registers the preview (a panel over the editor, opened by the editor's F3)

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/File.h"
-#include "store/Journal.h"
 #include "store/Record.h"
 
 namespace {
@@ -14,16 +13,10 @@ namespace {
 // Records move about this many bytes at a time (at least one record).
 constexpr std::int64_t CopyBlockBytes = 1 << 20;
 
-// The scratch file of `to`, created empty; -1 when it cannot be, or when a
-// journal pending for `to` cannot be rolled back (it would roll back over
-// the new contents later).
-int BeginScratch(const std::string& to) {
-    if (!Journal_Settle(to.c_str())) return -1;
-    return File_Create(Record_ScratchPath(to.c_str()));
-}
-
-// Closes the scratch file after its writes (`ok` so far): it must hold size
-// bytes and reach the disk. Removed when anything failed.
+// Closes the scratch file begun by Record_BeginRewrite (none while a journal
+// pending for `to` cannot be rolled back: it would roll back over the new
+// contents later) after its writes (`ok` so far): it must hold size bytes
+// and reach the disk. Removed when anything failed.
 bool EndScratch(int fd, const std::string& to, bool ok, std::int64_t size) {
     ok = ok && File_Size(fd) == size;
     ok = File_Sync(fd) && ok;
@@ -53,7 +46,7 @@ int Copy_Write(int fromFd, const std::string& to, const TRecordCopy& copy, bool*
     bool readOk = true;
     if (readFailed) *readFailed = false;
     if (fromFd < 0 || copy.RecLen <= 0) return -1;
-    const int fd = BeginScratch(to);
+    const int fd = Record_BeginRewrite(to.c_str());
     if (fd < 0) return -1;
     const int first = std::max(0, copy.First);
     const int perBlock = static_cast<int>(std::max<std::int64_t>(1, CopyBlockBytes / copy.RecLen));
@@ -85,7 +78,7 @@ int Copy_Write(int fromFd, const std::string& to, const TRecordCopy& copy, bool*
 }
 
 bool Copy_WriteFile(const std::string& to, const std::string& folder, const std::string& bytes) {
-    const int fd = BeginScratch(to);
+    const int fd = Record_BeginRewrite(to.c_str());
     if (fd < 0) return false;
     const auto size = static_cast<std::int64_t>(bytes.size());
     return EndScratch(fd, to, File_Write(fd, bytes.data(), size) == size, size) && Copy_Replace(to, folder);

@@ -7,6 +7,7 @@
 #include "settings/backup/BackupFiles.h"
 #include "store/Kokyaku.h"
 #include "store/Syouhin.h"
+#include "ui/Message.h"
 
 namespace {
 
@@ -141,7 +142,7 @@ std::string WriteCsv(const TCsvFile& csv, const std::string& folder, int count, 
     });
     if (!read) return BackUp_NotRead(BackUp_DataName(*csv.Data));
     if (!Copy_WriteFile(BackUp_Path(folder, csv.Name), BackUp_FolderPath(folder), out))
-        return BackUp_NotSaved(csv.Name);
+        return Message_NotSavedText(csv.Name);
     return {};
 }
 

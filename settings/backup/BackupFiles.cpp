@@ -11,6 +11,7 @@
 #include "store/Kokyaku.h"
 #include "store/Syouhin.h"
 #include "store/Tanni.h"
+#include "ui/Message.h"
 
 // The category and unit files always hold their fixed number of records,
 // the own-company file at least its one; the others may be empty.
@@ -59,8 +60,7 @@ bool BackUp_CheckFolder(const std::string& folder, TBackupCounts& counts) {
 
 std::string BackUp_WriteFolderRecord(const std::string& folder) {
     if (BackupFolder_Save(folder.c_str()) || !File_Exists(FolderRecord_Name)) return {};
-    return BackUp_NotSaved("BackupFolder.500");
+    return Message_NotSavedText(FolderRecord_Name);
 }
 
 std::string BackUp_NotRead(const char* name) { return std::string(name) + "を読み込めませんでした。"; }
-std::string BackUp_NotSaved(const char* name) { return std::string(name) + "を保存できませんでした。"; }

@@ -66,8 +66,7 @@ struct TBackupResult {
     std::string Failure;  // "" or what could not be done
 };
 
-// The texts a run shows in place of "処理が完了しました" when a file
-// could not be read or written: "Kokyaku.625を読み込めませんでした。",
-// "Kokyaku.620を保存できませんでした。".
+// The text a run shows in place of "処理が完了しました" when a file
+// could not be read: "Kokyaku.625を読み込めませんでした。" (one that could
+// not be written: Message_NotSavedText, ui/Message.h).
 std::string BackUp_NotRead(const char* name);
-std::string BackUp_NotSaved(const char* name);

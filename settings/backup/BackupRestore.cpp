@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/File.h"
+#include "ui/Message.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ TBackupResult Restore(const std::string& folder, const std::vector<TRestoreFile>
         const int written = Copy_Write(source.Fd, f.File.Data->FileName, copy, &readFailed);
         if (written < 0) {
             discard(0, k);
-            r.Failure = readFailed ? BackUp_NotRead(f.File.Name) : BackUp_NotSaved(BackUp_DataName(*f.File.Data));
+            r.Failure = readFailed ? BackUp_NotRead(f.File.Name) : Message_NotSavedText(f.File.Data->FileName);
             return r;
         }
         if (f.Figured) count = written;
@@ -62,7 +63,7 @@ TBackupResult Restore(const std::string& folder, const std::vector<TRestoreFile>
         ++data.Generation;  // what is kept of the file's contents is read again
         if (!replaced) {
             discard(k + 1, files.size());
-            r.Failure = BackUp_NotSaved(BackUp_DataName(data));
+            r.Failure = Message_NotSavedText(data.FileName);
             return r;
         }
     }

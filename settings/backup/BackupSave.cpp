@@ -1,15 +1,16 @@
 #include "settings/backup/BackupSave.h"
 
-#include "document/DenpyouNumber.h"
 #include "platform/File.h"
 #include "settings/backup/BackupCsv.h"
 #include "settings/backup/Seiri.h"
+#include "settings/company/JisyaScreen.h"
 #include "store/Denpyou.h"
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"
 #include "store/Syouhin.h"
 #include "store/Tanni.h"
+#include "ui/Message.h"
 
 namespace {
 
@@ -46,8 +47,8 @@ TBackupResult SaveFile(const std::string& folder, const TBackupFile& file, const
     const int written = Copy_Write(source.Fd, to, copy, &readFailed);
     if (written < 0)
         return Failed(r, folder, file,
-                      readFailed ? BackUp_NotRead(BackUp_DataName(*file.Data)) : BackUp_NotSaved(file.Name));
-    if (!Copy_Replace(to, BackUp_FolderPath(folder))) return Failed(r, folder, file, BackUp_NotSaved(file.Name));
+                      readFailed ? BackUp_NotRead(BackUp_DataName(*file.Data)) : Message_NotSavedText(file.Name));
+    if (!Copy_Replace(to, BackUp_FolderPath(folder))) return Failed(r, folder, file, Message_NotSavedText(file.Name));
     r.Ds = written;
     return r;
 }
@@ -62,14 +63,10 @@ void Finish(const TBackupResult& r, const TBackupFigure& figure) {
 std::string BackUp_WriteMemory() {
     std::string failure;
     auto note = [&failure](const TRecordFile& file, bool written) {
-        if (!Saved(file, written) && failure.empty()) failure = BackUp_NotSaved(BackUp_DataName(file));
+        if (!Saved(file, written) && failure.empty()) failure = Message_NotSavedText(file.FileName);
     };
     if (Hinsyu_Loaded) note(Hinsyu_File, Hinsyu_Save());
-    if (Jisya_Loaded) {
-        Denpyou_PutLastNo();
-        Jisya_JoinRecord();
-        note(Jisya_File, Jisya_WriteRecord(1));
-    }
+    note(Jisya_File, Jisya_SaveRecord());
     if (Tanni_Loaded) note(Tanni_File, Tanni_Save());
     return failure;
 }

@@ -165,12 +165,9 @@ void BuildCaption(TForm& form, const TCaption& c) {
 void Jisya_CreateControls(TForm& form) {
     Ui_Built<TPanel>(form, Jisya_Panel).Bevel = false;
     for (const TCaption& c : Captions) BuildCaption(form, c);
-    for (const TFrame& f : Frames) {
-        auto* frame = Ui_BuildAs<TShape>(form, {TControlKind::Shape, f.Name, Jisya_Panel, f.Left, f.Top, f.Width, f.Height});
-        frame->Pen.Color = clBlack;
-        frame->Pen.Width = 1;
-        frame->Brush.Color = clWhite;
-    }
+    // The frames keep a shape's own black pen and white brush.
+    for (const TFrame& f : Frames)
+        Ui_Build(form, {TControlKind::Shape, f.Name, Jisya_Panel, f.Left, f.Top, f.Width, f.Height});
     BuildCaption(form, Yubin);
     auto* footer = Ui_BuildAs<TPanel>(form, {TControlKind::Panel, Footer_Panel, Jisya_Panel, 230, 297, 376, 17, "", clWhite});
     footer->Bevel = false;

@@ -106,7 +106,7 @@ void Jisya_FieldReturned(const TEditCell& cell, bool kept) {
     // not written over it.
     if (!Jisya_Loaded) return;
     Jisya_JoinRecord();
-    if (!Jisya_WriteRecord(1)) Message_NotSaved(Jisya_FileName);
+    if (!Jisya_WriteRecord(1)) Message_NotSaved(Jisya_File.FileName);
 }
 
 void Jisya_ShowRadios() {

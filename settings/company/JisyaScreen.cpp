@@ -80,9 +80,11 @@ void Jisya_Start() {
     Jisya_Show();
 }
 
-bool Jisya_ExitSave() {
+bool Jisya_SaveRecord() {
     if (!Jisya_Loaded) return true;
     Denpyou_PutLastNo();
     Jisya_JoinRecord();
-    return Message_CheckSaved(Jisya_File.FileName, Jisya_WriteRecord(1));
+    return Jisya_WriteRecord(1);
 }
+
+bool Jisya_ExitSave() { return Message_CheckSaved(Jisya_File.FileName, Jisya_SaveRecord()); }

@@ -181,7 +181,11 @@ void Jisya_Register();
 // filled in, the rounding taken from it, the screen shown (the last
 // document number is read once the documents are counted: Denpyou_LoadLastNo).
 void Jisya_Start();
-// The exit: the record written back with the last document number (the
-// second of the saves); a file that could not be read at start-up is left
-// as it is.
+// The record written back to the file with the last document number (the
+// exit's save, and a backup's before it copies the file): false when it was
+// not written. A file that could not be read at start-up is left as it is
+// (true).
+bool Jisya_SaveRecord();
+// The exit: Jisya_SaveRecord (the second of the saves), the user told when
+// it failed while a file stands there (Message_CheckSaved).
 bool Jisya_ExitSave();

@@ -57,10 +57,7 @@ TLabel* Text(TForm& form, const std::string& name, const char* text, int left, i
 // An input in its frame: the frame's left and width; the edit inside it.
 void Input(TForm& form, int input, int left, int top, int width, TImeMode ime) {
     const TEditRow& row = Gyousyu_Inputs[input];
-    auto* frame = Ui_BuildAs<TShape>(form, {TControlKind::Shape, row.Frame, Gyousyu_Panel, left, top, width, Row_Height});
-    frame->Pen.Color = clBlack;
-    frame->Pen.Width = 1;
-    frame->Brush.Color = clWhite;
+    Ui_Build(form, {TControlKind::Shape, row.Frame, Gyousyu_Panel, left, top, width, Row_Height});  // black on white
     auto* edit = Ui_BuildAs<TEdit>(form, {TControlKind::Edit, row.Edit, Gyousyu_Panel, left + 4, top + 2, width - 8, 14,
                                           "", clWhite, clBlack, Font_Height, Font_Mincho});
     edit->MaxLength = row.Width;

@@ -15,11 +15,11 @@ namespace {
 JisyaField FieldOf(const TEditCell& cell) { return static_cast<JisyaField>(cell.Spec().Field); }
 bool IsOrder(const TEditCell& cell) { return cell.Index >= GyousyuInput_Jun_01; }
 
-void ShowOrders() {
+}  // namespace
+
+void Gyousyu_ShowOrders() {
     for (int s = 0; s < 8; ++s) Edit_Show(Gyousyu_Input(GyousyuInput_Jun_01 + s), Jisya_Field[JisyaField_Jun_1 + s]);
 }
-
-}  // namespace
 
 // A caption into record 1; the orders live in memory until the whole
 // record is written.
@@ -44,14 +44,6 @@ void Gyousyu_FieldCommitted(const TEditCell& cell, const char* text) {
         char* order = Jisya_Field[JisyaField_Jun_1 + s];
         if (JisyaField_Jun_1 + s != FieldOf(cell) && Num_ReadInt(order) == n) Str_Spaces(order, 1);
     }
-    ShowOrders();
+    Gyousyu_ShowOrders();
     Denpyou_PlaceSpecialButtons();
-}
-
-std::string Gyousyu_ButtonCaption(JisyaField k) {
-    const char* caption = Jisya_Field[k];
-    const int width = Jisya_FieldWidth[k];
-    int n = 0;
-    while (n < width && caption[n] != ' ' && caption[n] != '\0') ++n;
-    return std::string(caption, static_cast<size_t>(n));
 }

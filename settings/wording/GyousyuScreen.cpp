@@ -1,5 +1,6 @@
 #include "settings/wording/GyousyuScreen.h"
 
+#include "editor/DenpSpecialLine.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -19,7 +20,7 @@ void SetCaption(const char* label, const std::string& text) {
 }
 
 // The special lines' current captions, their edits (none for the tax line)
-// and their fields, in the order of the fields.
+// and their fields, in the order of the fields and of the buttons.
 struct TSpecialLine {
     const char* Label;
     int Input;  // -1: no edit
@@ -40,9 +41,9 @@ void Gyousyu_ShowJisya() {
     SetCaption("Label_UserSentaku_1", Jisya_Field[JisyaField_UserSentaku_1]);
     SetCaption("Label_UserSentaku_2", Jisya_Field[JisyaField_UserSentaku_2]);
     for (int i = 0; i < 6; ++i) {
-        const std::string caption = Gyousyu_ButtonCaption(static_cast<JisyaField>(JisyaField_SyoukeiCaption + i));
+        const std::string caption = DenpSpecialLine_ButtonCaption(i);
         SetCaption(Special_Lines[i].Label, caption);
         if (Special_Lines[i].Input >= 0) Edit_Show(Gyousyu_Input(Special_Lines[i].Input), caption.c_str());
     }
-    for (int s = 0; s < 8; ++s) Edit_Show(Gyousyu_Input(GyousyuInput_Jun_01 + s), Jisya_Field[JisyaField_Jun_1 + s]);
+    Gyousyu_ShowOrders();
 }

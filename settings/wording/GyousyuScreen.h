@@ -102,9 +102,8 @@ constexpr TEditCell Gyousyu_Input(int input) { return {&Gyousyu_Table, input}; }
 // buttons (9340 ... 9410).
 constexpr void Gyousyu_FocusCodes(TFocusCodes& codes) { Edit_AddCodes(codes, Gyousyu_Table); }
 
-// A special line's caption as its button shows it: the bytes before its
-// first blank (all 20 when it has none).
-std::string Gyousyu_ButtonCaption(JisyaField k);
+// The eight order edits show the orders as they stand in memory.
+void Gyousyu_ShowOrders();
 
 // The screen's controls from tables, its inputs bound.
 void Gyousyu_CreateControls(TForm& form);

@@ -1,16 +1,14 @@
-#include "editor/PressLook.h"
+#include "ui/PressLook.h"
 
 #include "platform/Controls.h"
 #include "ui/CommandBar.h"
 #include "ui/Ui.h"
 
-void PressLook_Button(TForm& form, const char* shape, const char* label) {
-    auto& s = Ui_Built<TShape>(form, shape);
-    auto& l = Ui_Built<TLabel>(form, label);
-    l.OnMouseDown = [s = &s, l = &l](TControl*, TMouseButton, TShiftState, int, int) {
+void PressLook_Button(TShape& shape, TLabel& label) {
+    label.OnMouseDown = [s = &shape, l = &label](TControl*, TMouseButton, TShiftState, int, int) {
         if (s->Brush.Color != clRed) Button_Paint(s, l, clRed);
     };
-    l.OnMouseUp = [s = &s, l = &l](TControl*, TMouseButton, TShiftState, int, int) {
+    label.OnMouseUp = [s = &shape, l = &label](TControl*, TMouseButton, TShiftState, int, int) {
         if (s->Brush.Color != clOlive) Button_Paint(s, l, clOlive);
     };
 }

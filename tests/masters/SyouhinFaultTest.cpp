@@ -7,7 +7,9 @@
 #include "masters/categories/HinsyuChoose.h"
 #include "masters/categories/HinsyuScreen.h"
 #include "masters/products/SyouhinScreen.h"
+#include "masters/units/TanniChoose.h"
 #include "platform/FileFault.h"
+#include "store/Tanni.h"
 #include "tests/FaultSteps.h"
 #include "tests/masters/HinsyuFixture.h"
 
@@ -121,6 +123,20 @@ TEST(SyouhinFaultWrite, AFailedWriteIsToldAndLeavesTheFile) {
         run.Key(vk::Return);  // typed again, it is appended
         EXPECT_EQ(Syouhin_Count, 6);
         EXPECT_TRUE(Test_SameBytes(run.File(), Products() + Test_Record(Syouhin_RecLen, {{1, "新規"}})));
+        // A unit taken by Return with the unit chooser open: the unit list
+        // does not take what the file does not hold.
+        Tanni_Add("式    ");
+        Tanni_Recount();
+        run.Click("Edit_Syouhin_Tannni_03");
+        ASSERT_TRUE(TanniChoose_Shown());
+        run.Key(vk::Back);
+        run.Type("箱");
+        fail();
+        run.Key(vk::Return);
+        FileFault_Reset();
+        EXPECT_TRUE(Test_SameBytes(run.File(), Products() + Test_Record(Syouhin_RecLen, {{1, "新規"}})));
+        EXPECT_EQ(run.Session.Messages().size(), 3u);
+        for (int i = 0; i < Tanni_Max; ++i) EXPECT_NE(std::string(Tanni_List[i]), "箱    ") << i;
     }
 }
 

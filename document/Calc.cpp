@@ -65,13 +65,12 @@ void SetField(char* field, int width, const std::string& text) {
     field[width] = '\0';
 }
 
-char* LineField(int line, DenpyouLineField j) { return Denpyou_LineField[Denpyou_LineFieldCount * line + j]; }
-int LineKind(int line) { return Num_ReadInt(LineField(line, LineField_Kind)); }
-std::int64_t LineAmount(int line) { return Num_ReadLong(LineField(line, LineField_Kingaku)); }
+int LineKind(int line) { return Num_ReadInt(Denpyou_LineFieldAt(line, LineField_Kind)); }
+std::int64_t LineAmount(int line) { return Num_ReadLong(Denpyou_LineFieldAt(line, LineField_Kingaku)); }
 
 // A computed amount into the line amount, and to whoever shows the line.
 void SetLineAmount(int line, const std::string& text) {
-    SetField(LineField(line, LineField_Kingaku), Denpyou_LineWidth[LineField_Kingaku], text);
+    SetField(Denpyou_LineFieldAt(line, LineField_Kingaku), Denpyou_LineWidth[LineField_Kingaku], text);
     if (Denpyou_View.LineAmount) Denpyou_View.LineAmount(line, text);
 }
 
@@ -209,10 +208,10 @@ TDenpyouLineResult DenpyouLine_Apply(int line, const TDenpyouLineValues& values)
     Round_SetFromJisya();
     TDenpyouLineResult r = DenpyouLine_Compute(values, Round_Mode, Num_ReadInt(Jisya_Field[JisyaField_Suuryou]));
     // A stored actual price that is not 0 is never overwritten here.
-    char* stored = LineField(line, LineField_JitubaiTanka);
+    char* stored = Denpyou_LineFieldAt(line, LineField_JitubaiTanka);
     if (!r.Nebiki && Num_ReadReal(stored) == 0)
         SetField(stored, Denpyou_LineWidth[LineField_JitubaiTanka], r.JitubaiText);
-    SetField(LineField(line, LineField_Kingaku), Denpyou_LineWidth[LineField_Kingaku], r.AmountText);
+    SetField(Denpyou_LineFieldAt(line, LineField_Kingaku), Denpyou_LineWidth[LineField_Kingaku], r.AmountText);
     return r;
 }
 
@@ -224,7 +223,7 @@ void Denpyou_CalcZeiLines(int /*row*/) {
     for (int i = 0; i < Denpyou_LineMax; ++i) {
         int kind = LineKind(i);
         if (kind == KindItem) {
-            char* zeiKind = LineField(i, LineField_Zei);
+            char* zeiKind = Denpyou_LineFieldAt(i, LineField_Zei);
             if (zeiKind[0] == ' ') SetField(zeiKind, Denpyou_LineWidth[LineField_Zei], Sotozei);
             if (std::memcmp(zeiKind, Sotozei, 4) == 0) s = Add(s, LineAmount(i));
         } else if (kind == KindZei && s != 0) {
@@ -265,8 +264,8 @@ void Denpyou_CalcSeikyuuGoukei() {
 std::string Denpyou_SiireGoukeiText() {
     std::int64_t total = 0;
     for (int i = 0; i < Denpyou_LineMax; ++i) {
-        double s = Num_ReadReal(LineField(i, LineField_Siire));
-        double q = Num_ReadReal(LineField(i, LineField_Suuryou));
+        double s = Num_ReadReal(Denpyou_LineFieldAt(i, LineField_Siire));
+        double q = Num_ReadReal(Denpyou_LineFieldAt(i, LineField_Suuryou));
         if (NonZeroProduct(s, q)) total = Add(total, ToInt64(std::trunc(static_cast<long double>(s) * q)));
     }
     return AmountText(total);

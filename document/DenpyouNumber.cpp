@@ -23,6 +23,9 @@ bool AllBlanks(const char* text, int width) {
     return true;
 }
 
+// The next number, "%10ld", into a buffer of NoWidth + 1 bytes.
+void WriteNextNo(char* into) { Num_WriteInt(into, NoWidth, Denpyou_LastNo + 1); }
+
 // Field 13 := text (NoWidth bytes) in the file, then in memory. false, both
 // as they were, when the file did not take it.
 bool WriteField(const char* text) {
@@ -34,11 +37,14 @@ bool WriteField(const char* text) {
 
 }  // namespace
 
+void Denpyou_TakeLastNo(bool known) {
+    Denpyou_LastNo = Num_ReadLong(Jisya_Field[JisyaField_Denban]);
+    Denpyou_LastNoKnown = known;
+}
+
 void Denpyou_LoadLastNo() {
-    const char* field = Jisya_Field[JisyaField_Denban];
-    Denpyou_LastNo = Num_ReadLong(field);
-    Denpyou_LastNoKnown = Jisya_Loaded;
-    if (!Jisya_Loaded || !AllBlanks(field, NoWidth) || Denpyou_Count == 0) return;
+    Denpyou_TakeLastNo(Jisya_Loaded);
+    if (!Jisya_Loaded || !AllBlanks(Jisya_Field[JisyaField_Denban], NoWidth) || Denpyou_Count == 0) return;
     bool read = false;
     Record_ScanField(Denpyou_File, DenpyouField_No, Denpyou_Count, Denpyou_Count, [&](const char* number, int) {
         Denpyou_LastNo = Num_ReadLong(std::string(number, NoWidth).c_str());
@@ -53,13 +59,15 @@ bool Denpyou_NextNoFits() { return Denpyou_LastNoKnown && Denpyou_LastNo < Num_I
 bool Denpyou_ReserveNextNo() {
     Reserved_Before.assign(Jisya_Field[JisyaField_Denban], NoWidth);
     char next[NoWidth + 1];
-    Num_WriteInt(next, NoWidth, Denpyou_LastNo + 1);
+    WriteNextNo(next);
     return WriteField(next);
 }
 
 void Denpyou_ReleaseNextNo() {
     if (Reserved_Before.size() == NoWidth) WriteField(Reserved_Before.c_str());
 }
+
+void Denpyou_PutNextNo() { WriteNextNo(Denpyou_Field[DenpyouField_No]); }
 
 void Denpyou_PutLastNo() {
     if (Denpyou_LastNoKnown) Num_WriteInt(Jisya_Field[JisyaField_Denban], NoWidth, Denpyou_LastNo);

@@ -19,6 +19,10 @@ extern bool Denpyou_LastNoKnown;
 // numbering does not start at 1 again beside them. A number that the field
 // holds, 0 included, is kept as it stands.
 void Denpyou_LoadLastNo();
+// Denpyou_LastNo := own-company field 13 as it stands, and
+// Denpyou_LastNoKnown := known: start-up's first step, and a number stored
+// by Return in that field on the own-company screen (known).
+void Denpyou_TakeLastNo(bool known);
 // Whether a new document can be numbered Denpyou_LastNo + 1: the last number
 // is known, and the next fits the ten digits of the number field.
 bool Denpyou_NextNoFits();
@@ -30,6 +34,9 @@ bool Denpyou_ReserveNextNo();
 // The document could not be stored under the reserved number: field 13 gets
 // back the bytes it held before, in memory and in the file.
 void Denpyou_ReleaseNextNo();
+// The document's number field := Denpyou_LastNo + 1 ("%10ld"): the number a
+// new document in the editor shows and is stored under.
+void Denpyou_PutNextNo();
 // Own-company field 13 := Denpyou_LastNo ("%10ld") in memory, for the exit's
 // write of the whole record; nothing while the last number is not known.
 void Denpyou_PutLastNo();

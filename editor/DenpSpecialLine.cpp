@@ -59,8 +59,6 @@ constexpr int Shape_Left = 2, Shape_Top = 4, Shape_Width = 105, Shape_Height = 2
 constexpr int Label_Left = 6, Label_Top = 8, Label_Width = 99, Label_Height = 17;
 constexpr int Caption_Width = 20;  // the caption fields' bytes
 
-char* LineField(int line, int field) { return Denpyou_LineField[Denpyou_LineFieldCount * line + field]; }
-
 // A caption field's 20 bytes, stopping at a NUL.
 std::string CaptionBytes(JisyaField field) {
     const char* text = Jisya_Field[field];
@@ -69,10 +67,6 @@ std::string CaptionBytes(JisyaField field) {
 
 // The caption on a special line's button: up to its first blank.
 std::string UpToBlank(const std::string& caption) { return caption.substr(0, caption.find(' ')); }
-
-void SetText(TEdit* edit, const char* text) {
-    if (edit) edit->SetText(text);
-}
 
 }  // namespace
 
@@ -124,36 +118,35 @@ void Denpyou_PlaceSpecialButtons() {
 
 void Denpyou_SpecialLine(int button) {
     if (button < 0 || button >= SpecialLine_Count || HinsyuChoose_Shown()) return;
-    if (Denpyou_CurRow < 0 || Denpyou_CurRow > Denpyou_GridLastRow) return;
+    if (!Denpyou_HasCursorRow()) return;
     const TSpecialButton& b = Buttons[button];
     const int line = Denpyou_TopLine + Denpyou_CurRow;
     // The line written over may have counted in the tax, the subtotals and
     // the totals: they are all worked out again below, not only its kind's.
-    const bool counted = Num_ReadReal(LineField(line, LineField_Kingaku)) != 0;
+    const bool counted = Num_ReadReal(Denpyou_LineFieldAt(line, LineField_Kingaku)) != 0;
 
     // The caption's 20 bytes as they are: one that fills them is taken
     // whole, and one that ends in a blank is the caption up to its last
     // blank, which is the 20 bytes again.
-    Str_Pad(b.Zei ? "消費税" : CaptionBytes(b.Caption).c_str(), LineField(line, LineField_Syousai),
+    Str_Pad(b.Zei ? "消費税" : CaptionBytes(b.Caption).c_str(), Denpyou_LineFieldAt(line, LineField_Syousai),
             Denpyou_LineWidth[LineField_Syousai], 0);
-    LineField(line, LineField_Kind)[0] = b.Kind;
-    LineField(line, LineField_Kind)[1] = '\0';
-    for (int j = LineField_Tanka; j <= LineField_Kingaku; ++j) Str_Spaces(LineField(line, j), Denpyou_LineWidth[j]);
-    Denpyou_ShowCurLine();
+    Denpyou_LineFieldAt(line, LineField_Kind)[0] = b.Kind;
+    Denpyou_LineFieldAt(line, LineField_Kind)[1] = '\0';
+    for (int j = LineField_Tanka; j <= LineField_Kingaku; ++j)
+        Str_Spaces(Denpyou_LineFieldAt(line, j), Denpyou_LineWidth[j]);
     if (b.Shiki && Num_ReadInt(Jisya_Field[JisyaField_ZeiTanni]) != 0) {
-        Str_Pad("1", LineField(line, LineField_Suuryou), Denpyou_LineWidth[LineField_Suuryou], 1);
-        Str_Pad("式", LineField(line, LineField_Tanni), Denpyou_LineWidth[LineField_Tanni], 0);
-        SetText(Grid_Edit(GridColumn_Suuryou, Denpyou_CurRow), LineField(line, LineField_Suuryou));
-        SetText(Grid_Edit(GridColumn_Tanni, Denpyou_CurRow), LineField(line, LineField_Tanni));
+        Str_Pad("1", Denpyou_LineFieldAt(line, LineField_Suuryou), Denpyou_LineWidth[LineField_Suuryou], 1);
+        Str_Pad("式", Denpyou_LineFieldAt(line, LineField_Tanni), Denpyou_LineWidth[LineField_Tanni], 0);
     }
+    Denpyou_ShowCurLine();
     if (b.Pass) b.Pass();
     Denpyou_CalcSeikyuuGoukei();
     if (counted) Denpyou_CalcZeiLines(Denpyou_CurRow);  // every pass, the total last
 }
 
 void Denpyou_ShowCurLine() {
-    if (Denpyou_CurRow < 0 || Denpyou_CurRow > Denpyou_GridLastRow) return;
+    if (!Denpyou_HasCursorRow()) return;
     const int line = Denpyou_TopLine + Denpyou_CurRow;
-    Str_Spaces(LineField(line, LineField_Zei), Denpyou_LineWidth[LineField_Zei]);
+    Str_Spaces(Denpyou_LineFieldAt(line, LineField_Zei), Denpyou_LineWidth[LineField_Zei]);
     Denpyou_ShowRow(Denpyou_CurRow);
 }

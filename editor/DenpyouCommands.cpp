@@ -16,7 +16,6 @@
 #include "store/DenpyouReopen.h"
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"
-#include "store/Str.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Commands.h"
@@ -97,12 +96,8 @@ const char* WriteDocument(bool appended) {
 // A two-character date part typed in the creation-date edits: the text
 // right-aligned when its value lies in lo ... hi, else blanks.
 void CommitDatePart(const char* edit, int lo, int hi, char* field) {
-    const char* text = EditText(edit);
-    const int value = Num_ReadDatePart(text);
-    if (value >= lo && value <= hi)
-        Str_Pad(text, field, 2, 1);
-    else
-        Str_Spaces(field, 2);
+    const std::string text = Num_DatePartText(EditText(edit), 2, lo, hi);
+    std::memcpy(field, text.c_str(), text.size() + 1);
 }
 
 // A document without a creation year takes it from the era-year edit, with
@@ -181,7 +176,7 @@ bool Denpyou_Copy() {
     const int from = Denpyou_CurRec;
     const std::string number = Denpyou_Field[DenpyouField_No];
     Denpyou_CurRec = Denpyou_Count + 1;
-    Num_WriteInt(Denpyou_Field[DenpyouField_No], 10, Denpyou_LastNo + 1);
+    Denpyou_PutNextNo();
     Denpyou_JoinRecord();
     if (const char* failed = WriteDocument(true)) {
         // The document stays in the editor as the stored one it is.
@@ -220,7 +215,7 @@ void Denpyou_FocusHeader() {
 void Denpyou_ShowNewDocument() {
     Denpyou_CurRec = Denpyou_Count + 1;
     Denpyou_ClearRecord();
-    Num_WriteInt(Denpyou_Field[DenpyouField_No], Denpyou_FieldWidth[DenpyouField_No], Denpyou_LastNo + 1);
+    Denpyou_PutNextNo();
     Denpyou_ShowHeader();
     Denpyou_ShowLines();
     SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/Calc.h"
+#include "document/DenpyouNumber.h"
 #include "editor/DenpSpecialLine.h"
 #include "editor/EditorScreen.h"
 #include "editor/Grid.h"
@@ -199,6 +200,6 @@ std::string Denpyou_KeisyouShown() {
 
 void Denpyou_LastNoChanged() {
     if (!IsNewDocument()) return;
-    Num_WriteInt(Denpyou_Field[DenpyouField_No], Denpyou_FieldWidth[DenpyouField_No], Denpyou_LastNo + 1);
+    Denpyou_PutNextNo();
     SetEdit("Edit_DenpNo", Denpyou_Field[DenpyouField_No]);
 }

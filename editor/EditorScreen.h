@@ -7,6 +7,7 @@
 
 #include "editor/GridColumns.h"
 #include "editor/Header.h"
+#include "editor/KokyakuChoose.h"
 #include "ui/Focus.h"
 
 class TForm;
@@ -20,7 +21,7 @@ inline constexpr const char* Denpyou_Panel = "Panel_Denpyou";  // the screen's p
 // codes, not the screen's). Its print margins are the print's
 // (print/PrintMargins.h).
 constexpr void Denpyou_FocusCodes(TFocusCodes& codes) {
-    codes.Add(1040, "Edit_Panel_ChooseKokyaku_Command");
+    Edit_AddCodes(codes, KokyakuChoose_CommandTable);
     codes.Add(1110, "Edit_DenpNo");
     Edit_AddCodes(codes, Header_Table);
     for (int r = 1; r <= Denpyou_GridRows; ++r)

@@ -61,6 +61,8 @@ bool ValueColumn(int column) { return column >= GridColumn_Tanni && column < Gri
 
 }  // namespace
 
+bool Denpyou_HasCursorRow() { return ValidRow(Denpyou_CurRow); }
+
 TEdit* Grid_Edit(int column, int row) {
     if (column < 0 || column >= GridColumn_Count || !ValidRow(row)) return nullptr;
     return Ui_Edit(Ui_RowName(Grid_Column(column).Prefix, row + 1).c_str());

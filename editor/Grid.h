@@ -13,6 +13,8 @@ class TShape;
 
 extern int Denpyou_TopLine;  // first line shown, 0 ... Denpyou_TopLineMax
 extern int Denpyou_CurRow;   // cursor row 0 ... 19, -1 while a header field has the focus
+// Whether Denpyou_CurRow is a row of the grid (0 ... 19).
+bool Denpyou_HasCursorRow();
 // The move flags: the cursor is being carried up or down, so that a value
 // cell on a special line passes the focus on in that direction rather than
 // refusing it. Every key in a value cell clears them; Up and Down set one.

@@ -26,8 +26,7 @@ const TLockHolder Lock_KokyakuChoose{"the customer chooser"};
 namespace {
 
 constexpr const char* Panel = "Panel_ChooseKokyaku";
-constexpr const char* Catcher = "Edit_Panel_ChooseKokyaku_Command";
-constexpr int Catcher_Code = 1040;
+constexpr const char* Catcher = KokyakuChoose_CommandRows[0].Edit;
 constexpr TColor clSkyBlue = 0xF0CAA6;
 constexpr int Row_Pitch = 20;
 
@@ -102,21 +101,6 @@ void ListSWClick() {
         return;
     }
     CloseAs(clOlive, clNone);
-}
-
-void CatcherEnter() {
-    // The key catcher holds the focus under the lock: it takes its code
-    // without asking the lock, and only ever turns page keys off here.
-    Focus_Take(Catcher_Code);
-    if (Kokyaku_Count <= KokyakuChoose_Rows) SetPageKeys(false, false);
-    else if (KokyakuChoose_Top < KokyakuChoose_Rows) Command_Enable(vk::F7, false);
-    else if (KokyakuChoose_Top == LastTop()) Command_Enable(vk::F8, false);
-    Command_ShowEnabled();
-}
-
-void CatcherKeyDown(Word key) {
-    if (key == vk::F7 || key == vk::PageUp) Command_F7();
-    else if (key == vk::F8 || key == vk::PageDown) Command_F8();
 }
 
 // A click on row k takes the customer shown there; a row past the last
@@ -201,9 +185,7 @@ void BindArrow(TControl& c, void (*move)()) {
 
 void BindHandlers(TForm& form) {
     Ui_Built(form, ListLabel).OnClick = [](TControl*) { ListSWClick(); };
-    TControl& catcher = Ui_Built(form, Catcher);
-    catcher.OnEnter = [](TControl*) { CatcherEnter(); };
-    catcher.OnKeyDown = [](TControl*, Word key, TShiftState) { CatcherKeyDown(key); };
+    Edit_Bind(form, KokyakuChoose_CommandTable);
     for (int k = 0; k < KokyakuChoose_Rows; ++k)
         for (const char* line : {"Label_KokyakuChoose_Name_1_", "Label_KokyakuChoose_Name_2_"}) {
             TControl& label = Ui_Built(form, Ui_RowName(line, k + 1));
@@ -240,6 +222,19 @@ void KokyakuChoose_Reset() {
 }  // namespace
 
 bool KokyakuChoose_Shown() { return Ui_Shown(Panel); }
+
+void KokyakuChoose_CommandEntered(const TEditCell&) {
+    if (Kokyaku_Count <= KokyakuChoose_Rows) SetPageKeys(false, false);
+    else if (KokyakuChoose_Top < KokyakuChoose_Rows) Command_Enable(vk::F7, false);
+    else if (KokyakuChoose_Top == LastTop()) Command_Enable(vk::F8, false);
+    Command_ShowEnabled();
+}
+
+bool KokyakuChoose_CommandKey(const TEditCell&, Word key) {
+    if (key == vk::F7 || key == vk::PageUp) Command_F7();
+    else if (key == vk::F8 || key == vk::PageDown) Command_F8();
+    return true;
+}
 
 const TScreen KokyakuChoose_Screen{
     .Panel = Panel,

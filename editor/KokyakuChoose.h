@@ -8,6 +8,7 @@
 #pragma once
 
 #include "editor/Header.h"
+#include "ui/EditTable.h"
 #include "ui/Focus.h"
 
 class TForm;
@@ -23,6 +24,23 @@ constexpr int KokyakuChoose_FirstReturn = Header_Rows[0].Code;
 extern int KokyakuChoose_CodeSaved;
 // Its share of the focus lock while it is open.
 extern const TLockHolder Lock_KokyakuChoose;
+
+// The key catcher: code 1040, which looks at no lock, since it is what the
+// lock keeps the focus in. Its focus-in only ever turns page keys off; F7
+// and F8 (PageUp, PageDown) page, and every other key does nothing.
+bool KokyakuChoose_CommandKey(const TEditCell& cell, Word key);
+void KokyakuChoose_CommandEntered(const TEditCell& cell);
+inline constexpr TEditRow KokyakuChoose_CommandRows[] = {
+    {.Edit = "Edit_Panel_ChooseKokyaku_Command", .Code = 1040, .Input = TEditInput::Keys},
+};
+inline constexpr TEditTable KokyakuChoose_CommandTable{
+    .Rows = KokyakuChoose_CommandRows,
+    .Lock = false,
+    .Trim = false,
+    .FunctionKeys = false,  // its own: KokyakuChoose_CommandKey
+    .Entered = KokyakuChoose_CommandEntered,
+    .Key = KokyakuChoose_CommandKey,
+};
 
 // Its controls ("一覧" on the editor, the panel's rows, arrows, close label
 // and key catcher) and their handlers.

@@ -53,7 +53,7 @@ void Denpyou_DeleteLine() {
     if (!Command_IsEnabled(vk::F4) || Denpyou_CurRec == 0 || Denpyou_CurRec > Denpyou_Count + 1 ||
         Job_Current != Job_Denpyou)
         return;
-    if (Denpyou_CurRow < 0 || Denpyou_CurRow >= Denpyou_GridRows) return;  // no cursor line
+    if (!Denpyou_HasCursorRow()) return;
 
     const int first = Denpyou_TopLine + Denpyou_CurRow;
     for (int line = first; line < Denpyou_LineMax - 1; ++line) CopyLine(line, line + 1);
@@ -76,7 +76,7 @@ void Denpyou_DeleteLine() {
 }
 
 void Denpyou_InsertLine() {
-    if (Denpyou_CurRow < 0 || Denpyou_CurRow >= Denpyou_GridRows) return;  // no cursor line
+    if (!Denpyou_HasCursorRow()) return;
     const int first = Denpyou_TopLine + Denpyou_CurRow;
     const bool lastUsed = !LineBlank(Denpyou_LineMax - 1);
     for (int line = Denpyou_LineMax - 1; line > first; --line) CopyLine(line, line - 1);

@@ -29,12 +29,7 @@ void Open() {
     SyouhinChoose_LoadHinsyu();
     Denpyou_CommandMode = TCommandMode::Header;  // the chooser's own keys
     Denpyou_SetChooserBar();
-    SyouhinChoose_MoveTo(Denpyou_CurRow < Denpyou_HalfPage ? Top_Under : Top_Over);
     if (TPanel* p = Ui_Panel(Panel)) p->Show();
-}
-
-void SyouhinChoose_Dismiss() {
-    if (TPanel* p = Ui_Panel(Panel); p && p->Visible()) p->Hide();
 }
 
 // ---- the keys from the bar (the description cell's come through
@@ -97,15 +92,10 @@ bool Ticked() {
     return box && box->Checked();
 }
 
-bool CursorOnHit() {
-    const int e = SyouhinChoose_Top + SyouhinChoose_Row;
-    return SyouhinChoose_Row >= 0 && e < SyouhinChoose_HitMax && SyouhinChoose_Hits[e] != 0;
-}
-
 // Return: the product under the cursor into the line; the chooser closes
 // unless several lines are being filled.
 void Take() {
-    if (!CursorOnHit() || !SyouhinChoose_Apply()) return;
+    if (!SyouhinChoose_Apply()) return;
     if (!Ticked()) SyouhinChoose_Close();
 }
 
@@ -142,6 +132,10 @@ const TScreen SyouhinChoose_Screen{
 
 bool SyouhinChoose_Shown() { return Ui_Shown(Panel); }
 
+void SyouhinChoose_Dismiss() {
+    if (TPanel* p = Ui_Panel(Panel); p && p->Visible()) p->Hide();
+}
+
 void SyouhinChoose_OpenAtRow() {
     if (!SyouhinChoose_Shown()) Open();
     const int lastUpperCode = Grid_CellCode(GridColumn_Syousai, Denpyou_HalfPage - 1);
@@ -172,9 +166,13 @@ void SyouhinChoose_MoveTo(int top) {
     Ui_Invalidate();
 }
 
+int SyouhinChoose_TopForRow(int row) {
+    if (row == 1) return 396;
+    return row <= Denpyou_HalfPage ? Top_Under : Top_Over;
+}
+
 void SyouhinChoose_Pick(int row) {
-    const int e = SyouhinChoose_Top + row;
-    if (row < 0 || row >= SyouhinChoose_Rows || e >= SyouhinChoose_HitMax || SyouhinChoose_Hits[e] == 0) return;
+    if (row < 0 || row >= SyouhinChoose_Rows || SyouhinChoose_HitAt(SyouhinChoose_Top + row) == 0) return;
     SyouhinChoose_Row = row;
     SyouhinChoose_MarkLine();
     if (!SyouhinChoose_Apply()) return;

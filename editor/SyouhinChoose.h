@@ -28,6 +28,9 @@ extern int SyouhinChoose_Hits[SyouhinChoose_HitMax];
 extern int SyouhinChoose_HitCount;  // 0 ... 1000
 extern int SyouhinChoose_Top;       // the hit shown in the first row
 extern int SyouhinChoose_Row;       // the cursor row 0 ... 19; -1 with no hit
+// The record number of hit e; 0 for an empty entry (past the hits, or
+// beyond the list).
+int SyouhinChoose_HitAt(int e);
 
 // Its controls and their handlers.
 void SyouhinChoose_CreateControls(TForm& form);
@@ -77,8 +80,12 @@ void SyouhinChoose_Close();
 // Hidden when a field outside the description column takes the focus: the
 // description frames go back to rest.
 void SyouhinChoose_Hide();
+// Hidden, and nothing else: the bar and the frames stay as they are.
+void SyouhinChoose_Dismiss();
 // Its Top (beside the row that has the focus, out of its way).
 void SyouhinChoose_MoveTo(int top);
+// The Top of the open chooser beside a row (1 ... 20), out of the row's way.
+int SyouhinChoose_TopForRow(int row);
 
 // The category chooser opened over it on the category listed, or closed
 // when it is open (F1, "F1 品種変更").

@@ -26,10 +26,6 @@ namespace {
 
 constexpr int NameWidth = Syouhin_FieldWidth[SyouhinField_Name];
 
-// The record number of hit e; 0 for an empty entry (past the hits, or
-// beyond the list).
-int HitAt(int e) { return e >= 0 && e < SyouhinChoose_HitMax ? SyouhinChoose_Hits[e] : 0; }
-
 void SetCaption(const std::string& label, const std::string& text) {
     if (TLabel* l = Ui_Label(label.c_str())) l->SetCaption(text);
 }
@@ -48,6 +44,8 @@ void Mark(int row) {
 }
 
 }  // namespace
+
+int SyouhinChoose_HitAt(int e) { return e >= 0 && e < SyouhinChoose_HitMax ? SyouhinChoose_Hits[e] : 0; }
 
 void SyouhinChoose_LoadHinsyu() {
     const int entry = std::clamp(SyouhinChoose_Hinsyu, 0, Hinsyu_Max - 1);
@@ -77,7 +75,7 @@ void SyouhinChoose_ShowPage() {
     const char* name = record.data() + Syouhin_FieldOffset[SyouhinField_Name];
     for (int i = 0; i < SyouhinChoose_Rows; ++i) {
         const int e = SyouhinChoose_Top + i;
-        const int n = HitAt(e);
+        const int n = SyouhinChoose_HitAt(e);
         std::string number(3, ' '), shown(NameWidth, ' ');
         if (n != 0) {
             number = std::to_string(e + 1);  // "%3d": the thousandth shows all four digits
@@ -141,7 +139,7 @@ void Label_SyouhinChoose_UpClick() {
 // A page on while there is a hit to show; the cursor row stays where it is,
 // and may stand on an empty row of a short last page.
 void Label_SyouhinChoose_DownClick() {
-    if (HitAt(SyouhinChoose_Top + SyouhinChoose_Rows) != 0) Draw(SyouhinChoose_Top + SyouhinChoose_Rows);
+    if (SyouhinChoose_HitAt(SyouhinChoose_Top + SyouhinChoose_Rows) != 0) Draw(SyouhinChoose_Top + SyouhinChoose_Rows);
 }
 
 // The named entries in turn, then the first unnamed one, then the first

@@ -30,34 +30,30 @@ constexpr bool WidthsMatch() {
 }
 static_assert(WidthsMatch());
 
-char* LineField(int line, int field) { return Denpyou_LineField[Denpyou_LineFieldCount * line + field]; }
-
-bool CursorRow() { return Denpyou_CurRow >= 0 && Denpyou_CurRow <= Denpyou_GridLastRow; }
-
 }  // namespace
 
 bool SyouhinChoose_Apply() {
-    if (!CursorRow() || SyouhinChoose_Row < 0) return false;
-    const int e = SyouhinChoose_Top + SyouhinChoose_Row;
-    const int n = e < SyouhinChoose_HitMax ? SyouhinChoose_Hits[e] : 0;
+    if (!Denpyou_HasCursorRow() || SyouhinChoose_Row < 0) return false;
+    const int n = SyouhinChoose_HitAt(SyouhinChoose_Top + SyouhinChoose_Row);
     // A product that cannot be read leaves the line as it was, rather than
     // filling it with whatever the product fields held before.
     if (n == 0 || !Syouhin_ReadRecord(n)) return false;
     Syouhin_CurRec = n;
     const int line = Denpyou_TopLine + Denpyou_CurRow;
-    LineField(line, LineField_Kind)[0] = LineKind_Item;  // a special line becomes an item line
-    LineField(line, LineField_Kind)[1] = '\0';
+    Denpyou_LineFieldAt(line, LineField_Kind)[0] = LineKind_Item;  // a special line becomes an item line
+    Denpyou_LineFieldAt(line, LineField_Kind)[1] = '\0';
     Syouhin_SplitRecord();
     DenpyouLine_SetSyouhin();
     return true;
 }
 
 void DenpyouLine_SetSyouhin() {
-    if (!CursorRow()) return;
+    if (!Denpyou_HasCursorRow()) return;
     const int row = Denpyou_CurRow;
     const int line = Denpyou_TopLine + row;
     for (const TCopied& c : Copied)
-        std::memcpy(LineField(line, c.Line), Syouhin_Field[c.Product], static_cast<size_t>(Denpyou_LineWidth[c.Line]));
+        std::memcpy(Denpyou_LineFieldAt(line, c.Line), Syouhin_Field[c.Product],
+                    static_cast<size_t>(Denpyou_LineWidth[c.Line]));
     // The row shows the line as it now stands, the actual price the
     // product's, so that no earlier price is worked into the new line; the
     // description, which has the focus, shows the name ready for typing.

@@ -62,11 +62,6 @@ void Syousai_Home(int row) {
 
 }  // namespace
 
-int SyouhinChoose_TopForRow(int row) {
-    if (row == 1) return 396;
-    return row <= Denpyou_HalfPage ? 394 : 118;
-}
-
 void Edit_DenpSyousai_Enter(int row) {
     if (Focus_Locked()) return;
     if (Denpyou_CommandMode != TCommandMode::Syousai) {

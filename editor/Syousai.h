@@ -4,9 +4,6 @@
 
 #include "platform/Types.h"
 
-// The Top of the open product chooser beside a row, out of the row's way.
-int SyouhinChoose_TopForRow(int row);
-
 void Edit_DenpSyousai_Enter(int row);
 void Edit_DenpSyousai_Exit(int row);
 void Edit_DenpSyousai_KeyDown(int row, Word key);

@@ -57,8 +57,6 @@ static_assert(InColumnOrder());
 
 constexpr int Width(int column) { return Grid_Column(column).Width; }
 
-char* LineField(int line, int field) { return Denpyou_LineField[Denpyou_LineFieldCount * line + field]; }
-
 bool ValidRow(int row0) { return row0 >= 0 && row0 <= Denpyou_GridLastRow; }
 
 void FocusCell(int column, int row0) {
@@ -76,7 +74,7 @@ void Commit(int column, int row0, TEdit* edit) {
     if (!edit || !ValidRow(row0)) return;
     const int line = Denpyou_TopLine + row0;
     if (Denpyou_IsSpecialLine(line)) {
-        edit->SetText(LineField(line, Grid_Column(column).Field));
+        edit->SetText(Denpyou_LineFieldAt(line, Grid_Column(column).Field));
         return;
     }
     Denpyou_CommitCell(column, row0, edit);
@@ -89,7 +87,7 @@ void RateDefault(int column, int row0, TEdit* edit) {
     TEdit* other = Grid_Edit(c.OtherRate, row0);
     const std::string own = edit->Text();
     const std::string others = other ? other->Text() : std::string();
-    const char* price = LineField(Denpyou_TopLine + row0, c.PriceField);
+    const char* price = Denpyou_LineFieldAt(Denpyou_TopLine + row0, c.PriceField);
     if (Num_ReadLong(own.c_str()) == 0 && Num_ReadLong(others.c_str()) == 0 && Num_ReadReal(price) != 0)
         edit->SetText("100");
     else
@@ -130,7 +128,8 @@ void NumberReturn(int column, int row0) {
 
 void NumberHome(int column, int row0) {
     int to = Value_Columns[column].Home;
-    if (column == GridColumn_Jitubai && LineField(Denpyou_TopLine + row0, LineField_Kind)[0] == LineKind_Nebiki)
+    if (column == GridColumn_Jitubai &&
+        Denpyou_LineFieldAt(Denpyou_TopLine + row0, LineField_Kind)[0] == LineKind_Nebiki)
         to = GridColumn_Syousai;
     FocusCell(to, row0);
 }
@@ -179,7 +178,7 @@ void TanniKeyOpen(int row0, Word key) {
             TanniCommit(row0);
             // A typed unit that the list holds already must not give way to
             // the free entry the cursor stood on: the cursor goes onto it.
-            const char* stored = LineField(Denpyou_TopLine + row0, Grid_Column(GridColumn_Tanni).Field);
+            const char* stored = Denpyou_LineFieldAt(Denpyou_TopLine + row0, Grid_Column(GridColumn_Tanni).Field);
             if (Tanni_List[TanniChoose_Cursor() - 1][0] == ' ' && stored[0] != ' ') TanniChoose_Locate(stored);
             TanniChoose_TakeCursor();
             Edit_Trim(Grid_Edit(GridColumn_Tanni, row0), Width(GridColumn_Tanni));
@@ -205,12 +204,12 @@ void TanniKeyOpen(int row0, Word key) {
 // bar of the value cells when it closes, which also closes the product
 // chooser.
 void TanniChoose_Closed() {
-    if (TPanel* p = Ui_Panel(SyouhinChoose_Panel)) p->Hide();
+    SyouhinChoose_Dismiss();
     Denpyou_CommandMode = TCommandMode::Values;
     Denpyou_SetCommandBar(TCommandMode::Values);
 }
 
-TEdit* TanniChoose_Cell() { return ValidRow(Denpyou_CurRow) ? Grid_Edit(GridColumn_Tanni, Denpyou_CurRow) : nullptr; }
+TEdit* TanniChoose_Cell() { return Denpyou_HasCursorRow() ? Grid_Edit(GridColumn_Tanni, Denpyou_CurRow) : nullptr; }
 
 const TTanniChooseHost Denpyou_TanniHost{Job_Denpyou, 494, 76, Denpyou_SetChooserBar, TanniChoose_Closed,
                                          TanniChoose_Cell};

@@ -261,9 +261,9 @@ public:
     // already.
     void SetDrive(const std::string& root);
     // Goes to a folder (absolute; "" empties the list). Its volume becomes
-    // the drive: the drive's own when it holds the folder, else the listed
-    // volume that does.
-    void SetDirectory(const std::string& dir);
+    // the drive: the drive's own when it holds the folder, else the one of
+    // volumes (read now when none are given) that does.
+    void SetDirectory(const std::string& dir, const std::vector<TVolume>* volumes = nullptr);
     void Update();  // reads the folders again
     std::vector<std::string> Items;
     std::vector<int> Levels;

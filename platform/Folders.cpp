@@ -9,16 +9,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// A folder path without a trailing '/' (but "/" itself).
-std::string Tidy(std::string path) {
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
-}
-
-}  // namespace
-
 // ------------------------------------------------------------ drive box
 
 std::string TDriveComboBox::Drive() const {
@@ -43,7 +33,7 @@ void TDriveComboBox::Refresh() {
 }
 
 void TDriveComboBox::SetDrive(const std::string& path) {
-    const int index = Volumes_Holding(Volumes, Tidy(path));
+    const int index = Volumes_Holding(Volumes, Volume_WithoutSlash(path));
     if (index >= 0) Choose(index, Drive());
 }
 
@@ -69,7 +59,7 @@ void TDriveComboBox::ProcessKey(Word key) {
 std::string TDirectoryListBox::DirectoryText() const { return Cp932_ForDisplay(directory_); }
 
 void TDirectoryListBox::SetDrive(const std::string& root) {
-    const std::string drive = Tidy(root);
+    const std::string drive = Volume_WithoutSlash(root);
     if (drive == drive_) return;
     drive_ = drive;
     const bool changed = drive != directory_;
@@ -78,15 +68,16 @@ void TDirectoryListBox::SetDrive(const std::string& root) {
     if (changed && OnChange) OnChange(this);
 }
 
-void TDirectoryListBox::SetDirectory(const std::string& dir) {
-    const std::string target = Tidy(dir);
+void TDirectoryListBox::SetDirectory(const std::string& dir, const std::vector<TVolume>* volumes) {
+    const std::string target = Volume_WithoutSlash(dir);
     if (!target.empty() && target[0] != '/') return;
     if (target.empty()) {
         drive_.clear();
     } else if (drive_.empty() || !Volume_Holds(drive_, target)) {
-        const std::vector<TVolume> volumes = Volumes_List();
-        const int index = Volumes_Holding(volumes, target);
-        drive_ = index >= 0 ? volumes[static_cast<size_t>(index)].RootPath : std::string("/");
+        const std::vector<TVolume> read = volumes ? std::vector<TVolume>() : Volumes_List();
+        if (!volumes) volumes = &read;
+        const int index = Volumes_Holding(*volumes, target);
+        drive_ = index >= 0 ? (*volumes)[static_cast<size_t>(index)].RootPath : std::string("/");
     }
     const bool changed = target != directory_;
     directory_ = target;

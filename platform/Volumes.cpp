@@ -4,12 +4,13 @@
 
 #include <mntent.h>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/File.h"
 
 namespace {
 
@@ -24,16 +25,6 @@ constexpr const char* PseudoTypes[] = {
 bool IsPseudo(const std::string& type) {
     return std::any_of(std::begin(PseudoTypes), std::end(PseudoTypes),
                        [&](const char* t) { return type == t; });
-}
-
-std::string WithoutSlash(std::string path) {
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
-    return path;
-}
-
-bool IsFolder(const std::string& path) {
-    struct stat st{};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 TVolumePlaces& Places() {
@@ -76,6 +67,11 @@ TVolumePlaces Volumes_SystemPlaces() {
 
 void Volumes_Install(const TVolumePlaces& places) { Places() = places; }
 
+std::string Volume_WithoutSlash(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
+}
+
 bool Volume_Holds(const std::string& root, const std::string& hostPath) {
     if (root == "/") return !hostPath.empty() && hostPath[0] == '/';
     return hostPath.compare(0, root.size(), root) == 0 &&
@@ -85,16 +81,16 @@ bool Volume_Holds(const std::string& root, const std::string& hostPath) {
 std::vector<TVolume> Volumes_List() {
     const TVolumePlaces& places = Places();
     std::vector<TVolume> volumes{{"/", false}};
-    const std::string home = WithoutSlash(places.Home);
-    if (!home.empty() && home != "/" && IsFolder(home)) volumes.push_back({home, false});
+    const std::string home = Volume_WithoutSlash(places.Home);
+    if (!home.empty() && home != "/" && Dir_Exists(Platform_AsIs(home))) volumes.push_back({home, false});
     std::vector<TVolume> removable;
     if (places.MountTable) {
         for (const TMountEntry& m : places.MountTable()) {
-            const std::string dir = WithoutSlash(m.Dir);
+            const std::string dir = Volume_WithoutSlash(m.Dir);
             if (IsPseudo(m.Type)) continue;
             const bool under = std::any_of(places.RemovableBases.begin(), places.RemovableBases.end(),
                                            [&](const std::string& base) {
-                                               const std::string b = WithoutSlash(base);
+                                               const std::string b = Volume_WithoutSlash(base);
                                                return dir != b && Volume_Holds(b, dir);
                                            });
             if (!under) continue;
@@ -119,14 +115,13 @@ int Volumes_Holding(const std::vector<TVolume>& volumes, const std::string& host
     return best;
 }
 
-bool Volumes_Answers(const std::string& hostPath) {
-    const std::vector<TVolume> volumes = Volumes_List();
+bool Volumes_Answers(const std::vector<TVolume>& volumes, const std::string& hostPath) {
     const int best = Volumes_Holding(volumes, hostPath);
     if (best < 0) return false;
     const std::string& root = volumes[static_cast<size_t>(best)].RootPath;
     for (const std::string& base : Places().RemovableBases) {
-        const std::string b = WithoutSlash(base);
+        const std::string b = Volume_WithoutSlash(base);
         if (hostPath != b && Volume_Holds(b, hostPath) && !Volume_Holds(b, root)) return false;
     }
-    return IsFolder(root);
+    return Dir_Exists(Platform_AsIs(root));
 }

@@ -35,6 +35,8 @@ TVolumePlaces Volumes_SystemPlaces();
 // the system's back.
 void Volumes_Install(const TVolumePlaces& places);
 
+// A folder path without a trailing '/' (but "/" itself).
+std::string Volume_WithoutSlash(std::string path);
 // "/" first, then the home folder, then the removable volumes in order of
 // their paths; each root once.
 std::vector<TVolume> Volumes_List();
@@ -42,7 +44,8 @@ std::vector<TVolume> Volumes_List();
 bool Volume_Holds(const std::string& root, const std::string& hostPath);
 // The index of the volume that holds the host path (the longest root), or -1.
 int Volumes_Holding(const std::vector<TVolume>& volumes, const std::string& hostPath);
-// Whether the volume holding the host path is mounted and answers: a folder
-// under a removable volumes' base counts only while a volume is mounted
-// there, not through the file system beneath it.
-bool Volumes_Answers(const std::string& hostPath);
+// Whether the volume of volumes (as Volumes_List read them) holding the host
+// path is mounted and answers: a folder under a removable volumes' base
+// counts only while a volume is mounted there, not through the file system
+// beneath it.
+bool Volumes_Answers(const std::vector<TVolume>& volumes, const std::string& hostPath);

@@ -62,6 +62,8 @@ inline int& Denpyou_Fd = Denpyou_File.Fd;
 // The detail lines seen from field 14 on: line L field j is entry 11 * L + j.
 inline constexpr TFieldView Denpyou_LineField{&Denpyou_File.Field, Denpyou_HeaderFieldCount};
 inline constexpr const int* Denpyou_LineWidth = Denpyou_FieldWidth.data() + Denpyou_HeaderFieldCount;
+// Field j of detail line L.
+inline char* Denpyou_LineFieldAt(int line, int j) { return Denpyou_LineField[Denpyou_LineFieldCount * line + j]; }
 
 extern int Denpyou_CurRec;  // the document in the editor (Denpyou_Count + 1: a new one)
 extern std::int64_t Denpyou_LastNo;  // the last document number issued

@@ -13,9 +13,7 @@ namespace {
 
 struct TListFields {
     bool Kept = false;  // read whole and matching the file as it was then
-    std::string Path;   // the host path they were read from (the program folder may change)
-    TFileStamp Stamp;
-    std::uint64_t Generation = 0;  // Denpyou_File.Generation when they matched the file
+    TFileMark Mark;     // the file's when they matched it
     int Count = 0;
     std::vector<char> Heads, Tails;  // record n's at (n - 1) x their bytes
 };
@@ -25,11 +23,6 @@ int OffsetOf(int field) { return Denpyou_FieldOffset[static_cast<size_t>(field)]
 
 char* HeadOf(int n) { return Fields.Heads.data() + static_cast<std::ptrdiff_t>(n - 1) * DenpyouListFields_HeadBytes; }
 char* TailOf(int n) { return Fields.Tails.data() + static_cast<std::ptrdiff_t>(n - 1) * DenpyouListFields_TailBytes; }
-
-int RecordsOf(std::int64_t size) {
-    return static_cast<int>(std::min<std::int64_t>((std::max<std::int64_t>(size, 0) + Denpyou_RecLen - 1) / Denpyou_RecLen,
-                                                   0x7FFFFFFF));
-}
 
 // The piece of `width` bytes at `offset` within each of records 1 ... count
 // into out (record n's at (n - 1) x width, blanks before). Pieces that lie
@@ -65,8 +58,7 @@ bool ReadPieces(int fd, std::int64_t size, int count, int offset, int width, cha
 }  // namespace
 
 bool DenpyouListFields_Current(int fd) {
-    return Fields.Kept && Fields.Generation == Denpyou_File.Generation &&
-           Fields.Path == Platform_HostPath(Denpyou_File.FileName) && File_Stamp(fd) == Fields.Stamp;
+    return Fields.Kept && Fields.Mark == Record_Mark(Denpyou_File, File_Stamp(fd));
 }
 
 bool DenpyouListFields_Read(int fd) {
@@ -76,7 +68,7 @@ bool DenpyouListFields_Read(int fd) {
     const TFileStamp stamp = File_Stamp(fd);
     if (stamp.Size < 0) return false;
     TListFields read;
-    read.Count = RecordsOf(stamp.Size);
+    read.Count = Record_RecordsOf(stamp.Size, Denpyou_RecLen);
     read.Heads.assign(static_cast<size_t>(read.Count) * DenpyouListFields_HeadBytes, ' ');
     read.Tails.assign(static_cast<size_t>(read.Count) * DenpyouListFields_TailBytes, ' ');
     bool whole = ReadPieces(fd, stamp.Size, read.Count, OffsetOf(DenpyouListFields_HeadFirst),
@@ -85,9 +77,7 @@ bool DenpyouListFields_Read(int fd) {
                        read.Tails.data()) &&
             whole;
     read.Kept = whole;
-    read.Path = Platform_HostPath(Denpyou_File.FileName);
-    read.Stamp = stamp;
-    read.Generation = Denpyou_File.Generation;
+    read.Mark = Record_Mark(Denpyou_File, stamp);
     Fields = std::move(read);
     return whole;
 }
@@ -101,16 +91,16 @@ void DenpyouListFields_Written(int n) {
     if (!Fields.Kept) return;
     // One write since they matched the file (or none, when the write found
     // the bytes there already), and to one of its records or the next.
-    const std::uint64_t writes = Denpyou_File.Generation - Fields.Generation;
+    const std::uint64_t writes = Denpyou_File.Generation - Fields.Mark.Generation;
     const std::string path = Platform_HostPath(Denpyou_File.FileName);
-    if (writes > 1 || path != Fields.Path || n < 1 || n > Fields.Count + 1) {
+    if (writes > 1 || path != Fields.Mark.Path || n < 1 || n > Fields.Count + 1) {
         DenpyouListFields_Forget();
         return;
     }
     const int fd = File_OpenRead(Denpyou_File.FileName);
     const TFileStamp stamp = File_Stamp(fd);
     File_Close(fd);
-    if (stamp.Size < 0 || RecordsOf(stamp.Size) != std::max(n, Fields.Count)) {
+    if (stamp.Size < 0 || Record_RecordsOf(stamp.Size, Denpyou_RecLen) != std::max(n, Fields.Count)) {
         DenpyouListFields_Forget();
         return;
     }
@@ -122,8 +112,7 @@ void DenpyouListFields_Written(int n) {
     const char* record = Denpyou_RecBuf.data();
     std::memcpy(HeadOf(n), record + OffsetOf(DenpyouListFields_HeadFirst), DenpyouListFields_HeadBytes);
     std::memcpy(TailOf(n), record + OffsetOf(DenpyouListFields_TailFirst), DenpyouListFields_TailBytes);
-    Fields.Stamp = stamp;
-    Fields.Generation = Denpyou_File.Generation;
+    Fields.Mark = Record_Mark(Denpyou_File, stamp);
 }
 
 void DenpyouListFields_Forget() { Fields = {}; }

@@ -11,12 +11,16 @@
 // makes the next search read the file again.
 #pragma once
 
-#include "store/DenpyouFields.h"
+#include "store/Denpyou.h"
 
 constexpr int DenpyouListFields_HeadFirst = DenpyouField_Kind, DenpyouListFields_HeadLast = DenpyouField_MakeDay;
 constexpr int DenpyouListFields_TailFirst = DenpyouField_Goukei, DenpyouListFields_TailLast = DenpyouField_SeikyuuDay;
-constexpr int DenpyouListFields_HeadBytes = 1 + 10 + 6 * 40 + 4 + 2 + 2;
-constexpr int DenpyouListFields_TailBytes = 10 + 6 + 4 + 2 + 2;
+constexpr int DenpyouListFields_HeadBytes =
+    Record_WidthSum(Denpyou_FieldWidth.data() + DenpyouListFields_HeadFirst,
+                    DenpyouListFields_HeadLast - DenpyouListFields_HeadFirst + 1);
+constexpr int DenpyouListFields_TailBytes =
+    Record_WidthSum(Denpyou_FieldWidth.data() + DenpyouListFields_TailFirst,
+                    DenpyouListFields_TailLast - DenpyouListFields_TailFirst + 1);
 
 // Whether the fields held are those of the document file open as fd, as it
 // is now (nothing is read).

@@ -12,9 +12,7 @@ namespace {
 
 struct TIndex {
     bool Built = false;
-    std::string Path;  // the host path it was built from (the program folder may change)
-    TFileStamp Stamp;
-    std::uint64_t Generation = 0;
+    TFileMark Mark;  // the file's when it was built
     std::unordered_map<std::string, int> First;
 };
 
@@ -35,7 +33,7 @@ std::string Key(const char* name1, const char* name2) {
     return key;
 }
 
-bool Build(TIndex& index, const std::string& path, const TFileStamp& stamp) {
+bool Build(TIndex& index, const TFileMark& mark) {
     index.Built = false;
     index.First.clear();
     const int off1 = Kokyaku_FieldOffset[KokyakuField_Name_1], off2 = Kokyaku_FieldOffset[KokyakuField_Name_2];
@@ -46,11 +44,9 @@ bool Build(TIndex& index, const std::string& path, const TFileStamp& stamp) {
         return true;
     });
     if (!read) return false;
-    // The stamp was taken before the scan: a change during the scan makes the
+    // The mark was taken before the scan: a change during the scan makes the
     // next lookup build again.
-    index.Path = path;
-    index.Stamp = stamp;
-    index.Generation = Kokyaku_File.Generation;
+    index.Mark = mark;
     index.Built = true;
     return true;
 }
@@ -60,12 +56,10 @@ bool Build(TIndex& index, const std::string& path, const TFileStamp& stamp) {
 bool KokyakuIndex_Find(int fd, const char* name1, const char* name2, int& hit) {
     hit = 0;
     TIndex& index = Index();
-    const std::string path = Platform_HostPath(Kokyaku_File.FileName);
     const TFileStamp stamp = File_Stamp(fd);
     if (stamp.Size < 0) return false;
-    bool current = index.Built && index.Generation == Kokyaku_File.Generation && index.Stamp == stamp &&
-                   index.Path == path;
-    if (!current && !Build(index, path, stamp)) return false;
+    const TFileMark mark = Record_Mark(Kokyaku_File, stamp);
+    if (!(index.Built && index.Mark == mark) && !Build(index, mark)) return false;
     auto found = index.First.find(Key(name1, name2));
     if (found != index.First.end()) hit = found->second;
     return true;

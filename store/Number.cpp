@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
+
+#include "store/Str.h"
 
 namespace {
 
@@ -152,6 +155,18 @@ int Num_ReadDatePart(const char* text) {
     while (IsDigit(*p)) ++p;
     while (*p == ' ') ++p;
     return *p == '\0' ? Num_ReadInt(number) : 0;
+}
+
+bool Num_DatePartKept(const char* text, int min, int max) {
+    const int value = Num_ReadDatePart(text);
+    return max == 0 ? value != 0 : value >= min && value <= max;
+}
+
+std::string Num_DatePartText(const char* text, int width, int min, int max) {
+    std::vector<char> part(static_cast<std::size_t>(width) + 1);
+    if (Num_DatePartKept(text, min, max)) Str_Pad(text, part.data(), width, 1);
+    else Str_Spaces(part.data(), width);
+    return part.data();
 }
 
 std::int64_t Num_IntMin(int width) {

@@ -29,6 +29,13 @@ int Num_ReadInt(const char* text);
 // blanks before and after; else, "1e", "1 2", "" among them, 0, which no
 // date part keeps.
 int Num_ReadDatePart(const char* text);
+// Whether a typed date part's value is kept: in min ... max, or any but 0
+// when max is 0.
+bool Num_DatePartKept(const char* text, int min = 0, int max = 0);
+// A typed date part as a field of width bytes: the text right-aligned (the
+// last width characters of a longer one) when its value is kept, else
+// blanks.
+std::string Num_DatePartText(const char* text, int width, int min = 0, int max = 0);
 
 // Smallest and largest integer that a field of width characters can show.
 std::int64_t Num_IntMin(int width);

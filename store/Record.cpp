@@ -26,13 +26,6 @@ void CopyField(char* out, const char* text, int width) {
     std::memset(out + len, ' ', static_cast<size_t>(width - len));
 }
 
-// Number of records in a file of size bytes, a cut-short last one included.
-int RecordsOf(std::int64_t size, int recLen) {
-    if (size <= 0) return 0;
-    std::int64_t n = (size + recLen - 1) / recLen;
-    return n > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(n);
-}
-
 // A record of which only the first `held` bytes were in the file: the rest
 // become blanks, and the last byte the line feed.
 void CompleteRecord(char* record, std::int64_t held, int recLen) {
@@ -109,6 +102,16 @@ bool WriteInRecord(TRecordFile& file, int n, int within, const char* bytes, std:
 }
 
 }  // namespace
+
+int Record_RecordsOf(std::int64_t size, int recLen) {
+    if (size <= 0) return 0;
+    std::int64_t n = (size + recLen - 1) / recLen;
+    return n > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(n);
+}
+
+TFileMark Record_Mark(const TRecordFile& file, const TFileStamp& stamp) {
+    return {Platform_HostPath(file.FileName), stamp, file.Generation};
+}
 
 TRecordFile Record_Define(const char* fileName, int recLen, int fieldCount, const int* fieldWidth) {
     TRecordFile file;
@@ -232,7 +235,7 @@ bool Record_CountOrCreate(TRecordFile& file, const void* data, std::int64_t size
     if (!Journal_Settle(file.FileName)) return false;
     file.Fd = File_OpenRead(file.FileName);
     if (file.Fd >= 0) {
-        file.Count = RecordsOf(File_Size(file.Fd), file.RecLen);
+        file.Count = Record_RecordsOf(File_Size(file.Fd), file.RecLen);
         File_Close(file.Fd);
         file.Fd = -1;
         return true;
@@ -257,7 +260,7 @@ bool Record_Scan(TRecordFile& file, int first, int last,
     int fd = Record_OpenRead(file);
     if (fd < 0) return false;
     const std::int64_t size = File_Size(fd);
-    last = std::min(last, RecordsOf(size, file.RecLen));
+    last = std::min(last, Record_RecordsOf(size, file.RecLen));
     if (first < 1) first = 1;
     int perBlock = static_cast<int>(std::max<std::int64_t>(1, ScanBlockBytes / file.RecLen));
     std::vector<char> block;
@@ -298,35 +301,45 @@ bool Record_ScanField(TRecordFile& file, int k, int first, int last,
     int fd = Record_OpenRead(file);
     if (fd < 0) return false;
     const std::int64_t size = File_Size(fd);
-    const int records = RecordsOf(size, file.RecLen);
+    const int records = Record_RecordsOf(size, file.RecLen);
     last = std::min(last, records);
     // A cut-short last record may lack the field or its end: its piece is
     // read on its own, the missing bytes blanks.
     const bool lastCut = records > 0 && Record_Offset(file, records) + offset + width > size;
     const int batched = lastCut ? std::min(last, records - 1) : last;
-    // The pieces come in batches that grow, so that a scan that stops early
-    // reads little more than it looks at.
-    std::vector<char> pieces;
-    bool stop = false;
-    int batch = ScanFirstPieces;
+    // A short read ends the scan as visit stopping it does.
     first = std::max(first, 1);
-    for (int n = first; n <= batched && !stop; n += batch, batch = std::min(batch * 2, ScanMostPieces)) {
-        const int count = std::min(batch, batched - n + 1);
-        pieces.resize(static_cast<size_t>(count) * static_cast<size_t>(width));
-        const int got =
-            File_ReadPieces(fd, Record_Offset(file, n) + offset, file.RecLen, count, width, pieces.data());
-        for (int i = 0; i < got && !stop; ++i)
-            stop = !visit(pieces.data() + static_cast<size_t>(i) * static_cast<size_t>(width), n + i);
-        stop = stop || got < count;
-    }
-    if (!stop && lastCut && last == records && first <= last) {
+    bool stopped = false;
+    const bool whole = Record_ScanPieces(fd, file, offset, width, first, batched, [&](const char* piece, int n) {
+        stopped = !visit(piece, n);
+        return !stopped;
+    });
+    if (whole && !stopped && lastCut && last == records && first <= last) {
         const std::int64_t at = Record_Offset(file, last) + offset;
         const std::int64_t held = std::clamp<std::int64_t>(size - at, 0, width);
-        pieces.assign(static_cast<size_t>(width), ' ');
+        std::vector<char> pieces(static_cast<size_t>(width), ' ');
         if (held == 0 || (File_Seek(fd, at) == at && File_Read(fd, pieces.data(), held) == held))
             visit(pieces.data(), last);
     }
     File_Close(fd);
+    return true;
+}
+
+bool Record_ScanPieces(int fd, const TRecordFile& file, int offset, int width, int first, int last,
+                       const std::function<bool(const char* piece, int n)>& visit) {
+    std::vector<char> pieces;
+    int batch = ScanFirstPieces;
+    for (int n = std::max(first, 1); n <= last; n += batch, batch = std::min(batch * 2, ScanMostPieces)) {
+        const int count = std::min(batch, last - n + 1);
+        pieces.resize(static_cast<size_t>(count) * static_cast<size_t>(width));
+        const int got =
+            File_ReadPieces(fd, Record_Offset(file, n) + offset, file.RecLen, count, width, pieces.data());
+        bool stop = false;
+        for (int i = 0; i < got && !stop; ++i)
+            stop = !visit(pieces.data() + static_cast<size_t>(i) * static_cast<size_t>(width), n + i);
+        if (got < count) return false;
+        if (stop) return true;
+    }
     return true;
 }
 

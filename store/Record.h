@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/File.h"
+
 struct TRecordFile {
     const char* FileName;      // "Data\\Denpyou.620"
     int RecLen;
@@ -63,6 +65,9 @@ bool Record_Write(TRecordFile& file, int n);
 // nothing written, when the file does not hold them all (a cut-short last
 // one is completed) or they cannot be read.
 bool Record_MoveOn(TRecordFile& file, int n);
+// The records in a file of size bytes, a cut-short last one counted (none
+// in an empty file; at most INT_MAX).
+int Record_RecordsOf(std::int64_t size, int recLen);
 // Count := file size / record length, rounded up; a missing file is created
 // empty. A file that exists but does not open is left alone and the count
 // stays.
@@ -110,6 +115,15 @@ bool Record_Scan(TRecordFile& file, int first, int last,
 // (what a cut-short last record lacks of it reads as blanks).
 bool Record_ScanField(TRecordFile& file, int k, int first, int last,
                       const std::function<bool(const char* field, int n)>& visit);
+// The piece of width bytes at offset within each of records first ... last
+// (1-based) of the open file fd, laid out as file, handed to visit(piece, n)
+// until it returns false. The pieces are read in batches that grow, so that
+// a scan that stops early reads little more than it looks at. Returns false
+// when a batch came short (a read failed or ran past the end), once the
+// pieces read whole before the short one have been visited, even when visit
+// stopped among them.
+bool Record_ScanPieces(int fd, const TRecordFile& file, int offset, int width, int first, int last,
+                       const std::function<bool(const char* piece, int n)>& visit);
 // Reads the whole of a record file into image (false when it does not open
 // or cannot be read whole), its cut-short last record completed.
 bool Record_ReadImage(const TRecordFile& file, std::vector<char>& image);
@@ -134,6 +148,19 @@ bool Record_RewriteFile(const char* path, const void* data, std::int64_t size);
 // journal can be made, so one that fails leaves the old contents. Returns
 // whether the file holds the new contents.
 bool Record_SaveFile(const char* path, const void* data, std::int64_t size);
+
+// What a copy of a file's contents kept in memory was taken from: the host
+// path (the program folder may change), the file's stamp (a change from
+// outside) and its Generation (a write through its tables). The copy is
+// current while the file's mark taken now equals it.
+struct TFileMark {
+    std::string Path;
+    TFileStamp Stamp;
+    std::uint64_t Generation = 0;
+    bool operator==(const TFileMark&) const = default;
+};
+// The mark of file as it is now, stamp being the stamp of the file open.
+TFileMark Record_Mark(const TRecordFile& file, const TFileStamp& stamp);
 
 // The field strings of a run of fields seen as a table of its own, e.g. the
 // detail lines of a document from field 14 on: view[i] is field base + i.

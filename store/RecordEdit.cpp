@@ -25,6 +25,16 @@ bool CopyScratch(const char* scratchName, std::int64_t bytes, int out) {
     return ok;
 }
 
+// The records the file holds now, a cut-short last one counted; -1 when it
+// does not open.
+int RecordsInFile(const TRecordFile& file) {
+    const int fd = Record_OpenRead(file);
+    if (fd < 0) return -1;
+    const std::int64_t size = File_Size(fd);
+    File_Close(fd);
+    return size < 0 ? -1 : Record_RecordsOf(size, file.RecLen);
+}
+
 // A record added (written true) is counted. Otherwise the write layer has
 // put the file back; should that itself have failed, the count follows what
 // the file holds, so that no record is overlooked.
@@ -33,21 +43,12 @@ bool CountAdded(TRecordFile& file, bool written) {
         ++file.Count;
         return true;
     }
-    const int records = Record_RecordsInFile(file);
+    const int records = RecordsInFile(file);
     if (records >= 0) file.Count = records;
     return false;
 }
 
 }  // namespace
-
-int Record_RecordsInFile(const TRecordFile& file) {
-    const int fd = Record_OpenRead(file);
-    if (fd < 0) return -1;
-    const std::int64_t size = File_Size(fd);
-    File_Close(fd);
-    if (size < 0) return -1;
-    return static_cast<int>((size + file.RecLen - 1) / file.RecLen);
-}
 
 bool Record_AppendFields(TRecordFile& file, std::initializer_list<std::pair<int, const char*>> fields) {
     // The record is built in the buffer, which is put back afterwards.

@@ -30,7 +30,3 @@ bool Record_InsertBlank(TRecordFile& file, int n);
 // place; on any failure the file and the count are as they were. Returns
 // whether the record was deleted.
 bool Record_RemoveRecord(TRecordFile& file, int n, const char* scratchName);
-
-// The records the file holds now, a cut-short last one counted; -1 when it
-// does not open.
-int Record_RecordsInFile(const TRecordFile& file);

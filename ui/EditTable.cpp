@@ -24,13 +24,6 @@ TShape* FrameOf(const TEditCell& cell) {
     return frame ? Ui_Shape(RowName(frame, cell).c_str()) : nullptr;
 }
 
-// A date part's value kept: wholly a number, in Min ... Max, or any but 0
-// without a Max.
-bool Kept(const TEditRow& row, const std::string& typed) {
-    const int value = Num_ReadDatePart(typed.c_str());
-    return row.Max == 0 ? value != 0 : value >= row.Min && value <= row.Max;
-}
-
 char* FieldOf(const TEditCell& cell) {
     const TEditTable& t = *cell.Table;
     if (t.Field) return t.Field(cell);
@@ -177,8 +170,8 @@ bool Edit_Commit(const TEditCell& cell) {
         if (!edit) return true;
         typed = edit->Text();
         if (row.Input == TEditInput::DatePart) {
-            kept = Kept(row, typed);
-            text = kept ? Str_CommitText(typed, row.Width, TCommitForm::RightInt) : std::string(row.Width, ' ');
+            kept = Num_DatePartKept(typed.c_str(), row.Min, row.Max);
+            text = Num_DatePartText(typed.c_str(), row.Width, row.Min, row.Max);
         } else {
             text = Str_CommitText(typed, row.Width, row.Form);
         }

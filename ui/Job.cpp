@@ -26,15 +26,19 @@ bool Show_Panel(const char* name) {
 // A screen without a show of its own: its first input, its keys, its captions.
 void Show_Plain(const TScreen& s, bool wasHidden) {
     if (wasHidden || s.FocusEveryShow) Focus_First(s.First);
-    for (Word key = vk::F1; key <= vk::F9; ++key) Command_Enable(key, (s.BarOn & Command_Key(key)) != 0);
-    Command_ShowEnabled();
-    const char* const captions[9] = {s.Captions.F1, s.Captions.F2, s.Captions.F3, s.Captions.F4, s.Captions.F5,
-                                     s.Captions.F6, s.Captions.F7, s.Captions.F8, s.Captions.F9};
-    for (int key = 1; key <= 9; ++key)
-        if (captions[key - 1]) Command_SetCaption(key, captions[key - 1]);
+    Command_ShowBar(s.BarOn, s.Captions);
 }
 
 }  // namespace
+
+void Command_ShowBar(unsigned on, const TScreenCaptions& captions) {
+    for (Word key = vk::F1; key <= vk::F9; ++key) Command_Enable(key, (on & Command_Key(key)) != 0);
+    Command_ShowEnabled();
+    const char* const texts[9] = {captions.F1, captions.F2, captions.F3, captions.F4, captions.F5,
+                                  captions.F6, captions.F7, captions.F8, captions.F9};
+    for (int key = 1; key <= 9; ++key)
+        if (texts[key - 1]) Command_SetCaption(key, texts[key - 1]);
+}
 
 void Job_Show() {
     // In the order of the screens: the current one is shown (and its first

@@ -65,6 +65,11 @@ constexpr unsigned Command_Keys(std::initializer_list<Word> keys) {
     return bits;
 }
 
+// The bar set as a screen is shown: F1 ... F9 on as the bits say, the others
+// off (the tenth cell keeps its flag), the bar repainted, the captions given
+// set.
+void Command_ShowBar(unsigned on, const TScreenCaptions& captions);
+
 // Screens as bits, for the screens a panel opens over.
 constexpr unsigned Job_Bit(int job) { return 1u << job; }
 constexpr unsigned Job_Every = ~0u;

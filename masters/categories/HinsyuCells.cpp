@@ -9,10 +9,6 @@
 
 namespace {
 
-void FocusCell(int column, int row) {
-    if (TEdit* edit = Hinsyu_CellEdit(column, row)) edit->SetFocus();
-}
-
 // Up in row 0: two entries back, the focus staying in the cell, which shows
 // its new entry trimmed for typing.
 void BackwardScroll(const TEditCell& cell) {
@@ -63,9 +59,9 @@ char* Hinsyu_CellField(const TEditCell& cell) {
 // before a name: the reading of the row above (none above the first row).
 void Hinsyu_CellMove(const TEditCell& cell, Word key) {
     if (key == vk::Return) {
-        if (cell.Row < Hinsyu_Rows - 1) FocusCell(HinsyuColumn_Name, cell.Row + 1);
+        if (cell.Row < Hinsyu_Rows - 1) Edit_Focus({&Hinsyu_Table, HinsyuColumn_Name, cell.Row + 1});
     } else if (cell.Row > 0) {
-        FocusCell(HinsyuColumn_Kana, cell.Row - 1);
+        Edit_Focus({&Hinsyu_Table, HinsyuColumn_Kana, cell.Row - 1});
     }
 }
 
@@ -73,10 +69,10 @@ bool Hinsyu_CellKey(const TEditCell& cell, Word key) {
     switch (key) {
         case vk::Up:
             if (cell.Row == 0) BackwardScroll(cell);
-            else FocusCell(cell.Index, cell.Row - 1);
+            else Edit_Focus({&Hinsyu_Table, cell.Index, cell.Row - 1});
             return true;
         case vk::Down:
-            if (cell.Row < Hinsyu_Rows - 1) FocusCell(cell.Index, cell.Row + 1);
+            if (cell.Row < Hinsyu_Rows - 1) Edit_Focus({&Hinsyu_Table, cell.Index, cell.Row + 1});
             return true;
         default: return false;
     }

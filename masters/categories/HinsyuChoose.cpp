@@ -38,6 +38,15 @@ const THinsyuChooseHost* Host() {
     return nullptr;
 }
 
+// The flags read from the host, for the product it serves now: only its
+// writes and a change of product change them, so the pages paint from
+// what is held.
+void ReadServed() {
+    const THinsyuChooseHost* h = Host();
+    Served = h && h->ReadFlags && h->ReadFlags(Flags);
+    if (!Served) std::memset(Flags, ' ', sizeof Flags);
+}
+
 bool Toggles() {
     const THinsyuChooseHost* h = Host();
     return h && h->ReadFlags;
@@ -99,7 +108,10 @@ void Toggle(int e) {
     flag = flag == ' ' ? '1' : ' ';
     const int row = e - HinsyuChoose_Top;
     if (row >= 0 && row < HinsyuChoose_Rows) ShowMark(row, flag != ' ');
-    if (!h->WriteFlags(Flags)) HinsyuChoose_ShowPage();  // what the host holds now
+    if (!h->WriteFlags(Flags)) {  // what the host holds now
+        ReadServed();
+        HinsyuChoose_ShowPage();
+    }
 }
 
 // The category at list position e picked for the host.
@@ -188,9 +200,10 @@ void HinsyuChoose_Open(int position) {
     HinsyuChoose_Top = position / HinsyuChoose_Rows * HinsyuChoose_Rows;
     HinsyuChoose_Row = position % HinsyuChoose_Rows;
     // The focus first: the cell it leaves commits, which may make the row
-    // it served a product (a name typed on the empty row) before the page
-    // reads its flags.
+    // it served a product (a name typed on the empty row) before its flags
+    // are read.
     HinsyuChoose_TakeFocus();
+    ReadServed();
     HinsyuChoose_ShowPage();
     HinsyuChoose_MarkLine();
 }
@@ -207,6 +220,7 @@ void HinsyuChoose_Close() {
 void HinsyuChoose_Refresh() {
     HinsyuChoose_Top = 0;
     HinsyuChoose_Row = 0;
+    ReadServed();
     HinsyuChoose_ShowPage();
     HinsyuChoose_MarkLine();
 }
@@ -216,9 +230,6 @@ void HinsyuChoose_TakeFocus() {
 }
 
 void HinsyuChoose_ShowPage() {
-    const THinsyuChooseHost* h = Host();
-    Served = h && h->ReadFlags && h->ReadFlags(Flags);
-    if (!Served) std::memset(Flags, ' ', sizeof Flags);
     const bool checks = Toggles();
     for (int k = 0; k < HinsyuChoose_Rows; ++k) {
         const int e = HinsyuChoose_Top + k;

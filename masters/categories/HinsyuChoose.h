@@ -29,9 +29,10 @@ struct THinsyuChooseHost {
     // once it has closed or picked (the editor: F3 ... F6).
     unsigned KeysOff = 0;
     // The marks: the flags (Syouhin_FlagCount bytes) of the product served,
-    // read afresh for every page; false when no product is served (none
-    // under the cursor, or it cannot be read): no marks then, and the
-    // toggles do nothing. A host without it picks instead.
+    // read when the chooser opens or is refreshed and after a write that
+    // failed; false when no product is served (none under the cursor, or it
+    // cannot be read): no marks then, and the toggles do nothing. A host
+    // without it picks instead.
     bool (*ReadFlags)(char* flags) = nullptr;
     // A flag flipped: the host stores the flags and shows them in its row;
     // false when they were not written (the host has told the user), and the
@@ -76,12 +77,13 @@ void HinsyuChoose_Open(int position);
 // Closes it without a pick: the host's Closed, the focus back to
 // HinsyuChoose_CodeSaved, the host's keys on again.
 void HinsyuChoose_Close();
-// From its first entry again, for what the host serves now.
+// From its first entry again, for what the host serves now (its flags read
+// again).
 void HinsyuChoose_Refresh();
 // The focus back into its command edit.
 void HinsyuChoose_TakeFocus();
 
-void HinsyuChoose_ShowPage();  // the 25 rows from HinsyuChoose_Top
+void HinsyuChoose_ShowPage();  // the 25 rows from HinsyuChoose_Top, the marks from the flags held
 void HinsyuChoose_MarkLine();  // the cursor frame on HinsyuChoose_Row
 void HinsyuChoose_LineUp();    // the cursor an entry up (the page scrolls at row 0)
 void HinsyuChoose_LineDown();  // the cursor an entry down (the page scrolls at row 24)

@@ -20,10 +20,6 @@ namespace {
 
 void (*ProductsRepaint)() = nullptr;
 
-bool ValidCell(int column, int row) {
-    return column >= 0 && column < HinsyuColumn_Count && row >= 0 && row < Hinsyu_Rows;
-}
-
 void Hinsyu_Reset() {
     Hinsyu_Top = 0;
     Hinsyu_Row = -1;
@@ -67,7 +63,8 @@ const TScreen Hinsyu_Screen{
 }  // namespace
 
 TEdit* Hinsyu_CellEdit(int column, int row) {
-    return ValidCell(column, row) ? Ui_Edit(Ui_RowName(Hinsyu_Cells[column].Edit, row + 1).c_str()) : nullptr;
+    if (column < 0 || column >= HinsyuColumn_Count || row < 0 || row >= Hinsyu_Rows) return nullptr;
+    return TEditCell{&Hinsyu_Table, column, row}.Edit();
 }
 
 void Hinsyu_ShowPage() {

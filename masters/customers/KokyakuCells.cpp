@@ -32,10 +32,6 @@ constexpr TMove Down[KokyakuColumn_Count] = {
     {0, KokyakuColumn_Banti},   {1, KokyakuColumn_Zip},    {1, KokyakuColumn_Tel},
 };
 
-void FocusCell(int column, int row) {
-    if (TEdit* edit = Kokyaku_CellEdit(column, row)) edit->SetFocus();
-}
-
 void TrimCell(int column, int row) { Edit_Trim(Kokyaku_CellEdit(column, row), Kokyaku_CellWidth(column)); }
 
 // Row 12 has become the empty row under the cursor: it gets its number,
@@ -58,7 +54,7 @@ void BackwardStep() {
     if (Kokyaku_Top == 0) return;
     --Kokyaku_Top;
     Kokyaku_ShowPage();
-    FocusCell(KokyakuColumn_Tel, 0);
+    Edit_Focus({&Kokyaku_Table, KokyakuColumn_Tel, 0});
 }
 
 // Down in row 12: the next customer, or the empty row, comes into the row.
@@ -79,7 +75,7 @@ void LastCellStep() {
         TrimCell(KokyakuColumn_Tel, Kokyaku_LastRow);
     }
     NumberEmptyRow();
-    FocusCell(KokyakuColumn_Name_1, Kokyaku_LastRow);
+    Edit_Focus({&Kokyaku_Table, KokyakuColumn_Name_1, Kokyaku_LastRow});
 }
 
 }  // namespace
@@ -143,10 +139,10 @@ void Kokyaku_CellReload(const TEditCell& cell) {
 void Kokyaku_CellMove(const TEditCell& cell, Word key) {
     const int row = cell.Row;
     if (key == vk::Return) {
-        if (row < Kokyaku_LastRow) FocusCell(KokyakuColumn_Name_1, row + 1);
+        if (row < Kokyaku_LastRow) Edit_Focus({&Kokyaku_Table, KokyakuColumn_Name_1, row + 1});
         else LastCellStep();
     } else if (row > 0) {
-        FocusCell(KokyakuColumn_Tel, row - 1);
+        Edit_Focus({&Kokyaku_Table, KokyakuColumn_Tel, row - 1});
     } else {
         BackwardStep();
     }
@@ -157,11 +153,11 @@ bool Kokyaku_CellKey(const TEditCell& cell, Word key) {
     switch (key) {
         case vk::Up:
             if (row == 0) BackwardScroll(column);
-            else FocusCell(Up[column].Column, row + Up[column].Rows);
+            else Edit_Focus({&Kokyaku_Table, Up[column].Column, row + Up[column].Rows});
             return true;
         case vk::Down:
             if (row + Down[column].Rows > Kokyaku_LastRow) ForwardScroll(column);
-            else FocusCell(Down[column].Column, row + Down[column].Rows);
+            else Edit_Focus({&Kokyaku_Table, Down[column].Column, row + Down[column].Rows});
             return true;
         case vk::PageUp: Command_F7(); return true;
         case vk::PageDown: Command_F8(); return true;

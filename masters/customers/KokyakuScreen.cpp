@@ -32,7 +32,7 @@ const TEditRow& Kokyaku_Cell(int column) { return Kokyaku_Cells[std::clamp(colum
 int Kokyaku_CellWidth(int column) { return Kokyaku_Cell(column).Width; }
 
 TEdit* Kokyaku_CellEdit(int column, int row) {
-    return ValidCell(column, row) ? Ui_Edit(Ui_RowName(Kokyaku_Cells[column].Edit, row + 1).c_str()) : nullptr;
+    return ValidCell(column, row) ? TEditCell{&Kokyaku_Table, column, row}.Edit() : nullptr;
 }
 
 TShape* Kokyaku_CellFrame(int column, int row) {

@@ -22,10 +22,6 @@ namespace {
 constexpr int NameWidth = Syouhin_FieldWidth[SyouhinField_Name];
 constexpr int UnitWidth = Syouhin_FieldWidth[SyouhinField_Tanni];
 
-void FocusCell(int column, int row) {
-    if (TEdit* edit = Syouhin_CellEdit(column, row)) edit->SetFocus();
-}
-
 std::string Padded(const TEdit* edit, int width) {
     return Str_CommitText(edit ? edit->Text() : std::string(), width, TCommitForm::Left);
 }
@@ -56,7 +52,7 @@ bool UnitChooserKey(const TEditCell& cell, Word key) {
     switch (key) {
         case vk::Home:
             TanniChoose_TakeCursor();
-            FocusCell(SyouhinColumn_Siire, cell.Row);  // whose focus-out stores the unit taken
+            Edit_Focus(cell.At(SyouhinColumn_Siire));  // whose focus-out stores the unit taken
             return true;
         case vk::Return:
             // The unit typed is committed (stored, and joining the list);
@@ -162,20 +158,20 @@ void Syouhin_CellMove(const TEditCell& cell, Word key) {
     const int row = cell.Row;
     if (key == vk::Return) {
         if (row < Syouhin_LastRow) {
-            FocusCell(SyouhinColumn_Name, row + 1);
+            Edit_Focus({&Syouhin_Table, SyouhinColumn_Name, row + 1});
         } else if (Syouhin_Top + Syouhin_Row + 1 <= Syouhin_Count) {
             ++Syouhin_Top;
             Syouhin_ShowPage();
-            FocusCell(SyouhinColumn_Name, row);
+            Edit_Focus(cell.At(SyouhinColumn_Name));
             if (Syouhin_Top + Syouhin_Row + 1 > Syouhin_Count) Syouhin_NumberCursorRow();
         }
     } else if (row > 0) {
-        FocusCell(SyouhinColumn_Tanni, row - 1);
+        Edit_Focus({&Syouhin_Table, SyouhinColumn_Tanni, row - 1});
     } else if (Syouhin_Top > 0) {
         --Syouhin_Top;
         Syouhin_ShowPage();
         Syouhin_ShowRecNo();
-        FocusCell(SyouhinColumn_Tanni, 0);
+        Edit_Focus(cell.At(SyouhinColumn_Tanni));
     }
 }
 
@@ -187,12 +183,12 @@ bool Syouhin_CellKey(const TEditCell& cell, Word key) {
         case vk::Up:
             if (unit) Syouhin_PopupRowUp();
             else if (cell.Row == 0) ScrollBack();
-            else FocusCell(cell.Index, cell.Row - 1);
+            else Edit_Focus({&Syouhin_Table, cell.Index, cell.Row - 1});
             return true;
         case vk::Down:
             if (unit) Syouhin_PopupRowDown();
             else if (cell.Row == Syouhin_LastRow) ScrollOn();
-            else FocusCell(cell.Index, cell.Row + 1);
+            else Edit_Focus({&Syouhin_Table, cell.Index, cell.Row + 1});
             return true;
         case vk::PageUp: Command_F7(); return true;
         case vk::PageDown: Command_F8(); return true;

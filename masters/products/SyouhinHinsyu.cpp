@@ -9,10 +9,10 @@
 #include "platform/Controls.h"
 #include "store/Hinsyu.h"
 #include "store/Syouhin.h"
-#include "ui/CommandBar.h"
 #include "ui/Build.h"
 #include "ui/Frame.h"
 #include "ui/Message.h"
+#include "ui/Screen.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -52,12 +52,9 @@ bool WriteFlags(const char* flags) {
 
 // The chooser's bar over the grid.
 void Focused() {
-    Command_EnableOnly({vk::F3, vk::F4, vk::F7, vk::F8, vk::F9});
-    Command_SetCaption(3, "F3 商品上");
-    Command_SetCaption(4, "F4 商品下");
-    Command_SetCaption(7, "F7 商品前頁");
-    Command_SetCaption(8, "F8 商品次頁");
-    Command_SetCaption(9, "F9 閉じる");
+    Command_ShowBar(Command_Keys({vk::F3, vk::F4, vk::F7, vk::F8, vk::F9}),
+                    {.F3 = "F3 商品上", .F4 = "F4 商品下", .F7 = "F7 商品前頁", .F8 = "F8 商品次頁",
+                     .F9 = "F9 閉じる"});
 }
 
 void Closed() {

@@ -21,30 +21,10 @@ bool Syouhin_Changed = false;
 
 namespace {
 
-struct TCaption {
-    Word Key;
-    const char* Text;
-};
-
-// The unit chooser over the product screen: its bar while open (F1 ... F9
-// are off when this runs) ...
-constexpr TCaption TanniChoose_Bar[] = {
-    {vk::F3, "F3 商品上"}, {vk::F4, "F4 商品下"}, {vk::F7, "F7 前頁"}, {vk::F8, "F8 次頁"}, {vk::F9, "F9 閉じる"}};
-// ... and the product grid's own bar back when a chooser closes: every
-// caption set, only these keys on.
-constexpr TCaption Syouhin_Bar[] = {{vk::F1, "F1 伝票登録"}, {vk::F2, "F2 伝票削除"}, {vk::F3, "F3 伝票印刷"},
-                                    {vk::F4, "F4 商品削除"}, {vk::F5, "F5 商品挿入"}, {vk::F6, "F6 伝票複写"},
-                                    {vk::F7, "F7 商品前頁"}, {vk::F8, "F8 商品次頁"}, {vk::F9, "F9 商品追加"}};
-
-template <size_t N>
-void SetCaptions(const TCaption (&captions)[N]) {
-    for (const TCaption& c : captions) Command_SetCaption(c.Key - vk::F1 + 1, c.Text);
-}
-
+// The unit chooser over the product screen: its bar while open.
 void TanniChoose_Opened() {
-    for (const TCaption& c : TanniChoose_Bar) Command_Enable(c.Key, true);
-    SetCaptions(TanniChoose_Bar);
-    Command_ShowEnabled();
+    Command_ShowBar(Command_Keys({vk::F3, vk::F4, vk::F7, vk::F8, vk::F9}),
+                    {.F3 = "F3 商品上", .F4 = "F4 商品下", .F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 閉じる"});
 }
 
 TEdit* TanniChoose_Cell() { return Syouhin_CellEdit(SyouhinColumn_Tanni, Syouhin_Row); }
@@ -141,7 +121,7 @@ const TScreen Syouhin_Screen{
 
 TEdit* Syouhin_CellEdit(int column, int row) {
     if (column < 0 || column >= SyouhinColumn_Count || !ValidRow(row)) return nullptr;
-    return Ui_Edit(Ui_RowName(Syouhin_Cells[column].Edit, row + 1).c_str());
+    return TEditCell{&Syouhin_Table, column, row}.Edit();
 }
 
 TShape* Syouhin_RowShape(const char* prefix, int row) {
@@ -208,8 +188,10 @@ void Syouhin_LocateUnit() {
 }
 
 void Syouhin_ShowBar() {
-    Command_EnableOnly({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9});
-    SetCaptions(Syouhin_Bar);
+    Command_ShowBar(Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
+                    {.F1 = "F1 伝票登録", .F2 = "F2 伝票削除", .F3 = "F3 伝票印刷", .F4 = "F4 商品削除",
+                     .F5 = "F5 商品挿入", .F6 = "F6 伝票複写", .F7 = "F7 商品前頁", .F8 = "F8 商品次頁",
+                     .F9 = "F9 商品追加"});
 }
 
 void Syouhin_Register() {

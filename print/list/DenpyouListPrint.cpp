@@ -16,7 +16,6 @@
 #include "print/list/DenpyouListHits.h"
 #include "store/Jisya.h"
 #include "store/MasterFields.h"
-#include "store/Str.h"
 #include "ui/Focus.h"
 
 const TLockHolder Lock_DenpyouList{"the document list's print"};
@@ -64,13 +63,7 @@ std::string Number3(int value) {
 // A date input as two characters: its text right-aligned (the last two of a
 // longer one) when it reads as a number other than 0, else blanks.
 std::string DatePart(TListDate which) {
-    const std::string text = DenpyouList_Text(DenpyouList_DateEdit[which]);
-    char part[3];
-    if (Num_ReadDatePart(text.c_str()) != 0)
-        Str_Pad(text.c_str(), part, 2, 1);
-    else
-        Str_Spaces(part, 2);
-    return part;
+    return Num_DatePartText(DenpyouList_Text(DenpyouList_DateEdit[which]).c_str(), 2);
 }
 
 // The total in 12 columns: blank for 0, else "%10ld" with separators.

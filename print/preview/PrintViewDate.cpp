@@ -3,13 +3,13 @@
 // stand outside the focus codes: they record no code and take the focus
 // whatever holds the lock. The date is never stored; the box is own-company
 // field 39, written at once.
+#include <cstring>
 #include <string>
 
 #include "print/preview/PrintView.h"
 #include "print/preview/PrintViewHandlers.h"
 #include "store/Jisya.h"
 #include "store/Number.h"
-#include "store/Str.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -49,11 +49,8 @@ void EraStep(int y, int m) {
 
 void ReadDatePart(TPrintDatePart part, char out[3]) {
     const TEdit* e = DateEdit(part);
-    const std::string text = e ? e->Text() : std::string();
-    if (Num_ReadDatePart(text.c_str()) != 0)
-        Str_Pad(text.c_str(), out, 2, 1);
-    else
-        Str_Spaces(out, 2);
+    const std::string text = Num_DatePartText(e ? e->Text().c_str() : "", 2);
+    std::memcpy(out, text.c_str(), text.size() + 1);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "settings/backup/BackupCsv.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -121,10 +122,11 @@ void AppendRow(std::string& out, const TCsvFile& csv, const char* record, int n)
     out += '\n';
 }
 
-std::string WriteCsv(const TCsvFile& csv, const std::string& folder, int count, const TBackupFigure& figure) {
+std::string WriteCsv(const TCsvFile& csv, const std::string& folder, int count, const TBackupFigure& figure,
+                     const char* records) {
     const TSaveFigure shown(count, figure);
     std::string out;
-    const bool read = count <= 0 || Record_Scan(*csv.Data, 1, count, [&](const char* record, int n) {
+    auto row = [&](const char* record, int n) {
         const int i = n - 1;
         const bool used = record[csv.Data->FieldOffset[1]] != ' ';
         if (used) {
@@ -139,7 +141,10 @@ std::string WriteCsv(const TCsvFile& csv, const std::string& folder, int count, 
         }
         if (used || csv.FigureAtEveryRecord) shown.At(i);
         return true;
-    });
+    };
+    if (records)
+        for (int n = 1; n <= count; ++n) row(records + static_cast<std::int64_t>(n - 1) * csv.Data->RecLen, n);
+    const bool read = records || count <= 0 || Record_Scan(*csv.Data, 1, count, row);
     if (!read) return BackUp_NotRead(BackUp_DataName(*csv.Data));
     if (!Copy_WriteFile(BackUp_Path(folder, csv.Name), BackUp_FolderPath(folder), out))
         return Message_NotSavedText(csv.Name);
@@ -155,10 +160,10 @@ int Str_TrimRight(char* text) {
     return len;
 }
 
-std::string Csv_WriteKokyaku(const std::string& folder, int count, const TBackupFigure& figure) {
-    return WriteCsv(KokyakuCsv, folder, count, figure);
+std::string Csv_WriteKokyaku(const std::string& folder, int count, const TBackupFigure& figure, const char* records) {
+    return WriteCsv(KokyakuCsv, folder, count, figure, records);
 }
 
-std::string Csv_WriteSyouhin(const std::string& folder, int count, const TBackupFigure& figure) {
-    return WriteCsv(SyouhinCsv, folder, count, figure);
+std::string Csv_WriteSyouhin(const std::string& folder, int count, const TBackupFigure& figure, const char* records) {
+    return WriteCsv(SyouhinCsv, folder, count, figure, records);
 }

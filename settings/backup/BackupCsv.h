@@ -21,13 +21,16 @@ int Str_TrimRight(char* text);
 // "Data\Syouhin.620" into the folder, replacing the one there only when the
 // new one is whole. The figure runs a second pass of the save's rule: the
 // customers' at the records written, the products' at every record. "" or
-// the failure's text (the file before stays).
+// the failure's text (the file before stays). With records (the count
+// records as the save's copy read them) the file is not read again.
 //
 // Customers: ID (the record number), the code (the record number x 10 in
 // at least five digits, its leading zeros written as '@'), name 1, name 2,
 // reading, honorific, postal code, prefecture, city, street, building,
 // telephone, mobile, staff code, the code again, staff name.
-std::string Csv_WriteKokyaku(const std::string& folder, int count, const TBackupFigure& figure);
+std::string Csv_WriteKokyaku(const std::string& folder, int count, const TBackupFigure& figure,
+                             const char* records = nullptr);
 // Products: ID, the code (the record number x 100 in at least six digits),
 // name, reading, base price, tax class, purchase price, unit.
-std::string Csv_WriteSyouhin(const std::string& folder, int count, const TBackupFigure& figure);
+std::string Csv_WriteSyouhin(const std::string& folder, int count, const TBackupFigure& figure,
+                             const char* records = nullptr);

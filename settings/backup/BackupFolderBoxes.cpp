@@ -33,16 +33,17 @@ void CountCopies(const std::string& folder) {
     SetCaption("Label_BK_DenpyouDs", std::to_string(counts.Denpyou));
 }
 
-// A folder the list can go to: set, on a volume that answers, and there.
-bool Usable(const std::string& folder) {
-    return !folder.empty() && Volumes_Answers(folder) && Dir_Exists(Platform_AsIs(folder));
+// A folder the list can go to: set, on a volume of volumes that answers, and
+// there.
+bool Usable(const std::string& folder, const std::vector<TVolume>& volumes) {
+    return !folder.empty() && Volumes_Answers(volumes, folder) && Dir_Exists(Platform_AsIs(folder));
 }
 
 // Where the list goes when it shows nothing usable: the backup folder
 // chosen before when it is there, else the first removable volume (a stick
 // plugged in), else the home folder, else the root.
 std::string FirstFolder(const std::string& chosen, const std::vector<TVolume>& volumes) {
-    if (Usable(chosen)) return chosen;
+    if (Usable(chosen, volumes)) return chosen;
     for (const TVolume& v : volumes)
         if (v.Removable) return v.RootPath;
     for (const TVolume& v : volumes)
@@ -55,11 +56,11 @@ std::string FirstFolder(const std::string& chosen, const std::vector<TVolume>& v
 void Backup_StartFolder() {
     BackupFolder_Load(BackUp_Folder);
     SetCaption("Label_BackupFolder", Cp932_ForDisplay(BackUp_Folder));
-    if (!Usable(BackUp_Folder)) return;
     TDirectoryListBox* list = List();
     TDriveComboBox* drive = Drive();
-    if (!list || !drive) return;
-    list->SetDirectory(BackUp_Folder);
+    // The drive box has just read the volumes, as it was built.
+    if (!list || !drive || !Usable(BackUp_Folder, drive->Volumes)) return;
+    list->SetDirectory(BackUp_Folder, &drive->Volumes);
     drive->Refresh();
     drive->SetDrive(list->Drive());
 }
@@ -94,7 +95,7 @@ void Backup_ShowFolderBoxes() {
     if (!drive || !list) return;
     // Before the volumes are read again: a stick pulled out since moves the
     // drive box to another volume, and the list with it.
-    const bool gone = !Usable(list->Directory());
+    const bool gone = !Usable(list->Directory(), Volumes_List());
     const std::string chosen = BackUp_Folder;
     drive->Refresh();
     if (!gone) return;
@@ -102,5 +103,5 @@ void Backup_ShowFolderBoxes() {
     // (the home folder's rather than the root's).
     const std::string first = FirstFolder(chosen, drive->Volumes);
     drive->SetDrive(first);
-    list->SetDirectory(first);
+    list->SetDirectory(first, &drive->Volumes);
 }

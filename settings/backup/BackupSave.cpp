@@ -1,5 +1,7 @@
 #include "settings/backup/BackupSave.h"
 
+#include <vector>
+
 #include "platform/File.h"
 #include "settings/backup/BackupCsv.h"
 #include "settings/backup/Seiri.h"
@@ -26,9 +28,10 @@ TBackupResult& Failed(TBackupResult& r, const std::string& folder, const TBackup
 }
 
 // Copies the data file's whole records into its copy in the folder. With
-// seiri the tidy-up decides which documents go.
+// seiri the tidy-up decides which documents go; with passed, the records
+// copied are kept there as well (for the CSV).
 TBackupResult SaveFile(const std::string& folder, const TBackupFile& file, const TBackupFigure& figure,
-                       bool seiri = false) {
+                       bool seiri = false, std::vector<char>* passed = nullptr) {
     TBackupResult r;
     const TCopySource source(Record_OpenRead(*file.Data), file.Data->RecLen);
     if (!source.Opened()) return Failed(r, folder, file, BackUp_NotRead(BackUp_DataName(*file.Data)));
@@ -41,6 +44,10 @@ TBackupResult SaveFile(const std::string& folder, const TBackupFile& file, const
         copy.First = cut.First;
         if (cut.BeforeYear != 0) copy.Keep = [cut](int i, const char* record) { return cut.Keeps(i, record); };
     }
+    if (passed) copy.Keep = [passed, len = copy.RecLen](int, const char* record) {
+        passed->insert(passed->end(), record, record + len);
+        return true;
+    };
     if (figure) copy.Done = [&shown](int i) { shown.At(i); };
     const std::string to = BackUp_Path(folder, file.Name);
     bool readFailed = false;
@@ -51,6 +58,13 @@ TBackupResult SaveFile(const std::string& folder, const TBackupFile& file, const
     if (!Copy_Replace(to, BackUp_FolderPath(folder))) return Failed(r, folder, file, Message_NotSavedText(file.Name));
     r.Ds = written;
     return r;
+}
+
+// The records a copy kept, when they are the whole file it counted (else
+// the CSV reads the file itself).
+const char* Whole(const std::vector<char>& records, const TBackupResult& r, const TBackupFile& file) {
+    return records.size() == static_cast<size_t>(r.Count) * static_cast<size_t>(file.Data->RecLen) ? records.data()
+                                                                                                   : nullptr;
 }
 
 // The step's last figure, once everything went through.
@@ -72,16 +86,18 @@ std::string BackUp_WriteMemory() {
 }
 
 TBackupResult BackUp_SaveKokyaku(const std::string& folder, const TBackupFigure& figure) {
-    TBackupResult r = SaveFile(folder, Backup_Kokyaku, figure);
-    if (r.Failure.empty()) r.Failure = Csv_WriteKokyaku(folder, r.Count, figure);
+    std::vector<char> records;
+    TBackupResult r = SaveFile(folder, Backup_Kokyaku, figure, false, &records);
+    if (r.Failure.empty()) r.Failure = Csv_WriteKokyaku(folder, r.Count, figure, Whole(records, r, Backup_Kokyaku));
     Finish(r, figure);
     return r;
 }
 
 TBackupResult BackUp_SaveHinsyuSyouhin(const std::string& folder, const TBackupFigure& figure) {
     const std::string categories = SaveFile(folder, Backup_Hinsyu, nullptr).Failure;
-    TBackupResult r = SaveFile(folder, Backup_Syouhin, figure);
-    if (r.Failure.empty()) r.Failure = Csv_WriteSyouhin(folder, r.Count, figure);
+    std::vector<char> records;
+    TBackupResult r = SaveFile(folder, Backup_Syouhin, figure, false, &records);
+    if (r.Failure.empty()) r.Failure = Csv_WriteSyouhin(folder, r.Count, figure, Whole(records, r, Backup_Syouhin));
     if (!categories.empty()) r.Failure = categories;
     Finish(r, figure);
     return r;

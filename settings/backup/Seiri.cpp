@@ -1,11 +1,8 @@
 #include "settings/backup/Seiri.h"
 
-#include <algorithm>
 #include <cstring>
 #include <functional>
-#include <vector>
 
-#include "platform/File.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 
@@ -17,23 +14,12 @@ constexpr int YearWidth = Denpyou_FieldWidth[DenpyouField_MakeYear];
 constexpr int KeyWidth = YearWidth + Denpyou_FieldWidth[DenpyouField_MakeMonth];
 static_assert(DenpyouField_MakeMonth == DenpyouField_MakeYear + 1 && KeyOffset == 251);
 
-// Pieces read at a time.
-constexpr int PiecesPerRead = 4096;
-
 // Hands the first `width` bytes of the creation date of documents 0 ...
 // count - 1 to visit(i, bytes) until it returns false. false when a read
-// failed.
+// came short, even after visit stopped.
 bool ScanDates(int fd, int count, int width, const std::function<bool(int, const char*)>& visit) {
-    std::vector<char> pieces(static_cast<size_t>(PiecesPerRead) * width);
-    for (int i = 0; i < count;) {
-        const int n = std::min(PiecesPerRead, count - i);
-        const std::int64_t first = std::int64_t{i} * Denpyou_RecLen + KeyOffset;
-        if (File_ReadPieces(fd, first, Denpyou_RecLen, n, width, pieces.data()) != n) return false;
-        for (int j = 0; j < n; ++j)
-            if (!visit(i + j, pieces.data() + std::int64_t{j} * width)) return true;
-        i += n;
-    }
-    return true;
+    return Record_ScanPieces(fd, Denpyou_File, KeyOffset, width, 1, count,
+                             [&](const char* piece, int n) { return visit(n - 1, piece); });
 }
 
 bool IsOld(int year, int threshold) { return year != 0 && year < threshold; }

@@ -99,8 +99,7 @@ void Jisya_FieldCommitted(const TEditCell& cell, const char*) {
 // defaults).
 void Jisya_FieldReturned(const TEditCell& cell, bool kept) {
     if (FieldOf(cell) != JisyaField_Denban || !kept || !Written) return;
-    Denpyou_LastNo = Num_ReadLong(Jisya_Field[JisyaField_Denban]);
-    Denpyou_LastNoKnown = true;
+    Denpyou_TakeLastNo(true);
     Denpyou_LastNoChanged();
     // A record that could not be read at start-up is not the file's: it is
     // not written over it.

@@ -61,10 +61,10 @@ TEST_F(FoldersTest, VolumesAreRootHomeAndTheRemovableMountsOnce) {
 
     // A folder on the volume answers while it is mounted; below the base
     // without a volume it does not, whatever lies beneath.
-    EXPECT_TRUE(Volumes_Answers(usb + "/Backup"));
+    EXPECT_TRUE(Volumes_Answers(Volumes_List(), usb + "/Backup"));
     mounts.clear();
-    EXPECT_FALSE(Volumes_Answers(usb + "/Backup"));
-    EXPECT_TRUE(Volumes_Answers(Home() + "/Backup"));
+    EXPECT_FALSE(Volumes_Answers(Volumes_List(), usb + "/Backup"));
+    EXPECT_TRUE(Volumes_Answers(Volumes_List(), Home() + "/Backup"));
 }
 
 TEST_F(FoldersTest, MountTableEscapesAreResolved) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "print/DenpyouPrint.h"
+#include "print/preview/PrintView.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"
@@ -72,7 +73,7 @@ int main() {
         printer.ClearJobs();
         FillDocument();
         const double start = NowMs();
-        Denpyou_Print();
+        Denpyou_Print(PrintView_Gather());
         ms.push_back(NowMs() - start);
         const TPrintJob* job = printer.LastJob();
         if (!job || !job->Finished) return 1;

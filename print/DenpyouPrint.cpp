@@ -12,7 +12,6 @@
 #include "print/PrintFirstPage.h"
 #include "print/PrintMargins.h"
 #include "print/PrintText.h"
-#include "print/preview/PrintView.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 
@@ -143,12 +142,13 @@ void PrintPages(const TDenpyouPrintRun& run) {
     if (!closed) ClosePage(run, page, capacity);
 }
 
-// An invoice's issue date := the print date, when it is a valid date.
-void TakeIssueDate() {
-    const TPrintDate date = PrintView_ReadDate();
+// An invoice's issue date := the print date, when it is a valid date; the
+// preview shows the era it is stored in.
+void TakeIssueDate(const TPrintPreview& preview) {
+    const TPrintDate& date = preview.Date;
     const int y = date.YearValue(), m = date.MonthValue(), d = date.DayValue();
     const bool reiwa = y < 27 || y > 31;
-    PrintView_ShowDateEra(reiwa ? "令和" : "平成");
+    preview.ShowDateEra(reiwa ? "令和" : "平成");
     if (y == 0 || m < 1 || m > 12 || d < 1 || d > 31) return;
     Num_WriteInt(Denpyou_Field[DenpyouField_SeikyuuYear], 4, y + (reiwa ? 2018 : 1988));
     Str_Pad(date.Month, Denpyou_Field[DenpyouField_SeikyuuMonth], 2, 1);
@@ -157,10 +157,11 @@ void TakeIssueDate() {
 
 }  // namespace
 
-bool Denpyou_Print() {
+bool Denpyou_Print(const TPrintPreview& preview) {
     TDenpyouPrintRun run;
-    run.Date = PrintView_ReadDate();
-    PrintView_ShowDateEra(Print_TypedEraName(run.Date.YearValue(), run.Date.MonthValue()));
+    run.Date = preview.Date;
+    run.DateNotPrinted = preview.DateNotPrinted;
+    preview.ShowDateEra(Print_TypedEraName(run.Date.YearValue(), run.Date.MonthValue()));
     Print_Keisyou(run.Keisyou);
     run.LineCount = PrintedLines();
     run.PageCount = PageCount(run.LineCount);
@@ -178,7 +179,7 @@ bool Denpyou_Print() {
     PrintPages(run);
     if (!printer.EndDoc()) return false;  // the job is lost: nothing is stored
 
-    if (run.Kind == PrintKind_Seikyuu) TakeIssueDate();
+    if (run.Kind == PrintKind_Seikyuu) TakeIssueDate(preview);
     Denpyou_Store();
     return true;
 }

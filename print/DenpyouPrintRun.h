@@ -14,6 +14,7 @@ struct TDenpyouPrintRun {
     int LineCount = 0;    // lines printed: up to the last one with a description
     int PageCount = 0;
     TPrintDate Date{};    // the print date as typed in the preview
+    bool DateNotPrinted = false;  // the preview's no-date box
     char Keisyou[7] = {};
     std::string AllPageText;  // "全" "%3d" "ページ"
 

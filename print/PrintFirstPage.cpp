@@ -6,7 +6,6 @@
 #include "store/Number.h"
 #include "print/DenpyouPrintRun.h"
 #include "print/PrintText.h"
-#include "print/preview/PrintView.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Str.h"
@@ -163,7 +162,7 @@ void Denpyou_PrintFirstPagePrepare(TDenpyouPrintRun& run) {
     run.PrintDateText = Print_EraDate(Print_TypedEraName(run.Date.YearValue(), run.Date.MonthValue()),
                                       run.Date.Year, run.Date.Month, run.Date.Day);
     const bool makeDate = Setting(JisyaField_BikouPrint) == Footer_MakeDate &&
-                          Setting(JisyaField_DateNoPrint) == 0 && !PrintView_DateNotPrinted();
+                          Setting(JisyaField_DateNoPrint) == 0 && !run.DateNotPrinted;
     run.MakeDateText = makeDate ? StoredDate(DenpyouField_MakeYear) : std::string(18, ' ');
     run.YoukouDateText = StoredDate(DenpyouField_YoukouYear);
     Print_KokyakuAddress(run.KokyakuCity, run.KokyakuStreet);

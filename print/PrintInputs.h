@@ -1,7 +1,8 @@
 // What a print of the document in the editor reads besides the document:
 // the kind buttons and the honorific the editor shows, the customer's
-// address, and the form of the preview's print date (which the preview
-// reads: print/preview/PrintView.h). The preview shows the same.
+// address, and what the preview gathered (its print date and no-date box,
+// handed over by its print command: print/preview/PrintView.h). The
+// preview shows the same.
 #pragma once
 
 // The kind as the checked kind button gives it (not the document's field 0).
@@ -20,6 +21,14 @@ struct TPrintDate {
     int YearValue() const;
     int MonthValue() const;
     int DayValue() const;
+};
+
+// The preview as a print takes it: what it gathered, and its era label of
+// the print date, which the print sets to the era it reads the date in.
+struct TPrintPreview {
+    TPrintDate Date;
+    bool DateNotPrinted = false;  // its box "日付を印刷しない"
+    void (*ShowDateEra)(const char* eraName) = nullptr;
 };
 
 // The honorific the editor shows (Label_DenpKeisyou; the document's own

@@ -4,7 +4,6 @@
 
 #include "editor/EditorScreen.h"
 #include "editor/SyouhinChoose.h"
-#include "print/list/DenpyouListScreen.h"
 #include "store/Number.h"
 #include "store/Str.h"
 #include "ui/Build.h"
@@ -50,25 +49,25 @@ void BuildOnEditor(TForm& form) {
     }
 }
 
+}  // namespace
+
 // The list's pair beside its command labels, as on the editor: left, then
 // top, each edit inside a frame of its own.
-void BuildOnList(TForm& form) {
+void PrintMargin_CreateOnList(TForm& form, const char* panel) {
     static const char* const captions[2][2] = {{"Label_DenpyouList_LeftMargine", "左余白"},
                                                {"Label_DenpyouList_TopMargine", "上余白"}};
     constexpr int tops[2] = {8, 44};
     for (int i = 0; i < 2; ++i) {
         const TEditRow& m = PrintMargin_Rows[2 + i];
-        Ui_Build(form, {TControlKind::Label, captions[i][0], DenpyouList_Panel, 866, tops[i], 50, 19,
-                        captions[i][1], clMoneyGreen, clBlack, -12, nullptr, TAlignment::taCenter});
-        auto* frame = Ui_BuildAs<TShape>(form, {TControlKind::Shape, m.Frame, DenpyouList_Panel, 920, tops[i], 30, 19});
+        Ui_Build(form, {TControlKind::Label, captions[i][0], panel, 866, tops[i], 50, 19, captions[i][1],
+                        clMoneyGreen, clBlack, -12, nullptr, TAlignment::taCenter});
+        auto* frame = Ui_BuildAs<TShape>(form, {TControlKind::Shape, m.Frame, panel, 920, tops[i], 30, 19});
         frame->Pen.Color = clBlack;
         frame->Pen.Width = 1;
         frame->Brush.Color = clWhite;
-        BuildEdit(form, m.Edit, DenpyouList_Panel, 923, tops[i] + 2, 24);
+        BuildEdit(form, m.Edit, panel, 923, tops[i] + 2, 24);
     }
 }
-
-}  // namespace
 
 bool PrintMargin_Enter(const TEditCell& cell) {
     if (OnEditor(cell)) SyouhinChoose_Hide();
@@ -84,7 +83,6 @@ void PrintMargin_Committed(const TEditCell& cell, const char* text) {
 
 void PrintMargin_CreateControls(TForm& form) {
     BuildOnEditor(form);
-    BuildOnList(form);
     Edit_Bind(form, PrintMargin_Table);
 }
 

@@ -3,7 +3,9 @@
 // by them. They are edited on the document editor and on the document list:
 // both screens show the same two values, and a commit on either writes the
 // own-company record at once and moves the next print. The four edits are
-// this folder's, laid on the two screens.
+// this folder's, laid on the two screens: on the editor's by this folder,
+// on the list's by the list (which stands above it) with this folder's
+// function.
 #pragma once
 
 #include "store/Jisya.h"
@@ -47,8 +49,12 @@ inline constexpr TEditTable PrintMargin_Table{
 // 9740).
 constexpr void PrintMargin_FocusCodes(TFocusCodes& codes) { Edit_AddCodes(codes, PrintMargin_Table); }
 
-// The edits with their captions and frames on the editor, top right, and on
-// the list beside its command labels, and their handlers.
+// The list's pair with its captions and frames on the list's panel, beside
+// its command labels (called by the list's CreateControls, last).
+void PrintMargin_CreateOnList(TForm& form, const char* panel);
+// The editor's pair with its captions and frames, top right, and the
+// handlers of all four (the list's controls, its pair among them, are
+// built before: app/Folders.h).
 void PrintMargin_CreateControls(TForm& form);
 // Start-up: the margins the prints read and the four edits from the
 // own-company fields.

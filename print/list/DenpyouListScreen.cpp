@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string>
 
+#include "print/PrintMargins.h"
 #include "print/list/DenpyouListCommands.h"
 #include "print/list/DenpyouListHits.h"
 #include "print/list/DenpyouListInput.h"
@@ -232,7 +233,7 @@ void CreateCommands(TForm& form) {
         label->OnClick = [click = c.Click](TControl*) { click(); };
         PressLook_Button(Ui_Built<TShape>(form, c.Shape), *label);
     }
-    // The print margins beside them are the print's (print/PrintMargins).
+    // The print margins beside them are the print's, laid last.
 }
 
 void BindInputs(TForm& form) {
@@ -278,4 +279,5 @@ void DenpyouList_CreateControls(TForm& form) {
     CreateCommands(form);
     for (const TPagePlace& p : Page_Places) CreatePage(form, p);
     BindInputs(form);
+    PrintMargin_CreateOnList(form, Panel);
 }

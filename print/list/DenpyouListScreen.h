@@ -4,13 +4,13 @@
 // the one-customer page and, on Panel_DenpyouList_SubPage over them, of the
 // all-customer page, with their arrows; and the two key catchers that hold
 // the focus between searches. Its print margins are the print's
-// (print/PrintMargins.h), laid on its panel.
+// (print/PrintMargins.h), laid on its panel with its controls.
 #pragma once
 
 class TForm;
 
 constexpr int Job_DenpyouList = 1;
-inline constexpr const char* DenpyouList_Panel = "Panel_DenpyouList";  // for the controls others lay on it
+inline constexpr const char* DenpyouList_Panel = "Panel_DenpyouList";
 
 // Creates the screen's controls and binds their handlers.
 void DenpyouList_CreateControls(TForm& form);

@@ -68,8 +68,10 @@ void PrintView_ShowMeisai(int top);
 TPrintDate PrintView_ReadDate();
 // Shows an era name in the preview's era label of the print date.
 void PrintView_ShowDateEra(const char* eraName);
-// Whether the preview's "日付を印刷しない" box is checked.
-bool PrintView_DateNotPrinted();
+// What a print of the document takes from the preview (print/DenpyouPrint.h):
+// the print date as read above, whether the "日付を印刷しない" box is
+// checked, and the era label.
+TPrintPreview PrintView_Gather();
 
 // From the own-company record: the construction captions and the no-date
 // box, which is set without writing the record back.

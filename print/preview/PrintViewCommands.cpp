@@ -50,7 +50,7 @@ void Label_PanelPrintView_F1Click() {
     if (Job_Current != Job_Denpyou || Denpyou_CurRec < 1 || Denpyou_CurRec > Denpyou_Count + 1) return;
     // A job that failed stored nothing: the editor keeps its document and
     // its cursor, and the focus stays in the preview.
-    if (!Denpyou_Print()) return;
+    if (!Denpyou_Print(PrintView_Gather())) return;
     Denpyou_FocusHeader();
 }
 

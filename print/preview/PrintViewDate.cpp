@@ -93,7 +93,9 @@ void PrintView_ShowDateEra(const char* eraName) {
     if (TLabel* l = Ui_Label("Label_PrintView_PrintWareki")) l->SetCaption(eraName);
 }
 
-bool PrintView_DateNotPrinted() {
+TPrintPreview PrintView_Gather() {
     const TCheckBox* box = Ui_CheckBox("CheckBox_MakeDayNotPrint");
-    return box && box->Checked();
+    return {.Date = PrintView_ReadDate(),
+            .DateNotPrinted = box && box->Checked(),
+            .ShowDateEra = PrintView_ShowDateEra};
 }

@@ -26,7 +26,7 @@ TEST_F(PrintTest, LinesGivePagesAndTheTotalPagesText) {
         SCOPED_TRACE(row.lines);
         SetField(DenpyouField_KokyakuName_1, "山田電気");
         Describe(row.lines);
-        Denpyou_Print();
+        Denpyou_Print(PrintView_Gather());
         ASSERT_EQ(Job().Pages.size(), static_cast<size_t>(row.pages));
         EXPECT_EQ(TextAt(1, 80, 20), row.allPages);
         for (int p = 1; p <= row.pages; ++p) {
@@ -43,7 +43,7 @@ TEST_F(PrintTest, LinesGivePagesAndTheTotalPagesText) {
 TEST_F(PrintTest, JobIsA4PortraitOneCopyNamedAfterTheDocument) {
     Start();
     Describe(1);
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
     EXPECT_EQ(Job().Paper, TPaperSize::psA4);
     EXPECT_EQ(Job().Orientation, TPrinterOrientation::poPortrait);
     EXPECT_EQ(Job().Copies, 1);
@@ -58,7 +58,7 @@ TEST_F(PrintTest, PositionsOfHeadingRowsFrameAndRulesWithMarginsAndOffsets) {
     Print_TopMargin = -3;
     CheckKind("RadioButton_Mitumori");
     Describe(23);
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
     ASSERT_EQ(Job().Pages.size(), 2u);
     EXPECT_EQ(X(64), 10 * (10 + 5 + 64) + 30);
     EXPECT_EQ(Y(10), 10 * (2 - 3 + 10) + 45);
@@ -107,7 +107,7 @@ TEST_F(PrintTest, RowsShowTheirColumnsWithSeparatorsAndSpecialLinesInGothic) {
     SetLine(2, LineField_Kind, "1");
     SetLine(2, LineField_Syousai, "消費税");
     SetLine(2, LineField_Kingaku, "123", true);
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
 
     const struct {
         int x, y;
@@ -162,7 +162,7 @@ TEST_F(PrintTest, KindsGiveTitlesColumnHeadersAndGreetings) {
         Describe(23);
         SetLine(0, LineField_JitubaiTanka, "500", true);
         SetLine(0, LineField_Kingaku, "1000", true);
-        Denpyou_Print();
+        Denpyou_Print(PrintView_Gather());
         for (int p : {1, 2}) {
             const int y = p == 1 ? 80 : 32;
             EXPECT_EQ(TextAt(p, 64, 10), row.title) << p;
@@ -197,7 +197,7 @@ TEST_F(PrintStoreTest, PrintedDocumentIsStoredAndANewOneShown) {
     Start();
     CheckKind("RadioButton_Mitumori");
     Describe(3);
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
     EXPECT_EQ(Job().Pages.size(), 1u);
     EXPECT_EQ(Denpyou_Count, 1);
     EXPECT_EQ(Stored(DenpyouField_Kind), "1");
@@ -233,7 +233,7 @@ TEST_F(PrintStoreTest, InvoiceStoresThePrintDateAsItsIssueDate) {
         CheckKind("RadioButton_Seikyuu");
         Describe(1);
         SetPrintDate(row.year, row.month, row.day);
-        Denpyou_Print();
+        Denpyou_Print(PrintView_Gather());
         EXPECT_EQ(SeikyuuDate(), row.stored);
         EXPECT_EQ(era->Caption, row.era);
     }
@@ -244,14 +244,14 @@ TEST_F(PrintStoreTest, OtherKindsKeepTheirIssueDateFields) {
     CheckKind("RadioButton_Mitumori");
     Describe(1);
     SetPrintDate("7", "4", "1");
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
     EXPECT_EQ(SeikyuuDate(), "        ");
 }
 
 TEST_F(PrintStoreTest, NothingPrintedOrStoredWithoutADescribedLine) {
     Start();
     SetLine(5, LineField_Kingaku, "1000", true);  // a line without a description does not count
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
     EXPECT_TRUE(Session.RecordingPrinter().Jobs().empty());
     EXPECT_EQ(Session.ReadFile(DenpyouPath).value_or(""), "");
     EXPECT_EQ(Denpyou_Count, 0);
@@ -270,7 +270,7 @@ TEST_F(PrintStoreTest, FailedJobStoresNothingAndLeavesTheDocument) {
         Describe(30);
         SetPrintDate("7", "4", "1");
         Session.RecordingPrinter().FailNextJob(fault);
-        Denpyou_Print();
+        Denpyou_Print(PrintView_Gather());
         if (const TPrintJob* job = Session.RecordingPrinter().LastJob()) {
             EXPECT_FALSE(job->Finished);
         }
@@ -285,7 +285,7 @@ TEST_F(PrintStoreTest, FailedJobStoresNothingAndLeavesTheDocument) {
     Application_Install(TApplicationBackend{});
     EXPECT_EQ(shown.size(), 2u);  // the user was told each time
     // The printer works again: the same document prints and is stored.
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
     EXPECT_TRUE(Session.RecordingPrinter().LastJob()->Finished);
     EXPECT_EQ(Denpyou_Count, 1);
 }

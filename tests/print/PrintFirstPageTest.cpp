@@ -52,7 +52,7 @@ TEST_F(FirstPageTest, EstimateHeadAtItsPositionsWithMarginsAndOffsets) {
     Print_TopMargin = 6;
     SetOwn(JisyaField_DenbanPrint, "1");
     SetOwn(JisyaField_AllPagePrint, "1");
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
 
     const struct {
         int x, y;
@@ -115,7 +115,7 @@ TEST_F(FirstPageTest, AddressesJoinUpTo56BytesElseTakeTwoLines) {
         SetOwn(JisyaField_Adr_2, city20);
         SetOwn(JisyaField_Adr_3, row.ownStreet);
         Describe(1);
-        Denpyou_Print();
+        Denpyou_Print(PrintView_Gather());
         if (row.joined) {
             EXPECT_EQ(TextAt(1, 5, 23), city20 + "  " + row.street);
             EXPECT_EQ(TextAt(1, 5, 19), "<none>");
@@ -137,7 +137,7 @@ TEST_F(FirstPageTest, UnknownCustomerPrintsEmptyAddressLines) {
     StartEstimate();
     ASSERT_GT(Kokyaku_FindByName(Padded("佐藤工務店", 40).c_str(), std::string(40, ' ').c_str()), 0);
     SetField(DenpyouField_KokyakuName_1, "鈴木商店");
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
     EXPECT_EQ(TextAt(1, 5, 19), std::string(20, ' '));
     EXPECT_EQ(TextAt(1, 5, 23), std::string(40, ' '));
     EXPECT_EQ(TextAt(1, 5, 32), "鈴木商店  様    ");
@@ -146,7 +146,7 @@ TEST_F(FirstPageTest, UnknownCustomerPrintsEmptyAddressLines) {
 TEST_F(FirstPageTest, AddressNotPrintedWhenTheSettingSaysSo) {
     StartEstimate();
     SetOwn(JisyaField_KokyakuAddress, "1");
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
     EXPECT_EQ(TextAt(1, 5, 19), "<none>");
     EXPECT_EQ(TextAt(1, 5, 23), "<none>");
 }
@@ -171,7 +171,7 @@ TEST_F(FirstPageTest, NamesAndTheHonorific) {
         SetField(DenpyouField_Keisyou, row.keisyou);
         Denpyou_ShowHeader();  // the honorific as the editor shows it
         Describe(1);
-        Denpyou_Print();
+        Denpyou_Print(PrintView_Gather());
         EXPECT_EQ(TextAt(1, 5, 26), row.at26);
         EXPECT_EQ(TextAt(1, 5, 32), row.at32);
         EXPECT_EQ(TextAt(1, 80, 32), row.at80);
@@ -185,7 +185,7 @@ TEST_F(FirstPageTest, CompanyNameSizeFollowsItsLength) {
         SetField(DenpyouField_KokyakuName_1, "山田電気");
         SetOwn(JisyaField_Name, std::string(static_cast<size_t>(length), 'K'));
         Describe(1);
-        Denpyou_Print();
+        Denpyou_Print(PrintView_Gather());
         EXPECT_EQ(FontAt(107, 36), "ＭＳ 明朝 " + std::to_string(size));
     }
 }
@@ -221,7 +221,7 @@ TEST_F(FirstPageTest, FooterModes) {
         SetOwn(JisyaField_DateNoPrint, row.noDateSetting);
         noDate->SetChecked(row.boxChecked);
         Describe(1);
-        Denpyou_Print();
+        Denpyou_Print(PrintView_Gather());
         EXPECT_EQ(TextAt(1, 115, 70), row.caption);
         EXPECT_EQ(TextAt(1, 135, 70), row.value);
         EXPECT_EQ(LineWidth(1, 115, 75, 180, 75), row.rule);
@@ -233,7 +233,7 @@ TEST_F(FirstPageTest, FooterModes) {
 TEST_F(FirstPageTest, EstimateRequestPrintsOnlyTheHonorificAndCaptions) {
     StartEstimate();
     CheckKind("RadioButton_Irai");
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
     EXPECT_EQ(TextAt(1, 80, 32), "様    ");
     EXPECT_EQ(FontAt(80, 32), "ＭＳ 明朝 14");
     for (const auto& [x, y] : {std::pair{5, 19}, {5, 23}, {5, 26}, {5, 32}, {25, 58}, {25, 63}, {25, 70},
@@ -255,7 +255,7 @@ TEST_F(FirstPageTest, InvoiceHasTheBankBlockAndNoValidity) {
         SetField(DenpyouField_YoukouYear, "2025");
         CheckKind(button);
         Describe(1);
-        Denpyou_Print();
+        Denpyou_Print(PrintView_Gather());
         const bool invoice = std::string(button) == "RadioButton_Seikyuu";
         EXPECT_EQ(TextAt(1, 5, 262), invoice ? "振込先金融機関" : "<none>");
         EXPECT_EQ(TextAt(1, 32, 262), invoice ? Padded("北洋銀行 本店 普通 1234567", 54) : "<none>");
@@ -276,7 +276,7 @@ TEST_F(FirstPageTest, TotalAmountWithTheYenSign) {
         SetField(DenpyouField_KokyakuName_1, "山田電気");
         SetField(DenpyouField_Goukei, stored, true);
         Describe(1);
-        Denpyou_Print();
+        Denpyou_Print(PrintView_Gather());
         EXPECT_EQ(TextAt(1, 26, 50), printed);
     }
 }

@@ -13,6 +13,7 @@
 #include "document/Document.h"
 #include "print/DenpyouPrint.h"
 #include "print/PrintMargins.h"
+#include "print/preview/PrintView.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Kokyaku.h"

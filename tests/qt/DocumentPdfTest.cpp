@@ -12,6 +12,7 @@
 #include "platform/Shell.h"
 #include "platform/qt/QtPrinter.h"
 #include "print/DenpyouPrint.h"
+#include "print/preview/PrintView.h"
 #include "store/Denpyou.h"
 #include "store/Str.h"
 #include "tools/Headless.h"
@@ -39,7 +40,7 @@ TEST(DocumentPdf, PrintedDocumentReadsBackFromThePdf) {
     SetField(DenpyouField_Line(0, LineField_Kingaku), "1234500", true);
     for (int line = 1; line < 30; ++line)
         SetField(DenpyouField_Line(line, LineField_Syousai), ("照明器具" + std::to_string(line + 1)).c_str());
-    Denpyou_Print();
+    Denpyou_Print(PrintView_Gather());
     Printer_Install(recorder);
     Shell_Install(TShellServices{});
 

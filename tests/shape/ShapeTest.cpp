@@ -2,10 +2,11 @@
 // builds: each folder looks up only its own controls and names no other
 // folder's, the form's lookups and the commit flag stay in the shell's
 // mechanism, ui/ holds no screen's focus code, app/ names each folder once,
-// and includes keep their form.
+// includes keep their form, and no include closes a circle of folders.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <map>
 #include <regex>
 #include <set>
@@ -148,6 +149,52 @@ TEST(SourceShape, IncludesKeepTheirForm) {
     const auto found = Matches(std::regex(R"(#\s*include\s*["<](\.\.|/|\./))"), [](const TSourceFile&) {
         return false;
     });
+    EXPECT_EQ(found, std::vector<std::string>{});
+}
+
+// The folders stand in one order: no include closes a circle between
+// folders. Between libraries the build refuses one already (a layer sees
+// only the layers below it); between the folders of one library (print/
+// under print/list and print/preview, the screens of settings/) this alone
+// does. Each include that closes one is named with the way back.
+TEST(SourceShape, NoIncludeClosesACircleOfFolders) {
+    struct TInclude {
+        std::string At, From, To;
+    };
+    std::set<std::string> folders;
+    for (const TSourceFile& f : Files()) folders.insert(f.Folder);
+    std::vector<TInclude> includes;
+    std::map<std::string, std::set<std::string>> uses;  // folder -> the folders it includes from
+    const std::regex include(R"re(#\s*include\s*"(([^"]+)/[^/"]+)")re");
+    for (const TSourceFile& f : Files())
+        for (auto it = std::sregex_iterator(f.Code.begin(), f.Code.end(), include); it != std::sregex_iterator();
+             ++it) {
+            const std::string to = (*it)[2];
+            if (to == f.Folder || !folders.count(to)) continue;
+            const auto line = 1 + std::count(f.Code.begin(), f.Code.begin() + it->position(), '\n');
+            includes.push_back({f.Path + ":" + std::to_string(line) + ": " + (*it)[1].str(), f.Folder, to});
+            uses[f.Folder].insert(to);
+        }
+    // The way from one folder to another through the includes ("a -> b -> c"),
+    // empty when there is none.
+    auto wayFrom = [&](const std::string& from, const std::string& to) {
+        std::map<std::string, std::string> cameFrom{{from, ""}};
+        std::deque<std::string> next{from};
+        while (!next.empty() && !cameFrom.count(to)) {
+            const std::string at = next.front();
+            next.pop_front();
+            for (const std::string& used : uses[at])
+                if (cameFrom.emplace(used, at).second) next.push_back(used);
+        }
+        if (!cameFrom.count(to)) return std::string();
+        std::string way = to;
+        for (std::string at = cameFrom[to]; !at.empty(); at = cameFrom[at]) way = at + " -> " + way;
+        return way;
+    };
+    std::vector<std::string> found;
+    for (const TInclude& i : includes)
+        if (const std::string back = wayFrom(i.To, i.From); !back.empty())
+            found.push_back(i.At + " (" + i.From + " -> " + back + ")");
     EXPECT_EQ(found, std::vector<std::string>{});
 }
 

@@ -17,10 +17,16 @@ static_assert(NoWidth == Denpyou_FieldWidth[DenpyouField_No]);
 // What field 13 held before the last reservation.
 std::string Reserved_Before;
 
-bool AllBlanks(const char* text, int width) {
-    for (int i = 0; i < width; ++i)
-        if (text[i] != ' ') return false;
-    return true;
+// The number field of the last of count stored documents, read as a
+// number; false when it cannot be read.
+bool ReadLastStored(int count, std::int64_t& no) {
+    bool read = false;
+    Record_ScanField(Denpyou_File, DenpyouField_No, count, count, [&](const char* number, int) {
+        no = Num_ReadLong(std::string(number, NoWidth).c_str());
+        read = true;
+        return false;
+    });
+    return read;
 }
 
 // The next number, "%10ld", into a buffer of NoWidth + 1 bytes.
@@ -44,14 +50,8 @@ void Denpyou_TakeLastNo(bool known) {
 
 void Denpyou_LoadLastNo() {
     Denpyou_TakeLastNo(Jisya_Loaded);
-    if (!Jisya_Loaded || !AllBlanks(Jisya_Field[JisyaField_Denban], NoWidth) || Denpyou_Count == 0) return;
-    bool read = false;
-    Record_ScanField(Denpyou_File, DenpyouField_No, Denpyou_Count, Denpyou_Count, [&](const char* number, int) {
-        Denpyou_LastNo = Num_ReadLong(std::string(number, NoWidth).c_str());
-        read = true;
-        return false;
-    });
-    Denpyou_LastNoKnown = read;
+    if (!Jisya_Loaded || Num_IsWholeInt(Jisya_Field[JisyaField_Denban]) || Denpyou_Count == 0) return;
+    Denpyou_LastNoKnown = ReadLastStored(Denpyou_Count, Denpyou_LastNo);
 }
 
 bool Denpyou_NextNoFits() { return Denpyou_LastNoKnown && Denpyou_LastNo < Num_IntMax(NoWidth); }

@@ -6,18 +6,23 @@
 // the whole own-company record.
 #pragma once
 
+
 // Whether the last number is known. False when the own-company file stood
-// there but could not be read, or its number was blank and the last stored
-// document's number could not be read: no new document is numbered then,
-// and the exit leaves the stored number as it is.
+// there but could not be read, or its number was blank or damaged and the
+// last stored document's number could not be read: no new document is
+// numbered then, and the exit leaves the stored number as it is.
 extern bool Denpyou_LastNoKnown;
 
 // Start-up, once the own-company record is loaded and the documents are
-// counted: Denpyou_LastNo := own-company field 13. Where that field is all
-// blanks (the file was missing, or never held a number) while documents are
-// stored, the number of the last stored document is taken instead, so that
-// numbering does not start at 1 again beside them. A number that the field
-// holds, 0 included, is kept as it stands.
+// counted: Denpyou_LastNo := own-company field 13. Where that field holds no
+// number as the own-company screen writes one (blanks, an optional sign and
+// ASCII digits: Num_IsWholeInt), because the file was missing, never held a
+// number or was damaged (letters, full-width digits, blanks between the
+// digits), while documents are stored, the number of the last stored
+// document is taken instead, so that numbering does not start again beside
+// them. A number that the field holds, 0 and below included, is kept as it
+// stands. Only memory changes: the file gets the number with the next new
+// document or the exit.
 void Denpyou_LoadLastNo();
 // Denpyou_LastNo := own-company field 13 as it stands, and
 // Denpyou_LastNoKnown := known: start-up's first step, and a number stored

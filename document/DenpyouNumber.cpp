@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/File.h"
 #include "store/Number.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
@@ -71,4 +72,28 @@ void Denpyou_PutNextNo() { WriteNextNo(Denpyou_Field[DenpyouField_No]); }
 
 void Denpyou_PutLastNo() {
     if (Denpyou_LastNoKnown) Num_WriteInt(Jisya_Field[JisyaField_Denban], NoWidth, Denpyou_LastNo);
+}
+
+bool Denpyou_StoredLastNo(std::optional<std::int64_t>& no) {
+    no.reset();
+    if (!Path_Taken(Denpyou_File.FileName)) return true;
+    const int fd = Record_OpenRead(Denpyou_File);
+    if (fd < 0) return false;
+    const std::int64_t size = File_Size(fd);
+    File_Close(fd);
+    if (size < 0) return false;
+    const int count = Record_RecordsOf(size, Denpyou_RecLen);
+    if (count == 0) return true;
+    std::int64_t last = 0;
+    if (!ReadLastStored(count, last)) return false;
+    no = last;
+    return true;
+}
+
+bool Denpyou_RaiseLastNoIn(char* record, std::int64_t no) {
+    char* field = record + Jisya_FieldOffset[JisyaField_Denban];
+    const std::string stored(field, NoWidth);
+    if (!Num_IsWholeInt(stored.c_str()) || Num_ReadLong(stored.c_str()) >= no) return false;
+    std::memcpy(field, Num_FormatInt(no, NoWidth).data(), NoWidth);
+    return true;
 }

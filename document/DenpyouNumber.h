@@ -6,6 +6,8 @@
 // the whole own-company record.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 
 // Whether the last number is known. False when the own-company file stood
 // there but could not be read, or its number was blank or damaged and the
@@ -45,3 +47,17 @@ void Denpyou_PutNextNo();
 // Own-company field 13 := Denpyou_LastNo ("%10ld") in memory, for the exit's
 // write of the whole record; nothing while the last number is not known.
 void Denpyou_PutLastNo();
+
+// A restore that brings back the own-company record but not the documents
+// must not bring back a last number below the number of a document that
+// stays, or the next new document would take that number again. The
+// lowest last number it may bring back: the number of the last document in
+// the document file as it stands on the disk, read as start-up reads it;
+// none when the file holds no document. false when the file stands there
+// but that number cannot be read.
+bool Denpyou_StoredLastNo(std::optional<std::int64_t>& no);
+// The own-company record's bytes (as a copy holds them): a last number
+// below no, written as the own-company screen writes one, becomes no
+// ("%10ld"). Blank or damaged, it stays: start-up takes the last stored
+// document's number for it. Returns whether the number was raised.
+bool Denpyou_RaiseLastNoIn(char* record, std::int64_t no);

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/File.h"
 #include "store/Number.h"
 #include "store/Denpyou.h"
 #include "store/Jisya.h"
@@ -17,10 +18,16 @@ static_assert(NoWidth == Denpyou_FieldWidth[DenpyouField_No]);
 // What field 13 held before the last reservation.
 std::string Reserved_Before;
 
-bool AllBlanks(const char* text, int width) {
-    for (int i = 0; i < width; ++i)
-        if (text[i] != ' ') return false;
-    return true;
+// The number field of the last of count stored documents, read as a
+// number; false when it cannot be read.
+bool ReadLastStored(int count, std::int64_t& no) {
+    bool read = false;
+    Record_ScanField(Denpyou_File, DenpyouField_No, count, count, [&](const char* number, int) {
+        no = Num_ReadLong(std::string(number, NoWidth).c_str());
+        read = true;
+        return false;
+    });
+    return read;
 }
 
 // The next number, "%10ld", into a buffer of NoWidth + 1 bytes.
@@ -44,14 +51,8 @@ void Denpyou_TakeLastNo(bool known) {
 
 void Denpyou_LoadLastNo() {
     Denpyou_TakeLastNo(Jisya_Loaded);
-    if (!Jisya_Loaded || !AllBlanks(Jisya_Field[JisyaField_Denban], NoWidth) || Denpyou_Count == 0) return;
-    bool read = false;
-    Record_ScanField(Denpyou_File, DenpyouField_No, Denpyou_Count, Denpyou_Count, [&](const char* number, int) {
-        Denpyou_LastNo = Num_ReadLong(std::string(number, NoWidth).c_str());
-        read = true;
-        return false;
-    });
-    Denpyou_LastNoKnown = read;
+    if (!Jisya_Loaded || Num_IsWholeInt(Jisya_Field[JisyaField_Denban]) || Denpyou_Count == 0) return;
+    Denpyou_LastNoKnown = ReadLastStored(Denpyou_Count, Denpyou_LastNo);
 }
 
 bool Denpyou_NextNoFits() { return Denpyou_LastNoKnown && Denpyou_LastNo < Num_IntMax(NoWidth); }
@@ -71,4 +72,28 @@ void Denpyou_PutNextNo() { WriteNextNo(Denpyou_Field[DenpyouField_No]); }
 
 void Denpyou_PutLastNo() {
     if (Denpyou_LastNoKnown) Num_WriteInt(Jisya_Field[JisyaField_Denban], NoWidth, Denpyou_LastNo);
+}
+
+bool Denpyou_StoredLastNo(std::optional<std::int64_t>& no) {
+    no.reset();
+    if (!Path_Taken(Denpyou_File.FileName)) return true;
+    const int fd = Record_OpenRead(Denpyou_File);
+    if (fd < 0) return false;
+    const std::int64_t size = File_Size(fd);
+    File_Close(fd);
+    if (size < 0) return false;
+    const int count = Record_RecordsOf(size, Denpyou_RecLen);
+    if (count == 0) return true;
+    std::int64_t last = 0;
+    if (!ReadLastStored(count, last)) return false;
+    no = last;
+    return true;
+}
+
+bool Denpyou_RaiseLastNoIn(char* record, std::int64_t no) {
+    char* field = record + Jisya_FieldOffset[JisyaField_Denban];
+    const std::string stored(field, NoWidth);
+    if (!Num_IsWholeInt(stored.c_str()) || Num_ReadLong(stored.c_str()) >= no) return false;
+    std::memcpy(field, Num_FormatInt(no, NoWidth).data(), NoWidth);
+    return true;
 }

@@ -6,18 +6,25 @@
 // the whole own-company record.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 // Whether the last number is known. False when the own-company file stood
-// there but could not be read, or its number was blank and the last stored
-// document's number could not be read: no new document is numbered then,
-// and the exit leaves the stored number as it is.
+// there but could not be read, or its number was blank or damaged and the
+// last stored document's number could not be read: no new document is
+// numbered then, and the exit leaves the stored number as it is.
 extern bool Denpyou_LastNoKnown;
 
 // Start-up, once the own-company record is loaded and the documents are
-// counted: Denpyou_LastNo := own-company field 13. Where that field is all
-// blanks (the file was missing, or never held a number) while documents are
-// stored, the number of the last stored document is taken instead, so that
-// numbering does not start at 1 again beside them. A number that the field
-// holds, 0 included, is kept as it stands.
+// counted: Denpyou_LastNo := own-company field 13. Where that field holds no
+// number as the own-company screen writes one (blanks, an optional sign and
+// ASCII digits: Num_IsWholeInt), because the file was missing, never held a
+// number or was damaged (letters, full-width digits, blanks between the
+// digits), while documents are stored, the number of the last stored
+// document is taken instead, so that numbering does not start again beside
+// them. A number that the field holds, 0 and below included, is kept as it
+// stands. Only memory changes: the file gets the number with the next new
+// document or the exit.
 void Denpyou_LoadLastNo();
 // Denpyou_LastNo := own-company field 13 as it stands, and
 // Denpyou_LastNoKnown := known: start-up's first step, and a number stored
@@ -40,3 +47,17 @@ void Denpyou_PutNextNo();
 // Own-company field 13 := Denpyou_LastNo ("%10ld") in memory, for the exit's
 // write of the whole record; nothing while the last number is not known.
 void Denpyou_PutLastNo();
+
+// A restore that brings back the own-company record but not the documents
+// must not bring back a last number below the number of a document that
+// stays, or the next new document would take that number again. The
+// lowest last number it may bring back: the number of the last document in
+// the document file as it stands on the disk, read as start-up reads it;
+// none when the file holds no document. false when the file stands there
+// but that number cannot be read.
+bool Denpyou_StoredLastNo(std::optional<std::int64_t>& no);
+// The own-company record's bytes (as a copy holds them): a last number
+// below no, written as the own-company screen writes one, becomes no
+// ("%10ld"). Blank or damaged, it stays: start-up takes the last stored
+// document's number for it. Returns whether the number was raised.
+bool Denpyou_RaiseLastNoIn(char* record, std::int64_t no);

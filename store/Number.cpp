@@ -146,16 +146,17 @@ std::int64_t Num_IntMax(int width) {
     return limit - 1;
 }
 
-int Num_ReadDatePart(const char* text) {
+bool Num_IsWholeInt(const char* text) {
     const char* p = text;
     while (*p == ' ') ++p;
-    const char* number = p;
     if (*p == '+' || *p == '-') ++p;
-    if (!IsDigit(*p)) return 0;
+    if (!IsDigit(*p)) return false;
     while (IsDigit(*p)) ++p;
     while (*p == ' ') ++p;
-    return *p == '\0' ? Num_ReadInt(number) : 0;
+    return *p == '\0';
 }
+
+int Num_ReadDatePart(const char* text) { return Num_IsWholeInt(text) ? Num_ReadInt(text) : 0; }
 
 bool Num_DatePartKept(const char* text, int min, int max) {
     const int value = Num_ReadDatePart(text);

@@ -24,10 +24,13 @@ double Num_ReadReal(const char* text);
 std::int64_t Num_ReadLong(const char* text);
 int Num_ReadInt(const char* text);
 
+// Whether the text is wholly an integer: an optional sign and ASCII digits
+// with blanks before and after, nothing else ("1e", "1 2", "" and blanks
+// alone are none).
+bool Num_IsWholeInt(const char* text);
 // A date part typed as a number (an era year, a year, a month, a day): its
-// value when the text is wholly a number, an optional sign and digits with
-// blanks before and after; else, "1e", "1 2", "" among them, 0, which no
-// date part keeps.
+// value when the text is wholly an integer (Num_IsWholeInt); else 0, which
+// no date part keeps.
 int Num_ReadDatePart(const char* text);
 // Whether a typed date part's value is kept: in min ... max, or any but 0
 // when max is 0.

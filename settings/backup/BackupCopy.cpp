@@ -64,6 +64,7 @@ int Copy_Write(int fromFd, const std::string& to, const TRecordCopy& copy, bool*
             char* record = block.data() + std::int64_t{j} * copy.RecLen;
             if (copy.Keep && !copy.Keep(i + j, record)) continue;
             if (copy.LineFeed) record[copy.RecLen - 1] = '\n';
+            if (copy.Mend) copy.Mend(i + j, record);
             if (kept != j) std::memmove(block.data() + kept * copy.RecLen, record, static_cast<size_t>(copy.RecLen));
             ++kept;
         }

@@ -70,6 +70,8 @@ struct TRecordCopy {
     std::function<bool(int i, const char* record)> Keep = nullptr;
     // Every record copied gets a line feed as its last byte.
     bool LineFeed = false;
+    // Changes record i as it goes into the copy (none given: as it is).
+    std::function<void(int i, char* record)> Mend = nullptr;
     // After record i went through, into the copy or left out.
     std::function<void(int i)> Done = nullptr;
 };

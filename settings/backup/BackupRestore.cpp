@@ -1,8 +1,12 @@
 #include "settings/backup/BackupRestore.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "document/DenpyouNumber.h"
 #include "platform/File.h"
 #include "ui/Message.h"
 
@@ -15,6 +19,7 @@ struct TRestoreFile {
     const TBackupFile& File;
     bool LineFeed = false;  // every record's last byte becomes a line feed
     bool Figured = false;   // the group's figure and result are this file's
+    std::function<void(int i, char* record)> Mend = nullptr;  // record i changed on its way
 };
 
 bool Usable(const TCopySource& source, const TBackupFile& file) {
@@ -47,6 +52,7 @@ TBackupResult Restore(const std::string& folder, const std::vector<TRestoreFile>
         TRestoreFigure shown(source.Count, f.Figured ? figure : TBackupFigure());
         TRecordCopy copy{.RecLen = f.File.Data->RecLen, .Count = source.Count};
         copy.LineFeed = f.LineFeed;
+        copy.Mend = f.Mend;
         copy.Done = [&shown](int i) { shown.At(i); };
         bool readFailed = false;
         const int written = Copy_Write(source.Fd, f.File.Data->FileName, copy, &readFailed);
@@ -86,8 +92,18 @@ TBackupResult BackUp_RestoreDenpyou(const std::string& folder, const TBackupFigu
     return Restore(folder, {{Backup_Denpyou, false, true}}, figure);
 }
 
-std::string BackUp_RestoreJisyaTanni(const std::string& folder) {
+std::string BackUp_RestoreJisyaTanni(const std::string& folder, bool documentsRestored) {
     const std::string tanni = Restore(folder, {{Backup_Tanni}}, nullptr).Failure;
-    const std::string jisya = Restore(folder, {{Backup_Jisya}}, nullptr).Failure;
-    return tanni.empty() ? jisya : tanni;
+    TRestoreFile jisya{Backup_Jisya};
+    std::optional<std::int64_t> lastStored;
+    if (!documentsRestored && !Denpyou_StoredLastNo(lastStored))
+        return tanni.empty() ? BackUp_NotRead(BackUp_DataName(*Backup_Denpyou.Data)) : tanni;
+    // The last number raised in the copy itself: the data file takes the
+    // record with it, or keeps its own.
+    if (lastStored)
+        jisya.Mend = [no = *lastStored](int i, char* record) {
+            if (i == 0) Denpyou_RaiseLastNoIn(record, no);
+        };
+    const std::string failure = Restore(folder, {jisya}, nullptr).Failure;
+    return tanni.empty() ? failure : tanni;
 }

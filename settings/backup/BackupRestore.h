@@ -22,5 +22,9 @@ TBackupResult BackUp_RestoreHinsyuSyouhin(const std::string& folder, const TBack
 // Documents from "Denpyou.625".
 TBackupResult BackUp_RestoreDenpyou(const std::string& folder, const TBackupFigure& figure);
 // Units, then the own company: each on its own. "" or the first failure's
-// text.
-std::string BackUp_RestoreJisyaTanni(const std::string& folder);
+// text. Unless the documents were restored, the documents that stay keep
+// their numbers given: the own company's last number, where the copy's is
+// below the number of the last document in the document file, comes back
+// raised to it (Denpyou_RaiseLastNoIn); when that number cannot be read,
+// the own company is not restored.
+std::string BackUp_RestoreJisyaTanni(const std::string& folder, bool documentsRestored);

@@ -69,7 +69,14 @@ std::string BackUp_Restore(const std::string& folder, const TBackupChoice& choic
     if (choice.Syouhin)
         run.Group(TBackupGroup::Syouhin,
                   [&](const TBackupFigure& f) { return BackUp_RestoreHinsyuSyouhin(folder, f); });
+    // Whether the documents came back: only then does the own company's
+    // last number come back as the copy holds it.
+    bool documents = false;
     if (choice.Denpyou)
-        run.Group(TBackupGroup::Denpyou, [&](const TBackupFigure& f) { return BackUp_RestoreDenpyou(folder, f); });
-    return Finish(run, folder, BackUp_RestoreJisyaTanni);
+        run.Group(TBackupGroup::Denpyou, [&](const TBackupFigure& f) {
+            TBackupResult r = BackUp_RestoreDenpyou(folder, f);
+            documents = r.Failure.empty();
+            return r;
+        });
+    return Finish(run, folder, [documents](const std::string& f) { return BackUp_RestoreJisyaTanni(f, documents); });
 }

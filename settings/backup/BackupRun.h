@@ -39,6 +39,8 @@ std::string BackUp_Save(const std::string& folder, const TBackupChoice& choice, 
 // for a save, so that the reload after the run brings back what the user
 // had of every file the restore leaves (the categories of a run without
 // them, a copy that fails its check); then the ticked groups, own company
-// and units, then "Data\BackupFolder.500". The screen then reloads every
-// data file and screen, whatever went through.
+// and units (the last number no lower than the last document's where the
+// documents stay: BackUp_RestoreJisyaTanni), then "Data\BackupFolder.500".
+// The screen then reloads every data file and screen, whatever went
+// through.
 std::string BackUp_Restore(const std::string& folder, const TBackupChoice& choice, const TBackupView& view);

@@ -43,7 +43,9 @@ TEST_F(LastNo, EveryNewDocumentWritesItsNumberThroughAtOnce) {
     EXPECT_FALSE(Session.FileExists("Data\\Jisya.620.jnl"));
 }
 
-// Start-up on stored documents 3 and 5 (the last one stored last).
+// Start-up on stored documents 3 and 5 (the last one stored last). A field
+// that holds no number as the own-company screen writes one (blanks, an
+// optional sign, ASCII digits) is damaged and counts as blank.
 TEST(LastNoAtStart, AnOwnCompanyRecordWithoutANumberTakesTheLastStoredDocuments) {
     const struct {
         const char* What;
@@ -56,6 +58,15 @@ TEST(LastNoAtStart, AnOwnCompanyRecordWithoutANumberTakesTheLastStoredDocuments)
         {"number 0 as typed", Record(1000, {{231, Number10(0)}}), true, 1},
         {"number 7", Record(1000, {{231, Number10(7)}}), true, 8},
         {"record missing, no documents", std::nullopt, false, 1},
+        {"negative as typed", Record(1000, {{231, Number10(-4)}}), true, -3},
+        {"a sign, left-aligned", Record(1000, {{231, "+7        "}}), true, 8},
+        {"letters", Record(1000, {{231, "       abc"}}), true, 6},
+        {"digits then letters", Record(1000, {{231, "      12ab"}}), true, 6},
+        {"full-width digits", Record(1000, {{231, "    １２３"}}), true, 6},
+        {"a blank between digits", Record(1000, {{231, "     1 2  "}}), true, 6},
+        {"a sign alone", Record(1000, {{231, "         -"}}), true, 6},
+        {"a tab before the digits", Record(1000, {{231, "        \t7"}}), true, 6},
+        {"letters, no documents", Record(1000, {{231, "       abc"}}), false, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);

@@ -55,12 +55,18 @@ protected:
     }
     static std::string Field(JisyaField k) { return Jisya_Field[k]; }
     // Types the text into the input (its bare value replaced) and leaves it
-    // by Return or by a click elsewhere.
-    void Enter(const char* input, const std::string& text, bool byReturn) {
+    // by Return or by a click elsewhere. whole: the text put into the edit
+    // from code, whole also past the edit's length, which neither typing nor
+    // a paste goes.
+    void Enter(const char* input, const std::string& text, bool byReturn, bool whole = false) {
         ASSERT_TRUE(Session->Click(input));
-        ASSERT_TRUE(Session->Key(vk::End));
-        for (int i = 0; i < 10; ++i) ASSERT_TRUE(Session->Key(vk::Back));
-        ASSERT_TRUE(Session->Type(text));
+        if (whole) {
+            Session->ControlAs<TEdit>(input)->SetText(text);
+        } else {
+            ASSERT_TRUE(Session->Key(vk::End));
+            for (int i = 0; i < 10; ++i) ASSERT_TRUE(Session->Key(vk::Back));
+            ASSERT_TRUE(Session->Type(text));
+        }
         ASSERT_TRUE(byReturn ? Session->Key(vk::Return) : Session->Click("Edit_JisyaName_1"));
     }
 };
@@ -148,23 +154,28 @@ TEST_F(JisyaTest, TheTwoNumbersAndTheirDefaults) {
 // the last number and renumbers a new document (a stored one keeps its
 // own), leaving the field stores it only, and the exit puts the last number
 // back. A number beyond -999999999 ... 9999999998 is refused: the edit
-// shows the number stored, Return keeps the focus, nothing changes.
+// shows the number stored, Return keeps the focus, nothing changes. The
+// edit takes ten characters: "-1000000000" typed loses its last 0, so the
+// lower bound is met only by a text that reaches the edit whole.
 TEST_F(JisyaTest, TheLastNumberOnReturnAndOnLeaving) {
     const struct {
         const char* Typed;
         bool ByReturn;
         const char* Stored;  // nullptr: refused
         std::int64_t LastNo;
+        bool Whole = false;  // put into the edit whole, not typed
     } cases[] = {
         {"123", true, "       123", 123},         {"abc", true, "         0", 0},
         {"500", false, "       500", 7},          {"-999999999", true, "-999999999", -999999999},
         {"9999999998", true, "9999999998", 9999999998}, {"9999999999", true, nullptr, 7},
         {"9999999999", false, nullptr, 7},        {" 12ab", true, "        12", 12},
+        {"-1000000000", true, "-100000000", -100000000},
+        {"-1000000000", true, nullptr, 7, true},  {"-1000000000", false, nullptr, 7, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.Typed) + (c.ByReturn ? " Return" : " left"));
+        SCOPED_TRACE(std::string(c.Typed) + (c.ByReturn ? " Return" : " left") + (c.Whole ? " whole" : ""));
         StartOn(JisyaRecord({{JisyaField_Denban, "         7"}}));
-        Enter("Edit_Jisya_Denban", c.Typed, c.ByReturn);
+        Enter("Edit_Jisya_Denban", c.Typed, c.ByReturn, c.Whole);
         const std::string stored = c.Stored ? c.Stored : "         7";
         EXPECT_EQ(FileAt(231, 10), stored);
         EXPECT_EQ(Field(JisyaField_Denban), stored);

@@ -5,8 +5,8 @@
 // forced to the disk. Only then does it replace the destination, by a rename,
 // and the folder's entry is forced to the disk too. So the destination always
 // holds either its old contents or the whole new copy, also when the process
-// is killed on the way; a scratch file left behind is written over by the
-// next copy (and, in Data, removed at start-up).
+// is killed on the way; a scratch file left behind is removed by the next
+// save (settings/backup/BackupScratch.h) or, in Data, at start-up.
 #pragma once
 
 #include <functional>

@@ -1,6 +1,7 @@
-// A save and a restore with each of their file operations failing in turn.
-// A copy, a CSV file or a data file whose write fails keeps its bytes (the
-// data files a restore replaces together keep all of theirs), the run tells
+// A save and a restore with each of their file operations failing in turn,
+// and what a save finds left in the folder by one that was killed. A copy,
+// a CSV file or a data file whose write fails keeps its bytes (the data
+// files a restore replaces together keep all of theirs), the run tells
 // which, the "USB" counts are those of the copies there, and no scratch
 // file stays.
 #include <functional>
@@ -101,6 +102,8 @@ protected:
     }
 };
 
+const char* const Copies[] = {"Kokyaku.625", "Hinsyu.625", "Syouhin.625", "Denpyou.625", "Jisya.625", "Tanni.625"};
+
 // The save: each copy and CSV file on its own, in the order the run writes
 // them; the counts the run shows are those of the copies in the folder.
 TEST_F(BackupFaultTest, ASaveStepThatFailsKeepsTheFileItWrites) {
@@ -161,6 +164,29 @@ TEST_F(BackupFaultTest, ARestoreStepThatFailsChangesNoDataFile) {
         EXPECT_TRUE(Files() == before);
     }
     EXPECT_EQ(reads, 3);
+}
+
+// A save first removes what a save killed on the way left in the folder:
+// the scratch files of the copies and the CSV files, also of the groups it
+// does not save. The user's own files stay, whatever their names are like.
+TEST_F(BackupTest, ASaveRemovesTheScratchFilesAKilledSaveLeft) {
+    WriteData(1, 1, 1);
+    std::vector<std::string> leftovers;
+    for (const char* name : Copies)
+        if (std::string(name) != "Hinsyu.625") leftovers.push_back(std::string(name) + ".new");
+    leftovers.push_back(U8(u8"見積顧客.CSV.new"));
+    leftovers.push_back(U8(u8"見積商品.CSV.new"));
+    const std::vector<std::string> kept = {
+        "x.new",          "Kokyaku.625",       "kokyaku.625.new", "Kokyaku.625.NEW",
+        "Kokyaku.new",    "Kokyaku.625.new.1", "Denpyou.625.old", U8(u8"見積顧客.csv.new"),
+        "Hinsyu.625.new/x",  // in a folder under a scratch name
+    };
+    for (const std::string& name : leftovers) folder.Write("usb/" + name, "partial");
+    for (const std::string& name : kept) folder.Write("usb/" + name, "the user's");
+    EXPECT_EQ(BackUp_Save(usb, {false, false, false}, {}), "");
+    for (const std::string& name : leftovers) EXPECT_FALSE(folder.Exists("usb/" + name)) << name;
+    for (const std::string& name : kept) EXPECT_EQ(folder.Read("usb/" + name), "the user's") << name;
+    EXPECT_TRUE(Copy("Jisya.625") == Data("Jisya.620"));
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 #include <cstdint>
 
 // The kinds of operation, each counted on its own: File_Read (and
-// File_ReadPieces), File_Write, File_Create, File_Rename, File_Sync,
-// File_Truncate, File_Remove.
+// File_ReadPieces), File_Write, File_Create, File_Rename, File_Sync (and
+// Dir_Sync), File_Truncate, File_Remove.
 enum class TFileOp { Read, Write, Create, Rename, Sync, Truncate, Remove };
 
 // The nth operation of kind op (1 = the next one) from now on fails. A read

@@ -9,7 +9,7 @@
 #include "store/WholeFile.h"
 
 namespace {
-constexpr const char* FileName = "Data\\BackupFolder.500";
+constexpr const char* FileName = BackupFolder_FileName;
 }
 
 void BackupFolder_Load(char* folder) {

@@ -3,6 +3,7 @@
 #pragma once
 
 constexpr int BackupFolder_RecLen = 255;
+constexpr const char* BackupFolder_FileName = "Data\\BackupFolder.500";
 
 // folder (BackupFolder_RecLen + 1 bytes) := the stored path without its
 // trailing blanks and NULs (a blank inside the path stays). A missing record

@@ -1,6 +1,7 @@
 #include "store/Recovery.h"
 
 #include "platform/File.h"
+#include "store/BackupFolder.h"
 #include "store/Denpyou.h"
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
@@ -31,4 +32,5 @@ void Recovery_RemoveScratchFiles() {
     removeScratch(Denpyou_ScratchName);
     removeScratch(Kokyaku_ScratchName);
     removeScratch(Syouhin_ScratchName);
+    removeScratch(BackupFolder_FileName);
 }

@@ -7,7 +7,8 @@
 void Recovery_RollBackJournals();
 // Removes the scratch files of rewrites that never finished: the temporary
 // names the program itself writes beside its files ("Data\Kokyaku.620.new",
-// "Data\Denpyou.del.new", "Data\Kokyaku.del.new", "Data\Syouhin.del.new").
+// "Data\Denpyou.del.new", "Data\Kokyaku.del.new", "Data\Syouhin.del.new",
+// "Data\BackupFolder.500.new").
 // Data files, ".del" copies and every other file in Data are left alone, as
 // is a scratch name that holds no regular file.
 void Recovery_RemoveScratchFiles();

@@ -21,12 +21,18 @@ inline const char* FaultSteps_Name(TFileOp op) {
     return names[static_cast<int>(op)];
 }
 
+// The step failed in a run: its kind, and which of that kind (from 1).
+struct TFaultStep {
+    TFileOp Op;
+    int Nth;
+};
+
 // run(arm) does the work from the start, calling arm() just before the step
-// under test (the counts start there); check() then looks at what it left.
-// A write that fails moves `bytes` bytes (0: none). Returns how many runs
-// had a step failed.
+// under test (the counts start there); check(step) then looks at what it
+// left. A write that fails moves `bytes` bytes (0: none). Returns how many
+// runs had a step failed.
 inline int FaultSteps_Each(const std::function<void(const std::function<void()>& arm)>& run,
-                           const std::function<void()>& check, std::int64_t bytes = 0) {
+                           const std::function<void(const TFaultStep& step)>& check, std::int64_t bytes = 0) {
     int failed = 0;
     for (TFileOp op : FaultSteps_Writing) {
         for (int nth = 1; nth < 1000; ++nth) {
@@ -39,8 +45,15 @@ inline int FaultSteps_Each(const std::function<void(const std::function<void()>&
             FileFault_Reset();
             if (!reached) break;
             ++failed;
-            check();
+            check({op, nth});
         }
     }
     return failed;
+}
+
+// The same, for a check that need not know which step failed.
+inline int FaultSteps_Each(const std::function<void(const std::function<void()>& arm)>& run,
+                           const std::function<void()>& check, std::int64_t bytes = 0) {
+    return FaultSteps_Each(run, std::function<void(const TFaultStep&)>([&check](const TFaultStep&) { check(); }),
+                           bytes);
 }

@@ -35,7 +35,7 @@ struct TCsvFile {
 // that each name stands over its column.
 const TCsvFile KokyakuCsv{
     &Kokyaku_File,
-    "見積顧客.CSV",
+    Csv_KokyakuName,
     {{"顧客 ID", Column_Id},
      {"顧客コード", Column_Code},
      {"顧客名1", KokyakuField_Name_1},
@@ -60,7 +60,7 @@ const TCsvFile KokyakuCsv{
 
 const TCsvFile SyouhinCsv{
     &Syouhin_File,
-    "見積商品.CSV",
+    Csv_SyouhinName,
     {{"商品 ID", Column_Id},
      {"商品コード", Column_Code},
      {"商品名", SyouhinField_Name},

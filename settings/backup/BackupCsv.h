@@ -12,6 +12,10 @@
 
 #include "settings/backup/BackupCopy.h"
 
+// The files' names in the backup folder.
+inline constexpr const char* Csv_KokyakuName = "見積顧客.CSV";
+inline constexpr const char* Csv_SyouhinName = "見積商品.CSV";
+
 // Cuts the trailing blanks of a NUL-terminated text in place, never its
 // first byte (a text of blanks becomes one blank, an empty one stays
 // empty); returns the new length.

@@ -63,15 +63,13 @@ TBackupResult Restore(const std::string& folder, const std::vector<TRestoreFile>
         }
         if (f.Figured) count = written;
     }
-    for (size_t k = 0; k < files.size(); ++k) {
-        TRecordFile& data = *files[k].File.Data;
-        const bool replaced = Copy_Replace(data.FileName, DataFolder);
-        ++data.Generation;  // what is kept of the file's contents is read again
-        if (!replaced) {
-            discard(k + 1, files.size());
-            r.Failure = Message_NotSavedText(data.FileName);
-            return r;
-        }
+    std::vector<std::string> paths;
+    for (const TRestoreFile& f : files) paths.emplace_back(f.File.Data->FileName);
+    const int failed = Copy_ReplaceAll(paths, DataFolder);
+    for (const TRestoreFile& f : files) ++f.File.Data->Generation;  // what is kept of the files is read again
+    if (failed >= 0) {
+        r.Failure = Message_NotSavedText(files[static_cast<size_t>(failed)].File.Data->FileName);
+        return r;
     }
     r.Count = count;
     if (figure) figure(100);

@@ -2,6 +2,7 @@
 
 #include "settings/backup/BackupRestore.h"
 #include "settings/backup/BackupSave.h"
+#include "settings/backup/BackupScratch.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ std::string Finish(TRun& run, const std::string& folder, Step etc) {
 }  // namespace
 
 std::string BackUp_Save(const std::string& folder, const TBackupChoice& choice, const TBackupView& view) {
+    BackUp_RemoveScratchFiles(folder);
     TRun run(view);
     run.Always(BackUp_WriteMemory());
     if (choice.Kokyaku)

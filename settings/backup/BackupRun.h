@@ -33,7 +33,8 @@ struct TBackupView {
 // (BackUp_WriteMemory), the ticked groups in order, own company and units,
 // then "Data\BackupFolder.500". Every step is tried whatever failed before.
 // "" when everything went through, else the first failure's text (for the
-// screen to show in place of "処理が完了しました").
+// screen to show in place of "処理が完了しました"). Before all that, the
+// scratch files a killed save left in the folder go (BackupScratch.h).
 std::string BackUp_Save(const std::string& folder, const TBackupChoice& choice, const TBackupView& view);
 // The restore (BackUp_ToPC = 1): what is only in memory written first, as
 // for a save, so that the reload after the run brings back what the user

@@ -51,13 +51,13 @@ TEST_F(StartupRecovery, StartUpRollsBackARecordLeftHalfWritten) {
 // scratch name that is no regular file.
 TEST_F(StartupRecovery, StartUpRemovesTheScratchFilesOfUnfinishedRewrites) {
     for (const char* leftover : {"Data\\Kokyaku.620.new", "Data\\Denpyou.620.new", "Data\\Denpyou.del.new",
-                                 "Data\\Kokyaku.del.new"})
+                                 "Data\\Kokyaku.del.new", "Data\\BackupFolder.500.new"})
         ASSERT_TRUE(Session.WriteFile(leftover, "partial"));
     for (const char* kept : {"Data\\Denpyou.del", "Data\\Kokyaku.del", "Data\\Memo.new", "Data\\Hinsyu.620.new\\x"})
         ASSERT_TRUE(Session.WriteFile(kept, "kept"));
     Start();
     for (const char* leftover : {"Data\\Kokyaku.620.new", "Data\\Denpyou.620.new", "Data\\Denpyou.del.new",
-                                 "Data\\Kokyaku.del.new"})
+                                 "Data\\Kokyaku.del.new", "Data\\BackupFolder.500.new"})
         EXPECT_FALSE(Session.FileExists(leftover)) << leftover;
     for (const char* kept : {"Data\\Denpyou.del", "Data\\Kokyaku.del", "Data\\Memo.new", "Data\\Hinsyu.620.new\\x"})
         EXPECT_EQ(Session.ReadFile(kept), "kept") << kept;

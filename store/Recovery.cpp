@@ -21,6 +21,9 @@ const TRecordFile* const DataFiles[] = {&Denpyou_File, &Kokyaku_File, &Hinsyu_Fi
 
 void Recovery_RollBackJournals() {
     for (const TRecordFile* file : DataFiles) Journal_RollBack(file->FileName);
+    // The backup folder's record is written in place under a journal where
+    // no scratch file can be made; a kill then leaves half a path behind it.
+    Journal_RollBack(BackupFolder_FileName);
 }
 
 void Recovery_RemoveScratchFiles() {

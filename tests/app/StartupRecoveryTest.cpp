@@ -24,6 +24,11 @@ std::string Document(int no, const char* customer) {
     return Record(23000, {{0, std::string(1, DenpyouKind_Mitumori)}, {1, number}, {11, customer}});
 }
 
+std::string Padded(std::string text, size_t width) {
+    text.resize(width, ' ');
+    return text;
+}
+
 class StartupRecovery : public ShellTest {};
 
 // The process was killed while it rewrote document 2: its journal is on
@@ -44,6 +49,24 @@ TEST_F(StartupRecovery, StartUpRollsBackARecordLeftHalfWritten) {
     EXPECT_EQ(Session.ReadFile("Data\\Denpyou.620"), stored);
     EXPECT_FALSE(Session.FileExists("Data\\Denpyou.620.jnl"));
     EXPECT_EQ(Caption("Label_DenpyouDs"), "2");
+}
+
+// The backup folder's record, written in place under its journal (no
+// scratch file could be made), was cut off by a kill: the path comes back
+// whole, not half of the new one.
+TEST_F(StartupRecovery, StartUpRollsBackTheBackupFolderRecordLeftHalfWritten) {
+    const std::string stored = Padded("/media/usb/old", 255);
+    ASSERT_TRUE(Session.WriteFile("Data\\BackupFolder.500", stored));
+    Platform_SetProgramDir(Session.Folder());
+    const int fd = File_OpenReadWrite("Data\\BackupFolder.500");
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(Journal_Keep("Data\\BackupFolder.500", fd, 0, stored.data(), 255, 255));
+    File_Close(fd);
+    ASSERT_TRUE(Session.WriteFile("Data\\BackupFolder.500", Padded("/media/usb/ne", 255)));
+
+    Start();
+    EXPECT_EQ(Session.ReadFile("Data\\BackupFolder.500"), stored);
+    EXPECT_FALSE(Session.FileExists("Data\\BackupFolder.500.jnl"));
 }
 
 // Scratch files of rewrites that never finished go; the copy of the last

@@ -216,7 +216,9 @@ TEST_F(LocalCupsTest, AQueueThatRefusesJobsFailsThePrintAndOneThatTakesThemPrint
     EXPECT_FALSE(PrintTwoPages(refuser, TPrinterOrientation::poPortrait));
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_TRUE(Has(errors[0], "Syori_Refuser")) << Cp932_ToUtf8(errors[0]);
-    EXPECT_TRUE(Has(errors[0], "accepting")) << Cp932_ToUtf8(errors[0]);
+    // The scheduler's reason, in the language libcups asked it for.
+    EXPECT_EQ(cupsLastError(), IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS) << cupsLastErrorString();
+    EXPECT_TRUE(Has(errors[0], Cp(cupsLastErrorString()))) << Cp932_ToUtf8(errors[0]);
 
     TQtPrinter sink{[] { return QString("Syori_Sink"); }};
     EXPECT_TRUE(PrintTwoPages(sink, TPrinterOrientation::poLandscape));

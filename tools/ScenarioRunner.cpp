@@ -712,18 +712,13 @@ std::string NotReady(const TRun& run, TNeeds needs) {
     return "";
 }
 
-}  // namespace
-
-TScenarioResult Scenario_Run(const std::string& script, const std::string& scriptName,
-                             const std::string& sourceDir, std::ostream& out) {
-    THeadlessSession session;
-    return Scenario_Run(script, scriptName, sourceDir, session, out);
-}
-
-TScenarioResult Scenario_Run(const std::string& script, const std::string& scriptName,
-                             const std::string& sourceDir, THeadlessSession& session, std::ostream& out) {
+// A script on its own must check something; one that a test mixes with its
+// own code may leave the checks to the test (mustExpect false).
+TScenarioResult RunScript(const std::string& script, const std::string& scriptName, const std::string& sourceDir,
+                          THeadlessSession& session, std::ostream& out, bool mustExpect) {
     TRun run{session, sourceDir.empty() || sourceDir.back() == '/' ? sourceDir : sourceDir + "/"};
     TScenarioResult result;
+    int expectations = 0;  // expect lines among the unrolled ones, run or not
     auto fail = [&](int number, const std::string& line, const std::string& what) {
         ++result.Failed;
         out << scriptName << ":" << number << ": " << line << ": " << what << "\n";
@@ -744,6 +739,7 @@ TScenarioResult Scenario_Run(const std::string& script, const std::string& scrip
             fail(number, line, w1 == "expect" ? "unknown expectation \"" + w2 + "\"" : "unknown command \"" + w1 + "\"");
             continue;
         }
+        if (command->Expectation) ++expectations;
         if (const std::string why = NotReady(run, command->Needs); !why.empty()) {
             fail(number, line, why);
             continue;
@@ -767,6 +763,23 @@ TScenarioResult Scenario_Run(const std::string& script, const std::string& scrip
         ++result.Failed;
         out << scriptName << ": the script never runs start\n";
     }
+    if (mustExpect && expectations == 0) {
+        ++result.Failed;
+        out << scriptName << ": the script expects nothing (no expect line once its blocks are unrolled)\n";
+    }
     out << result.Passed << " passed, " << result.Failed << " failed\n";
     return result;
+}
+
+}  // namespace
+
+TScenarioResult Scenario_Run(const std::string& script, const std::string& scriptName,
+                             const std::string& sourceDir, std::ostream& out) {
+    THeadlessSession session;
+    return RunScript(script, scriptName, sourceDir, session, out, true);
+}
+
+TScenarioResult Scenario_Run(const std::string& script, const std::string& scriptName,
+                             const std::string& sourceDir, THeadlessSession& session, std::ostream& out) {
+    return RunScript(script, scriptName, sourceDir, session, out, false);
 }

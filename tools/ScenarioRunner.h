@@ -87,10 +87,12 @@ struct TScenarioResult {
 // Runs a script (UTF-8 text) in a fresh program folder. Every failure is
 // written to out as "scriptName:LINE: COMMAND: what went wrong", then the
 // summary "N passed, M failed". `file PATH copy SOURCE` reads SOURCE
-// relative to sourceDir.
+// relative to sourceDir. A script with no expect line once its blocks are
+// unrolled checks nothing, and fails.
 TScenarioResult Scenario_Run(const std::string& script, const std::string& scriptName,
                              const std::string& sourceDir, std::ostream& out);
 // The same on a session the caller made (and may have started and fitted
-// with controls or handlers of its own): a test can mix code and script.
+// with controls or handlers of its own): a test can mix code and script,
+// and the script may leave every check to the test.
 TScenarioResult Scenario_Run(const std::string& script, const std::string& scriptName,
                              const std::string& sourceDir, THeadlessSession& session, std::ostream& out);

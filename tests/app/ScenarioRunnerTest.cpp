@@ -559,6 +559,29 @@ today 2025-13-01 00:00:00
     EXPECT_EQ(Lines(out.str()), (std::vector<std::string>{"n.txt: the script never runs start", "1 passed, 1 failed"}));
 }
 
+// A script on its own that checks nothing fails, however much it runs: an
+// expect line counts only where its blocks keep it, and counts whether it
+// holds or not.
+TEST(ScenarioRunner, AScriptThatExpectsNothingFails) {
+    const std::string nothing = "e.txt: the script expects nothing (no expect line once its blocks are unrolled)";
+    struct TCase {
+        const char* Script;
+        std::vector<std::string> Out;
+    };
+    const TCase cases[] = {
+        {"start\nkey Return\n", {nothing, "0 passed, 1 failed"}},
+        {"let n = 0\nstart\nif n > 0\nexpect focus none\nend\n", {nothing, "0 passed, 1 failed"}},
+        {"let n = 1\nstart\nif n > 0\nexpect focus Edit_DenpKokyakuName_1\nend\n", {"1 passed, 0 failed"}},
+        {"expect focus none\nstart\n", {"e.txt:1: expect focus none: no window: start has not run", "0 passed, 1 failed"}},
+    };
+    for (const TCase& c : cases) {
+        std::ostringstream out;
+        const auto r = Scenario_Run(c.Script, "e.txt", "", out);
+        EXPECT_EQ(Lines(out.str()), c.Out) << c.Script;
+        EXPECT_EQ(r.Failed, static_cast<int>(c.Out.size()) - 1) << c.Script;
+    }
+}
+
 // A copied file of hundreds of megabytes needs only a small, fixed amount of
 // memory: the runner, in a child process whose address space may grow by
 // far less than the file, copies a sparse source whole. (The size is checked

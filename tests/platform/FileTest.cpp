@@ -273,9 +273,10 @@ TEST(FileFaults, NthCreateRenameSyncTruncateAndRemoveFail) {
     FileFault_Plan(TFileOp::Truncate, 1);
     FileFault_Plan(TFileOp::Remove, 1);
 
-    const int fd = File_Create("Data\b");
+    const int fd = File_Create("Data\\b");
     ASSERT_GE(fd, 0);
-    EXPECT_LT(File_Create("Data\c"), 0);
+    EXPECT_TRUE(folder.Exists("Data/b"));
+    EXPECT_LT(File_Create("Data\\c"), 0);
     EXPECT_FALSE(folder.Exists("Data/c"));
     EXPECT_FALSE(File_Sync(fd));
     EXPECT_TRUE(File_Sync(fd));

@@ -2,18 +2,24 @@
 // scripts/deps.sh test installs them).
 #pragma once
 
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
-// The standard output of a shell command.
-inline std::string ShellOutput(const std::string& command) {
+// The standard output of a shell command; its exit status into *status
+// when asked (-1 where it did not exit).
+inline std::string ShellOutput(const std::string& command, int* status = nullptr) {
     std::string out;
+    int result = -1;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buf[4096];
         for (size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
-        pclose(pipe);
+        const int ended = pclose(pipe);
+        if (ended != -1 && WIFEXITED(ended)) result = WEXITSTATUS(ended);
     }
+    if (status) *status = result;
     return out;
 }
 

@@ -3,14 +3,17 @@
 # on a socket there and touches nothing of the system's CUPS. Two raw
 # queues: Syori_Refuser, the default, does not accept jobs; Syori_Sink
 # accepts them and prints into /dev/null.
-#   local_cups.sh start DIR   starts it and prints the socket's path
+#   local_cups.sh start DIR   starts it and prints the socket's path; exits
+#                             77 where cupsd is not installed, 1 where it
+#                             does not come up
 #   local_cups.sh stop DIR    ends the scheduler started in DIR
 set -eu
 dir=$2
 case "$1" in
 start)
-  command -v cupsd >/dev/null 2>&1 || [ -x /usr/sbin/cupsd ] || { echo "cupsd is not installed" >&2; exit 1; }
   cupsd=$(command -v cupsd 2>/dev/null || echo /usr/sbin/cupsd)
+  [ -x "$cupsd" ] || { echo "cupsd is not installed" >&2; exit 77; }
+  command -v lpstat >/dev/null 2>&1 || { echo "cupsd without lpstat (cups-client)" >&2; exit 1; }
   mkdir -p "$dir/conf" "$dir/spool" "$dir/cache" "$dir/state" "$dir/log" "$dir/tmp"
   chmod 755 "$dir" "$dir"/*
   cat >"$dir/conf/cupsd.conf" <<CONF
@@ -55,13 +58,24 @@ DeviceURI file:///dev/null
 CONF
   "$cupsd" -f -c "$dir/conf/cupsd.conf" -s "$dir/conf/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
   echo $! >"$dir/cupsd.pid"
-  for _ in $(seq 50); do
-    if [ -S "$dir/cups.sock" ] && lpstat -h "$dir/cups.sock" -r >/dev/null 2>&1; then
+  # Up when it answers for both queues (lpstat's exit status; -r says "not
+  # running" and succeeds). A loaded machine may take long to start it:
+  # asked again and again for up to a minute, given up at once if it died.
+  deadline=$(($(date +%s) + 60))
+  while :; do
+    if [ -S "$dir/cups.sock" ] && timeout 20 lpstat -h "$dir/cups.sock" -a Syori_Refuser Syori_Sink >/dev/null 2>&1; then
       echo "$dir/cups.sock"
       exit 0
     fi
-    kill -0 "$(cat "$dir/cupsd.pid")" 2>/dev/null || break
-    sleep 0.1
+    if ! kill -0 "$(cat "$dir/cupsd.pid")" 2>/dev/null; then
+      echo "cupsd ended before it answered" >&2
+      break
+    fi
+    if [ "$(date +%s)" -ge "$deadline" ]; then
+      echo "cupsd did not answer within 60 seconds" >&2
+      break
+    fi
+    sleep 0.2
   done
   cat "$dir/log/cupsd.out" "$dir/log/error_log" >&2 2>/dev/null || true
   sh "$0" stop "$dir"
@@ -71,10 +85,12 @@ stop)
   [ -f "$dir/cupsd.pid" ] || exit 0
   pid=$(cat "$dir/cupsd.pid")
   kill "$pid" 2>/dev/null || true
-  for _ in $(seq 50); do
+  # A loaded machine may take its time; one that never ends is killed.
+  for _ in $(seq 150); do
     kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
+    sleep 0.2
   done
+  if kill -0 "$pid" 2>/dev/null; then kill -9 "$pid" 2>/dev/null || true; fi
   rm -f "$dir/cupsd.pid"
   ;;
 esac

@@ -4,10 +4,19 @@
 // changed one, journaled and flushed), an append on the empty row, and a
 // deletion (which rewrites the file twice). Each key's time is the slowest
 // of its presses.
+//
+// Beside anchors measured in the same run: the keys beside F1, a key that
+// does nothing on the screen; the writes beside the same durable work done
+// by plain system calls on a copy of the customer file (a commit: its
+// field's bytes with one pwrite and one fdatasync; an append: one record
+// likewise at the end; the deletion: the file read, written to a new file,
+// fdatasync'd and renamed, twice over, without a flush of the folder, as
+// the program's own rewrites).
 #include <cstdio>
 #include <string>
 
 #include "ui/Build.h"
+#include "bench/BenchAnchors.h"
 #include "bench/BenchTimes.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "store/Kokyaku.h"
@@ -44,9 +53,16 @@ int main() {
     const double startUp = Bench_NowMs();
     session.Start();
     std::printf("customers %d, start-up %.1f ms\n", Kokyaku_Count, Bench_NowMs() - startUp);
+    Bench_Anchor("the keys beside F1, a key that does nothing; the writes beside the same bytes written and flushed "
+                 "by plain pwrite and fdatasync, the deletion beside the file read, written anew, fdatasync'd and "
+                 "renamed twice");
     session.Click("Label_Job_03");
+    // The writes' anchors work on a copy of the customer file, flushed once.
+    const std::string copy = session.HostPath("Data/Kokyaku.anchor");
+    if (!session.WriteFile("Data\\Kokyaku.anchor", all) || Bench_PwriteSync(copy, 0, "", 0) < 0) return 1;
 
     const auto never = [] { return false; };
+    Report("anchor: F1, a key doing nothing", Press(session, vk::F1, 200, never));
     const int lastTop = Kokyaku_Count - Kokyaku_LastRow;
     Report("F8, page by page to the end", Press(session, vk::F8, Customers, [&] { return Kokyaku_Top == lastTop; }));
     Report("F7, page by page to the start", Press(session, vk::F7, Customers, [] { return Kokyaku_Top == 0; }));
@@ -64,6 +80,10 @@ int main() {
     const TBenchIo beforeCommit = Bench_Io();
     Report("Return, a commit of a changed cell", Press(session, vk::Return, 1, never));
     std::printf("%-34s %lld bytes written\n", "", (Bench_Io() - beforeCommit).WriteBytes);
+    const std::string kana(static_cast<size_t>(Kokyaku_FieldWidth[KokyakuField_Kana]), ' ');
+    Report("anchor: pwrite, fdatasync (field)", Bench_Time(5, [&] {
+        Bench_PwriteSync(copy, 5LL * Kokyaku_RecLen + Kokyaku_FieldOffset[KokyakuField_Kana], kana.data(), kana.size());
+    }, never));
 
     session.Key(vk::F9);
     session.Type("新規");
@@ -71,6 +91,12 @@ int main() {
     Report("Return, an append on the empty row", Press(session, vk::Return, 1, never));
     const TBenchIo append = Bench_Io() - before;
     std::printf("%-34s %lld bytes written\n", "", append.WriteBytes);
+    const std::string record = Customer(Customers + 1);
+    long long end = static_cast<long long>(all.size());
+    Report("anchor: pwrite, fdatasync (append)", Bench_Time(5, [&] {
+        Bench_PwriteSync(copy, end, record.data(), record.size());
+        end += Kokyaku_RecLen;
+    }, never));
 
     session.Key(vk::F7);
     const TBenchIo beforeDelete = Bench_Io();
@@ -78,5 +104,9 @@ int main() {
     const TBenchIo deletion = Bench_Io() - beforeDelete;
     std::printf("%-34s %lld bytes read, %lld written; customers now %d\n", "", deletion.ReadBytes,
                 deletion.WriteBytes, Kokyaku_Count);
+    Report("anchor: file written anew, twice", Bench_Time(1, [&] {
+        Bench_ReadWriteRename(session.HostPath("Data/Kokyaku.620"), session.HostPath("Data/anchor.del"), false);
+        Bench_ReadWriteRename(session.HostPath("Data/anchor.del"), copy, false);
+    }, never));
     return 0;
 }

@@ -1,13 +1,18 @@
 // Times printing a 200-line estimate (8 pages) on the recording printer in
 // the started window: preparation, the customer lookup among 5000
 // customers, every page's texts, lines and frames recorded, and the store
-// that ends the print. Prints the figures per print.
+// that ends the print. Prints the figures per print, with the flushes the
+// store makes, beside its anchor measured in the same run: one record
+// written with one pwrite into a file of the data folder and flushed with
+// one fdatasync.
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
 
+#include "bench/BenchAnchors.h"
+#include "platform/FileFault.h"
 #include "print/DenpyouPrint.h"
 #include "print/preview/PrintView.h"
 #include "store/Denpyou.h"
@@ -67,14 +72,20 @@ int main() {
     Str_Pad("1", Jisya_Field[JisyaField_AllPagePrint], 1, 0);
     TRecordingPrinter& printer = session.RecordingPrinter();
 
-    std::vector<double> ms;
+    Bench_Anchor("one record written with one pwrite and flushed with one fdatasync (the print's store)");
+    const std::string anchorFile = session.HostPath("Data/anchor.620");
+    const std::string record(static_cast<size_t>(Denpyou_RecLen), ' ');
+    if (!session.WriteFile("Data\\anchor.620", record) || Bench_PwriteSync(anchorFile, 0, "", 0) < 0) return 1;
+    std::vector<double> ms, anchor;
     size_t pages = 0, texts = 0, lines = 0, boxes = 0;
+    const std::int64_t flushes = FileFault_Count(TFileOp::Sync);
     for (int run = 0; run < Runs; ++run) {
         printer.ClearJobs();
         FillDocument();
         const double start = NowMs();
         Denpyou_Print(PrintView_Gather());
         ms.push_back(NowMs() - start);
+        anchor.push_back(Bench_PwriteSync(anchorFile, 0, record.data(), record.size()));
         const TPrintJob* job = printer.LastJob();
         if (!job || !job->Finished) return 1;
         pages = job->Pages.size();
@@ -95,5 +106,10 @@ int main() {
     std::printf("per print (prepare, record, store): mean %.3f ms, median %.3f ms, min %.3f ms, max %.3f ms\n",
                 sum / Runs, ms[ms.size() / 2], ms.front(), ms.back());
     std::printf("first print, which also indexes the customers by name: %.3f ms\n", first);
+    std::sort(anchor.begin(), anchor.end());
+    std::printf("anchor, one pwrite and fdatasync after each print: median %.3f ms; a print's median / the anchor's: "
+                "%.2f; %.1f flushes per print\n",
+                anchor[anchor.size() / 2], ms[ms.size() / 2] / anchor[anchor.size() / 2],
+                static_cast<double>(FileFault_Count(TFileOp::Sync) - flushes) / Runs);
     return 0;
 }

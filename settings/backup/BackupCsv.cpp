@@ -1,8 +1,10 @@
 #include "settings/backup/BackupCsv.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "settings/backup/BackupFiles.h"
@@ -21,6 +23,8 @@ struct TCsvColumn {
     int Field;  // a field number, Column_Id or Column_Code
 };
 
+}  // namespace
+
 struct TCsvFile {
     TRecordFile* Data;
     const char* Name;
@@ -33,7 +37,7 @@ struct TCsvFile {
 
 // The customer header names the repeated code before the staff name, so
 // that each name stands over its column.
-const TCsvFile KokyakuCsv{
+const TCsvFile Csv_Kokyaku{
     &Kokyaku_File,
     Csv_KokyakuName,
     {{"顧客 ID", Column_Id},
@@ -58,7 +62,7 @@ const TCsvFile KokyakuCsv{
     false,
 };
 
-const TCsvFile SyouhinCsv{
+const TCsvFile Csv_Syouhin{
     &Syouhin_File,
     Csv_SyouhinName,
     {{"商品 ID", Column_Id},
@@ -75,17 +79,29 @@ const TCsvFile SyouhinCsv{
     true,
 };
 
+namespace {
+
+// A field's text: its bytes up to the first NUL, the trailing blanks cut,
+// never its first byte (blanks give one blank, an empty field nothing).
+std::string_view FieldText(const char* field, int width) {
+    size_t len = strnlen(field, static_cast<size_t>(width));
+    while (len > 1 && field[len - 1] == ' ') --len;
+    return {field, len};
+}
+
 // A field as a column: quoted when it holds a separator, a quote or a line
 // break. (No trail byte of a CP932 character is one of these.)
-void AppendField(std::string& row, const char* text) {
-    if (!std::strpbrk(text, ",\"\n\r")) {
+void AppendField(std::string& row, std::string_view text) {
+    // One pass over the text (find_first_of looks each byte up in the set).
+    const auto special = [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; };
+    if (std::none_of(text.begin(), text.end(), special)) {
         row += text;
         return;
     }
     row += '"';
-    for (const char* p = text; *p; ++p) {
-        if (*p == '"') row += '"';
-        row += *p;
+    for (const char c : text) {
+        if (c == '"') row += '"';
+        row += c;
     }
     row += '"';
 }
@@ -102,7 +118,6 @@ std::string Code(const TCsvFile& csv, int n) {
 
 void AppendRow(std::string& out, const TCsvFile& csv, const char* record, int n) {
     const TRecordFile& data = *csv.Data;
-    std::vector<char> text;
     for (size_t c = 0; c < csv.Columns.size(); ++c) {
         if (c > 0) out += ',';
         const int k = csv.Columns[c].Field;
@@ -111,59 +126,66 @@ void AppendRow(std::string& out, const TCsvFile& csv, const char* record, int n)
         } else if (k == Column_Code) {
             out += Code(csv, n);
         } else {
-            const int width = data.FieldWidth[k];
-            text.assign(record + data.FieldOffset[static_cast<size_t>(k)],
-                        record + data.FieldOffset[static_cast<size_t>(k)] + width);
-            text.push_back('\0');
-            Str_TrimRight(text.data());
-            AppendField(out, text.data());
+            AppendField(out, FieldText(record + data.FieldOffset[static_cast<size_t>(k)], data.FieldWidth[k]));
         }
     }
     out += '\n';
 }
 
-std::string WriteCsv(const TCsvFile& csv, const std::string& folder, int count, const TBackupFigure& figure,
-                     const char* records) {
+std::string WriteCsv(const TCsvFile& csv, const std::string& folder, int count, const TBackupFigure& figure) {
     const TSaveFigure shown(count, figure);
-    std::string out;
+    TCsvRows rows(csv);
     auto row = [&](const char* record, int n) {
-        const int i = n - 1;
-        const bool used = record[csv.Data->FieldOffset[1]] != ' ';
-        if (used) {
-            if (out.empty()) {
-                for (size_t c = 0; c < csv.Columns.size(); ++c) {
-                    if (c > 0) out += ',';
-                    out += csv.Columns[c].Header;
-                }
-                out += '\n';
-            }
-            AppendRow(out, csv, record, n);
-        }
-        if (used || csv.FigureAtEveryRecord) shown.At(i);
+        if (rows.Add(record, n)) shown.At(n - 1);
         return true;
     };
-    if (records)
-        for (int n = 1; n <= count; ++n) row(records + static_cast<std::int64_t>(n - 1) * csv.Data->RecLen, n);
-    const bool read = records || count <= 0 || Record_Scan(*csv.Data, 1, count, row);
-    if (!read) return BackUp_NotRead(BackUp_DataName(*csv.Data));
-    if (!Copy_WriteFile(BackUp_Path(folder, csv.Name), BackUp_FolderPath(folder), out))
-        return Message_NotSavedText(csv.Name);
-    return {};
+    if (count > 0 && !Record_Scan(*csv.Data, 1, count, row)) return BackUp_NotRead(BackUp_DataName(*csv.Data));
+    return rows.Write(folder);
 }
 
 }  // namespace
 
-int Str_TrimRight(char* text) {
-    int len = static_cast<int>(std::strlen(text));
-    while (len > 1 && text[len - 1] == ' ') --len;
-    text[len] = '\0';
-    return len;
+std::string Csv_WriteKokyaku(const std::string& folder, int count, const TBackupFigure& figure) {
+    return WriteCsv(Csv_Kokyaku, folder, count, figure);
 }
 
-std::string Csv_WriteKokyaku(const std::string& folder, int count, const TBackupFigure& figure, const char* records) {
-    return WriteCsv(KokyakuCsv, folder, count, figure, records);
+std::string Csv_WriteSyouhin(const std::string& folder, int count, const TBackupFigure& figure) {
+    return WriteCsv(Csv_Syouhin, folder, count, figure);
 }
 
-std::string Csv_WriteSyouhin(const std::string& folder, int count, const TBackupFigure& figure, const char* records) {
-    return WriteCsv(SyouhinCsv, folder, count, figure, records);
+void TCsvRows::Reserve(int records) {
+    // A row of unquoted fields at their full widths, numbers of up to 11
+    // digits; a row with quotes may go beyond it.
+    size_t row = 0;
+    for (const TCsvColumn& column : csv_->Columns)
+        row += 1 + (column.Field < 0 ? 11 : static_cast<size_t>(csv_->Data->FieldWidth[column.Field]));
+    text_.reserve(static_cast<size_t>(std::max(records, 0) + 1) * row);
+}
+
+bool TCsvRows::Add(const char* record, int n) {
+    const bool used = record[csv_->Data->FieldOffset[1]] != ' ';
+    if (used) {
+        if (text_.empty()) {
+            for (size_t c = 0; c < csv_->Columns.size(); ++c) {
+                if (c > 0) text_ += ',';
+                text_ += csv_->Columns[c].Header;
+            }
+            text_ += '\n';
+        }
+        AppendRow(text_, *csv_, record, n);
+    }
+    const bool counted = used || csv_->FigureAtEveryRecord;
+    if (counted) counted_.push_back(n - 1);
+    return counted;
+}
+
+void TCsvRows::ShowFigures(int count, const TBackupFigure& figure) const {
+    const TSaveFigure shown(count, figure);
+    for (int i : counted_) shown.At(i);
+}
+
+std::string TCsvRows::Write(const std::string& folder) const {
+    if (!Copy_WriteFile(BackUp_Path(folder, csv_->Name), BackUp_FolderPath(folder), text_))
+        return Message_NotSavedText(csv_->Name);
+    return {};
 }

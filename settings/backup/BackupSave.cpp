@@ -1,7 +1,5 @@
 #include "settings/backup/BackupSave.h"
 
-#include <vector>
-
 #include "platform/File.h"
 #include "settings/backup/BackupCsv.h"
 #include "settings/backup/Seiri.h"
@@ -28,10 +26,10 @@ TBackupResult& Failed(TBackupResult& r, const std::string& folder, const TBackup
 }
 
 // Copies the data file's whole records into its copy in the folder. With
-// seiri the tidy-up decides which documents go; with passed, the records
-// copied are kept there as well (for the CSV).
+// seiri the tidy-up decides which documents go; with rows, the records
+// copied build the CSV's rows as they pass.
 TBackupResult SaveFile(const std::string& folder, const TBackupFile& file, const TBackupFigure& figure,
-                       bool seiri = false, std::vector<char>* passed = nullptr) {
+                       bool seiri = false, TCsvRows* rows = nullptr) {
     TBackupResult r;
     const TCopySource source(Record_OpenRead(*file.Data), file.Data->RecLen);
     if (!source.Opened()) return Failed(r, folder, file, BackUp_NotRead(BackUp_DataName(*file.Data)));
@@ -44,10 +42,13 @@ TBackupResult SaveFile(const std::string& folder, const TBackupFile& file, const
         copy.First = cut.First;
         if (cut.BeforeYear != 0) copy.Keep = [cut](int i, const char* record) { return cut.Keeps(i, record); };
     }
-    if (passed) copy.Keep = [passed, len = copy.RecLen](int, const char* record) {
-        passed->insert(passed->end(), record, record + len);
-        return true;
-    };
+    if (rows) {
+        rows->Reserve(source.Count);
+        copy.Keep = [rows](int i, const char* record) {
+            rows->Add(record, i + 1);
+            return true;
+        };
+    }
     if (figure) copy.Done = [&shown](int i) { shown.At(i); };
     const std::string to = BackUp_Path(folder, file.Name);
     bool readFailed = false;
@@ -60,11 +61,12 @@ TBackupResult SaveFile(const std::string& folder, const TBackupFile& file, const
     return r;
 }
 
-// The records a copy kept, when they are the whole file it counted (else
-// the CSV reads the file itself).
-const char* Whole(const std::vector<char>& records, const TBackupResult& r, const TBackupFile& file) {
-    return records.size() == static_cast<size_t>(r.Count) * static_cast<size_t>(file.Data->RecLen) ? records.data()
-                                                                                                   : nullptr;
+// The CSV of the rows the copy built: the figure's pass over them, then the
+// file.
+std::string WriteCsv(const std::string& folder, const TBackupResult& r, const TBackupFigure& figure,
+                     const TCsvRows& rows) {
+    rows.ShowFigures(r.Count, figure);
+    return rows.Write(folder);
 }
 
 // The step's last figure, once everything went through.
@@ -86,18 +88,18 @@ std::string BackUp_WriteMemory() {
 }
 
 TBackupResult BackUp_SaveKokyaku(const std::string& folder, const TBackupFigure& figure) {
-    std::vector<char> records;
-    TBackupResult r = SaveFile(folder, Backup_Kokyaku, figure, false, &records);
-    if (r.Failure.empty()) r.Failure = Csv_WriteKokyaku(folder, r.Count, figure, Whole(records, r, Backup_Kokyaku));
+    TCsvRows rows(Csv_Kokyaku);
+    TBackupResult r = SaveFile(folder, Backup_Kokyaku, figure, false, &rows);
+    if (r.Failure.empty()) r.Failure = WriteCsv(folder, r, figure, rows);
     Finish(r, figure);
     return r;
 }
 
 TBackupResult BackUp_SaveHinsyuSyouhin(const std::string& folder, const TBackupFigure& figure) {
     const std::string categories = SaveFile(folder, Backup_Hinsyu, nullptr).Failure;
-    std::vector<char> records;
-    TBackupResult r = SaveFile(folder, Backup_Syouhin, figure, false, &records);
-    if (r.Failure.empty()) r.Failure = Csv_WriteSyouhin(folder, r.Count, figure, Whole(records, r, Backup_Syouhin));
+    TCsvRows rows(Csv_Syouhin);
+    TBackupResult r = SaveFile(folder, Backup_Syouhin, figure, false, &rows);
+    if (r.Failure.empty()) r.Failure = WriteCsv(folder, r, figure, rows);
     if (!categories.empty()) r.Failure = categories;
     Finish(r, figure);
     return r;

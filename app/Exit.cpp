@@ -131,7 +131,9 @@ void Exit_SaveAndEnd() {
         return;
     }
     // The sorts only once every save went through: an exit that a save stops
-    // goes back to screens that still show their files' order.
+    // goes back to screens that still show their files' order. A sort (or
+    // the purge) that fails says so, and the exit ends all the same: its
+    // file keeps the order (or the documents) it had.
     Folder_SortAll();
     Application_Terminate(-1);
 }

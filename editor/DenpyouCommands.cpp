@@ -232,7 +232,8 @@ void Denpyou_ShowOpened(int n) {
 }
 
 void Denpyou_ExitPurge() {
-    if (TCheckBox* purge = Ui_CheckBox("CheckBox_CompleteDelete"); purge && purge->Checked()) Denpyou_PurgeDeleted();
+    if (TCheckBox* purge = Ui_CheckBox("CheckBox_CompleteDelete"); purge && purge->Checked())
+        Message_CheckSaved(Denpyou_File.FileName, Denpyou_PurgeDeleted());
 }
 
 void Denpyou_New() {

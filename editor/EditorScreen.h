@@ -46,7 +46,8 @@ void Denpyou_CreateControls(TForm& form);
 void Denpyou_Register();
 void Denpyou_Start();
 // The exit's last sort: the deleted documents purged when
-// "終了時に削除伝票を完全削除" is ticked.
+// "終了時に削除伝票を完全削除" is ticked; a purge that fails is told (the
+// deleted documents stay), and the exit goes on.
 void Denpyou_ExitPurge();
 
 // ---- what the folders above ask of the editor

@@ -61,16 +61,16 @@ int Denpyou_FindRecordByNo(const char* text) {
     return found;
 }
 
-void Denpyou_PurgeDeleted() {
-    if (Denpyou_Count == 0) return;
+bool Denpyou_PurgeDeleted() {
+    if (Denpyou_Count == 0) return true;
     int total = 0, deleted = 0;
     if (!Record_ScanField(Denpyou_File, DenpyouField_Kind, 1, INT_MAX, [&](const char* kind, int) {
             ++total;
             if (kind[0] == DenpyouKind_Deleted) ++deleted;
             return true;
         }))
-        return;
-    if (deleted == 0 || deleted == total) return;
+        return false;
+    if (deleted == 0 || deleted == total) return true;
 
     // The kept documents go to the scratch copy and to the new document
     // file. Each is written under a temporary name that replaces the file
@@ -78,11 +78,11 @@ void Denpyou_PurgeDeleted() {
     // neither a partial copy nor a partial document file.
     DenpyouYears_Forget();
     int fresh = Record_BeginRewrite(Denpyou_File.FileName);
-    if (fresh < 0) return;
+    if (fresh < 0) return false;
     int scratch = Record_BeginRewrite(Denpyou_ScratchName);
     if (scratch < 0) {
         Record_EndRewrite(fresh, Denpyou_File.FileName, false);
-        return;
+        return false;
     }
     bool ok = true;
     int copied = 0;
@@ -104,6 +104,7 @@ void Denpyou_PurgeDeleted() {
     flush();
     ok = ok && scanned && copied == total - deleted;
     ok = Record_EndRewrite(scratch, Denpyou_ScratchName, ok);
-    Record_EndRewrite(fresh, Denpyou_File.FileName, ok);
+    ok = Record_EndRewrite(fresh, Denpyou_File.FileName, ok);
     if (!lastKept.empty()) Denpyou_RecBuf = lastKept;
+    return ok;
 }

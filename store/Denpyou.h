@@ -101,4 +101,5 @@ int Denpyou_FindRecordByNo(const char* text);
 constexpr const char* Denpyou_ScratchName = "Data\\Denpyou.del";
 // Rewrites the document file without the documents of kind '0'; the kept
 // ones also stay in "Data\Denpyou.del". Run only as the last work at exit.
-void Denpyou_PurgeDeleted();
+// false when the file could not be read or rewritten; it is then as it was.
+bool Denpyou_PurgeDeleted();

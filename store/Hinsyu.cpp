@@ -61,7 +61,7 @@ void Hinsyu_Load() {
     std::vector<char> image;
     Hinsyu_Loaded = Record_ReadImage(Hinsyu_File, image);
     if (!Hinsyu_Loaded) {
-        Hinsyu_Loaded = !Path_Taken(Hinsyu_File.FileName);
+        Hinsyu_Loaded = !File_Exists(Hinsyu_File.FileName);
         Hinsyu_ClearRecord();
         std::string records;
         for (int i = 0; i < Hinsyu_Max; ++i) {
@@ -193,20 +193,20 @@ bool Hinsyu_Save() {
     return Record_SaveFile(Hinsyu_File.FileName, image.data(), static_cast<std::int64_t>(image.size()));
 }
 
-void Hinsyu_SortFile() {
+bool Hinsyu_SortFile() {
     int fd = File_OpenReadWrite(Hinsyu_File.FileName);
-    if (fd < 0) return;
+    if (fd < 0) return false;
     File_Close(fd);
     int n = 0;
     while (n < Hinsyu_Max && Hinsyu_Kana[n][0] != ' ') ++n;
-    if (n < 2) return;
+    if (n < 2) return true;
     std::vector<int> order = Sort_ExchangeOrder(&Hinsyu_Kana[0][0], n, 10, sizeof Hinsyu_Kana[0]);
     bool moved = false;
     for (int i = 0; i < n; ++i) moved = moved || order[i] != i;
-    if (!moved) return;
+    if (!moved) return true;
 
     std::vector<char> image;
-    if (!Record_ReadImage(Hinsyu_File, image)) return;
+    if (!Record_ReadImage(Hinsyu_File, image)) return false;
     // Records the file lacks take part as cleared records.
     if (image.size() / Hinsyu_RecLen < static_cast<size_t>(n)) {
         image.resize(image.size() / Hinsyu_RecLen * Hinsyu_RecLen);
@@ -222,8 +222,10 @@ void Hinsyu_SortFile() {
     // in the new order, so that memory and file still agree when the program
     // goes on after the sort; the next save then writes each name with its
     // own reading and number. A sort that could not be written moves nothing.
-    if (!Record_RewriteFile(Hinsyu_File.FileName, sorted.data(), static_cast<std::int64_t>(sorted.size()))) return;
+    if (!Record_RewriteFile(Hinsyu_File.FileName, sorted.data(), static_cast<std::int64_t>(sorted.size())))
+        return false;
     MoveInOrder(Hinsyu_Kana, order);
     MoveInOrder(Hinsyu_Name, order);
     MoveInOrder(Hinsyu_No, order);
+    return true;
 }

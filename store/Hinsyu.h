@@ -39,8 +39,10 @@ void Hinsyu_ClearList();
 // free number), so that every entry has a number of its own.
 void Hinsyu_Load();
 // Whether the list in memory is the file's: read whole, or no file was
-// there. False when a file stands there that could not be read (the exit
-// then leaves it as it is).
+// there (nothing, or something no list was read from: a folder, a FIFO, a
+// link to nowhere, which the exit's save then fails on and says so). False
+// when a file stands there that could not be read (the exit then leaves it
+// as it is).
 extern bool Hinsyu_Loaded;
 // Recounts Hinsyu_Count (the category screen shows it: Hinsyu_ShowCount).
 void Hinsyu_Recount();
@@ -69,5 +71,6 @@ bool Hinsyu_InsertEntry(int p);
 bool Hinsyu_Save();
 // Sorts the leading entries that have a reading (up to the first blank
 // reading) by reading: the entries in memory (name, reading and number
-// together) and the records in the file.
-void Hinsyu_SortFile();
+// together) and the records in the file. false when the file could not be
+// read or written; file and entries are then as they were.
+bool Hinsyu_SortFile();

@@ -103,4 +103,4 @@ bool Kokyaku_InsertBlank(int n) { return Record_InsertBlank(Kokyaku_File, n); }
 
 bool Kokyaku_RemoveRecord(int n) { return Record_RemoveRecord(Kokyaku_File, n, Kokyaku_ScratchName); }
 
-void Kokyaku_SortFile() { Sort_RecordFile(Kokyaku_File, KokyakuField_Kana, Kokyaku_Count); }
+bool Kokyaku_SortFile() { return Sort_RecordFile(Kokyaku_File, KokyakuField_Kana, Kokyaku_Count); }

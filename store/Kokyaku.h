@@ -66,5 +66,6 @@ bool Kokyaku_InsertBlank(int n);
 // "Data\Kokyaku.del", which stays (Record_RemoveRecord, store/RecordEdit.h).
 // Returns whether the customer was deleted; else file and count are as they were.
 bool Kokyaku_RemoveRecord(int n);
-// Puts the file in reading order (exit).
-void Kokyaku_SortFile();
+// Puts the file in reading order (exit). false when it could not be read or
+// written; it is then as it was.
+bool Kokyaku_SortFile();

@@ -106,21 +106,21 @@ std::vector<int> Sort_ExchangeOrder(const char* keys, int n, int width, int stri
     return order;
 }
 
-void Sort_RecordFile(TRecordFile& file, int keyField, int count) {
+bool Sort_RecordFile(TRecordFile& file, int keyField, int count) {
     int fd = File_OpenReadWrite(file.FileName);
-    if (fd < 0) return;
+    if (fd < 0) return false;
     File_Close(fd);
     std::vector<char> image;
-    if (!Record_ReadImage(file, image)) return;
+    if (!Record_ReadImage(file, image)) return false;
     const size_t len = static_cast<size_t>(file.RecLen);
     int n = static_cast<int>(std::min<size_t>(static_cast<size_t>(std::max(count, 0)), image.size() / len));
     std::vector<int> order =
         Sort_ExchangeOrder(image.data() + file.FieldOffset[keyField], n, file.FieldWidth[keyField], file.RecLen);
     bool moved = false;
     for (int i = 0; i < n && !moved; ++i) moved = order[i] != i;
-    if (!moved) return;
+    if (!moved) return true;
     std::vector<char> sorted(image);
     for (int i = 0; i < n; ++i) std::memcpy(sorted.data() + i * len, image.data() + order[i] * len, len);
     ++file.Generation;
-    Record_RewriteFile(file.FileName, sorted.data(), static_cast<std::int64_t>(sorted.size()));
+    return Record_RewriteFile(file.FileName, sorted.data(), static_cast<std::int64_t>(sorted.size()));
 }

@@ -19,4 +19,5 @@ struct TRecordFile;
 // Sorts records 1 ... count of the existing file by field keyField in the
 // exchange sort's order, in memory, and writes the file once (nothing when
 // the order does not change). Bytes after those records stay as they were.
-void Sort_RecordFile(TRecordFile& file, int keyField, int count);
+// false when the file could not be read or written; it is then as it was.
+bool Sort_RecordFile(TRecordFile& file, int keyField, int count);

@@ -15,7 +15,7 @@ void Syouhin_ClearRecord() { Record_Clear(Syouhin_File); }
 void Syouhin_SplitRecord() { Record_Split(Syouhin_File); }
 bool Syouhin_ReadRecord(int n) { return Record_Read(Syouhin_File, n); }
 void Syouhin_Open() { Record_Count(Syouhin_File); }
-void Syouhin_SortFile() { Sort_RecordFile(Syouhin_File, SyouhinField_Kana, Syouhin_Count); }
+bool Syouhin_SortFile() { return Sort_RecordFile(Syouhin_File, SyouhinField_Kana, Syouhin_Count); }
 
 bool Syouhin_ReadField(int n, int k, char* dest) {
     if (n < 1 || n > Syouhin_Count || k < 0 || k >= Syouhin_FieldCount) return false;

@@ -66,5 +66,6 @@ bool Syouhin_RemoveRecord(int n);
 // through a scratch file and a rename, and only when a product held it.
 // false when the file could not be read or written; it is then as it was.
 bool Syouhin_ClearFlag(int number);
-// Puts the file in reading order (exit).
-void Syouhin_SortFile();
+// Puts the file in reading order (exit). false when it could not be read or
+// written; it is then as it was.
+bool Syouhin_SortFile();

@@ -33,7 +33,7 @@ void Tanni_Load() {
     Tanni_Recount();
     Tanni_Loaded = opened;
     if (opened) return;
-    Tanni_Loaded = !Path_Taken(Tanni_File.FileName);
+    Tanni_Loaded = !File_Exists(Tanni_File.FileName);
     Tanni_ClearRecord();
     Record_CreateMissing(Tanni_File.FileName, Tanni_RecBuf.data(), Tanni_RecLen);
 }

@@ -30,8 +30,10 @@ void Tanni_Load();
 // is free), as the load counts them.
 void Tanni_Recount();
 // Whether the list in memory is the file's: read whole, or no file was
-// there. False when a file stands there that could not be read (the exit
-// then leaves it as it is).
+// there (nothing, or something no list was read from: a folder, a FIFO, a
+// link to nowhere, which the exit's save then fails on and says so). False
+// when a file stands there that could not be read (the exit then leaves it
+// as it is).
 extern bool Tanni_Loaded;
 // Puts a unit (6 bytes, blank-filled) into the first free entry unless the
 // list holds it already; with no free entry it replaces the last one.

@@ -55,7 +55,7 @@ struct TFolderSave {
 };
 struct TFolderSort {
     int Order = 0;
-    void (*Run)() = nullptr;
+    void (*Run)() = nullptr;  // one that fails tells the user; the exit goes on
 };
 
 // A folder without focus codes. (The part is always called, never compared

@@ -7,9 +7,9 @@
 #include "platform/File.h"
 
 bool Message_CheckSaved(const char* path, bool written) {
-    if (written || !File_Exists(path)) return true;
+    if (written || !Path_Taken(path)) return true;
     Message_NotSaved(path);
-    return false;
+    return !File_Exists(path);
 }
 
 std::string Message_NotSavedText(const char* path) {

@@ -8,7 +8,11 @@
 std::string Message_NotSavedText(const char* path);
 // That text shown: a write the user asked for did not reach the file.
 void Message_NotSaved(const char* path);
-// A save of data that lives only in memory (at exit): true when it was
-// written, or when no file stands at path at all (no Data folder: it never
-// held anything); else the user is told (Message_NotSaved) and false.
+// A write of the exit (a save of data that lives only in memory, a sort, the
+// purge): true when it was written, or when nothing at all stands at path
+// (no Data folder: it never held anything). Otherwise the user is told
+// (Message_NotSaved); false when a file stands there (ending now would lose
+// what the file lacks: a save stops the exit), true when what stands there
+// is no file (a folder, a FIFO, a link to nowhere: no file to keep, the exit
+// goes on).
 bool Message_CheckSaved(const char* path, bool written);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "masters/categories/HinsyuCommands.h"
+#include "platform/File.h"
 #include "store/Hinsyu.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
@@ -117,6 +118,9 @@ void Hinsyu_Start() {
 
 bool Hinsyu_ExitSave() { return !Hinsyu_Loaded || Message_CheckSaved(Hinsyu_File.FileName, Hinsyu_Save()); }
 
+// Only a file is sorted: where something else stands at its name, the save
+// before has said so already.
 void Hinsyu_ExitSort() {
-    if (Hinsyu_Loaded) Hinsyu_SortFile();
+    if (Hinsyu_Loaded && File_Exists(Hinsyu_File.FileName))
+        Message_CheckSaved(Hinsyu_File.FileName, Hinsyu_SortFile());
 }

@@ -84,6 +84,6 @@ void Hinsyu_Register();
 void Hinsyu_Start();
 // The exit: the lists written back to the file (first of the saves) and the
 // file sorted by reading (first of the sorts); a file that could not be read
-// at start-up is left as it is.
+// at start-up is left as it is. A save or sort that fails is told.
 bool Hinsyu_ExitSave();
 void Hinsyu_ExitSort();

@@ -31,10 +31,12 @@ void PageTo(int top) {
 
 void Kokyaku_DeleteRecord() {
     // The file is rewritten, and the count lowered, only when the deletion
-    // went through whole; otherwise everything stays and the cursor acts as
-    // on the empty row.
-    if (Kokyaku_Top + Kokyaku_Row < Kokyaku_Count && Kokyaku_RemoveRecord(Kokyaku_Top + Kokyaku_Row + 1))
-        Kokyaku_ShowPage();
+    // went through whole; otherwise everything stays, the user is told, and
+    // the cursor acts as on the empty row.
+    if (Kokyaku_Top + Kokyaku_Row < Kokyaku_Count) {
+        if (Kokyaku_RemoveRecord(Kokyaku_Top + Kokyaku_Row + 1)) Kokyaku_ShowPage();
+        else Message_NotSaved(Kokyaku_File.FileName);
+    }
     if (Kokyaku_Top + Kokyaku_Row + 1 > Kokyaku_Count) {
         if (Kokyaku_Row > 0) --Kokyaku_Row;
         else if (Kokyaku_Top > 0) MoveTop(Kokyaku_Top - 1);

@@ -6,6 +6,7 @@
 #include "masters/customers/KokyakuCommands.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
+#include "ui/Message.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -157,5 +158,5 @@ void Kokyaku_Start() {
 }
 
 void Kokyaku_ExitSort() {
-    if (Kokyaku_Changed && Kokyaku_Count > 1) Kokyaku_SortFile();
+    if (Kokyaku_Changed && Kokyaku_Count > 1) Message_CheckSaved(Kokyaku_File.FileName, Kokyaku_SortFile());
 }

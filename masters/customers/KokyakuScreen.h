@@ -132,5 +132,5 @@ void Kokyaku_Register();
 // first page painted.
 void Kokyaku_Start();
 // The exit: the file sorted by reading when a field was written (the second
-// of the sorts).
+// of the sorts); a sort that fails is told, and the exit goes on.
 void Kokyaku_ExitSort();

@@ -12,6 +12,7 @@
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Frame.h"
+#include "ui/Message.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -217,5 +218,5 @@ void Syouhin_Start() {
 }
 
 void Syouhin_ExitSort() {
-    if (Syouhin_Changed && Syouhin_Count > 1) Syouhin_SortFile();
+    if (Syouhin_Changed && Syouhin_Count > 1) Message_CheckSaved(Syouhin_File.FileName, Syouhin_SortFile());
 }

@@ -146,5 +146,5 @@ void Syouhin_Register();
 // screen painted.
 void Syouhin_Start();
 // The exit: the file sorted by reading when a field was written (the third
-// of the sorts).
+// of the sorts); a sort that fails is told, and the exit goes on.
 void Syouhin_ExitSort();

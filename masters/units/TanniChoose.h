@@ -72,6 +72,6 @@ void Tanni_Register();
 // Start-up: the unit list loaded from the file (first of all the data).
 void Tanni_Start();
 // The exit: the unit list written back (the last of the saves); a file that
-// could not be read at start-up is left as it is.
+// could not be read at start-up is left as it is. A save that fails is told.
 bool Tanni_ExitSave();
 

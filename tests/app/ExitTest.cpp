@@ -1,4 +1,8 @@
 // The exit: the question, its answers and the save sequence.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -375,7 +379,9 @@ TEST_F(ExitTest, AFailedSaveStopsTheExitUntilTheNextOne) {
 // comes up short, a create, flush, rename, truncate or remove fails): every
 // data file holds its old bytes or its new ones, never anything between, and
 // no scratch file or journal that would change it is left. A save that fails stops the exit with
-// its message; the files after it in the sequence keep their old bytes.
+// its message; the files after it in the sequence keep their old bytes. A
+// sort or the purge that fails says so as well, and the exit ends: no file
+// is left without its new bytes unless the message names it.
 TEST(ExitFaultSteps, EveryFileHoldsItsOldBytesOrItsNewOnes) {
     const char* const files[] = {"Data\\Hinsyu.620", "Data\\Jisya.620", "Data\\Tanni.620",
                                  "Data\\Kokyaku.620", "Data\\Syouhin.620", "Data\\Denpyou.620"};
@@ -417,13 +423,15 @@ TEST(ExitFaultSteps, EveryFileHoldsItsOldBytesOrItsNewOnes) {
     const int failed = FaultSteps_Each(exit, [&] {
         const auto& messages = session->Messages();
         ASSERT_LE(messages.size(), 1u);
-        EXPECT_EQ(session->Exited(), messages.empty());
+        if (!session->Exited()) ASSERT_EQ(messages.size(), 1u);
         bool stopped = false;  // by the save that failed, or one before it
         for (const char* path : files) {
             const std::string name = std::string(path).substr(5);
-            stopped = stopped || (!messages.empty() && messages[0] == name + "を保存できませんでした。");
+            const bool named = !messages.empty() && messages[0] == name + "を保存できませんでした。";
+            stopped = stopped || (named && !session->Exited());
             const std::string now = read(path);
             EXPECT_TRUE(now == old[path] || (!stopped && now == fresh[path])) << path;
+            if (session->Exited()) EXPECT_EQ(now, named ? old[path] : fresh[path]) << path;
             // A journal that could not be removed is harmless: the next
             // start's roll-back changes nothing.
             EXPECT_TRUE(Journal_RollBack(path)) << path;
@@ -433,6 +441,115 @@ TEST(ExitFaultSteps, EveryFileHoldsItsOldBytesOrItsNewOnes) {
         if (!messages.empty()) EXPECT_EQ(session->FocusedName(), "Edit_DenpKokyakuName_1");
     });
     EXPECT_GE(failed, 20);
+}
+
+// Each sort and the purge failing where its new file would take the old
+// one's place (the rename, through the failing file layer): the user is told
+// which file, the file keeps the bytes it had (the deleted document stays),
+// and the exit ends as before, the saves before it done.
+TEST(ExitSortFault, AFailedSortOrThePurgeIsToldAndTheExitEnds) {
+    std::string rest;
+    for (int i = 3; i <= 100; ++i) {
+        char no[4];
+        std::snprintf(no, sizeof no, "%3d", i);
+        rest += Category("", "", no);
+    }
+    const std::string unsorted = Category("Beta", "B", "  1") + Category("Alpha", "A", "  2") + rest;
+    const std::string sorted = Category("Alpha", "A", "  2") + Category("Beta", "B", "  1") + rest;
+    const std::map<std::string, std::string> old = {
+        {"Data\\Kokyaku.620", Customer("Sato", "S") + Customer("Aoki", "A")},
+        {"Data\\Syouhin.620", Product("Bolt", "B") + Product("Anchor", "A")},
+        {"Data\\Denpyou.620", Document('1', "         1") + Document('0', "         2") + Document('1', "         3")},
+    };
+    for (const std::string path : {"Data\\Hinsyu.620", "Data\\Kokyaku.620", "Data\\Syouhin.620", "Data\\Denpyou.620"}) {
+        SCOPED_TRACE(path);
+        // Only this step has anything to do: its rename is the exit's last.
+        std::unique_ptr<THeadlessSession> session;
+        const auto exit = [&](int failedRename) {
+            session = std::make_unique<THeadlessSession>();
+            for (const auto& [name, bytes] : old) ASSERT_TRUE(session->WriteFile(name, bytes));
+            ASSERT_TRUE(session->WriteFile("Data\\Hinsyu.620", path == "Data\\Hinsyu.620" ? unsorted : sorted));
+            ASSERT_TRUE(session->Start());
+            Kokyaku_Changed = path == "Data\\Kokyaku.620";
+            Syouhin_Changed = path == "Data\\Syouhin.620";
+            session->ControlAs<TCheckBox>("CheckBox_CompleteDelete")->SetChecked(path == "Data\\Denpyou.620");
+            Denpyou_LastNo = 12;
+            FileFault_Reset();
+            if (failedRename > 0) FileFault_Plan(TFileOp::Rename, failedRename);
+            ASSERT_TRUE(session->Click("Label_Job_10"));
+        };
+        const auto read = [&](const std::string& name) { return session->ReadFile(name).value_or("<missing>"); };
+        const std::string before = path == "Data\\Hinsyu.620" ? unsorted : old.at(path);
+        exit(0);
+        const auto renames = static_cast<int>(FileFault_Count(TFileOp::Rename));
+        ASSERT_NE(read(path), before);  // the step had work to do
+
+        exit(renames);
+        FileFault_Reset();
+        EXPECT_TRUE(session->Exited());
+        EXPECT_EQ(session->ExitStatus(), -1);
+        EXPECT_EQ(session->Messages(), std::vector<std::string>{path.substr(5) + "を保存できませんでした。"});
+        EXPECT_EQ(read(path), before);
+        EXPECT_FALSE(session->FileExists(path + ".new"));
+        EXPECT_EQ(session->ReadFileAt("Data\\Jisya.620", 231, 10), "        12");
+    }
+}
+
+// At the categories' or the units' name something no list can be written
+// into: what was typed since start-up cannot be saved, and the user is told
+// which file; what stands there stays as it was, and the exit goes on to the
+// end as before. A link whose file can still be made gets it at start-up,
+// and the list is saved.
+TEST(ExitNoFile, AListThatCannotBeSavedIsTold) {
+    enum class TPlace { Folder, Fifo, LinkToNowhere, LinkToMake };
+    const struct {
+        const char* What;
+        TPlace Place;
+    } places[] = {{"a folder", TPlace::Folder},
+                  {"a FIFO", TPlace::Fifo},
+                  {"a link into a missing folder", TPlace::LinkToNowhere},
+                  {"a link to a file not there yet", TPlace::LinkToMake}};
+    for (const std::string name : {"Hinsyu.620", "Tanni.620"}) {
+        for (const auto& p : places) {
+            SCOPED_TRACE(name + " " + p.What);
+            THeadlessSession session;
+            const std::string host = session.Folder() + "Data/" + name;
+            const std::string target = p.Place == TPlace::LinkToMake ? "made.620" : "missing/made.620";
+            switch (p.Place) {
+                case TPlace::Folder: ASSERT_EQ(mkdir(host.c_str(), 0700), 0); break;
+                case TPlace::Fifo: ASSERT_EQ(mkfifo(host.c_str(), 0600), 0); break;
+                default: ASSERT_EQ(symlink(target.c_str(), host.c_str()), 0); break;
+            }
+            struct stat made {};
+            ASSERT_EQ(lstat(host.c_str(), &made), 0);
+            ASSERT_TRUE(session.Start());
+            Str_Pad("Gamma", Hinsyu_Name[0], 40, 0);
+            Tanni_Add("kg    ");
+            Denpyou_LastNo = 12;
+            ASSERT_TRUE(session.Click("Label_Job_10"));
+
+            EXPECT_TRUE(session.Exited());
+            EXPECT_EQ(session.ExitStatus(), -1);
+            EXPECT_EQ(session.ReadFileAt("Data\\Jisya.620", 231, 10), "        12");  // the other saves went on
+            if (p.Place == TPlace::LinkToMake) {
+                EXPECT_TRUE(session.Messages().empty());
+                const std::string saved = session.ReadFile("Data\\" + name).value_or("<none>");
+                EXPECT_NE(saved.find(name == "Tanni.620" ? "kg" : "Gamma"), std::string::npos);
+                continue;
+            }
+            EXPECT_EQ(session.Messages(), std::vector<std::string>{name + "を保存できませんでした。"});
+            struct stat now {};
+            ASSERT_EQ(lstat(host.c_str(), &now), 0);
+            EXPECT_EQ(now.st_mode, made.st_mode);
+            EXPECT_EQ(now.st_ino, made.st_ino);
+            if (p.Place == TPlace::LinkToNowhere) {
+                std::string points(64, '\0');
+                points.resize(static_cast<size_t>(std::max<ssize_t>(0, readlink(host.c_str(), points.data(), 64))));
+                EXPECT_EQ(points, target);
+                EXPECT_FALSE(session.FileExists("Data\\missing"));
+            }
+        }
+    }
 }
 
 // A file that stands there but could not be read at start-up keeps its bytes

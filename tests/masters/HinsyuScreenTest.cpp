@@ -1,7 +1,7 @@
 // The category screen where the scenarios do not reach: a commit stores into
 // the entry its own row shows, a blanked name shuts the rows below it, the
 // list loaded again under the cursor, the delete of an entry whose number is
-// damaged.
+// damaged, and of one whose member is the last product of the file.
 #include "masters/categories/HinsyuScreen.h"
 #include "tests/masters/HinsyuFixture.h"
 
@@ -83,6 +83,32 @@ TEST_F(HinsyuTest, ADamagedNumberIsNotDeleted) {
     EXPECT_EQ(std::string(Hinsyu_Name[1]), Test_Padded(Hinsyu_TestName(2), 40));
     EXPECT_TRUE(Test_SameBytes(File(), products));
     EXPECT_TRUE(Session.Messages().empty());
+}
+
+// F4 on a category whose member is the last product of the file: that
+// record's flag byte goes blank as well, the last flag byte of a record
+// too (number 100), and a last record cut short of its line feed is written
+// whole.
+TEST(HinsyuDelete, TheLastProductLeavesTheCategoryToo) {
+    const struct {
+        int Number;  // of the category at position 1
+        bool CutShort;
+    } cases[] = {{7, false}, {100, false}, {7, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Number) + (c.CutShort ? " cut short" : ""));
+        std::string products = Syouhin_TestRecord(1) + Syouhin_TestRecord(2, {5}) + Syouhin_TestRecord(3, {c.Number});
+        const std::string cleared = Syouhin_TestRecord(1) + Syouhin_TestRecord(2, {5}) + Syouhin_TestRecord(3);
+        if (c.CutShort) products.pop_back();
+        TMasterRun run;
+        run.StartWith(Hinsyu_TestFile(10, {c.Number, 2, 3, 4, 5, 6, 1}), products);
+        run.Click("Label_Job_04");
+        run.Click("Edit_Hinsyu_Name_01");
+        run.Click("Label_Command_01_F4");
+        EXPECT_TRUE(Test_SameBytes(run.File(), cleared));
+        EXPECT_EQ(run.Text("Edit_Hinsyu_Name_01"), Hinsyu_TestName(2));
+        EXPECT_EQ(std::stoi(Hinsyu_No[99]), c.Number);
+        EXPECT_TRUE(run.Session.Messages().empty());
+    }
 }
 
 }  // namespace

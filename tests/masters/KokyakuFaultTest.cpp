@@ -1,5 +1,6 @@
 // Writes that fail in a deletion or an append (the failing file layer):
-// every stored customer byte stays as it was, and the count with it.
+// every stored customer byte stays as it was, the count with it, and the
+// user is told.
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,10 +13,12 @@
 namespace {
 
 constexpr int Name_1 = KokyakuColumn_Name_1;
+const std::string NotSaved = "Kokyaku.620を保存できませんでした。";
 
 // Each step of a deletion in turn fails (a write comes up short, a create,
 // flush, rename ... fails): the file, the count and the screen stay as they
-// were, and no scratch file is left. Then the deletion that goes through.
+// were, no scratch file is left, and the user is told. Then the deletion
+// that goes through.
 TEST(KokyakuFaultSteps, AFailedStepInADeletionChangesNothing) {
     const std::string stored = Kokyaku_TestFile(1, 5);
     std::unique_ptr<TKokyakuRun> run;
@@ -34,6 +37,7 @@ TEST(KokyakuFaultSteps, AFailedStepInADeletionChangesNothing) {
             EXPECT_EQ(run->Focused(), TKokyakuRun::Cell(Name_1, 2));
             EXPECT_FALSE(run->Session.FileExists("Data\\Kokyaku.620.new"));
             EXPECT_FALSE(run->Session.FileExists("Data\\Kokyaku.del.new"));
+            EXPECT_EQ(run->Session.Messages(), std::vector<std::string>{NotSaved});
         },
         100);
     EXPECT_GE(failed, 8);  // at least the two copies' create, write, flush and rename
@@ -41,6 +45,7 @@ TEST(KokyakuFaultSteps, AFailedStepInADeletionChangesNothing) {
                              Kokyaku_TestRecord(5);
     EXPECT_TRUE(Kokyaku_SameBytes(run->File(), kept));
     EXPECT_EQ(run->Text("Label_KokyakuDs"), "4");
+    EXPECT_TRUE(run->Session.Messages().empty());
 }
 
 // A disk that fills up at any point of a deletion: the same.
@@ -56,6 +61,7 @@ TEST(KokyakuFaultDiskFull, ADeletionOnAFullDiskChangesNothing) {
         EXPECT_TRUE(Kokyaku_SameBytes(run.File(), Kokyaku_TestFile(1, 5)));
         EXPECT_EQ(run.Text("Label_KokyakuDs"), "5");
         EXPECT_EQ(Kokyaku_Count, 5);
+        EXPECT_EQ(run.Session.Messages(), std::vector<std::string>{NotSaved});
     }
 }
 

@@ -234,4 +234,27 @@ TEST_F(SyouhinTest, ADamagedNumberFromTheFileLeavesItsRowAsItWas) {
     EXPECT_EQ(Text("Label_Syouhin_Cyoufuku_01"), "1");
 }
 
+// The scroll by one product under the open category chooser (F3 in row 1,
+// F4 in row 25): the cursor row's name shows the product now there
+// trimmed, as the unit cell does under the unit chooser.
+TEST_F(SyouhinTest, TheScrollUnderTheCategoryChooserTrimsTheName) {
+    StartWithProducts(40);
+    const struct {
+        int Top, Row;
+        Word Key;
+        int ToTop, Product;
+    } cases[] = {{5, 0, vk::F3, 4, 5}, {5, 24, vk::F4, 6, 31}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Row);
+        ShowFrom(c.Top);
+        Click(Row("Label_Syouhin_Hinsyu_", c.Row));
+        Key(c.Key);
+        EXPECT_EQ(Syouhin_Top, c.ToTop);
+        EXPECT_EQ(Syouhin_Row, c.Row);
+        EXPECT_EQ(Focused(), "Edit_Panel_ChooseHinsyu_Command");
+        EXPECT_EQ(Text(Row("Edit_Syouhin_Name_", c.Row)), Syouhin_TestName(c.Product));
+        Key(vk::F9);
+    }
+}
+
 }  // namespace

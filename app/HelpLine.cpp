@@ -5,6 +5,7 @@
 #include "platform/File.h"
 #include "platform/Shell.h"
 #include "ui/Build.h"
+#include "ui/Ui.h"
 
 namespace {
 
@@ -25,11 +26,15 @@ void HelpLine_CreateControls(TForm& form) {
          TAlignment::taCenter},
     };
     for (const TControlSpec& line : lines) Ui_Build(form, line)->OnClick = [](TControl*) { Label_ManualClick(); };
-    // Beside the link, the help text (empty: the program writes no help
-    // text of its own) and the progress bar, which shows only while some
+    // Beside the link, the help text (empty until a screen writes one:
+    // HelpLine_Show) and the progress bar, which shows only while some
     // screen draws on it.
     Ui_Build(form, {TControlKind::Label, "Label_Help", Panel, 84, 14, 901, 39, "", clNone, clBlack, -15, Font_Gothic});
     Ui_BuildAs<TShape>(form, {TControlKind::Shape, "Shape_Progress", Panel, 84, 14, 901, 39})->SetVisible(false);
+}
+
+void HelpLine_Show(const char* text) {
+    if (TLabel* help = Ui_Label("Label_Help")) help->SetCaption(text);
 }
 
 void Label_ManualClick() {

@@ -9,6 +9,8 @@ class TForm;
 // manual on a click, the help text label and the hidden progress bar
 // (window built).
 void HelpLine_CreateControls(TForm& form);
+// The help text := text (how ui/Help.h's Help_Show reaches it).
+void HelpLine_Show(const char* text);
 // Opens the manual; nothing when it is not there (no manual is shipped) or
 // nothing can show it.
 void Label_ManualClick();

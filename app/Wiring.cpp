@@ -10,6 +10,7 @@
 #include "ui/Build.h"
 #include "ui/Commands.h"
 #include "ui/Folder.h"
+#include "ui/Help.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -30,6 +31,7 @@ void Wiring_Register() {
     Exit_Register();
     Folder_RegisterAll();
     Command_SetExit(App_Exit);
+    Help_SetShow(HelpLine_Show);
 }
 
 void Wiring_Reset() {

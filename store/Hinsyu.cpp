@@ -75,7 +75,9 @@ void Hinsyu_Load() {
         Hinsyu_Recount();
         return;
     }
-    // First the numbers as stored: the first entry to hold a number keeps it.
+    // First the numbers as stored: the first entry to hold a number keeps it,
+    // and one outside 1 ... 100 (damaged) stays as the file holds it: it
+    // names no category, and the exit writes it back unchanged.
     bool taken[Hinsyu_Max + 1] = {};
     bool numbered[Hinsyu_Max] = {};
     for (int i = 0; i < Hinsyu_Max; ++i) {
@@ -89,19 +91,23 @@ void Hinsyu_Load() {
         Hinsyu_SplitRecord();
         Str_Pad(Hinsyu_Field[HinsyuField_Name], Hinsyu_Name[i], 40, 0);
         Str_Pad(Hinsyu_Field[HinsyuField_Kana], Hinsyu_Kana[i], 10, 0);
-        int no = Str_ToInt(Hinsyu_Field[HinsyuField_No]);
-        if (no >= 1 && no <= Hinsyu_Max && !taken[no]) {
-            taken[no] = numbered[i] = true;
+        const int no = Str_ToInt(Hinsyu_Field[HinsyuField_No]);
+        const bool inRange = no >= 1 && no <= Hinsyu_Max;
+        if ((inRange && !taken[no]) || (!inRange && no != 0)) {
+            if (inRange) taken[no] = true;
+            numbered[i] = true;
             Str_Pad(Hinsyu_Field[HinsyuField_No], Hinsyu_No[i], 3, 0);
         }
     }
-    // Then every other entry: its position number, or the smallest free one.
+    // Then a blank or 0, and a number an earlier entry holds: the position's
+    // number, or the smallest free one when that is taken. (Each damaged
+    // entry leaves a number free, so there is always one.)
     int nextFree = 1;
     for (int i = 0; i < Hinsyu_Max; ++i) {
         if (numbered[i]) continue;
         int no = i + 1;
         if (taken[no]) {
-            while (taken[nextFree]) ++nextFree;
+            while (nextFree < Hinsyu_Max && taken[nextFree]) ++nextFree;
             no = nextFree;
         }
         taken[no] = true;
@@ -155,8 +161,6 @@ void Hinsyu_RemoveEntry(int p) {
 
 bool Hinsyu_InsertEntry(int p) {
     if (p < 0 || p >= Hinsyu_Max || Hinsyu_Named(Hinsyu_Max - 1)) return false;
-    char number[4];
-    std::memcpy(number, Hinsyu_No[Hinsyu_Max - 1], sizeof number);
     for (int i = Hinsyu_Max - 1; i > p; --i) {
         std::memcpy(Hinsyu_Name[i], Hinsyu_Name[i - 1], sizeof Hinsyu_Name[i]);
         std::memcpy(Hinsyu_Kana[i], Hinsyu_Kana[i - 1], sizeof Hinsyu_Kana[i]);
@@ -164,7 +168,15 @@ bool Hinsyu_InsertEntry(int p) {
     }
     Str_Spaces(Hinsyu_Name[p], 40);
     Str_Spaces(Hinsyu_Kana[p], 10);
-    std::memcpy(Hinsyu_No[p], number, sizeof number);
+    // The smallest number no other entry holds: the dropped entry's while
+    // every number is held once, a sound one when the dropped entry's was
+    // damaged.
+    bool taken[Hinsyu_Max + 1] = {};
+    for (int e = 0; e < Hinsyu_Max; ++e)
+        if (e != p) taken[Hinsyu_Number(e)] = true;
+    int number = 1;
+    while (number < Hinsyu_Max && taken[number]) ++number;
+    PositionNumber(number - 1, Hinsyu_No[p]);
     return true;
 }
 

@@ -34,9 +34,11 @@ void Hinsyu_JoinRecord();
 // Hinsyu_Load).
 void Hinsyu_ClearList();
 // Loads the list; a missing file is created with 100 numbered records. A
-// number outside 1 ... 100, or one that an earlier entry holds already,
-// becomes the entry's position number (or, when that is taken, the smallest
-// free number), so that every entry has a number of its own.
+// blank or 0 number, or one that an earlier entry holds already, becomes the
+// entry's position number (or, when that is taken, the smallest free
+// number), so that no two entries share a number. A number outside
+// 1 ... 100 stays as the file holds it (a damaged entry, which names no
+// category: Hinsyu_Number), and the save writes it back so.
 void Hinsyu_Load();
 // Whether the list in memory is the file's: read whole, or no file was
 // there (nothing, or something no list was read from: a folder, a FIFO, a
@@ -61,10 +63,11 @@ int Hinsyu_FindNamed(const char* name);
 // the numbers stay each in the list once.
 void Hinsyu_RemoveEntry(int p);
 // Puts an empty entry at p: the entries from p on move down one place and
-// the last one drops off the list; the new entry takes the dropped entry's
-// number, so that the numbers stay each in the list once. Nothing when the
-// last entry is named (a category would go, and its number with its
-// products to the new entry): false then.
+// the last one drops off the list; the new entry takes the smallest number
+// no other entry holds (the dropped entry's, unless that was damaged), so
+// that the numbers stay each in the list once. Nothing when the last entry
+// is named (a category would go, and its number with its products to the
+// new entry): false then.
 bool Hinsyu_InsertEntry(int p);
 // Writes the list into the existing file; fields 0 and 4 keep what it held.
 // Returns whether the file holds the list (false also for a missing file).

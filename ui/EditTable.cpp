@@ -71,7 +71,7 @@ void Return(const TEditCell& cell) {
         // A date part is emptied for typing again; what is typed next is
         // checked when it leaves.
         if (row.Input == TEditInput::DatePart) Edit_Show(cell, "");
-        Flag_EnterCommitted = false;
+        if (!row.RefusedStaysCommitted) Flag_EnterCommitted = false;
         return;
     }
     Go(cell, cell.Spec().Return, vk::Return);

@@ -9,8 +9,9 @@
 //   box outside the codes has no focus-in.)
 // - Return: the text is committed (below), Flag_EnterCommitted set so that
 //   the focus-out that follows commits nothing more, and the focus goes on.
-//   When it stays (the next input refused it), the flag is cleared again:
-//   the next focus-out commits what the edit then shows.
+//   When it stays (the next input refused it, or the value was refused),
+//   the flag is cleared again: the next focus-out commits what the edit then
+//   shows; a row may keep it set after a refusal (RefusedStaysCommitted).
 // - focus-out: the text is committed unless Return did; the frame rests black.
 // - the commit: the text laid into the field's width by the row's input
 //   (left- or right-aligned, a date part in its range or blanks, a check
@@ -90,6 +91,9 @@ struct TEditRow {
     // Return on a value not kept stays (a date part's edit emptied first,
     // any other edit keeping what it shows).
     bool RefusedStays = false;
+    // ... and counts as committed until the focus next enters an input: the
+    // edit left by the mouse then stores nothing, a second Return stores.
+    bool RefusedStaysCommitted = false;
     const char* Value = nullptr;   // Radio: what it stores
     bool CommitOnEnter = false;    // committed as it takes the focus, and then neither on Return nor when left
 };

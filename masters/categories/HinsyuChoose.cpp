@@ -9,6 +9,7 @@
 #include "ui/CommandBar.h"
 #include "ui/Commands.h"
 #include "ui/Frame.h"
+#include "ui/Help.h"
 #include "ui/Job.h"
 #include "ui/PressLook.h"
 #include "ui/Screen.h"
@@ -234,11 +235,14 @@ void HinsyuChoose_ShowPage() {
     for (int k = 0; k < HinsyuChoose_Rows; ++k) {
         const int e = HinsyuChoose_Top + k;
         const int n = Hinsyu_Number(e);
-        if (TLabel* no = RowLabel("Label_HinsyuChoose_No_", k)) no->SetCaption(std::to_string(e + 1));
-        if (checks) {
-            if (n != 0) ShowMark(k, Flags[n - 1] != ' ');
-            else if (TLabel* check = RowLabel("Label_HinsyuChoose_Check_", k)) check->SetCaption("");
+        // A damaged number has no flag to show: the help line says so, and
+        // the row keeps what it showed.
+        if (n == 0) {
+            Help_Show("商品属性設定エラー");
+            continue;
         }
+        if (TLabel* no = RowLabel("Label_HinsyuChoose_No_", k)) no->SetCaption(std::to_string(e + 1));
+        if (checks) ShowMark(k, Flags[n - 1] != ' ');
         if (TLabel* name = RowLabel("Label_HinsyuChoose_Name_", k)) name->SetCaption(Hinsyu_Name[e]);
     }
 }

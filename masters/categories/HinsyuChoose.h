@@ -10,8 +10,9 @@
 // - the document editor: no marks; a click on a named entry, or Return,
 //   picks it for the editor's product chooser and closes.
 // A row stands for a list position; a membership is addressed by the
-// entry's number (store/Hinsyu.h), and an entry whose number is damaged
-// (outside 1 ... 100) ignores clicks and keys.
+// entry's number (store/Hinsyu.h). An entry whose number is damaged (outside
+// 1 ... 100) is not painted: its row keeps what it showed, and the help line
+// says "商品属性設定エラー"; it ignores clicks and keys.
 #pragma once
 
 #include "platform/Types.h"

@@ -20,11 +20,20 @@ void MoveTop(int top) {
     Syouhin_ShowPageUnderFocus();
 }
 
-// The chooser open over the grid after the page scrolled by a product under
-// the cursor: it follows the product now there.
-void FollowScroll() {
-    if (HinsyuChoose_Shown()) HinsyuChoose_Refresh();
-    else Syouhin_LocateUnit();
+// The page scrolled by one product under the cursor while a chooser is open:
+// the cursor row's cell the chooser works from shows its new field trimmed,
+// as after its focus-in (the unit cell, which holds the focus, by the
+// repaint; the name cell, which the category chooser holds the focus from
+// and gives it back to, here), and the chooser follows the product now there.
+void ScrollUnder(int top) {
+    Syouhin_Top = top;
+    Syouhin_ShowPageUnderFocus();
+    if (HinsyuChoose_Shown()) {
+        Edit_Trim(Syouhin_CellEdit(SyouhinColumn_Name, Syouhin_Row), Syouhin_Cells[SyouhinColumn_Name].Width);
+        HinsyuChoose_Refresh();
+    } else {
+        Syouhin_LocateUnit();
+    }
 }
 
 // The cursor to row `row` under the open chooser: the category chooser
@@ -105,9 +114,7 @@ void Syouhin_PopupRowUp() {
         if (Syouhin_Row > 0) {
             FocusUnder(Syouhin_Row - 1);
         } else if (Syouhin_Top > 0) {
-            --Syouhin_Top;
-            Syouhin_ShowPageUnderFocus();
-            FollowScroll();
+            ScrollUnder(Syouhin_Top - 1);
         }
     }
     Syouhin_ShowRecNo();
@@ -118,9 +125,7 @@ void Syouhin_PopupRowDown() {
         if (Syouhin_Row < Syouhin_LastRow) {
             FocusUnder(Syouhin_Row + 1);
         } else {
-            ++Syouhin_Top;
-            Syouhin_ShowPageUnderFocus();
-            FollowScroll();
+            ScrollUnder(Syouhin_Top + 1);
         }
     }
     Syouhin_ShowRecNo();

@@ -112,7 +112,9 @@ const TScreen Syouhin_Screen{
     .MenuNo = 5,
     .First = "Edit_Syouhin_Name_01",
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
-    .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 商品追加"},
+    // F4 and F5 say what they do here whichever screen named them last (the
+    // category screen's would name its own delete and insert).
+    .Captions = {.F4 = "F4 商品削除", .F5 = "F5 商品挿入", .F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 商品追加"},
     .Keys = {.F3 = Key_F3, .F4 = Key_F4, .F5 = Key_F5, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
     .Selected = Syouhin_Selected,
     .Reset = Syouhin_Reset,

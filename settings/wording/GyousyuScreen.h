@@ -45,13 +45,14 @@ constexpr TEditRow Caption(const char* edit, int code, const char* frame, JisyaF
             .Home = home};
 }
 // The order of button s (0 ... 7): a digit 1 ... 8; Return goes on only
-// when it was one. From the first, Home goes to the second user line; from
-// the last, Return to the construction name.
+// when it was one, and after a refusal the edit stores nothing when it is
+// left, only by another Return. From the first, Home goes to the second
+// user line; from the last, Return to the construction name.
 constexpr TEditRow Order(int s, const char* edit, const char* frame) {
     const int input = GyousyuInput_Jun_01 + s;
     return {.Edit = edit, .Code = 9340 + 10 * s, .Frame = frame, .Width = 1, .Form = TCommitForm::Right,
             .Field = JisyaField_Jun_1 + s, .Return = s < 7 ? input + 1 : GyousyuInput_Naiyou,
-            .Home = s > 0 ? input - 1 : GyousyuInput_User_2, .RefusedStays = true};
+            .Home = s > 0 ? input - 1 : GyousyuInput_User_2, .RefusedStays = true, .RefusedStaysCommitted = true};
 }
 }  // namespace gyousyu_inputs
 

@@ -20,6 +20,7 @@
 #include "masters/customers/KokyakuScreen.h"
 #include "masters/products/SyouhinScreen.h"
 #include "masters/units/TanniChoose.h"
+#include "masters/units/TanniList.h"
 #include "store/Denpyou.h"
 #include "store/Tanni.h"
 #include "tests/masters/HinsyuFixture.h"
@@ -234,11 +235,30 @@ constexpr void (*Commands[10])() = {Command_F1, Command_F2, Command_F3, Command_
                                      Command_F6, Command_F7, Command_F8, Command_F9, Command_Esc};
 const char* const KeyNames[10] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "Esc"};
 
+// Where F4 and F5 change the same things, what tells them apart afterwards:
+// a count, or the text of the cursor's row (a delete brings the next one up,
+// an insert leaves it empty).
+std::string Trimmed(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+std::string GridLine(Dispatch&) {
+    return Trimmed(Denpyou_Field[DenpyouField_Line(Denpyou_TopLine + Denpyou_CurRow, LineField_Syousai)]);
+}
+std::string Customers(Dispatch&) { return std::to_string(Kokyaku_Count); }
+std::string CategoryRow(Dispatch&) { return Trimmed(Hinsyu_Name[Hinsyu_Top + Hinsyu_Row]); }
+std::string Products(Dispatch&) { return std::to_string(Syouhin_Count); }
+std::string UnitRow(Dispatch&) { return Trimmed(Tanni_List[TanniList_Top + TanniList_Row]); }
+
 // Expected per state (in the order of States) and key: what changes, and
 // after a "|" the bar's keys on afterwards where it changes. "" is nothing at
-// all; F9 also starts the breakdown title over ("utiwake") everywhere.
+// all; F9 also starts the breakdown title over ("utiwake") everywhere. Where
+// F4 and F5 change the same things, Tell says what they leave behind.
 struct TExpected {
     const char* Keys[10];
+    std::string (*Tell)(Dispatch&) = nullptr;
+    const char* AfterF4 = nullptr;
+    const char* AfterF5 = nullptr;
 };
 
 // A screen where no command acts: F9 only starts the title over.
@@ -280,7 +300,7 @@ const TExpected Expected[] = {
         "SyouhinChoose,bar|F1F3F4F5F6F9",  // F8: the product chooser opens
         "bar,doc,focus,grid,rec,utiwake|F1F3F7",  // F9
         "",  // Esc
-    }},
+    }, GridLine, "明細16", ""},
     {{  // editor, quantity cell
         "Denpyou.620,bar,doc,focus,grid,rec|F1F3F7",  // F1
         "Denpyou.620,bar,doc|F1F2F3F4F5F6F9",  // F2
@@ -292,7 +312,7 @@ const TExpected Expected[] = {
         "",  // F8: only in the description column
         "bar,doc,focus,grid,rec,utiwake|F1F3F7",  // F9
         "",  // Esc
-    }},
+    }, GridLine, "明細16", ""},
     {{  // editor, customer chooser
         "Denpyou.620,doc,grid,rec",  // F1: stored; the chooser stays open
         "Denpyou.620,bar,doc|F1F2F3F4F5F6F8F9",  // F2
@@ -304,7 +324,7 @@ const TExpected Expected[] = {
         "bar,kokyakuchooser|F1F2F3F4F5F6F7F9",  // F8: its next page
         "bar,doc,grid,rec,utiwake|F1F3F7",  // F9
         "",  // Esc
-    }},
+    }, GridLine, "明細16", ""},
     {{  // editor, product chooser
         "HinsyuChoose,bar,focus|F1F9",  // F1: the category change
         "",  // F2
@@ -353,7 +373,7 @@ const TExpected Expected[] = {
         "customers",  // F8: the last page
         "customers,focus,utiwake",  // F9
         "",  // Esc
-    }},
+    }, Customers, "29", "31"},
     {{  // categories
         "",  // F1
         "",  // F2
@@ -365,7 +385,7 @@ const TExpected Expected[] = {
         "",  // F8: the second page already
         "categories,focus,utiwake",  // F9
         "",  // Esc
-    }},
+    }, CategoryRow, "品種54", ""},
     {{  // products
         "",  // F1
         "",  // F2
@@ -377,7 +397,7 @@ const TExpected Expected[] = {
         "",  // F8: the last page already
         "focus,products,utiwake",  // F9
         "",  // Esc
-    }},
+    }, Products, "29", "31"},
     {{  // products, category chooser
         "",  // F1
         "",  // F2
@@ -393,8 +413,8 @@ const TExpected Expected[] = {
     {{  // products, unit chooser
         "",  // F1
         "",  // F2
-        "bar,focus,products|F3F4F7F8F9",  // F3
-        "bar,focus,products|F3F4F7F8F9",  // F4
+        "focus,products",  // F3: the chooser on the row above, the bar as it was
+        "focus,products",  // F4
         "",  // F5: nothing under a chooser
         "",  // F6
         "products",  // F7
@@ -414,7 +434,7 @@ const TExpected Expected[] = {
         "",  // F8
         "utiwake",  // F9
         "",  // Esc
-    }},
+    }, UnitRow, "m", ""},
     Quiet,  // data maintenance (its F1 ... F3 are labels of its own)
     Quiet,  // wording
 };
@@ -433,7 +453,29 @@ TEST(DispatchTable, EveryStateAgainstEveryKey) {
             const std::string changed = Changed(before, d.Observe());
             EXPECT_EQ(changed + (changed.find("bar") != std::string::npos ? "|" + Dispatch::BarOn() : ""),
                       Expected[s].Keys[k]);
+            const TExpected& e = Expected[s];
+            if ((k == 3 || k == 4) && *e.Keys[3] && std::string(e.Keys[3]) == e.Keys[4]) {
+                ASSERT_NE(e.Tell, nullptr) << "F4 and F5 change the same things: what tells them apart?";
+                EXPECT_EQ(e.Tell(d), k == 3 ? e.AfterF4 : e.AfterF5);
+            }
         }
+}
+
+// F5 under a chooser does what the table says even with its flag on (a cell
+// refused under a chooser may have put its screen's bar back): a screen's F5
+// that forgot to look for the chooser would insert under it.
+TEST(DispatchTable, F5UnderAChooserWhateverItsFlag) {
+    for (size_t s = 0; s < std::size(States); ++s) {
+        if (!std::string(States[s].Name).ends_with("chooser")) continue;
+        SCOPED_TRACE(States[s].Name);
+        Dispatch d;
+        d.Start();
+        States[s].Enter(d);
+        Command_Enable(vk::F5, true);
+        const TObserved before = d.Observe();
+        Command_F5();
+        EXPECT_EQ(Changed(before, d.Observe()), Expected[s].Keys[4]);
+    }
 }
 
 // The unit list's editor takes F4 and F5 from the bar whatever their flags

@@ -104,8 +104,8 @@ TEST_F(JobShowTest, EditorWithStoredDocument) {
 }
 
 // Each master screen from the menu: its flags, and only its own captions set
-// (the others keep the editor's; the category screen's F4, F5 and F9 say
-// what they do there).
+// (the others keep the editor's; the category screen's F4, F5 and F9 and
+// the product screen's F4 and F5 say what they do there).
 TEST_F(JobShowTest, MasterScreensFromTheMenu) {
     struct TCase {
         int No;
@@ -133,8 +133,8 @@ TEST_F(JobShowTest, MasterScreensFromTheMenu) {
         ExpectScreen(c.No);
         ExpectBar(c.On);
         for (int key = 1; key <= 6; ++key) {
-            // The category screen names its own F4 and F5.
-            if (c.Job == Job_Hinsyu && (key == 4 || key == 5)) continue;
+            // The category and product screens name their own F4 and F5.
+            if ((c.Job == Job_Hinsyu || c.Job == Job_Syouhin) && (key == 4 || key == 5)) continue;
             EXPECT_EQ(Key(key), EditorCaptions[key - 1]);
         }
         EXPECT_EQ(Key(7), c.F7);
@@ -146,6 +146,22 @@ TEST_F(JobShowTest, MasterScreensFromTheMenu) {
     EXPECT_EQ(Session.FocusedName(), "BackupDriveComboBox");
     ASSERT_TRUE(Session.Click("Label_Job_01"));
     EXPECT_EQ(Session.FocusedName(), "Edit_DenpKokyakuName_1");
+}
+
+// The product screen's F4 and F5 name its delete and insert whichever
+// screen named them before (the editor its lines', the category screen its
+// own); the screens that set no F4 and F5 pass the editor's on.
+TEST_F(JobShowTest, TheProductScreenNamesItsF4AndF5AfterEveryScreen) {
+    Start();
+    for (int before : {1, 2, 3, 4, 6, 7, 9}) {
+        SCOPED_TRACE(before);
+        ASSERT_TRUE(Session.Click(MenuName("Label_Job_", 1)));
+        ASSERT_TRUE(Session.Click(MenuName("Label_Job_", before)));
+        ASSERT_TRUE(Session.Click(MenuName("Label_Job_", 5)));
+        ASSERT_EQ(Job_Current, Job_Syouhin);
+        EXPECT_EQ(Key(4), "F4 商品削除");
+        EXPECT_EQ(Key(5), "F5 商品挿入");
+    }
 }
 
 TEST_F(JobShowTest, ReclickingTheCurrentEntryOnlyHidesTheProductChooser) {

@@ -1,7 +1,9 @@
 // The category screen where the scenarios do not reach: a commit stores into
 // the entry its own row shows, a blanked name shuts the rows below it, the
 // list loaded again under the cursor, the delete of an entry whose number is
-// damaged, and of one whose member is the last product of the file.
+// damaged, and every use of such a number, and the delete of an entry whose
+// member is the last product of the file.
+#include "editor/SyouhinChoose.h"
 #include "masters/categories/HinsyuScreen.h"
 #include "tests/masters/HinsyuFixture.h"
 
@@ -108,6 +110,79 @@ TEST(HinsyuDelete, TheLastProductLeavesTheCategoryToo) {
         EXPECT_EQ(run.Text("Edit_Hinsyu_Name_01"), Hinsyu_TestName(2));
         EXPECT_EQ(std::stoi(Hinsyu_No[99]), c.Number);
         EXPECT_TRUE(run.Session.Messages().empty());
+    }
+}
+
+// A number the file holds outside 1 ... 100 stays: F4 on its entry deletes
+// nothing and only repaints the product screen (which shows here a product
+// file changed behind it), and the exit writes the number back as the file
+// held it.
+TEST_F(HinsyuTest, ADamagedNumberFromTheFileStaysAsItIs) {
+    std::string categories = Hinsyu_TestFile(5);
+    categories.replace(Hinsyu_RecLen + 51, 3, " -1");  // position 2
+    StartWith(categories, Syouhin_TestRecord(1, {1, 2, 3}));
+    Click("Label_Job_04");
+    ASSERT_STREQ(Hinsyu_No[1], " -1");
+    ASSERT_TRUE(Session.WriteFile("Data\\Syouhin.620", Syouhin_TestRecord(7)));
+    Click("Edit_Hinsyu_Name_02");
+    Click("Label_Command_01_F4");
+    EXPECT_EQ(std::string(Hinsyu_Name[1]), Test_Padded(Hinsyu_TestName(2), 40));
+    EXPECT_STREQ(Hinsyu_No[1], " -1");
+    EXPECT_EQ(Text("Edit_Syouhin_Name_01"), Test_Padded(Syouhin_TestName(7), 50));
+    EXPECT_TRUE(Test_SameBytes(File(), Syouhin_TestRecord(7)));
+    EXPECT_TRUE(Session.Messages().empty());
+    Click("Label_Job_10");
+    ASSERT_TRUE(Session.Exited());
+    EXPECT_TRUE(Test_SameBytes(File("Data\\Hinsyu.620"), categories, Hinsyu_RecLen));
+}
+
+// Every use of a damaged number stays within the 100 flags (the sanitizer
+// build stops at a byte beyond them) and touches no flag: the product
+// page's category names, the chooser's pages, toggles and pick, the delete,
+// an insert that drops such an entry off the list (the new entry takes a
+// sound number), and the editor's product chooser over such an entry.
+TEST_F(HinsyuTest, EveryUseOfADamagedNumberStaysWithinTheFlags) {
+    for (const char* damaged : {"101", " -1", "999", "-99"}) {
+        SCOPED_TRACE(damaged);
+        TMasterRun run;
+        std::string categories = Hinsyu_TestFile(3);
+        for (int e : {1, 99}) categories.replace(static_cast<size_t>(e) * Hinsyu_RecLen + 51, 3, damaged);
+        const std::string products = Syouhin_TestRecord(1, {1, 2, 100}) + Syouhin_TestRecord(2, {100});
+        run.StartWith(categories, products);
+        run.Click("Label_Job_05");
+        EXPECT_EQ(run.Text("Label_Syouhin_Cyoufuku_01"), "3");
+        EXPECT_EQ(run.Text("Label_Syouhin_Hinsyu_01"), Test_Padded(Hinsyu_TestName(1), 40));
+        EXPECT_EQ(run.Text("Label_Syouhin_Hinsyu_02"), std::string(40, ' '));  // no entry holds 100
+
+        // The chooser: Return, Space and clicks on both damaged rows.
+        run.Click("Label_Syouhin_Hinsyu_01");
+        run.Key(vk::Down);
+        run.Key(vk::Return);
+        run.Key(vk::Space);
+        run.Click("Label_HinsyuChoose_Name_02");
+        for (int page = 0; page < 3; ++page) run.Click("Label_Image_ChooseHinsyuNextPage");
+        run.Click("Label_HinsyuChoose_Check_25");
+        EXPECT_EQ(run.Text("Label_Help"), "商品属性設定エラー");
+        run.Key(vk::F9);
+        EXPECT_TRUE(Test_SameBytes(run.File(), products));
+
+        // The delete refuses it; the insert before it drops the damaged
+        // last entry and numbers the new one 2, the number nobody holds.
+        run.Click("Label_Job_04");
+        run.Click("Edit_Hinsyu_Name_02");
+        run.Click("Label_Command_01_F4");
+        EXPECT_STREQ(Hinsyu_No[1], damaged);
+        run.Click("Label_Command_01_F5");
+        EXPECT_STREQ(Hinsyu_No[1], "  2");
+        EXPECT_STREQ(Hinsyu_No[2], damaged);
+        EXPECT_EQ(Hinsyu_Number(99), 99);
+        EXPECT_TRUE(Test_SameBytes(run.File(), products));
+
+        // The editor's product chooser over the damaged entry lists nothing.
+        run.Click("Label_Job_01");
+        SyouhinChoose_Hinsyu = 2;
+        SyouhinChoose_LoadHinsyu();
+        EXPECT_EQ(SyouhinChoose_HitCount, 0);
     }
 }
 

@@ -204,4 +204,57 @@ TEST_F(SyouhinTest, ADamagedNumberIsNoFlag) {
     EXPECT_TRUE(Test_SameBytes(File(), Syouhin_TestFile(1, 3)));
 }
 
+// A number the file holds outside 1 ... 100 (position 31, row 6 of the
+// chooser's second page): the page leaves that row as the first page showed
+// it and says so on the help line, and the row takes no toggle.
+TEST_F(SyouhinTest, ADamagedNumberFromTheFileLeavesItsRowAsItWas) {
+    std::vector<int> numbers(Hinsyu_Max);
+    for (int e = 0; e < Hinsyu_Max; ++e) numbers[e] = e + 1;
+    numbers[30] = 101;
+    const std::string products = Syouhin_TestRecord(1, {6});
+    StartWith(Hinsyu_TestFile(40, numbers), products);
+    Click("Label_Job_05");
+    Click(Row("Label_Syouhin_Hinsyu_", 0));
+    EXPECT_EQ(Text("Label_Help"), "");
+    Click("Label_Image_ChooseHinsyuNextPage");
+    EXPECT_EQ(Text("Label_Help"), "商品属性設定エラー");
+    EXPECT_EQ(Text("Label_HinsyuChoose_No_06"), "6");
+    EXPECT_EQ(Text("Label_HinsyuChoose_Check_06"), "■");
+    EXPECT_EQ(Text("Label_HinsyuChoose_Name_06"), Test_Padded(Hinsyu_TestName(6), 40));
+    EXPECT_EQ(Text("Label_HinsyuChoose_No_07"), "32");
+    EXPECT_EQ(Text("Label_HinsyuChoose_Check_07"), "□");
+    Click("Label_HinsyuChoose_Name_06");
+    Click("Label_HinsyuChoose_Check_06");
+    Key(vk::Down, 5);
+    ASSERT_EQ(HinsyuChoose_Top + HinsyuChoose_Row, 30);
+    Key(vk::Return);
+    Key(vk::Space);
+    EXPECT_TRUE(Test_SameBytes(File(), products));
+    EXPECT_EQ(Text("Label_HinsyuChoose_Check_06"), "■");
+    EXPECT_EQ(Text("Label_Syouhin_Cyoufuku_01"), "1");
+}
+
+// The scroll by one product under the open category chooser (F3 in row 1,
+// F4 in row 25): the cursor row's name shows the product now there
+// trimmed, as the unit cell does under the unit chooser.
+TEST_F(SyouhinTest, TheScrollUnderTheCategoryChooserTrimsTheName) {
+    StartWithProducts(40);
+    const struct {
+        int Top, Row;
+        Word Key;
+        int ToTop, Product;
+    } cases[] = {{5, 0, vk::F3, 4, 5}, {5, 24, vk::F4, 6, 31}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Row);
+        ShowFrom(c.Top);
+        Click(Row("Label_Syouhin_Hinsyu_", c.Row));
+        Key(c.Key);
+        EXPECT_EQ(Syouhin_Top, c.ToTop);
+        EXPECT_EQ(Syouhin_Row, c.Row);
+        EXPECT_EQ(Focused(), "Edit_Panel_ChooseHinsyu_Command");
+        EXPECT_EQ(Text(Row("Edit_Syouhin_Name_", c.Row)), Syouhin_TestName(c.Product));
+        Key(vk::F9);
+    }
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 // The wording screen beyond its typed path (tests/scenarios/wording.txt):
 // the orders blanking their duplicates and placing the editor's buttons,
-// and a caption the file does not take.
+// what an order refused on Return stores afterwards, and a caption the file
+// does not take.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -73,6 +74,58 @@ TEST_F(GyousyuTest, OrdersTakeTheirDigitAndPlaceTheButtons) {
         }
     }
     EXPECT_EQ(Session.ReadFileAt("Data\\Jisya.620", 881, 8).value_or(""), "        ");  // memory only
+}
+
+// After an order refused on Return the edit counts as committed until the
+// focus enters an input again: a digit typed then and a click elsewhere
+// store nothing; a second Return stores it.
+TEST_F(GyousyuTest, AfterARefusedOrderOnlyReturnStores) {
+    Commit("Edit_SyouhinChoose_Jun_02", "9");
+    ASSERT_EQ(Session.FocusedName(), "Edit_SyouhinChoose_Jun_02");
+    ASSERT_TRUE(Session.Key(vk::Back));
+    ASSERT_TRUE(Session.Type("1"));
+    ASSERT_TRUE(Session.Click("Edit_SyouhinChoose_Jun_05"));
+    EXPECT_EQ(Orders(), "12345678");
+    EXPECT_EQ(Text("Edit_SyouhinChoose_Jun_02"), "1");
+    EXPECT_EQ(Session.Control("Label_Denp_GoukeiLine")->Left, 112);
+
+    Commit("Edit_SyouhinChoose_Jun_03", "0");
+    ASSERT_EQ(Session.FocusedName(), "Edit_SyouhinChoose_Jun_03");
+    ASSERT_TRUE(Session.Key(vk::Back));
+    ASSERT_TRUE(Session.Type("1"));
+    ASSERT_TRUE(Session.Key(vk::Return));
+    EXPECT_EQ(Orders(), " 2145678");
+    EXPECT_EQ(Session.FocusedName(), "Edit_SyouhinChoose_Jun_04");
+}
+
+// The other inputs that refuse a value on Return (a date part of the
+// document list, the own company's last number) commit what they show when
+// they are left afterwards, as any input does.
+TEST_F(GyousyuTest, OtherInputsRefusingOnReturnCommitWhenLeft) {
+    const struct {
+        const char* Menu;
+        const char* Edit;
+        const char* Refused;
+        const char* Valid;
+        const char* Elsewhere;
+        std::string (*Stored)(THeadlessSession&);
+        const char* Expected;
+    } cases[] = {
+        {"Label_Job_02", "Edit_SearchStartMonth", "13", "3", "Edit_SearchStartDay",
+         [](THeadlessSession& s) { return s.TextOf("Edit_SearchStartMonth").value_or(""); }, " 3"},
+        {"Label_Job_06", "Edit_Jisya_Denban", "9999999999", "500", "Edit_JisyaName_2",
+         [](THeadlessSession&) { return std::string(Jisya_Field[JisyaField_Denban]); }, "       500"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Edit);
+        ASSERT_TRUE(Session.Click(c.Menu));
+        Commit(c.Edit, c.Refused);
+        ASSERT_EQ(Session.FocusedName(), c.Edit);
+        ASSERT_TRUE(Session.Key(vk::Back, {}, 20));
+        ASSERT_TRUE(Session.Type(c.Valid));
+        ASSERT_TRUE(Session.Click(c.Elsewhere));
+        EXPECT_EQ(c.Stored(Session), c.Expected);
+    }
 }
 
 // A caption the file does not take: the user is told, the field and the

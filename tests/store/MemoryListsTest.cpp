@@ -125,23 +125,52 @@ TEST_F(Categories, LoadTakesNamesReadingsAndNumbers) {
     EXPECT_EQ(Hinsyu_Count, 2);         // ends at the first blank name
 }
 
-// The numbers in the file that cannot serve as a category's identity (out of
-// range, or taken by an earlier entry) become the position's number, or the
-// smallest free number when an earlier entry holds that one.
-TEST_F(Categories, EveryEntryGetsANumberOfItsOwn) {
-    Load(Category("A", "", "101") + Category("B", "", " -5") + Category("C", "", "  1") + Category("D", "", "  1") +
-         Category("E", "", "999") + Numbered(6, 100));
-    EXPECT_STREQ(Hinsyu_No[0], "  2");  // 1 is C's: the smallest free number
-    EXPECT_STREQ(Hinsyu_No[1], "  3");  // 2 is A's now
-    EXPECT_STREQ(Hinsyu_No[2], "  1");
-    EXPECT_STREQ(Hinsyu_No[3], "  4");  // C's 1 again: its position's number
-    EXPECT_STREQ(Hinsyu_No[4], "  5");
-    bool seen[101] = {};
-    for (const auto& no : Hinsyu_No) {
-        int n = std::atoi(no);
-        ASSERT_TRUE(n >= 1 && n <= 100) << no;
-        EXPECT_FALSE(seen[n]) << "number " << n << " twice";
-        seen[n] = true;
+// What the load makes of the number stored in entry 0 (the others hold
+// their positions' numbers): a blank, 0 or no number at all becomes the
+// position's; a number an earlier entry holds is mended in the later entry
+// (its position's, or the smallest free one when that is taken); one
+// outside 1 ... 100 stays as stored and names no category. The save writes
+// the list back: the file as it was but for the mended numbers, a damaged
+// one byte for byte.
+TEST_F(Categories, ANumberIsKeptMendedOrLeftAsStored) {
+    const struct {
+        const char* Stored;
+        const char* Held;      // entry 0's number text
+        int Number;            // the category it names (0: none)
+        int Mended = -1;       // a later entry renumbered, and its number
+        const char* MendedTo = nullptr;
+    } cases[] = {
+        {"   ", "  1", 1},
+        {"  0", "  1", 1},
+        {"abc", "  1", 1},
+        {"  1", "  1", 1},
+        {"  2", "  2", 2, 1, "  1"},      // entry 1's number as well: entry 1 is mended
+        {"100", "100", 100, 99, "  1"},   // the last entry's: it takes the free 1
+        {"101", "101", 0},
+        {" -1", " -1", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("\"") + c.Stored + "\"");
+        const std::string file = Category("A", "ｱ", c.Stored) + Numbered(2, 100);
+        Load(file);
+        EXPECT_STREQ(Hinsyu_No[0], c.Held);
+        EXPECT_EQ(Hinsyu_Number(0), c.Number);
+        std::string expected = file;
+        expected.replace(51, 3, c.Held);
+        bool seen[Hinsyu_Max + 1] = {};
+        for (int e = 0; e < Hinsyu_Max; ++e) {
+            if (e == c.Mended) {
+                EXPECT_STREQ(Hinsyu_No[e], c.MendedTo);
+                expected.replace(static_cast<size_t>(e) * 100 + 51, 3, c.MendedTo);
+            } else if (e > 0) {
+                EXPECT_EQ(Hinsyu_Number(e), e + 1) << e;
+            }
+            const int n = Hinsyu_Number(e);
+            EXPECT_FALSE(n != 0 && seen[n]) << "number " << n << " twice";
+            seen[n] = true;
+        }
+        ASSERT_TRUE(Hinsyu_Save());
+        EXPECT_EQ(folder.Read("Data/Hinsyu.620"), expected);
     }
 }
 

@@ -89,10 +89,13 @@ TEdit::TEdit(TForm* form, std::string name, TControl* parent)
     Color = clWhite;
 }
 
+// Text set by the program shows from its start, as a desktop edit control
+// does: the caret goes before the first character and any selection is
+// dropped, so a focused edit whose text is replaced (a special line's
+// caption, a trimmed cell) is not left scrolled to the end of the new text.
 void TEdit::SetText(const std::string& text) {
     text_ = text;
-    const int end = static_cast<int>(text_.size());
-    anchor_ = caret_ = selStart_ = end;
+    anchor_ = caret_ = selStart_ = 0;
     selLength_ = 0;
     Changed();
 }

@@ -142,7 +142,7 @@ public:
     TEdit(TForm* form, std::string name, TControl* parent);
 
     const std::string& Text() const { return text_; }
-    void SetText(const std::string& text);  // from code: no OnChange, caret at the end
+    void SetText(const std::string& text);  // from code: no OnChange, caret at the start
 
     int MaxLength = 0;
     bool AutoSelect = true;

@@ -28,13 +28,16 @@ class TForm;
 
 // Where a panel lies over the others: each layer over the ones before it;
 // within a layer, the window's own panels first, then the folders' in the
-// order of the list. The records over screens are tried from the top down
-// (ui/Screen.h).
+// order of the list. The window paints and hit-tests its panels in that
+// order, and the records over screens are tried from the top down
+// (ui/Screen.h). The bands lie under every panel over the screens: a
+// chooser that reaches down over the help line (the product chooser's
+// lower rows, the unit chooser's "▼") is seen and clicked there.
 enum class TPanelLayer {
     Screen,    // a screen of the menu, and the panels inside one
+    Bar,       // the window's message band and function-key bar
     Chooser,   // a chooser over a screen (products, customers)
     Popup,     // a pop-up beside a cell, over the choosers (units)
-    Bar,       // the window's message band and function-key bar
     Question,  // the exit question, and the category chooser over it
     Top,       // over everything (the print preview)
 };

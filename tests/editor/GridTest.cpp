@@ -80,6 +80,7 @@ TEST_F(GridTest, ReturnOnASpecialLineInTheLastRowScrollsAndCommitsAgainOnLeaving
     EXPECT_EQ(Text(Syousai(20)), "計");
     // The focus stayed: what is typed now is committed when the cell is left.
     EXPECT_FALSE(Flag_EnterCommitted);
+    Key(vk::End);  // the line shown anew has the caret at its start
     Type("合");
     Click("Edit_DenpPlace");
     EXPECT_EQ(LineField(199, LineField_Syousai), Padded("計合", 50));

@@ -92,6 +92,7 @@ TEST(KokyakuPaging, PagesByThirteenUpToTheLastPage) {
         if (moved) {
             const int shown = Kokyaku_Top + 4;
             EXPECT_EQ(run.Text(run.Cell(Kana, 3)), Kokyaku_TestKana(shown));
+            run.Key(vk::End);  // the reading shown anew has the caret at its start
             run.Type("ﾃ");
             expected.replace(static_cast<size_t>(shown - 1) * Kokyaku_RecLen + 81, 10,
                              Kokyaku_Padded(Kokyaku_TestKana(shown) + "ﾃ", 10));

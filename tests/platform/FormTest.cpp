@@ -230,6 +230,38 @@ TEST_F(EditBytes, ATruncatedLeadByteIsNotInserted) {
     EXPECT_EQ(edit->Text(), "a");
 }
 
+// Text the program sets in the focused edit puts the caret before it with
+// nothing selected, wherever the caret or selection stood: what the keys and
+// typing then do starts from there.
+TEST_F(EditBytes, TextSetByTheProgramHasTheCaretAtItsStart) {
+    const struct {
+        const char* What;
+        Word Key;  // 0: none
+        const char* Typed;
+        const char* Text;
+        int Caret;
+    } cases[] = {
+        {"typed", 0, "x", "x\x8C\xA9\x90\xCF", 1},
+        {"Home", vk::Home, "x", "x\x8C\xA9\x90\xCF", 1},
+        {"End", vk::End, "x", "\x8C\xA9\x90\xCF" "x", 5},
+        {"Backspace", vk::Back, "", "\x8C\xA9\x90\xCF", 0},
+        {"Delete", vk::Delete, "", "\x90\xCF", 0},
+        {"Right", vk::Right, "x", "\x8C\xA9x\x90\xCF", 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        edit->SetText("abc");
+        edit->SetSel(1, 2);
+        edit->SetText("\x8C\xA9\x90\xCF");  // 見積
+        EXPECT_EQ(edit->CaretPos(), 0);
+        EXPECT_EQ(edit->SelLength(), 0);
+        if (c.Key) form.KeyDown(c.Key);
+        form.InputText(c.Typed);
+        EXPECT_EQ(edit->Text(), c.Text);
+        EXPECT_EQ(edit->CaretPos(), c.Caret);
+    }
+}
+
 TEST_F(EditBytes, CaretAndDeletionWorkOnWholeCharacters) {
     edit->InsertText("\x83\x5C" "a\x8C\xA9");  // ソa見
     form.KeyDown(vk::Back);

@@ -191,6 +191,7 @@ TEST_F(InputTest, CommittedTextReachesTheEditAsCp932) {
 
 TEST_F(InputTest, PreeditIsDrawnInPlaceButChangesNothing) {
     edit->SetText(Cp932_FromUtf8("見積"));
+    edit->SetSel(4, 0);  // the caret after the text, where the composition goes
     const QImage before = Qt_RenderForm(form);
     const int textEnd = Query(Qt::ImCursorRectangle).toRect().x();
 
@@ -218,6 +219,7 @@ TEST_F(InputTest, PreeditIsDrawnInPlaceButChangesNothing) {
 
     // A cancelled composition leaves the picture as it was.
     edit->SetText(Cp932_FromUtf8("見積"));
+    edit->SetSel(4, 0);
     Compose(QString::fromUtf8("か"));
     Compose(QString());
     EXPECT_EQ(Qt_RenderForm(form).copy(Rect(edit)), before.copy(Rect(edit)));

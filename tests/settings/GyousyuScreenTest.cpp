@@ -121,6 +121,8 @@ TEST_F(GyousyuTest, OtherInputsRefusingOnReturnCommitWhenLeft) {
         ASSERT_TRUE(Session.Click(c.Menu));
         Commit(c.Edit, c.Refused);
         ASSERT_EQ(Session.FocusedName(), c.Edit);
+        // What the refusal shows again stands with the caret before it.
+        ASSERT_TRUE(Session.Key(vk::End));
         ASSERT_TRUE(Session.Key(vk::Back, {}, 20));
         ASSERT_TRUE(Session.Type(c.Valid));
         ASSERT_TRUE(Session.Click(c.Elsewhere));

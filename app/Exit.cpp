@@ -41,7 +41,7 @@ const TScreen Exit_Screen{
     .Panel = "Panel_ExitChoose",
     .Over = Job_Every,
     .Shown = [] { return Ui_Shown("Panel_ExitChoose"); },
-    .MenuNo = 10,
+    .Menu = {.No = 10, .Caption = "終　了"},
     // While the question holds the keys the wheel moves nothing under it
     // (the grid's cursor would take the focus from the question).
     .Wheel = [](bool) {},

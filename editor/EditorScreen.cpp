@@ -178,6 +178,8 @@ void Denpyou_SetCaptions() {
 
 bool Denpyou_IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
 
+bool Denpyou_BeingTyped() { return Denpyou_Field[DenpyouField_KokyakuName_1][0] != ' '; }
+
 void Denpyou_Register() {
     LineCalc_ShowPasses();
     ValueCells_SetTanniHost();

@@ -100,7 +100,9 @@ struct TScreen {
     bool (*Shown)() = nullptr;
 
     // ---- a screen: how Job_Show shows it
-    TMenuEntry Menu{};            // its entry in the job menu (panels: none)
+    // Its entry in the job menu; a panel has one only when the menu opens it
+    // (the exit, with Open).
+    TMenuEntry Menu{};
     const char* First = nullptr;  // focused when it is shown after being hidden
     bool FocusEveryShow = false;  // First focused every time it is shown
     unsigned BarOn = 0;           // F1 ... F9 on when shown, the others off (Command_Keys)

@@ -186,14 +186,14 @@ TEST_F(JobShowTest, TwoRecordsClaimingOneEntryAreRefused) {
     static const TScreen claims[] = {
         {.Job = 7, .Panel = "Panel_Kokyaku", .Menu = {.No = 3, .Caption = "顧客設定"}},  // a screen on the customers'
         {.Panel = "Panel_ExitChoose", .Menu = {.No = 10, .Caption = "終　了"}},          // a panel on the exit's
-        {.Job = 7, .Panel = "Panel_Kokyaku", .Menu = {.No = 8}},                        // no caption
+        {.Job = 7, .Panel = "Panel_Kokyaku", .Menu = {.No = 99}},                       // no caption
     };
     for (const TScreen& claim : claims) {
         SCOPED_TRACE(claim.Menu.No);
         EXPECT_THROW(Screen_Register(claim), std::logic_error);
     }
     EXPECT_EQ(Screen_OfMenu(3)->Job, Job_Kokyaku);
-    EXPECT_EQ(Screen_OfMenu(8), nullptr);
+    EXPECT_EQ(Screen_OfMenu(99), nullptr);
     int count = 0;
     const TScreen* const* records = Screen_Records(count);
     for (int i = 0; i < count; ++i)

@@ -1,8 +1,8 @@
 #include "app/Exit.h"
 
+#include "app/Folders.h"  // the editor's Denpyou_BeingTyped (app/ names each folder in that list alone)
 #include "app/Syori_01.h"
 #include "platform/Application.h"
-#include "store/Denpyou.h"
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Focus.h"
@@ -41,7 +41,7 @@ const TScreen Exit_Screen{
     .Panel = "Panel_ExitChoose",
     .Over = Job_Every,
     .Shown = [] { return Ui_Shown("Panel_ExitChoose"); },
-    .MenuNo = 10,
+    .Menu = {.No = 10, .Caption = "終　了"},
     // While the question holds the keys the wheel moves nothing under it
     // (the grid's cursor would take the focus from the question).
     .Wheel = [](bool) {},
@@ -95,7 +95,7 @@ void App_Exit() {
     // The unit list's edit mode ends, the product chooser closes.
     Screen_LeaveAll();
     Screen_DismissAll();
-    if (Denpyou_Field[DenpyouField_KokyakuName_1][0] == ' ') {
+    if (!Denpyou_BeingTyped()) {
         Exit_SaveAndEnd();
         return;  // a save failed: the program goes on
     }

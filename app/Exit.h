@@ -13,8 +13,8 @@ extern const TLockHolder Lock_ExitChoose;
 // Creates the question's controls in Panel_ExitChoose.
 void Exit_CreateControls(TForm& form);
 
-// The exit command: asks when customer name 1 of the document is filled in,
-// otherwise saves and ends the process.
+// The exit command: asks when the editor holds a document being typed
+// (Denpyou_BeingTyped), otherwise saves and ends the process.
 void App_Exit();
 // Paints the selected answer red, the other olive.
 void ExitChoose_ShowChoice();

@@ -10,8 +10,8 @@ TForm_Syori_01::TForm_Syori_01() {
     Caption = "見積・請求書作成";
     Font.Name = Font_PGothic;
     Font.Height = -12;
-    Wiring_CreateControls(*this);
     Wiring_Register();
+    Wiring_CreateControls(*this);
     Wiring_Reset();
     Form_Syori_01 = this;
     Ui_SetForm(this);

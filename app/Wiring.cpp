@@ -14,24 +14,24 @@
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
-void Wiring_CreateControls(TForm& form) {
-    Ui_NewWindow();
-    Folder_SetList(App_Folders);
-    Folder_CreatePanels(form, App_Panels);
-    Ui_Build(form, {TControlKind::Label, "Label_Date", nullptr, 94, 738, 147, 17});
-    Shell_CreateMenu(form);
-    HelpLine_CreateControls(form);
-    Folder_CreateControls(form);
-    Shell_CreateControls(form);  // last: the exit question over them
-}
-
 void Wiring_Register() {
+    Folder_SetList(App_Folders);
     Focus_SetTable(Focus_CodeTable.data(), Focus_CodeCount);
     Screen_ClearRegistry();
     Exit_Register();
     Folder_RegisterAll();
     Command_SetExit(App_Exit);
     Help_SetShow(HelpLine_Show);
+}
+
+void Wiring_CreateControls(TForm& form) {
+    Ui_NewWindow();
+    Folder_CreatePanels(form, App_Panels);
+    Ui_Build(form, {TControlKind::Label, "Label_Date", nullptr, 94, 738, 147, 17});
+    Shell_CreateMenu(form);
+    HelpLine_CreateControls(form);
+    Folder_CreateControls(form);
+    Shell_CreateControls(form);  // last: the exit question over them
 }
 
 void Wiring_Reset() {

@@ -157,7 +157,7 @@ void Denpyou_Reset() {
 const TScreen Denpyou_Screen{
     .Job = Job_Denpyou,
     .Panel = Denpyou_Panel,
-    .MenuNo = 1,
+    .Menu = {.No = 1, .Caption = "見積伝票"},
     .First = "Edit_DenpKokyakuName_1",
     .BarPressed = Command_Keys({vk::F1, vk::F2, vk::F3, vk::F4, vk::F5, vk::F6, vk::F7, vk::F8, vk::F9}),
     .Show = Denpyou_Show,
@@ -177,6 +177,8 @@ void Denpyou_SetCaptions() {
 }
 
 bool Denpyou_IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
+
+bool Denpyou_BeingTyped() { return Denpyou_Field[DenpyouField_KokyakuName_1][0] != ' '; }
 
 void Denpyou_Register() {
     LineCalc_ShowPasses();

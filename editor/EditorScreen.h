@@ -58,6 +58,9 @@ struct TDenpyouPreview {
     void (*Open)() = nullptr;
 };
 void Denpyou_SetPreview(const TDenpyouPreview& preview);
+// A document is being typed: its customer name line 1, as committed, does
+// not begin with a blank (the exit asks before it ends the program).
+bool Denpyou_BeingTyped();
 // The kind button checked: 0 estimate, 1 invoice, 2 breakdown, 3 request;
 // -1 when none is (or there is no window).
 int Denpyou_KindShown();

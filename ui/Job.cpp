@@ -48,18 +48,18 @@ void Job_Show() {
     for (int i = 0; i < screens; ++i) {
         const TScreen& s = *byJob[i];
         if (s.Job == Job_Current) {
-            Menu_Paint(s.MenuNo, clNavy);
+            Menu_Paint(s.Menu.No, clNavy);
             const bool wasHidden = Show_Panel(s.Panel);
             if (s.Show) s.Show(wasHidden);
             else Show_Plain(s, wasHidden);
             continue;
         }
-        Menu_Paint(s.MenuNo, clOlive);
+        Menu_Paint(s.Menu.No, clOlive);
         if (TPanel* panel = Ui_Panel(s.Panel); panel && panel->Visible()) panel->Hide();
     }
     // The other entries of the menu (the exit) are never the screen shown.
     int count = 0;
     const TScreen* const* records = Screen_Records(count);
     for (int i = 0; i < count; ++i)
-        if (records[i]->Job == Job_None && records[i]->MenuNo) Menu_Paint(records[i]->MenuNo, clOlive);
+        if (records[i]->Job == Job_None && records[i]->Menu.No) Menu_Paint(records[i]->Menu.No, clOlive);
 }

@@ -1,5 +1,7 @@
 #include "ui/Menu.h"
 
+#include <vector>
+
 #include "ui/Build.h"
 #include "ui/CommandBar.h"
 #include "ui/Focus.h"
@@ -24,15 +26,26 @@ TLabel* BuildEntry(TForm& form, const char* panel, const TMenuEntry& e, int left
 
 }  // namespace
 
-void Menu_CreateControls(TForm& form, const char* panel, std::span<const TMenuEntry> entries,
-                         const TMenuEntry& last) {
+void Menu_CreateControls(TForm& form, const char* panel) {
+    int screens = 0;
+    const TScreen* const* byJob = Screen_ByJob(screens);
     int left = 2;
-    for (const TMenuEntry& e : entries) {
-        BuildEntry(form, panel, e, left);
+    for (int i = 0; i < screens; ++i) {
+        if (!byJob[i]->Menu.No) continue;
+        BuildEntry(form, panel, byJob[i]->Menu, left);
         left += Entry_Step;
     }
-    TLabel* end = BuildEntry(form, panel, last, Panel_Width - Entry_Step);
-    PressLook_Button(Ui_Built<TShape>(form, Ui_RowName("Shape_Job_", last.No)), *end);
+    int count = 0;
+    const TScreen* const* records = Screen_Records(count);
+    std::vector<const TMenuEntry*> others;
+    for (int i = 0; i < count; ++i)
+        if (records[i]->Job == Job_None && records[i]->Menu.No) others.push_back(&records[i]->Menu);
+    left = Panel_Width - Entry_Step * static_cast<int>(others.size());
+    for (const TMenuEntry* e : others) {
+        TLabel* label = BuildEntry(form, panel, *e, left);
+        PressLook_Button(Ui_Built<TShape>(form, Ui_RowName("Shape_Job_", e->No)), *label);
+        left += Entry_Step;
+    }
     auto* catcher = Ui_BuildAs<TEdit>(form, {TControlKind::Edit, Menu_Catcher, panel, 984, 16, 0, 14});
     catcher->TabStop = false;
     catcher->ImeMode = TImeMode::imClose;

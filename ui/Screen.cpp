@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "ui/Ui.h"
@@ -64,6 +66,13 @@ TKeyHandler TScreenKeys::For(Word key) const {
 }
 
 void Screen_Register(const TScreen& screen) {
+    // The menu is built from the entries: one without a caption, or a second
+    // on one number, would make a blank entry or two controls of one name.
+    if (const int no = screen.Menu.No) {
+        if (!screen.Menu.Caption) throw std::logic_error("menu entry " + std::to_string(no) + " has no caption");
+        for (const TScreen* s : Records())
+            if (s->Menu.No == no) throw std::logic_error("menu entry " + std::to_string(no) + " is taken");
+    }
     Records().push_back(&screen);
     if (screen.Job != Job_None) {
         auto& screens = Screens();
@@ -100,7 +109,7 @@ const TScreen* Screen_Current() {
 
 const TScreen* Screen_OfMenu(int menuNo, bool screen) {
     for (const TScreen* s : Records())
-        if ((s->Job != Job_None) == screen && s->MenuNo == menuNo) return s;
+        if ((s->Job != Job_None) == screen && s->Menu.No == menuNo) return s;
     return nullptr;
 }
 

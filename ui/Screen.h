@@ -13,13 +13,18 @@
 //
 //     const TScreen Kokyaku_Screen{
 //         .Job = Job_Kokyaku, .Panel = "Panel_Kokyaku",
-//         .MenuNo = 3, .First = "Edit_PanelKokyaku_Name_1_01", .FocusEveryShow = true,
+//         .Menu = {.No = 3, .Caption = "顧客設定"},
+//         .First = "Edit_PanelKokyaku_Name_1_01", .FocusEveryShow = true,
 //         .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
 //         .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
 //         .Keys = {.F4 = Key_F4},
 //         .Reset = Kokyaku_Reset,
 //     };
 //     void Kokyaku_Register() { Screen_Register(Kokyaku_Screen); }
+//
+// The job menu is built from the records (ui/Menu.h): the screens' entries
+// from the left in the order of their numbers, the entry of a record that
+// is no screen (the exit, whose click runs its Open) at the right end.
 //
 // A panel over screens (a chooser) gives Over and Shown instead of Job:
 //
@@ -70,6 +75,13 @@ constexpr unsigned Command_Keys(std::initializer_list<Word> keys) {
 // set.
 void Command_ShowBar(unsigned on, const TScreenCaptions& captions);
 
+// An entry of the job menu: its number, which names its controls
+// (Label_Job_NN, Shape_Job_NN; 0: no entry), and its caption.
+struct TMenuEntry {
+    int No = 0;
+    const char* Caption = nullptr;
+};
+
 // Screens as bits, for the screens a panel opens over.
 constexpr unsigned Job_Bit(int job) { return 1u << job; }
 constexpr unsigned Job_Every = ~0u;
@@ -88,7 +100,9 @@ struct TScreen {
     bool (*Shown)() = nullptr;
 
     // ---- a screen: how Job_Show shows it
-    int MenuNo = 0;               // its entry Label_Job_NN / Shape_Job_NN (panels: 0)
+    // Its entry in the job menu; a panel has one only when the menu opens it
+    // (the exit, with Open).
+    TMenuEntry Menu{};
     const char* First = nullptr;  // focused when it is shown after being hidden
     bool FocusEveryShow = false;  // First focused every time it is shown
     unsigned BarOn = 0;           // F1 ... F9 on when shown, the others off (Command_Keys)
@@ -118,7 +132,9 @@ struct TScreen {
     const char* const* Pending = nullptr;
 };
 
-// Registers a record (kept by address: give it static storage). The records
+// Registers a record (kept by address: give it static storage). A record
+// whose menu entry has no caption, or whose number another record holds
+// already, is refused (std::logic_error) and not registered. The records
 // over screens are tried in this order: first those without a panel (keys
 // over every screen), in the order they registered; then the panels from
 // the one that lies on top down (the order the window's panels lie in,

@@ -52,7 +52,7 @@ bool Key_F9() {
 const TScreen Hinsyu_Screen{
     .Job = Job_Hinsyu,
     .Panel = "Panel_Hinsyu",
-    .MenuNo = 4,
+    .Menu = {.No = 4, .Caption = "品種設定"},
     .First = "Edit_Hinsyu_Name_01",
     // The bar shows what its cells do here, F9 among them.
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),

@@ -130,7 +130,7 @@ bool Key_F9() {
 const TScreen Kokyaku_Screen{
     .Job = Job_Kokyaku,
     .Panel = "Panel_Kokyaku",
-    .MenuNo = 3,
+    .Menu = {.No = 3, .Caption = "顧客設定"},
     .First = "Edit_PanelKokyaku_Name_1_01",
     .FocusEveryShow = true,
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),

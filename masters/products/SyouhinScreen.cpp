@@ -109,7 +109,7 @@ bool Key_F9() {
 const TScreen Syouhin_Screen{
     .Job = Job_Syouhin,
     .Panel = "Panel_Syouhin",
-    .MenuNo = 5,
+    .Menu = {.No = 5, .Caption = "商品設定"},
     .First = "Edit_Syouhin_Name_01",
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
     // F4 and F5 say what they do here whichever screen named them last (the

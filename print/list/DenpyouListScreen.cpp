@@ -263,7 +263,7 @@ void DenpyouList_Reset() {
 const TScreen DenpyouList_Screen{
     .Job = Job_DenpyouList,
     .Panel = Panel,
-    .MenuNo = 2,
+    .Menu = {.No = 2, .Caption = "伝票一覧"},
     .First = "Edit_DenpyouList_SearchName",
     .BarPressed = Command_Key(vk::F3),
     .Show = DenpyouList_Show,

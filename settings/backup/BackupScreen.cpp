@@ -38,7 +38,7 @@ void Backup_Show(bool wasHidden) {
 const TScreen Backup_Screen{
     .Job = Job_BackUp,
     .Panel = "Panel_BackUp",
-    .MenuNo = 7,
+    .Menu = {.No = 7, .Caption = "データ保守"},
     .First = "BackupDriveComboBox",
     .Show = Backup_Show,
     .Selected = Backup_ShowRemaining,  // chosen from the menu: "残りの処理"

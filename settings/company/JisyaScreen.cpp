@@ -46,7 +46,7 @@ void FillSpecialLines() {
 const TScreen Jisya_Screen{
     .Job = Job_Jisya,
     .Panel = Jisya_Panel,
-    .MenuNo = 6,
+    .Menu = {.No = 6, .Caption = "自社設定"},
     .First = "Edit_JisyaName_1",
     .Selected = Tanni_ShowList,
 };

@@ -11,7 +11,7 @@ namespace {
 const TScreen Gyousyu_Screen{
     .Job = Job_Gyousyu,
     .Panel = Gyousyu_Panel,
-    .MenuNo = 9,
+    .Menu = {.No = 9, .Caption = "業種変更"},
     .First = "Edit_Naiyou",
 };
 

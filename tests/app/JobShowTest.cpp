@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 #include <vector>
 
 #include "document/Document.h"
@@ -21,6 +22,7 @@
 #include "ui/CommandBar.h"
 #include "ui/Focus.h"
 #include "ui/Job.h"
+#include "ui/Screen.h"
 
 namespace {
 
@@ -162,6 +164,56 @@ TEST_F(JobShowTest, TheProductScreenNamesItsF4AndF5AfterEveryScreen) {
         EXPECT_EQ(Key(4), "F4 商品削除");
         EXPECT_EQ(Key(5), "F5 商品挿入");
     }
+}
+
+// The menu is built from the records: each entry with its caption at its
+// place, the screens from the left in the order of their numbers, the exit
+// at the right end, and no other entry.
+TEST_F(JobShowTest, MenuBuiltFromTheRecords) {
+    struct TEntry {
+        int No;
+        const char* Caption;
+        int Left;  // its shape's, on the menu's panel
+    };
+    const TEntry entries[] = {
+        {1, "見積伝票", 2},   {2, "伝票一覧", 99},  {3, "顧客設定", 196},   {4, "品種設定", 293}, {5, "商品設定", 390},
+        {6, "自社設定", 487}, {7, "データ保守", 584}, {9, "業種変更", 681}, {10, "終　了", 892},
+    };
+    Start();
+    std::vector<std::string> built, expected;
+    for (const TControl* c : Control("Panel_ChooseSyori")->Children())
+        if (c->Name().starts_with("Label_Job_")) built.push_back(c->Name());
+    for (const TEntry& e : entries) expected.push_back(MenuName("Label_Job_", e.No));
+    EXPECT_EQ(built, expected);
+    for (const TEntry& e : entries) {
+        SCOPED_TRACE(e.No);
+        EXPECT_EQ(Caption(MenuName("Label_Job_", e.No)), e.Caption);
+        const TShape* shape = Shape(MenuName("Shape_Job_", e.No));
+        ASSERT_NE(shape, nullptr);
+        EXPECT_EQ(shape->Left, e.Left);
+        EXPECT_EQ(shape->Top, 1);
+    }
+}
+
+// A record that claims a menu entry another record holds, or an entry
+// without a caption, is refused and not registered.
+TEST_F(JobShowTest, TwoRecordsClaimingOneEntryAreRefused) {
+    Start();
+    static const TScreen claims[] = {
+        {.Job = 7, .Panel = "Panel_Kokyaku", .Menu = {.No = 3, .Caption = "顧客設定"}},  // a screen on the customers'
+        {.Panel = "Panel_ExitChoose", .Menu = {.No = 10, .Caption = "終　了"}},          // a panel on the exit's
+        {.Job = 7, .Panel = "Panel_Kokyaku", .Menu = {.No = 99}},                       // no caption
+    };
+    for (const TScreen& claim : claims) {
+        SCOPED_TRACE(claim.Menu.No);
+        EXPECT_THROW(Screen_Register(claim), std::logic_error);
+    }
+    EXPECT_EQ(Screen_OfMenu(3)->Job, Job_Kokyaku);
+    EXPECT_EQ(Screen_OfMenu(99), nullptr);
+    int count = 0;
+    const TScreen* const* records = Screen_Records(count);
+    for (int i = 0; i < count; ++i)
+        for (const TScreen& claim : claims) EXPECT_NE(records[i], &claim);
 }
 
 TEST_F(JobShowTest, ReclickingTheCurrentEntryOnlyHidesTheProductChooser) {

@@ -34,6 +34,19 @@ namespace {
 std::string Category(const char* name, const char* kana, const char* no) {
     return Record(100, {{1, name}, {41, kana}, {51, no}});
 }
+// Empty categories numbered from `from` up to 100, the rest of a category file.
+std::string BlankCategories(int from) {
+    std::string rest;
+    for (int i = from; i <= 100; ++i) {
+        char no[12];
+        std::snprintf(no, sizeof no, "%3d", i);
+        rest += Category("", "", no);
+    }
+    return rest;
+}
+// Two named categories out of their readings' order, and the same sorted.
+std::string UnsortedCategories() { return Category("Beta", "B", "  1") + Category("Alpha", "A", "  2") + BlankCategories(3); }
+std::string SortedCategories() { return Category("Alpha", "A", "  2") + Category("Beta", "B", "  1") + BlankCategories(3); }
 std::string Customer(const char* name, const char* kana) { return Record(2000, {{1, name}, {81, kana}}); }
 std::string Product(const char* name, const char* kana) { return Record(300, {{1, name}, {51, kana}}); }
 std::string Document(char kind, const char* number) { return Record(23000, {{0, std::string(1, kind)}, {1, number}}); }
@@ -195,17 +208,7 @@ TEST_F(ExitTest, YesEndsByKeysAndByLabel) {
 // number and the settings start-up put into memory, the 100 units, the
 // changed customer and product files sorted, and the purge when ticked.
 TEST_F(ExitTest, SaveSequenceWritesTheFiles) {
-    auto blankCategories = [](int from) {
-        std::string rest;
-        for (int i = from; i <= 100; ++i) {
-            char no[12];
-            std::snprintf(no, sizeof no, "%3d", i);
-            rest += Category("", "", no);
-        }
-        return rest;
-    };
-    Session.WriteFile("Data\\Hinsyu.620",
-                      Category("Beta", "B", "  1") + Category("Alpha", "A", "  2") + blankCategories(3));
+    Session.WriteFile("Data\\Hinsyu.620", UnsortedCategories());
     Session.WriteFile("Data\\Kokyaku.620", Customer("K1", "KB") + Customer("K2", "KA"));
     Session.WriteFile("Data\\Syouhin.620", Product("S1", "SB") + Product("S2", "SA"));
     Session.WriteFile("Data\\Denpyou.620", Document('1', "         1") + Document('0', "         2") +
@@ -228,7 +231,7 @@ TEST_F(ExitTest, SaveSequenceWritesTheFiles) {
     EXPECT_EQ(Session.ExitStatus(), -1);
 
     EXPECT_EQ(File("Data\\Hinsyu.620"), Category("Beta", "B", "  1") + Category("Gamma", "C", "  3") +
-                                             Category("Alpha", "Z", "  2") + blankCategories(4));
+                                             Category("Alpha", "Z", "  2") + BlankCategories(4));
     EXPECT_EQ(File("Data\\Jisya.620"),
               Record(1000, {{229, "40"},  // the keep-years as every count of the documents sets them
                             {231, "        12"},
@@ -316,14 +319,8 @@ TEST_F(ExitTest, AFailedSaveStopsTheExitUntilTheNextOne) {
         {10000, "Jisya.620を保存できませんでした。", true},
         {12064, "Tanni.620を保存できませんでした。", false},
     };
-    std::string rest;
-    for (int i = 3; i <= 100; ++i) {
-        char no[4];
-        std::snprintf(no, sizeof no, "%3d", i);
-        rest += Category("", "", no);
-    }
-    const std::string unsorted = Category("Beta", "B", "  1") + Category("Alpha", "A", "  2") + rest;
-    const std::string sorted = Category("Alpha", "A", "  2") + Category("Beta", "B", "  1") + rest;
+    const std::string unsorted = UnsortedCategories();
+    const std::string sorted = SortedCategories();
     const std::string documents = Document('1', "         1") + Document('0', "         2");
     const std::string customers = Customer("Sato", "S") + Customer("Aoki", "A");
     for (const TCase& c : cases) {
@@ -385,14 +382,8 @@ TEST_F(ExitTest, AFailedSaveStopsTheExitUntilTheNextOne) {
 TEST(ExitFaultSteps, EveryFileHoldsItsOldBytesOrItsNewOnes) {
     const char* const files[] = {"Data\\Hinsyu.620", "Data\\Jisya.620", "Data\\Tanni.620",
                                  "Data\\Kokyaku.620", "Data\\Syouhin.620", "Data\\Denpyou.620"};
-    std::string rest;
-    for (int i = 3; i <= 100; ++i) {
-        char no[4];
-        std::snprintf(no, sizeof no, "%3d", i);
-        rest += Category("", "", no);
-    }
     std::map<std::string, std::string> old = {
-        {files[0], Category("Beta", "B", "  1") + Category("Alpha", "A", "  2") + rest},
+        {files[0], UnsortedCategories()},
         {files[1], Record(1000, {{231, "         9"}})},
         {files[2], Record(10, {{0, "m"}}) + std::string(990, ' ')},
         {files[3], Customer("Sato", "S") + Customer("Aoki", "A")},
@@ -423,7 +414,9 @@ TEST(ExitFaultSteps, EveryFileHoldsItsOldBytesOrItsNewOnes) {
     const int failed = FaultSteps_Each(exit, [&] {
         const auto& messages = session->Messages();
         ASSERT_LE(messages.size(), 1u);
-        if (!session->Exited()) ASSERT_EQ(messages.size(), 1u);
+        if (!session->Exited()) {
+            ASSERT_EQ(messages.size(), 1u);
+        }
         bool stopped = false;  // by the save that failed, or one before it
         for (const char* path : files) {
             const std::string name = std::string(path).substr(5);
@@ -431,14 +424,18 @@ TEST(ExitFaultSteps, EveryFileHoldsItsOldBytesOrItsNewOnes) {
             stopped = stopped || (named && !session->Exited());
             const std::string now = read(path);
             EXPECT_TRUE(now == old[path] || (!stopped && now == fresh[path])) << path;
-            if (session->Exited()) EXPECT_EQ(now, named ? old[path] : fresh[path]) << path;
+            if (session->Exited()) {
+                EXPECT_EQ(now, named ? old[path] : fresh[path]) << path;
+            }
             // A journal that could not be removed is harmless: the next
             // start's roll-back changes nothing.
             EXPECT_TRUE(Journal_RollBack(path)) << path;
             EXPECT_EQ(read(path), now) << path;
             EXPECT_FALSE(session->FileExists(std::string(path) + ".new")) << path;
         }
-        if (!messages.empty()) EXPECT_EQ(session->FocusedName(), "Edit_DenpKokyakuName_1");
+        if (!messages.empty()) {
+            EXPECT_EQ(session->FocusedName(), "Edit_DenpKokyakuName_1");
+        }
     });
     EXPECT_GE(failed, 20);
 }
@@ -448,14 +445,8 @@ TEST(ExitFaultSteps, EveryFileHoldsItsOldBytesOrItsNewOnes) {
 // which file, the file keeps the bytes it had (the deleted document stays),
 // and the exit ends as before, the saves before it done.
 TEST(ExitSortFault, AFailedSortOrThePurgeIsToldAndTheExitEnds) {
-    std::string rest;
-    for (int i = 3; i <= 100; ++i) {
-        char no[4];
-        std::snprintf(no, sizeof no, "%3d", i);
-        rest += Category("", "", no);
-    }
-    const std::string unsorted = Category("Beta", "B", "  1") + Category("Alpha", "A", "  2") + rest;
-    const std::string sorted = Category("Alpha", "A", "  2") + Category("Beta", "B", "  1") + rest;
+    const std::string unsorted = UnsortedCategories();
+    const std::string sorted = SortedCategories();
     const std::map<std::string, std::string> old = {
         {"Data\\Kokyaku.620", Customer("Sato", "S") + Customer("Aoki", "A")},
         {"Data\\Syouhin.620", Product("Bolt", "B") + Product("Anchor", "A")},

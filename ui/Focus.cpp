@@ -48,7 +48,7 @@ const char* Focus_NameOf(int code) {
 
 void Focus_Restore() {
     const TFocusEntry* e = Find(Focus_Code);
-    if (!e || !e->Restored) return;
+    if (!e) return;
     TControl* control = Ui_Control(e->Name);
     if (!control || !control->CanFocus()) return;
     control->SetFocus();

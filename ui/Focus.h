@@ -21,7 +21,6 @@
 struct TFocusEntry {
     int Code;
     char Name[40];  // the control's name
-    bool Restored;  // false: Focus_Restore leaves a control of this code alone
 };
 
 // A part of the code table under construction (compile time).
@@ -30,7 +29,7 @@ public:
     static constexpr int Capacity = 1024;
 
     // name, or name + row as two digits when row > 0.
-    constexpr void Add(int code, const char* name, int row = 0, bool restored = true) {
+    constexpr void Add(int code, const char* name, int row = 0) {
         TFocusEntry& e = entries_[count_++];  // more than Capacity entries do not compile
         e.Code = code;
         int i = 0;
@@ -40,12 +39,11 @@ public:
             e.Name[i++] = static_cast<char>('0' + row % 10);
         }
         e.Name[i] = '\0';
-        e.Restored = restored;
     }
     // The names in order from first, step apart.
     template <unsigned long N>
-    constexpr void AddList(int first, int step, const char* const (&names)[N], bool restored = true) {
-        for (unsigned long k = 0; k < N; ++k) Add(first + step * static_cast<int>(k), names[k], 0, restored);
+    constexpr void AddList(int first, int step, const char* const (&names)[N]) {
+        for (unsigned long k = 0; k < N; ++k) Add(first + step * static_cast<int>(k), names[k]);
     }
     // prefix + "01" ... rows, step apart from first.
     constexpr void AddRows(int first, int step, const char* prefix, int rows) {
@@ -71,8 +69,7 @@ extern int Focus_Code;   // the control that last accepted the focus; 0: none ye
 extern bool Popup_Lock;  // while a chooser or the exit question holds the focus
 
 // Gives the focus to the control of Focus_Code. Nothing for 0, for a code
-// not restored (a table entry with Restored false), for a code not in the
-// table, and when that control cannot take the focus now (hidden or
+// not in the table, and when that control cannot take the focus now (hidden or
 // disabled): the focus then stays where it is.
 void Focus_Restore();
 

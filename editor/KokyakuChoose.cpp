@@ -1,6 +1,5 @@
 #include "editor/KokyakuChoose.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "editor/EditorScreen.h"
@@ -18,8 +17,10 @@
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
-int KokyakuChoose_Top = 0;
-int KokyakuChoose_Row = 0;
+TListWindow KokyakuChoose_Window{
+    .Rows = KokyakuChoose_Rows, .Count = [] { return Kokyaku_Count; }, .PagesPastAPage = true};
+int& KokyakuChoose_Top = KokyakuChoose_Window.Top;
+int& KokyakuChoose_Row = KokyakuChoose_Window.Row;
 int KokyakuChoose_CodeSaved = KokyakuChoose_FirstReturn;
 const TLockHolder Lock_KokyakuChoose{"the customer chooser"};
 
@@ -38,9 +39,6 @@ TLabel* NameLabel(int line, int row) {
     return Ui_Label(
         Ui_RowName(line == 1 ? "Label_KokyakuChoose_Name_1_" : "Label_KokyakuChoose_Name_2_", row + 1).c_str());
 }
-
-// The last page ends with the last customer in row 19.
-int LastTop() { return std::max(0, Kokyaku_Count - KokyakuChoose_Rows); }
 
 void SetPageKeys(bool f7, bool f8) {
     Command_Enable(vk::F7, f7);
@@ -67,7 +65,7 @@ void Open() {
     // The rows are painted afresh, from a page top brought back within the
     // customers, so that each row shows, and its click takes, the customer
     // of the file now: added, changed or deleted since the last paint.
-    KokyakuChoose_Top = std::min(KokyakuChoose_Top, LastTop());
+    KokyakuChoose_Window.BackToLastPage();
     KokyakuChoose_ShowPage();
     if (TPanel* panel = Ui_Panel(Panel)) panel->Show();
     Button_Paint(ListShape, ListLabel, clRed);
@@ -76,7 +74,7 @@ void Open() {
     if (TEdit* catcher = Ui_Edit(Catcher)) catcher->SetFocus();
     if (Kokyaku_Count <= KokyakuChoose_Rows) SetPageKeys(false, false);
     else if (KokyakuChoose_Top < KokyakuChoose_Rows) SetPageKeys(false, true);
-    else if (KokyakuChoose_Top == LastTop()) SetPageKeys(true, false);
+    else if (KokyakuChoose_Top == KokyakuChoose_Window.LastTop()) SetPageKeys(true, false);
     else SetPageKeys(true, true);
     Command_ShowEnabled();
 }
@@ -226,7 +224,7 @@ bool KokyakuChoose_Shown() { return Ui_Shown(Panel); }
 void KokyakuChoose_CommandEntered(const TEditCell&) {
     if (Kokyaku_Count <= KokyakuChoose_Rows) SetPageKeys(false, false);
     else if (KokyakuChoose_Top < KokyakuChoose_Rows) Command_Enable(vk::F7, false);
-    else if (KokyakuChoose_Top == LastTop()) Command_Enable(vk::F8, false);
+    else if (KokyakuChoose_Top == KokyakuChoose_Window.LastTop()) Command_Enable(vk::F8, false);
     Command_ShowEnabled();
 }
 
@@ -265,32 +263,20 @@ void KokyakuChoose_ShowPage() {
 void KokyakuChoose_PrePageKey() {
     SetPageKeys(true, true);
     if (Kokyaku_Count > KokyakuChoose_Rows) {
-        if (KokyakuChoose_Top - KokyakuChoose_Rows >= 0) {
-            KokyakuChoose_Top -= KokyakuChoose_Rows;
-            KokyakuChoose_ShowPage();
-            if (KokyakuChoose_Top < KokyakuChoose_Rows) Command_Enable(vk::F7, false);
-        } else {
-            Command_Enable(vk::F7, false);
-            if (KokyakuChoose_Top != 0) {
-                KokyakuChoose_Top = 0;
-                KokyakuChoose_ShowPage();
-            }
-        }
+        if (KokyakuChoose_Window.PageBack().Page) KokyakuChoose_ShowPage();
+        if (KokyakuChoose_Top < KokyakuChoose_Rows) Command_Enable(vk::F7, false);
     } else {
         SetPageKeys(false, false);
     }
     Command_ShowEnabled();
 }
 
+// The page painted anew even where it stands.
 void KokyakuChoose_NextPageKey() {
     SetPageKeys(true, true);
     if (Kokyaku_Count > KokyakuChoose_Rows) {
-        if (KokyakuChoose_Top + KokyakuChoose_Rows < LastTop()) {
-            KokyakuChoose_Top += KokyakuChoose_Rows;
-        } else {
-            Command_Enable(vk::F8, false);
-            KokyakuChoose_Top = LastTop();
-        }
+        KokyakuChoose_Window.PageOn();
+        if (KokyakuChoose_Top == KokyakuChoose_Window.LastTop()) Command_Enable(vk::F8, false);
         KokyakuChoose_ShowPage();
     } else {
         SetPageKeys(false, false);

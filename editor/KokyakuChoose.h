@@ -10,14 +10,18 @@
 #include "editor/Header.h"
 #include "ui/EditTable.h"
 #include "ui/Focus.h"
+#include "ui/ListWindow.h"
 
 class TForm;
 struct TScreen;
 
 constexpr int KokyakuChoose_Rows = 20;
 
-extern int KokyakuChoose_Top;  // the 0-based index of the customer in row 0; kept while closed
-extern int KokyakuChoose_Row;  // the row of the last pick
+// The page over the customers, paged only while they are more than a page;
+// the last page ends with the last customer.
+extern TListWindow KokyakuChoose_Window;
+extern int& KokyakuChoose_Top;  // the 0-based index of the customer in row 0; kept while closed
+extern int& KokyakuChoose_Row;  // the row of the last pick
 // The focus code it gives the focus back to when it closes: the code that
 // had it when it opened (customer name 1, 1120, before it ever opened).
 constexpr int KokyakuChoose_FirstReturn = Header_Rows[0].Code;

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "platform/Types.h"
+#include "ui/ListWindow.h"
 
 class TForm;
 
@@ -26,8 +27,12 @@ extern int SyouhinChoose_Hinsyu;
 // The listed products' record numbers in file order; 0 past the hits.
 extern int SyouhinChoose_Hits[SyouhinChoose_HitMax];
 extern int SyouhinChoose_HitCount;  // 0 ... 1000
-extern int SyouhinChoose_Top;       // the hit shown in the first row
-extern int SyouhinChoose_Row;       // the cursor row 0 ... 19; -1 with no hit
+// The page over the hits: the cursor goes down to the 19th row, and from
+// there the list scrolls under it, once past the last hit; the last page ends
+// with the last hit in row 20.
+extern TListWindow SyouhinChoose_Window;
+extern int& SyouhinChoose_Top;  // the hit shown in the first row
+extern int& SyouhinChoose_Row;  // the cursor row 0 ... 19; -1 with no hit
 // The record number of hit e; 0 for an empty entry (past the hits, or
 // beyond the list).
 int SyouhinChoose_HitAt(int e);

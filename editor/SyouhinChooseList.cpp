@@ -19,8 +19,13 @@
 int SyouhinChoose_Hinsyu = 0;
 int SyouhinChoose_Hits[SyouhinChoose_HitMax] = {};
 int SyouhinChoose_HitCount = 0;
-int SyouhinChoose_Top = 0;
-int SyouhinChoose_Row = 0;
+TListWindow SyouhinChoose_Window{.Rows = SyouhinChoose_Rows,
+                                 .Count = [] { return SyouhinChoose_HitCount; },
+                                 .PageCursor = TPageCursor::Edge,
+                                 .ScrollMargin = 1,
+                                 .PastLast = true};
+int& SyouhinChoose_Top = SyouhinChoose_Window.Top;
+int& SyouhinChoose_Row = SyouhinChoose_Window.Row;
 
 namespace {
 
@@ -30,17 +35,10 @@ void SetCaption(const std::string& label, const std::string& text) {
     if (TLabel* l = Ui_Label(label.c_str())) l->SetCaption(text);
 }
 
-// The last page ends with the last hit in row 20.
-int LastTop() { return std::max(0, SyouhinChoose_HitCount - SyouhinChoose_Rows); }
-
-// The rows move under the cursor, or the cursor moves over them.
-void Draw(int top) {
-    SyouhinChoose_Top = top;
-    SyouhinChoose_ShowPage();
-}
-void Mark(int row) {
-    SyouhinChoose_Row = row;
-    SyouhinChoose_MarkLine();
+// The rows moved under the cursor, or the cursor over them.
+void Repaint(TListMove move) {
+    if (move.Page) SyouhinChoose_ShowPage();
+    if (move.Cursor) SyouhinChoose_MarkLine();
 }
 
 }  // namespace
@@ -97,50 +95,19 @@ void SyouhinChoose_MarkLine() {
     }
 }
 
-void SyouhinChoose_LineUp() {
-    if (SyouhinChoose_Row < 0) return;
-    if (SyouhinChoose_Row > 0) Mark(SyouhinChoose_Row - 1);
-    else if (SyouhinChoose_Top > 0) Draw(SyouhinChoose_Top - 1);
-}
+void SyouhinChoose_LineUp() { Repaint(SyouhinChoose_Window.LineUp()); }
 
-// The cursor goes down to the 19th row, and from there the list scrolls
-// under it; it steps once past the last hit, onto an empty row.
-void SyouhinChoose_LineDown() {
-    if (SyouhinChoose_Row < 0 || SyouhinChoose_Top + SyouhinChoose_Row + 1 > SyouhinChoose_HitCount) return;
-    if (SyouhinChoose_Row + 1 < SyouhinChoose_Rows - 1) Mark(SyouhinChoose_Row + 1);
-    else Draw(SyouhinChoose_Top + 1);
-}
+void SyouhinChoose_LineDown() { Repaint(SyouhinChoose_Window.LineDown()); }
 
-void SyouhinChoose_PageUp() {
-    if (SyouhinChoose_Row < 0) return;
-    if (SyouhinChoose_Top - SyouhinChoose_Rows >= 0) {
-        Draw(SyouhinChoose_Top - SyouhinChoose_Rows);
-    } else if (SyouhinChoose_Top != 0) {
-        Draw(0);
-        if (SyouhinChoose_Row != 0) Mark(0);
-    }
-}
+void SyouhinChoose_PageUp() { Repaint(SyouhinChoose_Window.PageBack()); }
 
-// The last page ends with the last hit in row 20, under the cursor.
-void SyouhinChoose_PageDown() {
-    if (SyouhinChoose_Row < 0) return;
-    if (SyouhinChoose_Top + 2 * SyouhinChoose_Rows <= SyouhinChoose_HitCount) {
-        Draw(SyouhinChoose_Top + SyouhinChoose_Rows);
-    } else if (LastTop() != SyouhinChoose_Top) {
-        Draw(LastTop());
-        if (SyouhinChoose_Row != SyouhinChoose_Rows - 1) Mark(SyouhinChoose_Rows - 1);
-    }
-}
+void SyouhinChoose_PageDown() { Repaint(SyouhinChoose_Window.PageOn()); }
 
-void Label_SyouhinChoose_UpClick() {
-    if (SyouhinChoose_Top - SyouhinChoose_Rows >= 0) Draw(SyouhinChoose_Top - SyouhinChoose_Rows);
-}
+void Label_SyouhinChoose_UpClick() { Repaint(SyouhinChoose_Window.WholePageBack()); }
 
-// A page on while there is a hit to show; the cursor row stays where it is,
-// and may stand on an empty row of a short last page.
-void Label_SyouhinChoose_DownClick() {
-    if (SyouhinChoose_HitAt(SyouhinChoose_Top + SyouhinChoose_Rows) != 0) Draw(SyouhinChoose_Top + SyouhinChoose_Rows);
-}
+// The cursor row stays where it is, and may stand on an empty row of a short
+// last page.
+void Label_SyouhinChoose_DownClick() { Repaint(SyouhinChoose_Window.WholePageOn()); }
 
 // The named entries in turn, then the first unnamed one, then the first
 // again; at the last entry of the list nothing.

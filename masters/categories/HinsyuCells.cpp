@@ -12,8 +12,7 @@ namespace {
 // Up in row 0: two entries back, the focus staying in the cell, which shows
 // its new entry trimmed for typing.
 void BackwardScroll(const TEditCell& cell) {
-    if (Hinsyu_Top <= 1) return;
-    Hinsyu_Top -= 2;
+    if (!Hinsyu_Window.ScrollBack()) return;
     Hinsyu_ShowPage();
     Edit_Trim(cell.Edit(), cell.Spec().Width);
 }
@@ -23,15 +22,8 @@ void BackwardScroll(const TEditCell& cell) {
 // loaded again under it), the cursor goes back to the last named entry
 // first, so that its cell takes the focus.
 void Refuse() {
-    if (Hinsyu_Row < 0 || Hinsyu_Top + Hinsyu_Row > Hinsyu_Count) {
-        const int last = std::max(Hinsyu_Count - 1, 0);
-        const int top = last >= Hinsyu_Rows ? Hinsyu_TopMax : 0;
-        if (top != Hinsyu_Top) {
-            Hinsyu_Top = top;
-            Hinsyu_ShowPage();
-        }
-        Hinsyu_Row = last - top;
-    }
+    if (Hinsyu_Row < 0 || Hinsyu_Top + Hinsyu_Row > Hinsyu_Count)
+        if (Hinsyu_Window.MoveTo(std::max(Hinsyu_Count - 1, 0)).Page) Hinsyu_ShowPage();
     Hinsyu_FocusRow();
 }
 

@@ -15,8 +15,10 @@
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
-int HinsyuChoose_Top = 0;
-int HinsyuChoose_Row = 0;
+TListWindow HinsyuChoose_Window{
+    .Rows = HinsyuChoose_Rows, .Count = [] { return Hinsyu_Max; }, .PageCursor = TPageCursor::Edge};
+int& HinsyuChoose_Top = HinsyuChoose_Window.Top;
+int& HinsyuChoose_Row = HinsyuChoose_Window.Row;
 int HinsyuChoose_CodeSaved = 5010;
 const TLockHolder Lock_HinsyuChoose{"the category chooser"};
 
@@ -198,8 +200,7 @@ void HinsyuChoose_Open(int position) {
         panel->Show();
     }
     if (position < 0 || position >= Hinsyu_Max) position = 0;
-    HinsyuChoose_Top = position / HinsyuChoose_Rows * HinsyuChoose_Rows;
-    HinsyuChoose_Row = position % HinsyuChoose_Rows;
+    HinsyuChoose_Window.MoveTo(position);
     // The focus first: the cell it leaves commits, which may make the row
     // it served a product (a name typed on the empty row) before its flags
     // are read.
@@ -219,8 +220,7 @@ void HinsyuChoose_Close() {
 }
 
 void HinsyuChoose_Refresh() {
-    HinsyuChoose_Top = 0;
-    HinsyuChoose_Row = 0;
+    HinsyuChoose_Window.MoveTo(0);
     ReadServed();
     HinsyuChoose_ShowPage();
     HinsyuChoose_MarkLine();
@@ -255,49 +255,22 @@ void HinsyuChoose_MarkLine() {
     }
 }
 
-void HinsyuChoose_LineUp() {
-    if (HinsyuChoose_Row > 0) {
-        --HinsyuChoose_Row;
-        HinsyuChoose_MarkLine();
-    } else if (HinsyuChoose_Top > 0) {
-        --HinsyuChoose_Top;
-        HinsyuChoose_ShowPage();
-    }
+namespace {
+
+void Repaint(TListMove move) {
+    if (move.Page) HinsyuChoose_ShowPage();
+    if (move.Cursor) HinsyuChoose_MarkLine();
 }
 
-void HinsyuChoose_LineDown() {
-    if (HinsyuChoose_Row < HinsyuChoose_Rows - 1) {
-        ++HinsyuChoose_Row;
-        HinsyuChoose_MarkLine();
-    } else if (HinsyuChoose_Top < HinsyuChoose_TopMax) {
-        ++HinsyuChoose_Top;
-        HinsyuChoose_ShowPage();
-    }
-}
+}  // namespace
 
-void HinsyuChoose_PrevPage() {
-    if (HinsyuChoose_Top - HinsyuChoose_Rows >= 0) {
-        HinsyuChoose_Top -= HinsyuChoose_Rows;
-        HinsyuChoose_ShowPage();
-    } else if (HinsyuChoose_Top != 0) {
-        HinsyuChoose_Top = 0;
-        HinsyuChoose_ShowPage();
-        HinsyuChoose_Row = 0;
-        HinsyuChoose_MarkLine();
-    }
-}
+void HinsyuChoose_LineUp() { Repaint(HinsyuChoose_Window.LineUp()); }
 
-void HinsyuChoose_NextPage() {
-    if (HinsyuChoose_Top + HinsyuChoose_Rows <= HinsyuChoose_TopMax) {
-        HinsyuChoose_Top += HinsyuChoose_Rows;
-        HinsyuChoose_ShowPage();
-    } else if (HinsyuChoose_Top != HinsyuChoose_TopMax) {
-        HinsyuChoose_Top = HinsyuChoose_TopMax;
-        HinsyuChoose_ShowPage();
-        HinsyuChoose_Row = HinsyuChoose_Rows - 1;
-        HinsyuChoose_MarkLine();
-    }
-}
+void HinsyuChoose_LineDown() { Repaint(HinsyuChoose_Window.LineDown()); }
+
+void HinsyuChoose_PrevPage() { Repaint(HinsyuChoose_Window.PageBack()); }
+
+void HinsyuChoose_NextPage() { Repaint(HinsyuChoose_Window.PageOn()); }
 
 bool HinsyuChoose_CommandKey(const TEditCell&, Word key) {
     switch (key) {

@@ -18,6 +18,7 @@
 #include "platform/Types.h"
 #include "ui/EditTable.h"
 #include "ui/Focus.h"
+#include "ui/ListWindow.h"
 
 class TForm;
 struct TScreen;
@@ -57,10 +58,13 @@ struct THinsyuChooseHost {
 void HinsyuChoose_SetHost(const THinsyuChooseHost& host);
 
 constexpr int HinsyuChoose_Rows = 25;
-constexpr int HinsyuChoose_TopMax = 75;  // the last page shows positions 76 ... 100
 
-extern int HinsyuChoose_Top;  // list position of row 0, 0 ... 75
-extern int HinsyuChoose_Row;  // cursor row 0 ... 24
+// The page over the 100 positions: "▲" and "▼" keep the cursor's row, but
+// cut short at the first or the last page they put it on that page's first
+// or last row.
+extern TListWindow HinsyuChoose_Window;
+extern int& HinsyuChoose_Top;  // list position of row 0, 0 ... 75
+extern int& HinsyuChoose_Row;  // cursor row 0 ... 24
 // The focus code the chooser gives the focus back to when it closes: set by
 // what it serves (the editor's description cells, the product rows); before
 // that, the product screen's first name (5010).

@@ -10,16 +10,9 @@
 
 namespace {
 
-void MoveTop(int top) {
-    if (top == Hinsyu_Top) return;
-    Hinsyu_Top = top;
-    Hinsyu_ShowPage();
-}
-
-// The cursor on row `row` of the page from top, its name cell focused.
-void GoTo(int top, int row) {
-    MoveTop(top);
-    Hinsyu_Row = row;
+// The cursor where a move of the window put it, its name cell focused.
+void GoTo(TListMove move) {
+    if (move.Page) Hinsyu_ShowPage();
     Hinsyu_ShowRecNo();
     Hinsyu_FocusRow();
 }
@@ -56,16 +49,17 @@ void Hinsyu_InsertRecord() {
 }
 
 void Hinsyu_BeforePage() {
-    if (Hinsyu_Top != 0) GoTo(0, 0);
+    if (const TListMove move = Hinsyu_Window.PageBack()) GoTo(move);
 }
 
+// The second page only once the named entries are more than the first holds.
 void Hinsyu_NextPage() {
-    if (Hinsyu_Count > Hinsyu_Rows && Hinsyu_Top != Hinsyu_TopMax) GoTo(Hinsyu_TopMax, 0);
+    if (Hinsyu_Count <= Hinsyu_Rows) return;
+    if (const TListMove move = Hinsyu_Window.PageOn()) GoTo(move);
 }
 
 void Hinsyu_GotoNewRow() {
     Hinsyu_ShowCount();
-    // With all 100 named, the last entry: the cursor stays within the page.
-    if (Hinsyu_Count >= Hinsyu_Rows) GoTo(Hinsyu_TopMax, std::min(Hinsyu_Count - Hinsyu_TopMax, Hinsyu_Rows - 1));
-    else GoTo(0, Hinsyu_Count);
+    // With all 100 named, the last entry.
+    GoTo(Hinsyu_Window.MoveTo(std::min(Hinsyu_Count, Hinsyu_Max - 1)));
 }

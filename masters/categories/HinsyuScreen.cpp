@@ -13,9 +13,14 @@
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
-int Hinsyu_Top = 0;
+TListWindow Hinsyu_Window{.Row = -1,
+                          .Rows = Hinsyu_Rows,
+                          .Count = [] { return Hinsyu_Max; },
+                          .PageCursor = TPageCursor::First,
+                          .Scroll = 2};
+int& Hinsyu_Top = Hinsyu_Window.Top;
+int& Hinsyu_Row = Hinsyu_Window.Row;
 int Hinsyu_CurRec = 0;
-int Hinsyu_Row = -1;
 
 namespace {
 

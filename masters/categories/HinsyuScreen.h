@@ -10,16 +10,19 @@
 #include "store/MasterFields.h"
 #include "ui/EditTable.h"
 #include "ui/Focus.h"
+#include "ui/ListWindow.h"
 
 class TForm;
 
 constexpr int Job_Hinsyu = 3;
 
 constexpr int Hinsyu_Rows = 50;
-constexpr int Hinsyu_TopMax = 50;  // the second page
 
-extern int Hinsyu_Top;  // list position of row 0: 0 ... 50, even
-extern int Hinsyu_Row;  // cursor row 0 ... 49; -1 until a cell first takes the focus
+// Two fixed pages over the 100 positions: a page move puts the cursor on the
+// page's first row, and Up in row 0 scrolls back by two.
+extern TListWindow Hinsyu_Window;
+extern int& Hinsyu_Top;  // list position of row 0: 0 ... 50, even
+extern int& Hinsyu_Row;  // cursor row 0 ... 49; -1 until a cell first takes the focus
 extern int Hinsyu_CurRec;
 
 enum THinsyuColumn : int { HinsyuColumn_Name, HinsyuColumn_Kana, HinsyuColumn_Count };

@@ -42,8 +42,7 @@ void NumberEmptyRow() {
 
 // Up in row 0: the customer before comes into the row; the focus stays.
 void BackwardScroll(int column) {
-    if (Kokyaku_Top == 0) return;
-    --Kokyaku_Top;
+    if (!Kokyaku_Window.ScrollBack()) return;
     Kokyaku_ShowPage();
     TrimCell(column, 0);
 }
@@ -51,16 +50,14 @@ void BackwardScroll(int column) {
 // Home in the first name of row 0: the customer before comes into row 0 and
 // the focus goes to its last cell.
 void BackwardStep() {
-    if (Kokyaku_Top == 0) return;
-    --Kokyaku_Top;
+    if (!Kokyaku_Window.ScrollBack()) return;
     Kokyaku_ShowPage();
     Edit_Focus({&Kokyaku_Table, KokyakuColumn_Tel, 0});
 }
 
 // Down in row 12: the next customer, or the empty row, comes into the row.
 void ForwardScroll(int column) {
-    if (Kokyaku_Top + Kokyaku_Rows > Kokyaku_Count) return;
-    ++Kokyaku_Top;
+    if (!Kokyaku_Window.ScrollOn()) return;
     Kokyaku_ShowPage();
     TrimCell(column, Kokyaku_LastRow);
     NumberEmptyRow();
@@ -69,8 +66,7 @@ void ForwardScroll(int column) {
 // Return in the telephone of row 12, after its commit: on to the first name
 // of the next customer, which the page brings into row 12.
 void LastCellStep() {
-    if (Kokyaku_Top + Kokyaku_Rows <= Kokyaku_Count) {
-        ++Kokyaku_Top;
+    if (Kokyaku_Window.ScrollOn()) {
         Kokyaku_ShowPage();
         TrimCell(KokyakuColumn_Tel, Kokyaku_LastRow);
     }

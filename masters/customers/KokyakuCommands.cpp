@@ -7,23 +7,11 @@
 
 namespace {
 
-constexpr int Page = Kokyaku_Rows;
-
-// The last page: its last row is the empty row.
-int LastTop() { return Kokyaku_Count - Kokyaku_LastRow; }
-
-void MoveTop(int top) {
-    if (top == Kokyaku_Top) return;
-    Kokyaku_Top = top;
+// A page moved under the cell that keeps the focus: it shows its new
+// customer's field bare, as its focus-in would, so that typing goes into it.
+void PageUnderFocus(TListMove move) {
+    if (!move.Page) return;
     Kokyaku_ShowPage();
-}
-
-// A page from another top under the cell that keeps the focus: it shows its
-// new customer's field bare, as its focus-in would, so that typing goes into
-// it.
-void PageTo(int top) {
-    if (top == Kokyaku_Top) return;
-    MoveTop(top);
     Edit_TrimFocused(Kokyaku_Table);
 }
 
@@ -37,10 +25,8 @@ void Kokyaku_DeleteRecord() {
         if (Kokyaku_RemoveRecord(Kokyaku_Top + Kokyaku_Row + 1)) Kokyaku_ShowPage();
         else Message_NotSaved(Kokyaku_File.FileName);
     }
-    if (Kokyaku_Top + Kokyaku_Row + 1 > Kokyaku_Count) {
-        if (Kokyaku_Row > 0) --Kokyaku_Row;
-        else if (Kokyaku_Top > 0) MoveTop(Kokyaku_Top - 1);
-    }
+    // The cursor past the customers comes up onto the last one.
+    if (Kokyaku_Window.Cursor() >= Kokyaku_Count && Kokyaku_Window.LineUp().Page) Kokyaku_ShowPage();
     Kokyaku_FocusRow();
     Kokyaku_ShowRecNo();
     Kokyaku_ShowCount();
@@ -60,29 +46,22 @@ void Kokyaku_InsertRecord() {
 }
 
 void Kokyaku_BeforePage() {
-    if (Kokyaku_Count > Page) PageTo(Kokyaku_Top - Page >= 0 ? Kokyaku_Top - Page : 0);
+    PageUnderFocus(Kokyaku_Window.PageBack());
     Kokyaku_ShowRecNo();
 }
 
+// Also brings a page top left beyond the last page (after deletions there)
+// back to it.
 void Kokyaku_NextPage() {
-    // The second branch also brings a page top left beyond the last page
-    // (after deletions there) back to it.
-    if (Kokyaku_Count > Page) PageTo(Kokyaku_Top + Page <= LastTop() ? Kokyaku_Top + Page : LastTop());
+    PageUnderFocus(Kokyaku_Window.PageOn());
     Kokyaku_ShowRecNo();
 }
 
 void Kokyaku_GotoNewRow() {
-    if (Kokyaku_Count >= Page) {
-        Kokyaku_Top = LastTop();
-        Kokyaku_ShowPage();
-        Kokyaku_Row = Kokyaku_LastRow;
-    } else {
-        // A page left above the first customer (after deletions on a later
-        // page) would put row Kokyaku_Count past the empty row: the first
-        // page comes back, where that row is the empty row.
-        MoveTop(0);
-        Kokyaku_Row = Kokyaku_Count;
-    }
+    // The last page, repainted whenever it lies past the first page; the
+    // first page (a page left above the first customer after deletions on a
+    // later page comes back to it) only when it moved.
+    if (Kokyaku_Window.ToLast().Page || Kokyaku_Count >= Kokyaku_Rows) Kokyaku_ShowPage();
     Kokyaku_ShowRecNo();
     Kokyaku_FocusRow();
     Kokyaku_NumberCursorRow();

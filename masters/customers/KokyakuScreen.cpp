@@ -10,8 +10,10 @@
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
-int Kokyaku_Top = 0;
-int Kokyaku_Row = 0;
+TListWindow Kokyaku_Window{
+    .Rows = Kokyaku_Rows, .Count = [] { return Kokyaku_Count; }, .EmptyRow = true, .PagesPastAPage = true};
+int& Kokyaku_Top = Kokyaku_Window.Top;
+int& Kokyaku_Row = Kokyaku_Window.Row;
 bool Kokyaku_Changed = false;
 
 namespace {
@@ -98,9 +100,7 @@ void Kokyaku_Reset() {
 // there) comes back to it, repainted before the first cell takes the focus,
 // so that the focus finds a row it may enter.
 void Kokyaku_Selected() {
-    const int lastTop = std::max(0, Kokyaku_Count - Kokyaku_LastRow);
-    if (Kokyaku_Top <= lastTop) return;
-    Kokyaku_Top = lastTop;
+    if (!Kokyaku_Window.BackToLastPage()) return;
     Kokyaku_ShowPage();
     Kokyaku_ShowRecNo();
 }

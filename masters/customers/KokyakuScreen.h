@@ -10,6 +10,7 @@
 #include "store/Kokyaku.h"
 #include "ui/EditTable.h"
 #include "ui/Focus.h"
+#include "ui/ListWindow.h"
 
 class TEdit;
 class TForm;
@@ -21,8 +22,11 @@ constexpr int Job_Kokyaku = 2;
 constexpr int Kokyaku_Rows = 13;
 constexpr int Kokyaku_LastRow = Kokyaku_Rows - 1;
 
-extern int Kokyaku_Top;  // the 0-based index of the customer in row 0
-extern int Kokyaku_Row;  // the cursor row 0 ... 12
+// The page over the customers and the empty row, paged by F7 and F8 only
+// while the customers are more than a page.
+extern TListWindow Kokyaku_Window;
+extern int& Kokyaku_Top;  // the 0-based index of the customer in row 0
+extern int& Kokyaku_Row;  // the cursor row 0 ... 12
 // Whether a customer field has been written since start-up: the exit sorts
 // the customer file by reading only then.
 extern bool Kokyaku_Changed;

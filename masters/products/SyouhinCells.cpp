@@ -29,18 +29,14 @@ std::string Padded(const TEdit* edit, int width) {
 // Up in row 0: the product before comes into the row; the focus stays.
 // The position label follows in every case.
 void ScrollBack() {
-    if (Syouhin_Top > 0) {
-        --Syouhin_Top;
-        Syouhin_ShowPageUnderFocus();
-    }
+    if (Syouhin_Window.ScrollBack()) Syouhin_ShowPageUnderFocus();
     Syouhin_ShowRecNo();
 }
 
 // Down in row 24 while it shows a product: the next product, or the first
 // empty row (numbered), comes into the row.
 void ScrollOn() {
-    if (Syouhin_Top + Syouhin_Row + 1 > Syouhin_Count) return;
-    ++Syouhin_Top;
+    if (!Syouhin_Window.ScrollOn()) return;
     Syouhin_ShowPageUnderFocus();
     Syouhin_ShowRecNo();
     if (Syouhin_Top + Syouhin_Row + 1 > Syouhin_Count) Syouhin_NumberCursorRow();
@@ -159,16 +155,14 @@ void Syouhin_CellMove(const TEditCell& cell, Word key) {
     if (key == vk::Return) {
         if (row < Syouhin_LastRow) {
             Edit_Focus({&Syouhin_Table, SyouhinColumn_Name, row + 1});
-        } else if (Syouhin_Top + Syouhin_Row + 1 <= Syouhin_Count) {
-            ++Syouhin_Top;
+        } else if (Syouhin_Window.ScrollOn()) {
             Syouhin_ShowPage();
             Edit_Focus(cell.At(SyouhinColumn_Name));
             if (Syouhin_Top + Syouhin_Row + 1 > Syouhin_Count) Syouhin_NumberCursorRow();
         }
     } else if (row > 0) {
         Edit_Focus({&Syouhin_Table, SyouhinColumn_Tanni, row - 1});
-    } else if (Syouhin_Top > 0) {
-        --Syouhin_Top;
+    } else if (Syouhin_Window.ScrollBack()) {
         Syouhin_ShowPage();
         Syouhin_ShowRecNo();
         Edit_Focus(cell.At(SyouhinColumn_Tanni));

@@ -9,15 +9,9 @@
 
 namespace {
 
-constexpr int Page = Syouhin_Rows;
-
-// The last page: its last row is the first empty row.
-int LastTop() { return Syouhin_Count - Syouhin_LastRow; }
-
-void MoveTop(int top) {
-    if (top == Syouhin_Top) return;
-    Syouhin_Top = top;
-    Syouhin_ShowPageUnderFocus();
+// A page moved under the focused cell, which shows its new field trimmed.
+void PageUnderFocus(TListMove move) {
+    if (move.Page) Syouhin_ShowPageUnderFocus();
 }
 
 // The page scrolled by one product under the cursor while a chooser is open:
@@ -25,8 +19,8 @@ void MoveTop(int top) {
 // as after its focus-in (the unit cell, which holds the focus, by the
 // repaint; the name cell, which the category chooser holds the focus from
 // and gives it back to, here), and the chooser follows the product now there.
-void ScrollUnder(int top) {
-    Syouhin_Top = top;
+void ScrollUnder(TListMove move) {
+    if (!move.Page) return;
     Syouhin_ShowPageUnderFocus();
     if (HinsyuChoose_Shown()) {
         Edit_Trim(Syouhin_CellEdit(SyouhinColumn_Name, Syouhin_Row), Syouhin_Cells[SyouhinColumn_Name].Width);
@@ -57,10 +51,8 @@ void Syouhin_DeleteRecord() {
         if (Syouhin_RemoveRecord(Syouhin_Top + Syouhin_Row + 1)) Syouhin_ShowPage();
         else Message_NotSaved(Syouhin_File.FileName);
     }
-    if (Syouhin_Top + Syouhin_Row + 1 > Syouhin_Count) {
-        if (Syouhin_Row > 0) --Syouhin_Row;
-        else if (Syouhin_Top > 0) MoveTop(Syouhin_Top - 1);
-    }
+    // The cursor past the products comes up onto the last one.
+    if (Syouhin_Window.Cursor() >= Syouhin_Count) PageUnderFocus(Syouhin_Window.LineUp());
     Syouhin_FocusRow();
     Syouhin_ShowRecNo();
     Syouhin_ShowCount();
@@ -82,51 +74,43 @@ void Syouhin_InsertRecord() {
 }
 
 void Syouhin_BeforePage() {
-    if (Syouhin_Count > Page) MoveTop(Syouhin_Top - Page >= 0 ? Syouhin_Top - Page : 0);
+    PageUnderFocus(Syouhin_Window.PageBack());
     Syouhin_ShowRecNo();
 }
 
+// Also brings a page top left beyond the last page (after deletions there)
+// back to it.
 void Syouhin_NextPage() {
-    // The second branch also brings a page top left beyond the last page
-    // (after deletions there) back to it.
-    if (Syouhin_Count > Page) MoveTop(Syouhin_Top + Page <= LastTop() ? Syouhin_Top + Page : LastTop());
+    PageUnderFocus(Syouhin_Window.PageOn());
     Syouhin_ShowRecNo();
 }
 
 void Syouhin_GotoNewRow() {
-    if (Syouhin_Count > Syouhin_LastRow) {
-        Syouhin_Top = LastTop();
-        Syouhin_ShowPage();
-        Syouhin_Row = Syouhin_LastRow;
-    } else {
-        // A page left above the first product (after deletions on a later
-        // page) comes back to the first page, where that row is.
-        MoveTop(0);
-        Syouhin_Row = Syouhin_Count;
-    }
+    // The last page, repainted whenever it lies past the first page; the
+    // first page (a page left above the first product after deletions on a
+    // later page comes back to it) only when it moved, under the focus.
+    const TListMove move = Syouhin_Window.ToLast();
+    if (Syouhin_Count >= Syouhin_Rows) Syouhin_ShowPage();
+    else PageUnderFocus(move);
     Syouhin_ShowRecNo();
     Syouhin_FocusRow();
     Syouhin_NumberCursorRow();
 }
 
+// The cursor row follows the focus: a step within the page moves the focus,
+// whose focus-in takes the row; at the page's edge the page scrolls.
 void Syouhin_PopupRowUp() {
     if (ChooserOpen()) {
-        if (Syouhin_Row > 0) {
-            FocusUnder(Syouhin_Row - 1);
-        } else if (Syouhin_Top > 0) {
-            ScrollUnder(Syouhin_Top - 1);
-        }
+        if (Syouhin_Row > 0) FocusUnder(Syouhin_Row - 1);
+        else ScrollUnder(Syouhin_Window.ScrollBack());
     }
     Syouhin_ShowRecNo();
 }
 
 void Syouhin_PopupRowDown() {
-    if (ChooserOpen() && Syouhin_Top + Syouhin_Row + 1 <= Syouhin_Count) {
-        if (Syouhin_Row < Syouhin_LastRow) {
-            FocusUnder(Syouhin_Row + 1);
-        } else {
-            ScrollUnder(Syouhin_Top + 1);
-        }
+    if (ChooserOpen() && Syouhin_Window.Cursor() < Syouhin_Window.Last()) {
+        if (Syouhin_Row < Syouhin_LastRow) FocusUnder(Syouhin_Row + 1);
+        else ScrollUnder(Syouhin_Window.ScrollOn());
     }
     Syouhin_ShowRecNo();
 }

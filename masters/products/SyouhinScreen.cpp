@@ -16,8 +16,13 @@
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
-int Syouhin_Top = 0;
-int Syouhin_Row = -1;
+TListWindow Syouhin_Window{.Row = -1,
+                           .Rows = Syouhin_Rows,
+                           .Count = [] { return Syouhin_Count; },
+                           .EmptyRow = true,
+                           .PagesPastAPage = true};
+int& Syouhin_Top = Syouhin_Window.Top;
+int& Syouhin_Row = Syouhin_Window.Row;
 bool Syouhin_Changed = false;
 
 namespace {
@@ -68,7 +73,7 @@ void Syouhin_Reset() {
 // (by deletions there, or a restore) comes back to it before a cell takes
 // the focus.
 void Syouhin_Selected() {
-    Syouhin_Top = std::min(Syouhin_Top, std::max(0, Syouhin_Count - Syouhin_LastRow));
+    Syouhin_Window.BackToLastPage();
     Syouhin_ShowPage();
     Syouhin_ShowRecNo();
 }

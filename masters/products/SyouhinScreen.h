@@ -12,6 +12,7 @@
 #include "store/Syouhin.h"
 #include "ui/EditTable.h"
 #include "ui/Focus.h"
+#include "ui/ListWindow.h"
 
 class TEdit;
 class TForm;
@@ -22,8 +23,11 @@ constexpr int Job_Syouhin = 4;
 constexpr int Syouhin_Rows = 25;
 constexpr int Syouhin_LastRow = Syouhin_Rows - 1;
 
-extern int Syouhin_Top;  // the 0-based index of the product in row 0
-extern int Syouhin_Row;  // the cursor row 0 ... 24; -1 until a cell first takes the focus
+// The page over the products and the first empty row, paged by F7 and F8
+// only while the products are more than a page.
+extern TListWindow Syouhin_Window;
+extern int& Syouhin_Top;  // the 0-based index of the product in row 0
+extern int& Syouhin_Row;  // the cursor row 0 ... 24; -1 until a cell first takes the focus
 // Whether a product field write was asked for since start-up: the exit
 // sorts the product file by reading only then.
 extern bool Syouhin_Changed;

@@ -15,8 +15,12 @@
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
-int TanniChoose_Top = 0;
-int TanniChoose_Row = 0;
+TListWindow TanniChoose_Window{.Rows = TanniChoose_Rows,
+                               .Count = [] { return Tanni_Max; },
+                               .PageCursor = TPageCursor::Edge,
+                               .WholeStepToLastEnds = true};
+int& TanniChoose_Top = TanniChoose_Window.Top;
+int& TanniChoose_Row = TanniChoose_Window.Row;
 
 namespace {
 
@@ -67,14 +71,15 @@ void Place() {
 }
 
 void Locate(const char* unit) {
-    TanniChoose_Row = 0;
-    TanniChoose_Top = 0;
     Place();
-    const int i = FindEntry(unit);
-    TanniChoose_Top = i / TanniChoose_Rows * TanniChoose_Rows;
-    TanniChoose_Row = i % TanniChoose_Rows;
+    TanniChoose_Window.MoveTo(FindEntry(unit));
     TanniChoose_ShowPage();
     TanniChoose_ShowCursor();
+}
+
+void Repaint(TListMove move) {
+    if (move.Page) TanniChoose_ShowPage();
+    if (move.Cursor) TanniChoose_ShowCursor();
 }
 
 // The unit cell of the current row on the screen shown; nullptr when no row
@@ -160,51 +165,15 @@ void TanniChoose_ShowCursor() {
     }
 }
 
-void Tanni_ChooseUp() {
-    if (TanniChoose_Row > 0) {
-        --TanniChoose_Row;
-        TanniChoose_ShowCursor();
-    } else if (TanniChoose_Top > 0) {
-        --TanniChoose_Top;
-        TanniChoose_ShowPage();
-    }
-}
+void Tanni_ChooseUp() { Repaint(TanniChoose_Window.LineUp()); }
 
 // The page moves on one entry at a time up to the last page, so that the
 // hundredth entry can come under the cursor.
-void Tanni_ChooseDown() {
-    if (TanniChoose_Row < TanniChoose_Rows - 1) {
-        ++TanniChoose_Row;
-        TanniChoose_ShowCursor();
-    } else if (TanniChoose_Top < TanniChoose_TopMax) {
-        ++TanniChoose_Top;
-        TanniChoose_ShowPage();
-    }
-}
+void Tanni_ChooseDown() { Repaint(TanniChoose_Window.LineDown()); }
 
-void TanniChoose_PrevPage() {
-    if (TanniChoose_Top > TanniChoose_Rows - 1) {
-        TanniChoose_Top -= TanniChoose_Rows;
-        TanniChoose_ShowPage();
-    } else if (TanniChoose_Top != 0) {
-        TanniChoose_Top = 0;
-        TanniChoose_ShowPage();
-        TanniChoose_Row = 0;
-        TanniChoose_ShowCursor();
-    }
-}
+void TanniChoose_PrevPage() { Repaint(TanniChoose_Window.PageBack()); }
 
-void TanniChoose_NextPage() {
-    if (TanniChoose_Top + TanniChoose_Rows < TanniChoose_TopMax) {
-        TanniChoose_Top += TanniChoose_Rows;
-        TanniChoose_ShowPage();
-    } else if (TanniChoose_Top != TanniChoose_TopMax) {
-        TanniChoose_Top = TanniChoose_TopMax;
-        TanniChoose_ShowPage();
-        TanniChoose_Row = TanniChoose_Rows - 1;
-        TanniChoose_ShowCursor();
-    }
-}
+void TanniChoose_NextPage() { Repaint(TanniChoose_Window.PageOn()); }
 
 void Tanni_ChooseApply(int n) {
     if (const TTanniChooseHost* h = Host(); h && h->Closed) h->Closed();

@@ -5,6 +5,8 @@
 // cell; the cell's own Return or focus-out stores it.
 #pragma once
 
+#include "ui/ListWindow.h"
+
 class TForm;
 class TEdit;
 struct TScreen;
@@ -24,10 +26,13 @@ struct TTanniChooseHost {
 void TanniChoose_SetHost(const TTanniChooseHost& host);
 
 constexpr int TanniChoose_Rows = 25;
-constexpr int TanniChoose_TopMax = 75;  // the last page shows entries 76 ... 100
 
-extern int TanniChoose_Top;  // entry shown in the first row, 0 ... 75
-extern int TanniChoose_Row;  // cursor row, 0 ... 24
+// The page over the 100 entries: a page on that reaches the last page puts
+// the cursor on its last row, a page back cut short at the first page on
+// its first row.
+extern TListWindow TanniChoose_Window;
+extern int& TanniChoose_Top;  // entry shown in the first row, 0 ... 75
+extern int& TanniChoose_Row;  // cursor row, 0 ... 24
 
 // The rows, the page labels and their clicks on Panel_Tanni (the units'
 // controls).

@@ -12,8 +12,10 @@
 #include "ui/Ui.h"
 
 bool TanniList_EditMode = false;
-int TanniList_Row = 0;
-int TanniList_Top = 0;
+TListWindow TanniList_Window{
+    .Rows = TanniList_Rows, .Count = [] { return TanniList_Entries; }, .PageCursor = TPageCursor::Edge};
+int& TanniList_Row = TanniList_Window.Row;
+int& TanniList_Top = TanniList_Window.Top;
 
 namespace {
 
@@ -34,13 +36,18 @@ void ShowListAtCursor() {
     TrimRow(TanniList_Row);
 }
 
-// The window to its first or last place with the focus on that edge's row;
-// when the focus is there already, its focus-in does not run again.
-void ToEdge(int top, int edgeRow) {
-    TanniList_Top = top;
-    Tanni_ShowList();
-    if (Focus_Code == Row(edgeRow).Code()) TrimRow(edgeRow);
-    Edit_Focus(Row(edgeRow));
+// What a move of the window changed, shown: the list from its new top with
+// the cursor row's unit trimmed (the focus stays), or the cursor's frame and
+// the focus on its new row; both (a page cut short at the first or the last
+// place): the list, and the focus on that edge's row.
+void Repaint(TListMove move) {
+    if (!move.Cursor) {
+        if (move.Page) ShowListAtCursor();
+        return;
+    }
+    if (move.Page) Tanni_ShowList();
+    else Tanni_ShowCursor();
+    Edit_Focus(Row(TanniList_Row));
 }
 
 // The chooser and the typed units find a unit entered here, and never
@@ -130,47 +137,13 @@ void Tanni_ShowCursor() {
     }
 }
 
-void TanniList_LineUp() {
-    if (TanniList_Row > 0) {
-        --TanniList_Row;
-        Tanni_ShowCursor();
-        Edit_Focus(Row(TanniList_Row));
-    } else if (TanniList_Top > 0) {
-        --TanniList_Top;
-        Tanni_ShowList();
-        TrimRow(0);
-    }
-}
+void TanniList_LineUp() { Repaint(TanniList_Window.LineUp()); }
 
-void TanniList_LineDown() {
-    if (TanniList_Row < TanniList_Rows - 1) {
-        ++TanniList_Row;
-        Tanni_ShowCursor();
-        Edit_Focus(Row(TanniList_Row));
-    } else if (TanniList_Top < TanniList_TopMax) {
-        ++TanniList_Top;
-        Tanni_ShowList();
-        TrimRow(TanniList_Rows - 1);
-    }
-}
+void TanniList_LineDown() { Repaint(TanniList_Window.LineDown()); }
 
-void TanniList_PageUp() {
-    if (TanniList_Top - TanniList_Rows >= 0) {
-        TanniList_Top -= TanniList_Rows;
-        ShowListAtCursor();
-    } else if (TanniList_Top > 0) {
-        ToEdge(0, 0);
-    }
-}
+void TanniList_PageUp() { Repaint(TanniList_Window.PageBack()); }
 
-void TanniList_PageDown() {
-    if (TanniList_Top + TanniList_Rows <= TanniList_TopMax) {
-        TanniList_Top += TanniList_Rows;
-        ShowListAtCursor();
-    } else if (TanniList_Top != TanniList_TopMax) {
-        ToEdge(TanniList_TopMax, TanniList_Rows - 1);
-    }
-}
+void TanniList_PageDown() { Repaint(TanniList_Window.PageOn()); }
 
 void TanniList_Delete() {
     const int p = TanniList_Top + TanniList_Row;

@@ -10,16 +10,20 @@
 #include "store/MasterFields.h"
 #include "ui/EditTable.h"
 #include "ui/Focus.h"
+#include "ui/ListWindow.h"
 
 class TForm;
 struct TScreen;
 
 constexpr int TanniList_Rows = 20;
-constexpr int TanniList_TopMax = 79;  // the window shows entries 0 ... 98 at most
+constexpr int TanniList_Entries = 99;  // the window shows entries 0 ... 98 at most
 
 extern bool TanniList_EditMode;  // a list edit has the focus: F4 and F5 are the list's
-extern int TanniList_Row;        // cursor row 0 ... 19
-extern int TanniList_Top;        // entry shown in the first row, 0 ... 79
+// The window over the list: a page cut short at the first or the last page
+// puts the cursor (and the focus) on that page's edge row.
+extern TListWindow TanniList_Window;
+extern int& TanniList_Row;  // cursor row 0 ... 19
+extern int& TanniList_Top;  // entry shown in the first row, 0 ... 79
 
 // The screen the list stands on: its panel, and where Home in the first row
 // and Return in the last row take the focus.

@@ -8,11 +8,16 @@
 #include "print/PrintInputs.h"
 #include "store/Jisya.h"
 #include "ui/EditTable.h"
+#include "ui/ListWindow.h"
 
 class TForm;
 
+// Twelve detail lines a page over the document's 200: F5 and F6 page, and
+// the last page starts at line 188.
+constexpr int PrintView_Rows = 12;
+extern TListWindow PrintView_Window;
 // The line (from 0) shown in the preview's first row: 0 ... 188.
-extern int PrintView_Top;
+extern int& PrintView_Top;
 
 // The print date's three edits and the no-date box "日付を印刷しない" beside
 // the creation date, as a table of the edit protocol: outside the focus

@@ -14,14 +14,8 @@
 
 namespace {
 
-// Twelve rows a page; the last page starts at line 188 and ends at 199.
-constexpr int View_Rows = 12;
-constexpr int View_LastTop = Denpyou_LineMax - View_Rows;
-
-void ShowFrom(int top) {
-    if (top == PrintView_Top) return;
-    PrintView_Top = top;
-    PrintView_ShowMeisai(top);
+void ShowMoved(TListMove move) {
+    if (move.Page) PrintView_ShowMeisai(PrintView_Top);
 }
 
 // The label of F1, F5, F6 or F9 and its frame.
@@ -54,15 +48,11 @@ void Label_PanelPrintView_F1Click() {
     Denpyou_FocusHeader();
 }
 
-void Label_PanelPrintView_F5Click() {
-    if (PrintView_Top >= View_Rows) ShowFrom(PrintView_Top - View_Rows);
-    else if (PrintView_Top > 0) ShowFrom(0);
-}
+void Label_PanelPrintView_F5Click() { ShowMoved(PrintView_Window.PageBack()); }
 
-void Label_PanelPrintView_F6Click() {
-    if (PrintView_Top + View_Rows <= View_LastTop) ShowFrom(PrintView_Top + View_Rows);
-    else if (PrintView_Top < View_LastTop) ShowFrom(View_LastTop);
-}
+// From 0 the pages start at 0, 12, ..., 180, then 188; back from 188 at 176,
+// 164, ..., 8, 0.
+void Label_PanelPrintView_F6Click() { ShowMoved(PrintView_Window.PageOn()); }
 
 void Label_PanelPrintView_F9Click() {
     if (TPanel* panel = Ui_Panel("Panel_PrintView")) panel->Hide();

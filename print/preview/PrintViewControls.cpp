@@ -106,7 +106,6 @@ constexpr int Column_CaptionTop = 292;
 constexpr int Row_Top = 316;
 constexpr int Row_Step = 26;
 constexpr int Row_Height = 20;
-constexpr int View_Rows = 12;
 
 // The command labels on their frames, by key.
 struct TViewCommand {
@@ -133,13 +132,13 @@ void BuildDetailTable(TForm& form) {
         if (col.CaptionName)
             Ui_Build(form, {Label, col.CaptionName, View, col.Left, Column_CaptionTop, col.Width, Row_Height,
                             col.Caption, clMoneyGreen, clBlack, -13, Font_Gothic, taCenter});
-        for (int row = 1; row <= View_Rows; ++row)
+        for (int row = 1; row <= PrintView_Rows; ++row)
             Ui_Build(form, {Label, Ui_RowName(col.Prefix, row).c_str(), View, col.Left,
                             Row_Top + Row_Step * (row - 1), col.Width, Row_Height, "", clWhite, clBlack, Text_Height,
                             Font_Mincho, col.Align});
     }
     // The printed page: white bold on the page's colour.
-    for (int row = 1; row <= View_Rows; ++row) {
+    for (int row = 1; row <= PrintView_Rows; ++row) {
         TControl& page = Ui_Built(form, Ui_RowName(View_Columns[0].Prefix, row));
         page.Font.Color = clWhite;
         page.Font.Bold = true;

@@ -18,7 +18,8 @@
 #include "ui/Build.h"
 #include "ui/Ui.h"
 
-int PrintView_Top = 0;
+TListWindow PrintView_Window{.Rows = PrintView_Rows, .Count = [] { return Denpyou_LineMax; }};
+int& PrintView_Top = PrintView_Window.Top;
 
 namespace {
 
@@ -220,7 +221,7 @@ void PrintView_ShowMeisai(int top) {
     const int year = yearEdit ? Num_ReadDatePart(yearEdit->Text().c_str()) : 0;
     PrintView_ShowDateEra(year >= 27 && year <= 31 ? "平成" : "令和");
     const bool prices = Print_Kind() != PrintKind_Irai;
-    for (int row = 1; row <= 12; ++row) {
+    for (int row = 1; row <= PrintView_Rows; ++row) {
         const int line = top + row - 1;
         const bool exists = line >= 0 && line < Denpyou_LineMax;
         auto field = [&](DenpyouLineField j) { return exists ? Doc(DenpyouField_Line(line, j)) : ""; };

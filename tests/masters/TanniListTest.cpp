@@ -62,7 +62,9 @@ TEST_F(TanniListTest, PagesStopAtTheWindowsEnds) {
         EXPECT_EQ(Focused(), RowName(s.Row));
         EXPECT_EQ(Text(s.Row), "U" + std::to_string(s.Top + s.Row - 1));  // trimmed
         EXPECT_EQ(Text(s.Row == 1 ? 2 : 1), Unit(s.Top + (s.Row == 1 ? 1 : 0)));
-        if (s.Top == 79) EXPECT_EQ(Text(20), "U98");
+        if (s.Top == 79) {
+            EXPECT_EQ(Text(20), "U98");
+        }
     }
 }
 

@@ -31,11 +31,6 @@ void WriteHost(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string ReadHost(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // n records of len bytes, each with its number at offset 1.
 std::string Records(int n, int len) {
     std::string all;

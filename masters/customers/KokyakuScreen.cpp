@@ -134,7 +134,9 @@ const TScreen Kokyaku_Screen{
     .First = "Edit_PanelKokyaku_Name_1_01",
     .FocusEveryShow = true,
     .BarOn = Command_Keys({vk::F4, vk::F5, vk::F7, vk::F8, vk::F9}),
-    .Captions = {.F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
+    // Every key it turns on is named: F4 and F5 would otherwise keep what the
+    // screen shown before called them there (its categories, its products).
+    .Captions = {.F4 = "F4 行削除", .F5 = "F5 行挿入", .F7 = "F7 前頁", .F8 = "F8 次頁", .F9 = "F9 顧客追加"},
     .Keys = {.F4 = Key_F4, .F5 = Key_F5, .F7 = Key_F7, .F8 = Key_F8, .F9 = Key_F9},
     .Selected = Kokyaku_Selected,
     .Reset = Kokyaku_Reset,

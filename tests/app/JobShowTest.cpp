@@ -107,7 +107,8 @@ TEST_F(JobShowTest, EditorWithStoredDocument) {
 
 // Each master screen from the menu: its flags, and only its own captions set
 // (the others keep the editor's; the category screen's F4, F5 and F9 and
-// the product screen's F4 and F5 say what they do there).
+// the product screen's F4 and F5 say what they do there, the customer
+// screen's F4 and F5 read as the editor's).
 TEST_F(JobShowTest, MasterScreensFromTheMenu) {
     struct TCase {
         int No;
@@ -150,20 +151,30 @@ TEST_F(JobShowTest, MasterScreensFromTheMenu) {
     EXPECT_EQ(Session.FocusedName(), "Edit_DenpKokyakuName_1");
 }
 
-// The product screen's F4 and F5 name its delete and insert whichever
-// screen named them before (the editor its lines', the category screen its
-// own); the screens that set no F4 and F5 pass the editor's on.
-TEST_F(JobShowTest, TheProductScreenNamesItsF4AndF5AfterEveryScreen) {
+// The customer and product screens' F4 and F5 name their delete and insert
+// whichever screen named them before (the editor its lines', the category
+// and product screens their own); the screens that set no F4 and F5 pass
+// the editor's on.
+TEST_F(JobShowTest, TheCustomerAndProductScreensNameTheirF4AndF5AfterEveryScreen) {
+    const struct {
+        int No, Job;
+        const char *F4, *F5;
+    } screens[] = {
+        {3, Job_Kokyaku, "F4 行削除", "F5 行挿入"},
+        {5, Job_Syouhin, "F4 商品削除", "F5 商品挿入"},
+    };
     Start();
-    for (int before : {1, 2, 3, 4, 6, 7, 9}) {
-        SCOPED_TRACE(before);
-        ASSERT_TRUE(Session.Click(MenuName("Label_Job_", 1)));
-        ASSERT_TRUE(Session.Click(MenuName("Label_Job_", before)));
-        ASSERT_TRUE(Session.Click(MenuName("Label_Job_", 5)));
-        ASSERT_EQ(Job_Current, Job_Syouhin);
-        EXPECT_EQ(Key(4), "F4 商品削除");
-        EXPECT_EQ(Key(5), "F5 商品挿入");
-    }
+    for (const auto& screen : screens)
+        for (int before : {1, 2, 3, 4, 5, 6, 7, 9}) {
+            if (before == screen.No) continue;
+            SCOPED_TRACE(std::to_string(before) + " before " + std::to_string(screen.No));
+            ASSERT_TRUE(Session.Click(MenuName("Label_Job_", 1)));
+            ASSERT_TRUE(Session.Click(MenuName("Label_Job_", before)));
+            ASSERT_TRUE(Session.Click(MenuName("Label_Job_", screen.No)));
+            ASSERT_EQ(Job_Current, screen.Job);
+            EXPECT_EQ(Key(4), screen.F4);
+            EXPECT_EQ(Key(5), screen.F5);
+        }
 }
 
 // The menu is built from the records: each entry with its caption at its

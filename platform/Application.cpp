@@ -10,7 +10,11 @@ namespace {
 TApplicationBackend g_backend;
 std::function<void(int)> g_terminate;
 std::function<void(const std::string&)> g_message;
+std::string g_title;
 }  // namespace
+
+void Application_SetTitle(const std::string& title) { g_title = title; }
+const std::string& Application_Title() { return g_title; }
 
 void Application_Install(const TApplicationBackend& backend) { g_backend = backend; }
 

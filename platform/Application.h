@@ -18,6 +18,10 @@ struct TApplicationBackend {
 };
 
 void Application_Install(const TApplicationBackend& backend);
+// The program's title (CP932), which the backend gives every box it shows,
+// also before the window is shown (as at a refused start).
+void Application_SetTitle(const std::string& title);
+const std::string& Application_Title();
 void Application_Run(TForm& form);
 void Application_ShowException(const std::string& message);
 // Tells the user something in a modal message box (message: CP932 text) and

@@ -36,18 +36,21 @@ void RunForm(TForm& form) {
     g_window = nullptr;
 }
 
+// Every box carries the program's title, with or without the window (the
+// application's name would be the executable's).
+QString BoxTitle() {
+    const std::string& title = Application_Title();
+    return title.empty() ? QApplication::applicationDisplayName() : Qt_FromCp932(title);
+}
+
 void ShowException(const std::string& message) {
-    QWidget* parent = g_window.data();
-    const QString title = parent ? parent->windowTitle() : QString();
-    QMessageBox::critical(parent, title, Qt_FromCp932(message));
+    QMessageBox::critical(g_window.data(), BoxTitle(), Qt_FromCp932(message));
 }
 
 // A plain box with OK, modal over the window (or on its own before the
 // window is shown, as at a refused start).
 void ShowMessage(const std::string& message) {
-    QWidget* parent = g_window.data();
-    const QString title = parent ? parent->windowTitle() : QApplication::applicationDisplayName();
-    QMessageBox box(QMessageBox::NoIcon, title, Qt_FromCp932(message), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, BoxTitle(), Qt_FromCp932(message), QMessageBox::Ok, g_window.data());
     box.exec();
 }
 

@@ -20,6 +20,12 @@ constexpr TColor Exit_PanelColor = 14803455;  // light pink
 // The control that had the focus when the question was shown: where "いいえ"
 // goes back to when the focus code names no control that can take it.
 TControl* Exit_ReturnTo = nullptr;
+// The caret and selection of that control when it is an edit: the
+// question's focus-out and the focus-in back (which selects the whole text)
+// would leave the text typed so far selected, for the next key to replace.
+struct {
+    int Start = 0, Length = 0;
+} Exit_ReturnSel;
 
 void Exit_HideQuestion() {
     if (TPanel* p = Ui_Panel("Panel_ExitChoose")) p->Hide();
@@ -34,7 +40,10 @@ void Exit_GoBack() {
     Focus_Restore();
     TControl* back = Exit_ReturnTo;
     Exit_ReturnTo = nullptr;
-    if (Form_Syori_01 && !Form_Syori_01->ActiveControl() && back && back->CanFocus()) back->SetFocus();
+    if (!Form_Syori_01 || !back) return;
+    if (!Form_Syori_01->ActiveControl() && back->CanFocus()) back->SetFocus();
+    if (auto* edit = dynamic_cast<TEdit*>(back); edit && Form_Syori_01->ActiveControl() == edit)
+        edit->SetSel(Exit_ReturnSel.Start, Exit_ReturnSel.Length);
 }
 
 const TScreen Exit_Screen{
@@ -89,6 +98,7 @@ void Exit_CreateControls(TForm& form) {
 void Exit_Reset() {
     ExitChoose_No = true;
     Exit_ReturnTo = nullptr;
+    Exit_ReturnSel = {};
 }
 
 void App_Exit() {
@@ -107,6 +117,7 @@ void App_Exit() {
     if (!panel || !edit) return;
     if (!panel->Visible()) {
         Exit_ReturnTo = Form_Syori_01->ActiveControl();
+        if (const auto* e = dynamic_cast<const TEdit*>(Exit_ReturnTo)) Exit_ReturnSel = {e->SelStart(), e->SelLength()};
         panel->SetBounds(308, 308, panel->Width, panel->Height);
         panel->Show();
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/Calc.h"
+#include "editor/DenpyouTyped.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "masters/categories/HinsyuChoose.h"
@@ -132,6 +133,7 @@ void Denpyou_SpecialLine(int button) {
             Denpyou_LineWidth[LineField_Syousai], 0);
     Denpyou_LineFieldAt(line, LineField_Kind)[0] = b.Kind;
     Denpyou_LineFieldAt(line, LineField_Kind)[1] = '\0';
+    Denpyou_NoteTyped();
     for (int j = LineField_Tanka; j <= LineField_Kingaku; ++j)
         Str_Spaces(Denpyou_LineFieldAt(line, j), Denpyou_LineWidth[j]);
     if (b.Shiki && Num_ReadInt(Jisya_Field[JisyaField_ZeiTanni]) != 0) {

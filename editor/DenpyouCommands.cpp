@@ -8,6 +8,7 @@
 #include "document/DenpyouNumber.h"
 #include "document/Document.h"
 #include "store/Number.h"
+#include "editor/DenpyouTyped.h"
 #include "editor/Display.h"
 #include "editor/EditorScreen.h"
 #include "editor/Grid.h"
@@ -129,6 +130,7 @@ bool ShowRecord(int n) {
     Denpyou_ShowLines();
     SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
     Denpyou_ShowKind();
+    Denpyou_ForgetTyped();
     FocusFirstHeaderField();
     return true;
 }
@@ -221,6 +223,7 @@ void Denpyou_ShowNewDocument() {
     SetNumberLabel("Label_DenpyouRec", Denpyou_CurRec);
     SetNumberLabel("Label_DenpyouDs", Denpyou_Count);
     Denpyou_ShowKind();
+    Denpyou_ForgetTyped();
 }
 
 void Denpyou_ShowOpened(int n) {
@@ -229,6 +232,7 @@ void Denpyou_ShowOpened(int n) {
     Denpyou_ShowHeader();
     Denpyou_ShowKind();
     Denpyou_ShowLines();
+    Denpyou_ForgetTyped();
 }
 
 void Denpyou_ExitPurge() {

@@ -7,6 +7,7 @@
 #include <climits>
 
 #include "editor/DenpyouCommands.h"
+#include "editor/DenpyouTyped.h"
 #include "editor/EditorScreen.h"
 #include "editor/GridColumns.h"
 #include "editor/Header.h"
@@ -127,7 +128,7 @@ constexpr int Button_Top = 86;
 
 
 // The handlers: the header's edit table, the description and value cells,
-// the commands.
+// the typing that the exit asks about, the commands.
 void BindHandlers(TForm& form) {
     Edit_Bind(form, Header_Table);
     for (int row = 1; row <= Denpyou_GridRows; ++row) {
@@ -137,6 +138,7 @@ void BindHandlers(TForm& form) {
         edit.OnKeyDown = [row](TControl*, Word key, TShiftState) { Edit_DenpSyousai_KeyDown(row, key); };
     }
     ValueCells_BindHandlers(form);
+    Denpyou_WatchTyping(form);
     Denpyou_BindCommands(form);
 }
 

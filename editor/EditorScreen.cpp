@@ -4,6 +4,7 @@
 
 #include "editor/CommandBarMode.h"
 #include "editor/DenpyouCommands.h"
+#include "editor/DenpyouTyped.h"
 #include "editor/Grid.h"
 #include "editor/KokyakuChoose.h"
 #include "editor/LineCalc.h"
@@ -144,8 +145,10 @@ void Denpyou_Wheel(bool down) {
 }
 
 // A new window: the grid at the top without a cursor row, the header's bar
-// mode, no move pending, the total label released, no product found.
+// mode, no move pending, the total label released, no product found,
+// nothing typed.
 void Denpyou_Reset() {
+    Denpyou_ForgetTyped();
     Denpyou_TopLine = 0;
     Denpyou_CurRow = -1;
     Denpyou_MoveUp = false;
@@ -178,7 +181,9 @@ void Denpyou_SetCaptions() {
 
 bool Denpyou_IsStored() { return Denpyou_CurRec >= 1 && Denpyou_CurRec <= Denpyou_Count; }
 
-bool Denpyou_BeingTyped() { return Denpyou_Field[DenpyouField_KokyakuName_1][0] != ' '; }
+bool Denpyou_BeingTyped() {
+    return Denpyou_Field[DenpyouField_KokyakuName_1][0] != ' ' || Denpyou_TypedSinceShown();
+}
 
 void Denpyou_Register() {
     LineCalc_ShowPasses();

@@ -58,8 +58,10 @@ struct TDenpyouPreview {
     void (*Open)() = nullptr;
 };
 void Denpyou_SetPreview(const TDenpyouPreview& preview);
-// A document is being typed: its customer name line 1, as committed, does
-// not begin with a blank (the exit asks before it ends the program).
+// A document is being typed (the exit asks before it ends the program):
+// its customer name line 1, as committed, does not begin with a blank
+// (every stored document the program wrote), or it holds work since it was
+// shown (editor/DenpyouTyped.h), an edit's text not yet committed included.
 bool Denpyou_BeingTyped();
 // The kind button checked: 0 estimate, 1 invoice, 2 breakdown, 3 request;
 // -1 when none is (or there is no window).

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/Calc.h"
+#include "editor/DenpyouTyped.h"
 #include "editor/Display.h"
 #include "editor/EditorScreen.h"
 #include "store/Number.h"
@@ -97,6 +98,9 @@ void Denpyou_CommitCell(int column, int row, TEdit* edit) {
     const std::string text = Str_CommitText(edit->Text(), width, col.Form);
     edit->SetText(text);
     char* field = Denpyou_LineField[Denpyou_LineFieldCount * (Denpyou_TopLine + row) + col.Field];
+    // A value put into the cell by a chooser (a unit) or a default (a rate's
+    // 100) is the user's work as much as one typed.
+    if (std::memcmp(field, text.c_str(), static_cast<size_t>(width)) != 0) Denpyou_NoteTyped();
     std::memcpy(field, text.c_str(), static_cast<size_t>(width) + 1);
     if (column == GridColumn_Syousai) return;
     if (column == GridColumn_Tanni) {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "document/Calc.h"
+#include "editor/DenpyouTyped.h"
 #include "editor/Display.h"
 #include "editor/Grid.h"
 #include "editor/LineCalc.h"
@@ -54,6 +55,7 @@ void DenpyouLine_SetSyouhin() {
     for (const TCopied& c : Copied)
         std::memcpy(Denpyou_LineFieldAt(line, c.Line), Syouhin_Field[c.Product],
                     static_cast<size_t>(Denpyou_LineWidth[c.Line]));
+    Denpyou_NoteTyped();
     // The row shows the line as it now stands, the actual price the
     // product's, so that no earlier price is worked into the new line; the
     // description, which has the focus, shows the name ready for typing.

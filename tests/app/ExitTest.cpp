@@ -24,6 +24,7 @@
 #include "store/Str.h"
 #include "store/Tanni.h"
 #include "tests/FaultSteps.h"
+#include "tests/editor/SyouhinFixture.h"
 #include "tests/app/ShellFixture.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
@@ -182,6 +183,146 @@ TEST_F(ExitTest, NoLeavesAnOpenChoosersLock) {
     for (int no : {1, 3, 5}) {
         ASSERT_TRUE(Session.Click("Label_Job_0" + std::to_string(no)));
         EXPECT_EQ(Job_Current, 0);
+    }
+}
+
+// What the exit asks about besides a committed customer name: anything
+// typed into the document since it was shown, committed or still only in
+// its edit, and a line filled from a chooser. A document shown anew starts
+// without; a stored one asks as before; the master screens' typing is no
+// document.
+TEST_F(ExitTest, TheExitAsksWhileADocumentIsBeingTyped) {
+    using TSteps = std::function<void(THeadlessSession&)>;
+    const auto exitByMenu = [](THeadlessSession& s) { ASSERT_TRUE(s.Click("Label_Job_10")); };
+    const auto typeInto = [](const char* edit, const char* text) {
+        return [=](THeadlessSession& s) {
+            ASSERT_TRUE(s.Click(edit));
+            ASSERT_TRUE(s.Type(text));
+        };
+    };
+    const auto takeUnit = [](THeadlessSession& s) {
+        ASSERT_TRUE(s.Click("Edit_DenpTanni_01"));
+        ASSERT_TRUE(s.Click("Label_Tanni_01"));
+        ASSERT_EQ(s.TextOf("Edit_DenpTanni_01"), "個");
+    };
+    struct TCase {
+        const char* What;
+        std::vector<std::pair<const char*, std::string>> Files;
+        std::vector<TSteps> Steps;  // the last one starts the exit
+        bool Asks;
+    };
+    const std::string named = Record(23000, {{0, "1"}, {1, "         1"}, {11, "Tanaka"}});
+    const std::string unnamed = Record(23000, {{0, "1"}, {1, "         1"}});
+    const std::string products = Syouhin_TestFile(1, [](int) { return 1; });
+    const TCase cases[] = {
+        {"nothing typed, every header field and a row passed by Return",
+         {},
+         {[](THeadlessSession& s) { ASSERT_TRUE(s.Key(vk::Return, {}, 20)); }, exitByMenu},
+         false},
+        {"a customer name typed, End in its field",
+         {},
+         {[](THeadlessSession& s) { ASSERT_TRUE(s.Type("山田工務店")); },
+          [](THeadlessSession& s) { ASSERT_TRUE(s.Key(vk::End)); }},
+         true},
+        {"a description typed, not committed", {}, {typeInto("Edit_DenpSyousai_01", "配線工事"), exitByMenu}, true},
+        {"a line committed, no customer name",
+         {},
+         {typeInto("Edit_DenpSyousai_01", "配線工事"), [](THeadlessSession& s) { ASSERT_TRUE(s.Key(vk::Return)); },
+          exitByMenu},
+         true},
+        {"a validity month typed", {}, {typeInto("Edit_DenpYoukouMonth", "5"), exitByMenu}, true},
+        {"a tax line from the chooser's button",
+         {},
+         {[](THeadlessSession& s) {
+              ASSERT_TRUE(s.Click("Edit_DenpSyousai_02"));
+              ASSERT_TRUE(s.Key(vk::F8));
+              ASSERT_TRUE(s.Click("Label_Denp_ZeiLine"));
+          },
+          exitByMenu},
+         true},
+        {"a product taken from the chooser",
+         {{"Data\\Syouhin.620", products}, {"Data\\Hinsyu.620", Hinsyu_TestFile({"電材"})}},
+         {[](THeadlessSession& s) {
+              ASSERT_TRUE(s.Click("Edit_DenpSyousai_01"));
+              ASSERT_TRUE(s.Key(vk::F8));
+              ASSERT_TRUE(s.Key(vk::Return));
+          },
+          exitByMenu},
+         true},
+        {"a unit taken from the chooser, not yet stored",
+         {{"Data\\Tanni.620", Record(10, {{0, "個"}})}},
+         {takeUnit, exitByMenu},
+         true},
+        {"a unit taken from the chooser and stored",
+         {{"Data\\Tanni.620", Record(10, {{0, "個"}})}},
+         {takeUnit, [](THeadlessSession& s) { ASSERT_TRUE(s.Key(vk::Return)); }, exitByMenu},
+         true},
+        {"typed and stored: the new document after it",
+         {},
+         {[](THeadlessSession& s) {
+              ASSERT_TRUE(s.Type("山田工務店"));
+              ASSERT_TRUE(s.Key(vk::Return));
+              ASSERT_TRUE(s.Key(vk::F1));
+              ASSERT_EQ(s.TextOf("Label_DenpyouDs"), "1");
+          },
+          exitByMenu},
+         false},
+        {"typed, then back to a stored document without a customer name",
+         {{"Data\\Denpyou.620", unnamed}},
+         {typeInto("Edit_DenpKoujiName_1", "新築"), [](THeadlessSession& s) { ASSERT_TRUE(s.Key(vk::F7)); },
+          exitByMenu},
+         false},
+        {"a stored document, unchanged",
+         {{"Data\\Denpyou.620", named}},
+         {[](THeadlessSession& s) { ASSERT_TRUE(s.Key(vk::F7)); }, exitByMenu},
+         true},
+        {"a customer typed on the customer screen",
+         {},
+         {[](THeadlessSession& s) { ASSERT_TRUE(s.Click("Label_Job_03")); },
+          [](THeadlessSession& s) { ASSERT_TRUE(s.Type("山田工務店")); }, exitByMenu},
+         false},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        THeadlessSession session;
+        for (const auto& [path, bytes] : c.Files) ASSERT_TRUE(session.WriteFile(path, bytes));
+        ASSERT_TRUE(session.Start());
+        for (const TSteps& step : c.Steps) {
+            step(session);
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+        EXPECT_EQ(session.Exited(), !c.Asks);
+        if (c.Asks) {
+            EXPECT_EQ(session.FocusedName(), "Edit_ExeitChoose");
+        }
+    }
+}
+
+// "いいえ" gives the focus back to the edit the text was typed in, with the
+// caret where it was: the text stays, and typing goes on after it rather
+// than replacing it.
+TEST_F(ExitTest, NoLeavesTheTypedTextWithItsCaret) {
+    const struct {
+        const char* Edit;
+        bool ByEnd;  // End in the customer field, else the menu's entry
+    } cases[] = {{"Edit_DenpKokyakuName_1", true}, {"Edit_DenpSyousai_01", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Edit);
+        THeadlessSession session;
+        ASSERT_TRUE(session.Start());
+        ASSERT_TRUE(session.Click(c.Edit));
+        ASSERT_TRUE(session.Type("山田工務店"));
+        ASSERT_TRUE(c.ByEnd ? session.Key(vk::End) : session.Click("Label_Job_10"));
+        ASSERT_EQ(session.FocusedName(), "Edit_ExeitChoose");
+        ASSERT_TRUE(session.Key(vk::Return));  // "いいえ" is selected
+        EXPECT_FALSE(session.Exited());
+        ASSERT_EQ(session.FocusedName(), c.Edit);
+        const auto* edit = session.ControlAs<TEdit>(c.Edit);
+        EXPECT_EQ(edit->Text(), "山田工務店");
+        EXPECT_EQ(edit->SelLength(), 0);
+        EXPECT_EQ(edit->CaretPos(), static_cast<int>(edit->Text().size()));
+        ASSERT_TRUE(session.Type("様"));
+        EXPECT_EQ(edit->Text(), "山田工務店様");
     }
 }
 

@@ -216,7 +216,8 @@ TEST_F(TanniListTest, AUnitTakenWithLeadingBlanksIsPaddedAgain) {
     EXPECT_EQ(Session.TextOf("Edit_DenpTanni_01").value_or(""), "m");
     EXPECT_EQ(Entry(2), "m     ");
     EXPECT_EQ(Tanni_Count, 3);
-    ASSERT_TRUE(Session.Click("Label_Job_10"));
+    ASSERT_TRUE(Session.Click("Label_Job_10"));  // asks: the cell holds the unit taken
+    ASSERT_TRUE(Session.Click("Label_Exit_Yes"));
     ASSERT_TRUE(Session.Exited());
     EXPECT_EQ(Session.ReadFileAt("Data\\Tanni.620", 20, 10).value_or(""), "m        \n");
 }

@@ -148,4 +148,41 @@ TEST_P(CompositionLeaveTest, CommitsIntoTheEditBeforeItsFocusOut) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, CompositionLeaveTest, ::testing::Values(TLeave::Click, TLeave::Tab, TLeave::Program));
 
+// A customer name from the input method, not yet stored in the document, and
+// the exit: End in the field (the name committed by the input method), or
+// the menu's "終　了" clicked during the composition. The question comes
+// up; "いいえ" gives the name back with the caret after it.
+enum class TExitBy { End, Menu };
+
+class CompositionExitTest : public CompositionTest, public ::testing::WithParamInterface<TExitBy> {};
+
+TEST_P(CompositionExitTest, TheExitAsksAndNoKeepsTheName) {
+    const QString name = QString::fromUtf8("山田工務店");
+    const std::string typed = Cp932_FromUtf8("山田工務店");
+    if (GetParam() == TExitBy::End) {
+        QInputMethodEvent committed;
+        committed.setCommitString(name);
+        Send(committed);
+        ASSERT_EQ(edit->Text(), typed);
+        QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+        Send(end);
+    } else {
+        Compose(name);
+        Click(session->Control("Label_Job_10"));
+    }
+    ASSERT_FALSE(session->Exited());
+    EXPECT_TRUE(session->Control("Panel_ExitChoose")->Visible());
+    ASSERT_EQ(session->FocusedName(), "Edit_ExeitChoose");
+
+    QKeyEvent no(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");  // "いいえ" is selected
+    Send(no);
+    EXPECT_FALSE(session->Control("Panel_ExitChoose")->Visible());
+    ASSERT_EQ(session->Focused(), edit);
+    EXPECT_EQ(edit->Text(), typed);
+    EXPECT_EQ(edit->SelLength(), 0);
+    EXPECT_EQ(edit->CaretPos(), static_cast<int>(typed.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, CompositionExitTest, ::testing::Values(TExitBy::End, TExitBy::Menu));
+
 }  // namespace

@@ -3,9 +3,10 @@
 // edit, through the input method too), a line filled from the product
 // chooser or a special-line button, a cell's value changed by its commit,
 // or a value a chooser put into the focused cell and not yet stored. (A
-// customer from the chooser fills in customer name 1, which asks itself.) The exit asks before it ends with
-// such a document (Denpyou_BeingTyped); a document shown anew (new, stored,
-// stepped to or opened from the list) starts without.
+// customer taken from the chooser fills in customer name 1, which the exit
+// looks at itself.) The exit asks before it ends with such a document
+// (Denpyou_BeingTyped); a document shown anew (new, stored, stepped to or
+// opened from the list) starts without.
 #pragma once
 
 class TForm;

@@ -71,8 +71,12 @@ TEST(LastNoAtStart, AnOwnCompanyRecordWithoutANumberTakesTheLastStoredDocuments)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
         THeadlessSession session;
-        if (c.Jisya) ASSERT_TRUE(session.WriteFile(JisyaPath, *c.Jisya));
-        if (c.Documents) ASSERT_TRUE(session.WriteFile("Data\\Denpyou.620", Document(3) + Document(5)));
+        if (c.Jisya) {
+            ASSERT_TRUE(session.WriteFile(JisyaPath, *c.Jisya));
+        }
+        if (c.Documents) {
+            ASSERT_TRUE(session.WriteFile("Data\\Denpyou.620", Document(3) + Document(5)));
+        }
         ASSERT_TRUE(session.Start());
         EXPECT_EQ(session.TextOf("Edit_DenpNo"), Number10(c.Next));
         // Start-up itself writes no number.

@@ -65,6 +65,8 @@ TEST(LastNoAtStart, AnOwnCompanyRecordWithoutANumberTakesTheLastStoredDocuments)
         {"full-width digits", Record(1000, {{231, "    １２３"}}), true, 6},
         {"a blank between digits", Record(1000, {{231, "     1 2  "}}), true, 6},
         {"a sign alone", Record(1000, {{231, "         -"}}), true, 6},
+        {"two minus signs", Record(1000, {{231, "       --7"}}), true, 6},
+        {"a plus and a minus sign", Record(1000, {{231, "       +-7"}}), true, 6},
         {"a tab before the digits", Record(1000, {{231, "        \t7"}}), true, 6},
         {"letters, no documents", Record(1000, {{231, "       abc"}}), false, 1},
     };

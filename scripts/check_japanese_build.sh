@@ -2,7 +2,8 @@
 # The build does not depend on the language of the tools' messages: on a
 # desktop in Japanese the compiler and CMake answer in Japanese. Configures a
 # scratch build tree under ja_JP.UTF-8, as scripts/run.sh would (the layer
-# probes run there), and compiles one file of the system in it.
+# probes run there), and compiles one file of the system in it, a warning
+# failing it as in the test build.
 #
 # usage: check_japanese_build.sh SOURCE_DIR SCRATCH_DIR CXX_COMPILER
 # Exits 77 (skipped) where the locale is not generated (scripts/deps.sh test
@@ -32,5 +33,5 @@ if LC_ALL=C grep -q 'No such file' <<<"$said"; then
 fi
 
 cmake -S "$src" -B "$scratch/build" -G "Unix Makefiles" -DCMAKE_CXX_COMPILER="$cxx" \
-      -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+      -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DSYORI_WERROR=ON
 cmake --build "$scratch/build" --target store/Denpyou.o

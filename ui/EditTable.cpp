@@ -162,7 +162,7 @@ bool Edit_Commit(const TEditCell& cell) {
     if (row.Input == TEditInput::Check) {
         const auto* box = dynamic_cast<const TCheckBox*>(cell.Control());
         if (!box) return true;
-        text = std::string(box->Checked() ? "1" : " ") + std::string(static_cast<size_t>(row.Width) - 1, ' ');
+        text = Str_CommitText(box->Checked() ? "1" : "", row.Width, TCommitForm::Left);
     } else if (row.Input == TEditInput::Radio) {
         text = Str_CommitText(row.Value ? row.Value : "", row.Width, TCommitForm::Left);
     } else {

@@ -65,14 +65,20 @@ TEST(LastNoAtStart, AnOwnCompanyRecordWithoutANumberTakesTheLastStoredDocuments)
         {"full-width digits", Record(1000, {{231, "    １２３"}}), true, 6},
         {"a blank between digits", Record(1000, {{231, "     1 2  "}}), true, 6},
         {"a sign alone", Record(1000, {{231, "         -"}}), true, 6},
+        {"two minus signs", Record(1000, {{231, "       --7"}}), true, 6},
+        {"a plus and a minus sign", Record(1000, {{231, "       +-7"}}), true, 6},
         {"a tab before the digits", Record(1000, {{231, "        \t7"}}), true, 6},
         {"letters, no documents", Record(1000, {{231, "       abc"}}), false, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
         THeadlessSession session;
-        if (c.Jisya) ASSERT_TRUE(session.WriteFile(JisyaPath, *c.Jisya));
-        if (c.Documents) ASSERT_TRUE(session.WriteFile("Data\\Denpyou.620", Document(3) + Document(5)));
+        if (c.Jisya) {
+            ASSERT_TRUE(session.WriteFile(JisyaPath, *c.Jisya));
+        }
+        if (c.Documents) {
+            ASSERT_TRUE(session.WriteFile("Data\\Denpyou.620", Document(3) + Document(5)));
+        }
         ASSERT_TRUE(session.Start());
         EXPECT_EQ(session.TextOf("Edit_DenpNo"), Number10(c.Next));
         // Start-up itself writes no number.

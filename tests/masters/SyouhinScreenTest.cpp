@@ -104,6 +104,23 @@ TEST_F(SyouhinTest, ScrollsAtThePagesEdges) {
     EXPECT_EQ(Text(Cell("Edit_Syouhin_Name_", 24)), Syouhin_TestName(36));
 }
 
+// Pages move only while the products are more than a page: 25 products and
+// the empty row under them page nowhere, from the first page nor from the
+// one that the step down to the empty row scrolled to.
+TEST_F(SyouhinTest, APageOfProductsDoesNotPage) {
+    StartWithProducts(25);
+    Click(Cell("Edit_Syouhin_Name_", 24));
+    Key(vk::F8);
+    EXPECT_EQ(Syouhin_Top, 0);
+    EXPECT_EQ(Focused(), Cell("Edit_Syouhin_Name_", 24));
+    Key(vk::Down);
+    ASSERT_EQ(Syouhin_Top, 1);
+    Key(vk::F7);
+    EXPECT_EQ(Syouhin_Top, 1);
+    EXPECT_EQ(Text("Label_Syouhin_No_25"), "26");
+    EXPECT_EQ(Focused(), Cell("Edit_Syouhin_Name_", 24));
+}
+
 // F9 goes to the first empty row on the page that holds it; F4 deletes the
 // cursor's product, and leaves the cursor on a product or the first empty row.
 TEST_F(SyouhinTest, NewRowAndDelete) {

@@ -189,4 +189,13 @@ TEST_F(BackupTest, ASaveRemovesTheScratchFilesAKilledSaveLeft) {
     EXPECT_TRUE(Copy("Jisya.625") == Data("Jisya.620"));
 }
 
+// The categories' scratch copy is one of them too (above, its name is a
+// folder of the user's).
+TEST_F(BackupTest, ASaveRemovesTheCategoriesScratchFile) {
+    WriteData(1, 1, 1);
+    folder.Write("usb/Hinsyu.625.new", "partial");
+    EXPECT_EQ(BackUp_Save(usb, {false, false, false}, {}), "");
+    EXPECT_FALSE(folder.Exists("usb/Hinsyu.625.new"));
+}
+
 }  // namespace

@@ -40,7 +40,9 @@ protected:
     // A new run on the record (none: no own-company file), on the screen.
     void StartOn(const std::string& record = "") {
         Session = std::make_unique<THeadlessSession>();
-        if (!record.empty()) ASSERT_TRUE(Session->WriteFile(Jisya_Path, record));
+        if (!record.empty()) {
+            ASSERT_TRUE(Session->WriteFile(Jisya_Path, record));
+        }
         ASSERT_TRUE(Session->Start());
         ASSERT_TRUE(Session->Click("Label_Job_06"));
     }
@@ -181,7 +183,9 @@ TEST_F(JisyaTest, TheLastNumberOnReturnAndOnLeaving) {
         EXPECT_EQ(Field(JisyaField_Denban), stored);
         EXPECT_EQ(Denpyou_LastNo, c.LastNo);
         EXPECT_EQ(Text("Edit_DenpNo"), Num_FormatInt(c.LastNo + 1, 10));
-        if (!c.Stored) EXPECT_EQ(Text("Edit_Jisya_Denban"), "         7");
+        if (!c.Stored) {
+            EXPECT_EQ(Text("Edit_Jisya_Denban"), "         7");
+        }
         if (c.ByReturn) {
             EXPECT_EQ(Session->FocusedName(), c.Stored ? "CheckBox_DenbanPrint" : "Edit_Jisya_Denban");
         }
@@ -264,8 +268,9 @@ TEST(JisyaFaultSteps, TheLastNumbersReturnNeverDisagreesWithTheFile) {
             EXPECT_TRUE(number == "         7" || number == "       123") << number;
             // Told whenever the number did not reach the file (a journal
             // that is not removed after the write went through is no failure).
-            if (number == "         7")
+            if (number == "         7") {
                 EXPECT_EQ(session->Messages(), std::vector<std::string>{"Jisya.620を保存できませんでした。"});
+            }
             EXPECT_EQ(Num_FormatInt(Denpyou_LastNo, 10), number);
             EXPECT_EQ(session->TextOf("Edit_DenpNo").value_or(""), Num_FormatInt(Denpyou_LastNo + 1, 10));
         });

@@ -233,7 +233,9 @@ TEST_F(RecordFile, EveryStepOfASaveThatFailsLeavesTheOldContents) {
                 EXPECT_EQ(now, saved ? "other" : "old!");
                 EXPECT_TRUE(Journal_RollBack("Data\\Small.rec"));
                 EXPECT_EQ(folder.Read("Data/Small.rec"), now);
-                if (!inPlace) EXPECT_FALSE(folder.Exists("Data/Small.rec.new"));
+                if (!inPlace) {
+                    EXPECT_FALSE(folder.Exists("Data/Small.rec.new"));
+                }
             },
             2);
         EXPECT_GE(failed, 4);  // create, write, flush, and rename or remove

@@ -26,7 +26,11 @@ constexpr std::array<TFocusEntry, Focus_CodeCount> Sorted(const TFocusCodes& cod
     return t;
 }
 
-static_assert(Focus_Build().Count() == Focus_CodeCount);
+// Named, so that the compiler shows its value when the two differ.
+constexpr int Focus_PartsCount = Focus_Build().Count();
+static_assert(Focus_PartsCount == Focus_CodeCount,
+              "Focus_CodeCount (app/FocusTable.h) is not the number of codes the folders' parts add: "
+              "that number is the first of the comparison below");
 
 }  // namespace
 

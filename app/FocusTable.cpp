@@ -4,6 +4,7 @@
 
 #include "app/Folders.h"
 #include "ui/CommandBar.h"
+#include "ui/FocusClash.h"
 #include "ui/Menu.h"
 
 namespace {
@@ -25,15 +26,15 @@ constexpr std::array<TFocusEntry, Focus_CodeCount> Sorted(const TFocusCodes& cod
     return t;
 }
 
-static_assert(Focus_Build().Count() == Focus_CodeCount);
-
-constexpr bool StrictlyAscending(const std::array<TFocusEntry, Focus_CodeCount>& t) {
-    for (int i = 1; i < Focus_CodeCount; ++i)
-        if (t[i - 1].Code >= t[i].Code) return false;
-    return t[0].Code == 1010 && t[Focus_CodeCount - 1].Code == 9920;
-}
+// Named, so that the compiler shows its value when the two differ.
+constexpr int Focus_PartsCount = Focus_Build().Count();
+static_assert(Focus_PartsCount == Focus_CodeCount,
+              "Focus_CodeCount (app/FocusTable.h) is not the number of codes the folders' parts add: "
+              "that number is the first of the comparison below");
 
 }  // namespace
 
 constexpr std::array<TFocusEntry, Focus_CodeCount> Focus_CodeTable = Sorted(Focus_Build());
-static_assert(StrictlyAscending(Focus_CodeTable));
+static_assert(Focus_CodeClaimedTwice<Focus_FirstClash(Focus_CodeTable.data(), Focus_CodeCount)>::No);
+static_assert(Focus_CodeTable.front().Code == 1010 && Focus_CodeTable.back().Code == 9920,
+              "every focus code lies between the job menu's catcher (1010) and 9920");

@@ -16,6 +16,7 @@
 #include "settings/backup/Folder.h"
 #include "settings/company/Folder.h"
 #include "settings/wording/Folder.h"
+#include "ui/Menu.h"
 
 inline constexpr const TFolder* App_Folders[] = {
     &Tanni_Folder,        // masters/units
@@ -34,7 +35,7 @@ inline constexpr const TFolder* App_Folders[] = {
 // The window's own panels: the job menu, the message band, the bar and the
 // exit question (which keeps the bounds it was made with).
 inline constexpr TPanelPlace App_Panels[] = {
-    {.Name = "Panel_ChooseSyori", .Left = 10, .Top = 6, .Width = 989, .Height = 49, .Visible = true},
+    {.Name = "Panel_ChooseSyori", .Left = 10, .Top = 6, .Width = Menu_PanelWidth, .Height = 49, .Visible = true},
     {.Name = "Panel_Msg", .Left = 10, .Top = 612, .Width = 989, .Height = 60, .Layer = TPanelLayer::Bar,
      .Visible = true},
     {.Name = "Panel_Command_01", .Left = 10, .Top = 674, .Width = 989, .Height = 49, .Layer = TPanelLayer::Bar,

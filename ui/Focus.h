@@ -15,7 +15,8 @@
 // Each folder gives its part of the code table as a constexpr function that
 // adds its codes to a TFocusCodes, named by its record (ui/Folder.h); the
 // window's table (app/FocusTable.h) is assembled from the parts at compile
-// time, checked there for count and order, and handed to Focus_SetTable.
+// time, checked there for its count, its ends and a code claimed twice (the
+// build names both controls: ui/FocusClash.h), and handed to Focus_SetTable.
 #pragma once
 
 struct TFocusEntry {

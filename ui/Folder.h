@@ -3,8 +3,11 @@
 // (app/Folders.h) and walks the list: it creates every folder's panels, then
 // every folder's controls, registers their screens, puts their focus codes
 // together, starts them in order at start-up, and runs their saves and sorts
-// at exit. A new folder is one line in that list; a new screen in a folder
-// that has a record already, none.
+// at exit. A new folder is two lines there (its Folder.h included, its
+// record in the list); a new screen in a folder that has a record already
+// needs none, but one with inputs (a key catcher counts) raises
+// Focus_CodeCount in app/FocusTable.h by the codes it adds
+// (docs/architecture.md, "Adding a screen", says every line).
 //
 //     inline constexpr TPanelPlace Kokyaku_Panels[] = {
 //         {.Name = "Panel_Kokyaku", .Left = 10, .Top = 58, .Width = 989, .Height = 549},

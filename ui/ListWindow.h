@@ -1,6 +1,6 @@
 // A paged list's window: which entries its page of rows shows (Top, the
-// entry in row 0) and where its cursor stands (Row), with the moves every
-// paged list makes: the cursor a row up or down and the one-entry scroll at
+// entry in row 0) and where its cursor stands (Row), with the moves such a
+// list makes: the cursor a row up or down and the one-entry scroll at
 // the page's edges, a page back and on, a move to an entry or to the last
 // one. A move changes Top and Row only and says what changed; the list
 // paints its own rows, cursor and labels from that, so that each list keeps

@@ -12,8 +12,7 @@
 
 namespace {
 
-constexpr int Entry_Step = 97, Entry_Width = 95, Entry_Height = 47, Label_Width = 87, Label_Height = 37;
-constexpr int Panel_Width = 989;
+constexpr int Entry_Width = 95, Entry_Height = 47, Label_Width = 87, Label_Height = 37;
 
 TLabel* BuildEntry(TForm& form, const char* panel, const TMenuEntry& e, int left) {
     const std::string shape = Ui_RowName("Shape_Job_", e.No), label = Ui_RowName("Label_Job_", e.No);
@@ -33,18 +32,18 @@ void Menu_CreateControls(TForm& form, const char* panel) {
     for (int i = 0; i < screens; ++i) {
         if (!byJob[i]->Menu.No) continue;
         BuildEntry(form, panel, byJob[i]->Menu, left);
-        left += Entry_Step;
+        left += Menu_EntryStep;
     }
     int count = 0;
     const TScreen* const* records = Screen_Records(count);
     std::vector<const TMenuEntry*> others;
     for (int i = 0; i < count; ++i)
         if (records[i]->Job == Job_None && records[i]->Menu.No) others.push_back(&records[i]->Menu);
-    left = Panel_Width - Entry_Step * static_cast<int>(others.size());
+    left = Menu_PanelWidth - Menu_EntryStep * static_cast<int>(others.size());
     for (const TMenuEntry* e : others) {
         TLabel* label = BuildEntry(form, panel, *e, left);
         PressLook_Button(Ui_Built<TShape>(form, Ui_RowName("Shape_Job_", e->No)), *label);
-        left += Entry_Step;
+        left += Menu_EntryStep;
     }
     auto* catcher = Ui_BuildAs<TEdit>(form, {TControlKind::Edit, Menu_Catcher, panel, 984, 16, 0, 14});
     catcher->TabStop = false;

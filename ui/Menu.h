@@ -10,6 +10,15 @@
 
 class TForm;
 
+// The panel's width and the entries' step: an entry is 95 wide, from 2 past
+// the step before it, so that the panel holds ten. Their numbers, which name
+// their controls, run 1 ... Menu_Entries (Screen_Register refuses others):
+// a screen's is its number + 1 (ui/Job.h), the exit's the last.
+constexpr int Menu_PanelWidth = 989;
+constexpr int Menu_EntryStep = 97;
+constexpr int Menu_Entries = Menu_PanelWidth / Menu_EntryStep;
+constexpr int Menu_EntryOf(int job) { return job + 1; }
+
 // The catcher's name (the window's part of the focus codes names it).
 inline constexpr const char* Menu_Catcher = "Edit_ChooseSyori";
 

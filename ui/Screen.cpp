@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/Menu.h"
 #include "ui/Ui.h"
 
 namespace {
@@ -66,12 +67,23 @@ TKeyHandler TScreenKeys::For(Word key) const {
 }
 
 void Screen_Register(const TScreen& screen) {
-    // The menu is built from the entries: one without a caption, or a second
-    // on one number, would make a blank entry or two controls of one name.
-    if (const int no = screen.Menu.No) {
-        if (!screen.Menu.Caption) throw std::logic_error("menu entry " + std::to_string(no) + " has no caption");
+    // The menu is built from the entries: one without a caption, a second on
+    // one number, or one past the panel would make a blank entry, two
+    // controls of one name, or one laid over another. A screen's entry
+    // follows from its number (Label_Job_03 is screen 2's), so that a second
+    // screen on one number is refused too.
+    const int no = screen.Menu.No;
+    const std::string entry = "menu entry " + std::to_string(no);
+    if (screen.Job != Job_None && no != Menu_EntryOf(screen.Job))
+        throw std::logic_error(entry + " is not screen " + std::to_string(screen.Job) + "'s (" +
+                               std::to_string(Menu_EntryOf(screen.Job)) + ")");
+    if (no) {
+        if (!screen.Menu.Caption) throw std::logic_error(entry + " has no caption");
+        if (no < 1 || no > Menu_Entries)
+            throw std::logic_error(entry + " is past the " + std::to_string(Menu_Entries) +
+                                   " entries the menu's panel holds");
         for (const TScreen* s : Records())
-            if (s->Menu.No == no) throw std::logic_error("menu entry " + std::to_string(no) + " is taken");
+            if (s->Menu.No == no) throw std::logic_error(entry + " is taken");
     }
     Records().push_back(&screen);
     if (screen.Job != Job_None) {

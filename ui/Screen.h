@@ -76,7 +76,9 @@ constexpr unsigned Command_Keys(std::initializer_list<Word> keys) {
 void Command_ShowBar(unsigned on, const TScreenCaptions& captions);
 
 // An entry of the job menu: its number, which names its controls
-// (Label_Job_NN, Shape_Job_NN; 0: no entry), and its caption.
+// (Label_Job_NN, Shape_Job_NN; 0: no entry), and its caption. A screen's
+// number is its job number + 1 (Menu_EntryOf), and every number lies within
+// the entries the menu's panel holds (Menu_Entries, ui/Menu.h).
 struct TMenuEntry {
     int No = 0;
     const char* Caption = nullptr;
@@ -133,8 +135,10 @@ struct TScreen {
 };
 
 // Registers a record (kept by address: give it static storage). A record
-// whose menu entry has no caption, or whose number another record holds
-// already, is refused (std::logic_error) and not registered. The records
+// whose menu entry has no caption, lies past the entries the menu's panel
+// holds, or whose number another record holds already, and a screen whose
+// entry is not its own (Menu_EntryOf its number), are refused
+// (std::logic_error, naming the entry) and not registered. The records
 // over screens are tried in this order: first those without a panel (keys
 // over every screen), in the order they registered; then the panels from
 // the one that lies on top down (the order the window's panels lie in,

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <iterator>
 
-
 int DenpyouList_Hits[DenpyouList_HitMax] = {};
 int DenpyouList_HitCount = 0;
-int DenpyouList_Top = 0;
-int DenpyouList_Row = -1;
+TListWindow DenpyouList_Window{
+    .Row = -1, .Rows = DenpyouList_PageRows, .Count = [] { return DenpyouList_HitCount; }, .PagesPastAPage = true};
+int& DenpyouList_Top = DenpyouList_Window.Top;
+int& DenpyouList_Row = DenpyouList_Window.Row;
 bool DenpyouList_Shown = true;
 char DenpyouList_SearchName_1[41] = {};
 char DenpyouList_SearchName_2[41] = {};
@@ -24,25 +25,6 @@ void DenpyouList_ClearHits() {
     std::fill(std::begin(DenpyouList_Hits), std::end(DenpyouList_Hits), 0);
 }
 
-bool DenpyouList_PageBack() {
-    if (DenpyouList_HitCount <= DenpyouList_PageRows) return false;
-    if (DenpyouList_Top - DenpyouList_PageRows >= 0) {
-        DenpyouList_Top -= DenpyouList_PageRows;
-        return true;
-    }
-    if (DenpyouList_Top == 0) return false;
-    DenpyouList_Top = 0;
-    return true;
-}
+bool DenpyouList_PageBack() { return DenpyouList_Window.PageBack().Page; }
 
-bool DenpyouList_PageForward() {
-    if (DenpyouList_HitCount <= DenpyouList_PageRows) return false;
-    const int last = DenpyouList_HitCount - DenpyouList_PageRows;  // the page of the last nine
-    if (DenpyouList_Top + DenpyouList_PageRows <= last) {
-        DenpyouList_Top += DenpyouList_PageRows;
-        return true;
-    }
-    if (DenpyouList_Top == last) return false;
-    DenpyouList_Top = last;
-    return true;
-}
+bool DenpyouList_PageForward() { return DenpyouList_Window.PageOn().Page; }

@@ -11,6 +11,7 @@
 #include "tests/app/ShellFixture.h"
 #include "ui/Flags.h"
 #include "ui/Focus.h"
+#include "ui/FocusClash.h"
 
 namespace {
 
@@ -103,6 +104,27 @@ TEST(FocusCodeTable, GroupsFollowTheirRules) {
     }
     for (int code = 1120; code <= 1230; code += 10)
         EXPECT_EQ(std::string(Focus_NameOf(code)).rfind("Edit_Denp", 0), 0u) << code;
+}
+
+// The build's check that no two controls share a code, run by the compiler
+// on small sorted tables: it finds the first two on one code, whichever
+// parts they came from, and nothing in a table of one control a code.
+constexpr TFocusEntry OneACode[] = {{1010, "Edit_A"}, {1120, "Edit_B"}, {9920, "Edit_C"}};
+constexpr TFocusEntry TwoOnOne[] = {{1010, "Edit_A"}, {1120, "Edit_B"}, {1120, "Edit_C"}, {9920, "Edit_D"}};
+constexpr TFocusEntry TwoPairs[] = {{1010, "Edit_A"}, {1010, "Edit_B"}, {9920, "Edit_C"}, {9920, "Edit_D"}};
+constexpr TFocusClash None = Focus_FirstClash(OneACode, 3), Middle = Focus_FirstClash(TwoOnOne, 4),
+                      First = Focus_FirstClash(TwoPairs, 4), Last = Focus_FirstClash(TwoPairs + 2, 2);
+static_assert(Focus_CodeClaimedTwice<None>::No);
+
+TEST(FocusCodeTable, TheBuildNamesBothControlsOfACodeClaimedTwice) {
+    const auto shown = [](const TFocusClash& c) {
+        return std::to_string(c.One.Code) + " " + c.One.Name + " / " + std::to_string(c.Other.Code) + " " +
+               c.Other.Name;
+    };
+    EXPECT_EQ(shown(None), "0  / 0 ");
+    EXPECT_EQ(shown(Middle), "1120 Edit_B / 1120 Edit_C");
+    EXPECT_EQ(shown(First), "1010 Edit_A / 1010 Edit_B");
+    EXPECT_EQ(shown(Last), "9920 Edit_C / 9920 Edit_D");
 }
 
 class FocusTest : public ShellTest {

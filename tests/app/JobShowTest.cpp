@@ -206,25 +206,45 @@ TEST_F(JobShowTest, MenuBuiltFromTheRecords) {
     }
 }
 
-// A record that claims a menu entry another record holds, or an entry
-// without a caption, is refused and not registered.
-TEST_F(JobShowTest, TwoRecordsClaimingOneEntryAreRefused) {
+// A record that claims a menu entry another record holds, an entry without
+// a caption or past the ten the menu's panel holds, and a screen whose entry
+// is not its number + 1 are refused, each for its own reason, and not
+// registered.
+TEST_F(JobShowTest, RecordsClaimingAnEntryTheMenuCannotGiveAreRefused) {
     Start();
-    static const TScreen claims[] = {
-        {.Job = 7, .Panel = "Panel_Kokyaku", .Menu = {.No = 3, .Caption = "顧客設定"}},  // a screen on the customers'
-        {.Panel = "Panel_ExitChoose", .Menu = {.No = 10, .Caption = "終　了"}},          // a panel on the exit's
-        {.Job = 7, .Panel = "Panel_Kokyaku", .Menu = {.No = 99}},                       // no caption
+    struct TClaim {
+        TScreen Record;
+        const char* Refusal;
     };
-    for (const TScreen& claim : claims) {
-        SCOPED_TRACE(claim.Menu.No);
-        EXPECT_THROW(Screen_Register(claim), std::logic_error);
+    static const TClaim claims[] = {
+        {{.Job = Job_Kokyaku, .Panel = "Panel_Kokyaku", .Menu = {.No = 3, .Caption = "顧客設定"}},
+         "menu entry 3 is taken"},  // a second customer screen
+        {{.Panel = "Panel_ExitChoose", .Menu = {.No = 10, .Caption = "終　了"}}, "menu entry 10 is taken"},
+        {{.Job = 7, .Panel = "Panel_Kokyaku", .Menu = {.No = 8}}, "menu entry 8 has no caption"},
+        {{.Panel = "Panel_ExitChoose", .Menu = {.No = 11, .Caption = "終　了"}},
+         "menu entry 11 is past the 10 entries the menu's panel holds"},
+        {{.Panel = "Panel_ExitChoose", .Menu = {.No = -1, .Caption = "終　了"}},
+         "menu entry -1 is past the 10 entries the menu's panel holds"},
+        // Entry 8 is screen 7's alone.
+        {{.Job = 9, .Panel = "Panel_Kokyaku", .Menu = {.No = 8, .Caption = "顧客設定"}},
+         "menu entry 8 is not screen 9's (10)"},
+        {{.Job = 7, .Panel = "Panel_Kokyaku"}, "menu entry 0 is not screen 7's (8)"},
+    };
+    for (const TClaim& claim : claims) {
+        SCOPED_TRACE(claim.Refusal);
+        try {
+            Screen_Register(claim.Record);
+            ADD_FAILURE() << "registered";
+        } catch (const std::logic_error& e) {
+            EXPECT_STREQ(e.what(), claim.Refusal);
+        }
     }
     EXPECT_EQ(Screen_OfMenu(3)->Job, Job_Kokyaku);
-    EXPECT_EQ(Screen_OfMenu(99), nullptr);
+    EXPECT_EQ(Screen_OfMenu(11, false), nullptr);
     int count = 0;
     const TScreen* const* records = Screen_Records(count);
     for (int i = 0; i < count; ++i)
-        for (const TScreen& claim : claims) EXPECT_NE(records[i], &claim);
+        for (const TClaim& claim : claims) EXPECT_NE(records[i], &claim.Record);
 }
 
 TEST_F(JobShowTest, ReclickingTheCurrentEntryOnlyHidesTheProductChooser) {

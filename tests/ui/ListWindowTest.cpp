@@ -1,8 +1,9 @@
 // The list window's moves at the edges of each kind of list: a grid with an
 // empty row paged only past a page, a chooser whose short pages go to the
 // edge row, the unit chooser whose whole step to the last page goes to its
-// end, two fixed pages scrolled back by two, and the product chooser's hits
-// with the cursor kept off the last row and stepping once past the last hit.
+// end, two fixed pages scrolled back by two, the product chooser's hits
+// with the cursor kept off the last row and stepping once past the last hit,
+// and a list paged only past a page whose last page ends with its last entry.
 #include <gtest/gtest.h>
 
 #include "ui/ListWindow.h"
@@ -20,6 +21,8 @@ const TListWindow UnitChooser{
 const TListWindow FixedPages{.Rows = 50, .Count = CountNow, .PageCursor = TPageCursor::First, .Scroll = 2};
 const TListWindow Hits{
     .Rows = 20, .Count = CountNow, .PageCursor = TPageCursor::Edge, .ScrollMargin = 1, .PastLast = true};
+
+const TListWindow PastAPage{.Rows = 9, .Count = CountNow, .PagesPastAPage = true};
 
 using TMoveFn = TListMove (TListWindow::*)();
 constexpr TListMove None{}, Page{.Page = true}, Cursor{.Cursor = true}, Both{.Page = true, .Cursor = true};
@@ -112,6 +115,16 @@ const TCase Cases[] = {
     {"hits whole page on, no hit there", &Hits, 40, 20, 3, WholeOn, 0, 20, 3, None},
     {"hits whole page back", &Hits, 45, 20, 3, WholeBack, 0, 0, 3, Page},
     {"hits whole page back, no whole page", &Hits, 45, 5, 3, WholeBack, 0, 5, 3, None},
+
+    // 20 entries, 9 a page: the pages start at 0, 9, 11 (the last nine), then
+    // back at 2, 0; the row stays.
+    {"past a page: page on", &PastAPage, 20, 0, 4, On, 0, 9, 4, Page},
+    {"past a page: page on cut short to the last nine", &PastAPage, 20, 9, 4, On, 0, 11, 4, Page},
+    {"past a page: page on at the last page", &PastAPage, 20, 11, 4, On, 0, 11, 4, None},
+    {"past a page: page back off the multiples", &PastAPage, 20, 11, 4, Back, 0, 2, 4, Page},
+    {"past a page: page back cut short", &PastAPage, 20, 2, 4, Back, 0, 0, 4, Page},
+    {"past a page: no page on with a page of entries", &PastAPage, 9, 2, 4, On, 0, 2, 4, None},
+    {"past a page: no page back with a page of entries", &PastAPage, 9, 2, 4, Back, 0, 2, 4, None},
 };
 
 TEST(ListWindow, EachMoveAtTheEdgesOfEachKindOfList) {

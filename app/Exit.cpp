@@ -7,6 +7,7 @@
 #include "ui/CommandBar.h"
 #include "ui/Focus.h"
 #include "ui/Folder.h"
+#include "ui/Menu.h"
 #include "ui/Screen.h"
 #include "ui/Ui.h"
 
@@ -50,7 +51,7 @@ const TScreen Exit_Screen{
     .Panel = "Panel_ExitChoose",
     .Over = Job_Every,
     .Shown = [] { return Ui_Shown("Panel_ExitChoose"); },
-    .Menu = {.No = 10, .Caption = "終　了"},
+    .Menu = {.No = Menu_Entries, .Caption = "終　了"},  // the right end
     // While the question holds the keys the wheel moves nothing under it
     // (the grid's cursor would take the focus from the question).
     .Wheel = [](bool) {},

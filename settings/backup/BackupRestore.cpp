@@ -6,7 +6,6 @@
 
 #include "document/DenpyouNumber.h"
 #include "platform/File.h"
-#include "store/Denpyou.h"
 #include "store/Jisya.h"
 #include "store/Recovery.h"
 #include "ui/Message.h"
@@ -151,17 +150,10 @@ TBackupResult BackUp_RestoreHinsyuSyouhin(const std::string& folder, TRestoreSet
 }
 
 TBackupResult BackUp_RestoreDenpyou(const std::string& folder, TRestoreSet& set, const TBackupFigure& figure) {
-    // The number of the copy's last document, taken as it passes.
+    // The number of the copy's last document: each one's as it passes.
     std::optional<std::int64_t> lastNo;
-    int count = 0;
-    {
-        const TCopySource source(File_OpenRead(BackUp_Path(folder, Backup_Denpyou.Name)), Denpyou_RecLen);
-        count = source.Count;
-    }
     TRestoreFile denpyou{Backup_Denpyou, false, true};
-    denpyou.Mend = [&lastNo, count](int i, char* record) {
-        if (i == count - 1) lastNo = Denpyou_NoIn(record);
-    };
+    denpyou.Mend = [&lastNo](int, char* record) { lastNo = Denpyou_NoIn(record); };
     TBackupResult r = Restore(folder, set, {denpyou}, figure);
     if (r.Failure.empty()) {
         set.Documents = true;

@@ -131,6 +131,20 @@ TEST_F(FileSetTest, AStepThatFailsLeavesEveryMemberOld) {
     EXPECT_GE(failed, 14);  // the record's five steps, five renames, the flush, the removals
 }
 
+// A rename that fails and a put-back that fails too: the record stays, the
+// failure names every member, and the next recovery puts them all back.
+TEST_F(FileSetTest, APutBackThatFailsTooLeavesTheRecordForTheRecovery) {
+    std::vector<std::string> concerned;
+    FileFault_Plan(TFileOp::Rename, 3);  // "A.625.new" into place
+    FileFault_Plan(TFileOp::Rename, 5);  // "A.625.old" back, after the record's turn to "back"
+    EXPECT_FALSE(Put(concerned));
+    FileFault_Reset();
+    EXPECT_EQ(concerned, Names);
+    EXPECT_TRUE(FileSet_Pending(dir));
+    EXPECT_TRUE(Recover());
+    EXPECT_EQ(Whole(), "old");
+}
+
 // A kill at any operation of the set, or of the roll-back after any step
 // failed, and again at any operation of the recovery that follows.
 TEST_F(FileSetTest, AKillAnywhereEndsOldOrNewAfterRecovery) {

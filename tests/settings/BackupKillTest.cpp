@@ -286,7 +286,6 @@ TEST(BackupKill, AKillAtAnyRenameOrFlushLeavesEverySetOldOrNew) {
                 EXPECT_EQ(session.TextOf("Label_DataSyori_Nokori"), "処理が完了しました");
                 EXPECT_TRUE(SetFolder(session, restore) == after);
             }
-        std::printf("%s: %d kills, %d renewed\n", restore ? "restore" : "save", kills, renewed);
         EXPECT_GE(kills, 20);
         EXPECT_GT(renewed, 0);
         EXPECT_LT(renewed, kills);

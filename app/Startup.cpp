@@ -31,7 +31,10 @@ void TForm_Syori_01::FormCreate() {
     Hide("Panel_ExitChoose");
 
     // A write that a killed process left half done is put right before any
-    // data file is read.
+    // data file is read: a restore's set of files forward or back, then the
+    // journals of single writes.
+    std::vector<std::string> unfinished;
+    Recovery_FinishFileSet(unfinished);
     Recovery_RollBackJournals();
     Recovery_RemoveScratchFiles();
 

@@ -90,6 +90,10 @@ bool Denpyou_StoredLastNo(std::optional<std::int64_t>& no) {
     return true;
 }
 
+std::int64_t Denpyou_NoIn(const char* record) {
+    return Num_ReadLong(std::string(record + Denpyou_FieldOffset[DenpyouField_No], NoWidth).c_str());
+}
+
 bool Denpyou_RaiseLastNoIn(char* record, std::int64_t no) {
     char* field = record + Jisya_FieldOffset[JisyaField_Denban];
     const std::string stored(field, NoWidth);

@@ -48,14 +48,17 @@ void Denpyou_PutNextNo();
 // write of the whole record; nothing while the last number is not known.
 void Denpyou_PutLastNo();
 
-// A restore that brings back the own-company record but not the documents
-// must not bring back a last number below the number of a document that
-// stays, or the next new document would take that number again. The
-// lowest last number it may bring back: the number of the last document in
-// the document file as it stands on the disk, read as start-up reads it;
-// none when the file holds no document. false when the file stands there
-// but that number cannot be read.
+// A restore must not leave a last number below the number of a document
+// that the document file holds after it, or the next new document would
+// take that number again. The lowest last number it may leave where the
+// documents stay: the number of the last document in the document file as
+// it stands on the disk, read as start-up reads it; none when the file
+// holds no document. false when the file stands there but that number
+// cannot be read.
 bool Denpyou_StoredLastNo(std::optional<std::int64_t>& no);
+// The number of a document record (its bytes), read as start-up reads the
+// last stored one's: where the documents come back, their copy's last.
+std::int64_t Denpyou_NoIn(const char* record);
 // The own-company record's bytes (as a copy holds them): a last number
 // below no, written as the own-company screen writes one, becomes no
 // ("%10ld"). Blank or damaged, it stays: start-up takes the last stored

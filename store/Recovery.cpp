@@ -1,8 +1,11 @@
 #include "store/Recovery.h"
 
+#include <cstring>
+
 #include "platform/File.h"
 #include "store/BackupFolder.h"
 #include "store/Denpyou.h"
+#include "store/FileSet.h"
 #include "store/Hinsyu.h"
 #include "store/Jisya.h"
 #include "store/Journal.h"
@@ -19,6 +22,18 @@ const TRecordFile* const DataFiles[] = {&Denpyou_File, &Kokyaku_File, &Hinsyu_Fi
 
 }  // namespace
 
+std::string Recovery_DataFolder() { return Platform_HostPath("Data"); }
+
+std::vector<std::string> Recovery_DataNames() {
+    std::vector<std::string> names;
+    for (const TRecordFile* file : DataFiles) names.emplace_back(std::strrchr(file->FileName, '\\') + 1);
+    return names;
+}
+
+bool Recovery_FinishFileSet(std::vector<std::string>& concerned) {
+    return FileSet_Recover(Recovery_DataFolder(), Recovery_DataNames(), concerned);
+}
+
 void Recovery_RollBackJournals() {
     for (const TRecordFile* file : DataFiles) Journal_RollBack(file->FileName);
     // The backup folder's record is written in place under a journal where
@@ -31,7 +46,9 @@ void Recovery_RemoveScratchFiles() {
         const std::string scratch = Record_ScratchPath(path);
         if (File_Exists(scratch)) File_Remove(scratch);
     };
-    for (const TRecordFile* file : DataFiles) removeScratch(file->FileName);
+    // A set's scratch files are its new contents until its record goes.
+    if (!FileSet_Pending(Recovery_DataFolder()))
+        for (const TRecordFile* file : DataFiles) removeScratch(file->FileName);
     removeScratch(Denpyou_ScratchName);
     removeScratch(Kokyaku_ScratchName);
     removeScratch(Syouhin_ScratchName);

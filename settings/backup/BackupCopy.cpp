@@ -7,7 +7,6 @@
 
 #include "platform/File.h"
 #include "store/Record.h"
-#include "store/WholeFile.h"
 
 namespace {
 
@@ -79,11 +78,15 @@ int Copy_Write(int fromFd, const std::string& to, const TRecordCopy& copy, bool*
     return EndScratch(fd, to, ok, written * copy.RecLen) ? static_cast<int>(written) : -1;
 }
 
-bool Copy_WriteFile(const std::string& to, const std::string& folder, const std::string& bytes) {
+bool Copy_WriteScratch(const std::string& to, const std::string& bytes) {
     const int fd = Record_BeginRewrite(to.c_str());
     if (fd < 0) return false;
     const auto size = static_cast<std::int64_t>(bytes.size());
-    return EndScratch(fd, to, File_Write(fd, bytes.data(), size) == size, size) && Copy_Replace(to, folder);
+    return EndScratch(fd, to, File_Write(fd, bytes.data(), size) == size, size);
+}
+
+bool Copy_WriteFile(const std::string& to, const std::string& folder, const std::string& bytes) {
+    return Copy_WriteScratch(to, bytes) && Copy_Replace(to, folder);
 }
 
 bool Copy_Replace(const std::string& to, const std::string& folder) {
@@ -93,32 +96,6 @@ bool Copy_Replace(const std::string& to, const std::string& folder) {
         return false;
     }
     return Dir_Sync(folder);
-}
-
-int Copy_ReplaceAll(const std::vector<std::string>& tos, const std::string& folder) {
-    // What the files but the last hold now, for a later rename that fails.
-    struct TOld {
-        bool There = false;
-        std::vector<char> Bytes;
-    };
-    std::vector<TOld> old(tos.empty() ? 0 : tos.size() - 1);
-    for (size_t k = 0; k < old.size(); ++k) {
-        old[k].There = File_Exists(tos[k]);
-        if (old[k].There && !WholeFile_Read(tos[k].c_str(), old[k].Bytes)) {
-            for (const std::string& to : tos) Copy_Discard(to);
-            return static_cast<int>(k);
-        }
-    }
-    for (size_t k = 0; k < tos.size(); ++k) {
-        if (File_Rename(Record_ScratchPath(tos[k].c_str()), tos[k])) continue;
-        for (size_t j = k; j < tos.size(); ++j) Copy_Discard(tos[j]);
-        for (size_t j = 0; j < k; ++j) {
-            if (old[j].There) Copy_WriteFile(tos[j], folder, std::string(old[j].Bytes.begin(), old[j].Bytes.end()));
-            else File_Remove(tos[j]);
-        }
-        return static_cast<int>(k);
-    }
-    return Dir_Sync(folder) ? -1 : static_cast<int>(tos.size()) - 1;
 }
 
 void Copy_Discard(const std::string& to) { File_Remove(Record_ScratchPath(to.c_str())); }

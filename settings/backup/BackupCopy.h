@@ -3,10 +3,11 @@
 // ("Kokyaku.625.new", "Data\Kokyaku.620.new"); every read and write is
 // checked, the scratch file's size compared with what was written, and it is
 // forced to the disk. Only then does it replace the destination, by a rename,
-// and the folder's entry is forced to the disk too. So the destination always
-// holds either its old contents or the whole new copy, also when the process
-// is killed on the way; a scratch file left behind is removed by the next
-// save (settings/backup/BackupScratch.h) or, in Data, at start-up.
+// and the folder's entry is forced to the disk too, or it goes in with the
+// other files of its run as one set (settings/backup/BackupSet.h). So the
+// destination always holds either its old contents or the whole new copy,
+// also when the process is killed on the way; a scratch file left behind is
+// removed by the folder's recovery (the next save or restore, or start-up).
 #pragma once
 
 #include <functional>
@@ -88,18 +89,12 @@ int Copy_Write(int fromFd, const std::string& to, const TRecordCopy& copy, bool*
 // folder `to` lies in, is forced to the disk. false when either failed (a
 // rename that failed leaves `to` as it was and the scratch file gone).
 bool Copy_Replace(const std::string& to, const std::string& folder);
-// The written scratch files of `tos`, files of `folder`, replace them all
-// or none: each is renamed into place in turn, then the folder's entries are
-// forced to the disk once. A rename that fails removes the scratch files
-// still there and gives the files replaced before it their old contents
-// back (the files but the last are read into memory first, so the small
-// ones go first; when one of them is there but cannot be read, nothing is
-// replaced). Returns the index of the file that failed, the last one's when
-// the folder's flush failed (the files then all hold their new contents),
-// or -1 when everything went through.
-int Copy_ReplaceAll(const std::vector<std::string>& tos, const std::string& folder);
-// The whole of bytes as the new contents of `to`, through its scratch file
-// and Copy_Replace. false when anything failed: `to` is then as it was.
+// The whole of bytes into the scratch file beside `to`, complete, checked
+// and on the disk. false when anything failed (the scratch file is then
+// gone).
+bool Copy_WriteScratch(const std::string& to, const std::string& bytes);
+// The same, then Copy_Replace. false when anything failed: `to` is then as
+// it was.
 bool Copy_WriteFile(const std::string& to, const std::string& folder, const std::string& bytes);
 // The scratch file of `to` goes unused.
 void Copy_Discard(const std::string& to);

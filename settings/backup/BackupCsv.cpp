@@ -189,3 +189,8 @@ std::string TCsvRows::Write(const std::string& folder) const {
         return Message_NotSavedText(csv_->Name);
     return {};
 }
+
+std::string TCsvRows::WriteScratch(const std::string& folder) const {
+    if (!Copy_WriteScratch(BackUp_Path(folder, csv_->Name), text_)) return Message_NotSavedText(csv_->Name);
+    return {};
+}

@@ -53,6 +53,10 @@ public:
     // The file written into the folder, as Csv_WriteKokyaku writes it. "" or
     // the failure's text.
     std::string Write(const std::string& folder) const;
+    // The file written to its scratch file only, to go in with the other
+    // files of a save (settings/backup/BackupSet.h). "" or the failure's
+    // text.
+    std::string WriteScratch(const std::string& folder) const;
 
 private:
     const TCsvFile* csv_;

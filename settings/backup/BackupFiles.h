@@ -64,6 +64,10 @@ struct TBackupResult {
     // could not be written; those a restore found.
     int Ds = 0;
     std::string Failure;  // "" or what could not be done
+    // A restore's copy left out (missing, failing its check, not read
+    // whole): the run goes on without it. Any other failure ends the run,
+    // and nothing of it goes in.
+    bool Skipped = false;
 };
 
 // The text a run shows in place of "処理が完了しました" when a file

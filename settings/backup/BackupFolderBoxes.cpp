@@ -11,6 +11,7 @@
 #include "platform/Volumes.h"
 #include "settings/backup/BackupFiles.h"
 #include "settings/backup/BackupScreen.h"
+#include "settings/backup/BackupSet.h"
 #include "store/BackupFolder.h"
 #include "ui/Ui.h"
 
@@ -55,6 +56,7 @@ std::string FirstFolder(const std::string& chosen, const std::vector<TVolume>& v
 
 void Backup_StartFolder() {
     BackupFolder_Load(BackUp_Folder);
+    BackUp_SettleFolder(BackUp_Folder);  // a set a killed save left, before anything reads the folder
     SetCaption("Label_BackupFolder", Cp932_ForDisplay(BackUp_Folder));
     TDirectoryListBox* list = List();
     TDriveComboBox* drive = Drive();

@@ -29,12 +29,15 @@ struct TBackupView {
     std::function<void(TBackupGroup, const TBackupResult&)> Done;  // customers, products, documents
 };
 
-// The save (BackUp_ToPC = 0): what is only in memory written first
+// The save (BackUp_ToPC = 0): the folder put right first (a set a killed
+// save left finished: BackUp_SettleFolder), what is only in memory written
 // (BackUp_WriteMemory), the ticked groups in order, own company and units,
-// then "Data\BackupFolder.500". Every step is tried whatever failed before.
-// "" when everything went through, else the first failure's text (for the
-// screen to show in place of "処理が完了しました"). Before all that, the
-// scratch files a killed save left in the folder go (BackupScratch.h).
+// all into scratch files that then go in as one set; then
+// "Data\BackupFolder.500". A failure anywhere ends the run: every copy in
+// the folder stays as it was, the scratch files go, and the groups told
+// their counts are told again with the counts of the copies there. "" when
+// everything went through, else the failure's text (for the screen to show
+// in place of "処理が完了しました").
 std::string BackUp_Save(const std::string& folder, const TBackupChoice& choice, const TBackupView& view);
 // The restore (BackUp_ToPC = 1): what is only in memory written first, as
 // for a save, so that the reload after the run brings back what the user

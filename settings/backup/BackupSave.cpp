@@ -1,5 +1,7 @@
 #include "settings/backup/BackupSave.h"
 
+#include <functional>
+
 #include "platform/File.h"
 #include "settings/backup/BackupCsv.h"
 #include "settings/backup/Seiri.h"
@@ -28,8 +30,9 @@ TBackupResult& Failed(TBackupResult& r, const std::string& folder, const TBackup
 // Copies the data file's whole records into its copy in the folder. With
 // seiri the tidy-up decides which documents go; with rows, the records
 // copied build the CSV's rows as they pass.
-TBackupResult SaveFile(const std::string& folder, const TBackupFile& file, const TBackupFigure& figure,
-                       bool seiri = false, TCsvRows* rows = nullptr) {
+TBackupResult SaveFile(TBackupSet& set, const TBackupFile& file, const TBackupFigure& figure, bool seiri = false,
+                       TCsvRows* rows = nullptr) {
+    const std::string& folder = set.Folder;
     TBackupResult r;
     const TCopySource source(Record_OpenRead(*file.Data), file.Data->RecLen);
     if (!source.Opened()) return Failed(r, folder, file, BackUp_NotRead(BackUp_DataName(*file.Data)));
@@ -56,17 +59,31 @@ TBackupResult SaveFile(const std::string& folder, const TBackupFile& file, const
     if (written < 0)
         return Failed(r, folder, file,
                       readFailed ? BackUp_NotRead(BackUp_DataName(*file.Data)) : Message_NotSavedText(file.Name));
-    if (!Copy_Replace(to, BackUp_FolderPath(folder))) return Failed(r, folder, file, Message_NotSavedText(file.Name));
+    set.Names.emplace_back(file.Name);
     r.Ds = written;
     return r;
 }
 
 // The CSV of the rows the copy built: the figure's pass over them, then the
 // file.
-std::string WriteCsv(const std::string& folder, const TBackupResult& r, const TBackupFigure& figure,
+std::string WriteCsv(TBackupSet& set, const char* name, const TBackupResult& r, const TBackupFigure& figure,
                      const TCsvRows& rows) {
     rows.ShowFigures(r.Count, figure);
-    return rows.Write(folder);
+    std::string failure = rows.WriteScratch(set.Folder);
+    if (failure.empty()) set.Names.emplace_back(name);
+    return failure;
+}
+
+// A step's files as a set of their own; the count of the copy there when
+// the set did not go in.
+TBackupResult Alone(const std::string& folder, const TBackupFile& file,
+                    const std::function<TBackupResult(TBackupSet&)>& step) {
+    TBackupSet set{folder, {}};
+    TBackupResult r = step(set);
+    if (r.Failure.empty()) r.Failure = BackUp_PutSet(set);
+    else BackUp_DiscardSet(set);
+    if (!r.Failure.empty()) r.Ds = BackUp_CountFile(folder, file);
+    return r;
 }
 
 // The step's last figure, once everything went through.
@@ -87,32 +104,44 @@ std::string BackUp_WriteMemory() {
     return failure;
 }
 
-TBackupResult BackUp_SaveKokyaku(const std::string& folder, const TBackupFigure& figure) {
+TBackupResult BackUp_SaveKokyaku(TBackupSet& set, const TBackupFigure& figure) {
     TCsvRows rows(Csv_Kokyaku);
-    TBackupResult r = SaveFile(folder, Backup_Kokyaku, figure, false, &rows);
-    if (r.Failure.empty()) r.Failure = WriteCsv(folder, r, figure, rows);
+    TBackupResult r = SaveFile(set, Backup_Kokyaku, figure, false, &rows);
+    if (r.Failure.empty()) r.Failure = WriteCsv(set, Csv_KokyakuName, r, figure, rows);
     Finish(r, figure);
     return r;
 }
 
-TBackupResult BackUp_SaveHinsyuSyouhin(const std::string& folder, const TBackupFigure& figure) {
-    const std::string categories = SaveFile(folder, Backup_Hinsyu, nullptr).Failure;
+TBackupResult BackUp_SaveHinsyuSyouhin(TBackupSet& set, const TBackupFigure& figure) {
+    TBackupResult r = SaveFile(set, Backup_Hinsyu, nullptr);
+    if (!r.Failure.empty()) {
+        r.Count = 0;
+        r.Ds = BackUp_CountFile(set.Folder, Backup_Syouhin);
+        return r;
+    }
     TCsvRows rows(Csv_Syouhin);
-    TBackupResult r = SaveFile(folder, Backup_Syouhin, figure, false, &rows);
-    if (r.Failure.empty()) r.Failure = WriteCsv(folder, r, figure, rows);
-    if (!categories.empty()) r.Failure = categories;
+    r = SaveFile(set, Backup_Syouhin, figure, false, &rows);
+    if (r.Failure.empty()) r.Failure = WriteCsv(set, Csv_SyouhinName, r, figure, rows);
     Finish(r, figure);
     return r;
+}
+
+TBackupResult BackUp_SaveDenpyou(TBackupSet& set, bool seiri, const TBackupFigure& figure) {
+    TBackupResult r = SaveFile(set, Backup_Denpyou, figure, seiri);
+    Finish(r, figure);
+    return r;
+}
+
+std::string BackUp_SaveJisyaTanni(TBackupSet& set) {
+    const std::string jisya = SaveFile(set, Backup_Jisya, nullptr).Failure;
+    return jisya.empty() ? SaveFile(set, Backup_Tanni, nullptr).Failure : jisya;
+}
+
+TBackupResult BackUp_SaveKokyaku(const std::string& folder, const TBackupFigure& figure) {
+    return Alone(folder, Backup_Kokyaku, [&figure](TBackupSet& set) { return BackUp_SaveKokyaku(set, figure); });
 }
 
 TBackupResult BackUp_SaveDenpyou(const std::string& folder, bool seiri, const TBackupFigure& figure) {
-    TBackupResult r = SaveFile(folder, Backup_Denpyou, figure, seiri);
-    Finish(r, figure);
-    return r;
-}
-
-std::string BackUp_SaveJisyaTanni(const std::string& folder) {
-    const std::string jisya = SaveFile(folder, Backup_Jisya, nullptr).Failure;
-    const std::string tanni = SaveFile(folder, Backup_Tanni, nullptr).Failure;
-    return jisya.empty() ? tanni : jisya;
+    return Alone(folder, Backup_Denpyou,
+                 [&figure, seiri](TBackupSet& set) { return BackUp_SaveDenpyou(set, seiri, figure); });
 }

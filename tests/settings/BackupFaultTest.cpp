@@ -1,9 +1,9 @@
 // A save and a restore with each of their file operations failing in turn,
-// and what a save finds left in the folder by one that was killed. A copy,
-// a CSV file or a data file whose write fails keeps its bytes (the data
-// files a restore replaces together keep all of theirs), the run tells
-// which, the "USB" counts are those of the copies there, and no scratch
-// file stays.
+// and what a save finds left in the folder by one that was killed. A run
+// puts its files in place as one set: one that fails leaves every copy (a
+// save) or every data file (a restore) as it was and tells a file, one that
+// goes through has put every one in place, and once the folder's recovery
+// has run (the next run or start) no scratch file is left.
 #include <functional>
 #include <map>
 #include <string>
@@ -12,22 +12,13 @@
 #include "settings/backup/BackupCsv.h"
 #include "settings/backup/BackupRestore.h"
 #include "settings/backup/BackupRun.h"
+#include "settings/backup/BackupSet.h"
+#include "store/Recovery.h"
 #include "tests/FaultSteps.h"
 #include "tests/settings/BackupFixture.h"
 #include "ui/Message.h"
 
 namespace {
-
-// A file a run writes: the name its failure is told by, and its path in the
-// test folder.
-struct TRunFile {
-    const char* Told;
-    std::string Path;
-};
-// The files a run replaces together (all of them or none), in its order:
-// each is written to its scratch file and flushed, then they are renamed
-// into place and the folder is flushed once.
-using TRunGroup = std::vector<TRunFile>;
 
 class BackupFaultTest : public BackupTest {
 protected:
@@ -45,112 +36,127 @@ protected:
         folder.MakeDir("Data");
         for (const auto& [path, bytes] : files) folder.Write(path, bytes);
     }
+    // The recovery the next run or start runs, on both folders.
+    void Settle() const {
+        EXPECT_EQ(BackUp_SettleFolder(usb), "");
+        std::vector<std::string> unfinished;
+        EXPECT_TRUE(Recovery_FinishFileSet(unfinished));
+    }
 
     // Runs the work (returning its failure text) on the files `before`,
-    // once through and then with each step failing in turn. A step that
-    // fails leaves the group it belongs to as it was, except the folder's
-    // flush after the renames, which leaves it whole and new; every other
-    // group is as it was or whole and new; the failure names a file of
-    // the group; no other file is there than before. Returns how many runs
-    // had a step failed.
-    int EachStep(const std::map<std::string, std::string>& before, const std::vector<TRunGroup>& groups,
-                 const std::function<std::string()>& work, const std::function<void()>& also = {}) {
+    // once through and then with each step of the kinds `ops` failing in
+    // turn: either the run says "" and every file of `set` holds what the
+    // run through left, or it tells a file and every one is as before.
+    // Once recovered, no other file is there than before. Returns how many
+    // runs had a step failed.
+    int EachStep(const std::map<std::string, std::string>& before, const std::vector<std::string>& set,
+                 const std::function<std::string()>& work, std::initializer_list<TFileOp> ops,
+                 const std::function<void()>& also = {}) {
         Put(before);
         EXPECT_EQ(work(), "");
         const std::map<std::string, std::string> fresh = Files();
-        for (const TRunGroup& group : groups)
-            for (const TRunFile& f : group) EXPECT_FALSE(fresh.at(f.Path) == before.at(f.Path)) << f.Path;
-        // The flush of each group's folder, by its number among the flushes
-        // (all of them before the one that fails went through).
-        std::vector<int> folderFlush;
-        int flushes = 0;
-        for (const TRunGroup& group : groups) {
-            flushes += static_cast<int>(group.size()) + 1;
-            folderFlush.push_back(flushes);
-        }
-        std::string failure;
-        return FaultSteps_Each(
-            [&](const std::function<void()>& arm) {
+        for (const std::string& path : set) EXPECT_FALSE(fresh.at(path) == before.at(path)) << path;
+        int failed = 0;
+        for (const TFileOp op : ops)
+            for (int nth = 1; nth < 1000; ++nth) {
+                SCOPED_TRACE(std::string(FaultSteps_Name(op)) + " " + std::to_string(nth));
                 Put(before);
-                arm();
-                failure = work();
-            },
-            [&](const TFaultStep& step) {
+                FileFault_Reset();
+                FileFault_Plan(op, nth);
+                const std::string failure = work();
+                const bool reached = FileFault_Count(op) >= nth;
+                FileFault_Reset();
+                if (!reached) break;
+                ++failed;
                 const std::map<std::string, std::string> now = Files();
-                size_t failed = groups.size();
-                for (size_t g = 0; g < groups.size(); ++g)
-                    for (const TRunFile& f : groups[g])
-                        if (failure == Message_NotSavedText(f.Told)) failed = g;
-                ASSERT_LT(failed, groups.size()) << "told: " << failure;
-                for (size_t g = 0; g < groups.size(); ++g) {
-                    bool old = true, renewed = true;
-                    for (const TRunFile& f : groups[g]) {
-                        old = old && now.at(f.Path) == before.at(f.Path);
-                        renewed = renewed && now.at(f.Path) == fresh.at(f.Path);
-                    }
-                    if (g == failed && step.Op == TFileOp::Sync && step.Nth == folderFlush[g])
-                        EXPECT_TRUE(renewed) << groups[g][0].Path;
-                    else if (g == failed) EXPECT_TRUE(old) << groups[g][0].Path;
-                    else EXPECT_TRUE(old || renewed) << groups[g][0].Path;
-                }
+                const std::map<std::string, std::string>& expected = failure.empty() ? fresh : before;
+                EXPECT_TRUE(failure.empty() || failure.ends_with("を保存できませんでした。") ||
+                            failure.ends_with("を読み込めませんでした。"))
+                    << failure;
+                for (const std::string& path : set) EXPECT_TRUE(now.at(path) == expected.at(path)) << path;
+                if (also) also();
+                Settle();
                 std::vector<std::string> names, namesBefore;
-                for (const auto& [path, bytes] : now) names.push_back(path);
+                for (const auto& [path, bytes] : Files()) names.push_back(path);
                 for (const auto& [path, bytes] : before) namesBefore.push_back(path);
                 EXPECT_EQ(names, namesBefore);  // no scratch file left
-                if (also) also();
-            });
+            }
+        return failed;
     }
 };
 
 const char* const Copies[] = {"Kokyaku.625", "Hinsyu.625", "Syouhin.625", "Denpyou.625", "Jisya.625", "Tanni.625"};
 
-// The save: each copy and CSV file on its own, in the order the run writes
-// them; the counts the run shows are those of the copies in the folder.
-TEST_F(BackupFaultTest, ASaveStepThatFailsKeepsTheFileItWrites) {
+// The save: every copy and CSV file with each read and each write failing
+// in turn; the counts the run shows are those of the copies in the folder.
+TEST_F(BackupFaultTest, ASaveThatFailsAnywhereKeepsEveryCopy) {
     WriteData(5, 4, 3, true);
     folder.Write("usb/" + U8(u8"見積顧客.CSV"), "old customers");
     folder.Write("usb/" + U8(u8"見積商品.CSV"), "old products");
     WriteData(3, 2, 60);  // documents: more than one block of the copy
     const std::map<std::string, std::string> before = Files();
-    auto copy = [](const char* name) { return TRunGroup{{name, std::string("usb/") + name}}; };
-    const std::vector<TRunGroup> groups = {
-        copy("Kokyaku.625"), {{Csv_KokyakuName, "usb/" + U8(u8"見積顧客.CSV")}},
-        copy("Hinsyu.625"),  copy("Syouhin.625"),
-        {{Csv_SyouhinName, "usb/" + U8(u8"見積商品.CSV")}},
-        copy("Denpyou.625"), copy("Jisya.625"),
-        copy("Tanni.625"),
+    std::vector<std::string> set = {"usb/" + U8(u8"見積顧客.CSV"), "usb/" + U8(u8"見積商品.CSV")};
+    for (const char* name : Copies) set.push_back(std::string("usb/") + name);
+    // The "USB" counts: as the folder's copies before a run, then as told.
+    std::map<TBackupGroup, int> shown;
+    auto count = [&] {
+        shown[TBackupGroup::Kokyaku] = static_cast<int>(folder.Size("usb/Kokyaku.625") / Kokyaku_RecLen);
+        shown[TBackupGroup::Syouhin] = static_cast<int>(folder.Size("usb/Syouhin.625") / Syouhin_RecLen);
+        shown[TBackupGroup::Denpyou] = static_cast<int>(folder.Size("usb/Denpyou.625") / Denpyou_RecLen);
     };
-    std::map<TBackupGroup, int> shown;  // the "USB" counts
     TBackupView view;
     view.Done = [&shown](TBackupGroup g, const TBackupResult& r) { shown[g] = r.Ds; };
     const int failed = EachStep(
-        before, groups, [&] { return BackUp_Save(usb, {}, view); },
+        before, set,
+        [&] {
+            count();
+            return BackUp_Save(usb, {}, view);
+        },
+        {TFileOp::Read, TFileOp::Write, TFileOp::Create, TFileOp::Sync, TFileOp::Truncate, TFileOp::Rename,
+         TFileOp::Remove},
         [&] {
             EXPECT_EQ(shown[TBackupGroup::Kokyaku], folder.Size("usb/Kokyaku.625") / Kokyaku_RecLen);
             EXPECT_EQ(shown[TBackupGroup::Syouhin], folder.Size("usb/Syouhin.625") / Syouhin_RecLen);
             EXPECT_EQ(shown[TBackupGroup::Denpyou], folder.Size("usb/Denpyou.625") / Denpyou_RecLen);
         });
-    EXPECT_GE(failed, 41);  // each file's create, writes (the documents: two), flushes and rename
+    EXPECT_GE(failed, 50);  // each file's reads, create, writes, flush and rename; the set's record and flushes
 }
 
-// The restore: the categories and the products together, every other file
-// on its own (the units before the own company).
-TEST_F(BackupFaultTest, ARestoreStepThatFailsChangesNoDataFile) {
+// What lives only in memory goes to its files first: a write of it that
+// fails ends the save before any copy is written.
+TEST_F(BackupFaultTest, ASaveWhoseMemoryWriteFailsWritesNoCopy) {
+    WriteData(5, 4, 3, true);
+    WriteData(3, 2, 2);
+    Store_StartData();
+    Tanni_Add("個    ");
+    const std::map<std::string, std::string> before = Files();
+    // The disk full while the memory is written, with room again for the
+    // copies.
+    FileFault_DiskFull(0);
+    TBackupView view;
+    view.Frame = [](TBackupGroup, bool) { FileFault_Reset(); };
+    EXPECT_EQ(BackUp_Save(usb, {}, view), "Hinsyu.620を保存できませんでした。");
+    FileFault_Reset();
+    for (const char* name : Copies) EXPECT_TRUE(Copy(name) == before.at(std::string("usb/") + name)) << name;
+    EXPECT_EQ(folder.List("usb").size(), 6u);
+}
+
+// The restore: the six data files together, with each write failing in
+// turn (a copy that cannot be read is left out: BackupRestoreTest).
+TEST_F(BackupFaultTest, ARestoreThatFailsAnywhereChangesNoDataFile) {
     WriteData(5, 4, 60, true);
     WriteData(3, 2, 2);
     const std::map<std::string, std::string> before = Files();
-    auto data = [](const char* name) { return TRunFile{name, std::string("Data/") + (name + 5)}; };
-    const std::vector<TRunGroup> groups = {
-        {data("Data\\Kokyaku.620")}, {data("Data\\Hinsyu.620"), data("Data\\Syouhin.620")},
-        {data("Data\\Denpyou.620")}, {data("Data\\Tanni.620")},
-        {data("Data\\Jisya.620")},
-    };
-    const int failed = EachStep(before, groups, [&] { return BackUp_Restore(usb, {}, {}); });
-    EXPECT_GE(failed, 30);  // each file's create, writes, flush and rename, each group's folder flush
+    std::vector<std::string> set;
+    for (const char* name : {"Kokyaku", "Hinsyu", "Syouhin", "Denpyou", "Tanni", "Jisya"})
+        set.push_back(std::string("Data/") + name + ".620");
+    const int failed = EachStep(
+        before, set, [&] { return BackUp_Restore(usb, {}, {}); },
+        {TFileOp::Write, TFileOp::Create, TFileOp::Sync, TFileOp::Truncate, TFileOp::Rename, TFileOp::Remove});
+    EXPECT_GE(failed, 30);  // each file's create, writes, flush and rename, the set's record and flushes
 
     // Every read of the categories' and products' restore failing in turn:
-    // the copies', and the categories' own, kept to be put back. Nothing is
-    // replaced.
+    // the copies'. Nothing is replaced.
     int reads = 0;
     for (int nth = 1; nth < 100; ++nth, ++reads) {
         SCOPED_TRACE("read " + std::to_string(nth));
@@ -163,7 +169,7 @@ TEST_F(BackupFaultTest, ARestoreStepThatFailsChangesNoDataFile) {
         EXPECT_NE(failure, "");
         EXPECT_TRUE(Files() == before);
     }
-    EXPECT_EQ(reads, 3);
+    EXPECT_EQ(reads, 2);
 }
 
 // A save first removes what a save killed on the way left in the folder:

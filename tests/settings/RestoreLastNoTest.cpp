@@ -1,9 +1,9 @@
 // The own company's last number in a restore. The copy was saved with two
 // documents and the last number 2; a third document has been stored since.
-// Restored without the documents (unticked, or their copy not usable), the
-// last number comes back no lower than the number of the last document that
-// stays, so that no number is given twice; with the documents, or with no
-// document in the file, it comes back as the copy holds it.
+// The last number comes back no lower than the number of the last document
+// the document file holds after the restore (the copy's when the documents
+// come back, else the one that stays), so that no number is given twice;
+// where the own company's copy cannot be taken, its own record is raised so.
 #include <sys/stat.h>
 
 #include <functional>
@@ -12,6 +12,7 @@
 
 #include "platform/FileFault.h"
 #include "settings/backup/BackupRun.h"
+#include "store/Recovery.h"
 #include "tests/FaultSteps.h"
 #include "tests/settings/BackupFixture.h"
 
@@ -86,6 +87,7 @@ TEST_F(RestoreLastNo, ALastNumberBelowADocumentThatStaysIsRaisedToIt) {
         {"no document file", [](const TestFolder& f) { f.Remove("Data/Denpyou.620"); }, false, false, Number10(2), "",
          Number10(2)},
         {"documents restored", nullptr, true, false, Number10(2), "", Number10(2)},
+        {"documents restored, the copy's number below them", nullptr, true, false, Number10(1), "", Number10(2)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
@@ -103,7 +105,8 @@ TEST_F(RestoreLastNo, ALastNumberBelowADocumentThatStaysIsRaisedToIt) {
         EXPECT_EQ(BackUp_Restore(usb, {.Kokyaku = false, .Syouhin = false, .Denpyou = c.Ticked}, view), c.Failure);
         FileFault_Reset();
         EXPECT_EQ(LastNo(), c.LastNo);
-        EXPECT_TRUE(Data("Jisya.620") == Restored(c.LastNo));
+        // A data file that cannot be written: nothing of the run goes in.
+        EXPECT_TRUE(Data("Jisya.620") == (c.DiskFull ? JisyaRec("自社", Number10(3)) : Restored(c.LastNo)));
         const bool restored = c.Ticked && c.Failure.empty();
         EXPECT_TRUE(Data("Denpyou.620") == (restored ? Copy("Denpyou.625") : documents));
     }
@@ -111,7 +114,8 @@ TEST_F(RestoreLastNo, ALastNumberBelowADocumentThatStaysIsRaisedToIt) {
 
 // The raised number goes to the disk with the record it is part of: a
 // write that fails at any step leaves the own company as it was, with its
-// own last number 3, and the run tells it; never the copy's 2.
+// own last number 3, and the run tells it; never the copy's 2. An old file
+// the run could not remove once the set was in goes with the next start.
 TEST_F(RestoreLastNo, ARestoreThatFailsOnTheWayKeepsTheLastNumber) {
     std::string failure;
     const int failed = FaultSteps_Each(
@@ -125,11 +129,44 @@ TEST_F(RestoreLastNo, ARestoreThatFailsOnTheWayKeepsTheLastNumber) {
             const bool restored = Data("Jisya.620") == Restored(Number10(3));
             EXPECT_TRUE(restored || Data("Jisya.620") == JisyaRec("自社", Number10(3)));
             if (!restored) {
-                EXPECT_EQ(failure, "Jisya.620を保存できませんでした。");
+                EXPECT_TRUE(failure.ends_with("を保存できませんでした。")) << failure;
             }
+            std::vector<std::string> unfinished;
+            EXPECT_TRUE(Recovery_FinishFileSet(unfinished));
             EXPECT_EQ(folder.List("Data").size(), 6u);  // no scratch file left
         });
     EXPECT_GT(failed, 0);
+}
+
+// The own company's copy missing or left out: its own record goes through
+// the restore raised to the last document Data holds after it, as on a new
+// program folder whose blank last number the run's first write saved as 0.
+TEST_F(RestoreLastNo, WithoutAnOwnCompanyCopyItsOwnRecordIsRaised) {
+    const struct {
+        const char* What;
+        bool Missing;          // else cut short
+        bool Documents;        // ticked and restored (their copy's last: 2)
+        const char* Stored;    // Data's last number
+        bool NoDocumentFile;   // a new program folder
+        std::string LastNo;
+    } cases[] = {
+        {"a new program folder", true, true, "         0", true, Number10(2)},
+        {"copy cut short, documents kept", false, false, "         1", false, Number10(3)},
+        {"copy missing, documents restored", true, true, "         1", false, Number10(2)},
+        {"the own number above", true, false, "         7", false, Number10(7)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        Prepare();
+        if (c.Missing) folder.Remove("usb/Jisya.625");
+        else folder.Resize("usb/Jisya.625", Jisya_RecLen - 1);
+        folder.Write("Data/Jisya.620", JisyaRec("自社", c.Stored));
+        if (c.NoDocumentFile) folder.Remove("Data/Denpyou.620");
+        EXPECT_EQ(BackUp_Restore(usb, {.Kokyaku = false, .Syouhin = false, .Denpyou = c.Documents}, {}),
+                  BackUp_NotRead("Jisya.625"));
+        EXPECT_TRUE(Data("Jisya.620") == JisyaRec("自社", c.LastNo)) << LastNo();
+        EXPECT_EQ(folder.List("Data").size(), 6u);  // no scratch file left
+    }
 }
 
 // A read that fails: of the copies, or of the last document's number. The

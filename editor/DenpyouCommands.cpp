@@ -236,8 +236,14 @@ void Denpyou_ShowOpened(int n) {
 }
 
 void Denpyou_ExitPurge() {
-    if (TCheckBox* purge = Ui_CheckBox("CheckBox_CompleteDelete"); purge && purge->Checked())
-        Message_CheckSaved(Denpyou_File.FileName, Denpyou_PurgeDeleted());
+    TCheckBox* purge = Ui_CheckBox("CheckBox_CompleteDelete");
+    if (!purge || !purge->Checked()) return;
+    // Either way the document file is as it was, and the exit goes on.
+    switch (Denpyou_PurgeDeleted()) {
+        case TPurgeResult::Done: break;
+        case TPurgeResult::NotRead: Message_NotRead(Denpyou_File.FileName); break;
+        case TPurgeResult::NotWritten: Message_CheckSaved(Denpyou_File.FileName, false); break;
+    }
 }
 
 void Denpyou_New() {

@@ -65,7 +65,11 @@ TVolumePlaces Volumes_SystemPlaces() {
     return places;
 }
 
-void Volumes_Install(const TVolumePlaces& places) { Places() = places; }
+TVolumePlaces Volumes_Install(const TVolumePlaces& places) {
+    TVolumePlaces before = Places();
+    Places() = places;
+    return before;
+}
 
 std::string Volume_WithoutSlash(std::string path) {
     while (path.size() > 1 && path.back() == '/') path.pop_back();
@@ -80,9 +84,10 @@ bool Volume_Holds(const std::string& root, const std::string& hostPath) {
 
 std::vector<TVolume> Volumes_List() {
     const TVolumePlaces& places = Places();
-    std::vector<TVolume> volumes{{"/", false}};
+    const std::string root = Volume_WithoutSlash(places.Root);
+    std::vector<TVolume> volumes{{root, false}};
     const std::string home = Volume_WithoutSlash(places.Home);
-    if (!home.empty() && home != "/" && Dir_Exists(Platform_AsIs(home))) volumes.push_back({home, false});
+    if (!home.empty() && home != root && Dir_Exists(Platform_AsIs(home))) volumes.push_back({home, false});
     std::vector<TVolume> removable;
     if (places.MountTable) {
         for (const TMountEntry& m : places.MountTable()) {

@@ -24,21 +24,22 @@ struct TVolumePlaces {
     std::function<std::vector<TMountEntry>()> MountTable;
     std::string Home;                          // the user's home folder
     std::vector<std::string> RemovableBases;   // mount points below these are removable volumes
+    std::string Root = "/";                    // the first volume: the root file system, or a folder standing for it
 };
 
 // The entries of a mount table in the form of /proc/self/mounts.
 std::vector<TMountEntry> Volumes_ReadMountTable(const std::string& path);
-// The system's: /proc/self/mounts, the home folder of the user running the
-// program, /media/USER, /run/media/USER and /mnt.
+// The system's: "/", /proc/self/mounts, the home folder of the user running
+// the program, /media/USER, /run/media/USER and /mnt.
 TVolumePlaces Volumes_SystemPlaces();
-// Replaces the places (tests); Volumes_Install(Volumes_SystemPlaces()) gives
-// the system's back.
-void Volumes_Install(const TVolumePlaces& places);
+// Replaces the places (tests: a headless session installs places of its
+// own) and returns those it replaced, to be installed again afterwards.
+TVolumePlaces Volumes_Install(const TVolumePlaces& places);
 
 // A folder path without a trailing '/' (but "/" itself).
 std::string Volume_WithoutSlash(std::string path);
-// "/" first, then the home folder, then the removable volumes in order of
-// their paths; each root once.
+// The root first ("/"), then the home folder, then the removable volumes in
+// order of their paths; each root once.
 std::vector<TVolume> Volumes_List();
 // Whether the folder root holds the host path (root itself or below it).
 bool Volume_Holds(const std::string& root, const std::string& hostPath);

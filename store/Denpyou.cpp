@@ -61,16 +61,16 @@ int Denpyou_FindRecordByNo(const char* text) {
     return found;
 }
 
-bool Denpyou_PurgeDeleted() {
-    if (Denpyou_Count == 0) return true;
+TPurgeResult Denpyou_PurgeDeleted() {
+    if (Denpyou_Count == 0) return TPurgeResult::Done;
     int total = 0, deleted = 0;
     if (!Record_ScanField(Denpyou_File, DenpyouField_Kind, 1, INT_MAX, [&](const char* kind, int) {
             ++total;
             if (kind[0] == DenpyouKind_Deleted) ++deleted;
             return true;
         }))
-        return false;
-    if (deleted == 0 || deleted == total) return true;
+        return TPurgeResult::NotRead;
+    if (deleted == 0 || deleted == total) return TPurgeResult::Done;
 
     // The kept documents go to the scratch copy and to the new document
     // file. Each is written under a temporary name that replaces the file
@@ -78,11 +78,11 @@ bool Denpyou_PurgeDeleted() {
     // neither a partial copy nor a partial document file.
     DenpyouYears_Forget();
     int fresh = Record_BeginRewrite(Denpyou_File.FileName);
-    if (fresh < 0) return false;
+    if (fresh < 0) return TPurgeResult::NotWritten;
     int scratch = Record_BeginRewrite(Denpyou_ScratchName);
     if (scratch < 0) {
         Record_EndRewrite(fresh, Denpyou_File.FileName, false);
-        return false;
+        return TPurgeResult::NotWritten;
     }
     bool ok = true;
     int copied = 0;
@@ -93,7 +93,7 @@ bool Denpyou_PurgeDeleted() {
         pending.clear();
     };
     std::vector<char> lastKept;
-    bool scanned = Record_Scan(Denpyou_File, 1, total, [&](const char* record, int) {
+    const bool scanned = Record_Scan(Denpyou_File, 1, total, [&](const char* record, int) {
         if (record[0] == DenpyouKind_Deleted) return true;
         pending.insert(pending.end(), record, record + Denpyou_RecLen);
         lastKept.assign(record, record + Denpyou_RecLen);
@@ -106,5 +106,6 @@ bool Denpyou_PurgeDeleted() {
     ok = Record_EndRewrite(scratch, Denpyou_ScratchName, ok);
     ok = Record_EndRewrite(fresh, Denpyou_File.FileName, ok);
     if (!lastKept.empty()) Denpyou_RecBuf = lastKept;
-    return ok;
+    if (ok) return TPurgeResult::Done;
+    return scanned ? TPurgeResult::NotWritten : TPurgeResult::NotRead;
 }

@@ -99,7 +99,10 @@ void Denpyou_Open();
 int Denpyou_FindRecordByNo(const char* text);
 // The copy of the documents kept by the last purge.
 constexpr const char* Denpyou_ScratchName = "Data\\Denpyou.del";
+// What the purge did: Done also when there was nothing to purge; otherwise
+// the file is as it was, because it could not be read whole (NotRead) or
+// the kept documents could not be written (NotWritten).
+enum class TPurgeResult { Done, NotRead, NotWritten };
 // Rewrites the document file without the documents of kind '0'; the kept
 // ones also stay in "Data\Denpyou.del". Run only as the last work at exit.
-// false when the file could not be read or rewritten; it is then as it was.
-bool Denpyou_PurgeDeleted();
+TPurgeResult Denpyou_PurgeDeleted();

@@ -307,10 +307,10 @@ bool Record_ScanField(TRecordFile& file, int k, int first, int last,
     // read on its own, the missing bytes blanks.
     const bool lastCut = records > 0 && Record_Offset(file, records) + offset + width > size;
     const int batched = lastCut ? std::min(last, records - 1) : last;
-    // A short read ends the scan as visit stopping it does.
+    // A short read ends the scan, and the scan then reports it.
     first = std::max(first, 1);
     bool stopped = false;
-    const bool whole = Record_ScanPieces(fd, file, offset, width, first, batched, [&](const char* piece, int n) {
+    bool whole = Record_ScanPieces(fd, file, offset, width, first, batched, [&](const char* piece, int n) {
         stopped = !visit(piece, n);
         return !stopped;
     });
@@ -318,11 +318,11 @@ bool Record_ScanField(TRecordFile& file, int k, int first, int last,
         const std::int64_t at = Record_Offset(file, last) + offset;
         const std::int64_t held = std::clamp<std::int64_t>(size - at, 0, width);
         std::vector<char> pieces(static_cast<size_t>(width), ' ');
-        if (held == 0 || (File_Seek(fd, at) == at && File_Read(fd, pieces.data(), held) == held))
-            visit(pieces.data(), last);
+        whole = held == 0 || (File_Seek(fd, at) == at && File_Read(fd, pieces.data(), held) == held);
+        if (whole) visit(pieces.data(), last);
     }
     File_Close(fd);
-    return true;
+    return whole;
 }
 
 bool Record_ScanPieces(int fd, const TRecordFile& file, int offset, int width, int first, int last,

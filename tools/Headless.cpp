@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -29,6 +30,14 @@ int g_sessions = 0;
 THeadlessSession* g_messagesTo = nullptr;
 // The lookup-miss handler set before the first session.
 TUiMissHandler g_previousMissHandler = nullptr;
+// The sessions alive, oldest first. The volumes installed are always those
+// of one of them (the last one made or started, or after its end the last
+// one left), so that no installed place outlives its session, whatever
+// order sessions end in; the places from before the first come back after
+// the last.
+std::vector<THeadlessSession*> g_alive;
+const THeadlessSession* g_volumesOf = nullptr;
+TVolumePlaces g_previousVolumes;
 
 std::string MakeFolder() {
     const char* tmp = std::getenv("TMPDIR");
@@ -53,6 +62,11 @@ bool KeepFolder() {
 
 THeadlessSession::THeadlessSession(bool withData) : folder_(MakeFolder()) {
     if (withData) fs::create_directory(folder_ + "Data");
+    fs::create_directory(Home());
+    fs::create_directory(RemovableBase());
+    g_alive.push_back(this);
+    TVolumePlaces before = InstallVolumes();
+    if (g_alive.size() == 1) g_previousVolumes = std::move(before);
     Platform_SetProgramDir(folder_);
     FileFault_Reset();
     Clock_Fix(DefaultToday);
@@ -75,6 +89,13 @@ THeadlessSession::~THeadlessSession() {
     Printer_Install(previousPrinter_);
     FileFault_Reset();
     InstanceLock_Release();
+    g_alive.erase(std::find(g_alive.begin(), g_alive.end(), this));
+    if (g_alive.empty()) {
+        Volumes_Install(g_previousVolumes);
+        g_volumesOf = nullptr;
+    } else if (g_volumesOf == this) {
+        g_alive.back()->InstallVolumes();
+    }
     if (g_messagesTo == this) g_messagesTo = nullptr;
     if (--g_sessions == 0) {
         Application_SetTerminateHandler(nullptr);
@@ -168,6 +189,45 @@ bool THeadlessSession::FileExists(const std::string& path) const {
     return fs::exists(HostPath(path), ec);
 }
 
+TVolumePlaces THeadlessSession::InstallVolumes() const {
+    g_volumesOf = this;
+    return Volumes_Install({[this] { return mounts_; }, Home(), {RemovableBase()}, Volume_WithoutSlash(folder_)});
+}
+
+namespace {
+// Where an unmounted volume's folders wait to be mounted again.
+std::string Aside(const std::string& folder, const std::string& name) { return folder + ".unmounted/" + name; }
+}  // namespace
+
+std::string THeadlessSession::Mount(const std::string& name) {
+    const std::string root = RemovableBase() + "/" + name;
+    const std::string aside = Aside(folder_, name);
+    std::error_code ec;
+    if (fs::exists(aside, ec)) {
+        fs::remove(root, ec);  // the empty mount point
+        fs::rename(aside, root, ec);
+    }
+    fs::create_directories(root, ec);
+    if (std::none_of(mounts_.begin(), mounts_.end(), [&](const TMountEntry& m) { return m.Dir == root; }))
+        mounts_.push_back({root, "vfat"});
+    return root;
+}
+
+bool THeadlessSession::Unmount(const std::string& name) {
+    const std::string root = RemovableBase() + "/" + name;
+    const auto mounted =
+        std::find_if(mounts_.begin(), mounts_.end(), [&](const TMountEntry& m) { return m.Dir == root; });
+    if (mounted == mounts_.end()) return false;
+    mounts_.erase(mounted);
+    const std::string aside = Aside(folder_, name);
+    std::error_code ec;
+    fs::create_directories(fs::path(aside).parent_path(), ec);
+    fs::remove_all(aside, ec);
+    fs::rename(root, aside, ec);
+    fs::create_directory(root, ec);
+    return true;
+}
+
 void THeadlessSession::SetToday(const TDateTime& when) { Clock_Fix(when); }
 
 std::vector<std::string> THeadlessSession::TakeLookupMisses() {
@@ -192,6 +252,7 @@ bool THeadlessSession::Start() {
     if (form_) return false;
     Platform_SetProgramDir(folder_);
     g_messagesTo = this;
+    InstallVolumes();
     form_ = std::make_unique<TForm_Syori_01>();
     Drive([&] {
         form_->FormCreate();

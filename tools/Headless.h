@@ -15,17 +15,20 @@
 #include "app/Syori_01.h"
 #include "platform/Clock.h"
 #include "platform/RecordingPrinter.h"
+#include "platform/Volumes.h"
 
 class THeadlessSession {
 public:
     // Makes the program folder (mkdtemp under $TMPDIR or /tmp) with an empty
     // Data folder unless withData is false, makes it the program folder,
     // fixes the clock at DefaultToday, turns the process exit into a
-    // recorded status and installs a recording printer.
+    // recorded status, installs a recording printer and the session's own
+    // volumes (below).
     explicit THeadlessSession(bool withData = true);
     // Forgets the window (Form_Syori_01 := nullptr), gives up the program
-    // folder's lock and removes the folder, unless SCENARIO_KEEP=1, which
-    // keeps it and prints its path.
+    // folder's lock, leaves the volumes to the sessions still alive (or, after
+    // the last, to the places before the first) and removes the folder,
+    // unless SCENARIO_KEEP=1, which keeps it and prints its path.
     ~THeadlessSession();
     THeadlessSession(const THeadlessSession&) = delete;
     THeadlessSession& operator=(const THeadlessSession&) = delete;
@@ -49,6 +52,23 @@ public:
     std::optional<std::int64_t> FileSize(const std::string& path) const;
     std::optional<std::string> ReadFileAt(const std::string& path, std::int64_t offset, std::int64_t length) const;
     bool FileExists(const std::string& path) const;
+
+    // ---- the volumes a backup can go to (platform/Volumes.h): the session's
+    // own, never the machine's, so that a fallback to the home folder or the
+    // root writes into the program folder. The program folder stands for the
+    // root, the home folder is "home" there, removable volumes are mounted at
+    // "media/NAME", and the mount table holds only what Mount put in it. Installed when the session is made and when it
+    // starts: of several sessions alive, the program sees those of the last
+    // one made or started.
+    std::string Home() const { return folder_ + "home"; }
+    std::string RemovableBase() const { return folder_ + "media"; }
+    // The removable volume NAME mounted at media/NAME: made when it never
+    // was, what it held when it was unmounted back. Its root (host path).
+    std::string Mount(const std::string& name);
+    // The volume pulled out: gone from the mount table, what it holds set
+    // aside until it is mounted again; its empty mount point stays, as after
+    // umount. false when it was not mounted.
+    bool Unmount(const std::string& name);
 
     // ---- the clock (may change at any time)
     void SetToday(const TDateTime& when);
@@ -110,4 +130,8 @@ private:
     int exitStatus_ = 0;
     std::vector<std::string> messages_;
     std::vector<std::string> lookupMisses_;
+    // Installs this session's volumes; returns the places they replaced.
+    TVolumePlaces InstallVolumes() const;
+
+    std::vector<TMountEntry> mounts_;
 };

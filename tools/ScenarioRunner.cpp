@@ -342,6 +342,27 @@ TResult DiskOk(TRun&, TArgs& args) {
     return {};
 }
 
+// A removable volume's name: one folder's name, media/NAME in the program
+// folder.
+std::string VolumeName(TArgs& args) {
+    const std::string name = args.Word("NAME");
+    args.End();
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos)
+        Error("NAME is one folder's name");
+    return name;
+}
+
+TResult Mount(TRun& run, TArgs& args) {
+    run.Session.Mount(VolumeName(args));
+    return {};
+}
+
+TResult Unmount(TRun& run, TArgs& args) {
+    const std::string name = VolumeName(args);
+    if (!run.Session.Unmount(name)) Wrong(name + " is not mounted");
+    return {};
+}
+
 // The recording printer's physical offsets, in dots.
 TResult PrinterOffsets(TRun& run, TArgs& args) {
     const long long x = args.Number("X"), y = args.Number("Y");
@@ -660,6 +681,8 @@ constexpr TCommand Commands[] = {
     {"disk full", "disk full after N", TNeeds::BeforeStart, false, DiskFull},
     {"disk ok", "disk ok", TNeeds::Nothing, false, DiskOk},
     {"read fail", "read fail [NTH]", TNeeds::Nothing, false, ReadFail},
+    {"mount", "mount NAME", TNeeds::Nothing, false, Mount},
+    {"unmount", "unmount NAME", TNeeds::Nothing, false, Unmount},
     {"printer offsets", "printer offsets X Y", TNeeds::BeforeStart, false, PrinterOffsets},
     {"printer fail", "printer fail", TNeeds::BeforeStart, false, PrinterFail},
     {"start", "start", TNeeds::BeforeStart, false, Start},

@@ -18,6 +18,14 @@
 //   read fail [NTH]                  the NTH read of a file by the program from now
 //                                    on fails (1, the next one, when left out);
 //                                    disk ok forgets it
+//   mount NAME                       a removable volume NAME is mounted at media/NAME
+//                                    in the program folder (made when it never was;
+//                                    what it held when unmounted comes back)
+//   unmount NAME                     the volume NAME is pulled out: gone from the
+//                                    mount table, what it holds set aside; its empty
+//                                    mount point stays. The volumes are the session's
+//                                    own: the home folder is home in the program
+//                                    folder, never the machine's
 //   printer offsets X Y              before start: the physical offsets of the
 //                                    recording printer (254 dots per inch), in dots
 //   printer fail                     before start: the next print job fails to start

@@ -12,9 +12,18 @@ bool Message_CheckSaved(const char* path, bool written) {
     return !File_Exists(path);
 }
 
-std::string Message_NotSavedText(const char* path) {
+namespace {
+// A system path named by its file name; a bare name stays whole.
+std::string FileName(const char* path) {
     const char* name = std::strrchr(path, '\\');
-    return std::string(name ? name + 1 : path) + "を保存できませんでした。";
+    return name ? name + 1 : path;
 }
+}  // namespace
+
+std::string Message_NotSavedText(const char* path) { return FileName(path) + "を保存できませんでした。"; }
 
 void Message_NotSaved(const char* path) { Application_ShowMessage(Message_NotSavedText(path)); }
+
+std::string Message_NotReadText(const char* path) { return FileName(path) + "を読み込めませんでした。"; }
+
+void Message_NotRead(const char* path) { Application_ShowMessage(Message_NotReadText(path)); }

@@ -8,6 +8,10 @@
 std::string Message_NotSavedText(const char* path);
 // That text shown: a write the user asked for did not reach the file.
 void Message_NotSaved(const char* path);
+// "<file>を読み込めませんでした。", named as Message_NotSavedText names it.
+std::string Message_NotReadText(const char* path);
+// That text shown: work the user asked for stopped at a file it could not read.
+void Message_NotRead(const char* path);
 // A write of the exit (a save of data that lives only in memory, a sort, the
 // purge): true when it was written, or when nothing at all stands at path
 // (no Data folder: it never held anything). Otherwise the user is told

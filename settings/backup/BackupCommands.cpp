@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Cp932.h"
+#include "platform/Volumes.h"
 #include "settings/backup/BackupRun.h"
 #include "settings/backup/BackupScreen.h"
 #include "store/Denpyou.h"
@@ -15,6 +16,7 @@ namespace {
 
 constexpr const char* Remaining = "残りの処理";
 constexpr const char* Completed = "処理が完了しました";
+constexpr const char* FolderMissing = "バックアップ先のフォルダが見つかりません。";
 constexpr const char* Group_CheckBoxes[] = {"CheckBox_Kokyaku", "CheckBox_Syouhin", "CheckBox_Denpyou"};
 
 // What a group shows while a run works on it, by TBackupGroup.
@@ -98,10 +100,14 @@ void Label_Panel_BackUp_F2Click() { TickAll(true); }
 void Label_Panel_BackUp_F3Click() { TickAll(false); }
 
 void Label_Panel_BackUp_F1Click() {
-    // Only into or from a folder that is there: a stick pulled out, or no
-    // folder chosen yet, runs nothing.
+    // Only into or from a folder that is there: a stick pulled out (its
+    // empty mount point is no folder of it), or no folder chosen yet, runs
+    // nothing, and the record keeps the folder chosen.
     const std::string folder = BackUp_Folder;
-    if (!BackUp_FolderReady(folder)) return;
+    if (!BackUp_FolderReady(folder) || !Volumes_Answers(Volumes_List(), folder)) {
+        Paint("Label_DataSyori_Nokori", FolderMissing);
+        return;
+    }
     Backup_ShowRemaining();
     const TBackupChoice choice{
         .Kokyaku = Ticked("CheckBox_Kokyaku"),

@@ -63,4 +63,4 @@ std::string BackUp_WriteFolderRecord(const std::string& folder) {
     return Message_NotSavedText(FolderRecord_Name);
 }
 
-std::string BackUp_NotRead(const char* name) { return std::string(name) + "を読み込めませんでした。"; }
+std::string BackUp_NotRead(const char* name) { return Message_NotReadText(name); }

@@ -47,7 +47,8 @@ void Backup_Register();
 // The direction labels: save, restore.
 void Label_ToUSB_FromPCClick();
 void Labe_ToPC_FromUSBClick();
-// F1: a save or a restore of the groups ticked, when the folder is ready;
+// F1: a save or a restore of the groups ticked, when the folder is ready
+// (else "バックアップ先のフォルダが見つかりません。" and nothing written);
 // after a restore every folder starts again on the restored files.
 void Label_Panel_BackUp_F1Click();
 // F2, F3: every group ticked, or none.
@@ -59,12 +60,14 @@ void Backup_Pen(const char* name, TColor color, int width);
 void Backup_ShowRemaining();
 // The drive chosen: the folder list goes to its root.
 void BackupDriveComboBoxChange();
-// The folder chosen: it becomes the backup folder (one longer than the
+// The folder picked: it becomes the backup folder (one longer than the
 // folder record's 255 bytes is refused, and the folder before stays), the
-// drive box follows it, and the copies in it are counted ("USB").
+// drive box follows it, and the copies in it are counted ("USB"). A move
+// of the program's own elsewhere picks nothing, unless no folder was
+// chosen yet.
 void BackupDirectoryListBoxChange();
-// The screen shown: the drive box reads the volumes again; a folder list
-// that shows nothing, or a folder that is gone, goes to the backup folder
-// when it is there, else to the first removable volume, else to the home
-// folder.
+// The screen shown: the drive box reads the volumes again; the boxes go to
+// the backup folder whenever it is there; while it is not, a folder list
+// that shows nothing usable goes to the first removable volume, else to
+// the home folder, and the backup folder stays.
 void Backup_ShowFolderBoxes();

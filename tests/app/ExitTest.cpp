@@ -627,6 +627,49 @@ TEST(ExitSortFault, AFailedSortOrThePurgeIsToldAndTheExitEnds) {
     }
 }
 
+// Each read of the purge failing in turn, outright or come up short: the
+// user is told that the document file could not be read, the file keeps its
+// deleted document (no scratch copy left), and the exit ends as after a
+// sort that failed, the saves before it done.
+TEST(ExitPurgeFault, APurgeThatCannotReadTheDocumentsIsTold) {
+    const std::string documents =
+        Document('1', "         1") + Document('0', "         2") + Document('1', "         3");
+    std::unique_ptr<THeadlessSession> session;
+    const auto exit = [&](bool purge, int failedRead, std::int64_t bytes) {
+        session = std::make_unique<THeadlessSession>();
+        ASSERT_TRUE(session->WriteFile("Data\\Denpyou.620", documents));
+        ASSERT_TRUE(session->WriteFile("Data\\Hinsyu.620", SortedCategories()));
+        ASSERT_TRUE(session->Start());
+        session->ControlAs<TCheckBox>("CheckBox_CompleteDelete")->SetChecked(purge);
+        Denpyou_LastNo = 12;
+        FileFault_Reset();
+        if (failedRead > 0) FileFault_Plan(TFileOp::Read, failedRead, bytes);
+        ASSERT_TRUE(session->Click("Label_Job_10"));
+    };
+    // The purge is the exit's last step: its reads are those a ticked box adds.
+    exit(false, 0, 0);
+    const auto others = static_cast<int>(FileFault_Count(TFileOp::Read));
+    exit(true, 0, 0);
+    const auto all = static_cast<int>(FileFault_Count(TFileOp::Read));
+    ASSERT_GT(all, others);
+    ASSERT_NE(session->ReadFile("Data\\Denpyou.620"), documents);  // the purge had work to do
+
+    for (int nth = others + 1; nth <= all; ++nth) {
+        for (const std::int64_t bytes : {0, 1}) {
+            SCOPED_TRACE("read " + std::to_string(nth) + ", " + std::to_string(bytes) + " bytes");
+            exit(true, nth, bytes);
+            FileFault_Reset();
+            EXPECT_TRUE(session->Exited());
+            EXPECT_EQ(session->ExitStatus(), -1);
+            EXPECT_EQ(session->Messages(), std::vector<std::string>{"Denpyou.620を読み込めませんでした。"});
+            EXPECT_EQ(session->ReadFile("Data\\Denpyou.620"), documents);
+            EXPECT_FALSE(session->FileExists("Data\\Denpyou.620.new"));
+            EXPECT_FALSE(session->FileExists("Data\\Denpyou.del"));
+            EXPECT_EQ(session->ReadFileAt("Data\\Jisya.620", 231, 10), "        12");
+        }
+    }
+}
+
 // At the categories' or the units' name something no list can be written
 // into: what was typed since start-up cannot be saved, and the user is told
 // which file; what stands there stays as it was, and the exit goes on to the

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -451,6 +452,56 @@ read fail 0
               (std::vector<std::string>{"t.txt:9: read fail 0: NTH counts from 1 (usage: read fail [NTH])",
                                         "0 passed, 1 failed"}));
     EXPECT_EQ(r.Failed, 1);
+}
+
+// The volumes a backup can go to are the session's own: the program folder
+// for the root, its "home", and the sticks a script mounts at "media/NAME";
+// unmount pulls one out (what it holds set aside, the empty mount point
+// left), mount brings it back as it was. Sessions ending in either order
+// leave the volumes to the session still there.
+TEST_F(ScenarioRunnerTest, VolumesAreTheSessionsOwn) {
+    const auto roots = [] {
+        std::vector<std::string> r;
+        for (const TVolume& v : Volumes_List()) r.push_back(v.RootPath);
+        return r;
+    };
+    const std::string root = Volume_WithoutSlash(session.Folder());
+    const std::string stick = session.RemovableBase() + "/STICK";
+    const std::vector<std::string> own{root, session.Home()};
+    EXPECT_EQ(roots(), own);
+    EXPECT_EQ(Run(u8R"(mount STICK
+file media/STICK/Backup/Jisya.625 text "x"
+)").Failed, 0);
+    EXPECT_EQ(roots(), (std::vector<std::string>{root, session.Home(), stick}));
+    EXPECT_EQ(Run(u8R"(unmount STICK
+expect nofile media/STICK/Backup
+)").Failed, 0);
+    EXPECT_EQ(roots(), own);
+    EXPECT_TRUE(std::filesystem::is_empty(stick));
+    const auto r = Run(u8R"(mount STICK
+expect file media/STICK/Backup/Jisya.625 size 1
+unmount CARD
+mount ../x
+)");
+    EXPECT_EQ(r.Passed, 1);
+    EXPECT_EQ(Lines(out.str()),
+              (std::vector<std::string>{"t.txt:3: unmount CARD: CARD is not mounted",
+                                        "t.txt:4: mount ../x: NAME is one folder's name (usage: mount NAME)",
+                                        "1 passed, 2 failed"}));
+
+    for (const bool firstEndsFirst : {true, false}) {
+        SCOPED_TRACE(firstEndsFirst);
+        auto first = std::make_unique<THeadlessSession>();
+        auto second = std::make_unique<THeadlessSession>();
+        const std::string firstRoot = Volume_WithoutSlash(first->Folder());
+        const std::string secondRoot = Volume_WithoutSlash(second->Folder());
+        EXPECT_EQ(roots().front(), secondRoot);
+        (firstEndsFirst ? first : second).reset();
+        EXPECT_EQ(roots().front(), firstEndsFirst ? secondRoot : firstRoot);
+        first.reset();
+        second.reset();
+        EXPECT_EQ(roots(), (std::vector<std::string>{root, session.Home(), stick}));
+    }
 }
 
 // A print of the test's own, made by a click: "見積" at (100, 200) on page 1

@@ -30,11 +30,9 @@ protected:
         folder.MakeDir("media/kei");
         Install();
     }
-    void TearDown() override { Volumes_Install(Volumes_SystemPlaces()); }
+    void TearDown() override { Volumes_Install(before); }
 
-    void Install() {
-        Volumes_Install({[this] { return mounts; }, Home(), {Base()}});
-    }
+    void Install() { before = Volumes_Install({[this] { return mounts; }, Home(), {Base()}}); }
     std::string Home() const { return folder.Path("home/kei"); }
     std::string Base() const { return folder.Path("media/kei"); }
     // A volume mounted at base/name, its folder made.
@@ -46,6 +44,7 @@ protected:
 
     TestFolder folder;
     std::vector<TMountEntry> mounts;
+    TVolumePlaces before;  // given back after the test
     TForm form;
 };
 

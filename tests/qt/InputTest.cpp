@@ -314,7 +314,7 @@ TEST_F(InputTest, DriveBoxDropsDownTheVolumesMountedNow) {
     const std::string base = dir.path().toStdString();
     ASSERT_TRUE(QDir(dir.path()).mkpath("media/USB"));
     std::vector<TMountEntry> mounts;
-    Volumes_Install({[&mounts] { return mounts; }, "", {base + "/media"}});
+    const TVolumePlaces before = Volumes_Install({[&mounts] { return mounts; }, "", {base + "/media"}});
     auto* drive = form.Create<TDriveComboBox>("Drive", panel);
     drive->SetBounds(320, 20, 200, 22);
     std::vector<std::string> changes;
@@ -334,7 +334,7 @@ TEST_F(InputTest, DriveBoxDropsDownTheVolumesMountedNow) {
     QMouseEvent press(QEvent::MouseButtonPress, at, window->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     Send(press);
-    Volumes_Install(Volumes_SystemPlaces());
+    Volumes_Install(before);
     EXPECT_EQ(listed, (QStringList{"/", QString::fromStdString(base + "/media/USB")}));
     EXPECT_EQ(changes, std::vector<std::string>{base + "/media/USB"});
     EXPECT_EQ(drive->Text(), Cp932_FromUtf8(base + "/media/USB"));

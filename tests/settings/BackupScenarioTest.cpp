@@ -1,6 +1,6 @@
 // The data maintenance scenarios (tests/scenarios/backup/*.txt) with a real
-// backup folder: "usb" in the program folder of each run, whose absolute
-// path a script cannot know. Each script's first line is `let usb = ""`;
+// backup folder: "usb" in the program folder of each run (or where the table
+// below puts it), whose absolute path a script cannot know. Each script's first line is `let usb = ""`;
 // here it binds usb to that folder (the line numbers stay the script's), and
 // the script names the folder's files by absolute paths ({usb}/Kokyaku.625).
 // Some scripts need more than a script can make (a document file of 690 MB)
@@ -76,11 +76,14 @@ void CopiesEqualData(const TRun& run) {
 struct TExtra {
     const char* Script;
     std::function<void(const TRun&)> Before, After;
+    const char* Usb = "usb";  // where usb lies in the program folder
 };
 const TExtra Extras[] = {
     {"backup_save.txt", nullptr, CopiesEqualData},
     {"backup_restore.txt", nullptr, CopiesEqualData},
     {"backup_seiri.txt", ManyDocuments, nullptr},
+    // On the removable volume STICK, which the script mounts and unmounts.
+    {"backup_stick.txt", nullptr, nullptr, "media/STICK/Backup"},
 };
 
 std::vector<std::string> Scripts() {
@@ -99,13 +102,13 @@ TEST_P(BackupScenario, Runs) {
     const std::string first = "let usb = \"\"\n";
     ASSERT_EQ(script.compare(0, first.size(), first), 0) << name << " must begin with: " << first;
 
-    THeadlessSession session;
-    const TRun run{session, session.Folder() + "usb"};
-    fs::create_directory(run.Usb);
-    script.replace(0, first.size(), "let usb = \"" + run.Usb + "\"\n");
     const TExtra* extra = nullptr;
     for (const TExtra& e : Extras)
         if (name == e.Script) extra = &e;
+    THeadlessSession session;
+    const TRun run{session, session.Folder() + (extra ? extra->Usb : "usb")};
+    fs::create_directories(run.Usb);
+    script.replace(0, first.size(), "let usb = \"" + run.Usb + "\"\n");
     if (extra && extra->Before) extra->Before(run);
     if (HasFatalFailure()) return;
 

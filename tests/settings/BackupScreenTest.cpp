@@ -38,29 +38,16 @@ std::string Records(int n, int len) {
     return all;
 }
 
-// A window on volumes of its own: the root, a home folder and the removable
-// volumes mounted under "media" in the program folder.
+// A window on the session's own volumes: the root, the home folder and the
+// removable volumes mounted under "media" in the program folder.
 class TBackupWindow {
 public:
-    TBackupWindow() {
-        fs::create_directories(Home());
-        fs::create_directories(Base());
-        Volumes_Install({[this] { return mounts; }, Home(), {Base()}});
-    }
-    ~TBackupWindow() { Volumes_Install(Volumes_SystemPlaces()); }
-
     THeadlessSession Session;
-    std::vector<TMountEntry> mounts;
 
-    std::string Home() const { return Session.Folder() + "home"; }
-    std::string Base() const { return Session.Folder() + "media"; }
+    std::string Home() const { return Session.Home(); }
+    std::string Base() const { return Session.RemovableBase(); }
     std::string Usb() const { return Session.Folder() + "usb"; }
-    // A volume mounted at media/name, its folder made.
-    std::string Mount(const std::string& name) {
-        fs::create_directories(Base() + "/" + name);
-        mounts.push_back({Base() + "/" + name, "vfat"});
-        return Base() + "/" + name;
-    }
+    std::string Mount(const std::string& name) { return Session.Mount(name); }
     void SaveFolder(const std::string& folder) {
         std::string record = folder;
         record.resize(255, ' ');
@@ -83,8 +70,9 @@ public:
 
 // What the list shows when the screen is shown: the folder chosen before
 // when it is there (also on a stick plugged in after start-up), else the
-// first stick, else the home folder; a stick pulled out meanwhile counts as
-// no folder.
+// first stick, else the home folder. A stick pulled out meanwhile moves the
+// list, but the folder chosen stays; with none chosen yet the place shown is
+// taken.
 TEST(BackupScreen, TheListShowsTheChosenFolderOrAStickOrHome) {
     const struct {
         const char* What;
@@ -102,19 +90,19 @@ TEST(BackupScreen, TheListShowsTheChosenFolderOrAStickOrHome) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
         TBackupWindow w;
-        const std::string stick = w.Base() + "/STICK";
+        const std::string stick = w.Mount("STICK");
         fs::create_directories(stick + "/Backup");
         if (c.Saved) w.SaveFolder(stick + "/Backup");
-        if (c.AtStart) w.mounts.push_back({stick, "vfat"});
+        if (!c.AtStart) w.Session.Unmount("STICK");
         w.Start();
-        w.mounts.clear();
-        if (c.Later) w.mounts.push_back({stick, "vfat"});
-        else fs::remove_all(stick);
+        if (c.Later) w.Mount("STICK");
+        else w.Session.Unmount("STICK");
         w.ShowScreen();
         const std::string want = std::string(c.Shown) == "home" ? w.Home() : w.Base() + "/" + c.Shown;
+        const std::string chosen = c.Saved ? stick + "/Backup" : want;
         EXPECT_EQ(w.List()->Directory(), want);
-        EXPECT_EQ(BackUp_Folder, want);
-        EXPECT_EQ(w.Caption("Label_BackupFolder"), want);
+        EXPECT_EQ(BackUp_Folder, chosen);
+        EXPECT_EQ(w.Caption("Label_BackupFolder"), chosen);
         EXPECT_EQ(w.Drive()->Drive(), std::string(c.Shown) == "home" ? w.Home() : stick);
         EXPECT_EQ(w.Session.FocusedName(), "BackupDriveComboBox");
     }
@@ -185,11 +173,75 @@ TEST(BackupScreen, F1RunsOnlyIntoAFolderThatIsThere) {
         SCOPED_TRACE(chosen);
         if (!chosen) BackUp_Folder[0] = '\0';
         ASSERT_TRUE(w.Click("Label_Panel_BackUp_F1"));
-        EXPECT_EQ(w.Caption("Label_DataSyori_Nokori"), "残りの処理");
+        EXPECT_EQ(w.Caption("Label_DataSyori_Nokori"), "バックアップ先のフォルダが見つかりません。");
         EXPECT_EQ(w.Caption("Label_KokyakuRitu"), "0");
         EXPECT_FALSE(fs::exists(w.Usb()));
         EXPECT_EQ(w.Session.ReadFile("Data\\BackupFolder.500"), record);
         EXPECT_FALSE(fs::exists(w.Session.Folder() + "Jisya.625"));
+        EXPECT_FALSE(fs::exists(w.Home() + "/Jisya.625"));
+    }
+}
+
+// A stick pulled out with the backup folder on it (a folder on it, or its
+// root, whose empty mount point stays): whether the screen is shown again
+// or the drive box reads the volumes as it opens, the boxes show another
+// place while the folder chosen, its label and its record stay. F1 then
+// writes nothing anywhere, in either direction, and says the folder is
+// missing. Plugged in again, the screen stands on the folder, and F1 saves
+// into it. A folder the user picks meanwhile is taken.
+TEST(BackupScreen, AFolderWhoseStickIsOutStaysChosen) {
+    for (const char* under : {"/Backup", ""}) {
+        for (const bool reshown : {true, false}) {
+            SCOPED_TRACE(std::string(under) + (reshown ? " shown again" : " drive box opened"));
+            TBackupWindow w;
+            const std::string stick = w.Mount("STICK");
+            const std::string folder = stick + under;
+            fs::create_directories(folder);
+            w.SaveFolder(folder);
+            w.Start();
+            w.ShowScreen();
+            ASSERT_EQ(w.List()->Directory(), folder);
+            ASSERT_TRUE(w.Click("Label_Panel_BackUp_F1"));
+            ASSERT_EQ(w.Caption("Label_DataSyori_Nokori"), "処理が完了しました");
+            ASSERT_TRUE(fs::exists(folder + "/Jisya.625"));
+            const std::string record = *w.Session.ReadFile("Data\\BackupFolder.500");
+            const std::string data = *w.Session.ReadFile("Data\\Jisya.620");
+
+            ASSERT_TRUE(w.Session.Unmount("STICK"));
+            if (reshown) w.ShowScreen();
+            else w.Drive()->Refresh();
+            EXPECT_NE(w.List()->Directory(), folder);
+            EXPECT_EQ(BackUp_Folder, folder);
+            EXPECT_EQ(w.Caption("Label_BackupFolder"), folder);
+            for (const char* direction : {"Label_ToUSB_FromPC", "Labe_ToPC_FromUSB"}) {
+                SCOPED_TRACE(direction);
+                ASSERT_TRUE(w.Click(direction));
+                ASSERT_TRUE(w.Click("Label_Panel_BackUp_F1"));
+                EXPECT_EQ(w.Caption("Label_DataSyori_Nokori"), "バックアップ先のフォルダが見つかりません。");
+                EXPECT_EQ(w.Session.ReadFile("Data\\BackupFolder.500"), record);
+                EXPECT_EQ(w.Session.ReadFile("Data\\Jisya.620"), data);
+                for (const std::string& place : {w.Home(), stick, w.Session.Folder() + "."})
+                    EXPECT_FALSE(fs::exists(place + "/Jisya.625")) << place;
+            }
+            ASSERT_TRUE(w.Click("Label_ToUSB_FromPC"));
+
+            w.Mount("STICK");
+            w.ShowScreen();
+            EXPECT_EQ(w.List()->Directory(), folder);
+            EXPECT_EQ(w.Drive()->Drive(), stick);
+            EXPECT_EQ(BackUp_Folder, folder);
+            fs::remove(folder + "/Jisya.625");
+            ASSERT_TRUE(w.Click("Label_Panel_BackUp_F1"));
+            EXPECT_EQ(w.Caption("Label_DataSyori_Nokori"), "処理が完了しました");
+            EXPECT_TRUE(fs::exists(folder + "/Jisya.625"));
+
+            ASSERT_TRUE(w.Session.Unmount("STICK"));
+            w.ShowScreen();
+            fs::create_directories(w.Home() + "/Sub");
+            w.List()->SetDirectory(w.Home() + "/Sub");  // picked
+            EXPECT_EQ(BackUp_Folder, w.Home() + "/Sub");
+            EXPECT_EQ(w.Caption("Label_BackupFolder"), w.Home() + "/Sub");
+        }
     }
 }
 

@@ -29,9 +29,12 @@ void SetCaption(const char* name, const std::string& text) {
 }
 
 // The "USB" counts of the copies in the folder; a folder holding
-// "LastExecDay.620" leaves them as they are.
+// "LastExecDay.620" leaves them as they are. A set a killed save left there
+// (a stick pulled out before the program could finish it) is finished
+// first: the counts are those of the copies the folder keeps.
 void CountCopies(const std::string& folder) {
     TBackupCounts counts;
+    if (!folder.empty()) BackUp_SettleFolder(folder);
     if (!folder.empty() && !BackUp_CheckFolder(folder, counts)) return;
     SetCaption("Label_BK_KokyakuDs", std::to_string(counts.Kokyaku));
     SetCaption("Label_BK_SyouhinDs", std::to_string(counts.Syouhin));

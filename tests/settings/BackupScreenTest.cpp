@@ -12,9 +12,11 @@
 #include "editor/KokyakuChoose.h"
 #include "masters/customers/KokyakuScreen.h"
 #include "masters/products/SyouhinScreen.h"
+#include "platform/FileFault.h"
 #include "platform/Volumes.h"
 #include "print/PrintMargins.h"
 #include "settings/backup/BackupScreen.h"
+#include "store/FileSet.h"
 #include "store/Tanni.h"
 #include "platform/Form.h"
 #include "tests/app/ShellFixture.h"
@@ -243,6 +245,36 @@ TEST(BackupScreen, AFolderWhoseStickIsOutStaysChosen) {
             EXPECT_EQ(w.Caption("Label_BackupFolder"), w.Home() + "/Sub");
         }
     }
+}
+
+// A save killed while its set went in, the stick then pulled out before
+// the program could finish it: plugged in again, the folder is finished
+// before its copies are counted (here the set goes back: the old copy).
+TEST(BackupScreen, AFolderBackWithASetLeftIsFinishedBeforeItIsCounted) {
+    TBackupWindow w;
+    const std::string folder = w.Mount("STICK") + "/Backup";
+    WriteHost(folder + "/Denpyou.625", Records(1, 23000));
+    WriteHost(folder + "/Denpyou.625.new", Records(2, 23000));
+    // The new copy fails to go in, and so does putting the old one back:
+    // the set's record is left, the old copy aside.
+    std::vector<std::string> concerned;
+    FileFault_Plan(TFileOp::Rename, 3);
+    FileFault_Plan(TFileOp::Rename, 5);
+    ASSERT_FALSE(FileSet_Put(folder, {"Denpyou.625"}, concerned));
+    FileFault_Reset();
+    ASSERT_TRUE(FileSet_Pending(folder));
+    w.SaveFolder(folder);
+    ASSERT_TRUE(w.Session.Unmount("STICK"));
+    w.Start();
+    w.ShowScreen();
+
+    w.Mount("STICK");
+    w.ShowScreen();
+    EXPECT_EQ(w.List()->Directory(), folder);
+    EXPECT_EQ(w.Counts(), "0 0 1");
+    EXPECT_FALSE(FileSet_Pending(folder));
+    std::ifstream copy(folder + "/Denpyou.625", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(copy), {}), Records(1, 23000));
 }
 
 // What a run paints while it goes (nothing else would paint before it

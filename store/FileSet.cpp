@@ -119,7 +119,7 @@ TWritten WriteRecord(const std::string& folder, const TRecordText& record) {
 bool RemoveIfThere(const std::string& path) { return !File_Exists(path) || File_Remove(path); }
 
 // The members back to what they held before, the scratch files gone.
-bool Undo(const std::string& folder, const std::vector<TMember>& members, std::vector<std::string>& concerned) {
+bool Undo(const std::string& folder, const std::vector<TMember>& members) {
     bool ok = true;
     for (const TMember& m : members) {
         const std::string path = FileSet_Path(folder, m.Name);
@@ -127,7 +127,6 @@ bool Undo(const std::string& folder, const std::vector<TMember>& members, std::v
         if (File_Exists(Old(path))) back = File_Rename(Old(path), path);
         else if (!m.Existed) back = RemoveIfThere(path);
         back = RemoveIfThere(Record_ScratchPath(path.c_str())) && back;
-        if (!back) concerned.push_back(m.Name);
         ok = ok && back;
     }
     return Dir_Sync(FolderPath(folder)) && ok;
@@ -165,9 +164,8 @@ void AllConcerned(const std::vector<TMember>& members, std::vector<std::string>&
 // when something could not be put back; the record then stays.
 bool RollBack(const std::string& folder, TRecordText record, std::vector<std::string>& concerned) {
     record.Forward = false;
-    std::vector<std::string> notBack;
     // Once the record says "back" (flushed or not), every member can go back.
-    if (WriteRecord(folder, record) == TWritten::No || !Undo(folder, record.Members, notBack)) {
+    if (WriteRecord(folder, record) == TWritten::No || !Undo(folder, record.Members)) {
         AllConcerned(record.Members, concerned);
         return false;
     }
@@ -243,9 +241,8 @@ bool FileSet_Recover(const std::string& folder, const std::vector<std::string>& 
         FileSet_Discard(folder, names);
         return RemoveIfThere(path);
     }
-    std::vector<std::string> notBack;
     const bool done = record->Forward ? Redo(folder, record->Members) && Clear(folder, record->Members)
-                                      : Undo(folder, record->Members, notBack) && RemoveIfThere(path);
+                                      : Undo(folder, record->Members) && RemoveIfThere(path);
     if (!done) AllConcerned(record->Members, concerned);
     return done;
 }

@@ -75,6 +75,14 @@ TBackupResult Restore(const std::string& folder, TRestoreSet& set, const std::ve
 // The failure ends the run: nothing of it goes in.
 bool Stops(const TBackupResult& r) { return !r.Failure.empty() && !r.Skipped; }
 
+// An own-company record on its way into the set, its last number raised to
+// no (record 0 is the one the program reads).
+std::function<void(int i, char* record)> RaisingLastNo(std::int64_t no) {
+    return [no](int i, char* record) {
+        if (i == 0) Denpyou_RaiseLastNoIn(record, no);
+    };
+}
+
 // "Data\Jisya.620" itself through the set, its last number raised to no.
 // Nothing when there is no such file to read.
 TBackupResult RaiseInPlace(TRestoreSet& set, std::int64_t no) {
@@ -82,9 +90,7 @@ TBackupResult RaiseInPlace(TRestoreSet& set, std::int64_t no) {
     const TCopySource source(Record_OpenRead(Jisya_File), Jisya_RecLen);
     if (!source.Opened() || source.Count == 0) return r;
     TRecordCopy copy{.RecLen = Jisya_RecLen, .Count = source.Count};
-    copy.Mend = [no](int i, char* record) {
-        if (i == 0) Denpyou_RaiseLastNoIn(record, no);
-    };
+    copy.Mend = RaisingLastNo(no);
     bool readFailed = false;
     if (Copy_Write(source.Fd, Jisya_File.FileName, copy, &readFailed) >= 0)
         set.Files.Names.emplace_back(BackUp_DataName(Jisya_File));
@@ -102,10 +108,7 @@ TBackupResult RestoreJisya(const std::string& folder, TRestoreSet& set) {
     TRestoreFile jisya{Backup_Jisya};
     // The last number raised in the copy itself: the data file takes the
     // record with it.
-    if (lastNo)
-        jisya.Mend = [no = *lastNo](int i, char* record) {
-            if (i == 0) Denpyou_RaiseLastNoIn(record, no);
-        };
+    if (lastNo) jisya.Mend = RaisingLastNo(*lastNo);
     r = Restore(folder, set, {jisya}, nullptr);
     if (!r.Skipped || !lastNo) return r;
     // No copy to take: the own company's own record is raised instead.
